@@ -386,7 +386,6 @@ private:
     void LogInfo(const std::string& message);
     void LogWarning(const std::string& message);
 
-    void ApplyPostHooks(TPostHooks hooks);
     void FreeBitstreamFilters();
     void CloseFiles();
     void WaitForEvent(Event& event);

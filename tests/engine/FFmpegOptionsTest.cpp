@@ -320,11 +320,11 @@ std::vector<OptionCase> OptConverter::Cases()
 
 } // namespace
 
-class ConverterOptions : public testing::Test {
+class ConverterOptions : public ConverterLibrariesTest {
 protected:
     void SetUp() override
     {
-        LoadConverterLibraries();
+        ConverterLibrariesTest::SetUp();
         GetLogger().SetLogLevel(llInfo);
         GetLogger().SetOnLog([this](const void*, std::uint32_t, TLogLevel level, const std::string& text) {
             log.push_back(Line(level, text));
