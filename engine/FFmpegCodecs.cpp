@@ -67,9 +67,7 @@ void TCustomFFmpeg::OpenEncoders()
         if (!ost.encoding_needed)
             continue;
         AVCodecContext* enc = ost.enc();
-        const AVCodec* codec = i < static_cast<int>(Foutput_codecs.size()) && Foutput_codecs[i] ? Foutput_codecs[i]
-                               : enc->codec                                                    ? enc->codec
-                                                            : ff::avcodec_find_encoder(enc->codec_id);
+        const AVCodec* codec = ost.encoder ? ost.encoder : enc->codec ? enc->codec : ff::avcodec_find_encoder(enc->codec_id);
         const std::string where = FormatText("output stream #%d.%d (%s)", FJoinMode ? 0 : ost.file_index, ost.index,
                                              MediaTypeName(enc->codec_type).c_str());
         if (!codec) {
@@ -105,13 +103,12 @@ void TCustomFFmpeg::OpenEncoders()
 
 void TCustomFFmpeg::OpenDecoders()
 {
-    for (size_t i = 0; i < Fist_table.size(); ++i) {
-        TAVInputStream& ist = *Fist_table[i];
+    for (auto& record : Fist_table) {
+        TAVInputStream& ist = *record;
         if (!ist.decoding_needed)
             continue;
-        AVCodecContext* dec = ist.dec;
-        const AVCodec* codec = i < Finput_codecs.size() && Finput_codecs[i] ? Finput_codecs[i]
-                                                                            : ff::avcodec_find_decoder(dec->codec_id);
+        AVCodecContext* dec = ist.dec();
+        const AVCodec* codec = ist.decoder ? ist.decoder : ff::avcodec_find_decoder(dec->codec_id);
         const std::string where =
             FormatText("input stream #%d.%d (%s)", ist.file_index, ist.index, MediaTypeName(dec->codec_type).c_str());
         if (!codec) {
@@ -120,18 +117,12 @@ void TCustomFFmpeg::OpenDecoders()
             LogError(message);
             throw FFmpegException(message);
         }
-        const int kind = dec->codec_type == AVMEDIA_TYPE_VIDEO   ? AV_OPT_FLAG_VIDEO_PARAM
-                         : dec->codec_type == AVMEDIA_TYPE_AUDIO ? AV_OPT_FLAG_AUDIO_PARAM
-                                                                 : AV_OPT_FLAG_SUBTITLE_PARAM;
-        if (dec->codec_type >= 0 && dec->codec_type < static_cast<int>(FOptions.avcodec_opts.size()))
-            ApplyFFOptions(FOptions, dec, FOptions.avcodec_opts[dec->codec_type], kind | AV_OPT_FLAG_DECODING_PARAM);
-        dec->thread_count = Fthread_count;
         int ret;
         {
             std::lock_guard<CriticalSection> guard(CodecLock());
             ret = ff::avcodec_open2(dec, codec, nullptr);
             if (ret >= 0)
-                AddCodecItem(FDecoderList, &ist.dec);
+                AddCodecItem(FDecoderList, ist.dec_slot);
         }
         if (ret < 0) {
             LogStreamMapping();
@@ -159,11 +150,11 @@ void TCustomFFmpeg::CloseEncoders()
 void TCustomFFmpeg::CloseDecoders()
 {
     for (auto& ist : Fist_table) {
-        if (!ist->decoding_needed || !ist->dec)
+        if (!ist->decoding_needed || !ist->dec())
             continue;
         std::lock_guard<CriticalSection> guard(CodecLock());
-        RemoveCodecItem(FDecoderList, &ist->dec);
-        ff::avcodec_free_context(&ist->dec);
+        RemoveCodecItem(FDecoderList, ist->dec_slot);
+        ff::avcodec_free_context(ist->dec_slot);
     }
 }
 
@@ -179,8 +170,7 @@ void TCustomFFmpeg::ReopenEncoders()
         AVCodecContext* old = ost.enc();
         const std::string where = FormatText("output stream #%d.%d (%s)", ost.file_index, ost.index,
                                              MediaTypeName(old->codec_type).c_str());
-        const AVCodec* codec = i < static_cast<int>(Foutput_codecs.size()) && Foutput_codecs[i] ? Foutput_codecs[i]
-                                                                                               : old->codec;
+        const AVCodec* codec = ost.encoder ? ost.encoder : old->codec;
         if (!codec)
             codec = ff::avcodec_find_encoder(ost.codec_id);
         if (!codec)

@@ -73,7 +73,7 @@ int TCustomFFmpeg::DecodeAndDispatch(TAVInputStream& ist, const AVPacket* pkt)
 
     if (ist.decoding_needed) {
         int ret;
-        switch (ist.dec->codec_type) {
+        switch (ist.dec()->codec_type) {
         case AVMEDIA_TYPE_AUDIO:
         case AVMEDIA_TYPE_VIDEO: ret = DecodeFrames(ist, pkt); break;
         case AVMEDIA_TYPE_SUBTITLE: ret = DecodeSubtitle(ist, pkt); break;
@@ -89,7 +89,7 @@ int TCustomFFmpeg::DecodeAndDispatch(TAVInputStream& ist, const AVPacket* pkt)
 
 int TCustomFFmpeg::DecodeFrames(TAVInputStream& ist, const AVPacket* pkt)
 {
-    AVCodecContext* dec = ist.dec;
+    AVCodecContext* dec = ist.dec();
     int ret = ff::avcodec_send_packet(dec, pkt);
     if (ret < 0 && ret != AVERROR_EOF)
         return -1;
@@ -135,7 +135,7 @@ int TCustomFFmpeg::DecodeSubtitle(TAVInputStream& ist, const AVPacket* pkt)
         return 0;
     AVSubtitle sub{};
     int got = 0;
-    if (ff::avcodec_decode_subtitle2(ist.dec, &sub, &got, const_cast<AVPacket*>(pkt)) < 0)
+    if (ff::avcodec_decode_subtitle2(ist.dec(), &sub, &got, const_cast<AVPacket*>(pkt)) < 0)
         return -1;
     if (!got)
         return 0;

@@ -60,6 +60,8 @@ void TCustomFFmpeg::BuildInputTables()
         Ffile_table[i].ist_index = ist_index;
         Ffile_table[i].nb_streams = static_cast<int>(ic->nb_streams);
         ist_index += static_cast<int>(ic->nb_streams);
+        if (Finput_codecs.size() < static_cast<size_t>(ist_index))
+            throw FFmpegException("Input file #" + std::to_string(i) + " was not opened by the converter");
         for (unsigned k = 0; k < ic->nb_streams; ++k) {
             auto ist = std::make_unique<TAVInputStream>();
             ist->st = ic->streams[k];
@@ -67,12 +69,9 @@ void TCustomFFmpeg::BuildInputTables()
             ist->index = static_cast<int>(k);
             if (Frate_emu)
                 ist->start = now;
-            ist->dec = ff::avcodec_alloc_context3(nullptr);
-            if (!ist->dec || ff::avcodec_parameters_to_context(ist->dec, ist->st->codecpar) < 0) {
-                ff::avcodec_free_context(&ist->dec);
-                throw FFmpegException("av_mallocz fail");
-            }
-            ist->dec->pkt_timebase = ist->st->time_base;
+            TInputCodec& slot = Finput_codecs[static_cast<size_t>(Ffile_table[i].ist_index) + k];
+            ist->dec_slot = &slot.codec;
+            ist->decoder = slot.decoder;
             Fist_table.push_back(std::move(ist));
         }
     }
@@ -113,16 +112,25 @@ void TCustomFFmpeg::MapOutputStreams()
     int i = 0;
     for (int j = 0; j < Fnb_output_files; ++j) {
         AVFormatContext* oc = Foutput_files[j];
-        // A joined output is recorded once per input; its streams belong to its first entry.
-        const int owner = static_cast<int>(std::find(Foutput_files.begin(), Foutput_files.end(), oc) - Foutput_files.begin());
+        // A joined output is recorded once per input; its streams are those of its first entry.
+        size_t slot = 0;
+        for (int e = 0; e < j; ++e)
+            if (std::find(Foutput_files.begin(), Foutput_files.begin() + e, Foutput_files[e]) == Foutput_files.begin() + e
+                && Foutput_files[e] != oc)
+                slot += Foutput_files[e]->nb_streams;
+        if (Foutput_codecs.size() < slot + oc->nb_streams)
+            throw FFmpegException("Output file #" + std::to_string(j) + " was not created by the converter");
         for (unsigned k = 0; k < oc->nb_streams; ++k, ++i) {
+            TOutputCodec& codec = Foutput_codecs[slot + k];
             auto ost = std::make_unique<TAVOutputStream>();
             ost->file_index = j;
             ost->index = static_cast<int>(k);
             ost->st = oc->streams[k];
-            ost->enc_slot = &Foutput_stream_codecs[owner][k];
-            ost->stream_copy = Foutput_stream_copy[owner][k];
-            ost->bitstream_filters = &Fbitstream_filters[owner][k];
+            ost->enc_slot = &codec.codec;
+            ost->encoder = codec.encoder;
+            ost->stream_copy = codec.stream_copy;
+            ost->bitstream_filters = &codec.bitstream_filters;
+            ost->quality = codec.quality;
             if (!Fstream_maps.empty()) {
                 const TAVStreamMap& map = Fstream_maps[i];
                 ost->source_index = MapByOption(map, *ost);
@@ -227,9 +235,10 @@ void TCustomFFmpeg::FreeStreamTables()
             }
         }
         for (auto& ist : Fist_table) {
-            if (Listed(FDecoderList, &ist->dec))
-                RemoveCodecItem(FDecoderList, &ist->dec);
-            ff::avcodec_free_context(&ist->dec);
+            if (Listed(FDecoderList, ist->dec_slot)) {
+                RemoveCodecItem(FDecoderList, ist->dec_slot);
+                ff::avcodec_free_context(ist->dec_slot);
+            }
         }
     }
     for (auto& ost : Fost_table) {

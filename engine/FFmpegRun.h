@@ -14,6 +14,7 @@ extern "C" {
 
 struct AVAudioFifo;
 struct AVBSFContext;
+struct AVCodec;
 struct AVCodecContext;
 struct AVFilterContext;
 struct AVFrame;
@@ -46,9 +47,12 @@ struct TAVInputStream {
     int file_index = 0;
     int index = 0;
     AVStream* st = nullptr;
-    // The stream's own decoder context, made from the stream's parameters; opened only when
-    // some output stream encodes from it.
-    AVCodecContext* dec = nullptr;
+    // Where the input's opening keeps the stream's decoder context (made from the stream's
+    // parameters); the run opens it only when some output stream encodes from it.
+    AVCodecContext** dec_slot = nullptr;
+    AVCodecContext* dec() const { return dec_slot ? *dec_slot : nullptr; }
+    // The decoder forced by name, else none (the library's decoder for the codec).
+    const AVCodec* decoder = nullptr;
     int discard = 1;
     int decoding_needed = 0;
     // Wall-clock start (microseconds) for real-time reading.
@@ -89,8 +93,12 @@ struct TAVOutputStream {
     // a copied stream's description. Join segments of one stream share it.
     AVCodecContext** enc_slot = nullptr;
     AVCodecContext* enc() const { return enc_slot ? *enc_slot : nullptr; }
-    // The stream's bitstream filters, in order.
+    // The encoder the context was made for (none: the library's for the codec), and the
+    // stream's bitstream filters, in order.
+    const AVCodec* encoder = nullptr;
     std::vector<AVBSFContext*>* bitstream_filters = nullptr;
+    // The quality of quality-based encoding (lambda units), else 0.
+    float quality = 0;
     bool stream_copy = false;
     int encoding_needed = 0;
     // Video frames output by an encoded video stream; packets written by a copied stream.

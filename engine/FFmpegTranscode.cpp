@@ -227,7 +227,7 @@ void TCustomFFmpeg::EndOfJoinedInput(int k, bool last)
         if (!ist.decoding_needed)
             continue;
         DecodeAndDispatch(ist, nullptr);
-        ff::avcodec_flush_buffers(ist.dec);
+        ff::avcodec_flush_buffers(ist.dec());
         ist.decoder_flushed = 1;
     }
     if (!last)

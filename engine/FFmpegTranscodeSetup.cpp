@@ -35,8 +35,8 @@ void TCustomFFmpeg::SetUpOutputCodecs()
         ff::av_dict_copy(&ost.st->metadata, ist.st->metadata, AV_DICT_DONT_OVERWRITE);
         ost.st->disposition = ist.st->disposition;
         if (AVCodecContext* enc = ost.enc()) {
-            enc->bits_per_raw_sample = ist.dec->bits_per_raw_sample;
-            enc->chroma_sample_location = ist.dec->chroma_sample_location;
+            enc->bits_per_raw_sample = ist.dec()->bits_per_raw_sample;
+            enc->chroma_sample_location = ist.dec()->chroma_sample_location;
         }
         if (ost.stream_copy)
             SetUpStreamCopy(ost, ist);
@@ -95,7 +95,7 @@ void TCustomFFmpeg::SetUpStreamCopy(TAVOutputStream& ost, TAVInputStream& ist)
 void TCustomFFmpeg::SetUpEncoding(TAVOutputStream& ost, TAVInputStream& ist, int position)
 {
     AVCodecContext* enc = ost.enc();
-    const AVCodecContext* dec = ist.dec;
+    const AVCodecContext* dec = ist.dec();
     switch (enc->codec_type) {
     case AVMEDIA_TYPE_AUDIO:
         ost.fifo = ff::av_audio_fifo_alloc(enc->sample_fmt, enc->ch_layout.nb_channels, 1024);
@@ -205,7 +205,7 @@ void TCustomFFmpeg::InitInputTimes()
 {
     for (auto& ist : Fist_table) {
         const AVRational rate = ist->st->avg_frame_rate;
-        ist->pts = rate.num && rate.den ? -std::llrint(ist->dec->has_b_frames * 1e6 / av_q2d(rate)) : 0;
+        ist->pts = rate.num && rate.den ? -std::llrint(ist->dec()->has_b_frames * 1e6 / av_q2d(rate)) : 0;
         ist->next_pts = AV_NOPTS_VALUE;
         ist->dts = ist->pts;
         ist->next_dts = AV_NOPTS_VALUE;

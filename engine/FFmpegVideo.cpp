@@ -234,7 +234,7 @@ int TCustomFFmpeg::EncodeVideoFrame(AVFormatContext* s, TAVOutputStream& ost, TA
         frame->interlaced_frame = in_picture->interlaced_frame;
         if (enc->flags & (AV_CODEC_FLAG_INTERLACED_DCT | AV_CODEC_FLAG_INTERLACED_ME))
             frame->top_field_first = Ftop_field_first == -1 ? in_picture->top_field_first : Ftop_field_first;
-        frame->quality = Fsame_quality ? ist.quality : enc->global_quality;
+        frame->quality = Fsame_quality ? ist.quality : static_cast<int>(std::lrint(ost.quality));
         if (Fme_threshold == 0)
             frame->pict_type = AV_PICTURE_TYPE_NONE;
         frame->pts = ost.sync_opts;
