@@ -348,7 +348,6 @@ protected:
     void WriteHeaders();
     void CloseEncoders();
     void CloseDecoders();
-    void ReopenEncoders();
     // The number of encoders the run opens: the first join segment's, else every stream's.
     int EncoderCount() const;
 
@@ -375,6 +374,10 @@ protected:
     void do_audio_out(AVFormatContext* s, TAVOutputStream& ost, TAVInputStream& ist, const AVFrame* decoded);
     void ApplyVolume(AVFrame* frame) const;
     void DrainAudioEncoder(AVFormatContext* s, TAVOutputStream& ost);
+    // The samples the resampler still holds join the stream's queue.
+    void FlushResampler(TAVOutputStream& ost);
+    // A joined output's next segment takes over the samples short of an encoder frame.
+    void CarryAudio(TAVOutputStream& from, TAVOutputStream& to);
 
     // ---- Video ----
     void PrepareDecodedPicture(TAVInputStream& ist, AVFrame* picture);

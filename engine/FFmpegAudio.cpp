@@ -289,19 +289,36 @@ void TCustomFFmpeg::do_audio_out(AVFormatContext* s, TAVOutputStream& ost, TAVIn
     }
 }
 
+void TCustomFFmpeg::FlushResampler(TAVOutputStream& ost)
+{
+    AVCodecContext* enc = ost.enc();
+    if (!ost.resample || !ost.fifo)
+        return;
+    TSamples rest;
+    const int room = ff::swr_get_out_samples(ost.resample, 0);
+    if (room > 0 && rest.Allocate(enc->sample_fmt, enc->ch_layout.nb_channels, room)) {
+        const int count = ff::swr_convert(ost.resample, rest.planes.data(), room, nullptr, 0);
+        if (count > 0 && ff::av_audio_fifo_write(ost.fifo, reinterpret_cast<void**>(rest.planes.data()), count) < count)
+            throw FFmpegException("av_fifo_realloc2() failed");
+    }
+}
+
+void TCustomFFmpeg::CarryAudio(TAVOutputStream& from, TAVOutputStream& to)
+{
+    FlushResampler(from);
+    const int count = from.fifo ? ff::av_audio_fifo_size(from.fifo) : 0;
+    if (count <= 0 || !to.fifo)
+        return;
+    FramePtr samples(EncoderFrame(from.enc(), count));
+    ff::av_audio_fifo_read(from.fifo, reinterpret_cast<void**>(samples->extended_data), count);
+    if (ff::av_audio_fifo_write(to.fifo, reinterpret_cast<void**>(samples->extended_data), count) < count)
+        throw FFmpegException("av_fifo_realloc2() failed");
+}
+
 void TCustomFFmpeg::DrainAudioEncoder(AVFormatContext* s, TAVOutputStream& ost)
 {
     AVCodecContext* enc = ost.enc();
-    // What the resampler still holds joins the queue.
-    if (ost.resample && ost.fifo && enc->frame_size > 1) {
-        TSamples rest;
-        const int room = ff::swr_get_out_samples(ost.resample, 0);
-        if (room > 0 && rest.Allocate(enc->sample_fmt, enc->ch_layout.nb_channels, room)) {
-            const int count = ff::swr_convert(ost.resample, rest.planes.data(), room, nullptr, 0);
-            if (count > 0)
-                ff::av_audio_fifo_write(ost.fifo, reinterpret_cast<void**>(rest.planes.data()), count);
-        }
-    }
+    FlushResampler(ost);
     // The queue's rest is the last, short frame.
     if (ost.fifo && ff::av_audio_fifo_size(ost.fifo) > 0) {
         const int count = ff::av_audio_fifo_size(ost.fifo);

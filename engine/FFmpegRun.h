@@ -9,7 +9,6 @@
 
 extern "C" {
 #include <libavutil/avutil.h>
-#include <libavcodec/codec_id.h>
 }
 
 struct AVAudioFifo;
@@ -135,8 +134,6 @@ struct TAVOutputStream {
 
     // The pass-1 log.
     std::FILE* logfile = nullptr;
-    // Join mode: the encoder's codec as first opened.
-    AVCodecID codec_id = AV_CODEC_ID_NONE;
 };
 
 // The media type of an output stream: its encoder's, or its parameters' for a copied stream.

@@ -226,24 +226,53 @@ void TCustomFFmpeg::EndOfJoinedInput(int k, bool last)
         TAVInputStream& ist = *Fist_table[file.ist_index + s];
         if (!ist.decoding_needed)
             continue;
-        DecodeAndDispatch(ist, nullptr);
+        if (last) {
+            DecodeAndDispatch(ist, nullptr);
+        } else {
+            // The encoders go on with the next input: only what the decoder and the stream's
+            // filters hold is passed on, and samples short of an encoder frame move to the
+            // next segment.
+            if (ist.dec()->codec_type == AVMEDIA_TYPE_AUDIO || ist.dec()->codec_type == AVMEDIA_TYPE_VIDEO)
+                DecodeFrames(ist, nullptr);
+            for (int i = k * n; i < (k + 1) * n && i + n < count; ++i) {
+                TAVOutputStream& ost = *Fost_table[i];
+                if (Fist_table[ost.source_index].get() != &ist || !ost.encoding_needed)
+                    continue;
+                if (ost.enc()->codec_type == AVMEDIA_TYPE_VIDEO)
+                    DispatchVideoToStream(ost, ist, nullptr);
+                else if (ost.enc()->codec_type == AVMEDIA_TYPE_AUDIO)
+                    CarryAudio(ost, *Fost_table[i + n]);
+            }
+        }
         ff::avcodec_flush_buffers(ist.dec());
         ist.decoder_flushed = 1;
     }
-    if (!last)
-        ReopenEncoders();
+    if (last)
+        return;
     for (int i = (k + 1) * n; i < count; ++i) {
         Fost_table[i]->sync_opts = Fost_table[i - n]->sync_opts;
         Fost_table[i]->frame_number = Fost_table[i - n]->frame_number;
     }
+    // The next input starts where this one's output ends: the encoders' counters (with the
+    // samples carried over), the written packets of copied streams.
     double largest = 0;
     for (int i = k * n; i < (k + 1) * n && i + n < count; ++i) {
-        const TAVOutputStream& clock = *Fost_table[i % n];
-        largest = std::max(largest, static_cast<double>(clock.end_pts) * av_q2d(clock.st->time_base));
-        Fost_table[i]->show_fps = 0;
+        TAVOutputStream& ost = *Fost_table[i];
+        double end;
+        if (!ost.encoding_needed) {
+            const TAVOutputStream& clock = *Fost_table[i % n];
+            end = static_cast<double>(clock.end_pts) * av_q2d(clock.st->time_base);
+        } else if (ost.enc()->codec_type == AVMEDIA_TYPE_AUDIO) {
+            AVAudioFifo* carried = Fost_table[i + n]->fifo;
+            end = static_cast<double>(ost.sync_opts + (carried ? ff::av_audio_fifo_size(carried) : 0))
+                  / ost.enc()->sample_rate;
+        } else {
+            end = static_cast<double>(ost.sync_opts) * av_q2d(ost.enc()->time_base);
+        }
+        largest = std::max(largest, end);
+        ost.show_fps = 0;
     }
-    if (!last)
-        Finput_files_ts_offset[k + 1] += std::llrint(largest * AV_TIME_BASE);
+    Finput_files_ts_offset[k + 1] += std::llrint(largest * AV_TIME_BASE);
 }
 
 void TCustomFFmpeg::FinishRun()

@@ -52,8 +52,10 @@ void TCustomFFmpeg::PrepareDecodedPicture(TAVInputStream& ist, AVFrame* picture)
         }
         return;
     }
+    const AVRational time_base = ff::av_buffersink_get_time_base(ends.out_video_filter);
     FramePtr out = NewFrame();
     while (ff::av_buffersink_get_frame(ends.out_video_filter, out.get()) >= 0) {
+        out->pts = ff::av_rescale_q(out->pts, time_base, AV_TIME_BASE_Q);
         RunHooks(out.get());
         DispatchVideo(ist, out.get());
         ff::av_frame_unref(out.get());
