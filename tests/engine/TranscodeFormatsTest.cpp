@@ -1,5 +1,7 @@
 #include "TranscodeConverter.h"
 
+#include <algorithm>
+
 namespace {
 
 using TranscodeFormats = TranscodeTest;
@@ -42,7 +44,10 @@ TEST_F(TranscodeFormats, TheSampleConvertsIntoEveryContainer)
         const MediaInfo info = Probe(out);
         ASSERT_TRUE(info.opened);
         EXPECT_EQ(k.format, info.format);
-        EXPECT_EQ(k.video.empty() ? 1u : 2u, info.streams.size());
+        // (The DVD format's navigation packets read back as a data stream.)
+        EXPECT_EQ(k.video.empty() ? 1 : 2, std::count_if(info.streams.begin(), info.streams.end(), [](const StreamInfo& s) {
+                      return s.type != AVMEDIA_TYPE_DATA;
+                  }));
         if (!k.video.empty()) {
             const StreamInfo* v = info.Find(AVMEDIA_TYPE_VIDEO);
             ASSERT_NE(nullptr, v);
