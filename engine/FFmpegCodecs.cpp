@@ -5,6 +5,7 @@
 #include "engine/FFmpegLoader.h"
 #include "engine/FormatText.h"
 
+#include <cstring>
 #include <mutex>
 
 void TCustomFFmpeg::OpenEncoders()
@@ -23,6 +24,15 @@ void TCustomFFmpeg::OpenEncoders()
             const std::string message = FormatText("Encoder (codec id %d) not found for ", enc->codec_id) + where;
             LogError(message);
             throw FFmpegException(message);
+        }
+        // Text subtitles are encoded against their decoder's style header.
+        const AVCodecContext* dec = Fist_table[ost.source_index]->dec();
+        if (enc->codec_type == AVMEDIA_TYPE_SUBTITLE && !enc->subtitle_header && dec->subtitle_header_size > 0) {
+            enc->subtitle_header = static_cast<std::uint8_t*>(ff::av_mallocz(dec->subtitle_header_size + 1));
+            if (!enc->subtitle_header)
+                throw FFmpegException("av_mallocz fail");
+            std::memcpy(enc->subtitle_header, dec->subtitle_header, dec->subtitle_header_size);
+            enc->subtitle_header_size = dec->subtitle_header_size;
         }
         int ret;
         {

@@ -44,8 +44,9 @@ void TCustomFFmpeg::TranscodeLoop()
     Fno_packet_count = 0;
     BuildInputTables();
     BuildOutputTables();
-    OpenEncoders();
+    // Decoders first: a text subtitle encoder takes its decoder's style header.
     OpenDecoders();
+    OpenEncoders();
     InitInputTimes();
     ApplyMetaDataMaps();
     CopyAllChapters();

@@ -151,14 +151,6 @@ void TCustomFFmpeg::SetUpEncoding(TAVOutputStream& ost, TAVInputStream& ist, int
         break;
     }
     case AVMEDIA_TYPE_SUBTITLE:
-        // Text subtitles are encoded against the decoder's style header.
-        if (!enc->subtitle_header && dec->subtitle_header_size > 0) {
-            enc->subtitle_header = static_cast<std::uint8_t*>(ff::av_mallocz(dec->subtitle_header_size + 1));
-            if (!enc->subtitle_header)
-                throw FFmpegException("av_mallocz fail");
-            std::memcpy(enc->subtitle_header, dec->subtitle_header, dec->subtitle_header_size);
-            enc->subtitle_header_size = dec->subtitle_header_size;
-        }
         if (!enc->width && !enc->height) {
             enc->width = dec->width;
             enc->height = dec->height;

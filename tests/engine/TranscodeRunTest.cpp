@@ -263,7 +263,40 @@ TEST_F(TranscodeRun, CopiedPacketsPassTheBitstreamFilters)
     ff::avformat_close_input(&header);
 }
 
-TEST_F(TranscodeRun, FailuresEndWithAnErrorReportAndLeaveNoEmptyFile)
+// Broken inputs: what can be read of a cut or damaged file is converted; a file that is no media
+// at all cannot be opened, and a run without input ends at once with its error.
+TEST_F(TranscodeRun, BrokenInputsEndWithoutACrash)
+{
+    struct Case {
+        const char* input;
+        double longest;  // seconds of output at most
+    } cases[] = {{"truncated.avi", 1.0}, {"damaged.avi", 2.1}};
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.input);
+        const std::string out = dir.file("out.avi");
+        {
+            TranscodeConverter c;
+            c.Input(k.input);
+            c.Output(out);
+            EXPECT_EQ("", c.Run());
+            EXPECT_TRUE(c.Finished());
+        }
+        const MediaInfo info = Probe(out);
+        ASSERT_TRUE(info.opened);
+        const StreamInfo* video = info.Find(AVMEDIA_TYPE_VIDEO);
+        ASSERT_NE(nullptr, video);
+        EXPECT_GT(video->packets, 0);
+        EXPECT_LE(video->duration, k.longest);
+    }
+
+    TranscodeConverter c;
+    EXPECT_FALSE(c.OpenInputFile(zdtest::fixture("notmedia.avi")));
+    c.Output(dir.file("none.avi"));
+    EXPECT_EQ("At least one input file must be specified", c.Run());
+    EXPECT_FALSE(std::filesystem::exists(dir.file("none.avi")));
+}
+
+TEST_F(TranscodeRun, AnEncoderThatCannotOpenLeavesNoFileBehind)
 {
     // An encoder that refuses its parameters: H.263 takes only its standard picture sizes.
     const std::string out = dir.file("out.avi");
