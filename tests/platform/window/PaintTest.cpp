@@ -5,7 +5,6 @@
 #include "platform/gdi/Drawing.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Regions.h"
-#include "platform/win/Rect.h"
 
 #include <gtest/gtest.h>
 
