@@ -14,11 +14,6 @@
 
 namespace {
 
-HWND HandleOf(const Window* w)
-{
-    return w ? w->handle : nullptr;
-}
-
 bool InSubtree(const Window* root, HWND hwnd)
 {
     Window* w = Sys().Find(hwnd);

@@ -16,11 +16,6 @@
 
 namespace {
 
-HWND HandleOf(const Window* w)
-{
-    return w ? w->handle : nullptr;
-}
-
 void Enumerate(Window* parent, std::vector<HWND>& out)
 {
     for (Window* c : parent->children) {
