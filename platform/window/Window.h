@@ -12,8 +12,8 @@
 HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width,
                     int height, HWND parent, HMENU menu, HINSTANCE instance, void* param);
 // Destroys the owned windows, hides the window, then sends WM_DESTROY to it and its children
-// (parents first) and WM_NCDESTROY (children first). A window already being destroyed, or a
-// handle that is not a window, gives FALSE.
+// (parents first) and WM_NCDESTROY (children first). A window already being destroyed, a handle
+// that is not a window, or a call from another thread than the GUI thread gives FALSE.
 BOOL DestroyWindow(HWND hwnd);
 
 BOOL IsWindow(HWND hwnd);

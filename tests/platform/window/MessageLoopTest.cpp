@@ -44,14 +44,21 @@ TEST_F(MessageLoop, SendMessageFromAnotherThreadRunsOnTheGuiThreadAndReturnsItsA
     };
     kit.Pump();
     std::atomic<LRESULT> answer{0};
+    std::atomic<BOOL> destroyed{TRUE};
     Thread worker;
-    kit.WhenIdle([&] { worker.Start([&] { answer = SendMessage(top, WM_USER, 21, 0); }); });
+    kit.WhenIdle([&] {
+        worker.Start([&] {
+            destroyed = DestroyWindow(top);  // refused: the window belongs to the GUI thread
+            answer = SendMessage(top, WM_USER, 21, 0);
+        });
+    });
     MSG msg;
     while (GetMessage(&msg, nullptr, 0, 0) > 0)
         DispatchMessage(&msg);
     worker.Join();
     EXPECT_EQ(answer.load(), 42);
     EXPECT_EQ(ranOn.load(), gui);
+    EXPECT_FALSE(destroyed.load());
 }
 
 TEST_F(MessageLoop, QuitComesAfterWhatWasPostedAndCarriesItsCode)
