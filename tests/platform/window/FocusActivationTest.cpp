@@ -18,6 +18,7 @@ TEST_F(FocusActivation, AClickActivatesAnInactiveWindowBeforeTheButtonMessage)
     HWND other = Top(RECT{200, 0, 300, 100});
     ASSERT_EQ(GetActiveWindow(), other);
     kit.Pump();
+    const int nativeActivations = kit.Display().State(form)->activations;
     Clear();
     kit.Click(POINT{50, 50});
     kit.Pump();
@@ -31,8 +32,10 @@ TEST_F(FocusActivation, AClickActivatesAnInactiveWindowBeforeTheButtonMessage)
     EXPECT_EQ(LOWORD(Find(other, WM_ACTIVATE)[0].wParam), WA_INACTIVE);
     EXPECT_EQ(GetActiveWindow(), form);
     EXPECT_EQ(GetFocus(), form);
-    // The window came to the top.
+    // The window came to the top, natively too.
     EXPECT_EQ(GetWindow(form, GW_HWNDFIRST), form);
+    EXPECT_EQ(kit.Display().State(form)->activations, nativeActivations + 1);
+    EXPECT_GT(kit.Display().State(form)->raises, 0);
 }
 
 TEST_F(FocusActivation, PopupsThatRefuseActivationGetTheClickAndLeaveTheFormActive)

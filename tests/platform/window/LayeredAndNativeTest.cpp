@@ -136,6 +136,7 @@ TEST_F(LayeredAndNative, MaximizeFillsTheWorkAreaMinimizeIconifiesAndRestoreCome
     RECT r;
     GetWindowRect(top, &r);
     EXPECT_EQ(r, (RECT{0, 0, 1280, 984}));  // the headless display's work area
+    EXPECT_EQ(kit.Display().State(top)->geometry, r);
     EXPECT_TRUE(IsZoomed(top));
     EXPECT_EQ(Find(top, WM_SIZE).back().wParam, SIZE_MAXIMIZED);
     EXPECT_FALSE(Find(top, WM_GETMINMAXINFO).empty());

@@ -90,6 +90,7 @@ TEST_F(Mouse, CaptureTakesEveryMouseMessageUntilReleased)
     HWND b = Child(top, RECT{100, 100, 150, 150});
     kit.Pump();
     SetCapture(a);
+    EXPECT_TRUE(kit.Display().State(top)->grab);  // no button held: the native window grabs
     EXPECT_EQ(SetCapture(b), a);
     auto changed = Find(a, WM_CAPTURECHANGED);
     ASSERT_EQ(changed.size(), 1u);
@@ -106,6 +107,7 @@ TEST_F(Mouse, CaptureTakesEveryMouseMessageUntilReleased)
     EXPECT_TRUE(Find(a, WM_SETCURSOR).empty());  // no hit testing while captured
     ReleaseCapture();
     EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_FALSE(kit.Display().State(top)->grab);
     EXPECT_EQ(reinterpret_cast<HWND>(Find(a, WM_CAPTURECHANGED).back().lParam), nullptr);
     EXPECT_EQ(PressedBy(POINT{120, 120}), b);
 }
