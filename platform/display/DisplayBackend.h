@@ -91,6 +91,6 @@ public:
 
 // The backend in force; the Qt backend is made on first use unless one was installed.
 DisplayBackend& GetDisplayBackend();
-// Installs a backend (the window system must hold no visible top-level window); nullptr
-// returns to the Qt backend on next use.
+// Installs a backend; nullptr returns to the Qt backend on next use. The native windows of the
+// previous backend are dropped, so this is for set-ups (tests) before windows are shown.
 void SetDisplayBackend(std::unique_ptr<DisplayBackend> backend);

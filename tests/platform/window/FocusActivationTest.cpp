@@ -122,6 +122,8 @@ TEST_F(FocusActivation, KeysGoToTheFocusWindowAndTranslateIntoCharacters)
     kit.Pump();
     Clear();
     kit.PressKey(VK_SHIFT);
+    EXPECT_LT(GetAsyncKeyState(VK_SHIFT), 0);  // at once
+    EXPECT_EQ(GetKeyState(VK_SHIFT), 0);       // once its message is taken
     kit.PressKey('A');
     kit.ReleaseKey('A');
     kit.ReleaseKey(VK_SHIFT);
