@@ -37,7 +37,7 @@ bool PeekInternal(MSG* msg, const MessageFilter& filter, bool remove)
         Stamp(msg);
         if (remove)
             sys.queue.ClearQuit();
-        return true;
+        found = true;
     }
     if (!found && TakePaintMessage(msg, filter)) {
         Stamp(msg);

@@ -94,8 +94,10 @@ TEST_F(SizeMove, TheSizeLoopKeepsTheTrackingLimitsAndHonoursWmSizing)
     kit.Pump();
     EXPECT_EQ(WindowRect(top), (RECT{100, 100, 500, 250}));
     EXPECT_EQ(edges, (std::vector<WPARAM>{WMSZ_BOTTOMRIGHT, WMSZ_BOTTOMRIGHT}));
-    EXPECT_EQ(Messages(top, {WM_GETMINMAXINFO, WM_ENTERSIZEMOVE, WM_SIZING, WM_SIZE, WM_EXITSIZEMOVE}),
-              (Msgs{WM_GETMINMAXINFO, WM_ENTERSIZEMOVE, WM_SIZING, WM_SIZE, WM_SIZING, WM_SIZE, WM_EXITSIZEMOVE}));
+    // Each new size is painted before the next pointer move is taken.
+    EXPECT_EQ(Messages(top, {WM_GETMINMAXINFO, WM_ENTERSIZEMOVE, WM_SIZING, WM_SIZE, WM_PAINT, WM_EXITSIZEMOVE}),
+              (Msgs{WM_GETMINMAXINFO, WM_ENTERSIZEMOVE, WM_SIZING, WM_SIZE, WM_PAINT, WM_SIZING, WM_SIZE, WM_PAINT,
+                    WM_EXITSIZEMOVE}));
 }
 
 TEST_F(SizeMove, EscapePutsTheWindowBackAndAQuitRequestSurvivesTheLoop)
