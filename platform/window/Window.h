@@ -32,7 +32,8 @@ HWND GetParent(HWND hwnd);
 HWND SetParent(HWND hwnd, HWND newParent);
 HWND GetWindow(HWND hwnd, UINT relation);
 HWND GetAncestor(HWND hwnd, UINT relation);
-// Calls proc for every descendant, parents before their children, until it returns FALSE.
+// Calls proc for every descendant, parents before their children, until it returns FALSE; with
+// parent nullptr for every top-level window.
 BOOL EnumChildWindows(HWND parent, WNDENUMPROC proc, LPARAM lParam);
 
 LONG_PTR GetWindowLongPtr(HWND hwnd, int index);
