@@ -85,6 +85,8 @@ public:
     virtual void Wait(std::optional<std::uint64_t> timeoutMs) = 0;
     // Any thread: ends a Wait in progress, or the next one at once.
     virtual void Wake() = 0;
+    // A PeekMessage found nothing to do (also when the loop does not go on to wait).
+    virtual void QueueIdle() {}
     virtual std::vector<MonitorDescription> Monitors() = 0;
     virtual POINT CursorPos() = 0;
 };

@@ -55,6 +55,8 @@ bool PeekInternal(MSG* msg, const MessageFilter& filter, bool remove)
         sys.input.messageTime = msg->time;
         sys.input.messagePos = msg->pt;
     }
+    if (!found)
+        sys.Backend().QueueIdle();
     return found;
 }
 

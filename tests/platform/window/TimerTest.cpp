@@ -103,4 +103,31 @@ TEST_F(Timers, AWaitingLoopWakesWhenTheClockMovesOnAnotherThread)
     EXPECT_EQ(GetTickCount(), 100250u);
 }
 
+TEST_F(Timers, TimeCanPassWhileTheLoopIsIdleSoPollingLoopsEnd)
+{
+    HWND top = Top(RECT{0, 0, 10, 10});
+    SetTimer(top, 1, 30, nullptr);
+    kit.Pump();
+    kit.AdvanceWhenIdle(5);
+    // A fade loop: steps whenever 5 ms have passed, processing messages in between.
+    const DWORD start = GetTickCount();
+    DWORD last = start;
+    int steps = 0;
+    while (steps < 10) {
+        MSG msg;
+        while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessage(&msg);
+        if (GetTickCount() - last >= 5) {
+            last = GetTickCount();
+            ++steps;
+        }
+    }
+    kit.AdvanceWhenIdle(0);
+    EXPECT_GE(GetTickCount() - start, 50u);
+    EXPECT_GE(Find(top, WM_TIMER).size(), 1u);  // the timer got its turn on the way
+    const DWORD now = GetTickCount();
+    kit.Pump();
+    EXPECT_EQ(GetTickCount(), now);
+}
+
 } // namespace
