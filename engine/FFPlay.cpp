@@ -186,6 +186,10 @@ void TCustomPlayer::EventThreadExecute()
             PostLog(llError, std::string("Error occurs in a player event: ") + e.what());
         }
     };
+    struct EndedSignal {
+        Event& ended;
+        ~EndedSignal() { ended.Set(); }
+    } endedSignal{eventThreadEnded_};
     for (;;) {
         const TPlayEventItem item = playEvent_.Pop();
         if (item.Kind == pekNone) {
@@ -210,7 +214,6 @@ void TCustomPlayer::EventThreadExecute()
             break;
         }
     }
-    eventThreadEnded_.Set();
 }
 
 void TCustomPlayer::PlayThreadExecute()
@@ -225,6 +228,19 @@ void TCustomPlayer::PlayThreadExecute()
     }
     ChangeState(psStop);
     stopEvent_.Set();
+}
+
+void TCustomPlayer::StartThread(Thread& thread, const char* name, std::function<void()> body)
+{
+    thread.Start([this, name, body = std::move(body)] {
+        try {
+            body();
+        } catch (const std::exception& e) {
+            PostLog(llFatal, std::string(name) + " Exception: " + e.what());
+        } catch (...) {
+            PostLog(llFatal, std::string(name) + " Exception");
+        }
+    });
 }
 
 bool TCustomPlayer::InitSDLWindow(TPlayerHost* host)
@@ -330,9 +346,9 @@ bool TCustomPlayer::Open(const std::string& AFileName, TPlayerHost* AScreenHandl
         CallFileOpen();
 
     eventThreadEnded_.Reset();
-    eventThread_.Start([this] { EventThreadExecute(); });
+    StartThread(eventThread_, "EventThread", [this] { EventThreadExecute(); });
     stopEvent_.Reset();
-    playThread_.Start([this] { PlayThreadExecute(); });
+    StartThread(playThread_, "PlayThread", [this] { PlayThreadExecute(); });
     return true;
 }
 

@@ -18,6 +18,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -200,6 +201,8 @@ private:
     bool InitSDLWindow(TPlayerHost* host);
     void QuitSDL();
     void WaitForStop();
+    // Runs body on the thread; an exception ends it with a log line instead of escaping.
+    void StartThread(Thread& thread, const char* name, std::function<void()> body);
     void EventThreadExecute();
     void PlayThreadExecute();
     std::shared_ptr<TVideoState> CurrentState() const;

@@ -125,7 +125,11 @@ void TCustomPlayer::TogglePausedState(TVideoState* is)
         return;
     if (is->paused) {
         const double now = Now();
-        is->frame_timer = is->frame_timer + now + is->video_current_pts_drift - is->video_current_pts;
+        // Pictures wait out the pause; before the first picture was shown there is no pause
+        // to add (the drift is still 0), and a file opened paused no longer reports its pause.
+        if (is->video_current_pts_drift != 0)
+            is->frame_timer = is->frame_timer + now + is->video_current_pts_drift - is->video_current_pts;
+        is->open_paused = 0;
         if (is->read_pause_return != AVERROR(ENOSYS))
             is->video_current_pts = is->video_current_pts_drift + now;
         is->video_current_pts_drift = is->video_current_pts - now;

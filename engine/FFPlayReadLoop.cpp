@@ -80,7 +80,7 @@ bool TCustomPlayer::OpenVideoState(const std::string& fileName, bool paused)
     is->iformat = file_iformat_;
     is->av_sync_type = av_sync_type_;
     TVideoState* state = is.get();
-    is->parse_tid.Start([this, state] { ReadLoop(state); });
+    StartThread(is->parse_tid, "ReadLoop", [this, state] { ReadLoop(state); });
 
     // The read thread reports through Opened; the GUI thread keeps serving while it waits.
     MainThread::WaitServing([state] { return state->Opened.load() != 0; }, INFINITE);
@@ -91,7 +91,7 @@ bool TCustomPlayer::OpenVideoState(const std::string& fileName, bool paused)
         }
         if (!is->video_st && !display_disable_)
             is->show_audio = showAudio_;
-        is->refresh_tid.Start([this, state] { RefreshTimerLoop(state); });
+        StartThread(is->refresh_tid, "RefreshThread", [this, state] { RefreshTimerLoop(state); });
         return true;
     }
     is->parse_tid.Join();
@@ -138,6 +138,9 @@ void TCustomPlayer::ReadLoop(TVideoState* is)
         }
     } catch (const std::exception& e) {
         PostLog(llFatal, std::string("ReadLoop Exception: ") + e.what());
+        // An open playback stays until it is closed.
+        while (is->Opened == 1 && !is->abort_request)
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
     if (is->Opened != 1)
         is->Opened = -1;
@@ -501,7 +504,7 @@ int TCustomPlayer::OpenStreamComponent(TVideoState* is, int streamIndex)
         is->videoq.Init();
         is->videoq.PutFlush();
         is->video_stream = streamIndex;
-        is->video_tid.Start([this, is] { VideoDecodeLoop(is); });
+        StartThread(is->video_tid, "VideoThread", [this, is] { VideoDecodeLoop(is); });
         break;
     case AVMEDIA_TYPE_SUBTITLE:
         is->subtitle_ctx = avctx;
@@ -509,7 +512,7 @@ int TCustomPlayer::OpenStreamComponent(TVideoState* is, int streamIndex)
         is->subtitleq.Init();
         is->subtitleq.PutFlush();
         is->subtitle_stream = streamIndex;
-        is->subtitle_tid.Start([this, is] { SubtitleDecodeLoop(is); });
+        StartThread(is->subtitle_tid, "SubtitleThread", [this, is] { SubtitleDecodeLoop(is); });
         break;
     default: {
         std::lock_guard<CriticalSection> lock(CodecLock());

@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <stdexcept>
 #include <dirent.h>
 #include <fstream>
 #include <iterator>
@@ -172,6 +174,86 @@ TEST_F(PlayerTest, PauseAndResumeActOnlyOnAChange)
     player_.Resume();
     EXPECT_FALSE(WaitUntil([&] { return states_.size() > 3; }, 300));
     EXPECT_EQ(states_, (std::vector<TPlayState>{psPlay, psPause, psResume}));
+}
+
+TEST_F(PlayerTest, StepShowsOneMorePictureThenStaysPaused)
+{
+    ASSERT_TRUE(OpenFrames(true)) << player_.GetLastErrMsg();
+    ASSERT_TRUE(WaitForState(psPause));
+    ASSERT_TRUE(WaitUntil([&] { return LastPosition() == kFrameUs; }));
+    player_.StepToNextFrame();
+    ASSERT_TRUE(WaitForState(psStep));
+    ASSERT_TRUE(WaitUntil([&] { return LastPosition() >= 2 * kFrameUs; }));
+    EXPECT_FALSE(WaitUntil([&] { return LastPosition() > 3 * kFrameUs; }, 300));
+    EXPECT_TRUE(player_.GetPaused());
+}
+
+TEST_F(PlayerTest, HookPaintsThePictureOnScreen)
+{
+    int hooked = 0;
+    player_.OnHook = [&](TCustomPlayer*, TFFPicture& picture, std::int64_t) {
+        ++hooked;
+        std::fill(picture.Pixels.begin(), picture.Pixels.end(), std::uint8_t{0xFF});
+    };
+    player_.SetHook(true);
+    ASSERT_TRUE(OpenFrames(true)) << player_.GetLastErrMsg();
+    ASSERT_TRUE(WaitForState(psPause));
+    ASSERT_TRUE(WaitUntil([&] { return LastPosition() == kFrameUs; }));
+    const TFFPicture& frame = player_.CurrentFrame();
+    ASSERT_EQ(frame.Width, 64);
+    EXPECT_GE(frame.Pixels[0], 250);  // white, not the dark grey of frame 1
+    EXPECT_GE(hooked, 2);
+
+    // A handler that throws leaves the picture as decoded.
+    player_.OnHook = [](TCustomPlayer*, TFFPicture& picture, std::int64_t) {
+        std::fill(picture.Pixels.begin(), picture.Pixels.end(), std::uint8_t{0xFF});
+        throw std::runtime_error("hook failed");
+    };
+    player_.Seek(std::int64_t{2000000}, TSeekFlags{}, true);
+    std::int64_t pts = 0;
+    ASSERT_TRUE(WaitUntil([&] {
+        player_.CurrentFrame(pts);
+        return pts >= 2000000;
+    }));
+    EXPECT_EQ(FrameNumber(player_.CurrentFrame()), pts / kFrameUs);
+}
+
+TEST_F(PlayerTest, StreamSwitchesAreChecked)
+{
+    ASSERT_TRUE(OpenFrames(true)) << player_.GetLastErrMsg();
+    ASSERT_EQ(player_.GetVideoStreamIndex(), 0);
+    ASSERT_EQ(player_.GetAudioStreamIndex(), 1);
+    struct Case {
+        void (TCustomPlayer::*Set)(int);
+        int Index;
+        const char* Message;
+    };
+    const Case cases[] = {
+        {&TCustomPlayer::SetVideoStreamIndex, 1, "the stream type is not matched."},
+        {&TCustomPlayer::SetAudioStreamIndex, 5, "the stream index is not valid."},
+        {&TCustomPlayer::SetAudioStreamIndex, -1, "the stream index is not valid."},
+        {&TCustomPlayer::SetSubtitleStreamIndex, 0, "the stream type is not matched."},
+    };
+    for (const Case& c : cases) {
+        (player_.*c.Set)(c.Index);
+        EXPECT_EQ(player_.GetLastErrMsg(), c.Message) << c.Index;
+    }
+    EXPECT_EQ(player_.GetVideoStreamIndex(), 0);
+    EXPECT_EQ(player_.GetAudioStreamIndex(), 1);
+    // Switching to the stream in use changes nothing.
+    player_.SetAudioStreamIndex(1);
+    EXPECT_EQ(player_.GetAudioStreamIndex(), 1);
+}
+
+TEST_F(PlayerTest, ResumedAtOnceAfterAPausedOpenItPlays)
+{
+    ASSERT_TRUE(OpenFrames(true)) << player_.GetLastErrMsg();
+    player_.Resume();
+    // Pictures flow although none had been shown when it resumed, and no late pause follows.
+    ASSERT_TRUE(WaitUntil([&] { return LastPosition() > 200000; }));
+    ASSERT_TRUE(WaitForState(psResume));
+    EXPECT_EQ(states_.back(), psResume);
+    EXPECT_FALSE(player_.GetPaused());
 }
 
 TEST_F(PlayerTest, ReopeningReportsTheOldStopBeforeTheNewPlay)
