@@ -9,8 +9,10 @@
 #include "platform/kernel/Exceptions.h"
 #include "platform/kernel/MainThread.h"
 
+#include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <thread>
 
 namespace {
 
@@ -223,7 +225,7 @@ void TCustomPlayer::PlayThreadExecute()
         PlayerEventLoop();
     } catch (const std::exception& e) {
         PostLog(llFatal, std::string("PlayThread Exception: ") + e.what());
-        std::lock_guard<std::timed_mutex> lock(dataLock_);
+        std::lock_guard<std::mutex> lock(dataLock_);
         ShutdownPlayback();
     }
     ChangeState(psStop);
@@ -407,7 +409,11 @@ void TCustomPlayer::WaitForStop()
                                                          : stopEvent_.WaitFor(100);
         if (stopped || !CurrentState())
             return;
-        std::unique_lock<std::timed_mutex> lock(dataLock_, std::chrono::milliseconds(100));
+        std::unique_lock<std::mutex> lock(dataLock_, std::try_to_lock);
+        for (int tries = 0; !lock.owns_lock() && tries < 100; ++tries) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            lock.try_lock();
+        }
         if (!lock.owns_lock())
             continue;
         ++n;
@@ -520,7 +526,7 @@ const TFFPicture& TCustomPlayer::CurrentFrame(std::int64_t& APTS)
 {
     std::lock_guard<std::mutex> frameLock(frameMutex_);
     APTS = -1;
-    std::lock_guard<std::timed_mutex> lock(dataLock_);
+    std::lock_guard<std::mutex> lock(dataLock_);
     auto is = CurrentState();
     if (!is || !is->video_st || is->abort_request) {
         emptyFrame_ = TFFPicture{};

@@ -307,7 +307,7 @@ private:
     mutable std::mutex stateMutex_;
     // Held by TPlayThread while it handles an SDL event, and by the callers that touch what
     // those events change (the picture on screen, the streams, a forced shutdown).
-    std::timed_mutex dataLock_;
+    std::mutex dataLock_;
     std::atomic<std::int64_t> audio_callback_time_{0};
     SDL_Surface* screen_ = nullptr;
     mutable std::mutex errMutex_;

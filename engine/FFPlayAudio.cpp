@@ -72,7 +72,7 @@ int TCustomPlayer::DecodeAudioFrame(TVideoState* is)
             const int ret = ff::avcodec_receive_frame(avctx, is->audio_frame);
             if (ret >= 0) {
                 if (is->audio_frame->pts != AV_NOPTS_VALUE)
-                    is->audio_clock = static_cast<double>(is->audio_frame->pts) * av_q2d(is->audio_st->time_base);
+                    is->audio_clock = static_cast<double>(is->audio_frame->pts) * av_q2d(is->audio_st.load()->time_base);
                 const int size = ResampleAudio(is, is->audio_frame);
                 ff::av_frame_unref(is->audio_frame);
                 if (size <= 0)
@@ -95,7 +95,7 @@ int TCustomPlayer::DecodeAudioFrame(TVideoState* is)
             continue;
         }
         if (is->audio_pkt->pts != AV_NOPTS_VALUE)
-            is->audio_clock = static_cast<double>(is->audio_pkt->pts) * av_q2d(is->audio_st->time_base);
+            is->audio_clock = static_cast<double>(is->audio_pkt->pts) * av_q2d(is->audio_st.load()->time_base);
         const int ret = ff::avcodec_send_packet(avctx, is->audio_pkt);
         ff::av_packet_unref(is->audio_pkt);
         if (ret < 0)

@@ -27,7 +27,7 @@ void TCustomPlayer::PlayerEventLoop()
         SDL_Event event{};
         if (!ff::SDL_WaitEvent(&event))
             event.type = FF_QUIT_EVENT;
-        std::lock_guard<std::timed_mutex> lock(dataLock_);
+        std::lock_guard<std::mutex> lock(dataLock_);
         auto state = CurrentState();
         if (!state)
             return;

@@ -481,6 +481,8 @@ int TCustomPlayer::OpenStreamComponent(TVideoState* is, int streamIndex)
     st->discard = AVDISCARD_DEFAULT;
     switch (par->codec_type) {
     case AVMEDIA_TYPE_AUDIO:
+        // SDL's audio thread exists already; its lock hands it the fields set here.
+        ff::SDL_LockAudio();
         is->audio_ctx = avctx;
         is->audio_st = st;
         is->AudioDuration = st->duration != AV_NOPTS_VALUE
@@ -495,6 +497,7 @@ int TCustomPlayer::OpenStreamComponent(TVideoState* is, int streamIndex)
         is->audioq.Init();
         is->audioq.PutFlush();
         is->audio_stream = streamIndex;
+        ff::SDL_UnlockAudio();
         ff::SDL_PauseAudio(0);
         break;
     case AVMEDIA_TYPE_VIDEO:
@@ -582,7 +585,7 @@ bool TCustomPlayer::SelectStream(int mediaType, int streamIndex)
     if (!is)
         return false;
     // Streams change only while TPlayThread draws nothing and the read loop queues nothing.
-    std::lock_guard<std::timed_mutex> dataLock(dataLock_);
+    std::lock_guard<std::mutex> dataLock(dataLock_);
     const bool subtitle = mediaType != AVMEDIA_TYPE_VIDEO && mediaType != AVMEDIA_TYPE_AUDIO;
     const int current = mediaType == AVMEDIA_TYPE_VIDEO   ? is->video_stream.load()
                         : mediaType == AVMEDIA_TYPE_AUDIO ? is->audio_stream.load()

@@ -97,7 +97,7 @@ void TCustomPlayer::SubtitleDecodeLoop(TVideoState* is)
         if (is->subtitleq.Aborted())
             break;
         TQueuedSubtitle& sp = is->subpq[is->subpq_windex];
-        const double pts = pkt->pts != AV_NOPTS_VALUE ? static_cast<double>(pkt->pts) * av_q2d(is->subtitle_st->time_base)
+        const double pts = pkt->pts != AV_NOPTS_VALUE ? static_cast<double>(pkt->pts) * av_q2d(is->subtitle_st.load()->time_base)
                                                        : 0.0;
         int gotSubtitle = 0;
         AVSubtitle sub{};

@@ -46,7 +46,7 @@ int TCustomPlayer::ConfigureVideoFilters(TVideoState* is, AVFilterGraph*& graph,
     std::snprintf(text, sizeof text, "flags=%d", sws_flags_);
     graph->scale_sws_opts = ff::av_strdup(text);
 
-    const AVRational timeBase = is->video_st->time_base;
+    const AVRational timeBase = is->video_st.load()->time_base;
     AVRational sar = frame->sample_aspect_ratio;
     if (sar.num <= 0 || sar.den <= 0)
         sar = AVRational{0, 1};
@@ -203,7 +203,7 @@ int TCustomPlayer::OutputFilteredPicture(TVideoState* is, AVFrame* frame, AVFilt
         time = is->video_clock;
     AVRational rate = ff::av_buffersink_get_frame_rate(sink);
     if (rate.num <= 0 || rate.den <= 0)
-        rate = is->video_st->avg_frame_rate;
+        rate = is->video_st.load()->avg_frame_rate;
     const double frameDelay = rate.num > 0 && rate.den > 0 ? static_cast<double>(rate.den) / rate.num : 0.04;
     is->video_clock = is->video_clock + frameDelay * (1.0 + 0.5 * frame->repeat_pict);
     if (QueuePicture(is, frame, time, frame->pkt_pos) < 0)

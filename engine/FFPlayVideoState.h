@@ -60,7 +60,7 @@ struct TVideoState {
     int seek_flags = 0;
     std::int64_t seek_pos = 0;
     std::int64_t seek_rel = 0;
-    int read_pause_return = 0;
+    std::atomic<int> read_pause_return{0};
 
     AVFormatContext* ic = nullptr;
     // Held by the read loop while it hands packets to the queues and by stream switches, so a
@@ -73,7 +73,7 @@ struct TVideoState {
 
     // Audio.
     std::atomic<int> audio_stream{-1};
-    AVStream* audio_st = nullptr;
+    std::atomic<AVStream*> audio_st{nullptr};
     AVCodecContext* audio_ctx = nullptr;
     TPacketQueue audioq;
     std::atomic<double> audio_clock{0};
@@ -113,7 +113,7 @@ struct TVideoState {
 
     // Subtitles.
     std::atomic<int> subtitle_stream{-1};
-    AVStream* subtitle_st = nullptr;
+    std::atomic<AVStream*> subtitle_st{nullptr};
     AVCodecContext* subtitle_ctx = nullptr;
     TPacketQueue subtitleq;
     int subtitle_stream_changed = 0;
@@ -130,7 +130,7 @@ struct TVideoState {
 
     // Video.
     std::atomic<int> video_stream{-1};
-    AVStream* video_st = nullptr;
+    std::atomic<AVStream*> video_st{nullptr};
     AVCodecContext* video_ctx = nullptr;
     TPacketQueue videoq;
     std::atomic<double> video_current_pts{0};

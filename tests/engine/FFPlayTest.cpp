@@ -256,6 +256,20 @@ TEST_F(PlayerTest, ResumedAtOnceAfterAPausedOpenItPlays)
     EXPECT_FALSE(player_.GetPaused());
 }
 
+TEST_F(PlayerTest, TheDrawingAreaFollowsTheHost)
+{
+    // Without an answer from OnFileOpen the area is the host's client size.
+    ASSERT_TRUE(OpenFrames(true)) << player_.GetLastErrMsg();
+    EXPECT_EQ(player_.GetScreenWidth(), 64);
+    EXPECT_EQ(player_.GetScreenHeight(), 48);
+    ASSERT_NE(host_.Listener, nullptr);
+    ASSERT_TRUE(WaitForState(psPause));
+    host_.Listener->HostResized(120, 90);
+    EXPECT_TRUE(WaitUntil([&] { return player_.GetScreenWidth() == 120 && player_.GetScreenHeight() == 90; }));
+    host_.Listener->HostExposed();
+    EXPECT_EQ(player_.CurrentFrame().Width, 64);  // the picture keeps its own size
+}
+
 TEST_F(PlayerTest, ReopeningReportsTheOldStopBeforeTheNewPlay)
 {
     ASSERT_TRUE(OpenFrames(false)) << player_.GetLastErrMsg();
