@@ -106,13 +106,14 @@ void TCustomPlayer::DisplayAudio(TVideoState* is)
             ff::av_rdft_end(is->rdft);
         is->rdft = ff::av_rdft_init(rdftBits, DFT_R2C);
         is->rdft_bits = rdftBits;
-        is->rdft_data.assign(static_cast<std::size_t>(4 * nbFreq), 0.0f);
+        ff::av_free(is->rdft_data);
+        is->rdft_data = static_cast<FFTSample*>(ff::av_mallocz(sizeof(FFTSample) * 4 * static_cast<std::size_t>(nbFreq)));
     }
-    if (!is->rdft)
+    if (!is->rdft || !is->rdft_data)
         return;
     FFTSample* data[2];
     for (int ch = 0; ch < shown; ++ch) {
-        data[ch] = is->rdft_data.data() + 2 * nbFreq * ch;
+        data[ch] = is->rdft_data + 2 * nbFreq * ch;
         int i = Wrap(start + ch);
         for (int x = 0; x < 2 * nbFreq; ++x) {
             const double w = static_cast<double>(x - nbFreq) / nbFreq;

@@ -56,6 +56,7 @@ TVideoState::~TVideoState()
     ff::av_channel_layout_uninit(&swr_src_layout);
     if (rdft)
         ff::av_rdft_end(rdft);
+    ff::av_free(rdft_data);
 }
 
 void TCustomPlayer::PostUserEvent(int type, TVideoState* is)

@@ -108,7 +108,7 @@ struct TVideoState {
     int last_i_start = 0;
     RDFTContext* rdft = nullptr;
     int rdft_bits = 0;
-    std::vector<FFTSample> rdft_data;
+    FFTSample* rdft_data = nullptr;  // from the library's allocator: the transform wants its alignment
     int xpos = 0;
 
     // Subtitles.

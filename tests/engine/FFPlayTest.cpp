@@ -318,6 +318,10 @@ TEST_F(PlayerTest, AudioOnlyFileHasNoPictureAndReachesItsEnd)
     const TFFPicture& frame = player_.CurrentFrame(pts);
     EXPECT_EQ(pts, -1);
     EXPECT_EQ(frame.Width, 0);
+    // The sound is drawn as a wave, then as a spectrum, while it plays on.
+    ASSERT_TRUE(WaitUntil([&] { return LastPosition() >= 100000; }));
+    player_.ToggleAudioDisplay();
+    ASSERT_TRUE(WaitUntil([&] { return LastPosition() >= 300000; }));
     player_.Seek(std::int64_t{1800000}, TSeekFlags{}, true);
     ASSERT_TRUE(WaitForState(psEnd));
     EXPECT_NEAR(static_cast<double>(LastPosition()), 2000000.0, 10000.0);
