@@ -187,7 +187,9 @@ public:
     TPostHooks PostHooks() const;
 
 protected:
-    // The run itself: set-up, packet loop and tear-down over the opened files.
+    // The run itself: set-up, packet loop and tear-down over the opened files; it sets
+    // FFinished to not FBroken when it gets to the end. The engine has no transcoding yet, so a
+    // run that gets here ends with an error.
     virtual void TranscodeLoop();
     // Closes and frees everything a run used (only while the converter libraries are loaded).
     virtual void Cleanup();
@@ -384,7 +386,6 @@ private:
     void LogInfo(const std::string& message);
     void LogWarning(const std::string& message);
 
-    void ApplyPostHooks(TPostHooks hooks);
     void FreeBitstreamFilters();
     void CloseFiles();
     void WaitForEvent(Event& event);

@@ -43,16 +43,15 @@ TEST(FFUtils, ErrorTextsBySymbol)
     EXPECT_EQ("Unknown", MediaTypeName(-1));
 }
 
-class FFUtilsWithLibraries : public testing::Test {
+class FFUtilsWithLibraries : public ConverterLibrariesTest {
 protected:
     void SetUp() override
     {
-        LoadConverterLibraries();
+        ConverterLibrariesTest::SetUp();
         GetLogger().SetOnLog([this](const void*, std::uint32_t, TLogLevel level, const std::string& line) {
             lines.push_back(std::to_string(level) + " " + line);
         });
     }
-    void TearDown() override { GetLogger().SetOnLog(nullptr); }
 
     std::vector<std::string> lines;
     zdtest::TempDir dir;

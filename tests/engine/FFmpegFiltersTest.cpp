@@ -59,10 +59,7 @@ AVFrame* Filter(const TVideoFilterEnds& ends, AVFrame* picture)
 
 } // namespace
 
-class ConverterFilters : public testing::Test {
-protected:
-    void SetUp() override { LoadConverterLibraries(); }
-};
+using ConverterFilters = ConverterLibrariesTest;
 
 TEST_F(ConverterFilters, CropsTheInputPictureThenScalesItToTheEncoderSize)
 {

@@ -24,18 +24,17 @@ std::string Describe(const EndReports::Report& r)
 
 } // namespace
 
-class ConverterLifecycle : public testing::Test {
+class ConverterLifecycle : public ConverterLibrariesTest {
 protected:
     void SetUp() override
     {
-        LoadConverterLibraries();
+        ConverterLibrariesTest::SetUp();
         GetLogger().SetOnLog([this](const void* sender, std::uint32_t, TLogLevel level, const std::string& text) {
             std::lock_guard<std::mutex> guard(logLock);
             if (level == llQuiet)
                 quietLines.push_back({sender, text});
         });
     }
-    void TearDown() override { GetLogger().SetOnLog(nullptr); }
 
     std::mutex logLock;
     std::vector<std::pair<const void*, std::string>> quietLines;

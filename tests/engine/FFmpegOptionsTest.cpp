@@ -22,6 +22,7 @@ struct OptionCase {
     std::string error;     // the last option's error message; empty: it succeeds
     std::function<void(OptConverter& c, const std::vector<std::string>& log)> check;
     int maxFiles = 20;
+    int openInputs = 0;  // inputs the converter pretends to have opened already
 };
 
 // Words of the log line of a level.
@@ -45,7 +46,11 @@ std::string HookWords(int count)
 
 class OptConverter : public TCustomFFmpeg {
 public:
-    explicit OptConverter(int maxFiles) : TCustomFFmpeg(maxFiles) { Reset(); }
+    OptConverter(int maxFiles, int openInputs) : TCustomFFmpeg(maxFiles)
+    {
+        Reset();
+        Fnb_input_files = openInputs;
+    }
 
     std::int64_t CodecOption(int kind, const char* name)
     {
@@ -88,6 +93,8 @@ std::vector<OptionCase> OptConverter::Cases()
          [](C& c, L) { EXPECT_EQ(1, c.Fthread_count); }},
         {"pad", {{"padtop", "10"}}, "Please use vfilters=pad", nullptr},
         {"padcolor", {{"padcolor", "000000"}}, "Please use vfilters=pad", nullptr},
+        {"loglevel", {{"loglevel", "warning"}}, "",
+         [](C&, L) { EXPECT_EQ(llWarning, GetLogger().GetLogLevel()); }},
         {"timelimit", {{"timelimit", "10"}}, "",
          [](C&, L log) { EXPECT_TRUE(Logged(log, Line(llWarning, "Warning: -timelimit not implemented on Windows"))); }},
         {"do nothing", {{"y", ""}, {"benchmark", "1"}}, "",
@@ -190,6 +197,10 @@ std::vector<OptionCase> OptConverter::Cases()
         // Stream scales belong to the next input.
         {"itsscale", {{"itsscale", "1:0.5"}}, "",
          [](C& c, L) { EXPECT_EQ(0.5, c.Finput_files_ts_scale[0][1]); }},
+        {"itsscale after an input", {{"itsscale", "0:2"}}, "",
+         [](C& c, L) { EXPECT_EQ(0, c.Finput_files_ts_scale[0][0]); EXPECT_EQ(2, c.Finput_files_ts_scale[1][0]); },
+         20, 1},
+        {"itsscale with every input open", {{"itsscale", "0:2"}}, "max input files 1 reached", nullptr, 1, 1},
         {"itsscale index 20", {{"itsscale", "20:0.5"}}, "stream index over MAX_STREAMS(20)", nullptr},
         {"itsscale negative index", {{"itsscale", "-1:2"}}, "Invalid stream index -1 for option \"itsscale\"",
          nullptr},
@@ -309,17 +320,21 @@ std::vector<OptionCase> OptConverter::Cases()
 
 } // namespace
 
-class ConverterOptions : public testing::Test {
+class ConverterOptions : public ConverterLibrariesTest {
 protected:
     void SetUp() override
     {
-        LoadConverterLibraries();
+        ConverterLibrariesTest::SetUp();
         GetLogger().SetLogLevel(llInfo);
         GetLogger().SetOnLog([this](const void*, std::uint32_t, TLogLevel level, const std::string& text) {
             log.push_back(Line(level, text));
         });
     }
-    void TearDown() override { GetLogger().SetOnLog(nullptr); }
+    void TearDown() override
+    {
+        GetLogger().SetOnLog(nullptr);
+        GetLogger().SetLogLevel(llInfo);
+    }
 
     std::vector<std::string> log;
 };
@@ -328,7 +343,8 @@ TEST_F(ConverterOptions, EveryOptionByNameAndValue)
 {
     for (const OptionCase& c : OptConverter::Cases()) {
         SCOPED_TRACE(c.title);
-        OptConverter converter(c.maxFiles);
+        OptConverter converter(c.maxFiles, c.openInputs);
+        GetLogger().SetLogLevel(llInfo);
         log.clear();
         std::string error;
         for (size_t i = 0; i < c.options.size(); ++i) {

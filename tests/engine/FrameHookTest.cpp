@@ -34,10 +34,7 @@ TFrameHookPicture Picture(std::uint8_t* byte)
 
 } // namespace
 
-class FrameHookChain : public testing::Test {
-protected:
-    void SetUp() override { LoadConverterLibraries(); }
-};
+using FrameHookChain = ConverterLibrariesTest;
 
 TEST_F(FrameHookChain, HooksRunInTheOrderAddedAndShareOneModule)
 {

@@ -86,10 +86,8 @@ TEST(UnicodeProtocolNames, PrefixAloneIsAFileName)
     EXPECT_EQ("x", FromProtocolFileName("unicode:utf8:x"));
 }
 
-class UnicodeProtocolFiles : public testing::Test {
+class UnicodeProtocolFiles : public ConverterLibrariesTest {
 protected:
-    void SetUp() override { LoadConverterLibraries(); }
-
     // Opens a file stream through a fresh context's opener; the library's error code on failure.
     static int Open(const std::string& protocolName, int flags, AVIOContext** pb)
     {
