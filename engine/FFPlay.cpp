@@ -220,7 +220,6 @@ void TCustomPlayer::EventThreadExecute()
 
 void TCustomPlayer::PlayThreadExecute()
 {
-    ChangeState(psPlay);
     try {
         PlayerEventLoop();
     } catch (const std::exception& e) {
@@ -349,6 +348,8 @@ bool TCustomPlayer::Open(const std::string& AFileName, TPlayerHost* AScreenHandl
 
     eventThreadEnded_.Reset();
     StartThread(eventThread_, "EventThread", [this] { EventThreadExecute(); });
+    // Reported here, so that it comes before anything the caller does with the file next.
+    ChangeState(psPlay);
     stopEvent_.Reset();
     StartThread(playThread_, "PlayThread", [this] { PlayThreadExecute(); });
     return true;

@@ -224,7 +224,7 @@ private:
     bool SelectStream(int mediaType, int streamIndex);
     void RequestSeek(TVideoState* is, int flags, bool wait, std::int64_t target, std::int64_t rel);
     void WaitEventServing(TVideoState* is, Event& event);
-    static void PostUserEvent(int type, TVideoState* is);
+    static bool PostUserEvent(int type, TVideoState* is);
 
     // Output and synchronisation.
     void PlayerEventLoop();
@@ -324,6 +324,8 @@ private:
     std::atomic<bool> seeking_{false};
     std::atomic<TPlayState> state_{psStop};
     std::atomic<int> deliveryDepth_{0};
+    // Orders a resume against the pause report of a file opened paused.
+    std::mutex openPausedMutex_;
     bool sdlStarted_ = false;
     int screen_bpp_ = 0;
     Thread playThread_;

@@ -74,8 +74,8 @@ void TCustomPlayer::PlayerEventLoop()
 void TCustomPlayer::RefreshTimerLoop(TVideoState* is)
 {
     while (!is->abort_request) {
-        if (is->refresh.exchange(1) != 1)
-            PostUserEvent(FF_REFRESH_EVENT, is);
+        if (is->refresh.exchange(1) != 1 && !PostUserEvent(FF_REFRESH_EVENT, is))
+            is->refresh = 0;
         const int ms = is->audio_st && is->show_audio ? rdftspeed_.load() : 5;
         std::this_thread::sleep_for(std::chrono::milliseconds(ms > 0 ? ms : 1));
     }
@@ -129,10 +129,11 @@ void TCustomPlayer::TogglePausedState(TVideoState* is)
         // to add (the drift is still 0), and a file opened paused no longer reports its pause.
         if (is->video_current_pts_drift != 0)
             is->frame_timer = is->frame_timer + now + is->video_current_pts_drift - is->video_current_pts;
-        is->open_paused = 0;
         if (is->read_pause_return != AVERROR(ENOSYS))
             is->video_current_pts = is->video_current_pts_drift + now;
         is->video_current_pts_drift = is->video_current_pts - now;
+        std::lock_guard<std::mutex> lock(openPausedMutex_);
+        is->open_paused = 0;
         is->paused = 0;
     } else {
         if (is->video_st) {

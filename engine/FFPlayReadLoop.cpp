@@ -59,12 +59,12 @@ TVideoState::~TVideoState()
     ff::av_free(rdft_data);
 }
 
-void TCustomPlayer::PostUserEvent(int type, TVideoState* is)
+bool TCustomPlayer::PostUserEvent(int type, TVideoState* is)
 {
     SDL_Event event{};
     event.type = static_cast<Uint8>(type);
     event.user.data1 = is;
-    ff::SDL_PushEvent(&event);
+    return ff::SDL_PushEvent(&event) == 0;
 }
 
 bool TCustomPlayer::OpenVideoState(const std::string& fileName, bool paused)

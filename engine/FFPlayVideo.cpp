@@ -215,13 +215,17 @@ int TCustomPlayer::OutputFilteredPicture(TVideoState* is, AVFrame* frame, AVFilt
             seeking_ = false;
         pictEvent_.Set();
     }
-    // A file opened paused shows its first two pictures, then reports the pause.
-    if (const int opened = is->open_paused) {
-        if (opened >= 2) {
-            is->open_paused = 0;
-            ChangeState(psPause);
-        } else {
-            is->open_paused = opened + 1;
+    // A file opened paused shows its first two pictures, then reports the pause, unless it was
+    // resumed meanwhile.
+    {
+        std::lock_guard<std::mutex> lock(openPausedMutex_);
+        if (const int opened = is->open_paused) {
+            if (opened >= 2) {
+                is->open_paused = 0;
+                ChangeState(psPause);
+            } else {
+                is->open_paused = opened + 1;
+            }
         }
     }
     if (step_ && CurrentState().get() == is)
