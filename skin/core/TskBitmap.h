@@ -1,0 +1,84 @@
+#pragma once
+// The skin library's 32-bit picture with a per-pixel alpha channel. Pixel (x, y) is word
+// y * Width + x of Bits (rows top-down, no padding).
+
+#include "platform/win/Types.h"
+#include "skin/core/skeffects.h"
+
+#include <string>
+#include <vector>
+
+class TskBitmap {
+public:
+    TskBitmap();
+    ~TskBitmap();
+    TskBitmap(const TskBitmap&) = delete;
+    TskBitmap& operator=(const TskBitmap&) = delete;
+
+    PskColorArray GetBits() const { return FBits; }
+    int GetWidth() const { return FWidth; }
+    int GetHeight() const { return FHeight; }
+    bool GetAlphaBlend() const { return FAlphaBlend; }
+    void SetAlphaBlend(bool Value) { FAlphaBlend = Value; }
+    bool GetTransparent() const { return FTransparent; }
+    void SetTransparent(bool Value) { FTransparent = Value; }
+    const std::string& GetName() const { return FName; }
+    void SetName(const std::string& Value) { FName = Value; }
+    // A flag carried for the owner; the bitmap never reads it.
+    bool GetNewFormat() const { return FNewFormat; }
+    void SetNewFormat(bool Value) { FNewFormat = Value; }
+
+    // Takes the absolute values; a zero side or the current size keeps the pixels, any other
+    // size gives all-zero pixels.
+    void SetSize(int AWidth, int AHeight);
+    bool Empty() const { return FBits == nullptr; }
+
+    void Clear(TskColor32 Color);
+    void SetAlpha(std::uint8_t Alpha);
+    void SetAlpha(std::uint8_t Alpha, const RECT& Rect);
+    // AlphaBlend := some pixel (of Rect) is translucent.
+    void CheckingAlphaBlend();
+    void CheckingAlphaBlend(const RECT& Rect);
+    // Pixels within 5 of Color in every channel become TransparentColor32; Transparent tells
+    // whether any did. Color is a pixel word.
+    void CheckingTransparent(TskColor32 Color);
+    void CheckingTransparent(TskColor32 Color, const RECT& Rect);
+    void FlipVert();
+    // Flipped, with alpha fading to nothing at the middle row (divisors 3, 4 and 2).
+    void Reflection();
+    void Reflection2();
+    void Reflection3();
+    void SetBitmapHue(int Hue);
+    void ChangeBitmapSat(int DeltaSat);
+    void ChangeBitmapHue(int DeltaHue);
+    void ChangeBitmapBrightness(int DeltaBrightness);
+    void FillRect(const RECT& R, TskColor32 Color);
+    // Puts SrcRect of Bitmap under this bitmap's translucent pixels, with (X, Y) the place of
+    // SrcRect's top-left corner.
+    void MergeDraw(const TskBitmap& Bitmap, int X, int Y, const RECT& SrcRect);
+
+    // Drawing onto another TskBitmap: alpha-blended when AlphaBlend, else keyed when
+    // Transparent, else copied; scaled by nearest pixel when the sizes differ.
+    void Draw(TskBitmap& Bitmap, int X, int Y) const;
+    void Draw(TskBitmap& Bitmap, int X, int Y, const RECT& SrcRect) const;
+    void Draw(TskBitmap& Bitmap, const RECT& DstRect) const;
+    void Draw(TskBitmap& Bitmap, const RECT& DstRect, const RECT& SrcRect) const;
+    // Repeats SrcRect over DstRect from its top-left corner; TileClip draws only the cells
+    // that meet DstClip (every cell when DstClip is empty).
+    void Tile(TskBitmap& Bitmap, const RECT& DstRect, const RECT& SrcRect) const;
+    void TileClip(TskBitmap& Bitmap, const RECT& DstRect, const RECT& DstClip, const RECT& SrcRect) const;
+
+private:
+    template <class Adjust>
+    void AdjustOpaquePixels(Adjust adjust);
+    void ReflectionWithDivisor(int Divisor);
+
+    PskColorArray FBits = nullptr;
+    int FWidth = 0;
+    int FHeight = 0;
+    std::string FName;
+    std::vector<TskColor32> FStorage;
+    bool FAlphaBlend = false;
+    bool FTransparent = false;
+    bool FNewFormat = false;
+};
