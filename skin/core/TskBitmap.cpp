@@ -1,6 +1,11 @@
 #include "skin/core/TskBitmap.h"
 
+#include "classlib/Streams.h"
+#include "skin/core/TskBitmapLink.h"
+#include "skin/core/skUtils.h"
+
 #include <cstdlib>
+#include <cstring>
 
 TskBitmap::TskBitmap() = default;
 
@@ -21,4 +26,73 @@ void TskBitmap::SetSize(int AWidth, int AHeight)
 void TskBitmap::Clear(TskColor32 Color)
 {
     FillRow(FBits, FWidth * FHeight, Color);
+}
+
+void TskBitmap::Assign(TPersistent* Source)
+{
+    if (auto* bitmap = dynamic_cast<TskBitmap*>(Source)) {
+        if (bitmap == this)
+            return;
+        SetSize(bitmap->FWidth, bitmap->FHeight);
+        if (!Empty()) {
+            CopyRow(bitmap->FBits, FBits, FWidth * FHeight);
+            FName = bitmap->FName;
+            FTransparent = bitmap->FTransparent;
+            FAlphaBlend = bitmap->FAlphaBlend;
+        }
+        return;
+    }
+    TPersistent::Assign(Source);
+}
+
+void TskBitmap::SaveToStream(TStream* Stream) const
+{
+    WriteStreamString(Stream, FName);
+    WriteStreamInt32(Stream, FWidth);
+    WriteStreamInt32(Stream, FHeight);
+    std::vector<std::uint8_t> raw(static_cast<std::size_t>(FWidth) * FHeight * 4);
+    for (std::size_t i = 0; i < raw.size() / 4; ++i)
+        for (int b = 0; b < 4; ++b)
+            raw[4 * i + static_cast<std::size_t>(b)] = static_cast<std::uint8_t>(FBits[i] >> (8 * b));
+    Stream->WriteBuffer(raw.data(), static_cast<std::int64_t>(raw.size()));
+}
+
+void TskBitmap::LoadFromStream(TStream* Stream)
+{
+    ReadStreamString(Stream, FName);
+    const std::int32_t w = ReadStreamInt32(Stream);
+    const std::int32_t storedHeight = ReadStreamInt32(Stream);
+    const std::int64_t h = storedHeight <= 0 ? -static_cast<std::int64_t>(storedHeight) : storedHeight;
+    const std::int64_t bytes = 4 * static_cast<std::int64_t>(w) * h;
+    if (w <= 0 || h == 0 || h > 0x7FFFFFFF)
+        return;
+    // A size the stream cannot hold is refused before anything is allocated.
+    if (bytes > Stream->Size() - Stream->Position())
+        throw EReadError("Stream read error");
+    SetSize(w, static_cast<int>(h));
+    if (FWidth != w || FHeight != h)
+        return;
+    std::vector<std::uint8_t> raw(static_cast<std::size_t>(bytes));
+    Stream->ReadBuffer(raw.data(), bytes);
+    for (std::size_t i = 0; i < static_cast<std::size_t>(FWidth) * FHeight; ++i)
+        FBits[i] = raw[4 * i] | (raw[4 * i + 1] << 8) | (raw[4 * i + 2] << 16)
+                   | (static_cast<TskColor32>(raw[4 * i + 3]) << 24);
+    if (storedHeight <= 0)
+        FlipVert();
+}
+
+TskBitmapLink* TskBitmap::GetBitmapLink(const RECT& Rect)
+{
+    auto* link = new TskBitmapLink;
+    link->Image = this;
+    link->SetName(FName);
+    link->SetRect(Rect);
+    return link;
+}
+
+TskBitmapLink* TskBitmap::GetBitmapLink(const std::string& RectText)
+{
+    RECT r;
+    ParseRectText(RectText, r);
+    return GetBitmapLink(r);
 }

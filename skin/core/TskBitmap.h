@@ -2,18 +2,23 @@
 // The skin library's 32-bit picture with a per-pixel alpha channel. Pixel (x, y) is word
 // y * Width + x of Bits (rows top-down, no padding).
 
+#include "classlib/Classes.h"
 #include "platform/win/Types.h"
 #include "skin/core/skeffects.h"
 
 #include <string>
 #include <vector>
 
-class TskBitmap {
+class TStream;
+class TskBitmapLink;
+
+class TskBitmap : public TPersistent {
 public:
     TskBitmap();
-    ~TskBitmap();
-    TskBitmap(const TskBitmap&) = delete;
-    TskBitmap& operator=(const TskBitmap&) = delete;
+    ~TskBitmap() override;
+
+    // From another TskBitmap: size, pixels, Name, Transparent and AlphaBlend.
+    void Assign(TPersistent* Source) override;
 
     PskColorArray GetBits() const { return FBits; }
     int GetWidth() const { return FWidth; }
@@ -67,6 +72,15 @@ public:
     // that meet DstClip (every cell when DstClip is empty).
     void Tile(TskBitmap& Bitmap, const RECT& DstRect, const RECT& SrcRect) const;
     void TileClip(TskBitmap& Bitmap, const RECT& DstRect, const RECT& DstClip, const RECT& SrcRect) const;
+
+    // Name as a stream string, width, height and the pixel words, little-endian. A stored
+    // height of 0 or below means bottom-up rows.
+    void SaveToStream(TStream* Stream) const;
+    void LoadFromStream(TStream* Stream);
+
+    // A new link (owned by the caller) to Rect of this bitmap.
+    TskBitmapLink* GetBitmapLink(const RECT& Rect);
+    TskBitmapLink* GetBitmapLink(const std::string& RectText);
 
 private:
     template <class Adjust>

@@ -150,6 +150,21 @@ void ReadStreamString(TStream* Stream, std::string& S)
     S = Utf16ToUtf8(units);
 }
 
+void WriteStreamInt32(TStream* Stream, std::int32_t Value)
+{
+    const auto u = static_cast<std::uint32_t>(Value);
+    const std::uint8_t bytes[4] = {static_cast<std::uint8_t>(u), static_cast<std::uint8_t>(u >> 8),
+                                   static_cast<std::uint8_t>(u >> 16), static_cast<std::uint8_t>(u >> 24)};
+    Stream->WriteBuffer(bytes, 4);
+}
+
+std::int32_t ReadStreamInt32(TStream* Stream)
+{
+    std::uint8_t b[4];
+    Stream->ReadBuffer(b, 4);
+    return static_cast<std::int32_t>(b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<std::uint32_t>(b[3]) << 24));
+}
+
 void ExtractRectToken(std::string& Text, std::string& Token)
 {
     Token.clear();

@@ -3,6 +3,7 @@
 
 #include "platform/win/Types.h"
 
+#include <cstdint>
 #include <string>
 
 class TStream;
@@ -27,6 +28,10 @@ int SmallerOf(int A, int B);
 // A string in streams: a 32-bit count of UTF-16 code units, then the UTF-16LE text.
 void WriteStreamString(TStream* Stream, const std::string& S);
 void ReadStreamString(TStream* Stream, std::string& S);
+
+// 32-bit signed integers, little-endian.
+void WriteStreamInt32(TStream* Stream, std::int32_t Value);
+std::int32_t ReadStreamInt32(TStream* Stream);
 
 // Takes the next token off the front of Text; tokens end at a space or one of "(),:;=", which
 // is consumed. Both are trimmed of spaces afterwards.
