@@ -1,15 +1,74 @@
 #include "skin/core/TskBitmap.h"
 
 #include "classlib/Streams.h"
+#include "platform/gdi/Bitmaps.h"
+#include "platform/gdi/Dc.h"
+#include "platform/gdi/Objects.h"
 #include "skin/core/TskBitmapLink.h"
 #include "skin/core/skUtils.h"
 
+#include <algorithm>
 #include <cstdlib>
-#include <cstring>
+#include <vector>
 
-TskBitmap::TskBitmap() = default;
+namespace {
 
-TskBitmap::~TskBitmap() = default;
+// Every TskBitmap that owns a DIB, so a device context can be recognised as one of ours.
+std::vector<TskBitmap*>& Registry()
+{
+    static std::vector<TskBitmap*> registry;
+    return registry;
+}
+
+void RegisterBitmap(TskBitmap* Bitmap)
+{
+    auto& r = Registry();
+    if (std::find(r.begin(), r.end(), Bitmap) == r.end())
+        r.push_back(Bitmap);
+}
+
+void UnregisterBitmap(TskBitmap* Bitmap)
+{
+    auto& r = Registry();
+    r.erase(std::remove(r.begin(), r.end(), Bitmap), r.end());
+}
+
+} // namespace
+
+TskBitmap* FindBitmapByDC(HDC DC)
+{
+    if (!DC)
+        return nullptr;
+    for (TskBitmap* b : Registry())
+        if (b->GetMemDC() == DC)
+            return b;
+    return nullptr;
+}
+
+TskBitmap::TskBitmap()
+{
+    FBitmapInfo.bmiHeader.biPlanes = 1;
+    FBitmapInfo.bmiHeader.biBitCount = 32;
+    FBitmapInfo.bmiHeader.biCompression = BI_RGB;
+}
+
+TskBitmap::~TskBitmap()
+{
+    UnregisterBitmap(this);
+    FreeHandles();
+}
+
+void TskBitmap::FreeHandles()
+{
+    if (FDC)
+        DeleteDC(FDC);
+    if (FHandle)
+        DeleteObject(FHandle);
+    FDC = nullptr;
+    FHandle = nullptr;
+    FBits = nullptr;
+    FWidth = FHeight = 0;
+}
 
 void TskBitmap::SetSize(int AWidth, int AHeight)
 {
@@ -17,10 +76,29 @@ void TskBitmap::SetSize(int AWidth, int AHeight)
     AHeight = std::abs(AHeight);
     if (AWidth == 0 || AHeight == 0 || (AWidth == FWidth && AHeight == FHeight))
         return;
-    FStorage.assign(static_cast<std::size_t>(AWidth) * static_cast<std::size_t>(AHeight), 0);
-    FBits = FStorage.data();
+    FreeHandles();
+    FBitmapInfo.bmiHeader.biWidth = AWidth;
+    FBitmapInfo.bmiHeader.biHeight = -AHeight;
+    void* bits = nullptr;
+    HBITMAP handle = CreateDIBSection(nullptr, &FBitmapInfo, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!handle)
+        throw Exception("Can't allocate the DIB handle");
+    HDC dc = CreateCompatibleDC(nullptr);
+    if (!dc) {
+        DeleteObject(handle);
+        throw Exception("Can't create compatible DC");
+    }
+    if (!SelectObject(dc, handle)) {
+        DeleteDC(dc);
+        DeleteObject(handle);
+        throw Exception("Can't bslect an object into DC");
+    }
+    FHandle = handle;
+    FDC = dc;
+    FBits = static_cast<PskColorArray>(bits);
     FWidth = AWidth;
     FHeight = AHeight;
+    RegisterBitmap(this);
 }
 
 void TskBitmap::Clear(TskColor32 Color)

@@ -1,13 +1,13 @@
 #pragma once
-// The skin library's 32-bit picture with a per-pixel alpha channel. Pixel (x, y) is word
-// y * Width + x of Bits (rows top-down, no padding).
+// The skin library's 32-bit picture with a per-pixel alpha channel, held in a DIB section with
+// its own memory device context, so GDI drawing and direct pixel access meet on the same
+// pixels. Pixel (x, y) is word y * Width + x of Bits (rows top-down, no padding).
 
 #include "classlib/Classes.h"
-#include "platform/win/Types.h"
+#include "platform/gdi/GdiTypes.h"
 #include "skin/core/skeffects.h"
 
 #include <string>
-#include <vector>
 
 class TStream;
 class TskBitmapLink;
@@ -20,6 +20,9 @@ public:
     // From another TskBitmap: size, pixels, Name, Transparent and AlphaBlend.
     void Assign(TPersistent* Source) override;
 
+    HBITMAP GetHandle() const { return FHandle; }
+    // The memory device context the DIB is selected into; null while empty.
+    HDC GetMemDC() const { return FDC; }
     PskColorArray GetBits() const { return FBits; }
     int GetWidth() const { return FWidth; }
     int GetHeight() const { return FHeight; }
@@ -34,7 +37,8 @@ public:
     void SetNewFormat(bool Value) { FNewFormat = Value; }
 
     // Takes the absolute values; a zero side or the current size keeps the pixels, any other
-    // size gives all-zero pixels.
+    // size gives all-zero pixels. Raises Exception when the DIB or its context cannot be made,
+    // leaving the bitmap empty.
     void SetSize(int AWidth, int AHeight);
     bool Empty() const { return FBits == nullptr; }
 
@@ -87,12 +91,19 @@ private:
     void AdjustOpaquePixels(Adjust adjust);
     void ReflectionWithDivisor(int Divisor);
 
+    void FreeHandles();
+
     PskColorArray FBits = nullptr;
     int FWidth = 0;
     int FHeight = 0;
     std::string FName;
-    std::vector<TskColor32> FStorage;
+    BITMAPINFO FBitmapInfo{};
+    HBITMAP FHandle = nullptr;
+    HDC FDC = nullptr;
     bool FAlphaBlend = false;
     bool FTransparent = false;
     bool FNewFormat = false;
 };
+
+// The TskBitmap whose memory device context is DC, or null.
+TskBitmap* FindBitmapByDC(HDC DC);

@@ -1,23 +1,47 @@
 #include "skin/core/TskEffectBmp.h"
 
+#include "platform/gdi/Bitmaps.h"
+#include "platform/gdi/Objects.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 
-TskEffectBmp::TskEffectBmp(int cx, int cy) : Width(std::max(cx, 0)), Height(std::max(cy, 0))
+void TskEffectBmp::Allocate(int cx, int cy)
 {
+    BmpHeader.biWidth = cx;
+    BmpHeader.biHeight = -cy;
+    BmpHeader.biPlanes = 1;
+    BmpHeader.biBitCount = 24;
+    BmpHeader.biCompression = BI_RGB;
+    BmpInfo.bmiHeader = BmpHeader;
+    void* bits = nullptr;
+    Handle = cx > 0 && cy > 0 ? CreateDIBSection(nullptr, &BmpInfo, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr;
+    if (!Handle)
+        return;
+    Bits = static_cast<std::uint8_t*>(bits);
+    Width = cx;
+    Height = cy;
     Size = RowSize() * Height;
-    FStorage.assign(static_cast<std::size_t>(Size), 0);
-    Bits = FStorage.data();
+}
+
+TskEffectBmp::TskEffectBmp(int cx, int cy)
+{
+    Allocate(cx, cy);
 }
 
 TskEffectBmp::TskEffectBmp(const TskEffectBmp& Source)
-    : Width(Source.Width), Height(Source.Height), Size(Source.Size), FStorage(Source.FStorage)
 {
-    Bits = FStorage.data();
+    Allocate(Source.Width, Source.Height);
+    if (Bits)
+        std::memcpy(Bits, Source.Bits, static_cast<std::size_t>(Size));
 }
 
-TskEffectBmp::~TskEffectBmp() = default;
+TskEffectBmp::~TskEffectBmp()
+{
+    if (Handle)
+        DeleteObject(Handle);
+}
 
 void TskEffectBmp::GetScanLine(int y, std::uint8_t* Line) const
 {

@@ -3,12 +3,12 @@
 // bytes) on which the skin computes hover transitions and image effects. Self holds the
 // normal picture; a transition mixes in the active picture BMP by the share Kf (0 shows the
 // normal picture, 1 the active one). Every operation checks its sizes and does nothing when
-// they do not fit.
+// they do not fit. The pixels live in a DIB section; when it cannot be made, Handle and Bits are
+// null and the picture has no size, so every operation on it does nothing.
 
-#include "platform/win/Types.h"
+#include "platform/gdi/GdiTypes.h"
 
 #include <cstdint>
-#include <vector>
 
 class TskEffectBmp {
 public:
@@ -18,11 +18,14 @@ public:
     TskEffectBmp& operator=(const TskEffectBmp&) = delete;
     ~TskEffectBmp();
 
+    HBITMAP Handle = nullptr;
     int Width = 0;
     int Height = 0;
     // Bytes of pixel data: row size times Height.
     int Size = 0;
     std::uint8_t* Bits = nullptr;
+    BITMAPINFOHEADER BmpHeader{};
+    BITMAPINFO BmpInfo{};
 
     int RowSize() const { return (Width * 3 + 3) & ~3; }
     // Row y (Width * 3 bytes) into Line, and back.
@@ -87,6 +90,5 @@ private:
     void BlendRow(const TskEffectBmp& BMP, int y, double t);
     void CopyColumns(const TskEffectBmp& BMP, int fromX, int toX, int count);
     void SplitBlurWhere(int Amount, const TskEffectBmp* Msk);
-
-    std::vector<std::uint8_t> FStorage;
+    void Allocate(int cx, int cy);
 };

@@ -120,3 +120,31 @@ TEST(TskColorHSL, RoundTripsPrimaryAndGreyColours)
     for (TskColor32 c : {0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu, 0xFF808080u, 0xFFFFFFFFu, 0xFF000000u, 0xFF336699u})
         EXPECT_EQ(HSLToPixel32(Pixel32ToHSL(c)), c) << std::hex << c;
 }
+
+TEST(TskBitmap, OwnsADIBWhoseContextIsRecognised)
+{
+    EXPECT_EQ(FindBitmapByDC(nullptr), nullptr);
+    auto b = FilledBitmap(4, 3, 0);
+    ASSERT_NE(b->GetMemDC(), nullptr);
+    EXPECT_NE(b->GetHandle(), nullptr);
+    EXPECT_EQ(FindBitmapByDC(b->GetMemDC()), b.get());
+    b->SetSize(5, 5);
+    EXPECT_EQ(FindBitmapByDC(b->GetMemDC()), b.get());
+    HDC dc = b->GetMemDC();
+    b.reset();
+    EXPECT_EQ(FindBitmapByDC(dc), nullptr);
+}
+
+TEST(TskBitmap, AFailedResizeLeavesItEmpty)
+{
+    auto b = FilledBitmap(4, 3, 0);
+    try {
+        b->SetSize(100000, 100000);
+        FAIL() << "no exception";
+    } catch (const Exception& e) {
+        EXPECT_STREQ(e.what(), "Can't allocate the DIB handle");
+    }
+    EXPECT_TRUE(b->Empty());
+    EXPECT_EQ(b->GetWidth(), 0);
+    EXPECT_EQ(b->GetMemDC(), nullptr);
+}
