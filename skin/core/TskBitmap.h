@@ -81,6 +81,9 @@ public:
     // height of 0 or below means bottom-up rows.
     void SaveToStream(TStream* Stream) const;
     void LoadFromStream(TStream* Stream);
+    // An 8-bit palette PCX picture (run-length encoded or raw), opaque. A stream that does not
+    // start like a PCX file changes nothing.
+    void LoadFromPcxStream(TStream* Stream);
 
     // A new link (owned by the caller) to Rect of this bitmap.
     TskBitmapLink* GetBitmapLink(const RECT& Rect);

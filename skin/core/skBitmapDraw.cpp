@@ -1,5 +1,7 @@
 #include "skin/core/skBitmapDraw.h"
 
+#include "platform/gdi/Dc.h"
+#include "platform/gdi/Objects.h"
 #include "platform/kernel/Exceptions.h"
 #include "platform/win/Rect.h"
 #include "skin/core/TskBitmap.h"
@@ -166,4 +168,17 @@ void TransparentToDIB(TskColor32* Bits, const RECT& DstRect, const RECT& DstClip
                       const TskBitmap& Source, int DIBHeight, int DIBWidth)
 {
     DrawArea(RowKind::Transparent, DIBRows(Bits, DIBHeight, DIBWidth), DstRect, DstClip, SrcRect, Source, true);
+}
+
+void* GetDCBits(HDC DC, int& Width, int& Height, int& BitsPerPixel)
+{
+    Width = Height = BitsPerPixel = 0;
+    HGDIOBJ bitmap = GetCurrentObject(DC, OBJ_BITMAP);
+    DIBSECTION section;
+    if (!bitmap || GetObject(bitmap, sizeof section, &section) != static_cast<int>(sizeof section))
+        return nullptr;
+    Width = section.dsBmih.biWidth;
+    Height = section.dsBmih.biHeight;
+    BitsPerPixel = section.dsBmih.biBitCount;
+    return section.dsBm.bmBits;
 }

@@ -3,7 +3,7 @@
 // 32-bit device-independent bitmap: copied, alpha-blended (BlendRow) or keyed
 // (TransparentRow), clipped, and scaled by nearest pixel when the sizes differ.
 
-#include "platform/win/Types.h"
+#include "platform/gdi/GdiTypes.h"
 #include "skin/core/skeffects.h"
 
 class TskBitmap;
@@ -30,3 +30,7 @@ void AlphaToDIB(TskColor32* Bits, const RECT& DstRect, const RECT& DstClip, cons
                 const TskBitmap& Source, int DIBHeight, int DIBWidth);
 void TransparentToDIB(TskColor32* Bits, const RECT& DstRect, const RECT& DstClip, const RECT& SrcRect,
                       const TskBitmap& Source, int DIBHeight, int DIBWidth);
+
+// The memory of the DIB section selected into DC, with its width, height (positive for
+// bottom-up rows) and bits per pixel; null and zeros for any other bitmap.
+void* GetDCBits(HDC DC, int& Width, int& Height, int& BitsPerPixel);
