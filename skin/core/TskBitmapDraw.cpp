@@ -2,6 +2,7 @@
 
 #include "platform/win/Rect.h"
 #include "skin/core/skBitmapDraw.h"
+#include "skin/core/skTiles.h"
 
 #include <algorithm>
 #include <vector>
@@ -31,33 +32,6 @@ void TskBitmap::Draw(TskBitmap& Bitmap, const RECT& DstRect, const RECT& SrcRect
         DrawCopyToBitmap(Bitmap, DstRect, DstRect, SrcRect, *this);
 }
 
-namespace {
-
-// Calls cell(cellRect, cellSource) for every tile of SrcRect over DstRect, column by column.
-template <class Cell>
-void ForEachTile(const RECT& DstRect, const RECT& SrcRect, Cell cell)
-{
-    const int w = RectWidth(SrcRect), h = RectHeight(SrcRect);
-    if (w <= 0 || h <= 0)
-        return;
-    const int dw = RectWidth(DstRect), dh = RectHeight(DstRect);
-    const int columns = dw / w + (dw % w != 0 ? 1 : 0);
-    const int rows = dh / h + (dh % h != 0 ? 1 : 0);
-    for (int i = 0; i < columns; ++i) {
-        for (int j = 0; j < rows; ++j) {
-            const RECT whole = MakeRect(DstRect.left + i * w, DstRect.top + j * h, DstRect.left + (i + 1) * w,
-                                        DstRect.top + (j + 1) * h);
-            RECT part;
-            if (!IntersectRect(&part, &whole, &DstRect))
-                break;
-            cell(part, MakeRect(SrcRect.left, SrcRect.top, SrcRect.left + RectWidth(part),
-                                SrcRect.top + RectHeight(part)));
-        }
-    }
-}
-
-} // namespace
-
 void TskBitmap::Tile(TskBitmap& Bitmap, const RECT& DstRect, const RECT& SrcRect) const
 {
     ForEachTile(DstRect, SrcRect, [&](const RECT& cell, const RECT& source) { Draw(Bitmap, cell, source); });
@@ -65,12 +39,8 @@ void TskBitmap::Tile(TskBitmap& Bitmap, const RECT& DstRect, const RECT& SrcRect
 
 void TskBitmap::TileClip(TskBitmap& Bitmap, const RECT& DstRect, const RECT& DstClip, const RECT& SrcRect) const
 {
-    const bool everyCell = IsRectEmpty(&DstClip);
-    ForEachTile(DstRect, SrcRect, [&](const RECT& cell, const RECT& source) {
-        RECT meet;
-        if (everyCell || IntersectRect(&meet, &cell, &DstClip))
-            Draw(Bitmap, cell, source);
-    });
+    ForEachTileMeeting(DstRect, DstClip, SrcRect,
+                       [&](const RECT& cell, const RECT& source) { Draw(Bitmap, cell, source); });
 }
 
 void TskBitmap::FillRect(const RECT& R, TskColor32 Color)
