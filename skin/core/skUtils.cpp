@@ -1,6 +1,7 @@
 #include "skin/core/skUtils.h"
 
 #include "classlib/Streams.h"
+#include "platform/gdi/Dc.h"
 #include "classlib/SysUtils.h"
 #include "platform/win/Rect.h"
 
@@ -32,6 +33,43 @@ bool RectRowsTouch(const RECT& A, const RECT& B)
 bool PointHasZeroCoord(POINT P) { return P.x == 0 || P.y == 0; }
 int LargerOf(int A, int B) { return A > B ? A : B; }
 int SmallerOf(int A, int B) { return A < B ? A : B; }
+
+void GetOSVersionNumbers(int& Major, int& Minor)
+{
+    Major = 6;
+    Minor = 1;
+}
+
+bool IsWinVistaOrLater()
+{
+    int major, minor;
+    GetOSVersionNumbers(major, minor);
+    return major >= 6;
+}
+
+bool IsWinXPOrVistaPlus()
+{
+    int major, minor;
+    GetOSVersionNumbers(major, minor);
+    return major > 5 || (major == 5 && minor == 1);
+}
+
+bool IsWin2000OrLater()
+{
+    int major, minor;
+    GetOSVersionNumbers(major, minor);
+    return major > 5 || (major == 5 && minor >= 0 && minor <= 2);
+}
+
+int ScreenColorDepth()
+{
+    HDC dc = CreateDC("DISPLAY", nullptr, nullptr, nullptr);
+    const int depth = GetDeviceCaps(dc, BITSPIXEL) * GetDeviceCaps(dc, PLANES);
+    DeleteDC(dc);
+    return depth;
+}
+
+bool IsTrueColorDisplay() { return ScreenColorDepth() > 23; }
 
 namespace {
 

@@ -25,6 +25,18 @@ bool PointHasZeroCoord(POINT P);
 int LargerOf(int A, int B);
 int SmallerOf(int A, int B);
 
+// The system's version. The platform layer offers everything these tests guard (layered
+// windows, per-pixel alpha, drop shadows), as version 6.1 does.
+void GetOSVersionNumbers(int& Major, int& Minor);
+bool IsWinVistaOrLater();
+// 5.1 or any major version above 5 (5.0 and 5.2 give false).
+bool IsWinXPOrVistaPlus();
+// 5.0, 5.1, 5.2 or any major version above 5.
+bool IsWin2000OrLater();
+// Bits per pixel of the screen, and whether that is above 23.
+int ScreenColorDepth();
+bool IsTrueColorDisplay();
+
 // A string in streams: a 32-bit count of UTF-16 code units, then the UTF-16LE text.
 void WriteStreamString(TStream* Stream, const std::string& S);
 void ReadStreamString(TStream* Stream, std::string& S);

@@ -92,3 +92,12 @@ TEST(CalcButtonLayout, CentredAndMarginLayouts)
     EXPECT_EQ(ty, 23);
     EXPECT_EQ(gx, 42);
 }
+
+TEST(SkUtils, PlatformOffersLayeredWindowsOnATrueColourScreen)
+{
+    EXPECT_TRUE(IsWin2000OrLater());
+    EXPECT_TRUE(IsWinXPOrVistaPlus());
+    EXPECT_TRUE(IsWinVistaOrLater());
+    EXPECT_EQ(ScreenColorDepth(), 32);
+    EXPECT_TRUE(IsTrueColorDisplay());
+}
