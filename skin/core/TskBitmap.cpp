@@ -112,7 +112,8 @@ void TskBitmap::Assign(TPersistent* Source)
         if (bitmap == this)
             return;
         SetSize(bitmap->FWidth, bitmap->FHeight);
-        if (!Empty()) {
+        // An empty source leaves the size (SetSize ignores a zero size); nothing is copied then.
+        if (!Empty() && FWidth == bitmap->FWidth && FHeight == bitmap->FHeight) {
             CopyRow(bitmap->FBits, FBits, FWidth * FHeight);
             FName = bitmap->FName;
             FTransparent = bitmap->FTransparent;

@@ -148,3 +148,20 @@ TEST(TskBitmap, AFailedResizeLeavesItEmpty)
     EXPECT_EQ(b->GetWidth(), 0);
     EXPECT_EQ(b->GetMemDC(), nullptr);
 }
+
+TEST(TskBitmap, AssignCopiesPixelsAndFlagsButNotFromAnEmptyBitmap)
+{
+    auto src = CoordBitmap(3, 2, 0x40);
+    src->SetName("n");
+    src->SetAlphaBlend(true);
+    TskBitmap dst;
+    dst.Assign(src.get());
+    EXPECT_EQ(At(dst, 2, 1), Coord(2, 1, 0x40));
+    EXPECT_EQ(dst.GetName(), "n");
+    EXPECT_TRUE(dst.GetAlphaBlend());
+
+    TskBitmap empty;
+    dst.Assign(&empty);
+    EXPECT_EQ(At(dst, 2, 1), Coord(2, 1, 0x40));
+    EXPECT_EQ(dst.GetName(), "n");
+}
