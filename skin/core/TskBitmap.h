@@ -72,10 +72,19 @@ public:
     void Draw(TskBitmap& Bitmap, int X, int Y, const RECT& SrcRect) const;
     void Draw(TskBitmap& Bitmap, const RECT& DstRect) const;
     void Draw(TskBitmap& Bitmap, const RECT& DstRect, const RECT& SrcRect) const;
+    // Drawing onto a device context. A context that belongs to another TskBitmap is drawn into
+    // directly (honouring its window origin); any other gets the same result through GDI.
+    void Draw(HDC DC, int X, int Y) const;
+    void Draw(HDC DC, int X, int Y, const RECT& SrcRect) const;
+    void Draw(HDC DC, const RECT& DstRect) const;
+    void Draw(HDC DC, const RECT& DstRect, const RECT& SrcRect) const;
     // Repeats SrcRect over DstRect from its top-left corner; TileClip draws only the cells
     // that meet DstClip (every cell when DstClip is empty).
     void Tile(TskBitmap& Bitmap, const RECT& DstRect, const RECT& SrcRect) const;
     void TileClip(TskBitmap& Bitmap, const RECT& DstRect, const RECT& DstClip, const RECT& SrcRect) const;
+    // Tiling a device context writes straight into a 32-bit bottom-up DIB selected into it.
+    void Tile(HDC DC, const RECT& DstRect, const RECT& SrcRect) const;
+    void TileClip(HDC DC, const RECT& DstRect, const RECT& DstClip, const RECT& SrcRect) const;
 
     // Name as a stream string, width, height and the pixel words, little-endian. A stored
     // height of 0 or below means bottom-up rows.

@@ -1,5 +1,6 @@
 #include "skin/core/skBitmapDraw.h"
 
+#include "platform/gdi/Blt.h"
 #include "platform/gdi/Dc.h"
 #include "platform/gdi/Objects.h"
 #include "platform/kernel/Exceptions.h"
@@ -181,4 +182,43 @@ void* GetDCBits(HDC DC, int& Width, int& Height, int& BitsPerPixel)
     Height = section.dsBmih.biHeight;
     BitsPerPixel = section.dsBmih.biBitCount;
     return section.dsBm.bmBits;
+}
+
+void DrawCopyToDC(HDC DC, int X, int Y, int W, int H, const TskBitmap& Source, int SrcX, int SrcY, int SrcW,
+                  int SrcH)
+{
+    if (Source.Empty())
+        return;
+    SetStretchBltMode(DC, COLORONCOLOR);
+    StretchBlt(DC, X, Y, W, H, Source.GetMemDC(), SrcX, SrcY, SrcW, SrcH, SRCCOPY);
+}
+
+namespace {
+
+// Reads the destination area back into a 32-bit bitmap, draws there and writes it back, so
+// alpha and keyed drawing work on any device context.
+void DrawThroughBitmap(HDC DC, int X, int Y, int W, int H, const TskBitmap& Source, int SrcX, int SrcY, int SrcW,
+                       int SrcH)
+{
+    if (W <= 0 || H <= 0 || Source.Empty())
+        return;
+    TskBitmap area;
+    area.SetSize(W, H);
+    BitBlt(area.GetMemDC(), 0, 0, W, H, DC, X, Y, SRCCOPY);
+    Source.Draw(area, MakeRect(0, 0, W, H), MakeRect(SrcX, SrcY, SrcX + SrcW, SrcY + SrcH));
+    BitBlt(DC, X, Y, W, H, area.GetMemDC(), 0, 0, SRCCOPY);
+}
+
+} // namespace
+
+void DrawAlphaToDC(HDC DC, int X, int Y, int W, int H, const TskBitmap& Source, int SrcX, int SrcY, int SrcW,
+                   int SrcH)
+{
+    DrawThroughBitmap(DC, X, Y, W, H, Source, SrcX, SrcY, SrcW, SrcH);
+}
+
+void DrawTransparentToDC(HDC DC, int X, int Y, int W, int H, const TskBitmap& Source, int SrcX, int SrcY, int SrcW,
+                         int SrcH)
+{
+    DrawThroughBitmap(DC, X, Y, W, H, Source, SrcX, SrcY, SrcW, SrcH);
 }

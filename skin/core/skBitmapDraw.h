@@ -8,6 +8,15 @@
 
 class TskBitmap;
 
+// Drawing onto a device context: stretched copies, or alpha and keyed drawing by reading the
+// destination back into a 32-bit bitmap, drawing there and copying it back.
+void DrawCopyToDC(HDC DC, int X, int Y, int W, int H, const TskBitmap& Source, int SrcX, int SrcY, int SrcW,
+                  int SrcH);
+void DrawAlphaToDC(HDC DC, int X, int Y, int W, int H, const TskBitmap& Source, int SrcX, int SrcY, int SrcW,
+                   int SrcH);
+void DrawTransparentToDC(HDC DC, int X, int Y, int W, int H, const TskBitmap& Source, int SrcX, int SrcY, int SrcW,
+                         int SrcH);
+
 // Unscaled blocks: every row of Clip from Source at (SrcX, SrcY + row).
 void CopyBlock(TskBitmap& Target, const RECT& Clip, const TskBitmap& Source, int SrcY, int SrcX);
 void AlphaBlock(TskBitmap& Target, const RECT& Clip, const TskBitmap& Source, int SrcY, int SrcX);
