@@ -1,0 +1,18 @@
+#pragma once
+// The PNG picture the skin's image lists hold.
+
+#include "classlib/PngImage.h"
+
+class TskPngImage : public TPngImage {
+public:
+    TGraphic* NewEmpty() const override { return new TskPngImage; }
+
+private:
+    friend void MakeImageDisabled(TskPngImage* Image, int A);
+};
+
+// Makes every pixel translucent in proportion to its own alpha: alpha := round(alpha / 256 *
+// (A + 1)), ties to even, so A = 127 halves it. A picture without alpha counts as opaque, and
+// the transparent colour of a palette or grey picture was alpha 0 when it was read, so it stays
+// clear.
+void MakeImageDisabled(TskPngImage* Image, int A);
