@@ -13,6 +13,8 @@
 class TskEffectBmp {
 public:
     TskEffectBmp(int cx, int cy);
+    // A 24-bit copy of a GDI bitmap.
+    explicit TskEffectBmp(HBITMAP hBmp);
     // An independent copy (same size and pixels).
     TskEffectBmp(const TskEffectBmp& Source);
     TskEffectBmp& operator=(const TskEffectBmp&) = delete;
@@ -26,6 +28,12 @@ public:
     std::uint8_t* Bits = nullptr;
     BITMAPINFOHEADER BmpHeader{};
     BITMAPINFO BmpInfo{};
+
+    // The whole picture at x, y; stretched into (x, y, cx, cy); and the picture's rows turned
+    // upside down into (x, y, cx, cy) from (hx, hy) (both heights negative).
+    void Draw(HDC hDC, int x, int y) const;
+    void Stretch(HDC hDC, int x, int y, int cx, int cy) const;
+    void DrawRect(HDC hDC, int x, int y, int hx, int hy, int cx, int cy) const;
 
     int RowSize() const { return (Width * 3 + 3) & ~3; }
     // Row y (Width * 3 bytes) into Line, and back.

@@ -1,4 +1,5 @@
 #include "platform/win/Rect.h"
+#include "skin/core/TskBitmap.h"
 #include "skin/core/TskEffectBmp.h"
 
 #include <gtest/gtest.h>
@@ -290,4 +291,34 @@ TEST(TskEffectBmp, NoiseStaysWithinItsAmount)
         }
     b.AddColorNoise(0);
     b.AddMonoNoise(-4);
+}
+
+TEST(TskEffectBmpDC, CopiesABitmapAndDrawsItBack)
+{
+    TskBitmap source;
+    source.SetSize(3, 2);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x)
+            source.GetBits()[y * 3 + x] = 0xFF000000u | CoordRGB(x, y, kA);
+    TskEffectBmp copy(source.GetHandle());
+    ASSERT_EQ(copy.Width, 3);
+    ASSERT_EQ(copy.Height, 2);
+    EXPECT_EQ(copy.GetPixel(2, 1), CoordRGB(2, 1, kA));
+
+    TskBitmap target;
+    target.SetSize(5, 4);
+    copy.Draw(target.GetMemDC(), 1, 1);
+    EXPECT_EQ(target.GetBits()[1 * 5 + 1] & 0xFFFFFF, CoordRGB(0, 0, kA));
+    EXPECT_EQ(target.GetBits()[2 * 5 + 3] & 0xFFFFFF, CoordRGB(2, 1, kA));
+
+    TskBitmap stretched;
+    stretched.SetSize(6, 4);
+    copy.Stretch(stretched.GetMemDC(), 0, 0, 6, 4);
+    EXPECT_EQ(stretched.GetBits()[3 * 6 + 5] & 0xFFFFFF, CoordRGB(2, 1, kA));
+    EXPECT_EQ(stretched.GetBits()[0] & 0xFFFFFF, CoordRGB(0, 0, kA));
+
+    TskEffectBmp none(static_cast<HBITMAP>(nullptr));
+    EXPECT_EQ(none.Bits, nullptr);
+    EXPECT_EQ(none.Width, 0);
+    none.Draw(target.GetMemDC(), 0, 0);
 }
