@@ -1,6 +1,8 @@
 #include "skin/core/skMaskRegions.h"
 
+#include "classlib/Bitmap.h"
 #include "platform/gdi/Regions.h"
+#include "skin/core/TskFBitmap.h"
 
 #include <cstring>
 
@@ -39,4 +41,23 @@ HRGN RegionFromData(const std::vector<std::uint8_t>& Data)
     if (Data.size() <= sizeof(RGNDATAHEADER))
         return nullptr;
     return ExtCreateRegion(nullptr, static_cast<DWORD>(Data.size()), reinterpret_cast<const RGNDATA*>(Data.data()));
+}
+
+int BuildRegionDataFromMask(TBitmap* Mask, int X, int Y, std::vector<std::uint8_t>& RegionData)
+{
+    RegionData.clear();
+    if (!Mask || Mask->Empty())
+        return 0;
+    const TskFBitmap copy(Mask->GetHandle());
+    if (!copy.Bits)
+        return 0;
+    RegionData = RegionDataFromMaskRows(copy.Pixels, copy.Width, copy.Height, X, Y);
+    return static_cast<int>(RegionData.size());
+}
+
+void CreateRegionFromMask(HRGN& Region, TBitmap* Mask)
+{
+    std::vector<std::uint8_t> data;
+    BuildRegionDataFromMask(Mask, 0, 0, data);
+    Region = RegionFromData(data);
 }

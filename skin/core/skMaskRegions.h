@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+class TBitmap;
+
 // Region data (a rectangle-list header followed by the rectangles, as ExtCreateRegion reads it)
 // for the black runs of a 24-bit picture given by its rows (blue, green, red bytes), offset by
 // X, Y. The bounding rectangle is X, Y, X + Width, Y + Height. The table grows with the mask, so
@@ -16,3 +18,9 @@ std::vector<std::uint8_t> RegionDataFromMaskRows(const std::uint8_t* const* Rows
 
 // The region of that data, or null for empty data or data without rectangles.
 HRGN RegionFromData(const std::vector<std::uint8_t>& Data);
+
+// Region data for the black pixels of Mask offset by X, Y; returns its size in bytes (0 and no
+// data for an empty mask).
+int BuildRegionDataFromMask(TBitmap* Mask, int X, int Y, std::vector<std::uint8_t>& RegionData);
+// The region of the whole mask at 0, 0; null for an empty mask or one without black pixels.
+void CreateRegionFromMask(HRGN& Region, TBitmap* Mask);

@@ -1,3 +1,4 @@
+#include "classlib/Bitmap.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Regions.h"
 #include "platform/win/Rect.h"
@@ -81,4 +82,33 @@ TEST(MaskRegions, BusyMaskHasNoRunLimit)
     EXPECT_TRUE(PtInRegion(rgn, 299, 99));
     EXPECT_FALSE(PtInRegion(rgn, 298, 99));
     DeleteObject(rgn);
+}
+
+TEST(MaskRegions, MaskBitmapsGiveRegionData)
+{
+    TBitmap mask;
+    mask.SetPixelFormat(TPixelFormat::pf32bit);
+    mask.SetSize(8, 8);
+    for (int y = 0; y < 8; ++y) {
+        auto* row = static_cast<std::uint32_t*>(mask.ScanLine(y));
+        for (int x = 0; x < 8; ++x)
+            row[x] = (x == 3 && y == 4) ? 0xFF000000u : 0xFFFFFFFFu;
+    }
+    std::vector<std::uint8_t> data;
+    EXPECT_EQ(BuildRegionDataFromMask(&mask, 10, 20, data), 48);
+    EXPECT_EQ(RectsOf(data), std::vector<RECT>{MakeRect(13, 24, 14, 25)});
+
+    HRGN rgn = nullptr;
+    CreateRegionFromMask(rgn, &mask);
+    ASSERT_NE(rgn, nullptr);
+    RECT box;
+    GetRgnBox(rgn, &box);
+    EXPECT_EQ(box, MakeRect(3, 4, 4, 5));
+    DeleteObject(rgn);
+
+    TBitmap empty;
+    EXPECT_EQ(BuildRegionDataFromMask(&empty, 0, 0, data), 0);
+    EXPECT_TRUE(data.empty());
+    CreateRegionFromMask(rgn, &empty);
+    EXPECT_EQ(rgn, nullptr);
 }
