@@ -102,6 +102,7 @@ public:
 
     // False when there is nothing to draw on or everything is clipped away.
     bool Drawable() const { return surface_ && !clip_->IsEmpty(); }
+    bool HasSurface() const { return surface_ != nullptr; }
     Surface& surface() { return *surface_; }
     const Region& clip() const { return *clip_; }
     bool mono() const { return mono_; }
