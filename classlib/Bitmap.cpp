@@ -1,7 +1,10 @@
 #include "classlib/Bitmap.h"
 
 #include "classlib/BmpFile.h"
+#include "classlib/Canvas.h"
 #include "platform/gdi/Bitmaps.h"
+#include "platform/gdi/Blt.h"
+#include "platform/gdi/Dc.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/SurfaceDC.h"
 #include "platform/gdi/Surface.h"
@@ -159,11 +162,80 @@ void copyOverlap(const TDibData& from, TDibData& to)
 
 } // namespace
 
+// The canvas of a bitmap: a memory context with the bitmap's DIB section selected. Drawing
+// brings the section up to date first and tells the bitmap afterwards.
+class TBitmapCanvas : public TCanvas {
+public:
+    explicit TBitmapCanvas(TBitmap* Bitmap) : FBitmap(Bitmap) {}
+    ~TBitmapCanvas() override { FreeContext(); }
+
+    // Gives up the context (the bitmap is about to drop its section); the next call makes one.
+    void FreeContext()
+    {
+        if (!HandleAllocated())
+            return;
+        HDC dc = GetHandle();
+        SetHandle(nullptr);
+        if (FOldBitmap)
+            SelectObject(dc, FOldBitmap);
+        DeleteDC(dc);
+        FOldBitmap = nullptr;
+    }
+    void BeforeReading() override { FBitmap->BeforeDrawing(false); }
+
+protected:
+    void CreateHandle() override
+    {
+        HDC dc = CreateCompatibleDC(nullptr);
+        FBitmap->BeforeDrawing(false);
+        if (FBitmap->FHandle)
+            FOldBitmap = SelectObject(dc, FBitmap->FHandle);
+        SetHandle(dc);
+    }
+    void Changing() override
+    {
+        FBitmap->BeforeDrawing(true);
+        TCanvas::Changing();
+    }
+    void Changed() override
+    {
+        TCanvas::Changed();
+        FBitmap->AfterDrawing();
+    }
+
+private:
+    TBitmap* FBitmap;
+    HGDIOBJ FOldBitmap = nullptr;
+};
+
 TBitmap::TBitmap() = default;
 
 TBitmap::~TBitmap()
 {
+    delete FCanvas;
+    FCanvas = nullptr;
     releaseSection();
+}
+
+TCanvas* TBitmap::Canvas()
+{
+    if (!FCanvas)
+        FCanvas = new TBitmapCanvas(this);
+    return FCanvas;
+}
+
+void TBitmap::Draw(TCanvas* ACanvas, const RECT& Rect)
+{
+    if (Empty())
+        return;
+    HDC src = Canvas()->GetHandle();
+    FCanvas->BeforeReading();
+    HDC dst = ACanvas->GetHandle();
+    const int w = Rect.right - Rect.left, h = Rect.bottom - Rect.top;
+    if (GetTransparent())
+        TransparentBlt(dst, Rect.left, Rect.top, w, h, src, 0, 0, FWidth, FHeight, ColorToRGB(GetTransparentColor()));
+    else
+        StretchBlt(dst, Rect.left, Rect.top, w, h, src, 0, 0, FWidth, FHeight, ACanvas->GetCopyMode());
 }
 
 bool TBitmap::is32() const
@@ -173,6 +245,8 @@ bool TBitmap::is32() const
 
 void TBitmap::releaseSection()
 {
+    if (FCanvas)
+        FCanvas->FreeContext();
     FSurface.reset();
     if (FHandle) {
         DeleteObject(FHandle);
@@ -226,10 +300,11 @@ void TBitmap::foldSectionIntoRows()
     FSectionDrawn = false;
 }
 
-void TBitmap::BeforeDrawing()
+void TBitmap::BeforeDrawing(bool Writes)
 {
     refreshSectionFromRows();
-    FSectionDrawn = !is32();
+    if (Writes && !is32())
+        FSectionDrawn = true;
 }
 
 void TBitmap::AfterDrawing()
@@ -355,7 +430,7 @@ void TBitmap::SetPalette(const std::vector<TPaletteEntry>& Value)
 
 HBITMAP TBitmap::GetHandle()
 {
-    BeforeDrawing();
+    BeforeDrawing(true);  // the caller may draw on it
     return FHandle;
 }
 

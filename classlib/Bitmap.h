@@ -15,6 +15,8 @@
 #include <memory>
 
 class Surface;
+class TCanvas;
+class TBitmapCanvas;
 
 enum class TPixelFormat { pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit, pfCustom };
 enum class TTransparentMode { tmAuto, tmFixed };
@@ -47,6 +49,11 @@ public:
 
     // The 32-bit DIB section; null while the bitmap is empty. The handle changes with the size.
     HBITMAP GetHandle();
+    // Draws on the bitmap (through a memory context holding the DIB section).
+    TCanvas* Canvas();
+    // Copies the bitmap into Rect with the canvas's copy mode, or, when Transparent, leaves out
+    // the pixels of the transparent colour.
+    void Draw(TCanvas* ACanvas, const RECT& Rect) override;
 
     // In tmAuto mode the colour of the bottom-left pixel; setting a colour selects tmFixed,
     // setting clDefault selects tmAuto.
@@ -70,12 +77,13 @@ public:
     // The colour of one pixel (for the canvas's Pixels and the transparent colour).
     COLORREF GetPixelColor(int X, int Y);
 
-    // Called by the canvas before it draws, so that the DIB section shows the current rows.
-    void BeforeDrawing();
-    // Called by the canvas after it drew.
+    // Before drawing on the DIB section (or reading it), so it shows the current rows.
+    void BeforeDrawing(bool Writes);
+    // After drawing on it.
     void AfterDrawing();
 
 private:
+    friend class TBitmapCanvas;
     bool is32() const;
     void ensureSection();
     void releaseSection();
@@ -91,6 +99,7 @@ private:
     TDibData FRows;                // the pixels of formats other than 32 bits
     bool FSectionStale = false;    // FRows changed after the section was filled
     bool FSectionDrawn = false;    // the section may hold drawing not yet in FRows
+    TBitmapCanvas* FCanvas = nullptr;
     TColor FTransparentColor = clDefault;
     TTransparentMode FTransparentMode = TTransparentMode::tmAuto;
 };

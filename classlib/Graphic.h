@@ -8,6 +8,8 @@
 #include <string>
 
 class TStream;
+class TCanvas;
+struct RECT;
 
 class TGraphic : public TPersistent {
 public:
@@ -32,6 +34,8 @@ public:
     virtual TDibData GetDibData() = 0;
     // A new, empty picture of the same class (a picture holder copies pictures this way).
     virtual TGraphic* NewEmpty() const = 0;
+    // Draws the picture scaled into Rect of the canvas (TCanvas::Draw and StretchDraw call it).
+    virtual void Draw(TCanvas* ACanvas, const RECT& Rect) = 0;
 
     TNotifyEvent OnChange;
 

@@ -1,5 +1,7 @@
 #include "classlib/ImageGraphic.h"
 
+#include "classlib/DibDraw.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -41,4 +43,9 @@ void TImageGraphic::SetImage(TDibData Image)
     FImage = std::move(Image);
     TGraphic::SetTransparent(FImage.HasAlpha || FImage.TransparentIndex >= 0);
     Changed(this);
+}
+
+void TImageGraphic::Draw(TCanvas* ACanvas, const RECT& Rect)
+{
+    DrawDibData(ACanvas, Rect, FImage);
 }

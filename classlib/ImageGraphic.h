@@ -12,6 +12,8 @@ public:
     void SetSize(int AWidth, int AHeight) override;
     bool Empty() const override { return FImage.Width == 0 || FImage.Height == 0; }
     TDibData GetDibData() override { return FImage.To32Bit(); }
+    // Blended by the picture's alpha (or transparent colour), else copied.
+    void Draw(TCanvas* ACanvas, const RECT& Rect) override;
     // From any picture (its 32-bit pixels); nullptr empties the picture.
     void Assign(TPersistent* Source) override;
 

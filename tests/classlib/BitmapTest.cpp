@@ -58,7 +58,7 @@ TEST(Bitmap, IndexedFormatsFollowTheirSectionBothWays)
 
     // Drawing on the section (as the canvas does between BeforeDrawing and AfterDrawing) folds
     // back into the rows as the nearest palette colour.
-    b.BeforeDrawing();
+    b.BeforeDrawing(true);
     s->Row(0)[2] = 0x00F0F0F0;  // near white
     b.AfterDrawing();
     EXPECT_EQ(static_cast<std::uint8_t*>(b.ScanLine(0))[1] >> 4, 15);  // pixel 2: high half of byte 1
