@@ -1,10 +1,15 @@
 #include "skin/core/TskBitmap.h"
 
+#include "classlib/Bitmap.h"
+#include "classlib/Canvas.h"
+#include "classlib/Picture.h"
 #include "classlib/Streams.h"
 #include "platform/gdi/Bitmaps.h"
+#include "platform/gdi/Blt.h"
 #include "platform/gdi/Dc.h"
 #include "platform/gdi/Objects.h"
 #include "skin/core/TskBitmapLink.h"
+#include "platform/win/Rect.h"
 #include "skin/core/skUtils.h"
 
 #include <algorithm>
@@ -56,10 +61,22 @@ TskBitmap::~TskBitmap()
 {
     UnregisterBitmap(this);
     FreeHandles();
+    delete FCanvas;
+}
+
+TCanvas* TskBitmap::GetCanvas()
+{
+    if (!FCanvas) {
+        FCanvas = new TCanvas;
+        FCanvas->SetHandle(FDC);
+    }
+    return FCanvas;
 }
 
 void TskBitmap::FreeHandles()
 {
+    if (FCanvas)
+        FCanvas->SetHandle(nullptr);
     if (FDC)
         DeleteDC(FDC);
     if (FHandle)
@@ -99,6 +116,8 @@ void TskBitmap::SetSize(int AWidth, int AHeight)
     FWidth = AWidth;
     FHeight = AHeight;
     RegisterBitmap(this);
+    if (FCanvas)
+        FCanvas->SetHandle(FDC);
 }
 
 void TskBitmap::Clear(TskColor32 Color)
@@ -121,7 +140,91 @@ void TskBitmap::Assign(TPersistent* Source)
         }
         return;
     }
+    if (auto* picture = dynamic_cast<TPicture*>(Source)) {
+        if (auto* pictureBitmap = dynamic_cast<TBitmap*>(picture->GetGraphic()))
+            AssignBitmapLook(pictureBitmap);
+        else if (picture->GetGraphic())
+            AssignGraphic(picture->GetGraphic());
+        return;
+    }
+    if (auto* classBitmap = dynamic_cast<TBitmap*>(Source)) {
+        if (classBitmap->GetPixelFormat() == TPixelFormat::pf32bit)
+            AssignBitmapPixels(classBitmap);
+        else
+            AssignBitmapLook(classBitmap);
+        return;
+    }
+    if (auto* graphic = dynamic_cast<TGraphic*>(Source)) {
+        AssignGraphic(graphic);
+        return;
+    }
     TPersistent::Assign(Source);
+}
+
+bool TskBitmap::SizeFrom(int AWidth, int AHeight)
+{
+    SetSize(AWidth, AHeight);
+    return !Empty() && FWidth == AWidth && FHeight == AHeight;
+}
+
+void TskBitmap::AssignBitmapPixels(TBitmap* Source)
+{
+    if (!SizeFrom(Source->GetWidth(), Source->GetHeight()))
+        return;
+    for (int y = 0; y < FHeight; ++y)
+        CopyRow(static_cast<const TskColor32*>(Source->ScanLine(y)), FBits + static_cast<std::ptrdiff_t>(y) * FWidth,
+                FWidth);
+    CheckingAlphaBlend();
+}
+
+void TskBitmap::AssignBitmapLook(TBitmap* Source)
+{
+    if (!SizeFrom(Source->GetWidth(), Source->GetHeight()))
+        return;
+    BitBlt(FDC, 0, 0, FWidth, FHeight, Source->Canvas()->GetHandle(), 0, 0, SRCCOPY);
+    SetAlpha(255);
+}
+
+void TskBitmap::AssignGraphic(TGraphic* Source)
+{
+    if (!SizeFrom(Source->GetWidth(), Source->GetHeight()))
+        return;
+    DrawGraphic(Source, MakeRect(0, 0, FWidth, FHeight));
+    SetAlpha(255);
+}
+
+void TskBitmap::AssignTo(TPersistent* Dest)
+{
+    TBitmap* target = dynamic_cast<TBitmap*>(Dest);
+    if (auto* picture = dynamic_cast<TPicture*>(Dest))
+        target = picture->Bitmap();
+    if (!target) {
+        TPersistent::AssignTo(Dest);
+        return;
+    }
+    target->SetPixelFormat(TPixelFormat::pf32bit);
+    target->SetSize(FWidth, FHeight);
+    Draw(target->Canvas(), 0, 0);
+}
+
+void TskBitmap::DrawGraphic(TGraphic* Graphic, const RECT& DstRect)
+{
+    if (Empty() || !Graphic)
+        return;
+    constexpr TskColor32 magenta = 0x00FF00FF;
+    TBitmap scratch;
+    scratch.SetPixelFormat(TPixelFormat::pf32bit);
+    scratch.SetSize(FWidth, FHeight);
+    for (int y = 0; y < FHeight; ++y)
+        FillRow(static_cast<TskColor32*>(scratch.ScanLine(y)), FWidth, magenta);
+    scratch.Canvas()->StretchDraw(DstRect, Graphic);
+    for (int y = 0; y < FHeight; ++y) {
+        const auto* painted = static_cast<const TskColor32*>(scratch.ScanLine(y));
+        TskColor32* row = FBits + static_cast<std::ptrdiff_t>(y) * FWidth;
+        for (int x = 0; x < FWidth; ++x)
+            if ((painted[x] & 0x00FFFFFFu) != magenta)
+                row[x] = painted[x];
+    }
 }
 
 void TskBitmap::SaveToStream(TStream* Stream) const

@@ -9,6 +9,9 @@
 
 #include <string>
 
+class TBitmap;
+class TCanvas;
+class TGraphic;
 class TStream;
 class TskBitmapLink;
 
@@ -17,10 +20,14 @@ public:
     TskBitmap();
     ~TskBitmap() override;
 
-    // From another TskBitmap: size, pixels, Name, Transparent and AlphaBlend.
+    // From another TskBitmap: size, pixels, Name, Transparent and AlphaBlend. From a 32-bit
+    // class-library bitmap: its pixels with their alpha (AlphaBlend then tells whether any is
+    // translucent). From any other bitmap, graphic or picture: its look, opaque.
     void Assign(TPersistent* Source) override;
 
     HBITMAP GetHandle() const { return FHandle; }
+    // A canvas drawing on the bitmap's memory context (made on first use; follows resizing).
+    TCanvas* GetCanvas();
     // The memory device context the DIB is selected into; null while empty.
     HDC GetMemDC() const { return FDC; }
     PskColorArray GetBits() const { return FBits; }
@@ -78,6 +85,10 @@ public:
     void Draw(HDC DC, int X, int Y, const RECT& SrcRect) const;
     void Draw(HDC DC, const RECT& DstRect) const;
     void Draw(HDC DC, const RECT& DstRect, const RECT& SrcRect) const;
+    void Draw(TCanvas* Canvas, int X, int Y) const;
+    void Draw(TCanvas* Canvas, int X, int Y, const RECT& SrcRect) const;
+    void Draw(TCanvas* Canvas, const RECT& DstRect) const;
+    void Draw(TCanvas* Canvas, const RECT& DstRect, const RECT& SrcRect) const;
     // Repeats SrcRect over DstRect from its top-left corner; TileClip draws only the cells
     // that meet DstClip (every cell when DstClip is empty).
     void Tile(TskBitmap& Bitmap, const RECT& DstRect, const RECT& SrcRect) const;
@@ -85,6 +96,10 @@ public:
     // Tiling a device context writes straight into a 32-bit bottom-up DIB selected into it.
     void Tile(HDC DC, const RECT& DstRect, const RECT& SrcRect) const;
     void TileClip(HDC DC, const RECT& DstRect, const RECT& DstClip, const RECT& SrcRect) const;
+    void Tile(TCanvas* Canvas, const RECT& DstRect, const RECT& SrcRect) const;
+    void TileClip(TCanvas* Canvas, const RECT& DstRect, const RECT& DstClip, const RECT& SrcRect) const;
+    // Graphic stretched into DstRect: every pixel it paints replaces this bitmap's pixel.
+    void DrawGraphic(TGraphic* Graphic, const RECT& DstRect);
 
     // Name as a stream string, width, height and the pixel words, little-endian. A stored
     // height of 0 or below means bottom-up rows.
@@ -98,12 +113,21 @@ public:
     TskBitmapLink* GetBitmapLink(const RECT& Rect);
     TskBitmapLink* GetBitmapLink(const std::string& RectText);
 
+protected:
+    // Into a class-library bitmap or picture: 32 bits per pixel, this size, this bitmap drawn on it.
+    void AssignTo(TPersistent* Dest) override;
+
 private:
     template <class Adjust>
     void AdjustOpaquePixels(Adjust adjust);
     void ReflectionWithDivisor(int Divisor);
 
     void FreeHandles();
+    // SetSize, and whether the bitmap now has exactly that size.
+    bool SizeFrom(int AWidth, int AHeight);
+    void AssignBitmapPixels(TBitmap* Source);
+    void AssignBitmapLook(TBitmap* Source);
+    void AssignGraphic(TGraphic* Source);
 
     PskColorArray FBits = nullptr;
     int FWidth = 0;
@@ -112,6 +136,7 @@ private:
     BITMAPINFO FBitmapInfo{};
     HBITMAP FHandle = nullptr;
     HDC FDC = nullptr;
+    TCanvas* FCanvas = nullptr;
     bool FAlphaBlend = false;
     bool FTransparent = false;
     bool FNewFormat = false;

@@ -1,5 +1,6 @@
 #include "skin/core/TskBitmap.h"
 
+#include "classlib/Canvas.h"
 #include "platform/gdi/Dc.h"
 #include "platform/win/Rect.h"
 #include "skin/core/skBitmapDraw.h"
@@ -68,4 +69,28 @@ void TskBitmap::Tile(HDC DC, const RECT& DstRect, const RECT& SrcRect) const
 void TskBitmap::TileClip(HDC DC, const RECT& DstRect, const RECT& DstClip, const RECT& SrcRect) const
 {
     ForEachTileMeeting(DstRect, DstClip, SrcRect, [&](const RECT& cell, const RECT& source) { Draw(DC, cell, source); });
+}
+
+void TskBitmap::Draw(TCanvas* Canvas, int X, int Y) const { Draw(Canvas->GetHandle(), X, Y); }
+
+void TskBitmap::Draw(TCanvas* Canvas, int X, int Y, const RECT& SrcRect) const
+{
+    Draw(Canvas->GetHandle(), X, Y, SrcRect);
+}
+
+void TskBitmap::Draw(TCanvas* Canvas, const RECT& DstRect) const { Draw(Canvas->GetHandle(), DstRect); }
+
+void TskBitmap::Draw(TCanvas* Canvas, const RECT& DstRect, const RECT& SrcRect) const
+{
+    Draw(Canvas->GetHandle(), DstRect, SrcRect);
+}
+
+void TskBitmap::Tile(TCanvas* Canvas, const RECT& DstRect, const RECT& SrcRect) const
+{
+    Tile(Canvas->GetHandle(), DstRect, SrcRect);
+}
+
+void TskBitmap::TileClip(TCanvas* Canvas, const RECT& DstRect, const RECT& DstClip, const RECT& SrcRect) const
+{
+    TileClip(Canvas->GetHandle(), DstRect, DstClip, SrcRect);
 }
