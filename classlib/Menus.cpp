@@ -1,6 +1,7 @@
 #include "classlib/Menus.h"
 
 #include "classlib/Bitmap.h"
+#include "classlib/ImgList.h"
 #include "classlib/SysUtils.h"
 
 #include <algorithm>
@@ -265,6 +266,20 @@ void TMenu::BeforeDestruction()
 {
     FreeAndNil(FItems);
     TComponent::BeforeDestruction();
+}
+
+void TMenu::SetImages(TCustomImageList* Value)
+{
+    FImages = Value;
+    if (Value)
+        Value->FreeNotification(this);
+}
+
+void TMenu::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TComponent::Notification(AComponent, Operation);
+    if (Operation == TOperation::opRemove && AComponent == FImages)
+        FImages = nullptr;
 }
 
 TMenuItem* TMenu::FindItemByShortCut(TShortCut AShortCut) const

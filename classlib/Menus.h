@@ -9,6 +9,7 @@
 #include <vector>
 
 class TBitmap;
+class TCustomImageList;
 
 // A key code in the low byte with the modifier flags below.
 using TShortCut = WORD;
@@ -114,6 +115,9 @@ public:
     ~TMenu() override;
 
     TMenuItem* Items() const { return FItems; }
+    // The pictures of the items' ImageIndex; cleared when the image list is freed.
+    TCustomImageList* GetImages() const { return FImages; }
+    void SetImages(TCustomImageList* Value);
     // The enabled, visible item (on an enabled, visible path) with that shortcut; nullptr when
     // none.
     TMenuItem* FindItemByShortCut(TShortCut AShortCut) const;
@@ -121,10 +125,12 @@ public:
     bool IsShortCut(TShortCut AShortCut);
 
 protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
     void BeforeDestruction() override;
 
 private:
     TMenuItem* FItems;
+    TCustomImageList* FImages = nullptr;
 };
 
 class TMainMenu : public TMenu {

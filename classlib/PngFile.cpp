@@ -57,13 +57,26 @@ void writeData(png_structp png, png_bytep data, png_size_t length)
 void flushData(png_structp) {}
 
 // The image's size is known once the header is read; the caller allocates between the steps.
-void readHeader(png_structp png, png_infop info, TDibData& img)
+void readHeader(png_structp png, png_infop info, TDibData& img, TPngFileInfo& fileInfo)
 {
     png_set_user_limits(png, kMaxImageSide, kMaxImageSide);
     png_read_info(png, info);
     png_uint_32 w = 0, h = 0;
     int depth = 0, colorType = 0, interlace = 0;
     png_get_IHDR(png, info, &w, &h, &depth, &colorType, &interlace, nullptr, nullptr);
+    fileInfo.ColorType = colorType;
+    png_color_16p transColor = nullptr;
+    if ((colorType == PNG_COLOR_TYPE_GRAY || colorType == PNG_COLOR_TYPE_RGB) &&
+        png_get_tRNS(png, info, nullptr, nullptr, &transColor) && transColor) {
+        // Scale the stored sample to 8 bits, as the pixels are read.
+        auto to8 = [depth](png_uint_16 v) -> std::uint32_t {
+            return depth == 16 ? v >> 8 : depth == 8 ? v : (v * 255u) / ((1u << depth) - 1u);
+        };
+        fileInfo.BitTransparency = true;
+        fileInfo.TransparentRGB = colorType == PNG_COLOR_TYPE_GRAY
+                                      ? to8(transColor->gray) * 0x010101u
+                                      : (to8(transColor->red) << 16) | (to8(transColor->green) << 8) | to8(transColor->blue);
+    }
     img.HasAlpha = (colorType & PNG_COLOR_MASK_ALPHA) != 0 || png_get_valid(png, info, PNG_INFO_tRNS);
     png_set_expand(png);
     png_set_strip_16(png);
@@ -121,11 +134,12 @@ void writeImage(png_structp png, png_infop info, const TDibData& img, const png_
 
 } // namespace
 
-TDibData ReadPng(TStream* Stream)
+TDibData ReadPng(TStream* Stream, TPngFileInfo* Info)
 {
     // Held through pointers that stay unchanged after setjmp, so their values survive a jump.
     const auto img = std::make_unique<TDibData>();
     const auto ioHolder = std::make_unique<PngIo>(PngIo{Stream, {}});
+    const auto fileInfo = std::make_unique<TPngFileInfo>();
     PngIo& io = *ioHolder;
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &io, onError, onWarning);
     if (!png)
@@ -140,7 +154,7 @@ TDibData ReadPng(TStream* Stream)
         png_destroy_read_struct(&png, &info, nullptr);
         throw EInvalidGraphic(std::string("PNG image is not valid: ") + io.error);
     }
-    readHeader(png, info, *img);
+    readHeader(png, info, *img, *fileInfo);
     try {
         img->Allocate();
     } catch (...) {
@@ -149,6 +163,8 @@ TDibData ReadPng(TStream* Stream)
     }
     readRows(png, info, *img);
     png_destroy_read_struct(&png, &info, nullptr);
+    if (Info)
+        *Info = *fileInfo;
     return std::move(*img);
 }
 

@@ -6,8 +6,15 @@
 
 class TStream;
 
+// What the file itself stored, before conversion to 32 bits.
+struct TPngFileInfo {
+    int ColorType = 6;                // 0 grey, 2 RGB, 3 palette, 4 grey + alpha, 6 RGBA
+    bool BitTransparency = false;     // one colour marked transparent (grey or RGB with tRNS)
+    std::uint32_t TransparentRGB = 0; // that colour as 0x00RRGGBB (8-bit channels)
+};
+
 // Raises EInvalidGraphic for a malformed or truncated file.
-TDibData ReadPng(TStream* Stream);
+TDibData ReadPng(TStream* Stream, TPngFileInfo* Info = nullptr);
 
 // Writes red, green, blue and, for a 32-bit picture with HasAlpha, the alpha channel; an
 // indexed picture is written with its palette.
