@@ -12,7 +12,6 @@ private:
 };
 
 // Makes every pixel translucent in proportion to its own alpha: alpha := round(alpha / 256 *
-// (A + 1)), ties to even, so A = 127 halves it. A picture without alpha counts as opaque, and
-// the transparent colour of a palette or grey picture was alpha 0 when it was read, so it stays
-// clear.
+// (A + 1)), ties to even, so A = 127 halves it, whatever the file's colour type (a picture
+// without alpha counts as opaque). Pixels of a file's transparent colour become clear.
 void MakeImageDisabled(TskPngImage* Image, int A);
