@@ -21,3 +21,18 @@ HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height);
 // bits receives its memory, which lives until the bitmap is deleted.
 HBITMAP CreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section,
                          DWORD offset);
+// Copies scan lines [start, start + lines) of a bitmap into DIB memory in the format of info
+// (1, 24 or 32 bits per pixel; scan line 0 is the bottom row when biHeight is positive). With
+// bits null and biBitCount 0, fills info's header with the bitmap's format instead. Returns the
+// number of lines copied (or TRUE for the header query), 0 on failure.
+int GetDIBits(HDC dc, HBITMAP bitmap, UINT start, UINT lines, void* bits, BITMAPINFO* info, UINT usage);
+// Draws a rectangle of DIB memory (24 or 32 bits per pixel) unscaled at (x, y). The source
+// rectangle is measured from the lower-left corner for bottom-up DIBs and from the upper-left for
+// top-down ones; bits holds scan lines [start, start + lines). Returns the number of lines given.
+int SetDIBitsToDevice(HDC dc, int x, int y, DWORD width, DWORD height, int srcX, int srcY, UINT start,
+                      UINT lines, const void* bits, const BITMAPINFO* info, UINT usage);
+// Stretches a rectangle of DIB memory (24 or 32 bits per pixel, all scan lines) into a
+// destination rectangle with a raster operation, as StretchBlt. Returns the number of scan lines,
+// 0 on failure.
+int StretchDIBits(HDC dc, int x, int y, int width, int height, int srcX, int srcY, int srcWidth,
+                  int srcHeight, const void* bits, const BITMAPINFO* info, UINT usage, DWORD rop);

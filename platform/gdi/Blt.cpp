@@ -38,6 +38,58 @@ RECT Extent(int x, int y, int w, int h)
     return RECT{std::min(x, x2), std::min(y, y2), std::max(x, x2), std::max(y, y2)};
 }
 
+} // namespace
+
+namespace gdi {
+
+BOOL RopTransfer(DeviceContext& dst, int x, int y, int w, int h, const Surface& src, bool srcMono,
+                 COLORREF srcBkColor, int sx, int sy, int sw, int sh, DWORD rop)
+{
+    if (!RopUsesSource(rop))
+        return PatternOnly(dst, Extent(x, y, w, h), rop);
+    std::uint8_t code = static_cast<std::uint8_t>(rop >> 16);
+    std::uint32_t pattern = 0;
+    if (RopUsesPattern(rop)) {
+        const auto& brush = dst.State().brush;
+        if (!brush || brush->IsNull())
+            return TRUE;
+        pattern = TargetColor(brush->brush.lbColor, dst.IsMono());
+    }
+    Target td(dst, true);
+
+    // Conversion between monochrome and colour.
+    enum class Convert { None, ToMono, FromMono } convert = Convert::None;
+    std::uint32_t key = 0, white = 0, black = 0;
+    if (td.mono() && !srcMono) {
+        convert = Convert::ToMono;
+        key = ColorToPixel(srcBkColor);
+    } else if (!td.mono() && srcMono) {
+        convert = Convert::FromMono;
+        white = TargetColor(dst.State().bkColor, false);
+        black = TargetColor(dst.State().textColor, false);
+    }
+    std::vector<std::uint32_t> converted;
+    RowOp op = [&](std::uint32_t* d, const std::uint32_t* s, int n) {
+        if (convert != Convert::None) {
+            converted.resize(static_cast<std::size_t>(n));
+            for (int i = 0; i < n; ++i) {
+                if (convert == Convert::ToMono)
+                    converted[i] = (s[i] & 0xFFFFFF) == key ? 0x00FFFFFFu : 0u;
+                else
+                    converted[i] = MonoWhite(s[i]) ? white : black;
+            }
+            s = converted.data();
+        }
+        Rop3Row(code, pattern, s, d, n);
+    };
+    Transfer(td, td.X(x), td.Y(y), w, h, src, sx, sy, sw, sh, op);
+    return TRUE;
+}
+
+} // namespace gdi
+
+namespace {
+
 BOOL Stretch(HDC hdst, int x, int y, int w, int h, HDC hsrc, int sx, int sy, int sw, int sh, DWORD rop)
 {
     auto dst = FindDC(hdst);
@@ -48,46 +100,11 @@ BOOL Stretch(HDC hdst, int x, int y, int w, int h, HDC hsrc, int sx, int sy, int
     auto src = FindDC(hsrc);
     if (!src)
         return FALSE;
-    std::uint8_t code = static_cast<std::uint8_t>(rop >> 16);
-    std::uint32_t pattern = 0;
-    if (gdi::RopUsesPattern(rop)) {
-        const auto& brush = dst->State().brush;
-        if (!brush || brush->IsNull())
-            return TRUE;
-        pattern = gdi::TargetColor(brush->brush.lbColor, dst->IsMono());
-    }
-    Target td(*dst, true);
     Target ts(*src, false);
     if (!ts.HasSurface())
         return FALSE;
-
-    // Conversion between monochrome and colour.
-    enum class Convert { None, ToMono, FromMono } convert = Convert::None;
-    std::uint32_t key = 0, white = 0, black = 0;
-    if (td.mono() && !ts.mono()) {
-        convert = Convert::ToMono;
-        key = ColorToPixel(src->State().bkColor);
-    } else if (!td.mono() && ts.mono()) {
-        convert = Convert::FromMono;
-        white = gdi::TargetColor(dst->State().bkColor, false);
-        black = gdi::TargetColor(dst->State().textColor, false);
-    }
-    std::vector<std::uint32_t> converted;
-    gdi::RowOp op = [&](std::uint32_t* d, const std::uint32_t* s, int n) {
-        if (convert != Convert::None) {
-            converted.resize(static_cast<std::size_t>(n));
-            for (int i = 0; i < n; ++i) {
-                if (convert == Convert::ToMono)
-                    converted[i] = (s[i] & 0xFFFFFF) == key ? 0x00FFFFFFu : 0u;
-                else
-                    converted[i] = gdi::MonoWhite(s[i]) ? white : black;
-            }
-            s = converted.data();
-        }
-        gdi::Rop3Row(code, pattern, s, d, n);
-    };
-    gdi::Transfer(td, td.X(x), td.Y(y), w, h, ts.surface(), ts.X(sx), ts.Y(sy), sw, sh, op);
-    return TRUE;
+    return gdi::RopTransfer(*dst, x, y, w, h, ts.surface(), ts.mono(), src->State().bkColor, ts.X(sx), ts.Y(sy), sw,
+                            sh, rop);
 }
 
 } // namespace

@@ -18,4 +18,10 @@ using RowOp = std::function<void(std::uint32_t* d, const std::uint32_t* s, int n
 void Transfer(Target& dst, int x, int y, int w, int h, const Surface& src, int sx, int sy, int sw, int sh,
               const RowOp& op);
 
+// A transfer through a ternary raster operation from a source surface (surface coordinates) to
+// a device context (logical coordinates), converting between monochrome and colour as BitBlt
+// does (srcBkColor is the source's background colour).
+BOOL RopTransfer(DeviceContext& dst, int x, int y, int w, int h, const Surface& src, bool srcMono,
+                 COLORREF srcBkColor, int sx, int sy, int sw, int sh, DWORD rop);
+
 } // namespace gdi
