@@ -5,6 +5,7 @@
 #include "platform/gdi/Dc.h"
 #include "platform/gdi/Drawing.h"
 #include "platform/gdi/Objects.h"
+#include "platform/gdi/Text.h"
 
 TCanvas::TCanvas() : FFont(new TFont), FPen(new TPen), FBrush(new TBrush)
 {
@@ -64,6 +65,7 @@ void TCanvas::RequiredState(int ReqState)
         MoveToEx(FHandle, FPenPos.x, FPenPos.y, nullptr);
     }
     if (needed & csFontValid) {
+        SelectObject(FHandle, FFont->GetHandle());
         SetTextColor(FHandle, ColorToRGB(FFont->GetColor()));
         FState |= csFontValid;
     }
@@ -232,6 +234,36 @@ void TCanvas::CopyRect(const RECT& Dest, TCanvas* Canvas, const RECT& Source)
     StretchBlt(FHandle, Dest.left, Dest.top, Dest.right - Dest.left, Dest.bottom - Dest.top, src, Source.left,
                Source.top, Source.right - Source.left, Source.bottom - Source.top, FCopyMode);
     Changed();
+}
+
+void TCanvas::TextOut(int X, int Y, const std::string& Text)
+{
+    Changing();
+    RequiredState(csHandleValid | csFontValid | csBrushValid);
+    ExtTextOut(FHandle, X, Y, 0, nullptr, Text.data(), static_cast<int>(Text.size()));
+    SIZE size{};
+    GetTextExtentPoint32(FHandle, Text.data(), static_cast<int>(Text.size()), &size);
+    MoveTo(X + size.cx, Y);
+    Changed();
+}
+
+void TCanvas::TextRect(const RECT& Rect, int X, int Y, const std::string& Text)
+{
+    Changing();
+    RequiredState(csHandleValid | csFontValid | csBrushValid);
+    UINT options = ETO_CLIPPED;
+    if (FBrush->GetStyle() != TBrushStyle::bsClear)
+        options |= ETO_OPAQUE;
+    ExtTextOut(FHandle, X, Y, options, &Rect, Text.data(), static_cast<int>(Text.size()));
+    Changed();
+}
+
+SIZE TCanvas::TextExtent(const std::string& Text)
+{
+    RequiredState(csHandleValid | csFontValid);
+    SIZE size{};
+    GetTextExtentPoint32(FHandle, Text.data(), static_cast<int>(Text.size()), &size);
+    return size;
 }
 
 COLORREF TCanvas::GetPixel(int X, int Y)

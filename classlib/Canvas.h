@@ -7,6 +7,7 @@
 #include "platform/gdi/GdiTypes.h"
 #include "platform/kernel/Sync.h"
 
+#include <string>
 #include <vector>
 
 class TGraphic;
@@ -53,6 +54,15 @@ public:
     void StretchDraw(const RECT& Rect, TGraphic* Graphic);
     // Source of Canvas stretched into Dest with CopyMode.
     void CopyRect(const RECT& Dest, TCanvas* Canvas, const RECT& Source);
+
+    // Text in the font's colour, over the brush's colour when the brush is solid; the pen
+    // position moves to the end of the text.
+    void TextOut(int X, int Y, const std::string& Text);
+    // The same, clipped to Rect (and the rectangle filled first when the brush is solid).
+    void TextRect(const RECT& Rect, int X, int Y, const std::string& Text);
+    SIZE TextExtent(const std::string& Text);
+    int TextWidth(const std::string& Text) { return TextExtent(Text).cx; }
+    int TextHeight(const std::string& Text) { return TextExtent(Text).cy; }
 
     COLORREF GetPixel(int X, int Y);
     void SetPixel(int X, int Y, TColor Color);

@@ -1,6 +1,7 @@
 #include "classlib/GraphicsObjects.h"
 
 #include "platform/gdi/Objects.h"
+#include "platform/gdi/Text.h"
 
 #include <cstdlib>
 
@@ -112,6 +113,15 @@ LOGFONT TFont::GetLogFont() const
     lf.lfPitchAndFamily = static_cast<BYTE>(FPitch == TFontPitch::fpFixed ? 1 : FPitch == TFontPitch::fpVariable ? 2 : 0);
     lf.lfFaceName = FName;
     return lf;
+}
+
+HFONT TFont::GetHandle()
+{
+    if (!FHandle) {
+        LOGFONT lf = GetLogFont();
+        FHandle = CreateFontIndirect(&lf);
+    }
+    return FHandle;
 }
 
 void TFont::Assign(TPersistent* Source)

@@ -49,6 +49,7 @@ public:
 
     // The font as a LOGFONT (what the handle is made from).
     LOGFONT GetLogFont() const;
+    HFONT GetHandle();
 
     void Assign(TPersistent* Source) override;
 

@@ -138,3 +138,43 @@ TEST(Canvas, ResizingTheBitmapKeepsItsCanvasWorking)
 }
 
 } // namespace
+
+namespace {
+
+int countPixels(TBitmap& b, COLORREF c, const RECT& r)
+{
+    int n = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x)
+            n += b.GetPixelColor(x, y) == c;
+    return n;
+}
+
+TEST(Canvas, TextIsMeasuredAndDrawnInTheFontColour)
+{
+    std::unique_ptr<TBitmap> b(makeBitmap(120, 40, clWhite));
+    TCanvas* c = b->Canvas();
+    c->Font()->SetName("Arial");
+    c->Font()->SetHeight(-14);
+    SIZE small = c->TextExtent("Hello");
+    EXPECT_GT(small.cx, 20);
+    EXPECT_GE(small.cy, 14);
+    c->Font()->SetSize(20);
+    EXPECT_GT(c->TextWidth("Hello"), small.cx);
+    EXPECT_GT(c->TextWidth("视频"), 0);
+
+    c->Font()->SetHeight(-14);
+    c->Font()->SetColor(clRed);
+    c->Brush()->SetStyle(TBrushStyle::bsClear);
+    c->TextOut(2, 2, "Hello");
+    EXPECT_GT(countPixels(*b, RGB(255, 0, 0), RECT{2, 2, 2 + small.cx, 2 + small.cy}), 10);
+    EXPECT_EQ(c->GetPenPos().x, 2 + small.cx);
+
+    // TextRect keeps the text inside its rectangle and fills it with a solid brush.
+    c->Brush()->SetColor(clYellow);
+    c->TextRect(RECT{60, 0, 70, 40}, 60, 10, "WWWWWWWW");
+    EXPECT_EQ(b->GetPixelColor(75, 15), RGB(255, 255, 255));
+    EXPECT_GT(countPixels(*b, RGB(255, 255, 0), RECT{60, 0, 70, 40}), 100);
+}
+
+} // namespace
