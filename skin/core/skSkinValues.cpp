@@ -1,6 +1,6 @@
 #include "skin/core/skSkinValues.h"
 
-#include "platform/kernel/Exceptions.h"
+#include "classlib/SysUtils.h"
 
 #include <array>
 #include <cstdint>
@@ -49,7 +49,7 @@ std::array<int, N> ParseFields(const std::string& text)
         if (f.Negative)
             v = -v;
         if (!ok || v > std::numeric_limits<std::int32_t>::max())
-            throw Exception("'" + f.Text + "' is not a valid integer value");
+            throw EConvertError("'" + f.Text + "' is not a valid integer value");
         values[i] = static_cast<int>(v);
     }
     return values;

@@ -28,7 +28,7 @@ struct TskFontStyles {
 
 // Text to numbers. Fields are separated by ","; blanks and other characters are dropped, a "-"
 // before a field's first digit makes it negative. A field without digits, or fewer fields than
-// needed, raises an Exception; fields past the fourth (second) are ignored.
+// needed, raises EConvertError; fields past the fourth (second) are ignored.
 RECT ParseRectValue(const std::string& text);
 POINT ParsePointValue(const std::string& text);
 
