@@ -121,10 +121,23 @@ TskFontStyles ReadFontStyleValue(const TskMemIniFile& ini, const std::string& se
     return r;
 }
 
+int NumberedKeyLimit(const TskMemIniFile& ini, const std::string& section, int count)
+{
+    int limit = 0;
+    for (const auto& k : ini.ReadSection(section)) {
+        int n;
+        if (!k.empty() && k.find_first_not_of("0123456789") == std::string::npos && TryParseIniInteger(k, n) &&
+            n < count && n + 1 > limit)
+            limit = n + 1;
+    }
+    return limit;
+}
+
 void ReadStringListValue(const TskMemIniFile& ini, const std::string& section, const std::string& key,
                          std::vector<std::string>& list)
 {
-    int count = ini.ReadInteger(section, key + "count", 0);
+    // Trailing absent lines are left out, so a damaged count cannot make the list grow without bound.
+    const int count = NumberedKeyLimit(ini, section, ini.ReadInteger(section, key + "count", 0));
     for (int i = 0; i < count; ++i)
         list.push_back(ini.ReadString(section, std::to_string(i), ""));
 }

@@ -32,6 +32,11 @@ struct TskFontStyles {
 RECT ParseRectValue(const std::string& text);
 POINT ParsePointValue(const std::string& text);
 
+// The number of numbered keys "0", "1", ... a list in this section can have: one past the largest
+// such key present (0 when none), and at most `count`. A list count larger than that names only
+// absent, empty lines.
+int NumberedKeyLimit(const TskMemIniFile& ini, const std::string& section, int count);
+
 RECT ReadRectValue(const TskMemIniFile& ini, const std::string& section, const std::string& key);
 POINT ReadPointValue(const TskMemIniFile& ini, const std::string& section, const std::string& key);
 bool ReadBoolValue(const TskMemIniFile& ini, const std::string& section, const std::string& key);
