@@ -93,8 +93,12 @@ void TskCompressedStoredSkin::LoadFromIniFile(const std::string& AFileName)
     for (const auto& name : names)
         payload.ActivePictures.push_back(ReadBmpFile(folder + name));
     payload.Text = text;
+    Pack(payload);
+}
 
-    const std::string bytes = payload.Build();
+void TskCompressedStoredSkin::Pack(const TskSkinPayload& Payload)
+{
+    const std::string bytes = Payload.Build();
     TMemoryStream plain;
     plain.WriteBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
     auto packed = std::make_unique<TMemoryStream>();

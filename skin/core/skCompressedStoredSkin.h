@@ -7,6 +7,8 @@
 
 #include <string>
 
+struct TskSkinPayload;
+
 class TskCompressedStoredSkin : public TComponent {
 public:
     explicit TskCompressedStoredSkin(TComponent* AOwner);
@@ -41,6 +43,8 @@ public:
     void SetDescription(const std::string& Value) { FDescription = Value; }
 
 private:
+    // Compresses a package into the stored skin, replacing what it held.
+    void Pack(const TskSkinPayload& Payload);
     // Design mode outside form reading: the setters load at once.
     bool LoadsOnAssignment() const;
 
