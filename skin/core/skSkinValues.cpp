@@ -110,14 +110,18 @@ bool ReadBoolValue(const TskMemIniFile& ini, const std::string& section, const s
     return ini.ReadInteger(section, key, 0) == 1;
 }
 
-TskFontStyles ReadFontStyleValue(const TskMemIniFile& ini, const std::string& section, const std::string& key)
+TFontStyles ReadFontStyleValue(const TskMemIniFile& ini, const std::string& section, const std::string& key)
 {
     std::string s = ini.ReadString(section, key, "");
-    TskFontStyles r;
-    r.Bold = s.find("fsbold") != std::string::npos;
-    r.Italic = s.find("fsitalic") != std::string::npos;
-    r.Underline = s.find("fsunderline") != std::string::npos;
-    r.StrikeOut = s.find("fsstrikeout") != std::string::npos;
+    TFontStyles r;
+    if (s.find("fsbold") != std::string::npos)
+        r.Include(fsBold);
+    if (s.find("fsitalic") != std::string::npos)
+        r.Include(fsItalic);
+    if (s.find("fsunderline") != std::string::npos)
+        r.Include(fsUnderline);
+    if (s.find("fsstrikeout") != std::string::npos)
+        r.Include(fsStrikeOut);
     return r;
 }
 
@@ -196,7 +200,7 @@ void WriteBoolValue(TskMemIniFile& ini, const std::string& section, const std::s
 }
 
 void WriteFontStyleValue(TskMemIniFile& ini, const std::string& section, const std::string& key,
-                         const TskFontStyles& value)
+                         const TFontStyles& value)
 {
     std::string s;
     auto add = [&s](bool present, const char* word) {
@@ -206,10 +210,10 @@ void WriteFontStyleValue(TskMemIniFile& ini, const std::string& section, const s
             s += ",";
         s += word;
     };
-    add(value.Bold, "fsbold");
-    add(value.Italic, "fsitalic");
-    add(value.Underline, "fsunderline");
-    add(value.StrikeOut, "fsstrikeout");
+    add(value.Contains(fsBold), "fsbold");
+    add(value.Contains(fsItalic), "fsitalic");
+    add(value.Contains(fsUnderline), "fsunderline");
+    add(value.Contains(fsStrikeOut), "fsstrikeout");
     ini.WriteString(section, key, s);
 }
 

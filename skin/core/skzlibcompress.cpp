@@ -10,13 +10,13 @@ const char* const kInvalidOperation = "Invalid stream operation";
 int ZlibLevel(TCompressionLevel level)
 {
     switch (level) {
-    case clNone:
+    case TCompressionLevel::clNone:
         return Z_NO_COMPRESSION;
-    case clFastest:
+    case TCompressionLevel::clFastest:
         return Z_BEST_SPEED;
-    case clMax:
+    case TCompressionLevel::clMax:
         return Z_BEST_COMPRESSION;
-    case clDefault:
+    case TCompressionLevel::clDefault:
         break;
     }
     return Z_DEFAULT_COMPRESSION;
@@ -229,7 +229,7 @@ std::int64_t TDecompressionStream::Seek(std::int64_t Offset, TSeekOrigin Origin)
 
 void CompressSkinStream(TMemoryStream* Source, TStream* Dest)
 {
-    TCompressionStream z(clMax, Dest);
+    TCompressionStream z(TCompressionLevel::clMax, Dest);
     z.WriteBuffer(Source->Memory(), Source->Size());
     z.Finish();
 }

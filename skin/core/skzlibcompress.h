@@ -24,8 +24,9 @@ public:
     using EZlibError::EZlibError;
 };
 
-// zlib levels 0, 1, the library's default and 9.
-enum TCompressionLevel { clNone, clFastest, clDefault, clMax };
+// zlib levels 0, 1, the library's default and 9. Scoped: the colour names clNone and clDefault
+// live in the same namespace.
+enum class TCompressionLevel { clNone, clFastest, clDefault, clMax };
 
 class TCustomZlibStream : public TStream {
 public:
@@ -82,7 +83,7 @@ private:
     bool FEnded = false;
 };
 
-// Compresses the whole of Source (from position 0) at clMax into Dest at Dest's position; the
+// Compresses the whole of Source (from position 0) at TCompressionLevel::clMax into Dest at Dest's position; the
 // zlib stream is complete when it returns.
 void CompressSkinStream(TMemoryStream* Source, TStream* Dest);
 // Writes the whole uncompressed content of Source (from position 0) into Dest at Dest's position.

@@ -40,7 +40,7 @@ TEST(skSkinContent, SampleSkinReadsWithItsFixUps)
     EXPECT_EQ(c.ObjectList[0]->Kind(), "stdbutton");
     ASSERT_EQ(c.CtrlList.size(), 4u);  // the line of an unknown kind creates nothing
     EXPECT_EQ(c.GetControlIndex("button"), 0);
-    EXPECT_EQ(dynamic_cast<TskDataSkinButtonControl&>(*c.CtrlList[0]).FontStyle.Bold, true);
+    EXPECT_TRUE(dynamic_cast<TskDataSkinButtonControl&>(*c.CtrlList[0]).FontStyle.Contains(fsBold));
     EXPECT_NE(dynamic_cast<TskDataSkinMenuButtonControl*>(c.CtrlList[2].get()), nullptr);
     EXPECT_EQ(c.GetControlIndex("Button"), -1);
     EXPECT_EQ(c.GetControlIndex("gauge"), 3);

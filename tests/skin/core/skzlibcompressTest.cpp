@@ -62,7 +62,7 @@ TEST(skzlibcompress, CompressionStreamReportsProgressAndRate)
     TMemoryStream dst;
     int progress = 0;
     {
-        TCompressionStream z(clFastest, &dst);
+        TCompressionStream z(TCompressionLevel::clFastest, &dst);
         z.OnProgress = [&](TObject* sender) {
             EXPECT_EQ(sender, &z);
             ++progress;
@@ -89,7 +89,7 @@ TEST(skzlibcompress, DestructionFinishesTheStreamAndOthersMayMoveTheDestination)
     const std::string plain = Sample();
     TMemoryStream dst;
     {
-        TCompressionStream z(clDefault, &dst);
+        TCompressionStream z(TCompressionLevel::clDefault, &dst);
         z.WriteBuffer(plain.data(), 50000);
         dst.SetPosition(0);  // another user moves the stream in between
         z.WriteBuffer(plain.data() + 50000, 50000);
