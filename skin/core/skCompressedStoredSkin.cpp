@@ -3,6 +3,7 @@
 #include "classlib/Strings.h"
 #include "classlib/SysUtils.h"
 #include "skin/core/skMemIniFile.h"
+#include "skin/core/skSkinData.h"
 #include "skin/core/skSkinPayload.h"
 #include "skin/core/skSkinValues.h"
 #include "skin/core/skzlibcompress.h"
@@ -93,6 +94,30 @@ void TskCompressedStoredSkin::LoadFromIniFile(const std::string& AFileName)
     for (const auto& name : names)
         payload.ActivePictures.push_back(ReadBmpFile(folder + name));
     payload.Text = text;
+    Pack(payload);
+}
+
+void TskCompressedStoredSkin::LoadFromSkinData(TskSkinData* ASkinData)
+{
+    auto encode = [](TBitmap* picture) {
+        TMemoryStream m;
+        picture->SaveToStream(&m);
+        return std::string(static_cast<const char*>(m.Memory()), static_cast<std::size_t>(m.Size()));
+    };
+    auto flagged = [&](TBitmap* picture) -> std::optional<std::string> {
+        if (!picture || picture->Empty())
+            return std::nullopt;
+        return encode(picture);
+    };
+    TskSkinPayload payload;
+    payload.Picture = flagged(ASkinData->FPicture.get());
+    payload.InActivePicture = flagged(ASkinData->FInActivePicture.get());
+    payload.Mask = flagged(ASkinData->FMask.get());
+    for (const auto& picture : ASkinData->FActivePictures)
+        payload.ActivePictures.push_back(encode(picture.get()));
+    TskMemIniFile ini;
+    ASkinData->WriteSkinIni(ini);
+    payload.Text = ini.GetText();
     Pack(payload);
 }
 

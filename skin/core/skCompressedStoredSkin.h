@@ -8,6 +8,7 @@
 #include <string>
 
 struct TskSkinPayload;
+class TskSkinData;
 
 class TskCompressedStoredSkin : public TComponent {
 public:
@@ -20,6 +21,8 @@ public:
     // Packs a skin folder (its ini file with the BMP files beside it). A file lacking one of the
     // required sections leaves the stored skin as it was; so does any error.
     void LoadFromIniFile(const std::string& AFileName);
+    // Packs the skin a skin data component holds: its pictures and its written description.
+    void LoadFromSkinData(TskSkinData* ASkinData);
     // Reads a stored-skin file or stream (the stream from its start). A version above 3, a
     // negative length or fewer bytes than the length claims raise an error and change nothing.
     void LoadFromCompressFile(const std::string& AFileName);

@@ -55,7 +55,10 @@ void TakeCornerIfUnset(POINT& hitTest, const POINT& corner)
 } // namespace
 
 TskSkinContent::TskSkinContent()
-    : PopupWindow(std::make_unique<TskDataSkinPopupWindow>()),
+    : FPicture(std::make_unique<TBitmap>()),
+      FInActivePicture(std::make_unique<TBitmap>()),
+      FMask(std::make_unique<TBitmap>()),
+      PopupWindow(std::make_unique<TskDataSkinPopupWindow>()),
       LayerFrame(std::make_unique<TskDataSkinLayerFrame>()),
       HintWindow(std::make_unique<TskDataSkinHintWindow>()),
       FSkinColors(std::make_unique<TskSkinColors>())

@@ -4,6 +4,7 @@
 // the frame-object and control descriptions. A skin is read into a fresh content object and only
 // then put in place as a whole, so a skin that fails to read changes nothing.
 
+#include "classlib/Bitmap.h"
 #include "skin/core/skDataSkinControl.h"
 #include "skin/core/skDataSkinForm.h"
 #include "skin/core/skDataSkinObjects.h"
@@ -36,6 +37,11 @@ public:
     // PICTURES
     std::string FPictureName, FInActivePictureName, FMaskName;
     std::vector<std::string> FActivePicturesNames;
+
+    // The main picture (frame and frame objects), the inactive frame and the frame's region mask;
+    // never null, possibly empty. The numbered pictures that descriptions name by index.
+    std::unique_ptr<TBitmap> FPicture, FInActivePicture, FMask;
+    std::vector<std::unique_ptr<TBitmap>> FActivePictures;
 
     // FORMINFO: rectangles and points in the main picture.
     RECT ButtonsRect{};
