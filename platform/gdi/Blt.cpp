@@ -155,14 +155,7 @@ BOOL AlphaBlend(HDC hdst, int x, int y, int width, int height, HDC hsrc, int src
                     out |= c << shift;
                 }
             } else {
-                unsigned a = ((sp >> 24) * constant + 127) / 255;
-                if (a == 0)
-                    continue;
-                for (int shift = 0; shift < 24; shift += 8) {
-                    unsigned c = (((sp >> shift) & 0xFF) * a + ((dp >> shift) & 0xFF) * (255 - a) + 127) / 255;
-                    out |= c << shift;
-                }
-                out |= ((a * 255 + (dp >> 24) * (255 - a) + 127) / 255) << 24;
+                out = gdi::BlendOver(sp, dp, ((sp >> 24) * constant + 127) / 255);
             }
             d[i] = out;
         }

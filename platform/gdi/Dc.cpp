@@ -53,7 +53,10 @@ HDC CreateDC(const char* driver, const char*, const char*, const void*)
 
 BOOL DeleteDC(HDC dc)
 {
-    return FindDC(dc) && gdi::Unregister(dc) ? TRUE : FALSE;
+    if (!FindDC(dc))
+        return FALSE;
+    // The selected objects are released with the context, so they can be deleted afterwards.
+    return gdi::Unregister(dc) ? TRUE : FALSE;
 }
 
 HGDIOBJ SelectObject(HDC hdc, HGDIOBJ object)

@@ -133,7 +133,20 @@ HBRUSH CreateSolidBrush(COLORREF color)
 
 BOOL DeleteObject(HGDIOBJ object)
 {
-    return gdi::Unregister(object) ? TRUE : FALSE;
+    auto o = gdi::Lookup(object);
+    if (!o)
+        return FALSE;
+    switch (o->Type()) {
+    case OBJ_PEN:
+    case OBJ_BRUSH:
+    case OBJ_FONT:
+    case OBJ_BITMAP:
+    case OBJ_REGION:
+        o.reset();  // the table's reference must be the last one
+        return gdi::Unregister(object) ? TRUE : FALSE;
+    default:
+        return FALSE;  // device contexts and icons have their own calls
+    }
 }
 
 int GetObject(HGDIOBJ object, int size, void* buffer)

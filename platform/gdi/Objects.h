@@ -8,8 +8,9 @@ HGDIOBJ GetStockObject(int index);
 // of 0 or 1 draws one-pixel lines.
 HPEN CreatePen(int style, int width, COLORREF color);
 HBRUSH CreateSolidBrush(COLORREF color);
-// Fails (FALSE) for an unknown handle and for an object still selected into a device context;
-// stock objects are never deleted.
+// Deletes a pen, brush, font, bitmap or region. Fails (FALSE) for an unknown handle, for other
+// kinds of handles and for an object still selected into a device context; stock objects are
+// never deleted.
 BOOL DeleteObject(HGDIOBJ object);
 // Fills a BITMAP or a DIBSECTION (bitmaps) or a LOGFONT (fonts), chosen by size; returns the bytes
 // written, the size of the record when buffer is null, or 0.

@@ -83,6 +83,18 @@ void Rop2Row(int rop2, std::uint32_t pen, std::uint32_t* d, int n)
     }
 }
 
+std::uint32_t BlendOver(std::uint32_t s, std::uint32_t d, unsigned a)
+{
+    if (a == 0)
+        return d;
+    std::uint32_t out = 0;
+    for (int shift = 0; shift < 24; shift += 8) {
+        unsigned c = ((s >> shift) & 0xFF) * a + ((d >> shift) & 0xFF) * (255 - a);
+        out |= ((c + 127) / 255) << shift;
+    }
+    return out | (((a * 255 + (d >> 24) * (255 - a) + 127) / 255) << 24);
+}
+
 bool MonoWhite(std::uint32_t pixel)
 {
     unsigned sum = (pixel & 0xFF) + ((pixel >> 8) & 0xFF) + ((pixel >> 16) & 0xFF);

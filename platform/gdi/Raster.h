@@ -27,6 +27,10 @@ void Rop3Row(std::uint8_t code, std::uint32_t pattern, const std::uint32_t* s, s
 void Rop2Row(int rop2, std::uint32_t pen, std::uint32_t* d, int n);
 std::uint32_t Rop2Pixel(int rop2, std::uint32_t pen, std::uint32_t d);
 
+// Straight-alpha "over" with weight a (0..255): colour := s * a + d * (1 - a), alpha := a + d's
+// alpha * (1 - a).
+std::uint32_t BlendOver(std::uint32_t s, std::uint32_t d, unsigned a);
+
 bool MonoWhite(std::uint32_t pixel);
 // The pixel word of a colour on a target.
 std::uint32_t TargetColor(COLORREF color, bool mono);

@@ -110,8 +110,15 @@ TEST(Dc, BitmapsSelectOnlyIntoMemoryContexts)
     EXPECT_TRUE(DeleteObject(mono));
     EXPECT_EQ(CreateCompatibleBitmap(screen, -1, 5), nullptr);
     EXPECT_EQ(CreateCompatibleBitmap(screen, 1 << 20, 1 << 20), nullptr);
-    DeleteDC(dc);
-    DeleteDC(screen);
+
+    // Deleting a context releases what it held.
+    HBITMAP held = CreateCompatibleBitmap(screen, 2, 2);
+    SelectObject(dc, held);
+    EXPECT_TRUE(DeleteDC(dc));
+    EXPECT_FALSE(DeleteDC(dc));
+    EXPECT_FALSE(DeleteObject(screen));  // a context is not deleted by DeleteObject
+    EXPECT_TRUE(DeleteObject(held));
+    EXPECT_TRUE(DeleteDC(screen));
 }
 
 } // namespace
