@@ -11,6 +11,7 @@
 #include "classlib/Classes.h"
 #include "classlib/Bitmap.h"
 #include "platform/win/Types.h"
+#include "platform/window/Messages.h"
 #include "skin/core/skCompressedSkinList.h"
 #include "skin/core/skCompressedStoredSkin.h"
 #include "skin/core/skResourceStrData.h"
@@ -19,12 +20,12 @@
 #include <string>
 
 // The skin data's broadcasts; wParam is the sending TskSkinData, lParam 1000.
-inline constexpr UINT SKM_BEFORESKINCHANGE = 1225;       // WM_USER + 201
-inline constexpr UINT SKM_SKINCHANGE = 1226;             // WM_USER + 202
-inline constexpr UINT SKM_AFTERSKINCHANGE = 1227;        // WM_USER + 203
-inline constexpr UINT SKM_RESOURCESTRCHANGED = 1274;     // WM_USER + 250
-inline constexpr UINT SKM_SKINNABLECHANGED = 1294;       // WM_USER + 270
-inline constexpr UINT SKM_LAYEREDBORDERSCHANGED = 1427;  // WM_USER + 403
+inline constexpr UINT SKM_BEFORESKINCHANGE = WM_USER + 201;
+inline constexpr UINT SKM_SKINCHANGE = WM_USER + 202;
+inline constexpr UINT SKM_AFTERSKINCHANGE = WM_USER + 203;
+inline constexpr UINT SKM_RESOURCESTRCHANGED = WM_USER + 250;
+inline constexpr UINT SKM_SKINNABLECHANGED = WM_USER + 270;
+inline constexpr UINT SKM_LAYEREDBORDERSCHANGED = WM_USER + 403;
 inline constexpr LPARAM kSkinDataMessageParam = 1000;
 
 class TskSkinData : public TComponent, public TskSkinContent {

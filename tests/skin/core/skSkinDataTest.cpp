@@ -28,6 +28,9 @@ public:
     std::vector<Sent> Log;
 };
 
+static_assert(SKM_BEFORESKINCHANGE == 1225 && SKM_SKINCHANGE == 1226 && SKM_AFTERSKINCHANGE == 1227 &&
+              SKM_RESOURCESTRCHANGED == 1274 && SKM_SKINNABLECHANGED == 1294 && SKM_LAYEREDBORDERSCHANGED == 1427);
+
 const std::vector<Sent> kLoadSequence{{SKM_BEFORESKINCHANGE, true, true},
                                       {SKM_SKINCHANGE, false, true},
                                       {SKM_AFTERSKINCHANGE, false, false}};
