@@ -7,12 +7,12 @@
 class TskDataSkinButtonControl : public TskDataSkinCustomControl {
     ZD_SKIN_DESCRIPTION(TskDataSkinCustomControl, "button")
     std::string FontName = "Arial";
-    TskFontStyles FontStyle;
+    TFontStyles FontStyle;
     int FontHeight = 14;
-    int FontColor = 0;
-    int ActiveFontColor = 0;
-    int DownFontColor = 0;
-    int DisabledFontColor = 0;
+    TColor FontColor = 0;
+    TColor ActiveFontColor = 0;
+    TColor DownFontColor = 0;
+    TColor DisabledFontColor = 0;
     RECT ActiveSkinRect{};
     RECT DownSkinRect{};
     RECT DisabledSkinRect{};
@@ -27,7 +27,7 @@ class TskDataSkinButtonControl : public TskDataSkinCustomControl {
     RECT MenuMarkerRect{};
     RECT MenuMarkerActiveRect{};
     RECT MenuMarkerDownRect{};
-    int MenuMarkerTransparentColor = 0;
+    TColor MenuMarkerTransparentColor = 0;
     int GlowLayerPictureIndex = -1;
     int GlowLayerMaskPictureIndex = -1;
     int GlowLayerOffsetLeft = 0;
@@ -49,9 +49,9 @@ class TskDataSkinPanelControl : public TskDataSkinCustomControl {
     RECT CaptionRect{};
     TskAlignment Alignment = skaCenter;
     std::string FontName = "Arial";
-    TskFontStyles FontStyle;
+    TFontStyles FontStyle;
     int FontHeight = 14;
-    int FontColor = 0;
+    TColor FontColor = 0;
     int BGPictureIndex = -1;
     RECT CheckImageRect{};
     RECT UnCheckImageRect{};
@@ -62,17 +62,17 @@ class TskDataSkinPanelControl : public TskDataSkinCustomControl {
     RECT FrameTextRect{};
     RECT GripperRect{};
     bool GripperTransparent = false;
-    int GripperTransparentColor = 0;
+    TColor GripperTransparentColor = 0;
 };
 
 class TskDataSkinCheckRadioControl : public TskDataSkinCustomControl {
     ZD_SKIN_DESCRIPTION(TskDataSkinCustomControl, "checkradio")
     std::string FontName = "Arial";
-    TskFontStyles FontStyle;
+    TFontStyles FontStyle;
     int FontHeight = 14;
-    int FontColor = 0;
-    int ActiveFontColor = 0;
-    int UnEnabledFontColor = 0;
+    TColor FontColor = 0;
+    TColor ActiveFontColor = 0;
+    TColor UnEnabledFontColor = 0;
     RECT ActiveSkinRect{};
     RECT CheckImageArea{};
     RECT TextArea{};
@@ -86,7 +86,7 @@ class TskDataSkinCheckRadioControl : public TskDataSkinCustomControl {
     RECT ActiveGrayedCheckImageRect{};
     bool Morphing = false;
     TskMorphKind MorphKind = mkDefault;
-    int FrameFontColor = 0;
+    TColor FrameFontColor = 0;
 };
 
 class TskDataSkinScrollBarControl : public TskDataSkinCustomControl {
@@ -107,9 +107,9 @@ class TskDataSkinScrollBarControl : public TskDataSkinCustomControl {
     RECT ActiveGlyphRect{};
     RECT DownGlyphRect{};
     bool GlyphTransparent = false;
-    int GlyphTransparentColor = 0;
+    TColor GlyphTransparentColor = 0;
     bool ThumbTransparent = false;
-    int ThumbTransparentColor = 0;
+    TColor ThumbTransparentColor = 0;
     bool ThumbStretchEffect = false;
     int ThumbMinSize = 0;
     int ThumbMinPageSize = 0;
@@ -130,7 +130,7 @@ class TskDataSkinSplitterControl : public TskDataSkinCustomControl {
     ZD_SKIN_DESCRIPTION(TskDataSkinCustomControl, "splitter")
     RECT GripperRect{};
     bool GripperTransparent = false;
-    int GripperTransparentColor = 0;
+    TColor GripperTransparentColor = 0;
 };
 
 class TskDataSkinScrollBoxControl : public TskDataSkinCustomControl {
@@ -147,16 +147,16 @@ class TskDataSkinListBox : public TskDataSkinCustomControl {
     int ItemRightOffset = 0;
     RECT ItemTextRect{};
     std::string FontName = "Arial";
-    TskFontStyles FontStyle;
+    TFontStyles FontStyle;
     int FontHeight = 14;
-    int FontColor = 0;
-    int ActiveFontColor = 0;
-    int FocusFontColor = 0;
+    TColor FontColor = 0;
+    TColor ActiveFontColor = 0;
+    TColor FocusFontColor = 0;
     RECT CaptionRect{};
     std::string CaptionFontName = "Arial";
-    TskFontStyles CaptionFontStyle;
+    TFontStyles CaptionFontStyle;
     int CaptionFontHeight = 14;
-    int CaptionFontColor = 0;
+    TColor CaptionFontColor = 0;
     RECT UpButtonRect{};
     RECT ActiveUpButtonRect{};
     RECT DownUpButtonRect{};
@@ -183,11 +183,11 @@ class TskDataSkinComboBox : public TskDataSkinCustomControl {
     int ItemRightOffset = 0;
     RECT ItemTextRect{};
     std::string FontName = "Arial";
-    TskFontStyles FontStyle;
+    TFontStyles FontStyle;
     int FontHeight = 14;
-    int FontColor = 0;
-    int FocusFontColor = 0;
-    int ActiveFontColor = 0;
+    TColor FontColor = 0;
+    TColor FocusFontColor = 0;
+    TColor ActiveFontColor = 0;
     RECT ButtonRect{};
     RECT ActiveButtonRect{};
     RECT DownButtonRect{};
@@ -203,11 +203,11 @@ class TskDataSkinEditControl : public TskDataSkinCustomControl {
     ZD_SKIN_DESCRIPTION(TskDataSkinCustomControl, "edit")
     RECT ActiveSkinRect{};
     std::string FontName = "Arial";
-    TskFontStyles FontStyle;
+    TFontStyles FontStyle;
     int FontHeight = 14;
-    int FontColor = 0;
-    int DisabledFontColor = 0;
-    int ActiveFontColor = 0;
+    TColor FontColor = 0;
+    TColor DisabledFontColor = 0;
+    TColor ActiveFontColor = 0;
     RECT ButtonRect{};
     RECT ActiveButtonRect{};
     RECT DownButtonRect{};
@@ -222,8 +222,8 @@ class TskDataSkinMainMenuBar : public TskDataSkinControl {
     std::string MaxButton;
     std::string MinButton;
     std::string SysMenuButton;
-    int TrackMarkColor = 0;
-    int TrackMarkActiveColor = 0;
+    TColor TrackMarkColor = 0;
+    TColor TrackMarkActiveColor = 0;
     bool StretchEffect = false;
     bool ItemTransparent = false;
 };
@@ -235,32 +235,32 @@ class TskDataSkinSlider : public TskDataSkinControl {
     RECT VRulerRect{};
     RECT VThumbRect{};
     int EdgeSize = 0;
-    int BGColor = 0;
-    int PointsColor = 0;
+    TColor BGColor = 0;
+    TColor PointsColor = 0;
 };
 
 class TskDataSkinBevel : public TskDataSkinControl {
     ZD_SKIN_DESCRIPTION(TskDataSkinControl, "bevel")
-    int LightColor = 0;
-    int DarkColor = 0;
+    TColor LightColor = 0;
+    TColor DarkColor = 0;
 };
 
 class TskDataSkinTreeView : public TskDataSkinControl {
     ZD_SKIN_DESCRIPTION(TskDataSkinControl, "treeview")
     std::string FontName = "Arial";
-    TskFontStyles FontStyle;
+    TFontStyles FontStyle;
     int FontHeight = 14;
-    int FontColor = 0;
-    int BGColor = 0;
+    TColor FontColor = 0;
+    TColor BGColor = 0;
 };
 
 class TskDataSkinListView : public TskDataSkinControl {
     ZD_SKIN_DESCRIPTION(TskDataSkinControl, "listview")
     std::string FontName = "Arial";
-    TskFontStyles FontStyle;
+    TFontStyles FontStyle;
     int FontHeight = 14;
-    int FontColor = 0;
-    int BGColor = 0;
+    TColor FontColor = 0;
+    TColor BGColor = 0;
 };
 
 class TskDataSkinTabControl : public TskDataSkinControl {
@@ -278,12 +278,12 @@ class TskDataSkinTabControl : public TskDataSkinControl {
     int TabLeftOffset = 0;
     int TabRightOffset = 0;
     std::string FontName = "Arial";
-    TskFontStyles FontStyle;
+    TFontStyles FontStyle;
     int FontHeight = 14;
-    int FontColor = 0;
-    int ActiveFontColor = 0;
-    int FocusFontColor = 0;
-    int MouseInFontColor = 0;
+    TColor FontColor = 0;
+    TColor ActiveFontColor = 0;
+    TColor FocusFontColor = 0;
+    TColor MouseInFontColor = 0;
     std::string UpDown;
     int BGPictureIndex = -1;
     bool TabStretchEffect = false;
@@ -300,14 +300,14 @@ class TskDataSkinTabControl : public TskDataSkinControl {
     RECT CloseButtonActiveRect{};
     RECT CloseButtonDownRect{};
     bool ButtonTransparent = false;
-    int ButtonTransparentColor = 0;
+    TColor ButtonTransparentColor = 0;
 };
 
 class TskDataSkinStdLabelControl : public TskDataSkinControl {
     ZD_SKIN_DESCRIPTION(TskDataSkinControl, "stdlabel")
     std::string FontName = "Arial";
-    TskFontStyles FontStyle;
+    TFontStyles FontStyle;
     int FontHeight = 14;
-    int FontColor = 0;
-    int ActiveFontColor = 16711680;  // pure blue
+    TColor FontColor = 0;
+    TColor ActiveFontColor = 16711680;  // pure blue
 };

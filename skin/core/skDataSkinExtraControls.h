@@ -7,9 +7,9 @@
 class TskDataSkinLabelControl : public TskDataSkinCustomControl {
     ZD_SKIN_DESCRIPTION(TskDataSkinCustomControl, "label")
     std::string FontName = "Arial";
-    TskFontStyles FontStyle;
+    TFontStyles FontStyle;
     int FontHeight = 14;
-    int FontColor = 0;
+    TColor FontColor = 0;
 };
 
 class TskDataSkinCheckListBox : public TskDataSkinListBox {
@@ -21,19 +21,19 @@ class TskDataSkinCheckListBox : public TskDataSkinListBox {
 
 class TskDataSkinMemoControl : public TskDataSkinEditControl {
     ZD_SKIN_DESCRIPTION(TskDataSkinEditControl, "memo")
-    int BGColor = 0;
-    int ActiveBGColor = 0;
+    TColor BGColor = 0;
+    TColor ActiveBGColor = 0;
 };
 
 class TskDataSkinSpinEditControl : public TskDataSkinCustomControl {
     ZD_SKIN_DESCRIPTION(TskDataSkinCustomControl, "spinedit")
     RECT ActiveSkinRect{};
     std::string FontName = "Arial";
-    TskFontStyles FontStyle;
+    TFontStyles FontStyle;
     int FontHeight = 14;
-    int FontColor = 0;
-    int ActiveFontColor = 0;
-    int DisabledFontColor = 0;
+    TColor FontColor = 0;
+    TColor ActiveFontColor = 0;
+    TColor DisabledFontColor = 0;
     RECT UpButtonRect{};
     RECT ActiveUpButtonRect{};
     RECT DownUpButtonRect{};
@@ -50,11 +50,11 @@ class TskDataSkinGaugeControl : public TskDataSkinCustomControl {
     int BeginOffset = 0;
     int EndOffset = 0;
     std::string FontName = "Arial";
-    TskFontStyles FontStyle;
+    TFontStyles FontStyle;
     int FontHeight = 14;
-    int FontColor = 0;
+    TColor FontColor = 0;
     bool ProgressTransparent = false;
-    int ProgressTransparentColor = 0;
+    TColor ProgressTransparentColor = 0;
     bool ProgressStretch = false;
     RECT AnimationSkinRect{};
     int AnimationCountFrames = 0;
@@ -74,7 +74,7 @@ class TskDataSkinTrackBarControl : public TskDataSkinCustomControl {
     RECT ActiveButtonRect{};
     bool Vertical = false;
     bool ButtonTransparent = false;
-    int ButtonTransparentColor = 0;
+    TColor ButtonTransparentColor = 0;
 };
 
 class TskDataSkinExPanelControl : public TskDataSkinCustomControl {
@@ -104,11 +104,11 @@ class TskDataSkinExPanelControl : public TskDataSkinCustomControl {
     RECT VRestoreButtonDownRect{};
     RECT CaptionRect{};
     std::string FontName = "Arial";
-    TskFontStyles FontStyle;
+    TFontStyles FontStyle;
     int FontHeight = 14;
-    int FontColor = 0;
+    TColor FontColor = 0;
     bool ButtonsTransparent = false;
-    int ButtonsTransparentColor = 0;
+    TColor ButtonsTransparentColor = 0;
 };
 
 class TskDataSkinControlBar : public TskDataSkinCustomControl {
@@ -123,9 +123,9 @@ class TskDataSkinControlBar : public TskDataSkinCustomControl {
     int ItemOffset1 = 3;
     int ItemOffset2 = 3;
     bool ItemTransparent = false;
-    int ItemTransparentColor = 0;
+    TColor ItemTransparentColor = 0;
     bool GripTransparent = false;
-    int GripTransparentColor = 0;
+    TColor GripTransparentColor = 0;
 };
 
 class TskDataSkinGridControl : public TskDataSkinControl {
@@ -139,18 +139,18 @@ class TskDataSkinGridControl : public TskDataSkinControl {
     int CellLeftOffset = 0;
     int CellRightOffset = 0;
     RECT CellTextRect{};
-    int LinesColor = 0;
-    int BGColor = 0;
+    TColor LinesColor = 0;
+    TColor BGColor = 0;
     std::string FontName = "Arial";
-    TskFontStyles FontStyle;
+    TFontStyles FontStyle;
     int FontHeight = 14;
-    int FontColor = 0;
-    int SelectFontColor = 0;
-    int FocusFontColor = 0;
+    TColor FontColor = 0;
+    TColor SelectFontColor = 0;
+    TColor FocusFontColor = 0;
     std::string FixedFontName = "Arial";
-    TskFontStyles FixedFontStyle;
+    TFontStyles FixedFontStyle;
     int FixedFontHeight = 14;
-    int FixedFontColor = 0;
+    TColor FixedFontColor = 0;
     bool FixedCellStretchEffect = false;
     bool CellStretchEffect = false;
     bool ShowFocus = false;
@@ -160,8 +160,8 @@ class TskDataSkinGridControl : public TskDataSkinControl {
 class TskDataSkinRichEdit : public TskDataSkinControl {
     ZD_SKIN_DESCRIPTION(TskDataSkinControl, "richedit")
     std::string FontName = "Arial";
-    TskFontStyles FontStyle;
+    TFontStyles FontStyle;
     int FontHeight = 14;
-    int FontColor = 0;
-    int BGColor = 0;
+    TColor FontColor = 0;
+    TColor BGColor = 0;
 };

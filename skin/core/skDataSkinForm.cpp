@@ -1,21 +1,8 @@
 #include "skin/core/skDataSkinForm.h"
 
+#include "classlib/Colors.h"
+
 namespace {
-
-// A system colour in the 32-bit colour encoding: top byte FF, the system colour index below.
-constexpr int SystemColor(int index)
-{
-    return static_cast<int>(0xFF000000u | static_cast<unsigned>(index));
-}
-
-constexpr int clBtnFace = SystemColor(15);
-constexpr int clBtnText = SystemColor(18);
-constexpr int clWindow = SystemColor(5);
-constexpr int clWindowText = SystemColor(8);
-constexpr int clHighlight = SystemColor(13);
-constexpr int clHighlightText = SystemColor(14);
-constexpr int clBtnHighlight = SystemColor(20);
-constexpr int clBtnShadow = SystemColor(16);
 
 using Popup = TskDataSkinPopupWindow;
 const TskKeyTable<Popup> kPopupKeys{

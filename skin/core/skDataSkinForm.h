@@ -17,8 +17,8 @@ public:
     POINT LBPoint{};
     POINT RBPoint{};
     RECT ItemsRect{};
-    int ScrollMarkerColor = 0;
-    int ScrollMarkerActiveColor = 0;
+    TColor ScrollMarkerColor = 0;
+    TColor ScrollMarkerActiveColor = 0;
     bool TopStretch = false;
     bool LeftStretch = false;
     bool RightStretch = false;
@@ -61,9 +61,9 @@ public:
     POINT RBPoint{};
     RECT ClRect{};
     std::string FontName = "Arial";
-    TskFontStyles FontStyle;
+    TFontStyles FontStyle;
     int FontHeight = 14;
-    int FontColor = 0;
+    TColor FontColor = 0;
     bool TopStretch = false;
     bool LeftStretch = false;
     bool RightStretch = false;
@@ -81,22 +81,22 @@ public:
     void SaveToFile(TskMemIniFile& IniFile) const;
     void SetColorsToDefault();
 
-    int cBtnFace() const { return FcBtnFace; }
-    int cBtnText() const { return FcBtnText; }
-    int cWindow() const { return FcWindow; }
-    int cWindowText() const { return FcWindowText; }
-    int cHighLight() const { return FcHighLight; }
-    int cHighLightText() const { return FcHighLightText; }
-    int cBtnHighLight() const { return FcBtnHighLight; }
-    int cBtnShadow() const { return FcBtnShadow; }
-    void SetcBtnFace(int v) { FcBtnFace = v; }
-    void SetcBtnText(int v) { FcBtnText = v; }
-    void SetcWindow(int v) { FcWindow = v; }
-    void SetcWindowText(int v) { FcWindowText = v; }
-    void SetcHighLight(int v) { FcHighLight = v; }
-    void SetcHighLightText(int v) { FcHighLightText = v; }
-    void SetcBtnHighLight(int v) { FcBtnHighLight = v; }
-    void SetcBtnShadow(int v) { FcBtnShadow = v; }
+    TColor cBtnFace() const { return FcBtnFace; }
+    TColor cBtnText() const { return FcBtnText; }
+    TColor cWindow() const { return FcWindow; }
+    TColor cWindowText() const { return FcWindowText; }
+    TColor cHighLight() const { return FcHighLight; }
+    TColor cHighLightText() const { return FcHighLightText; }
+    TColor cBtnHighLight() const { return FcBtnHighLight; }
+    TColor cBtnShadow() const { return FcBtnShadow; }
+    void SetcBtnFace(TColor v) { FcBtnFace = v; }
+    void SetcBtnText(TColor v) { FcBtnText = v; }
+    void SetcWindow(TColor v) { FcWindow = v; }
+    void SetcWindowText(TColor v) { FcWindowText = v; }
+    void SetcHighLight(TColor v) { FcHighLight = v; }
+    void SetcHighLightText(TColor v) { FcHighLightText = v; }
+    void SetcBtnHighLight(TColor v) { FcBtnHighLight = v; }
+    void SetcBtnShadow(TColor v) { FcBtnShadow = v; }
 
     friend bool operator==(const TskSkinColors&, const TskSkinColors&) = default;
 

@@ -264,6 +264,16 @@ std::vector<std::string> TskMemIniFile::Sections() const
     return names;
 }
 
+std::vector<std::string> TskMemIniFile::ReadSection(const std::string& section) const
+{
+    std::vector<std::string> keys;
+    if (const Section* s = FindSection(section))
+        for (const auto& l : s->Lines)
+            if (l.IsKey)
+                keys.push_back(l.Key);
+    return keys;
+}
+
 std::string TskMemIniFile::ReadString(const std::string& section, const std::string& key,
                                       const std::string& defaultValue) const
 {

@@ -30,6 +30,8 @@ public:
     bool ValueExists(const std::string& section, const std::string& key) const;
     // The names of the sections in their order, as first written.
     std::vector<std::string> Sections() const;
+    // The key names of a section in their order.
+    std::vector<std::string> ReadSection(const std::string& section) const;
 
     std::string ReadString(const std::string& section, const std::string& key,
                            const std::string& defaultValue) const;

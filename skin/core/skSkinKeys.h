@@ -19,7 +19,7 @@ public:
     TskKey(const char* name, POINT T::*field) : Name_(name), Field_(field) {}
     TskKey(const char* name, std::string T::*field, const char* defaultValue = "")
         : Name_(name), Field_(field), Text_(defaultValue) {}
-    TskKey(const char* name, TskFontStyles T::*field) : Name_(name), Field_(field) {}
+    TskKey(const char* name, TFontStyles T::*field) : Name_(name), Field_(field) {}
     TskKey(const char* name, TskAlignment T::*field) : Name_(name), Field_(field) {}
     TskKey(const char* name, TskStretchType T::*field) : Name_(name), Field_(field) {}
     TskKey(const char* name, TskMorphKind T::*field) : Name_(name), Field_(field) {}
@@ -42,7 +42,7 @@ private:
     void ReadField(const TskMemIniFile& ini, const std::string& s, RECT& v) const { v = ReadRectValue(ini, s, Name_); }
     void ReadField(const TskMemIniFile& ini, const std::string& s, POINT& v) const { v = ReadPointValue(ini, s, Name_); }
     void ReadField(const TskMemIniFile& ini, const std::string& s, std::string& v) const { v = ini.ReadString(s, Name_, Text_); }
-    void ReadField(const TskMemIniFile& ini, const std::string& s, TskFontStyles& v) const { v = ReadFontStyleValue(ini, s, Name_); }
+    void ReadField(const TskMemIniFile& ini, const std::string& s, TFontStyles& v) const { v = ReadFontStyleValue(ini, s, Name_); }
     void ReadField(const TskMemIniFile& ini, const std::string& s, TskAlignment& v) const { v = ReadAlignmentValue(ini, s, Name_); }
     void ReadField(const TskMemIniFile& ini, const std::string& s, TskStretchType& v) const { v = ReadStretchType(ini, s, Name_); }
     void ReadField(const TskMemIniFile& ini, const std::string& s, TskMorphKind& v) const { v = ReadMorphKind(ini, s, Name_); }
@@ -54,7 +54,7 @@ private:
     void WriteField(TskMemIniFile& ini, const std::string& s, const RECT& v) const { WriteRectValue(ini, s, Name_, v); }
     void WriteField(TskMemIniFile& ini, const std::string& s, const POINT& v) const { WritePointValue(ini, s, Name_, v); }
     void WriteField(TskMemIniFile& ini, const std::string& s, const std::string& v) const { ini.WriteString(s, Name_, v); }
-    void WriteField(TskMemIniFile& ini, const std::string& s, const TskFontStyles& v) const { WriteFontStyleValue(ini, s, Name_, v); }
+    void WriteField(TskMemIniFile& ini, const std::string& s, const TFontStyles& v) const { WriteFontStyleValue(ini, s, Name_, v); }
     void WriteField(TskMemIniFile& ini, const std::string& s, TskAlignment v) const { WriteAlignmentValue(ini, s, Name_, v); }
     void WriteField(TskMemIniFile& ini, const std::string& s, TskStretchType v) const { WriteStretchType(ini, s, Name_, v); }
     void WriteField(TskMemIniFile& ini, const std::string& s, TskMorphKind v) const { WriteMorphKind(ini, s, Name_, v); }
@@ -62,7 +62,7 @@ private:
     void WriteField(TskMemIniFile& ini, const std::string& s, TskStdCommand v) const { WriteStdCommand(ini, s, Name_, v); }
 
     std::string Name_;
-    std::variant<int T::*, bool T::*, RECT T::*, POINT T::*, std::string T::*, TskFontStyles T::*, TskAlignment T::*,
+    std::variant<int T::*, bool T::*, RECT T::*, POINT T::*, std::string T::*, TFontStyles T::*, TskAlignment T::*,
                  TskStretchType T::*, TskMorphKind T::*, TskInActiveEffect T::*, TskStdCommand T::*>
         Field_;
     int Int_ = 0;

@@ -1,6 +1,6 @@
 #include "skin/core/skSkinValues.h"
 
-#include "platform/kernel/Exceptions.h"
+#include "classlib/SysUtils.h"
 
 #include <array>
 #include <cstdint>
@@ -49,7 +49,7 @@ std::array<int, N> ParseFields(const std::string& text)
         if (f.Negative)
             v = -v;
         if (!ok || v > std::numeric_limits<std::int32_t>::max())
-            throw Exception("'" + f.Text + "' is not a valid integer value");
+            throw EConvertError("'" + f.Text + "' is not a valid integer value");
         values[i] = static_cast<int>(v);
     }
     return values;
@@ -110,21 +110,38 @@ bool ReadBoolValue(const TskMemIniFile& ini, const std::string& section, const s
     return ini.ReadInteger(section, key, 0) == 1;
 }
 
-TskFontStyles ReadFontStyleValue(const TskMemIniFile& ini, const std::string& section, const std::string& key)
+TFontStyles ReadFontStyleValue(const TskMemIniFile& ini, const std::string& section, const std::string& key)
 {
     std::string s = ini.ReadString(section, key, "");
-    TskFontStyles r;
-    r.Bold = s.find("fsbold") != std::string::npos;
-    r.Italic = s.find("fsitalic") != std::string::npos;
-    r.Underline = s.find("fsunderline") != std::string::npos;
-    r.StrikeOut = s.find("fsstrikeout") != std::string::npos;
+    TFontStyles r;
+    if (s.find("fsbold") != std::string::npos)
+        r.Include(fsBold);
+    if (s.find("fsitalic") != std::string::npos)
+        r.Include(fsItalic);
+    if (s.find("fsunderline") != std::string::npos)
+        r.Include(fsUnderline);
+    if (s.find("fsstrikeout") != std::string::npos)
+        r.Include(fsStrikeOut);
     return r;
+}
+
+int NumberedKeyLimit(const TskMemIniFile& ini, const std::string& section, int count)
+{
+    int limit = 0;
+    for (const auto& k : ini.ReadSection(section)) {
+        int n;
+        if (!k.empty() && k.find_first_not_of("0123456789") == std::string::npos && TryParseIniInteger(k, n) &&
+            n < count && n + 1 > limit)
+            limit = n + 1;
+    }
+    return limit;
 }
 
 void ReadStringListValue(const TskMemIniFile& ini, const std::string& section, const std::string& key,
                          std::vector<std::string>& list)
 {
-    int count = ini.ReadInteger(section, key + "count", 0);
+    // Trailing absent lines are left out, so a damaged count cannot make the list grow without bound.
+    const int count = NumberedKeyLimit(ini, section, ini.ReadInteger(section, key + "count", 0));
     for (int i = 0; i < count; ++i)
         list.push_back(ini.ReadString(section, std::to_string(i), ""));
 }
@@ -183,7 +200,7 @@ void WriteBoolValue(TskMemIniFile& ini, const std::string& section, const std::s
 }
 
 void WriteFontStyleValue(TskMemIniFile& ini, const std::string& section, const std::string& key,
-                         const TskFontStyles& value)
+                         const TFontStyles& value)
 {
     std::string s;
     auto add = [&s](bool present, const char* word) {
@@ -193,10 +210,10 @@ void WriteFontStyleValue(TskMemIniFile& ini, const std::string& section, const s
             s += ",";
         s += word;
     };
-    add(value.Bold, "fsbold");
-    add(value.Italic, "fsitalic");
-    add(value.Underline, "fsunderline");
-    add(value.StrikeOut, "fsstrikeout");
+    add(value.Contains(fsBold), "fsbold");
+    add(value.Contains(fsItalic), "fsitalic");
+    add(value.Contains(fsUnderline), "fsunderline");
+    add(value.Contains(fsStrikeOut), "fsstrikeout");
     ini.WriteString(section, key, s);
 }
 

@@ -3,6 +3,8 @@
 // lists and the enumerations with their words. Word comparisons are case-sensitive; section and
 // key names are not (the ini file's rule).
 
+#include "classlib/Colors.h"
+#include "classlib/GraphicsObjects.h"
 #include "platform/win/Types.h"
 #include "skin/core/skMemIniFile.h"
 
@@ -17,25 +19,21 @@ enum TskStdCommand { cmClose, cmMaximize, cmMinimize, cmSysMenu, cmDefault, cmRo
 // Text alignment of captions and panels as skins give it.
 enum TskAlignment { skaLeftJustify, skaRightJustify, skaCenter };
 
-// Font styles of a skin font.
-struct TskFontStyles {
-    bool Bold = false;
-    bool Italic = false;
-    bool Underline = false;
-    bool StrikeOut = false;
-    friend bool operator==(const TskFontStyles&, const TskFontStyles&) = default;
-};
-
 // Text to numbers. Fields are separated by ","; blanks and other characters are dropped, a "-"
 // before a field's first digit makes it negative. A field without digits, or fewer fields than
-// needed, raises an Exception; fields past the fourth (second) are ignored.
+// needed, raises EConvertError; fields past the fourth (second) are ignored.
 RECT ParseRectValue(const std::string& text);
 POINT ParsePointValue(const std::string& text);
+
+// The number of numbered keys "0", "1", ... a list in this section can have: one past the largest
+// such key present (0 when none), and at most `count`. A list count larger than that names only
+// absent, empty lines.
+int NumberedKeyLimit(const TskMemIniFile& ini, const std::string& section, int count);
 
 RECT ReadRectValue(const TskMemIniFile& ini, const std::string& section, const std::string& key);
 POINT ReadPointValue(const TskMemIniFile& ini, const std::string& section, const std::string& key);
 bool ReadBoolValue(const TskMemIniFile& ini, const std::string& section, const std::string& key);
-TskFontStyles ReadFontStyleValue(const TskMemIniFile& ini, const std::string& section, const std::string& key);
+TFontStyles ReadFontStyleValue(const TskMemIniFile& ini, const std::string& section, const std::string& key);
 void ReadStringListValue(const TskMemIniFile& ini, const std::string& section, const std::string& key,
                          std::vector<std::string>& list);
 TskAlignment ReadAlignmentValue(const TskMemIniFile& ini, const std::string& section, const std::string& key);
@@ -48,7 +46,7 @@ void WriteRectValue(TskMemIniFile& ini, const std::string& section, const std::s
 void WritePointValue(TskMemIniFile& ini, const std::string& section, const std::string& key, const POINT& value);
 void WriteBoolValue(TskMemIniFile& ini, const std::string& section, const std::string& key, bool value);
 void WriteFontStyleValue(TskMemIniFile& ini, const std::string& section, const std::string& key,
-                         const TskFontStyles& value);
+                         const TFontStyles& value);
 void WriteStringListValue(TskMemIniFile& ini, const std::string& section, const std::string& key,
                           const std::vector<std::string>& list);
 void WriteAlignmentValue(TskMemIniFile& ini, const std::string& section, const std::string& key, TskAlignment value);

@@ -272,7 +272,7 @@ TEST(skDescriptions, FormLevelSectionsRoundTripAndDefault)
     TskDataSkinHintWindow hint;
     hint.WindowPictureIndex = 3;
     hint.ClRect = RECT{-2, 1, 5, 6};
-    hint.FontStyle.Italic = true;
+    hint.FontStyle.Include(fsItalic);
     hint.StretchType = skstVert;
     TskMemIniFile ini;
     hint.SaveToFile(ini);
@@ -280,7 +280,7 @@ TEST(skDescriptions, FormLevelSectionsRoundTripAndDefault)
     back.LoadFromFile(ini);
     EXPECT_EQ(back.WindowPictureIndex, 3);
     EXPECT_EQ(back.ClRect, hint.ClRect);
-    EXPECT_EQ(back.FontStyle, hint.FontStyle);
+    EXPECT_EQ(back.FontStyle.Bits(), hint.FontStyle.Bits());
     EXPECT_EQ(back.StretchType, skstVert);
     EXPECT_EQ(back.FontName, "Arial");
 }

@@ -61,19 +61,19 @@ TEST(skSkinValues, FontStyleWordsAreSubstringsAndCaseSensitive)
 {
     struct Case {
         const char* Text;
-        TskFontStyles Expected;
+        TFontStyles Expected;
     } cases[] = {
-        {"fsbold,fsitalic", {true, true, false, false}},
-        {"xxfsboldyy", {true, false, false, false}},
+        {"fsbold,fsitalic", {fsBold, fsItalic}},
+        {"xxfsboldyy", {fsBold}},
         {"FSBOLD", {}},
-        {"fsunderline,fsstrikeout", {false, false, true, true}},
+        {"fsunderline,fsstrikeout", {fsUnderline, fsStrikeOut}},
         {"", {}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ReadFontStyleValue(Section("fontstyle", c.Text), "S", "fontstyle"), c.Expected) << c.Text;
+        EXPECT_EQ(ReadFontStyleValue(Section("fontstyle", c.Text), "S", "fontstyle").Bits(), c.Expected.Bits()) << c.Text;
 
     TskMemIniFile out;
-    WriteFontStyleValue(out, "S", "fontstyle", TskFontStyles{true, false, true, true});
+    WriteFontStyleValue(out, "S", "fontstyle", TFontStyles{fsBold, fsUnderline, fsStrikeOut});
     EXPECT_EQ(out.ReadString("S", "fontstyle", "?"), "fsbold,fsunderline,fsstrikeout");
 }
 
