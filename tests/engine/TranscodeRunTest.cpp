@@ -205,9 +205,7 @@ TEST_F(TranscodeRun, TwoPassEncodingWritesAndReadsItsLog)
     {
         TranscodeConverter c;
         c.Input("sample.avi");
-        c.Fdo_pass = 1;
-        c.Fpass_logfilename_prefix = prefix;
-        c.Output(dir.file("pass1.avi"), {{"vb", "100000"}});
+        c.Output(dir.file("pass1.avi"), {{"pass", "1"}, {"passlogfile", prefix}, {"vb", "100000"}});
         ASSERT_EQ("", c.Run());
     }
     ASSERT_TRUE(std::filesystem::exists(prefix + "-0.log"));
@@ -217,9 +215,7 @@ TEST_F(TranscodeRun, TwoPassEncodingWritesAndReadsItsLog)
         const std::string out = dir.file("pass2.avi");
         TranscodeConverter c;
         c.Input("sample.avi");
-        c.Fdo_pass = 2;
-        c.Fpass_logfilename_prefix = logPrefix;
-        c.Output(out, {{"vb", "100000"}});
+        c.Output(out, {{"pass", "2"}, {"passlogfile", logPrefix}, {"vb", "100000"}});
         if (logPrefix == prefix) {
             ASSERT_EQ("", c.Run());
             EXPECT_NEAR(2.0, Probe(out).Find(AVMEDIA_TYPE_VIDEO)->duration, 0.15);
