@@ -1,10 +1,13 @@
 #include "TranscodeConverter.h"
 
 #include "platform/kernel/Clock.h"
+#include "platform/kernel/MainThread.h"
+#include "platform/kernel/Sync.h"
 
 #include <atomic>
 #include <cstring>
 #include <filesystem>
+#include <mutex>
 
 namespace {
 
@@ -132,29 +135,47 @@ TEST_F(TranscodeRun, AudioOnlyReportsCarryNoPictureValues)
         EXPECT_EQ(-1, r.frame_number);
 }
 
-// A stop request ends the run early, but the encoders are drained, the trailer is written (an
-// MP4 without it cannot be read) and the final report is sent before the end report.
+// A stop from the main thread while the run goes on its worker: the run ends early, but the
+// encoders are drained, the trailer is written (an MP4 without it cannot be read) and the final
+// report is sent before the end report.
 TEST_F(TranscodeRun, AStoppedRunLeavesAFinishedFile)
 {
     SteppingClock clock(5);
     ClockInForce inForce(clock);
     const std::string out = dir.file("out.mp4");
+    std::mutex lock;
     std::vector<Report> reports;
+    bool reportedBeforeEnd = false;
+    Event reported, proceed;
     TranscodeConverter c;
     c.ReportInterval = 100000;
-    bool reportedBeforeEnd = false;
     c.SetOnProgress([&](TCustomFFmpeg* sender, int file, int frame, int, float, float, std::int64_t,
                         std::int64_t duration, std::int64_t) {
-        reports.push_back(Report{file, frame, 0, duration, 0});
-        if (file == -1)
-            reportedBeforeEnd = !sender->Terminated();
-        sender->Stop(false);
+        {
+            std::lock_guard<std::mutex> guard(lock);
+            reports.push_back(Report{file, frame, 0, duration, 0});
+            if (file == -1)
+                reportedBeforeEnd = !sender->Terminated();
+        }
+        // The first report holds the run until the stop has been asked for.
+        reported.Set();
+        proceed.WaitFor(10000);
     });
     c.Input("sample.avi");
     c.Output(out);
-    ASSERT_EQ("", c.Run());
+    TConvertThread* worker = c.StartConvert(true, ThreadPriority::Normal);
+    ASSERT_NE(nullptr, worker);
+    worker->Resume();
+    ASSERT_TRUE(MainThread::WaitServing(reported, 10000));
+    c.Stop(false);
+    proceed.Set();
+    c.Stop(true);
+
+    EXPECT_TRUE(c.Terminated());
     EXPECT_FALSE(c.Finished());
-    ASSERT_GE(reports.size(), 2u);
+    EXPECT_FALSE(c.FatalException()) << c.FatalMessage();
+    std::lock_guard<std::mutex> guard(lock);
+    ASSERT_EQ(2u, reports.size());
     EXPECT_EQ(-1, reports.back().file_index);
     EXPECT_TRUE(reportedBeforeEnd);
 

@@ -66,6 +66,32 @@ TEST_F(TranscodeWindow, ASizeLimitStopsTheOutput)
     EXPECT_LT(video->duration, 1.5);
 }
 
+// A copy that starts between key pictures waits for the next key picture (0.96 s, key pictures
+// every 12 of 25 per second), unless told to take the pictures before it; the times move back by
+// the start.
+TEST_F(TranscodeWindow, ACopyStartsAtAKeyPicture)
+{
+    struct Case {
+        const char* copyinkf;
+        double start;
+        int packets;
+    } cases[] = {{"0", 0.46, 1}, {"1", 0.02, 12}};
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.copyinkf);
+        const std::string out = dir.file("out.mkv");
+        {
+            TranscodeConverter c;
+            c.Input("bands.avi");
+            c.Output(out, {{"vcodec", "copy"}, {"ss", "0.5"}, {"copyinkf", k.copyinkf}});
+            ASSERT_EQ("", c.Run());
+        }
+        const StreamInfo* video = Probe(out).Find(AVMEDIA_TYPE_VIDEO);
+        ASSERT_NE(nullptr, video);
+        EXPECT_NEAR(k.start, video->start, 0.001);
+        EXPECT_EQ(k.packets, video->packets);
+    }
+}
+
 struct Chapter {
     std::string title;
     double start, end;
