@@ -92,6 +92,27 @@ TEST_F(TranscodeRun, StreamMapsAreCheckedAndApplied)
     }
 }
 
+// One input into two outputs at once: each gets the whole of what it takes.
+TEST_F(TranscodeRun, OneInputFeedsTwoOutputs)
+{
+    const std::string video = dir.file("out.avi");
+    const std::string sound = dir.file("out.wav");
+    {
+        TranscodeConverter c;
+        c.Input("sample.avi");
+        c.Output(video);
+        c.Output(sound);
+        ASSERT_EQ("", c.Run());
+    }
+    const MediaInfo first = Probe(video);
+    ASSERT_EQ(2u, first.streams.size());
+    for (const StreamInfo& s : first.streams)
+        EXPECT_NEAR(2.0, s.duration, 0.15) << s.codec;
+    const MediaInfo second = Probe(sound);
+    ASSERT_EQ(1u, second.streams.size());
+    EXPECT_NEAR(2.0, second.streams[0].duration, 0.1);
+}
+
 // Reports come after packets, never closer than the interval, and only once the output has a
 // time; the last one has file index -1.
 TEST_F(TranscodeRun, ProgressReportsAreSpacedByTheInterval)
