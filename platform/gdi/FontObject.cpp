@@ -4,6 +4,7 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QStringList>
 
 #include <algorithm>
 #include <map>
@@ -20,8 +21,7 @@ const char* const Sans = "Liberation Sans";
 const char* const Serif = "Liberation Serif";
 const char* const Mono = "Liberation Mono";
 
-} // namespace
-
+// The font families a face name stands for, first choice first.
 QStringList FontFamilies(const std::string& faceName)
 {
     static const std::map<QString, const char*> known = {
@@ -46,6 +46,8 @@ QStringList FontFamilies(const std::string& faceName)
         first = Sans;
     return {first, "DejaVu Sans", "WenQuanYi Micro Hei"};
 }
+
+} // namespace
 
 void FontObject::Resolve()
 {

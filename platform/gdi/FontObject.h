@@ -12,7 +12,6 @@
 
 #include <QFont>
 #include <QFontMetrics>
-#include <QStringList>
 #include <QString>
 
 #include <memory>
@@ -50,8 +49,5 @@ private:
     std::unique_ptr<QFontMetrics> fm_;
     Metrics metrics_;
 };
-
-// The font families a face name stands for, first choice first.
-QStringList FontFamilies(const std::string& faceName);
 
 } // namespace gdi

@@ -8,6 +8,7 @@
 #include "platform/gdi/GdiTypes.h"
 #include "platform/gdi/Region.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace gdi {
@@ -42,8 +43,9 @@ public:
     explicit PenObject(const LOGPEN& pen) : pen(pen) {}
     UINT Type() const override { return OBJ_PEN; }
     int Style() const { return static_cast<int>(pen.lopnStyle) & PS_STYLE_MASK; }
-    // Width in pixels; 0 means the thinnest line, as 1.
-    int Width() const { return pen.lopnWidth.x > 1 ? pen.lopnWidth.x : 1; }
+    // Width in pixels: 0 means the thinnest line, as 1; wider than MaxWidth counts as MaxWidth.
+    static constexpr int MaxWidth = 256;
+    int Width() const { return std::clamp<int>(pen.lopnWidth.x, 1, MaxWidth); }
 
     const LOGPEN pen;
 };

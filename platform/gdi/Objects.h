@@ -4,8 +4,9 @@
 #include "platform/gdi/GdiTypes.h"
 
 HGDIOBJ GetStockObject(int index);
-// Styles PS_SOLID, PS_DASH, PS_DOT, PS_DASHDOT, PS_DASHDOTDOT, PS_NULL and PS_INSIDEFRAME; a width
-// of 0 or 1 draws one-pixel lines.
+// Styles PS_SOLID, PS_DASH, PS_DOT, PS_DASHDOT, PS_DASHDOTDOT, PS_NULL and PS_INSIDEFRAME. A width
+// of 0 or 1 draws one-pixel lines, which alone show the dash patterns; wider pens draw solid with
+// round ends, up to 256 pixels wide.
 HPEN CreatePen(int style, int width, COLORREF color);
 HBRUSH CreateSolidBrush(COLORREF color);
 // Deletes a pen, brush, font, bitmap or region. Fails (FALSE) for an unknown handle, for other

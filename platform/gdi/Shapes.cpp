@@ -87,9 +87,9 @@ void AddStamp(std::vector<RECT>& out, int x, int y, int width)
     double centre = (width - 1) / 2.0, r2 = width * width / 4.0;
     for (int oy = 0; oy < width; ++oy) {
         double dy = oy - centre, room = r2 - dy * dy;
-        int first = 0;
-        while (first < width && (first - centre) * (first - centre) > room)
-            ++first;
+        if (room < 0)
+            continue;
+        int first = std::max(0, static_cast<int>(std::ceil(centre - std::sqrt(room))));
         int last = width - 1 - first;
         if (first <= last)
             out.push_back(RECT{x + first - before, y + oy - before, x + last + 1 - before, y + oy - before + 1});

@@ -27,6 +27,7 @@ BOOL GetTextMetrics(HDC dc, TEXTMETRIC* metrics);
 // rectangle); DT_NOPREFIX, DT_HIDEPREFIX ("&x" underlines x unless hidden, "&&" is "&"); DT_NOCLIP;
 // DT_CALCRECT (sets right and bottom to the extent of what would be drawn, ellipses included,
 // and draws nothing). A line break ends a line, so text ending in one has an empty last line;
-// empty text has no lines. Returns the text height, or with DT_VCENTER or DT_BOTTOM the offset
-// from the rectangle's top to the bottom of the text; 0 on failure.
+// empty text has no lines. Returns the text height, or when drawing a DT_SINGLELINE text with
+// DT_VCENTER or DT_BOTTOM the offset from the rectangle's top to the bottom of the text; 0 on
+// failure.
 int DrawText(HDC dc, const char* text, int count, RECT* rect, UINT format);
