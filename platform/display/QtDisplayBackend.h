@@ -1,0 +1,41 @@
+#pragma once
+// The Qt display backend's class (see CreateQtDisplay).
+
+#include "platform/display/DisplayBackend.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <unordered_map>
+
+class QAbstractEventDispatcher;
+class QWindow;
+class QtTopLevelWindow;
+
+class QtDisplay final : public DisplayBackend {
+public:
+    QtDisplay();
+    ~QtDisplay() override;
+
+    std::unique_ptr<NativeWindow> CreateWindow(HWND hwnd) override;
+    void ProcessEvents() override;
+    void Wait(std::optional<std::uint64_t> timeoutMs) override;
+    void Wake() override;
+    std::vector<MonitorDescription> Monitors() override;
+    POINT CursorPos() override;
+
+    void Register(HWND hwnd, QtTopLevelWindow* window);
+    void Unregister(HWND hwnd);
+    QtTopLevelWindow* Find(HWND hwnd) const;
+    // The next focus change to this window is our own doing, not news to report.
+    void ExpectActivation(HWND hwnd) { expectedActivation_ = hwnd; }
+
+private:
+    void FocusChanged(QWindow* window);
+
+    QObject context_;
+    QTimer timer_;
+    QAbstractEventDispatcher* dispatcher_ = nullptr;
+    std::unordered_map<HWND, QtTopLevelWindow*> windows_;
+    HWND expectedActivation_ = nullptr;
+};

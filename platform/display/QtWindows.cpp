@@ -1,0 +1,354 @@
+#include "platform/display/QtWindows.h"
+
+#include "platform/display/QtDisplay.h"
+#include "platform/display/QtDisplayBackend.h"
+#include "platform/display/QtKeys.h"
+#include "platform/window/Keys.h"
+#include "platform/window/RawInput.h"
+
+#include <QCursor>
+#include <QExposeEvent>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRegion>
+#include <QWheelEvent>
+
+#include <algorithm>
+
+namespace {
+
+QRect ToQRect(const RECT& r)
+{
+    return QRect(r.left, r.top, std::max<int>(1, r.right - r.left), std::max<int>(1, r.bottom - r.top));
+}
+
+UINT ButtonOf(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton: return VK_LBUTTON;
+    case Qt::RightButton: return VK_RBUTTON;
+    case Qt::MiddleButton: return VK_MBUTTON;
+    default: return 0;
+    }
+}
+
+POINT GlobalPoint(const QSinglePointEvent* event)
+{
+    const QPoint p = event->globalPosition().toPoint();
+    return POINT{p.x(), p.y()};
+}
+
+void PostMouse(QMouseEvent* event, RawInput::Kind kind)
+{
+    RawInput input;
+    input.kind = kind;
+    input.pt = GlobalPoint(event);
+    if (kind != RawInput::Kind::MouseMove) {
+        input.button = ButtonOf(event->button());
+        if (!input.button)
+            return;
+    }
+    PostRawInput(input);
+    event->accept();
+}
+
+void PostWheel(QWheelEvent* event)
+{
+    const int delta = event->angleDelta().y();
+    if (delta == 0)
+        return;
+    RawInput input;
+    input.kind = RawInput::Kind::Wheel;
+    input.pt = GlobalPoint(event);
+    input.wheelDelta = delta;  // Qt's eighths of a degree: 120 per notch, as WHEEL_DELTA
+    PostRawInput(input);
+    event->accept();
+}
+
+void PostKey(QKeyEvent* event, RawInput::Kind kind)
+{
+    const UINT vk = VirtualKeyFromQt(event->key(), (event->modifiers() & Qt::KeypadModifier) != 0);
+    if (!vk)
+        return;
+    RawInput input;
+    input.kind = kind;
+    input.vk = vk;
+    input.autoRepeat = event->isAutoRepeat();
+    if (kind == RawInput::Kind::KeyDown)
+        input.text = event->text().toStdString();
+    PostRawInput(input);
+    event->accept();
+}
+
+Qt::CursorShape ToQtCursor(CursorShape shape)
+{
+    switch (shape) {
+    case CursorShape::Arrow: return Qt::ArrowCursor;
+    case CursorShape::IBeam: return Qt::IBeamCursor;
+    case CursorShape::Wait: return Qt::WaitCursor;
+    case CursorShape::Cross: return Qt::CrossCursor;
+    case CursorShape::UpArrow: return Qt::UpArrowCursor;
+    case CursorShape::SizeNWSE: return Qt::SizeFDiagCursor;
+    case CursorShape::SizeNESW: return Qt::SizeBDiagCursor;
+    case CursorShape::SizeWE: return Qt::SizeHorCursor;
+    case CursorShape::SizeNS: return Qt::SizeVerCursor;
+    case CursorShape::SizeAll: return Qt::SizeAllCursor;
+    case CursorShape::No: return Qt::ForbiddenCursor;
+    case CursorShape::Hand: return Qt::PointingHandCursor;
+    case CursorShape::AppStarting: return Qt::BusyCursor;
+    case CursorShape::Help: return Qt::WhatsThisCursor;
+    }
+    return Qt::ArrowCursor;
+}
+
+QSurfaceFormat FormatFor(bool alpha)
+{
+    QSurfaceFormat format;
+    format.setAlphaBufferSize(alpha ? 8 : 0);
+    return format;
+}
+
+} // namespace
+
+QtTopLevelWindow::QtTopLevelWindow(HWND hwnd, QtDisplay& display)
+    : hwnd_(hwnd), display_(display), store_(std::make_unique<QBackingStore>(this))
+{
+    setSurfaceType(QSurface::RasterSurface);
+    display_.Register(hwnd_, this);
+}
+
+QtTopLevelWindow::~QtTopLevelWindow()
+{
+    display_.Unregister(hwnd_);
+}
+
+void QtTopLevelWindow::SetAttributes(const NativeAttributes& a)
+{
+    Qt::WindowFlags flags = Qt::FramelessWindowHint;
+    if (a.popup)
+        flags |= Qt::ToolTip;  // placed exactly, never managed or focused by the window manager
+    else if (a.tool)
+        flags |= Qt::Tool;
+    else
+        flags |= Qt::Window;
+    if (a.topmost)
+        flags |= Qt::WindowStaysOnTopHint;
+    if (a.clickThrough)
+        flags |= Qt::WindowTransparentForInput;
+    if (a.noActivate)
+        flags |= Qt::WindowDoesNotAcceptFocus;
+    const bool alphaChanged = !attributes_ || attributes_->perPixelAlpha != a.perPixelAlpha;
+    attributes_ = a;
+    if (alphaChanged && handle()) {
+        // The pixel format is fixed when the native window is made: make it again.
+        const bool wasVisible = isVisible();
+        destroy();
+        store_.reset();
+        setFormat(FormatFor(a.perPixelAlpha));
+        store_ = std::make_unique<QBackingStore>(this);
+        setFlags(flags);
+        if (wasVisible)
+            setVisible(true);
+    } else {
+        if (alphaChanged)
+            setFormat(FormatFor(a.perPixelAlpha));
+        setFlags(flags);
+    }
+    setTransientParent(display_.Find(a.owner));
+}
+
+void QtTopLevelWindow::SetGeometry(const RECT& screenRect)
+{
+    const QRect r = ToQRect(screenRect);
+    if (geometry() != r)
+        setGeometry(r);
+}
+
+void QtTopLevelWindow::SetVisible(bool visible)
+{
+    setVisible(visible);
+}
+
+void QtTopLevelWindow::Raise()
+{
+    raise();
+}
+
+void QtTopLevelWindow::Activate()
+{
+    display_.ExpectActivation(hwnd_);
+    requestActivate();
+}
+
+void QtTopLevelWindow::SetMinimized(bool minimized)
+{
+    const bool isMinimized = (windowStates() & Qt::WindowMinimized) != 0;
+    if (minimized != isMinimized)
+        setWindowStates(minimized ? Qt::WindowMinimized : Qt::WindowNoState);
+}
+
+void QtTopLevelWindow::SetShape(const std::optional<std::vector<RECT>>& rects)
+{
+    if (rects == shape_)
+        return;
+    shape_ = rects;
+    if (!rects) {
+        setMask(QRegion());
+        return;
+    }
+    std::vector<QRect> pieces;
+    pieces.reserve(rects->size());
+    for (const RECT& r : *rects)
+        pieces.emplace_back(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    QRegion region;
+    region.setRects(pieces.data(), static_cast<int>(pieces.size()));
+    setMask(region);
+}
+
+void QtTopLevelWindow::SetOpacity(BYTE alpha)
+{
+    if (alpha != opacity_) {
+        opacity_ = alpha;
+        setOpacity(alpha / 255.0);
+    }
+}
+
+void QtTopLevelWindow::SetCursor(CursorShape shape)
+{
+    setCursor(QCursor(ToQtCursor(shape)));
+}
+
+void QtTopLevelWindow::SetMouseGrab(bool grab)
+{
+    setMouseGrabEnabled(grab);
+}
+
+void QtTopLevelWindow::Present(const PixelView& pixels, const RECT& dirty)
+{
+    if (!isExposed() || !pixels.pixels)
+        return;
+    const QRect area = QRect(dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top)
+                           .intersected(QRect(0, 0, std::min(width(), pixels.width), std::min(height(), pixels.height)));
+    if (area.isEmpty())
+        return;
+    if (store_->size() != size())
+        store_->resize(size());
+    const QRegion region(area);
+    store_->beginPaint(region);
+    {
+        QPainter painter(store_->paintDevice());
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        const bool alpha = attributes_ && attributes_->perPixelAlpha;
+        // Straight alpha for layered pictures; otherwise the alpha byte means nothing.
+        const QImage image(reinterpret_cast<const uchar*>(pixels.pixels), pixels.width, pixels.height,
+                           static_cast<qsizetype>(pixels.stride) * 4, alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+        painter.drawImage(area.topLeft(), image, area);
+    }
+    store_->endPaint();
+    store_->flush(region);
+}
+
+std::unique_ptr<NativeChildWindow> QtTopLevelWindow::CreateChild(const RECT& rectInTopLevel)
+{
+    return std::make_unique<QtChildWindow>(this, rectInTopLevel);
+}
+
+bool QtTopLevelWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::Leave) {
+        RawInput input;
+        input.kind = RawInput::Kind::PointerLeft;
+        PostRawInput(input);
+    } else if (event->type() == QEvent::Close) {
+        // Only the window manager of ours closes windows: ask it.
+        event->ignore();
+        RawInput input;
+        input.kind = RawInput::Kind::CloseRequested;
+        input.hwnd = hwnd_;
+        PostRawInput(input);
+        return true;
+    }
+    return QWindow::event(event);
+}
+
+void QtTopLevelWindow::exposeEvent(QExposeEvent*)
+{
+    if (isExposed())
+        NotifyExposed(hwnd_);
+}
+
+void QtTopLevelWindow::mousePressEvent(QMouseEvent* event)
+{
+    PostMouse(event, RawInput::Kind::ButtonDown);
+}
+
+void QtTopLevelWindow::mouseReleaseEvent(QMouseEvent* event)
+{
+    PostMouse(event, RawInput::Kind::ButtonUp);
+}
+
+void QtTopLevelWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    PostMouse(event, RawInput::Kind::MouseMove);
+}
+
+void QtTopLevelWindow::wheelEvent(QWheelEvent* event)
+{
+    PostWheel(event);
+}
+
+void QtTopLevelWindow::keyPressEvent(QKeyEvent* event)
+{
+    PostKey(event, RawInput::Kind::KeyDown);
+}
+
+void QtTopLevelWindow::keyReleaseEvent(QKeyEvent* event)
+{
+    PostKey(event, RawInput::Kind::KeyUp);
+}
+
+QtChildWindow::QtChildWindow(QWindow* parent, const RECT& rectInParent) : QWindow(parent)
+{
+    setGeometry(ToQRect(rectInParent));
+    create();
+}
+
+void QtChildWindow::SetGeometry(const RECT& rectInTopLevel)
+{
+    const QRect r = ToQRect(rectInTopLevel);
+    if (geometry() != r)
+        setGeometry(r);
+}
+
+void QtChildWindow::SetVisible(bool visible)
+{
+    if (isVisible() != visible)
+        setVisible(visible);
+}
+
+std::uintptr_t QtChildWindow::Id() const
+{
+    return static_cast<std::uintptr_t>(winId());
+}
+
+void QtChildWindow::mousePressEvent(QMouseEvent* event)
+{
+    PostMouse(event, RawInput::Kind::ButtonDown);
+}
+
+void QtChildWindow::mouseReleaseEvent(QMouseEvent* event)
+{
+    PostMouse(event, RawInput::Kind::ButtonUp);
+}
+
+void QtChildWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    PostMouse(event, RawInput::Kind::MouseMove);
+}
+
+void QtChildWindow::wheelEvent(QWheelEvent* event)
+{
+    PostWheel(event);
+}

@@ -1,0 +1,67 @@
+#pragma once
+// The Qt windows behind top-level windows and native child windows.
+
+#include "platform/display/DisplayBackend.h"
+
+#include <QBackingStore>
+#include <QWindow>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QtDisplay;
+
+class QtTopLevelWindow final : public QWindow, public NativeWindow {
+public:
+    QtTopLevelWindow(HWND hwnd, QtDisplay& display);
+    ~QtTopLevelWindow() override;
+
+    HWND Handle() const { return hwnd_; }
+
+    void SetAttributes(const NativeAttributes& attributes) override;
+    void SetGeometry(const RECT& screenRect) override;
+    void SetVisible(bool visible) override;
+    void Raise() override;
+    void Activate() override;
+    void SetMinimized(bool minimized) override;
+    void SetShape(const std::optional<std::vector<RECT>>& rects) override;
+    void SetOpacity(BYTE alpha) override;
+    void SetCursor(CursorShape shape) override;
+    void SetMouseGrab(bool grab) override;
+    void Present(const PixelView& pixels, const RECT& dirty) override;
+    std::unique_ptr<NativeChildWindow> CreateChild(const RECT& rectInTopLevel) override;
+
+protected:
+    bool event(QEvent* event) override;
+    void exposeEvent(QExposeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+private:
+    HWND hwnd_;
+    QtDisplay& display_;
+    std::unique_ptr<QBackingStore> store_;
+    std::optional<NativeAttributes> attributes_;
+    std::optional<std::vector<RECT>> shape_;
+    BYTE opacity_ = 255;
+};
+
+class QtChildWindow final : public QWindow, public NativeChildWindow {
+public:
+    QtChildWindow(QWindow* parent, const RECT& rectInParent);
+
+    void SetGeometry(const RECT& rectInTopLevel) override;
+    void SetVisible(bool visible) override;
+    std::uintptr_t Id() const override;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+};

@@ -1,0 +1,55 @@
+#pragma once
+// Drives the window layer from a test without any screen: a headless display, a manual clock,
+// input at screen points, scripted steps for modal loops, and pictures of windows.
+//
+// Input calls only queue input (as a display would); Pump dispatches it. A modal loop started
+// while pumping (a move loop, a nested GetMessage loop) runs the steps given to WhenIdle, one
+// each time it would wait; a loop that waits with no step left fails the test after ten seconds.
+
+#include "platform/gdi/Surface.h"
+#include "platform/kernel/Clock.h"
+#include "platform/testkit/HeadlessDisplay.h"
+#include "platform/window/Keys.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+class WindowTestKit {
+public:
+    // Forgets every window, class, timer and queued message, and starts the clock at 100000 ms.
+    WindowTestKit();
+    ~WindowTestKit();
+    WindowTestKit(const WindowTestKit&) = delete;
+    WindowTestKit& operator=(const WindowTestKit&) = delete;
+
+    ManualClock& Clock() { return clock_; }
+    HeadlessDisplay& Display() { return *display_; }
+
+    // Dispatches everything pending, painting and due timers included. WM_QUIT stays queued.
+    void Pump();
+    // Moves the clock, then pumps.
+    void Advance(std::uint64_t ms);
+
+    void MoveMouse(POINT screen);
+    void PressButton(POINT screen, UINT button = VK_LBUTTON);
+    void ReleaseButton(POINT screen, UINT button = VK_LBUTTON);
+    void Click(POINT screen, UINT button = VK_LBUTTON);
+    void Wheel(POINT screen, int delta);
+    // Without text the key's own character (US layout) is typed by TranslateMessage.
+    void PressKey(UINT vk, const std::string& text = {});
+    void ReleaseKey(UINT vk);
+    void PointerLeaves();
+
+    void WhenIdle(std::function<void()> step) { display_->AddIdleStep(std::move(step)); }
+    std::size_t PendingIdleSteps() const { return display_->PendingIdleSteps(); }
+
+    // The window with its frame and children as painted after all pending painting; a layered
+    // window's picture when it has one. Pixels keep the alpha byte drawing left there.
+    std::shared_ptr<Surface> Render(HWND hwnd);
+    static COLORREF ColorAt(const Surface& surface, int x, int y);
+
+private:
+    ManualClock clock_{100000};
+    HeadlessDisplay* display_;
+};

@@ -1,0 +1,23 @@
+#pragma once
+// Layered windows (WS_EX_LAYERED top-level windows): a constant alpha over what the window
+// paints, or a picture with per-pixel alpha that replaces painting. A layered window shows
+// nothing until one of the two was set.
+
+#include "platform/gdi/GdiTypes.h"
+#include "platform/window/Handles.h"
+
+constexpr DWORD LWA_COLORKEY = 0x00000001;
+constexpr DWORD LWA_ALPHA = 0x00000002;
+constexpr DWORD ULW_COLORKEY = 0x00000001;
+constexpr DWORD ULW_ALPHA = 0x00000002;
+constexpr DWORD ULW_OPAQUE = 0x00000004;
+
+// LWA_ALPHA: the window's pixels at `alpha` (255 opaque). Colour keys are not supported (FALSE).
+BOOL SetLayeredWindowAttributes(HWND hwnd, COLORREF key, BYTE alpha, DWORD flags);
+BOOL GetLayeredWindowAttributes(HWND hwnd, COLORREF* key, BYTE* alpha, DWORD* flags);
+// Moves and sizes the window to `position` and `size` when given and shows the pixels of the
+// bitmap selected into `source` from `sourcePoint`: with ULW_ALPHA and AC_SRC_ALPHA their
+// straight alpha times the blend's constant alpha, otherwise opaque. Colour keys are not
+// supported (FALSE). `screen` is ignored.
+BOOL UpdateLayeredWindow(HWND hwnd, HDC screen, const POINT* position, const SIZE* size, HDC source,
+                         const POINT* sourcePoint, COLORREF key, const BLENDFUNCTION* blend, DWORD flags);

@@ -1,0 +1,160 @@
+// Top-level surfaces shown on their native windows.
+
+#include "platform/window/Presentation.h"
+
+#include "platform/gdi/Surface.h"
+#include "platform/window/Layered.h"
+#include "platform/window/PaintQueue.h"
+#include "platform/window/RawInput.h"
+#include "platform/window/WindowSystem.h"
+#include "platform/window/WindowTree.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+NativeAttributes AttributesOf(const Window* top)
+{
+    NativeAttributes a;
+    a.tool = (top->exStyle & WS_EX_TOOLWINDOW) != 0;
+    a.popup = ((top->style & WS_POPUP) && a.tool) || (top->exStyle & WS_EX_NOACTIVATE);
+    a.topmost = (top->exStyle & WS_EX_TOPMOST) != 0;
+    a.clickThrough = (top->exStyle & WS_EX_TRANSPARENT) != 0;
+    a.noActivate = a.popup;
+    a.perPixelAlpha = top->top->hasLayeredPicture;
+    a.owner = top->owner ? top->owner->handle : nullptr;
+    return a;
+}
+
+// A layered window shows nothing until it was given its alpha or its picture.
+bool WantsNative(const Window* top)
+{
+    const TopLevelData& d = *top->top;
+    return top->Visible() && (!(top->exStyle & WS_EX_LAYERED) || d.layeredFlags || d.hasLayeredPicture);
+}
+
+BYTE OpacityOf(const Window* top)
+{
+    const TopLevelData& d = *top->top;
+    if (d.hasLayeredPicture)
+        return d.layeredPictureAlpha;
+    return (d.layeredFlags & LWA_ALPHA) ? d.layeredAlpha : 255;
+}
+
+std::optional<std::vector<RECT>> ShapeOf(const Window* top)
+{
+    if (!top->shape)
+        return std::nullopt;
+    return top->shape->Rects();
+}
+
+} // namespace
+
+std::shared_ptr<Surface> SurfaceOf(Window* top)
+{
+    TopLevelData& d = *top->top;
+    const int width = top->Width();
+    const int height = top->Height();
+    if (!d.surface || d.surface->Width() != width || d.surface->Height() != height) {
+        auto surface = std::make_shared<Surface>(width, height);
+        // What was painted stays until it is painted again.
+        if (d.surface) {
+            const int w = std::min(width, d.surface->Width());
+            const int h = std::min(height, d.surface->Height());
+            for (int y = 0; y < h; ++y)
+                std::memcpy(surface->Row(y), d.surface->Row(y), static_cast<std::size_t>(w) * 4);
+        }
+        d.surface = std::move(surface);
+    }
+    return d.surface;
+}
+
+void MarkDirty(Window* top, const RECT& rect)
+{
+    TopLevelData& d = *top->top;
+    const RECT bounds{0, 0, top->Width(), top->Height()};
+    RECT clipped;
+    if (IntersectRect(&clipped, &rect, &bounds))
+        UnionRect(&d.dirty, &d.dirty, &clipped);
+}
+
+void SyncNative(Window* top)
+{
+    TopLevelData& d = *top->top;
+    if (!WantsNative(top)) {
+        if (d.native && d.nativeShown) {
+            d.native->SetVisible(false);
+            d.nativeShown = false;
+        }
+        return;
+    }
+    const NativeAttributes attributes = AttributesOf(top);
+    if (!d.native) {
+        d.native = Sys().Backend().CreateWindow(top->handle);
+        d.attributes = attributes;
+        d.native->SetAttributes(attributes);
+    } else if (attributes != d.attributes) {
+        d.attributes = attributes;
+        d.native->SetAttributes(attributes);
+    }
+    const POINT o = ScreenOrigin(top);
+    d.native->SetGeometry(RECT{o.x, o.y, o.x + top->Width(), o.y + top->Height()});
+    d.native->SetShape(ShapeOf(top));
+    d.native->SetOpacity(OpacityOf(top));
+    d.native->SetMinimized((top->style & WS_MINIMIZE) != 0);
+    if (!d.nativeShown) {
+        MarkDirty(top, RECT{0, 0, top->Width(), top->Height()});
+        d.native->SetVisible(true);
+        d.nativeShown = true;
+        SyncNativeStacking();
+    }
+}
+
+void SyncNativeStacking()
+{
+    const auto& tops = Sys().Desktop().children;
+    for (auto it = tops.rbegin(); it != tops.rend(); ++it) {
+        TopLevelData* d = (*it)->top.get();
+        if (d && d->native && d->nativeShown)
+            d->native->Raise();
+    }
+}
+
+void SyncNativeChild(Window* w)
+{
+    if (w->nativeChild) {
+        const POINT o = OriginInTopLevel(w);
+        w->nativeChild->SetGeometry(RECT{o.x + w->client.left, o.y + w->client.top, o.x + w->client.right,
+                                         o.y + w->client.bottom});
+        w->nativeChild->SetVisible(IsVisibleChain(w));
+    }
+    for (Window* c : w->children)
+        SyncNativeChild(c);
+}
+
+void PresentAll()
+{
+    for (Window* top : Sys().Desktop().children) {
+        TopLevelData& d = *top->top;
+        if (IsRectEmpty(&d.dirty) || !d.native || !d.nativeShown)
+            continue;
+        PixelView view;
+        if (d.hasLayeredPicture) {
+            view = PixelView{d.layeredPicture.data(), top->Width(), top->Height(), top->Width()};
+        } else {
+            const std::shared_ptr<Surface> surface = SurfaceOf(top);
+            view = PixelView{surface->Row(0), surface->Width(), surface->Height(),
+                             static_cast<int>(surface->Stride() / 4)};
+        }
+        d.native->Present(view, d.dirty);
+        d.dirty = RECT{};
+    }
+}
+
+void NotifyExposed(HWND hwnd)
+{
+    Window* top = Sys().Find(hwnd);
+    if (top && top->IsTopLevel())
+        MarkDirty(top, RECT{0, 0, top->Width(), top->Height()});
+}
