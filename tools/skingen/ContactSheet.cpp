@@ -4,10 +4,12 @@
 #include "classlib/Streams.h"
 #include "skin/core/skCompressedStoredSkin.h"
 #include "skin/core/skDataSkinControls.h"
+#include "skin/core/skDataSkinExtraControls.h"
 #include "skin/core/skSkinData.h"
 #include "skin/core/skSkinImageLayout.h"
 #include "tools/skingen/CategoryIcons.h"
 #include "tools/skingen/PixelFont.h"
+#include "tools/skingen/SkinPaint.h"
 #include "tools/skingen/ProgramArt.h"
 
 #include <algorithm>
@@ -63,6 +65,18 @@ void DrawKeyed(TImage32& dst, const TImage32& pic, const RECT& src, int x, int y
                 if (!(c.R == key.R && c.G == key.G && c.B == key.B))
                     dst.Set(x + i, y + j, c);
             }
+}
+
+// A picture whose opacity is the brightness of a mask picture.
+TImage32 WithMask(const TImage32& pic, const TImage32& mask)
+{
+    TImage32 out = pic;
+    for (int y = 0; y < out.Height(); ++y)
+        for (int x = 0; x < out.Width(); ++x) {
+            const TRgb m = mask.Contains(x, y) ? mask.At(x, y) : Rgb(0x000000);
+            out.At(x, y).A = static_cast<std::uint8_t>((m.R + m.G + m.B) / 3);
+        }
+    return out;
 }
 
 class TMock {
@@ -249,6 +263,22 @@ void MockWindow(TImage32& sheet, const TMock& m, int ox, int oy, const std::vect
     const char* names[] = {"NORMAL", "HOT", "DOWN", "OFF", "FOCUS"};
     for (int s = 0; s < 5; ++s)
         m.Button(win, "button", s, x0 + s * 86, cy, 80, 25, names[s]);
+    // The glow shown around the hot button.
+    if (const auto* b = m.Control<TskDataSkinButtonControl>("button"); b && b->GlowLayerPictureIndex >= 0) {
+        const TImage32 glow = WithMask(m.Picture(b->GlowLayerPictureIndex), m.Picture(b->GlowLayerMaskPictureIndex));
+        const int gx = x0 + 86 - b->GlowLayerShowOffsetX, gy = cy - b->GlowLayerShowOffsetY;
+        const RECT c = Rect(b->GlowLayerOffsetLeft, b->GlowLayerOffsetTop, glow.Width() - b->GlowLayerOffsetRight,
+                            glow.Height() - b->GlowLayerOffsetBottom);
+        const int gw = glow.Width() + 80 - RectW(b->SkinRect), gh = glow.Height() + 25 - RectH(b->SkinRect);
+        TskSliceGeometry g{TMock::Pt(c.left, c.top), TMock::Pt(c.right, c.top), TMock::Pt(c.left, c.bottom), TMock::Pt(c.right, c.bottom), c,
+                           TMock::Pt(c.left, c.top), TMock::Pt(c.right + gw - glow.Width(), c.top), TMock::Pt(c.left, c.bottom + gh - glow.Height()),
+                           TMock::Pt(c.right + gw - glow.Width(), c.bottom + gh - glow.Height()),
+                           Rect(c.left, c.top, c.right + gw - glow.Width(), c.bottom + gh - glow.Height())};
+        TImage32 sized(gw, gh);
+        Apply(sized, glow, LayoutNineSliceImage(g, SizeOf(glow), Rect(0, 0, glow.Width(), glow.Height()), gw, gh, true,
+                                                TskEdgeStretch{true, true, true, true}, true, skstFull), 0, 0);
+        win.Draw(sized, Rect(0, 0, gw, gh), gx, gy);
+    }
     cy += 34;
     if (const auto* e = m.Control<TskDataSkinEditControl>("edit")) {
         m.Custom(win, *e, e->SkinRect, x0, cy, 130, RectH(e->SkinRect));
@@ -367,7 +397,91 @@ void MockWindow(TImage32& sheet, const TMock& m, int ox, int oy, const std::vect
         const TImage32& p = m.Picture(sb->PictureIndex);
         DrawKeyed(win, p, sb->GripperRect, cl.right - RectW(sb->GripperRect) - 2, cl.bottom - RectH(sb->GripperRect) - 2, kKeyColor);
     }
-    sheet.Copy(win, Rect(0, 0, W, H), ox, oy);
+    // The layered border around the form, then the form cut by its frame mask.
+    const TskDataSkinLayerFrame& lf = *d.LayerFrame;
+    if (lf.PictureIndex >= 0) {
+        const TImage32 layer = WithMask(m.Picture(lf.PictureIndex), m.Picture(lf.MaskPictureIndex));
+        const int lw = W + layer.Width() - RectW(lf.ClRect), lh = H + layer.Height() - RectH(lf.ClRect);
+        const int dw = lw - layer.Width(), dh = lh - layer.Height();
+        TskSliceGeometry g{lf.LTPoint, lf.RTPoint, lf.LBPoint, lf.RBPoint, lf.ClRect,
+                           lf.LTPoint, TMock::Pt(lf.RTPoint.x + dw, lf.RTPoint.y), TMock::Pt(lf.LBPoint.x, lf.LBPoint.y + dh),
+                           TMock::Pt(lf.RBPoint.x + dw, lf.RBPoint.y + dh),
+                           Rect(lf.ClRect.left, lf.ClRect.top, lf.ClRect.right + dw, lf.ClRect.bottom + dh)};
+        TImage32 sized(lw, lh);
+        Apply(sized, layer, LayoutNineSliceImage(g, SizeOf(layer), Rect(0, 0, layer.Width(), layer.Height()), lw, lh, false,
+                                                 TskEdgeStretch{true, true, true, true}, false, skstFull), 0, 0);
+        sheet.Draw(sized, Rect(0, 0, lw, lh), ox - lf.ClRect.left, oy - lf.ClRect.top);
+    }
+    const TImage32 mask = FromBitmap(d.FMask.get());
+    for (int y2 = 0; y2 < H; ++y2)
+        for (int x2 = 0; x2 < W; ++x2) {
+            // Mask pixels lie in the frame's corners: map the window's corners onto the mask's.
+            bool inside = true;
+            if (mask.Width() > 0) {
+                const int mx = x2 < mask.Width() / 2 ? x2 : (x2 >= W - mask.Width() / 2 ? x2 - W + mask.Width() : -1);
+                const int my = y2 < mask.Height() / 2 ? y2 : (y2 >= H - mask.Height() / 2 ? y2 - H + mask.Height() : -1);
+                if (mx >= 0 && my >= 0)
+                    inside = mask.At(mx, my).R == 0;
+            }
+            if (inside)
+                sheet.Set(ox + x2, oy + y2, win.At(x2, y2));
+        }
+}
+
+// The rectangle s of a picture at w x h with the corners of c as its corner points and every
+// edge and the centre stretched, as drop-down lists and office boxes compose their images.
+void ClientSlice(TImage32& dst, const TImage32& pic, const RECT& s, const RECT& c, int x, int y, int w, int h)
+{
+    const int dw = w - RectW(s), dh = h - RectH(s);
+    const POINT lt = TMock::Pt(c.left, c.top), rt = TMock::Pt(c.right, c.top), lb = TMock::Pt(c.left, c.bottom),
+                rb = TMock::Pt(c.right, c.bottom);
+    TskSliceGeometry g{lt, rt, lb, rb, c, lt, TMock::Pt(rt.x + dw, rt.y), TMock::Pt(lb.x, lb.y + dh), TMock::Pt(rb.x + dw, rb.y + dh),
+                       Rect(c.left, c.top, c.right + dw, c.bottom + dh)};
+    Apply(dst, pic, LayoutNineSliceImage(g, SizeOf(pic), s, w, h, true, TskEdgeStretch{true, true, true, true}, true, skstFull), x, y);
+}
+
+// The category and format boxes of the fixed skin, closed and with their lists dropped down.
+void MockBoxes(TImage32& sheet, const TMock& m, int ox, int oy)
+{
+    const auto* combo = m.Control<TskDataSkinComboBox>("combobox");
+    const auto* list = m.Control<TskDataSkinListBox>("listbox");
+    const auto* drop = m.Control<TskDataSkinCustomControl>("resizetoolpanel");
+    const auto* button = m.Control<TskDataSkinButtonControl>("combobutton");
+    const auto* header = m.Control<TskDataSkinLabelControl>("label");
+    if (!combo || !list || !drop || !button || !header)
+        return;
+    const TImage32& pic = m.Picture(combo->PictureIndex);
+    const int h = 51;
+    struct TBox {
+        int X, W, Rows, RowH;
+        const TskDataSkinCustomControl* List;
+        int Icon;
+    };
+    for (const TBox& b : {TBox{ox, 140, 4, 50, drop, 48}, TBox{ox + 170, 456, 4, 60, list, 32}}) {
+        ClientSlice(sheet, pic, combo->SkinRect, combo->ClRect, b.X, oy, b.W, h);
+        const RECT br = Rect(b.X + b.W - 19, oy + 2, b.X + b.W - 2, oy + h - 2);
+        ClientSlice(sheet, pic, button->SkinRect, button->ClRect, br.left, br.top, RectW(br), RectH(br));
+        PaintArrow(sheet, br, 4, 4, FromColorRef(button->FontColor));
+        sheet.Draw(CategoryIcon(0, b.Icon), Rect(0, 0, b.Icon, b.Icon), b.X + 6, oy + (h - b.Icon) / 2);
+        m.Label(sheet, b.X + b.Icon + 12, oy + h / 2 - 4, b.Rows == 4 && b.W > 200 ? "AVI - VIDEO" : "VIDEO", combo->FontColor);
+        // The dropped-down list: a header row, then items, the second one under the mouse.
+        const int lh = 20 + b.Rows * b.RowH + 4, ly = oy + h + 2;
+        ClientSlice(sheet, pic, b.List->SkinRect, b.List->ClRect, b.X, ly, b.W, lh);
+        const RECT inner = Rect(b.X + b.List->ClRect.left, ly + b.List->ClRect.top, b.X + b.W - (RectW(b.List->SkinRect) - b.List->ClRect.right),
+                                ly + lh);
+        ClientSlice(sheet, m.Picture(header->PictureIndex), header->SkinRect, header->ClRect, inner.left, inner.top, RectW(inner), 20);
+        m.Label(sheet, inner.left + RectW(inner) / 2 - 20, inner.top + 7, "GROUP", header->FontColor);
+        for (int i = 0; i < b.Rows; ++i) {
+            const int ry = inner.top + 20 + i * b.RowH;
+            if (i == 1)
+                ClientSlice(sheet, pic, list->ActiveItemRect, list->ItemTextRect, inner.left, ry, RectW(inner), b.RowH);
+            else if (b.List == list)
+                sheet.Fill(Rect(inner.left, ry + b.RowH - 1, inner.right, ry + b.RowH), FromColorRef(m.D_.SkinColors()->cBtnShadow()));
+            sheet.Draw(CategoryIcon(i * 7 + 10, b.Icon), Rect(0, 0, b.Icon, b.Icon), inner.left + 4, ry + (b.RowH - b.Icon) / 2);
+            m.Label(sheet, inner.left + b.Icon + 10, ry + b.RowH / 2 - 4, i == 1 ? "UNDER THE MOUSE" : "A FORMAT",
+                    i == 1 ? list->ActiveFontColor : list->FontColor);
+        }
+    }
 }
 
 void MockPopup(TImage32& sheet, const TMock& m, int ox, int oy)
@@ -458,7 +572,7 @@ TImage32 ContactSheet(std::string_view stored, std::string_view title, const std
     for (std::size_t i = 0; i < mock.Pictures_.size(); ++i)
         pictures.emplace_back("PICTURE " + std::to_string(i), mock.Pictures_[i]);
 
-    const int margin = 16, mockW = 620, mockH = 470;
+    const int margin = 24, mockW = 620, mockH = 470;
     int width = margin * 3 + mockW + 200, height = margin * 2 + 24 + mockH + margin;
     // Lay the pictures out in rows under the mock window.
     struct TPlace { int X, Y; };
@@ -480,10 +594,11 @@ TImage32 ContactSheet(std::string_view stored, std::string_view title, const std
     TImage32 sheet(width, height, dark ? Rgb(0x3C3C40) : Rgb(0xD8D8DC));
     const TRgb ink = dark ? Rgb(0xF0F0F0) : Rgb(0x202020);
     DrawPixelText(sheet, margin, margin, title, TPixelFont::Large, ink, 2);
-    // The fixed skin has no frame: only its pictures are shown.
     if (!data.FPicture->Empty()) {
         MockWindow(sheet, mock, margin, margin + 24, toolbarImages);
         MockPopup(sheet, mock, margin * 2 + mockW, margin + 24 + 40);
+    } else {
+        MockBoxes(sheet, mock, margin, margin + 40);
     }
     for (std::size_t i = 0; i < pictures.size(); ++i) {
         DrawPixelText(sheet, places[i].X, places[i].Y - 10, pictures[i].first, TPixelFont::Large, ink);

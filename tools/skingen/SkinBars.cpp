@@ -184,7 +184,7 @@ void TSkinComposer::BuildMainMenuBar(const TElement& e)
     const TTheme& t = T_;
     const int w = e.Width, h = e.Height;
     auto& d = AddControl<TskDataSkinMainMenuBar>(e.Name);
-    d.SkinRect = Sprite(w, h, [&t](TImage32& img, const RECT& p) { PaintBar(img, p, t, true, false); });
+    d.SkinRect = Sprite(w, h, [&t](TImage32& img, const RECT& p) { PaintBar(img, p, t, true, false, t.BarGradient); });
     d.ItemsRect = Rect(2, 1, w - 2, h - 1);
     d.MenuBarItem = "menubaritem";
     d.TrackMarkColor = ToColorRef(t.BarText);
@@ -195,7 +195,11 @@ void TSkinComposer::BuildMainMenuBar(const TElement& e)
     const int iw = 40, ih = h - 2, r = Radius(4);
     auto item = std::make_unique<TskDataSkinMainMenuBarItem>("menubaritem");
     item->ActivePictureIndex = 0;
-    item->SkinRect = Sprite(iw, ih, [&t](TImage32& img, const RECT& p) { img.Fill(p, t.Bar); });
+    item->SkinRect = Sprite(iw, ih, [&t, h](TImage32& img, const RECT& p) {
+        TImage32 bar(RectW(p), h);
+        PaintBar(bar, Rect(0, 0, RectW(p), h), t, true, false, t.BarGradient);
+        img.Copy(bar, Rect(0, 1, RectW(p), h - 1), 0, 0);
+    });
     item->ActiveSkinRect = Sprite(iw, ih, [&t, r](TImage32& img, const RECT& p) {
         PaintFace(img, Inflated(p, 0, -1), ToolFace(t, TState::Hot), r, t.Bar);
         img.Fill(Rect(p.left, p.top, p.right, p.top + 1), t.Bar);

@@ -44,7 +44,10 @@ void TSkinComposer::BuildButton(const TElement& e)
     auto image = [&t, w, h, r, track, backdrop, build](TState s) {
         return [=, &t](TImage32& img, const RECT& place) {
             const TFaceColors f = FaceOf(t, build, s);
-            PaintFace(img, place, f, r, backdrop);
+            if (build == TBuild::TileButton && t.SegmentedTools && (s == TState::Normal || s == TState::Focused || s == TState::Disabled))
+                PaintSegment(img, place, t);
+            else
+                PaintFace(img, place, f, r, backdrop);
             if (track > 0) {
                 if (f.Visible)
                     img.Fill(Rect(w - track, 4, w - track + 1, h - 4), WithAlpha(f.Border, 160));
@@ -138,10 +141,15 @@ void TSkinComposer::BuildPanel(const TElement& e)
         break;
     case TBuild::StatusBar:
         d.SkinRect = Sprite(w, h, [&t](TImage32& img, const RECT& p) {
-            PaintBar(img, p, t, false, false);
+            PaintBar(img, p, t, false, false, t.BarGradient);
             img.Fill(Rect(p.left, p.top, p.right, p.top + 1), Mix(t.Bar, t.Border, 180));
         });
         SetSlice(d, w, h, 2, 2, 2, 2);
+        if (t.BarGradient) {
+            // The shading runs top to bottom: stretch it to the bar's height.
+            d.StretchEffect = d.LeftStretch = d.RightStretch = true;
+            d.StretchType = skstHorz;
+        }
         d.FontColor = ToColorRef(t.BarText);
         d.GripperRect = Sprite(12, 12, [&t](TImage32& img, const RECT& p) {
             for (int j = 0; j < 3; ++j)

@@ -152,6 +152,10 @@ void TSkinComposer::BuildTab(const TElement& e)
         return [=, &t](TImage32& img, const RECT& p) {
             img.Fill(p, t.Surface);
             const int bottom = RectH(p);
+            if (t.FlatTabs && !selected && !hot) {
+                img.Fill(Rect(0, th - 1, tw, th), line);  // a bare caption over the page's top line
+                return;
+            }
             const RECT shape = Rect(0, selected ? 0 : 2, tw, bottom + r + 1);
             TRgb top = selected ? t.Surface : (hot ? Mix(t.Bar, t.Accent, 50) : t.Bar);
             TRgb base = selected ? t.Surface : Mix(t.Bar, t.Border, hot ? 20 : 40);

@@ -27,6 +27,8 @@ void PaintCaptionBand(TImage32& img, int w, const TTheme& t, bool active)
     if (t.Glossy)
         FillShape(img, Rect(0, 0, w, ch / 2), RoundRect(Rect(0, 0, w, ch / 2), 0),
                   VGradient(0, ch / 2, WithAlpha(Rgb(0xFFFFFF), 60), WithAlpha(Rgb(0xFFFFFF), 16)));
+    if (t.CaptionAccent)
+        img.Fill(Rect(0, ch - 2, w, ch), active ? t.Accent : Mix(t.Accent, bottom, 170));
 }
 
 TRgb BorderColor(const TTheme& t, bool active)

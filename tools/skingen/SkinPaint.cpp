@@ -127,13 +127,23 @@ void PaintField(TImage32& img, const RECT& r, const TTheme& t, bool active, bool
     StrokeRoundRect(img, r, radius, 1, Solid(active ? t.Accent : t.Border));
 }
 
-void PaintBar(TImage32& img, const RECT& r, const TTheme& t, bool bottomLine, bool topLine)
+void PaintBar(TImage32& img, const RECT& r, const TTheme& t, bool bottomLine, bool topLine, bool shaded)
 {
     img.Fill(r, t.Bar);
+    if (shaded)
+        FillShape(img, r, RoundRect(r, 0), VGradient(r.top, r.bottom, Lighter(t.Bar, t.Dark ? 24 : 110), Darker(t.Bar, t.Dark ? 20 : 8)));
     if (topLine)
         img.Fill(Rect(r.left, r.top, r.right, r.top + 1), Mix(t.Bar, Rgb(0xFFFFFF), t.Dark ? 20 : 150));
     if (bottomLine)
         img.Fill(Rect(r.left, r.bottom - 1, r.right, r.bottom), Mix(t.Bar, t.Border, t.Dark ? 200 : 170));
+}
+
+void PaintSegment(TImage32& img, const RECT& r, const TTheme& t)
+{
+    img.Fill(r, t.Bar);
+    const TRgb line = Mix(t.Bar, t.Border, t.Dark ? 150 : 120);
+    img.Fill(Rect(r.right - 1, r.top + 6, r.right, r.bottom - 6), line);
+    img.Fill(Rect(r.right - 2, r.top + 6, r.right - 1, r.bottom - 6), Mix(t.Bar, Rgb(0xFFFFFF), t.Dark ? 20 : 140));
 }
 
 void PaintArrow(TImage32& img, const RECT& box, int direction, int size, TRgb color)

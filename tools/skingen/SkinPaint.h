@@ -28,8 +28,11 @@ void PaintFace(TImage32& img, const RECT& r, const TFaceColors& f, int radius, T
 // A sunken window-coloured field; the border takes the accent when active.
 void PaintField(TImage32& img, const RECT& r, const TTheme& t, bool active, bool enabled, int radius,
                 TRgb backdrop);
-// The background of bars (tool bar, menu bar, status bar): colour, a light top line and a bottom line.
-void PaintBar(TImage32& img, const RECT& r, const TTheme& t, bool bottomLine, bool topLine);
+// The background of bars (tool bar, menu bar, status bar): colour (shaded top to bottom when
+// asked), a light top line and a bottom line.
+void PaintBar(TImage32& img, const RECT& r, const TTheme& t, bool bottomLine, bool topLine, bool shaded = false);
+// A large tool button at rest in a segmented tool bar: the bar with a separator on its right.
+void PaintSegment(TImage32& img, const RECT& r, const TTheme& t);
 
 // A filled triangle centred in box; direction 1 left, 2 right, 3 up, 4 down; size = half base.
 void PaintArrow(TImage32& img, const RECT& box, int direction, int size, TRgb color);

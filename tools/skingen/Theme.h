@@ -50,6 +50,11 @@ struct TTheme {
     TskStretchType FaceStretch; // how stretched centres are stretched
     bool CaptionStretch;        // caption band stretched (horizontal shading)
     int FontHeight;
+    // Character of the parts.
+    bool BarGradient;           // menu and status bars shaded
+    bool SegmentedTools;        // large tool buttons separated by lines at rest, else soft tiles
+    bool FlatTabs;              // tabs at rest are bare text; else every tab is a box
+    bool CaptionAccent;         // an accent line under the caption
     bool FullSet;               // every description of the switchable skins; else the fixed set
 };
 
