@@ -1,6 +1,7 @@
 #pragma once
-// One numbered skin picture holding many small images: images are placed left to right in rows
-// of a fixed width, in the order they are added, and drawn when the picture is made.
+// One numbered skin picture holding many small images. Images are placed in the order they are
+// added: on the first row (shelf) that still has room for them, else on a new row below, so
+// every image's place is known at once and never changes.
 
 #include "tools/skingen/Raster.h"
 
@@ -13,17 +14,22 @@ public:
 
     explicit TAtlas(int width) : Width_(width) {}
 
-    // The place of a new image of w x h; draw paints it when the picture is made.
+    // The place of a new image of w x h; draw paints it (at 0, 0 of its own cell) when the
+    // picture is made.
     RECT Add(int w, int h, TDraw draw);
     // The picture: unused parts in the transparent key colour.
     TImage32 Render() const;
 
 private:
+    struct TShelf {
+        int Y, Height, X;
+    };
     struct TItem {
         RECT Place;
         TDraw Draw;
     };
     int Width_;
-    int X_ = 0, Y_ = 0, RowHeight_ = 0;
+    int Bottom_ = 0;
+    std::vector<TShelf> Shelves_;
     std::vector<TItem> Items_;
 };

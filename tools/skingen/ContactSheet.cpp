@@ -197,7 +197,8 @@ public:
         for (const auto& o : D_.ObjectList)
             if (const auto* c = dynamic_cast<const TskDataSkinCaption*>(o.get())) {
                 const std::string_view text = "ZUDEVIVIVODUV";
-                const int cx = c->Alignment == skaCenter ? (w - PixelTextWidth(text, TPixelFont::Large)) / 2 : tx + 4;
+                // Centred between the system menu and the buttons, where the caption object lies.
+                const int cx = c->Alignment == skaCenter ? (tx + x - PixelTextWidth(text, TPixelFont::Large)) / 2 : tx + 4;
                 Label(dst, cx, (D_.ClRect.top - 7) / 2, text, active ? c->ActiveFontColor : c->FontColor);
             }
     }
@@ -597,6 +598,17 @@ TImage32 ContactSheet(std::string_view stored, std::string_view title, const std
     if (!data.FPicture->Empty()) {
         MockWindow(sheet, mock, margin, margin + 24, toolbarImages);
         MockPopup(sheet, mock, margin * 2 + mockW, margin + 24 + 40);
+        // An inactive form: its own picture, or the effect the frame renders it with.
+        const int ix = margin * 2 + mockW, iy = margin + 24 + 260;
+        if (data.AutoRenderingInActiveImage) {
+            const char* effects[] = {"BRIGHTNESS", "DARKNESS", "GRAYSCALE", "NOISE", "SPLIT BLUR", "INVERT"};
+            DrawPixelText(sheet, ix, iy, std::string("INACTIVE: ") + effects[data.InActiveEffect], TPixelFont::Large,
+                          dark ? Rgb(0xF0F0F0) : Rgb(0x202020));
+        } else {
+            TImage32 inactive(200, 90);
+            mock.Frame(inactive, 200, 90, false);
+            sheet.Copy(inactive, Rect(0, 0, 200, 90), ix, iy);
+        }
     } else {
         MockBoxes(sheet, mock, margin, margin + 40);
     }

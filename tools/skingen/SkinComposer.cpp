@@ -5,7 +5,7 @@
 #include <algorithm>
 
 namespace {
-constexpr int kAtlasWidth = 320;
+constexpr int kAtlasWidth = 400;
 }
 
 POINT Pt(int x, int y)

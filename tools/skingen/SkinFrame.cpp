@@ -134,6 +134,12 @@ void TSkinComposer::BuildFrame()
     s.StretchEffect = t.StretchFaces;
     s.StretchType = t.FaceStretch;
     s.BorderW = b;
+    // Corner zones for sizing diagonally: 12 pixels along each edge.
+    constexpr int corner = 12;
+    s.HitTestLTPoint = Pt(corner, corner);
+    s.HitTestRTPoint = Pt(w - corner, corner);
+    s.HitTestLBPoint = Pt(corner, h - corner);
+    s.HitTestRBPoint = Pt(w - corner, h - corner);
 
     // The row of caption buttons, right-aligned in the caption.
     const int bh = ch - 8;

@@ -208,6 +208,8 @@ public:
         CheckPoint("FORMINFO", "righttoppoint", D_.RTPoint, pic);
         CheckPoint("FORMINFO", "leftbottompoint", D_.LBPoint, pic);
         CheckPoint("FORMINFO", "rightbottompoint", D_.RBPoint, pic);
+        for (const POINT& p : {D_.HitTestLTPoint, D_.HitTestRTPoint, D_.HitTestLBPoint, D_.HitTestRBPoint})
+            CheckPoint("FORMINFO", "hit-test point", p, pic);
         if (D_.LTPoint.x > D_.RTPoint.x || D_.LBPoint.x > D_.RBPoint.x || D_.LTPoint.y > D_.LBPoint.y ||
             D_.RTPoint.y > D_.RBPoint.y)
             Fail("FORMINFO", "corner points out of order");
