@@ -58,7 +58,7 @@ private:
     void BuildEdit(const TElement& e);
     void BuildTab(const TElement& e);
     void BuildPlain(const TElement& e);
-    // Frame and windows (SkinFrame.cpp).
+    // Frame (SkinFrame.cpp) and windows (SkinWindows.cpp).
     void BuildFrame();
     void BuildCaptionButtons();
     void BuildMenuItem();
@@ -72,8 +72,7 @@ private:
     TAtlas Atlas_;
     std::vector<TImage32> Pictures_;  // numbered pictures; number 0 is the atlas, made last
     std::vector<std::string> PictureNames_;
-    // Frame geometry, shared by the frame and its caption buttons.
-    int FrameW_ = 0, FrameH_ = 0;
+    // The row of caption buttons in the frame picture, shared by the frame and its buttons.
     RECT ButtonRow_{};
 };
 

@@ -266,3 +266,14 @@ TImage32 HaloMask(int width, int height, const RECT& inner, int radius, int spre
         }
     return mask;
 }
+
+TImage32 RoundMask(int w, int h, int radius)
+{
+    TImage32 mask(w, h, Rgb(0xFFFFFF));
+    const TInside inside = RoundRectSub(0, 0, Sub(w), Sub(h), Sub(radius));
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (inside(Sub(x) + kSub / 2, Sub(y) + kSub / 2))
+                mask.Set(x, y, Rgb(0x000000));
+    return mask;
+}

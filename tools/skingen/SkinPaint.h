@@ -47,5 +47,7 @@ void PaintCaptionGlyph(TImage32& img, const RECT& box, TCaptionGlyph glyph, TRgb
 // Grey picture whose brightness is the opacity of a soft halo of `spread` pixels around the
 // rounded rectangle inner; a hollow halo is black (clear) inside inner.
 TImage32 HaloMask(int width, int height, const RECT& inner, int radius, int spread, int strength, bool hollow);
+// The region mask of a picture with rounded corners: black inside, white outside (1 bit).
+TImage32 RoundMask(int w, int h, int radius);
 // The theme's text colour for disabled text on surface.
 TRgb DisabledText(const TTheme& t);
