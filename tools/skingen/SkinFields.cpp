@@ -40,6 +40,8 @@ void TSkinComposer::BuildListBox(const TElement& e)
     auto item = [&t, r](bool focused) {
         return [=, &t](TImage32& img, const RECT& p) { PaintFace(img, p, ItemFace(t, focused), r, t.Window); };
     };
+    // Items at rest show the list's own colour; their picture also gives the rows their height.
+    d.SItemRect = Sprite(60, 20, [&t](TImage32& img, const RECT& p) { img.Fill(p, t.Window); });
     d.ActiveItemRect = Sprite(60, 20, item(false));
     d.FocusItemRect = Sprite(60, 20, item(true));
     d.ItemLeftOffset = d.ItemRightOffset = std::max(3, r + 1);

@@ -193,29 +193,29 @@ void TSkinComposer::BuildCaptionButtons()
     if (t.Glow)
         glow = AddGlow(bw, bh, r, spread);
 
-    struct TButtonSpec {
+    struct TCaptionButtonKind {
         const char* Name;
         TskStdCommand Command;
         TCaptionGlyph Glyph;
         const char* Hint;
     };
-    const TButtonSpec specs[] = {
+    const TCaptionButtonKind kinds[] = {
         {"minbutton", cmMinimize, TCaptionGlyph::Minimize, "Minimize"},
         {"maxbutton", cmMaximize, TCaptionGlyph::Maximize, "Maximize"},
         {"closebutton", cmClose, TCaptionGlyph::Close, "Close"},
     };
-    for (const TButtonSpec& spec : specs) {
-        auto d = std::make_unique<TskDataSkinStdButton>(spec.Name);
-        d->Command = spec.Command;
-        d->Hint = spec.Hint;
+    for (const TCaptionButtonKind& kind : kinds) {
+        auto d = std::make_unique<TskDataSkinStdButton>(kind.Name);
+        d->Command = kind.Command;
+        d->Hint = kind.Hint;
         d->SkinRectInAPicture = true;
         d->ActivePictureIndex = 0;
-        d->SkinRect = Sprite(bw, bh, image(spec.Glyph, TState::Normal, true, bw, bh));
-        d->ActiveSkinRect = Sprite(bw, bh, image(spec.Glyph, TState::Hot, true, bw, bh));
-        d->DownRect = Sprite(bw, bh, image(spec.Glyph, TState::Down, true, bw, bh));
+        d->SkinRect = Sprite(bw, bh, image(kind.Glyph, TState::Normal, true, bw, bh));
+        d->ActiveSkinRect = Sprite(bw, bh, image(kind.Glyph, TState::Hot, true, bw, bh));
+        d->DownRect = Sprite(bw, bh, image(kind.Glyph, TState::Down, true, bw, bh));
         if (t.InactivePicture)
-            d->InActiveSkinRect = Sprite(bw, bh, image(spec.Glyph, TState::Normal, false, bw, bh));
-        if (spec.Command == cmMaximize) {
+            d->InActiveSkinRect = Sprite(bw, bh, image(kind.Glyph, TState::Normal, false, bw, bh));
+        if (kind.Command == cmMaximize) {
             d->RestoreHint = "Restore";
             d->RestoreRect = Sprite(bw, bh, image(TCaptionGlyph::Restore, TState::Normal, true, bw, bh));
             d->RestoreActiveRect = Sprite(bw, bh, image(TCaptionGlyph::Restore, TState::Hot, true, bw, bh));
