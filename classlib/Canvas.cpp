@@ -258,6 +258,19 @@ void TCanvas::TextRect(const RECT& Rect, int X, int Y, const std::string& Text)
     Changed();
 }
 
+int TCanvas::TextRect(RECT& Rect, const std::string& Text, UINT Format)
+{
+    if (Format & DT_CALCRECT) {
+        RequiredState(csHandleValid | csFontValid);
+        return ::DrawText(FHandle, Text.c_str(), static_cast<int>(Text.size()), &Rect, Format);
+    }
+    Changing();
+    RequiredState(csHandleValid | csFontValid | csBrushValid);
+    int h = ::DrawText(FHandle, Text.c_str(), static_cast<int>(Text.size()), &Rect, Format);
+    Changed();
+    return h;
+}
+
 SIZE TCanvas::TextExtent(const std::string& Text)
 {
     RequiredState(csHandleValid | csFontValid);

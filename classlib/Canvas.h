@@ -60,6 +60,9 @@ public:
     void TextOut(int X, int Y, const std::string& Text);
     // The same, clipped to Rect (and the rectangle filled first when the brush is solid).
     void TextRect(const RECT& Rect, int X, int Y, const std::string& Text);
+    // Formats the text in Rect with the DrawText flags (DT_CALCRECT sets Rect to the extent and
+    // draws nothing); returns the text height.
+    int TextRect(RECT& Rect, const std::string& Text, UINT Format);
     SIZE TextExtent(const std::string& Text);
     int TextWidth(const std::string& Text) { return TextExtent(Text).cx; }
     int TextHeight(const std::string& Text) { return TextExtent(Text).cy; }

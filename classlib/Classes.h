@@ -32,6 +32,10 @@ protected:
 
 enum class TOperation { opInsert, opRemove };
 
+// Modifier keys and mouse buttons held during an input event.
+enum TShiftStateMember { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
+using TShiftState = TSet<TShiftStateMember>;
+
 enum TComponentStateMember {
     csLoading,
     csReading,

@@ -18,9 +18,6 @@ inline constexpr TShortCut scCtrl = 0x4000;
 inline constexpr TShortCut scAlt = 0x8000;
 inline constexpr TShortCut scNone = 0;
 
-enum TShiftStateMember { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
-using TShiftState = TSet<TShiftStateMember>;
-
 TShortCut ShortCut(WORD Key, TShiftState Shift);
 void ShortCutToKey(TShortCut ShortCut, WORD& Key, TShiftState& Shift);
 // "Ctrl+O", "Shift+Ctrl+F1", "Del"; empty for no shortcut or an unnamed key.

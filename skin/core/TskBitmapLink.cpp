@@ -48,6 +48,12 @@ void TskBitmapLink::Draw(TskBitmap& Bitmap, int X, int Y) const
         Image->Draw(Bitmap, X, Y, FRect);
 }
 
+void TskBitmapLink::Draw(TCanvas* Canvas, int X, int Y) const
+{
+    if (Image && !Image->Empty() && !IsRectEmpty(&FRect))
+        Image->Draw(Canvas, X, Y, FRect);
+}
+
 void TskBitmapLink::CheckingMasked() { CheckingMasked(RECT{}); }
 
 void TskBitmapLink::CheckingMasked(const RECT& Margin)

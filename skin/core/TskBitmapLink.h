@@ -6,6 +6,7 @@
 
 #include <string>
 
+class TCanvas;
 class TStream;
 class TskBitmap;
 
@@ -41,6 +42,7 @@ public:
 
     // The linked area at X, Y with the image's own drawing mode; nothing without an image or area.
     void Draw(TskBitmap& Bitmap, int X, int Y) const;
+    void Draw(TCanvas* Canvas, int X, int Y) const;
 
     // Classifies the linked area's translucent pixels by where they lie: corners (MaskedAngles),
     // sides (MaskedBorder) or centre (Masked) of the margin's zones. With a zero margin, Masked

@@ -11,6 +11,7 @@
 #include "classlib/Classes.h"
 #include "classlib/Bitmap.h"
 #include "platform/win/Types.h"
+#include "platform/window/Messages.h"
 #include "skin/core/skCompressedSkinList.h"
 #include "skin/core/skCompressedStoredSkin.h"
 #include "skin/core/skResourceStrData.h"
@@ -19,12 +20,12 @@
 #include <string>
 
 // The skin data's broadcasts; wParam is the sending TskSkinData, lParam 1000.
-inline constexpr UINT SKM_BEFORESKINCHANGE = 1225;       // WM_USER + 201
-inline constexpr UINT SKM_SKINCHANGE = 1226;             // WM_USER + 202
-inline constexpr UINT SKM_AFTERSKINCHANGE = 1227;        // WM_USER + 203
-inline constexpr UINT SKM_RESOURCESTRCHANGED = 1274;     // WM_USER + 250
-inline constexpr UINT SKM_SKINNABLECHANGED = 1294;       // WM_USER + 270
-inline constexpr UINT SKM_LAYEREDBORDERSCHANGED = 1427;  // WM_USER + 403
+inline constexpr UINT SKM_BEFORESKINCHANGE = WM_USER + 201;
+inline constexpr UINT SKM_SKINCHANGE = WM_USER + 202;
+inline constexpr UINT SKM_AFTERSKINCHANGE = WM_USER + 203;
+inline constexpr UINT SKM_RESOURCESTRCHANGED = WM_USER + 250;
+inline constexpr UINT SKM_SKINNABLECHANGED = WM_USER + 270;
+inline constexpr UINT SKM_LAYEREDBORDERSCHANGED = WM_USER + 403;
 inline constexpr LPARAM kSkinDataMessageParam = 1000;
 
 class TskSkinData : public TComponent, public TskSkinContent {
@@ -54,7 +55,11 @@ public:
     void AddBitMap(const std::string& FileName);
     // Removes numbered picture Index and its name; later pictures move down by one.
     void DeleteBitMap(int Index);
-    // Sends M (wParam this skin data, lParam 1000) to the application's forms, synchronously.
+    // Sends M (wParam this skin data, lParam 1000) to the application's forms, one after the
+    // other: the owner form first when layered borders are off; the others in the screen's form
+    // order, or in reverse when layered borders are on and the skin has a layered frame picture;
+    // layered border windows (class TskFormLayerWindow) never. Virtual so that a receiver can be
+    // watched without forms.
     virtual void SendSkinDataMessage(UINT M);
 
     bool SkinnableForm() const { return FSkinnableForm; }

@@ -184,7 +184,7 @@ void TSheetMock::Frame(TImage32& dst, int w, int h, bool active) const
         if (const auto* c = dynamic_cast<const TskDataSkinCaption*>(o.get())) {
             const std::string_view text = "ZUDEVIVIVODUV";
             // Centred between the system menu and the buttons, where the caption object lies.
-            const int cx = c->Alignment == skaCenter ? (tx + x - PixelTextWidth(text, TPixelFont::Large)) / 2 : tx + 4;
+            const int cx = c->Alignment == TAlignment::taCenter ? (tx + x - PixelTextWidth(text, TPixelFont::Large)) / 2 : tx + 4;
             Label(dst, cx, (D_.ClRect.top - 7) / 2, text, active ? c->ActiveFontColor : c->FontColor);
         }
 }

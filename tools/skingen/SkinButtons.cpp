@@ -167,7 +167,7 @@ void TSkinComposer::BuildPanel(const TElement& e)
         });
         SetSlice(d, w, h, 8, 18, 8, 8);
         d.CaptionRect = Rect(8, 0, w - 8, 16);
-        d.Alignment = skaLeftJustify;
+        d.Alignment = TAlignment::taLeftJustify;
         d.FontStyle = TFontStyles{fsBold};
         // The text's backing blanks the frame line behind the caption.
         d.FrameRect = Sprite(20, 16, [&t](TImage32& img, const RECT& p) { img.Fill(p, t.Surface); });

@@ -141,7 +141,7 @@ void TSkinComposer::BuildFrame()
     caption->FontStyle = TFontStyles{fsBold};
     caption->FontColor = ToColorRef(t.InactiveCaptionText);
     caption->ActiveFontColor = ToColorRef(t.CaptionText);
-    caption->Alignment = t.CaptionCentered ? skaCenter : skaLeftJustify;
+    caption->Alignment = t.CaptionCentered ? TAlignment::taCenter : TAlignment::taLeftJustify;
     caption->Shadow = t.Glossy && Luma(t.CaptionText) > Luma(t.CaptionBottom);
     caption->ShadowColor = ToColorRef(Darker(t.InactiveBottom, 80));
     caption->ActiveShadowColor = ToColorRef(Darker(t.CaptionBottom, 80));

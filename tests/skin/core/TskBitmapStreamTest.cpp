@@ -90,6 +90,9 @@ TEST(TskBitmapLink, StreamsAssignAndDraw)
     copy.Draw(*target, 1, 1);
     EXPECT_EQ(At(*target, 1, 1), Coord(1, 2));
     EXPECT_EQ(At(*target, 3, 3), Coord(3, 4));
+    auto viaCanvas = FilledBitmap(4, 4, 0);
+    copy.Draw(viaCanvas->GetCanvas(), 1, 1);
+    EXPECT_EQ(At(*viaCanvas, 3, 3), Coord(3, 4));
     copy.SetRight(1);
     auto untouched = FilledBitmap(4, 4, 0);
     copy.Draw(*untouched, 0, 0);

@@ -28,6 +28,9 @@ public:
     std::vector<Sent> Log;
 };
 
+static_assert(SKM_BEFORESKINCHANGE == 1225 && SKM_SKINCHANGE == 1226 && SKM_AFTERSKINCHANGE == 1227 &&
+              SKM_RESOURCESTRCHANGED == 1274 && SKM_SKINNABLECHANGED == 1294 && SKM_LAYEREDBORDERSCHANGED == 1427);
+
 const std::vector<Sent> kLoadSequence{{SKM_BEFORESKINCHANGE, true, true},
                                       {SKM_SKINCHANGE, false, true},
                                       {SKM_AFTERSKINCHANGE, false, false}};
@@ -244,14 +247,28 @@ TEST_F(SkinDataTest, MalformedStoredSkinsAreRefusedAndChangeNothing)
     EXPECT_TRUE(Fingerprint(d) == before);
 }
 
-TEST_F(SkinDataTest, FolderWithoutRequiredSectionsChangesNothing)
+TEST_F(SkinDataTest, BadFoldersChangeNothing)
 {
     RecordingSkinData d(nullptr);
+    EXPECT_EQ(d.SkinColors()->cBtnFace(), 0);  // nothing loaded yet
     std::string text = skintest::SampleSkinIni();
     skintest::WriteFile(Dir.file("partial.ini"), text.substr(0, text.find("[SKINOBJECTS]")));
     d.LoadFromFile(Dir.file("partial.ini"));
     EXPECT_TRUE(d.Empty);
     EXPECT_TRUE(d.Log.empty());
+
+    d.LoadFromFile(Ini);
+    const std::string before = Fingerprint(d);
+    d.Log.clear();
+    text.replace(text.find("p2.bmp"), 6, "gone.bmp");
+    skintest::WriteFile(Dir.file("missing.ini"), text);
+    EXPECT_THROW(d.LoadFromFile(Dir.file("missing.ini")), Exception);
+    skintest::WriteFile(Dir.file("broken.bmp"), skintest::MakeBmp(4, 4, 1).substr(0, 40));
+    text.replace(text.find("gone.bmp"), 8, "broken.bmp");
+    skintest::WriteFile(Dir.file("broken.ini"), text);
+    EXPECT_THROW(d.LoadFromFile(Dir.file("broken.ini")), Exception);
+    EXPECT_TRUE(d.Log.empty());
+    EXPECT_TRUE(Fingerprint(d) == before);
 }
 
 TEST_F(SkinDataTest, PropertyBroadcasts)
