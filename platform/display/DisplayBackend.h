@@ -85,12 +85,14 @@ public:
     virtual void Wait(std::optional<std::uint64_t> timeoutMs) = 0;
     // Any thread: ends a Wait in progress, or the next one at once.
     virtual void Wake() = 0;
+    // A PeekMessage found nothing to do (also when the loop does not go on to wait).
+    virtual void QueueIdle() {}
     virtual std::vector<MonitorDescription> Monitors() = 0;
     virtual POINT CursorPos() = 0;
 };
 
 // The backend in force; the Qt backend is made on first use unless one was installed.
 DisplayBackend& GetDisplayBackend();
-// Installs a backend (the window system must hold no visible top-level window); nullptr
-// returns to the Qt backend on next use.
+// Installs a backend; nullptr returns to the Qt backend on next use. The native windows of the
+// previous backend are dropped, so this is for set-ups (tests) before windows are shown.
 void SetDisplayBackend(std::unique_ptr<DisplayBackend> backend);

@@ -37,12 +37,18 @@ public:
     // raises EAssertionFailed, since nothing will ever come.
     void Wait(std::optional<std::uint64_t> timeoutMs) override;
     void Wake() override;
+    void QueueIdle() override
+    {
+        if (onQueueIdle_)
+            onQueueIdle_();
+    }
     std::vector<MonitorDescription> Monitors() override { return monitors_; }
     POINT CursorPos() override { return cursor_; }
 
     void SetMonitors(std::vector<MonitorDescription> monitors) { monitors_ = std::move(monitors); }
     void SetCursorPos(POINT p) { cursor_ = p; }
     void AddIdleStep(std::function<void()> step) { steps_.push_back(std::move(step)); }
+    void OnQueueIdle(std::function<void()> action) { onQueueIdle_ = std::move(action); }
     std::size_t PendingIdleSteps() const { return steps_.size(); }
     // The state of the native window of hwnd; nullptr when it has none.
     const HeadlessWindowState* State(HWND hwnd) const;
@@ -53,6 +59,7 @@ private:
     std::vector<MonitorDescription> monitors_;
     POINT cursor_{};
     std::deque<std::function<void()>> steps_;
+    std::function<void()> onQueueIdle_;
     std::map<HWND, HeadlessWindowState*> windows_;
     std::mutex mutex_;
     std::condition_variable woken_;

@@ -37,6 +37,14 @@ void WindowTestKit::Advance(std::uint64_t ms)
     Pump();
 }
 
+void WindowTestKit::AdvanceWhenIdle(std::uint64_t ms)
+{
+    if (ms == 0)
+        display_->OnQueueIdle(nullptr);
+    else
+        display_->OnQueueIdle([this, ms] { clock_.Advance(ms); });
+}
+
 void WindowTestKit::MoveMouse(POINT screen)
 {
     display_->SetCursorPos(screen);

@@ -43,6 +43,10 @@ public:
 
     void WhenIdle(std::function<void()> step) { display_->AddIdleStep(std::move(step)); }
     std::size_t PendingIdleSteps() const { return display_->PendingIdleSteps(); }
+    // Lets time pass while the GUI thread is idle: every PeekMessage that finds nothing moves the
+    // clock by ms (0 stops it), so loops that poll GetTickCount between PeekMessage calls (fades)
+    // come to their end.
+    void AdvanceWhenIdle(std::uint64_t ms);
 
     // The window with its frame and children as painted after all pending painting; a layered
     // window's picture when it has one. Pixels keep the alpha byte drawing left there.

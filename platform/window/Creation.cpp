@@ -199,6 +199,9 @@ HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD st
 
 BOOL DestroyWindow(HWND hwnd)
 {
+    // Windows belong to the GUI thread; another thread cannot take one away under it.
+    if (!MainThread::IsMainThread())
+        return FALSE;
     WindowSystem& sys = Sys();
     Window* w = sys.Find(hwnd);
     if (!w || w->IsDesktop() || w->destroying)

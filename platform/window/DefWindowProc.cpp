@@ -2,6 +2,7 @@
 
 #include "platform/gdi/Drawing.h"
 #include "platform/window/Dispatch.h"
+#include "platform/window/Geometry.h"
 #include "platform/window/Input.h"
 #include "platform/window/Keys.h"
 #include "platform/window/MessageLoop.h"
@@ -193,12 +194,8 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         const RECT c = ClientRectInParent(w);
         if (!(pos->flags & SWP_NOMOVE))
             SendMessage(hwnd, WM_MOVE, 0, MAKELPARAM(c.left, c.top));
-        if (!(pos->flags & SWP_NOSIZE) && sys.IsWindow(hwnd)) {
-            const bool minimized = (w->style & WS_MINIMIZE) != 0;
-            const WPARAM kind = minimized ? SIZE_MINIMIZED : ((w->style & WS_MAXIMIZE) ? SIZE_MAXIMIZED : SIZE_RESTORED);
-            SendMessage(hwnd, WM_SIZE, kind,
-                        minimized ? 0 : MAKELPARAM(RectWidth(w->client), RectHeight(w->client)));
-        }
+        if (!(pos->flags & SWP_NOSIZE) && sys.IsWindow(hwnd))
+            SendMessage(hwnd, WM_SIZE, SizeKindOf(w), ClientSizeParam(w));
         return 0;
     }
     case WM_CANCELMODE:

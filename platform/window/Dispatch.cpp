@@ -3,7 +3,7 @@
 #include "platform/kernel/Clock.h"
 #include "platform/kernel/MainThread.h"
 #include "platform/window/MessageLoop.h"
-#include "platform/window/Paint.h"
+#include "platform/window/PaintQueue.h"
 #include "platform/window/WindowSystem.h"
 
 LRESULT Send(Window* w, UINT msg, WPARAM wParam, LPARAM lParam)
@@ -58,13 +58,9 @@ LRESULT DispatchMessage(const MSG* msg)
     Window* w = sys.Find(msg->hwnd);
     if (!w || w->IsDesktop())
         return 0;
-    if (msg->message != WM_PAINT)
-        return Send(w, msg->message, msg->wParam, msg->lParam);
-    std::shared_ptr<Window> keep = w->shared_from_this();
-    const std::uint64_t validations = w->validations;
-    LRESULT result = Send(w, WM_PAINT, msg->wParam, msg->lParam);
-    // A handler that neither painted nor validated would get WM_PAINT for ever.
-    if (Alive(w) && w->validations == validations)
-        ValidateRgn(w->handle, nullptr);
-    return result;
+    if (msg->message == WM_PAINT) {
+        DeliverPaint(w);
+        return 0;
+    }
+    return Send(w, msg->message, msg->wParam, msg->lParam);
 }

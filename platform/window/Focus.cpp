@@ -14,11 +14,6 @@
 
 namespace {
 
-HWND HandleOf(const Window* w)
-{
-    return w ? w->handle : nullptr;
-}
-
 bool InSubtree(const Window* root, HWND hwnd)
 {
     Window* w = Sys().Find(hwnd);
@@ -135,7 +130,7 @@ void ForgetInput(HWND hwnd)
 HWND SetFocus(HWND hwnd)
 {
     WindowSystem& sys = Sys();
-    const HWND old = sys.Find(sys.input.focus) ? sys.input.focus : nullptr;
+    const HWND old = GetFocus();
     Window* w = nullptr;
     if (hwnd) {
         w = sys.Find(hwnd);
@@ -157,11 +152,13 @@ HWND SetFocus(HWND hwnd)
         return nullptr;
     }
     std::shared_ptr<Window> keep = w ? w->shared_from_this() : nullptr;
+    // Activating the top-level window may have moved the focus already.
+    const HWND previous = GetFocus();
     sys.input.focus = hwnd;
-    if (Window* previous = sys.Find(old))
-        Send(previous, WM_KILLFOCUS, reinterpret_cast<WPARAM>(hwnd), 0);
+    if (Window* losing = sys.Find(previous))
+        Send(losing, WM_KILLFOCUS, reinterpret_cast<WPARAM>(hwnd), 0);
     if (w && Alive(w) && sys.input.focus == hwnd)
-        Send(w, WM_SETFOCUS, reinterpret_cast<WPARAM>(old), 0);
+        Send(w, WM_SETFOCUS, reinterpret_cast<WPARAM>(previous), 0);
     return old;
 }
 

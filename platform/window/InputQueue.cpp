@@ -3,6 +3,7 @@
 #include "platform/window/InputQueue.h"
 
 #include "platform/kernel/Clock.h"
+#include "platform/kernel/MainThread.h"
 #include "platform/window/Dispatch.h"
 #include "platform/window/Focus.h"
 #include "platform/window/HitTest.h"
@@ -44,11 +45,9 @@ void SetKey(std::array<BYTE, 256>& keys, UINT vk, bool down)
     pair(VK_MENU, VK_LMENU, VK_RMENU);
 }
 
-void SetKeyEverywhere(UINT vk, bool down)
+void SetKey(UINT vk, bool down)
 {
-    InputState& in = Sys().input;
-    SetKey(in.keys, vk, down);
-    SetKey(in.asyncKeys, vk, down);
+    SetKey(Sys().input.keys, vk, down);
 }
 
 bool Down(UINT vk)
@@ -150,7 +149,7 @@ void ConvertMouse(const RawInput& raw)
     in.cursor = raw.pt;
     const bool down = raw.kind == RawInput::Kind::ButtonDown;
     if (raw.kind != RawInput::Kind::MouseMove) {
-        SetKeyEverywhere(raw.button, down);
+        SetKey(raw.button, down);
         in.altAlone = false;
     }
 
@@ -233,7 +232,7 @@ void ConvertKey(const RawInput& raw)
     InputState& in = sys.input;
     const bool down = raw.kind == RawInput::Kind::KeyDown;
     const bool wasDown = Down(raw.vk);
-    SetKeyEverywhere(raw.vk, down);
+    SetKey(raw.vk, down);
     if (down)
         in.altAlone = raw.vk == VK_MENU ? (in.altAlone || !raw.autoRepeat) : false;
     Window* target = KeyboardTarget();
@@ -293,7 +292,16 @@ void Convert(const RawInput& raw)
 
 void PostRawInput(const RawInput& input)
 {
-    Sys().queue.PostInput(input);
+    WindowSystem& sys = Sys();
+    // GetAsyncKeyState answers as the input arrives (on the GUI thread, where displays report it).
+    if (MainThread::IsMainThread()) {
+        using Kind = RawInput::Kind;
+        if (input.kind == Kind::KeyDown || input.kind == Kind::KeyUp)
+            SetKey(sys.input.asyncKeys, input.vk, input.kind == Kind::KeyDown);
+        else if (input.kind == Kind::ButtonDown || input.kind == Kind::ButtonUp)
+            SetKey(sys.input.asyncKeys, input.button, input.kind == Kind::ButtonDown);
+    }
+    sys.queue.PostInput(input);
 }
 
 bool TakeInputMessage(MSG* out, const MessageFilter& filter, bool remove)

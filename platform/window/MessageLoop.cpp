@@ -24,8 +24,12 @@ bool PeekInternal(MSG* msg, const MessageFilter& filter, bool remove)
     bool found = sys.queue.TakePosted(msg, filter, remove);
     if (found) {
         Stamp(msg);
-    } else {
-        found = TakeInputMessage(msg, filter, remove);
+    } else if (TakeInputMessage(msg, filter, remove)) {
+        found = true;
+    } else if (sys.queue.TakePosted(msg, filter, remove)) {
+        // Turning input into messages may have posted some (WM_MOUSELEAVE).
+        Stamp(msg);
+        found = true;
     }
     int exitCode = 0;
     if (!found && filter.allowQuit && filter.MatchesNumber(WM_QUIT) && sys.queue.QuitPending(&exitCode)) {
@@ -33,7 +37,7 @@ bool PeekInternal(MSG* msg, const MessageFilter& filter, bool remove)
         Stamp(msg);
         if (remove)
             sys.queue.ClearQuit();
-        return true;
+        found = true;
     }
     if (!found && TakePaintMessage(msg, filter)) {
         Stamp(msg);
@@ -51,6 +55,8 @@ bool PeekInternal(MSG* msg, const MessageFilter& filter, bool remove)
         sys.input.messageTime = msg->time;
         sys.input.messagePos = msg->pt;
     }
+    if (!found)
+        sys.Backend().QueueIdle();
     return found;
 }
 

@@ -79,17 +79,6 @@ void PaintFrameNow(Window* w)
     Send(w, WM_NCPAINT, 1, 0);
 }
 
-// WM_PAINT sent at once; a handler that did not validate leaves the window valid anyway.
-void PaintClientNow(Window* w)
-{
-    if (!NeedsPaint(w))
-        return;
-    const std::uint64_t validations = w->validations;
-    Send(w, WM_PAINT, 0, 0);
-    if (Alive(w) && w->validations == validations)
-        ValidateRgn(w->handle, nullptr);
-}
-
 void UpdateNow(Window* w, UINT flags)
 {
     std::shared_ptr<Window> keep = w->shared_from_this();
@@ -99,7 +88,8 @@ void UpdateNow(Window* w, UINT flags)
     if (!Alive(w))
         return;
     if (flags & RDW_UPDATENOW) {
-        PaintClientNow(w);
+        if (NeedsPaint(w))
+            DeliverPaint(w);
     } else if (w->eraseDirty) {
         HDC dc = GetDCEx(w->handle, nullptr, DCX_CACHE | DCX_INTERSECTUPDATE);
         w->eraseDirty = false;
@@ -151,6 +141,15 @@ Window* FindPaintTarget(Window* w, const MessageFilter& filter)
 }
 
 } // namespace
+
+void DeliverPaint(Window* w)
+{
+    std::shared_ptr<Window> keep = w->shared_from_this();
+    const std::uint64_t validations = w->validations;
+    Send(w, WM_PAINT, 0, 0);
+    if (Alive(w) && w->validations == validations)
+        ValidateRgn(w->handle, nullptr);
+}
 
 bool TakePaintMessage(MSG* out, const MessageFilter& filter)
 {

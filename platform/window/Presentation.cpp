@@ -14,6 +14,12 @@
 
 namespace {
 
+std::vector<HWND>& NativeStack()
+{
+    static std::vector<HWND> stack;
+    return stack;
+}
+
 NativeAttributes AttributesOf(const Window* top)
 {
     NativeAttributes a;
@@ -107,18 +113,36 @@ void SyncNative(Window* top)
         MarkDirty(top, RECT{0, 0, top->Width(), top->Height()});
         d.native->SetVisible(true);
         d.nativeShown = true;
+        std::erase(NativeStack(), top->handle);
+        NativeStack().push_back(top->handle);
         SyncNativeStacking();
     }
 }
 
 void SyncNativeStacking()
 {
+    // The native windows as they are believed to be stacked, bottom first: a window shown
+    // natively goes on top of the others.
+    std::vector<Window*> wanted;
     const auto& tops = Sys().Desktop().children;
     for (auto it = tops.rbegin(); it != tops.rend(); ++it) {
         TopLevelData* d = (*it)->top.get();
         if (d && d->native && d->nativeShown)
-            d->native->Raise();
+            wanted.push_back(*it);
     }
+    std::vector<HWND>& stack = NativeStack();
+    std::erase_if(stack, [&](HWND h) {
+        return std::none_of(wanted.begin(), wanted.end(), [h](const Window* w) { return w->handle == h; });
+    });
+    // Only the windows from the first difference upwards need raising.
+    std::size_t same = 0;
+    while (same < stack.size() && same < wanted.size() && stack[same] == wanted[same]->handle)
+        ++same;
+    for (std::size_t i = same; i < wanted.size(); ++i)
+        wanted[i]->top->native->Raise();
+    stack.clear();
+    for (const Window* w : wanted)
+        stack.push_back(w->handle);
 }
 
 void SyncNativeChild(Window* w)

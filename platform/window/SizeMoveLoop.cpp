@@ -5,6 +5,7 @@
 #include "platform/window/Keys.h"
 #include "platform/window/Metrics.h"
 #include "platform/window/MessageLoop.h"
+#include "platform/window/Paint.h"
 #include "platform/window/Window.h"
 #include "platform/window/WindowPos.h"
 #include "platform/window/WindowSystem.h"
@@ -107,6 +108,9 @@ void RunSizeMoveLoop(Window* w, WPARAM edge)
             if (!Alive(w))
                 break;
             PlaceAt(hwnd, r, moving);
+            // The window shows its new size at once, ahead of the next pointer move.
+            if (!moving)
+                RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
             continue;
         }
         if (msg.message == WM_KEYDOWN && (msg.wParam == VK_ESCAPE || msg.wParam == VK_RETURN)) {

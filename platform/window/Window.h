@@ -12,8 +12,8 @@
 HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width,
                     int height, HWND parent, HMENU menu, HINSTANCE instance, void* param);
 // Destroys the owned windows, hides the window, then sends WM_DESTROY to it and its children
-// (parents first) and WM_NCDESTROY (children first). A window already being destroyed, or a
-// handle that is not a window, gives FALSE.
+// (parents first) and WM_NCDESTROY (children first). A window already being destroyed, a handle
+// that is not a window, or a call from another thread than the GUI thread gives FALSE.
 BOOL DestroyWindow(HWND hwnd);
 
 BOOL IsWindow(HWND hwnd);
@@ -32,7 +32,8 @@ HWND GetParent(HWND hwnd);
 HWND SetParent(HWND hwnd, HWND newParent);
 HWND GetWindow(HWND hwnd, UINT relation);
 HWND GetAncestor(HWND hwnd, UINT relation);
-// Calls proc for every descendant, parents before their children, until it returns FALSE.
+// Calls proc for every descendant, parents before their children, until it returns FALSE; with
+// parent nullptr for every top-level window.
 BOOL EnumChildWindows(HWND parent, WNDENUMPROC proc, LPARAM lParam);
 
 LONG_PTR GetWindowLongPtr(HWND hwnd, int index);

@@ -82,3 +82,8 @@ public:
     bool Visible() const { return (style & WS_VISIBLE) != 0; }
     bool Enabled() const { return (style & WS_DISABLED) == 0; }
 };
+
+inline HWND HandleOf(const Window* w)
+{
+    return w ? w->handle : nullptr;
+}

@@ -56,13 +56,6 @@ bool ApplyZOrder(Window* w, HWND after, UINT flags)
     return list != before;
 }
 
-WPARAM SizeKind(const Window* w)
-{
-    if (w->style & WS_MINIMIZE)
-        return SIZE_MINIMIZED;
-    return (w->style & WS_MAXIMIZE) ? SIZE_MAXIMIZED : SIZE_RESTORED;
-}
-
 RECT WorkAreaOf(Window* w)
 {
     MONITORINFO info;
@@ -123,13 +116,24 @@ RECT CalcClientRect(Window* w, const RECT& rectInParent, WINDOWPOS* pos)
     return client;
 }
 
+WPARAM SizeKindOf(const Window* w)
+{
+    if (w->style & WS_MINIMIZE)
+        return SIZE_MINIMIZED;
+    return (w->style & WS_MAXIMIZE) ? SIZE_MAXIMIZED : SIZE_RESTORED;
+}
+
+LPARAM ClientSizeParam(const Window* w)
+{
+    if (w->style & WS_MINIMIZE)
+        return 0;
+    return MAKELPARAM(RectWidth(w->client), RectHeight(w->client));
+}
+
 void SendSizeAndMove(Window* w)
 {
     std::shared_ptr<Window> keep = w->shared_from_this();
-    const bool minimized = (w->style & WS_MINIMIZE) != 0;
-    const int cw = minimized ? 0 : w->client.right - w->client.left;
-    const int ch = minimized ? 0 : w->client.bottom - w->client.top;
-    Send(w, WM_SIZE, SizeKind(w), MAKELPARAM(cw, ch));
+    Send(w, WM_SIZE, SizeKindOf(w), ClientSizeParam(w));
     if (!Alive(w))
         return;
     const RECT c = ClientRectInParent(w);

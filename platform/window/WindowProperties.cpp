@@ -16,11 +16,6 @@
 
 namespace {
 
-HWND HandleOf(const Window* w)
-{
-    return w ? w->handle : nullptr;
-}
-
 void Enumerate(Window* parent, std::vector<HWND>& out)
 {
     for (Window* c : parent->children) {
@@ -213,7 +208,13 @@ BOOL EnumChildWindows(HWND parentHandle, WNDENUMPROC proc, LPARAM lParam)
     if (!parent || !proc)
         return FALSE;
     std::vector<HWND> handles;
-    Enumerate(parent, handles);
+    if (parentHandle) {
+        Enumerate(parent, handles);
+    } else {
+        // Without a parent: the top-level windows, as EnumWindows gives them.
+        for (Window* top : parent->children)
+            handles.push_back(top->handle);
+    }
     for (HWND h : handles) {
         if (sys.IsWindow(h) && !proc(h, lParam))
             break;

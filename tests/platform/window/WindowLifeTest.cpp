@@ -253,6 +253,32 @@ TEST_F(WindowLife, SetParentMovesAWindowBetweenParentsAndRefusesCycles)
     EXPECT_TRUE(IsChild(b, child));
 }
 
+BOOL Collect(HWND hwnd, LPARAM into)
+{
+    auto* found = reinterpret_cast<std::vector<HWND>*>(into);
+    found->push_back(hwnd);
+    return found->size() < 3 ? TRUE : FALSE;
+}
+
+TEST_F(WindowLife, EnumChildWindowsWalksParentsBeforeChildrenAndStopsWhenAsked)
+{
+    HWND a = Top(RECT{0, 0, 10, 10});
+    HWND b = Child(a, RECT{0, 0, 5, 5});
+    HWND c = Child(b, RECT{0, 0, 2, 2});
+    HWND d = Child(a, RECT{5, 5, 9, 9});
+    HWND e = Child(a, RECT{5, 5, 9, 9});
+    HWND other = Top(RECT{0, 0, 10, 10});
+    std::vector<HWND> found;
+    EnumChildWindows(a, &Collect, reinterpret_cast<LPARAM>(&found));
+    EXPECT_EQ(found, (std::vector<HWND>{e, d, b}));  // stopped after three; c would come after b
+    found.clear();
+    EnumChildWindows(b, &Collect, reinterpret_cast<LPARAM>(&found));
+    EXPECT_EQ(found, (std::vector<HWND>{c}));
+    found.clear();
+    EnumChildWindows(nullptr, &Collect, reinterpret_cast<LPARAM>(&found));
+    EXPECT_EQ(found, (std::vector<HWND>{other, a}));
+}
+
 TEST_F(WindowLife, EnableWindowReportsThePreviousStateAndTakesTheFocusAway)
 {
     HWND top = Top(RECT{0, 0, 100, 100});

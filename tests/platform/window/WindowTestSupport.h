@@ -3,6 +3,7 @@
 // ones it cares about, on top of the headless window test kit.
 
 #include "platform/testkit/WindowTestKit.h"
+#include "platform/win/Rect.h"
 #include "platform/window/User.h"
 
 #include <functional>

@@ -1,0 +1,403 @@
+#pragma once
+// The converter: one object holds the whole option state of one conversion, its input and
+// output files, and runs the conversion once, inline in the caller's thread or on a worker
+// thread of its own, reporting its end exactly once.
+//
+// Options are pending settings: they describe the next input, output or stream that is opened,
+// which consumes them. They are set on the thread that builds the task, before the run starts.
+
+#include "engine/FFOptions.h"
+#include "engine/FrameHook.h"
+#include "engine/PostHooks.h"
+#include "platform/kernel/Exceptions.h"
+#include "platform/kernel/Sync.h"
+#include "platform/kernel/Thread.h"
+
+#include <array>
+#include <atomic>
+#include <climits>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+extern "C" {
+#include <libavutil/rational.h>
+}
+
+struct AVBSFContext;
+struct AVCodecContext;
+struct AVFilterContext;
+struct AVFilterGraph;
+struct AVFormatContext;
+
+// The converter's errors: every check of its options, of opening its files and of transcoding.
+class FFmpegException : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// Streams per file wherever a per-file stream table exists.
+constexpr int MAX_STREAMS = 20;
+// Words of one "vhook" value.
+constexpr int MAX_HOOK_WORDS = 64;
+// Capacity limits of one converter.
+constexpr int MIN_FILES = 1;
+constexpr int MAX_FILES = 512;
+
+struct TAVStreamMap {
+    int file_index;
+    int stream_index;
+    int sync_file_index;
+    int sync_stream_index;
+};
+
+struct TAVMetaDataMap {
+    int out_file;
+    int in_file;
+};
+
+// The stream kinds of the option contexts and the per-kind pending settings.
+enum TStreamKind { skVideo = 0, skAudio = 1, skData = 2, skSubtitle = 3 };
+
+// Crop bands in pixels.
+struct TCropBands {
+    int top = 0;
+    int bottom = 0;
+    int left = 0;
+    int right = 0;
+};
+
+// The two ends of one video stream's filter graph.
+struct TVideoFilterEnds {
+    AVFilterContext* input_video_filter = nullptr;
+    AVFilterContext* out_video_filter = nullptr;
+};
+
+class TCustomFFmpeg;
+
+// The worker thread of one run. Created suspended by StartConvert; Resume starts it.
+class TConvertThread {
+public:
+    TConvertThread(TCustomFFmpeg* owner, ThreadPriority priority);
+    void Resume();
+    bool Started() const { return FStarted.load(); }
+    void Join() { FThread.Join(); }
+
+private:
+    TCustomFFmpeg* FOwner;
+    ThreadPriority FPriority;
+    std::atomic<bool> FStarted{false};
+    Thread FThread;
+};
+
+class TCustomFFmpeg {
+public:
+    using TNotifyEvent = std::function<void(TCustomFFmpeg* Sender)>;
+
+    // AMaxFiles (1 to 512, else an assertion failure) sizes the input and output tables.
+    explicit TCustomFFmpeg(int AMaxFiles);
+    virtual ~TCustomFFmpeg();
+    TCustomFFmpeg(const TCustomFFmpeg&) = delete;
+    TCustomFFmpeg& operator=(const TCustomFFmpeg&) = delete;
+
+    // Back to the default option state with fresh option contexts; only while the converter
+    // libraries are loaded. Not while a run is in progress.
+    void Reset();
+
+    // Starts the run. Returns the suspended worker in thread mode (the caller resumes it), else
+    // nullptr once the run has ended inline. A converter that runs or has ended ignores the call.
+    TConvertThread* StartConvert(bool AUseThread, ThreadPriority APriority);
+    // Asks the run to end; with AWaitFor returns once its end has been reported.
+    void Stop(bool AWaitFor);
+    // Stop for a run in progress; a converter that never ran reports its end (not finished, no
+    // error) from a thread of its own; an ended one does nothing.
+    void Cancel(bool AWaitFor);
+    void Pause();
+    void Resume();
+
+    // The conversion loop waits here between packets while the run is paused.
+    void WaitWhilePaused();
+
+    bool Converting() const { return FConverting.load(); }
+    bool Terminated() const { return FTerminated.load(); }
+    bool Finished() const { return FFinished.load(); }
+    bool FatalException() const { return FFatalException; }
+    const std::string& FatalMessage() const { return FFatalMessage; }
+    const std::string& LastErrMsg() const { return FLastErrMsg; }
+    std::int64_t TotalOutputDuration() const { return FTotalOutputDuration; }
+    int MaxFiles() const { return FMaxFiles; }
+
+    // Raised once per run, when its end has been reported; Sender is this converter.
+    void SetOnTerminate(TNotifyEvent handler) { FOnTerminate = std::move(handler); }
+
+    std::int64_t ReportInterval = 500000;
+    std::int64_t PreviewInterval = 100000;
+
+    // ---- Options by name (the names of a command-line converter without the dash) ----
+
+    // Applies one option; raises FFmpegException (or EConvertError for a number that does not
+    // parse) when the value is refused. A name of no option goes to OptDefault, silently.
+    void DispatchOption(const std::string& name, const std::string& value);
+    // Hands the pair to the codec, format and scaler option contexts; true when one took it.
+    bool OptDefault(const std::string& name, const std::string& value);
+    bool OptDefault(const std::string& name, int value);
+
+    void OptFormat(const std::string& value);
+    void OptFrameRate(const std::string& value);
+    void OptFrameSize(const std::string& value);
+    void OptFrameAspectRatio(const std::string& value);
+    void OptFramePixFmt(const std::string& value);
+    void OptAudioCodec(const std::string& value);
+    void OptVideoCodec(const std::string& value);
+    void OptSubtitleCodec(const std::string& value);
+    void OptAudioTag(const std::string& value);
+    void OptVideoTag(const std::string& value);
+    void OptVideoFilters(const std::string& value);
+    void OptFrameCropTop(int value);
+    void OptFrameCropBottom(int value);
+    void OptFrameCropLeft(int value);
+    void OptFrameCropRight(int value);
+    void OptAudioRate(int value);
+    void OptAudioChannels(int value);
+    void OptVerbose(int value);
+
+    // The no-value time leaves the start unchanged; the recording time also becomes the total
+    // output duration of the progress reports.
+    void SetStartTime(std::int64_t value);
+    void SetRecordingTime(std::int64_t value);
+    // Values below 0 change nothing.
+    void SetProgramID(int value);
+    void SetAudioVolume(int value);
+    void SetAudioSyncMethod(int value) { Faudio_sync_method = value; }
+    void SetVideoSyncMethod(int value) { Fvideo_sync_method = value; }
+    // Values of 0 or less change nothing.
+    void SetMuxDelay(float value);
+    void SetMuxPreload(float value);
+    // Appends one pending metadata pair for the next output.
+    void AddMetadata(const std::string& key, const std::string& value);
+
+    // The post hooks of the run. SetPostHooks is for the thread that builds the task;
+    // SetPostHooksLocked may be called while the run is going (see TakeRequestedPostHooks).
+    void SetPostHooks(TPostHooks hooks);
+    void SetPostHooksLocked(TPostHooks hooks);
+    TPostHooks PostHooks() const;
+
+protected:
+    // The run itself: set-up, packet loop and tear-down over the opened files; it sets
+    // FFinished to not FBroken when it gets to the end. The engine has no transcoding yet, so a
+    // run that gets here ends with an error.
+    virtual void TranscodeLoop();
+    // Closes and frees everything a run used (only while the converter libraries are loaded).
+    virtual void Cleanup();
+
+    // The run wrapper: every step runs in its own guard, and the end is reported once.
+    void RunConversion();
+    void DoTerminate();
+
+    // The open codecs of a run: the loop adds a codec context right after opening it and
+    // removes it right after closing it (under the codec lock); what is left at the end is
+    // closed and freed here.
+    void AddCodecItem(std::vector<AVCodecContext**>& list, AVCodecContext** codec);
+    void RemoveCodecItem(std::vector<AVCodecContext**>& list, AVCodecContext** codec);
+    void CloseRemainingEncoders();
+    void CloseRemainingDecoders();
+
+    // Builds the filter graph of one encoded video stream: the decoder's pictures (with their
+    // time base) cropped by the bands, scaled to the encoder's size with the scaler flags, then
+    // through the video filter text; the encoder takes the size the graph puts out. 0 on
+    // success, -1 on any failure (with the reason in FLastErrMsg). The converter owns the graph.
+    int ConfigureFilters(const AVCodecContext* dec, AVRational time_base, AVCodecContext* enc,
+                         const TCropBands& bands, TVideoFilterEnds& ends);
+
+    // The post-hook set the component asked for while the run held the converter unit lock;
+    // the run applies it at its next post-hook pass (holding the lock).
+    void TakeRequestedPostHooks();
+    // The pending chain of bitstream filters of a kind, handed to the next stream of that kind.
+    std::vector<AVBSFContext*> TakeBitstreamFilters(TStreamKind kind);
+
+    void InitDefaults();
+
+    // ---- Lifecycle ----
+    const int FMaxFiles;
+    std::atomic<TConvertThread*> FThread{nullptr};
+    std::unique_ptr<TConvertThread> FWorker;
+    Event FStopEvent{true, true};
+    Event FTermEvent{true, true};
+    Event FPauseEvent{true, true};
+    std::unique_ptr<Thread> FTermThread;
+    std::atomic<bool> FConverting{false};
+    std::atomic<bool> FBroken{false};
+    std::atomic<bool> FFinished{false};
+    std::atomic<bool> FTerminated{false};
+    std::atomic<bool> FPaused{false};
+    bool FFatalException = false;
+    std::string FFatalMessage;
+    std::int64_t FTotalOutputDuration = -1;
+    std::string FLastErrMsg;
+    TNotifyEvent FOnTerminate;
+    std::vector<AVCodecContext**> FEncoderList;
+    std::vector<AVCodecContext**> FDecoderList;
+    bool FJoinMode = false;
+    std::vector<AVFilterGraph*> FGraphs;
+
+    // ---- Files ----
+    std::vector<AVFormatContext*> Finput_files;
+    int Fnb_input_files = 0;
+    std::vector<AVFormatContext*> Foutput_files;
+    int Fnb_output_files = 0;
+
+    // ---- Option contexts ----
+    TFFOptions FOptions;
+
+    // ---- General ----
+    int Fverbose = 1;
+    int Fthread_count = 1;
+    bool Fexit_on_error = false;
+    bool Fdo_pkt_dump = false;
+    bool Fdo_hex_dump = false;
+    bool Frate_emu = false;
+    bool Floop_input = false;
+    bool Fcopy_ts = false;
+    bool Fopt_shortest = false;
+    bool Finput_sync = false;
+    int Fopt_programid = 0;
+    int Fcopy_initial_nonkeyframes = 0;
+    int Fvideo_sync_method = -1;
+    int Faudio_sync_method = 0;
+    float Faudio_drift_threshold = 0.1f;
+    float Fdts_delta_threshold = 10.0f;
+    std::int64_t Flimit_filesize = 0;
+    int Floop_output = -1;
+    bool Fusing_vhook = false;
+    unsigned Fsws_flags = 4;
+    int Fpgmyuv_compatibility_hack = 0;
+    std::array<int, 4> Fmax_frames{};
+
+    // ---- Format and times (microseconds) ----
+    std::string Flast_asked_format;
+    std::int64_t Fstart_time = 0;
+    std::int64_t Frecording_time = INT64_MAX;
+    std::int64_t Frecording_timestamp = 0;
+    std::int64_t Finput_ts_offset = 0;
+    std::vector<std::array<double, MAX_STREAMS>> Finput_files_ts_scale;
+
+    // ---- Maps and metadata ----
+    std::vector<TAVStreamMap> Fstream_maps;
+    std::vector<TAVMetaDataMap> Fmeta_data_maps;
+    std::vector<std::pair<std::string, std::string>> Fmetadata;
+    std::array<int, MAX_STREAMS> Fstreamid_map{};
+
+    // ---- Video ----
+    int Fframe_width = 0;
+    int Fframe_height = 0;
+    float Fframe_aspect_ratio = 0;
+    int Fframe_pix_fmt = -1;
+    AVRational Fframe_rate{0, 0};
+    int Fframe_topBand = 0;
+    int Fframe_bottomBand = 0;
+    int Fframe_leftBand = 0;
+    int Fframe_rightBand = 0;
+    std::string Fvideo_codec_name;
+    int Fvideo_stream_copy = 0;
+    std::uint32_t Fvideo_codec_tag = 0;
+    std::string Fvideo_language;
+    bool Fvideo_disable = false;
+    int Fvideo_discard = 0;
+    float Fvideo_qscale = 0;
+    bool Fsame_quality = false;
+    bool Fintra_only = false;
+    bool Fdo_deinterlace = false;
+    bool Fdo_psnr = false;
+    bool Fqp_hist = false;
+    bool Fforce_fps = false;
+    int Ftop_field_first = -1;
+    int Fme_threshold = 0;
+    int Fintra_dc_precision = 8;
+    int Fvideo_global_header = 0;
+    std::string Fvideo_rc_override_string;
+    std::string Fvfilters;
+    bool FEnableFilter = false;
+    int Fvideo_channel = 0;
+    std::string Fvideo_standard;
+
+    // ---- Audio ----
+    int Faudio_sample_rate = 44100;
+    int Faudio_channels = 2;
+    int Faudio_sample_fmt = -1;
+    std::uint64_t Fchannel_layout = 0;
+    float Faudio_qscale = -99999.0f;
+    std::string Faudio_codec_name;
+    int Faudio_stream_copy = 0;
+    std::uint32_t Faudio_codec_tag = 0;
+    std::string Faudio_language;
+    bool Faudio_disable = false;
+    int Faudio_volume = 256;
+
+    // ---- Subtitle ----
+    std::string Fsubtitle_codec_name;
+    int Fsubtitle_stream_copy = 0;
+    std::uint32_t Fsubtitle_codec_tag = 0;
+    std::string Fsubtitle_language;
+    bool Fsubtitle_disable = false;
+
+    // ---- Muxing (seconds) ----
+    float Fmux_preload = 0.5f;
+    float Fmux_max_delay = 0.7f;
+
+    // ---- Bitstream filters waiting for the next stream of their kind ----
+    std::vector<AVBSFContext*> Fvideo_bitstream_filters;
+    std::vector<AVBSFContext*> Faudio_bitstream_filters;
+    std::vector<AVBSFContext*> Fsubtitle_bitstream_filters;
+
+    // ---- Hooks ----
+    TFrameHookChain FFirstHook;
+    TPostHookContext FPostContext;
+    TRGBConvertContext FHookContext;
+
+private:
+    friend class TConvertThread;
+
+    using TOptionHandler = void (*)(TCustomFFmpeg& self, const std::string& name,
+                                    const std::string& value);
+    using TOptionTable = std::unordered_map<std::string, TOptionHandler>;
+    static const TOptionTable& Options();
+    static void AddGeneralOptions(TOptionTable& table);
+    static void AddFormatOptions(TOptionTable& table);
+    static void AddVideoOptions(TOptionTable& table);
+    static void AddAudioOptions(TOptionTable& table);
+
+    void OptBitrate(const std::string& name, const std::string& value);
+    void OptCodec(std::string& codecName, int& streamCopy, const std::string& value);
+    void OptFrameCrop(int value, int& band, int& dimension, bool vertical);
+    void OptTag(std::uint32_t& tag, const std::string& value, const char* kind);
+    void OptSampleFmt(const std::string& value);
+    std::int64_t ParseTime(const std::string& name, const std::string& value, bool isDuration);
+    void OptStreamMap(const std::string& value);
+    void OptMetaDataMap(const std::string& value);
+    void OptInputTsScale(const std::string& value);
+    void OptMetadata(const std::string& value);
+    void OptStreamId(const std::string& name, const std::string& value);
+    void OptVideoHook(const std::string& value);
+    void OptBitstreamFilter(const std::string& name, const std::string& value);
+    void LogInfo(const std::string& message);
+    void LogWarning(const std::string& message);
+
+    void FreeBitstreamFilters();
+    void CloseFiles();
+    void WaitForEvent(Event& event);
+    void JoinThreads();
+    void Guarded(const std::function<void()>& step);
+    void Fail(const std::string& message);
+
+    std::atomic<bool> FPostHooksRequested{false};
+    std::atomic<TPostHooks> FRequestedPostHooks{0};
+    std::atomic<TPostHooks> FPostHooks{0};
+};
+
+// The converter unit lock: held by a run while it passes its pictures through the post hooks,
+// and by SetPostHooksLocked, so that no preview window is freed while a picture is handed to it.
+CriticalSection& ConverterUnitLock();

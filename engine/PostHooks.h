@@ -1,0 +1,29 @@
+#pragma once
+// What a conversion does with each picture it has encoded: show it in a preview window, and
+// hand it to the application as a bitmap.
+
+#include "engine/RGBConvert.h"
+
+#include <cstdint>
+#include <memory>
+
+enum TPostHook : unsigned {
+    phPreview = 1u << 0,
+    phBitmap = 1u << 1,
+    phHBITMAP = 1u << 2,
+};
+// A set of TPostHook bits.
+using TPostHooks = unsigned;
+
+// The window that shows a conversion's pictures while it runs; the GUI side provides it.
+class TPreviewer {
+public:
+    virtual ~TPreviewer() = default;
+};
+
+struct TPostHookContext {
+    TRGBConvertContext Context;
+    std::unique_ptr<TPreviewer> Previewer;
+    std::int64_t preview_last_time = 0;
+    std::int64_t preview_cur_time = 0;
+};
