@@ -88,11 +88,6 @@ void HandleException(TObject* Sender)
 
 } // namespace ControlHooks
 
-TControl* GetMouseControl()
-{
-    return g_mouseControl;
-}
-
 TCustomForm* GetParentForm(TControl* Control)
 {
     if (!Control)

@@ -35,7 +35,6 @@ public:
     void AddStrings(TStrings* Strings);
     virtual void Exchange(int Index1, int Index2);
     virtual void Move(int CurIndex, int NewIndex);
-    bool Equals(TStrings* Strings) const;
 
     virtual int IndexOf(const std::string& S) const;
     int IndexOfObject(TObject* AObject) const;
@@ -52,11 +51,9 @@ public:
     char NameValueSeparator() const { return FNameValueSeparator; }
     void SetNameValueSeparator(char Value) { FNameValueSeparator = Value; }
 
-    // Every line followed by LineBreak; the setter splits at CR LF, CR or LF.
+    // Every line followed by a line feed; the setter splits at CR LF, CR or LF.
     std::string Text() const;
     virtual void SetText(const std::string& Value);
-    const std::string& LineBreak() const { return FLineBreak; }
-    void SetLineBreak(const std::string& Value) { FLineBreak = Value; }
 
     // Lines joined by Delimiter; a line holding a blank, a control character, the delimiter or
     // the quote is quoted with QuoteChar (a quote inside doubled). Reading splits at the
@@ -93,7 +90,6 @@ protected:
     [[noreturn]] void Error(const std::string& Msg, int Data) const;
 
 private:
-    std::string FLineBreak = "\n";
     char FDelimiter = ',';
     char FQuoteChar = '"';
     char FNameValueSeparator = '=';

@@ -227,11 +227,6 @@ void TWinControl::Update()
         UpdateWindow(FHandle);
 }
 
-void TWinControl::SetVisible(bool Value)
-{
-    TControl::SetVisible(Value);
-}
-
 void TWinControl::SetZOrder(bool TopMost)
 {
     if (!FParent) {
@@ -262,11 +257,6 @@ void TWinControl::SetTextValue(const std::string& Value)
     TControl::SetTextValue(Value);
     if (FHandle)
         SetWindowText(FHandle, Value);
-}
-
-void TWinControl::FontChanged()
-{
-    TControl::FontChanged();
 }
 
 // --- showing ---------------------------------------------------------------------------------

@@ -120,3 +120,24 @@ TEST_F(ControlsTest, AlignmentFollowsTheWindowOfAShownForm)
 }
 
 } // namespace
+
+namespace {
+
+TEST(Align, ScrollByMovesEveryChildWithoutRealigning)
+{
+    TPanel parent(nullptr);
+    parent.SetBevelOuter(TPanelBevel::bvNone);
+    parent.SetBounds(0, 0, 200, 100);
+    auto* top = new TPanel(&parent);
+    top->SetParent(&parent);
+    top->SetHeight(20);
+    top->SetAlign(TAlign::alTop);
+    auto* free = new TPanel(&parent);
+    free->SetParent(&parent);
+    free->SetBounds(10, 40, 30, 30);
+    parent.ScrollBy(5, -10);
+    EXPECT_EQ(top->GetBoundsRect(), (RECT{5, -10, 205, 10}));
+    EXPECT_EQ(free->GetBoundsRect(), (RECT{15, 30, 45, 60}));
+}
+
+} // namespace

@@ -219,3 +219,31 @@ TEST_F(ControlsTest, ClosingAskesFirstAndClosingTheMainFormEndsTheProgram)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ControlsTest, TheScreenKeepsFormsInFocusOrder)
+{
+    TForm* a = ShownForm();
+    TForm* b;
+    Application->CreateForm(b);
+    b->SetBounds(400, 100, 200, 150);
+    b->Show();
+    Pump();
+    EXPECT_EQ(Screen->ActiveForm(), b);
+    EXPECT_EQ(Screen->CustomForms(0), b);
+    a->SetFocus();
+    Pump();
+    EXPECT_EQ(Screen->ActiveForm(), a);
+    EXPECT_EQ(Screen->CustomForms(0), a);
+    EXPECT_EQ(Screen->CustomForms(1), b);
+    EXPECT_EQ(Screen->FormCount(), 2);
+    EXPECT_EQ(Screen->GetWidth(), GetSystemMetrics(SM_CXSCREEN));
+    RECT work{};
+    SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_EQ(Screen->WorkAreaRect(), work);
+    Screen->SetCursor(crHourGlass);
+    EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_WAIT));
+}
+
+} // namespace
