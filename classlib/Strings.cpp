@@ -167,7 +167,7 @@ std::string TStrings::Text() const
     std::string r;
     for (int i = 0; i < Count(); ++i) {
         r += Get(i);
-        r += '\n';
+        r += FLineBreak;
     }
     return r;
 }

@@ -51,9 +51,11 @@ public:
     char NameValueSeparator() const { return FNameValueSeparator; }
     void SetNameValueSeparator(char Value) { FNameValueSeparator = Value; }
 
-    // Every line followed by a line feed; the setter splits at CR LF, CR or LF.
+    // Every line followed by LineBreak ("\n" by default); the setter splits at CR LF, CR or LF.
     std::string Text() const;
     virtual void SetText(const std::string& Value);
+    const std::string& LineBreak() const { return FLineBreak; }
+    void SetLineBreak(const std::string& Value) { FLineBreak = Value; }
 
     // Lines joined by Delimiter; a line holding a blank, a control character, the delimiter or
     // the quote is quoted with QuoteChar (a quote inside doubled). Reading splits at the
@@ -90,6 +92,7 @@ protected:
     [[noreturn]] void Error(const std::string& Msg, int Data) const;
 
 private:
+    std::string FLineBreak = "\n";
     char FDelimiter = ',';
     char FQuoteChar = '"';
     char FNameValueSeparator = '=';
