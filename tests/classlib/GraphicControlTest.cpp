@@ -99,3 +99,41 @@ TEST_F(ControlsTest, AControlFreedInItsOwnClickIsSafe)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ControlsTest, WindowedControlsHearThePointerComeAndGo)
+{
+    TForm* f = ShownForm(200, 150);
+    auto* panel = new TPanel(f);
+    panel->SetParent(f);
+    panel->SetBounds(50, 50, 60, 40);
+    std::vector<std::string> log;
+    auto watch = [&log](TControl* c, const std::string& name) {
+        TWndMethod original = c->WindowProc;
+        c->WindowProc = [&log, name, original](TMessage& m) {
+            if (m.Msg == CM_MOUSEENTER)
+                log.push_back(name + " enter");
+            if (m.Msg == CM_MOUSELEAVE)
+                log.push_back(name + " leave");
+            original(m);
+        };
+        return original;
+    };
+    TWndMethod formProc = watch(f, "form");
+    TWndMethod panelProc = watch(panel, "panel");
+    kit.MoveMouse(ScreenOf(f, 10, 10));
+    Pump();
+    kit.MoveMouse(ScreenOf(panel, 5, 5));
+    Pump();
+    kit.MoveMouse(ScreenOf(f, 10, 10));
+    Pump();
+    kit.PointerLeaves();
+    Pump();
+    EXPECT_EQ(log, (std::vector<std::string>{"form enter", "form leave", "panel enter", "panel leave", "form enter",
+                                             "form leave"}));
+    f->WindowProc = formProc;
+    panel->WindowProc = panelProc;
+}
+
+} // namespace
