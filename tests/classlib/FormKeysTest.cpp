@@ -113,6 +113,18 @@ TEST_F(ControlsTest, OnShortCutComesFirstThenKeyPreviewThenTheControl)
     Key('A');
     EXPECT_EQ(log, (Log{"shortcut", "control"}));
 
+    // OnMessage sees every message before anything else and may keep it.
+    log.clear();
+    Application->OnMessage = [&](MSG& msg, bool& handled) {
+        if (msg.message == WM_KEYDOWN && msg.wParam == 'B') {
+            log.push_back("message");
+            handled = true;
+        }
+    };
+    Key('B');
+    EXPECT_EQ(log, (Log{"message"}));
+    Application->OnMessage = nullptr;
+
     // The menu's shortcuts come after OnShortCut and before the control.
     auto* menu = new TMainMenu(f);
     auto* open = new TMenuItem(f);
