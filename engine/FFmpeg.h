@@ -25,11 +25,16 @@
 #include <vector>
 
 extern "C" {
+#include <libavcodec/codec_id.h>
+#include <libavutil/avutil.h>
 #include <libavutil/rational.h>
 }
 
 struct AVBSFContext;
+struct AVCodec;
 struct AVCodecContext;
+struct AVDictionary;
+struct AVStream;
 struct AVFilterContext;
 struct AVFilterGraph;
 struct AVFormatContext;
@@ -76,6 +81,35 @@ struct TVideoFilterEnds {
     AVFilterContext* input_video_filter = nullptr;
     AVFilterContext* out_video_filter = nullptr;
 };
+
+// The decoding side of one input stream, made when its input is opened: a codec context of the
+// stream's own, filled from its parameters with the decoding options applied, and the decoder
+// forced by name (nullptr: the library's decoder for the codec id). The run opens the context;
+// the converter frees it with its files.
+struct TInputCodec {
+    AVStream* st = nullptr;
+    AVCodecContext* codec = nullptr;
+    const AVCodec* decoder = nullptr;
+};
+
+// One stream made by the output stream constructors: its codec context, configured for encoding
+// (a copied stream's only holds the kind and the sample aspect ratio), the encoder the context was
+// made for (named, else the library's default for the codec id; nullptr for a copy or when the
+// library has none), and what the run needs beside it. The run opens the context (or copies into
+// it); the converter frees it with its files.
+struct TOutputCodec {
+    AVStream* st = nullptr;
+    AVCodecContext* codec = nullptr;
+    const AVCodec* encoder = nullptr;
+    bool stream_copy = false;
+    // The quality of quality-based encoding (118 x qscale; lambda units), else 0.
+    float quality = 0;
+    // The bitstream filters of the stream, taken over from the pending chain of its kind.
+    std::vector<AVBSFContext*> bitstream_filters;
+};
+
+// Name and value of an option that only an encoder's or a muxer's own context knows.
+using TPrivateOption = std::pair<std::string, std::string>;
 
 class TCustomFFmpeg;
 
@@ -136,6 +170,50 @@ public:
 
     std::int64_t ReportInterval = 500000;
     std::int64_t PreviewInterval = 100000;
+
+    // ---- Inputs and outputs ----
+
+    // Opens the next input with the pending input options and reads its streams' properties back
+    // into the option state. False with the reason in LastErrMsg when the file itself fails;
+    // raises FFmpegException for an unknown forced format and a full input table.
+    bool OpenInputFile(const std::string& fileName);
+    // Creates the next output with its streams from the pending options; with join and several
+    // inputs open, the inputs are joined one after the other into it. The number of outputs
+    // recorded, or -1 with the reason in LastErrMsg.
+    int OpenOutputFile(const std::string& fileName, bool join);
+    // Looks a codec up by name (empty: none, id AV_CODEC_ID_NONE) among the encoders or decoders
+    // and checks its kind and whether it is experimental against the strictness. False with the
+    // reason in LastErrMsg. Encoders the installed library lacks are replaced by their nearest
+    // counterpart. found, when given, receives the codec.
+    bool CheckCodec(const std::string& name, AVMediaType kind, AVCodecID& id, int strictness,
+                    bool encoder, const AVCodec** found = nullptr);
+
+    // ---- Presets, targets, matrices, passes and statistics ----
+
+    // Applies the built-in preset or the preset file the value names; the option name's first
+    // letter chooses the kind ("v", "a", "s", or "f" for a file).
+    void ApplyPreset(const std::string& optionName, const std::string& value);
+    // "target": an optional "pal-", "ntsc-" or "film-" prefix and the target type.
+    void OptTarget(const std::string& value);
+    // Applies the settings of "vcd", "svcd", "dvd", "dv" or "dv50" for the norm ("pal", "ntsc",
+    // "film"; anything else is guessed from the frame rates, else defaultNorm decides).
+    void SetTarget(const std::string& type, const std::string& norm, const std::string& defaultNorm);
+    // 64 comma-separated coefficients (1 to 255) for the video streams created afterwards.
+    void OptIntraMatrix(const std::string& value);
+    void OptInterMatrix(const std::string& value);
+    // 1 or 2.
+    void OptPass(int value);
+    // On: the statistics file "vstats_hhnnss.log" in the program's folder; off: none.
+    void OptVstats(bool on);
+    void OptVstatsFile(const std::string& value);
+
+    // Options only an encoder's or a muxer's own context knows, checked against the named encoder
+    // or muxer and kept for the next stream of the encoder's kind or the next output. False when
+    // the encoder or muxer does not exist, lacks the option or refuses the value.
+    bool SetPrivateCodecOption(const std::string& encoderName, const std::string& name,
+                               const std::string& value);
+    bool SetPrivateFormatOption(const std::string& formatName, const std::string& name,
+                                const std::string& value);
 
     // ---- Options by name (the names of a command-line converter without the dash) ----
 
@@ -221,6 +299,18 @@ protected:
 
     void InitDefaults();
 
+    // ---- Output stream constructors (they raise FFmpegException) ----
+    void NewVideoStream(AVFormatContext* oc);
+    void NewAudioStream(AVFormatContext* oc);
+    void NewSubtitleStream(AVFormatContext* oc);
+    // "newvideo", "newaudio", "newsubtitle": one more stream in the last output.
+    void OptNewVideoStream();
+    void OptNewAudioStream();
+    void OptNewSubtitleStream();
+    // Which kinds the streams of every input (or of the first one) hold.
+    void CheckAudioVideoSubInputs(bool& hasVideo, bool& hasAudio, bool firstInputOnly,
+                                  bool& hasSubtitle);
+
     // ---- Lifecycle ----
     const int FMaxFiles;
     std::atomic<TConvertThread*> FThread{nullptr};
@@ -249,6 +339,30 @@ protected:
     int Fnb_input_files = 0;
     std::vector<AVFormatContext*> Foutput_files;
     int Fnb_output_files = 0;
+    // Time-stamp offset of each input, microseconds.
+    std::vector<std::int64_t> Finput_files_ts_offset;
+    // One slot per stream of every input, in input order and, within an input, in stream order:
+    // stream s of an input whose streams start at slot i is slot i + s (the run's input stream
+    // table). At most MAX_STREAMS streams per input.
+    std::vector<TInputCodec> Finput_codecs;
+    // One slot per output stream in creation order, which is output order and, within an output,
+    // stream order (the run's output stream table; a joined output's streams once).
+    std::vector<TOutputCodec> Foutput_codecs;
+
+    // ---- Pending private options (by TStreamKind for the encoders) ----
+    std::array<std::vector<TPrivateOption>, 4> Fcodec_private_opts;
+    std::vector<TPrivateOption> Fformat_private_opts;
+
+    // ---- Matrices, passes and statistics ----
+    // 64 coefficients each; empty: the codec's own.
+    std::vector<std::uint16_t> Fintra_matrix;
+    std::vector<std::uint16_t> Finter_matrix;
+    // 0 none, 1 first pass, 2 second pass.
+    int Fdo_pass = 0;
+    // Empty: the run's default prefix.
+    std::string Fpass_logfilename_prefix;
+    // Empty: no statistics file.
+    std::string Fvstats_filename;
 
     // ---- Option contexts ----
     TFFOptions FOptions;
@@ -369,6 +483,7 @@ private:
     static void AddFormatOptions(TOptionTable& table);
     static void AddVideoOptions(TOptionTable& table);
     static void AddAudioOptions(TOptionTable& table);
+    static void AddOutputOptions(TOptionTable& table);
 
     void OptBitrate(const std::string& name, const std::string& value);
     void OptCodec(std::string& codecName, int& streamCopy, const std::string& value);
@@ -387,6 +502,18 @@ private:
     void LogWarning(const std::string& message);
 
     void FreeBitstreamFilters();
+
+    // The input, output, matrix, pass and private-option state at its defaults; and released.
+    void InitFileRecords();
+    void FreeFileRecords();
+    AVDictionary* DemuxerOptions() const;
+    void ReadInputStreams(AVFormatContext* ic, const AVCodec* const decoders[3],
+                          std::vector<TInputCodec>& slots);
+    int FailOutput(const std::string& message, AVFormatContext* oc, size_t firstSlot, bool recorded);
+    void ApplyPrivateCodecOptions(TStreamKind kind, AVCodecContext* codec);
+    bool ApplyPrivateFormatOptions(AVFormatContext* oc);
+    void ApplyPresetLine(char kind, const std::string& preset, const std::string& line);
+    void OptMatrix(std::vector<std::uint16_t>& matrix, const std::string& value);
     void CloseFiles();
     void WaitForEvent(Event& event);
     void JoinThreads();

@@ -158,6 +158,7 @@ void TCustomFFmpeg::InitDefaults()
 
     FreeRGBContext(FPostContext.Context);
     FreeRGBContext(FHookContext);
+    InitFileRecords();
 }
 
 void TCustomFFmpeg::Reset()
@@ -346,6 +347,7 @@ void TCustomFFmpeg::Cleanup()
 
 void TCustomFFmpeg::CloseFiles()
 {
+    FreeFileRecords();
     for (int i = 0; i < Fnb_output_files; ++i) {
         AVFormatContext* oc = Foutput_files[i];
         // A joined output is recorded once per input; it is closed once.

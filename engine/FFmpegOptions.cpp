@@ -10,6 +10,7 @@ const TCustomFFmpeg::TOptionTable& TCustomFFmpeg::Options()
         AddFormatOptions(t);
         AddVideoOptions(t);
         AddAudioOptions(t);
+        AddOutputOptions(t);
         return t;
     }();
     return table;
