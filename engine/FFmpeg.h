@@ -7,6 +7,7 @@
 // which consumes them. They are set on the thread that builds the task, before the run starts.
 
 #include "engine/FFOptions.h"
+#include "engine/FFmpegRun.h"
 #include "engine/FrameHook.h"
 #include "engine/PostHooks.h"
 #include "platform/kernel/Exceptions.h"
@@ -14,6 +15,7 @@
 #include "platform/kernel/Thread.h"
 
 #include <array>
+#include <cstdio>
 #include <atomic>
 #include <climits>
 #include <cstdint>
@@ -32,6 +34,9 @@ extern "C" {
 
 struct AVBSFContext;
 struct AVCodec;
+struct AVFrame;
+struct AVPacket;
+struct AVSubtitle;
 struct AVCodecContext;
 struct AVDictionary;
 struct AVStream;
@@ -67,20 +72,6 @@ struct TAVMetaDataMap {
 
 // The stream kinds of the option contexts and the per-kind pending settings.
 enum TStreamKind { skVideo = 0, skAudio = 1, skData = 2, skSubtitle = 3 };
-
-// Crop bands in pixels.
-struct TCropBands {
-    int top = 0;
-    int bottom = 0;
-    int left = 0;
-    int right = 0;
-};
-
-// The two ends of one video stream's filter graph.
-struct TVideoFilterEnds {
-    AVFilterContext* input_video_filter = nullptr;
-    AVFilterContext* out_video_filter = nullptr;
-};
 
 // The decoding side of one input stream, made when its input is opened: a codec context of the
 // stream's own, filled from its parameters with the decoding options applied, and the decoder
@@ -167,6 +158,25 @@ public:
 
     // Raised once per run, when its end has been reported; Sender is this converter.
     void SetOnTerminate(TNotifyEvent handler) { FOnTerminate = std::move(handler); }
+
+    // A progress report of the run, on its worker: the input read last (-1 in the final
+    // report); frame number, frames per second and quality of the first counted video stream
+    // (-1 each without one); bit rate in kbit/s; bytes written to output 0; output time reached
+    // and expected total in microseconds (-1 when unknown).
+    using TProgressEvent = std::function<void(TCustomFFmpeg* Sender, int AFileIndex, int AFrameNumber,
+                                              int AFPS, float AQuality, float ABitRate,
+                                              std::int64_t ACurrentSize, std::int64_t ACurrentDuration,
+                                              std::int64_t ATotalDuration)>;
+    // Every decoded picture as a bitmap the handler may paint on (written back while AUpdate
+    // stays true); AStopHook ends the hooks for the rest of the run.
+    using TCustomHookEvent = std::function<void(TCustomFFmpeg* Sender, TFFPicture* ABitmap, int AFrameNumber,
+                                                std::int64_t APTS, bool& AUpdate, bool& AStopHook)>;
+    // An encoded picture as a bitmap, at most one per PreviewInterval.
+    using TPreviewBitmapEvent = std::function<void(TCustomFFmpeg* Sender, TFFPicture* ABitmap,
+                                                   int AFrameNumber, std::int64_t APTS)>;
+    void SetOnProgress(TProgressEvent handler) { FOnProgress = std::move(handler); }
+    void SetOnCustomHook(TCustomHookEvent handler) { FOnCustomHook = std::move(handler); }
+    void SetOnPreviewBitmap(TPreviewBitmapEvent handler) { FOnPreviewBitmap = std::move(handler); }
 
     std::int64_t ReportInterval = 500000;
     std::int64_t PreviewInterval = 100000;
@@ -266,8 +276,7 @@ public:
 
 protected:
     // The run itself: set-up, packet loop and tear-down over the opened files; it sets
-    // FFinished to not FBroken when it gets to the end. The engine has no transcoding yet, so a
-    // run that gets here ends with an error.
+    // FFinished to not FBroken when it gets to the end.
     virtual void TranscodeLoop();
     // Closes and frees everything a run used (only while the converter libraries are loaded).
     virtual void Cleanup();
@@ -310,6 +319,87 @@ protected:
     // Which kinds the streams of every input (or of the first one) hold.
     void CheckAudioVideoSubInputs(bool& hasVideo, bool& hasAudio, bool firstInputOnly,
                                   bool& hasSubtitle);
+
+    // ---- The run's tables and stream mapping ----
+    void BuildInputTables();
+    void BuildOutputTables();
+    void MapOutputStreams();
+    int MapByOption(const TAVStreamMap& map, const TAVOutputStream& ost);
+    int MapAutomatically(const TAVOutputStream& ost, int outputFile);
+    void LogStreamMapping();
+    // Closes the codecs of the run's records still open and frees the records; safe to call at
+    // any point of the run and more than once.
+    void FreeStreamTables();
+    // Streams of one join segment (of output entry 0); every stream of every output otherwise.
+    int SegmentSize() const;
+
+    // ---- Codec set-up, opening and headers ----
+    void SetUpOutputCodecs();
+    void SetUpStreamCopy(TAVOutputStream& ost, TAVInputStream& ist);
+    void SetUpEncoding(TAVOutputStream& ost, TAVInputStream& ist, int position);
+    void OpenPassLog(TAVOutputStream& ost, int position);
+    void OpenEncoders();
+    void OpenDecoders();
+    void InitInputTimes();
+    void ApplyMetaDataMaps();
+    void CopyAllChapters();
+    void CopyChapters(int infile, int outfile);
+    void InitBitstreamFilters();
+    void WriteHeaders();
+    void CloseEncoders();
+    void CloseDecoders();
+    // The number of encoders the run opens: the first join segment's, else every stream's.
+    int EncoderCount() const;
+
+    // ---- The packet loop ----
+    void RunPacketLoop();
+    int ChooseInput(int file_index) const;
+    void FixTimestamps(AVPacket* pkt, TAVInputStream& ist);
+    void EndOfJoinedInput(int k, bool last);
+    void FinishRun();
+    // Decodes the packet (nullptr drains the decoder and then the encoders it feeds) and hands
+    // the result to every output stream fed by the input stream. 0, or -1 on a decoding error.
+    int DecodeAndDispatch(TAVInputStream& ist, const AVPacket* pkt);
+    int DecodeFrames(TAVInputStream& ist, const AVPacket* pkt);
+    int DecodeSubtitle(TAVInputStream& ist, const AVPacket* pkt);
+    void DispatchAudio(TAVInputStream& ist, AVFrame* frame);
+    void DispatchVideo(TAVInputStream& ist, AVFrame* frame);
+    void DispatchVideoToStream(TAVOutputStream& ost, TAVInputStream& ist, AVFrame* frame);
+    void DispatchCopies(TAVInputStream& ist, const AVPacket* pkt);
+    void DrainEncoders(TAVInputStream& ist);
+    bool OutputWanted(const TAVInputStream& ist) const;
+    void ReportProgress(bool is_last_report, int file_index);
+
+    // ---- Audio ----
+    void do_audio_out(AVFormatContext* s, TAVOutputStream& ost, TAVInputStream& ist, const AVFrame* decoded);
+    void ApplyVolume(AVFrame* frame) const;
+    void DrainAudioEncoder(AVFormatContext* s, TAVOutputStream& ost);
+    // The samples the resampler still holds join the stream's queue.
+    void FlushResampler(TAVOutputStream& ost);
+    // A joined output's next segment takes over the samples short of an encoder frame.
+    void CarryAudio(TAVOutputStream& from, TAVOutputStream& to);
+
+    // ---- Video ----
+    void PrepareDecodedPicture(TAVInputStream& ist, AVFrame* picture);
+    void RunHooks(AVFrame* picture);
+    void RunCustomHook(AVFrame* picture, std::int64_t pts);
+    int EncodeVideoFrame(AVFormatContext* s, TAVOutputStream& ost, TAVInputStream& ist, const AVFrame* in_picture);
+    void RunPostHooks(const AVFrame* picture, std::int64_t pts);
+    void WriteVideoStats(TAVOutputStream& ost, int frame_size);
+    // A yadif graph for pictures like this one (times in microseconds); 0, or -1 on failure.
+    int ConfigureDeinterlacer(const AVFrame* picture, TVideoFilterEnds& ends);
+
+    // ---- Packets ----
+    // Sends the frame (nullptr drains) and writes every packet the encoder gives; the bytes of
+    // the last packet, 0 when none came.
+    int EncodeFrame(AVFormatContext* s, TAVOutputStream& ost, const AVFrame* frame, const char* failure);
+    void WritePacket(AVFormatContext* s, AVPacket* pkt, TAVOutputStream& ost);
+    void CopyStreamPacket(AVFormatContext* s, TAVOutputStream& ost, TAVInputStream& ist, const AVPacket* pkt);
+    void EncodeSubtitle(AVFormatContext* s, TAVOutputStream& ost, TAVInputStream& ist, AVSubtitle* sub,
+                        std::int64_t pts);
+    void ReportOrRaise(const std::string& message);
+    void LogVerbose(const std::string& message);
+    void LogError(const std::string& message);
 
     // ---- Lifecycle ----
     const int FMaxFiles;
@@ -471,6 +561,29 @@ protected:
     TFrameHookChain FFirstHook;
     TPostHookContext FPostContext;
     TRGBConvertContext FHookContext;
+    int FHookFrameNumber = 0;
+    TProgressEvent FOnProgress;
+    TCustomHookEvent FOnCustomHook;
+    TPreviewBitmapEvent FOnPreviewBitmap;
+
+    // ---- The run ----
+    std::vector<TAVInputFile> Ffile_table;
+    std::vector<std::unique_ptr<TAVInputStream>> Fist_table;
+    std::vector<std::unique_ptr<TAVOutputStream>> Fost_table;
+    std::vector<bool> Fno_packet;
+    int Fno_packet_count = 0;
+    std::int64_t Ftimer_start = 0;
+    std::int64_t Fvideo_size = 0;
+    std::int64_t Faudio_size = 0;
+    std::int64_t Fextra_size = 0;
+    int Fnb_frames_dup = 0;
+    int Fnb_frames_drop = 0;
+    bool FShowDupOrDrop = false;
+    // Reports count the rounded quantiser of the counted video stream (0 to 51).
+    std::array<int, 52> Fqp_histogram{};
+    std::FILE* Fvstats_file = nullptr;
+    // The subtitle encoder's output, made on first use.
+    std::vector<std::uint8_t> Fsubtitle_out;
 
 private:
     friend class TConvertThread;

@@ -113,3 +113,32 @@ int TCustomFFmpeg::ConfigureFilters(const AVCodecContext* dec, AVRational time_b
     ends.out_video_filter = sink;
     return 0;
 }
+
+int TCustomFFmpeg::ConfigureDeinterlacer(const AVFrame* picture, TVideoFilterEnds& ends)
+{
+    AVFilterGraph* graph = ff::avfilter_graph_alloc();
+    if (!graph)
+        return -1;
+    FGraphs.push_back(graph);
+    const AVRational sar = picture->sample_aspect_ratio.num ? picture->sample_aspect_ratio : AVRational{0, 1};
+    AVFilterContext* source = nullptr;
+    AVFilterContext* yadif = nullptr;
+    AVFilterContext* sink = nullptr;
+    const std::string args = Format("video_size=%dx%d:pix_fmt=%d:time_base=1/%d:pixel_aspect=%d/%d", picture->width,
+                                    picture->height, picture->format, AV_TIME_BASE, sar.num, sar.den);
+    if (ff::avfilter_graph_create_filter(&source, ff::avfilter_get_by_name("buffer"), "src", args.c_str(), nullptr,
+                                         graph)
+            < 0
+        || ff::avfilter_graph_create_filter(&yadif, ff::avfilter_get_by_name("yadif"), "yadif",
+                                            "mode=send_frame:parity=auto:deint=all", nullptr, graph)
+               < 0
+        || ff::avfilter_graph_create_filter(&sink, ff::avfilter_get_by_name("buffersink"), "out", nullptr, nullptr,
+                                            graph)
+               < 0
+        || ff::avfilter_link(source, 0, yadif, 0) < 0 || ff::avfilter_link(yadif, 0, sink, 0) < 0
+        || ff::avfilter_graph_config(graph, nullptr) < 0)
+        return -1;
+    ends.input_video_filter = source;
+    ends.out_video_filter = sink;
+    return 0;
+}

@@ -159,6 +159,10 @@ void TCustomFFmpeg::InitDefaults()
     FreeRGBContext(FPostContext.Context);
     FreeRGBContext(FHookContext);
     InitFileRecords();
+    Fvideo_size = Faudio_size = Fextra_size = 0;
+    Fnb_frames_dup = Fnb_frames_drop = 0;
+    FShowDupOrDrop = false;
+    FHookFrameNumber = 0;
 }
 
 void TCustomFFmpeg::Reset()
@@ -328,6 +332,10 @@ void TCustomFFmpeg::Cleanup()
     Fsubtitle_codec_tag = 0;
     FreeBitstreamFilters();
 
+    if (Fvstats_file) {
+        std::fclose(Fvstats_file);
+        Fvstats_file = nullptr;
+    }
     ReleaseFrameHooks(FFirstHook);
 
     for (AVFilterGraph*& graph : FGraphs)

@@ -1,6 +1,37 @@
 #include "engine/FFmpeg.h"
 
+#include "engine/FFmpegEntries.h"
+#include "engine/FFmpegLogger.h"
+#include "platform/kernel/Clock.h"
+
 #include <mutex>
+
+namespace {
+
+std::mutex factoryLock;
+TPreviewerFactory& Factory()
+{
+    static TPreviewerFactory factory;
+    return factory;
+}
+
+} // namespace
+
+void SetPreviewerFactory(TPreviewerFactory factory)
+{
+    std::lock_guard<std::mutex> guard(factoryLock);
+    Factory() = std::move(factory);
+}
+
+std::unique_ptr<TPreviewer> CreatePreviewer()
+{
+    TPreviewerFactory factory;
+    {
+        std::lock_guard<std::mutex> guard(factoryLock);
+        factory = Factory();
+    }
+    return factory ? factory() : nullptr;
+}
 
 void TCustomFFmpeg::SetPostHooks(TPostHooks hooks)
 {
@@ -35,4 +66,41 @@ void TCustomFFmpeg::TakeRequestedPostHooks()
 {
     if (FPostHooksRequested.exchange(false))
         SetPostHooks(FRequestedPostHooks.load());
+}
+
+void TCustomFFmpeg::RunPostHooks(const AVFrame* picture, std::int64_t pts)
+{
+    bool failed = false;
+    {
+        std::lock_guard<CriticalSection> guard(ConverterUnitLock());
+        TakeRequestedPostHooks();
+        TPostHooks hooks = FPostHooks;
+        const bool bitmap = (hooks & phBitmap) && FOnPreviewBitmap;
+        if (bitmap || (hooks & phPreview)) {
+            const std::int64_t now = static_cast<std::int64_t>(GetTickCount64()) * 1000;
+            if (now - FPostContext.preview_last_time > PreviewInterval) {
+                TRGBConvertContext& context = FPostContext.Context;
+                const bool converted = PictureToBitmap(context, picture->data, picture->linesize,
+                                                       static_cast<AVPixelFormat>(picture->format),
+                                                       picture->width, picture->height);
+                if (!converted) {
+                    failed = true;
+                    hooks &= bitmap ? ~phBitmap : ~phPreview;
+                } else if (bitmap) {
+                    FOnPreviewBitmap(this, context.Bitmap.get(), FHookFrameNumber, pts);
+                } else {
+                    if (!FPostContext.Previewer)
+                        FPostContext.Previewer = CreatePreviewer();
+                    if (!FPostContext.Previewer
+                        || !FPostContext.Previewer->PaintFrame(*context.Bitmap, FHookFrameNumber, pts))
+                        hooks &= ~phPreview;
+                }
+                FPostContext.preview_last_time = now;
+            }
+        }
+        SetPostHooks(hooks);
+    }
+    // Logged outside the unit lock: the log may wait for the main thread.
+    if (failed)
+        LogError("Cannot initialize the toRGB conversion context");
 }

@@ -5,6 +5,7 @@
 #include "engine/RGBConvert.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 enum TPostHook : unsigned {
@@ -19,7 +20,16 @@ using TPostHooks = unsigned;
 class TPreviewer {
 public:
     virtual ~TPreviewer() = default;
+    // Shows the picture with its number and time (microseconds); false once the window has
+    // been closed, which ends the preview of the run.
+    virtual bool PaintFrame(const TFFPicture& bitmap, int frameNumber, std::int64_t pts) = 0;
 };
+
+// Makes the preview window of a run on its first previewed picture; installed by the side that
+// can show windows. Without one (or when it makes none) the run stops previewing.
+using TPreviewerFactory = std::function<std::unique_ptr<TPreviewer>()>;
+void SetPreviewerFactory(TPreviewerFactory factory);
+std::unique_ptr<TPreviewer> CreatePreviewer();
 
 struct TPostHookContext {
     TRGBConvertContext Context;

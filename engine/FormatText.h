@@ -1,0 +1,17 @@
+#pragma once
+// printf-style text for the engine's messages, of any length.
+
+#include <cstdio>
+#include <string>
+
+template <typename... Args>
+std::string FormatText(const char* format, Args... args)
+{
+    const int length = std::snprintf(nullptr, 0, format, args...);
+    if (length <= 0)
+        return std::string();
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    std::snprintf(text.data(), text.size(), format, args...);
+    text.resize(static_cast<size_t>(length));
+    return text;
+}

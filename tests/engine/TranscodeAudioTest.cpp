@@ -1,0 +1,107 @@
+#include "TranscodeConverter.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+using TranscodeAudio = TranscodeTest;
+
+// The largest magnitude of the samples from..to (to the end by default).
+double Peak(const Sound& sound, size_t from = 0, size_t to = SIZE_MAX)
+{
+    const auto& s = sound.samples;
+    const auto first = s.begin() + static_cast<std::ptrdiff_t>(std::min(from, s.size()));
+    const auto last = s.begin() + static_cast<std::ptrdiff_t>(std::min(to, s.size()));
+    double peak = 0;
+    std::for_each(first, last, [&](double v) { peak = std::max(peak, std::fabs(v)); });
+    return peak;
+}
+
+TEST_F(TranscodeAudio, RatesAndChannelsChangeThroughTheResampler)
+{
+    struct Case {
+        const char* input;
+        Options options;
+        int rate, channels;
+        double seconds;
+    } cases[] = {
+        {"sample.wav", {{"ar", "22050"}, {"ac", "1"}}, 22050, 1, 2.0},
+        {"surround.ac3", {{"ac", "2"}}, 48000, 2, 1.024},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.input);
+        const std::string out = dir.file("out.wav");
+        {
+            TranscodeConverter c;
+            c.Input(k.input);
+            c.Output(out, k.options);
+            ASSERT_EQ("", c.Run());
+        }
+        const Sound sound = DecodeSound(out);
+        EXPECT_EQ(k.rate, sound.sample_rate);
+        ASSERT_EQ(k.channels, sound.channels);
+        EXPECT_NEAR(k.seconds, static_cast<double>(sound.samples.size()) / k.channels / k.rate, 0.01);
+        // The tone is there.
+        EXPECT_GT(Peak(sound, sound.samples.size() / 4, sound.samples.size() * 3 / 4), 0.05);
+    }
+}
+
+// Audio that starts 0.5 s after the video: with sync on, silence fills the gap in front; without
+// it, or for a gap within the tolerance (30 samples), the samples are taken as they come.
+TEST_F(TranscodeAudio, SyncFillsALateStartWithSilenceAndIgnoresSmallDrift)
+{
+    struct Case {
+        const char* input;
+        const char* async;
+        int samples;
+        int silent;
+    } cases[] = {
+        {"late_audio.mkv", "1", 44100 + 22050, 22050},
+        {"late_audio.mkv", "0", 44100, 0},
+        {"drift_audio.nut", "1", 44100, 0},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(std::string(k.input) + " async " + k.async);
+        const std::string out = dir.file("out.wav");
+        {
+            TranscodeConverter c;
+            c.Input(k.input);
+            c.Output(out, {{"vn", ""}, {"async", k.async}});
+            ASSERT_EQ("", c.Run());
+        }
+        const Sound sound = DecodeSound(out);
+        ASSERT_EQ(1, sound.channels);
+        EXPECT_EQ(k.samples, static_cast<int>(sound.samples.size()));
+        EXPECT_EQ(0.0, Peak(sound, 0, static_cast<size_t>(k.silent)));
+        EXPECT_GT(Peak(sound, static_cast<size_t>(k.silent), static_cast<size_t>(k.silent) + 200), 0.05);
+    }
+}
+
+// The volume scales every sample format: 32-bit float doubled, 16-bit halved.
+TEST_F(TranscodeAudio, VolumeScalesFloatAndIntegerSamples)
+{
+    struct Case {
+        const char* input;
+        const char* codec;
+        const char* volume;
+        double factor;
+    } cases[] = {
+        {"float.wav", "pcm_f32le", "512", 2.0},
+        {"sample.wav", "pcm_s16le", "128", 0.5},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.input);
+        const std::string out = dir.file("out.wav");
+        {
+            TranscodeConverter c;
+            c.Input(k.input);
+            c.Output(out, {{"acodec", k.codec}, {"vol", k.volume}});
+            ASSERT_EQ("", c.Run());
+        }
+        const double before = Peak(DecodeSound(zdtest::fixture(k.input)));
+        EXPECT_NEAR(k.factor * before, Peak(DecodeSound(out)), 0.001);
+    }
+}
+
+} // namespace
