@@ -9,7 +9,6 @@
 #include "engine/FFmpegLogger.h"
 #include "engine/UnicodeProtocol.h"
 
-#include <cmath>
 
 namespace {
 

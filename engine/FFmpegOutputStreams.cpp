@@ -7,7 +7,7 @@
 #include "engine/FFmpegEntries.h"
 #include "engine/FFmpegLogger.h"
 
-#include <cmath>
+#include <cstring>
 #include <cstdlib>
 
 namespace {

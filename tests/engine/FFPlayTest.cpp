@@ -1,0 +1,423 @@
+#include "engine/FFPlay.h"
+#include "engine/FFmpegLoader.h"
+#include "engine/FFmpegLogger.h"
+#include "platform/kernel/Environment.h"
+#include "platform/kernel/MainThread.h"
+
+#include "TestPaths.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+#include <dirent.h>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr DWORD kGuardMs = 20000;
+constexpr std::int64_t kFrameUs = 40000;     // frames.avi: 25 pictures per second
+constexpr std::int64_t kDurationUs = 4000000;
+
+// A host window without a native window: SDL's dummy driver draws off screen.
+class FakeHost : public TPlayerHost {
+public:
+    std::uint64_t NativeWindowId() const override { return 0; }
+    void GetClientSize(int& width, int& height) const override
+    {
+        width = 64;
+        height = 48;
+    }
+    void SetListener(TPlayerHostListener* listener) override { Listener = listener; }
+    TPlayerHostListener* Listener = nullptr;
+};
+
+int ThreadCount()
+{
+    int count = 0;
+    if (DIR* dir = opendir("/proc/self/task")) {
+        while (dirent* entry = readdir(dir))
+            if (entry->d_name[0] != '.')
+                ++count;
+        closedir(dir);
+    }
+    return count;
+}
+
+// The frame number a picture of frames.avi shows (its grey is 16 + 2 N in YUV).
+int FrameNumber(const TFFPicture& picture)
+{
+    const std::size_t middle = (static_cast<std::size_t>(picture.Height / 2) * picture.Width + picture.Width / 2) * 4;
+    return static_cast<int>(std::lround(picture.Pixels.at(middle) / (2.0 * 255.0 / 219.0)));
+}
+
+class PlayerTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(FFLoader().Load(PlayerLibraries)) << FFLoader().GetLastErrMsg();
+        player_.OnState = [this](TCustomPlayer*, TPlayState state) { states_.push_back(state); };
+        player_.OnPosition = [this](TCustomPlayer*, std::int64_t pts) { positions_.push_back(pts); };
+        player_.OnFileOpen = [this](TCustomPlayer*, std::int64_t duration, int, int, int&, int&) {
+            durations_.push_back(duration);
+        };
+    }
+
+    void TearDown() override
+    {
+        player_.Stop(true);
+        // The player's posted log lines reach this test's logger, not one left for later tests.
+        MainThread::ServePending();
+    }
+
+    // Serves the main-thread dispatcher until done() holds; false after the guard time.
+    static bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = kGuardMs)
+    {
+        return MainThread::WaitServing(done, timeoutMs);
+    }
+
+    bool WaitForState(TPlayState state, std::size_t count = 1)
+    {
+        return WaitUntil([&] { return Count(state) >= count; });
+    }
+    std::size_t Count(TPlayState state) const
+    {
+        std::size_t n = 0;
+        for (TPlayState s : states_)
+            n += s == state;
+        return n;
+    }
+    std::int64_t LastPosition() const { return positions_.empty() ? -1 : positions_.back(); }
+
+    bool OpenFrames(bool paused) { return player_.Open(zdtest::fixture("frames.avi"), &host_, paused); }
+
+    TFFLogger logger_;
+    FakeHost host_;
+    TFFPlayer player_;
+    std::vector<TPlayState> states_;
+    std::vector<std::int64_t> positions_;
+    std::vector<std::int64_t> durations_;
+};
+
+TEST_F(PlayerTest, OpenedPausedShowsTwoPicturesThenPauses)
+{
+    ASSERT_TRUE(OpenFrames(true)) << player_.GetLastErrMsg();
+    ASSERT_EQ(durations_, std::vector<std::int64_t>{kDurationUs});
+    ASSERT_TRUE(WaitForState(psPause));
+    EXPECT_EQ(states_, (std::vector<TPlayState>{psPlay, psPause}));
+    EXPECT_TRUE(player_.GetPaused());
+
+    // The second picture is shown and stays: nothing plays on.
+    ASSERT_TRUE(WaitUntil([&] { return LastPosition() == kFrameUs; })) << testing::PrintToString(positions_);
+    EXPECT_FALSE(WaitUntil([&] { return LastPosition() > kFrameUs; }, 300));
+    std::int64_t pts = 0;
+    const TFFPicture& frame = player_.CurrentFrame(pts);
+    EXPECT_EQ(pts, kFrameUs);
+    ASSERT_EQ(frame.Width, 64);
+    ASSERT_EQ(frame.Height, 48);
+    EXPECT_EQ(FrameNumber(frame), 1);
+}
+
+TEST_F(PlayerTest, PlaysToTheEndAndReportsItOnce)
+{
+    ASSERT_TRUE(OpenFrames(true)) << player_.GetLastErrMsg();
+    ASSERT_TRUE(WaitForState(psPause));
+    player_.Seek(std::int64_t{3500000}, TSeekFlags{}, true);
+    player_.Resume();
+    ASSERT_TRUE(WaitForState(psEnd));
+    // The clock runs on to the end of the last picture, which is reported as the duration.
+    ASSERT_TRUE(WaitUntil([&] { return LastPosition() == kDurationUs; }));
+    EXPECT_FALSE(WaitUntil([&] { return Count(psEnd) > 1 || LastPosition() != kDurationUs; }, 500));
+    EXPECT_EQ(Count(psStop), 0u);  // the file stays open at its end
+
+    // A seek re-arms the end.
+    player_.Seek(std::int64_t{3800000}, TSeekFlags{}, false);
+    ASSERT_TRUE(WaitForState(psEnd, 2));
+}
+
+TEST_F(PlayerTest, SeekBeyondTheEndGoesToTheDuration)
+{
+    ASSERT_TRUE(OpenFrames(true)) << player_.GetLastErrMsg();
+    ASSERT_TRUE(WaitForState(psPause));
+    player_.Seek(10 * kDurationUs, TSeekFlags{}, true);
+    EXPECT_FALSE(player_.GetSeeking());
+    // The last pictures are queued; the next refresh shows them (the key frame interval of the
+    // clip is 1, but the seek may land on any picture of the last 12).
+    std::int64_t pts = 0;
+    ASSERT_TRUE(WaitUntil([&] {
+        player_.CurrentFrame(pts);
+        return pts >= kDurationUs - 12 * kFrameUs;
+    }));
+    const TFFPicture& frame = player_.CurrentFrame(pts);
+    EXPECT_LT(pts, kDurationUs);
+    EXPECT_EQ(FrameNumber(frame), pts / kFrameUs);
+    player_.Resume();
+    ASSERT_TRUE(WaitForState(psEnd));
+    EXPECT_TRUE(WaitUntil([&] { return LastPosition() == kDurationUs; }));
+}
+
+TEST_F(PlayerTest, PauseAndResumeActOnlyOnAChange)
+{
+    // Without a file nothing happens and nothing is reported.
+    player_.Pause();
+    player_.Resume();
+    player_.Seek(std::int64_t{0}, TSeekFlags{}, true);
+    EXPECT_TRUE(player_.GetPaused());
+    EXPECT_TRUE(states_.empty());
+
+    ASSERT_TRUE(OpenFrames(false)) << player_.GetLastErrMsg();
+    ASSERT_TRUE(WaitForState(psPlay));
+    player_.Resume();
+    player_.Pause();
+    ASSERT_TRUE(WaitForState(psPause));
+    player_.Pause();
+    player_.Resume();
+    ASSERT_TRUE(WaitForState(psResume));
+    player_.Resume();
+    EXPECT_FALSE(WaitUntil([&] { return states_.size() > 3; }, 300));
+    EXPECT_EQ(states_, (std::vector<TPlayState>{psPlay, psPause, psResume}));
+}
+
+TEST_F(PlayerTest, StepShowsOneMorePictureThenStaysPaused)
+{
+    ASSERT_TRUE(OpenFrames(true)) << player_.GetLastErrMsg();
+    ASSERT_TRUE(WaitForState(psPause));
+    ASSERT_TRUE(WaitUntil([&] { return LastPosition() == kFrameUs; }));
+    player_.StepToNextFrame();
+    ASSERT_TRUE(WaitForState(psStep));
+    ASSERT_TRUE(WaitUntil([&] { return LastPosition() >= 2 * kFrameUs; }));
+    EXPECT_FALSE(WaitUntil([&] { return LastPosition() > 3 * kFrameUs; }, 300));
+    EXPECT_TRUE(player_.GetPaused());
+}
+
+TEST_F(PlayerTest, HookPaintsThePictureOnScreen)
+{
+    int hooked = 0;
+    player_.OnHook = [&](TCustomPlayer*, TFFPicture& picture, std::int64_t) {
+        ++hooked;
+        std::fill(picture.Pixels.begin(), picture.Pixels.end(), std::uint8_t{0xFF});
+    };
+    player_.SetHook(true);
+    ASSERT_TRUE(OpenFrames(true)) << player_.GetLastErrMsg();
+    ASSERT_TRUE(WaitForState(psPause));
+    ASSERT_TRUE(WaitUntil([&] { return LastPosition() == kFrameUs; }));
+    const TFFPicture& frame = player_.CurrentFrame();
+    ASSERT_EQ(frame.Width, 64);
+    EXPECT_GE(frame.Pixels[0], 250);  // white, not the dark grey of frame 1
+    EXPECT_GE(hooked, 2);
+
+    // A handler that throws leaves the picture as decoded.
+    player_.OnHook = [](TCustomPlayer*, TFFPicture& picture, std::int64_t) {
+        std::fill(picture.Pixels.begin(), picture.Pixels.end(), std::uint8_t{0xFF});
+        throw std::runtime_error("hook failed");
+    };
+    player_.Seek(std::int64_t{2000000}, TSeekFlags{}, true);
+    std::int64_t pts = 0;
+    ASSERT_TRUE(WaitUntil([&] {
+        player_.CurrentFrame(pts);
+        return pts >= 2000000;
+    }));
+    EXPECT_EQ(FrameNumber(player_.CurrentFrame()), pts / kFrameUs);
+}
+
+TEST_F(PlayerTest, StreamSwitchesAreChecked)
+{
+    ASSERT_TRUE(OpenFrames(true)) << player_.GetLastErrMsg();
+    ASSERT_EQ(player_.GetVideoStreamIndex(), 0);
+    ASSERT_EQ(player_.GetAudioStreamIndex(), 1);
+    struct Case {
+        void (TCustomPlayer::*Set)(int);
+        int Index;
+        const char* Message;
+    };
+    const Case cases[] = {
+        {&TCustomPlayer::SetVideoStreamIndex, 1, "the stream type is not matched."},
+        {&TCustomPlayer::SetAudioStreamIndex, 5, "the stream index is not valid."},
+        {&TCustomPlayer::SetAudioStreamIndex, -1, "the stream index is not valid."},
+        {&TCustomPlayer::SetSubtitleStreamIndex, 0, "the stream type is not matched."},
+    };
+    for (const Case& c : cases) {
+        (player_.*c.Set)(c.Index);
+        EXPECT_EQ(player_.GetLastErrMsg(), c.Message) << c.Index;
+    }
+    EXPECT_EQ(player_.GetVideoStreamIndex(), 0);
+    EXPECT_EQ(player_.GetAudioStreamIndex(), 1);
+    // Switching to the stream in use changes nothing.
+    player_.SetAudioStreamIndex(1);
+    EXPECT_EQ(player_.GetAudioStreamIndex(), 1);
+}
+
+TEST_F(PlayerTest, ResumedAtOnceAfterAPausedOpenItPlays)
+{
+    ASSERT_TRUE(OpenFrames(true)) << player_.GetLastErrMsg();
+    player_.Resume();
+    // Pictures flow although none had been shown when it resumed, and no late pause follows.
+    ASSERT_TRUE(WaitUntil([&] { return LastPosition() > 200000; }));
+    ASSERT_TRUE(WaitForState(psResume));
+    EXPECT_EQ(states_.back(), psResume);
+    EXPECT_FALSE(player_.GetPaused());
+}
+
+TEST_F(PlayerTest, TheDrawingAreaFollowsTheHost)
+{
+    // Without an answer from OnFileOpen the area is the host's client size.
+    ASSERT_TRUE(OpenFrames(true)) << player_.GetLastErrMsg();
+    EXPECT_EQ(player_.GetScreenWidth(), 64);
+    EXPECT_EQ(player_.GetScreenHeight(), 48);
+    ASSERT_NE(host_.Listener, nullptr);
+    ASSERT_TRUE(WaitForState(psPause));
+    host_.Listener->HostResized(120, 90);
+    EXPECT_TRUE(WaitUntil([&] { return player_.GetScreenWidth() == 120 && player_.GetScreenHeight() == 90; }));
+    host_.Listener->HostExposed();
+    EXPECT_EQ(player_.CurrentFrame().Width, 64);  // the picture keeps its own size
+}
+
+TEST_F(PlayerTest, ReopeningReportsTheOldStopBeforeTheNewPlay)
+{
+    ASSERT_TRUE(OpenFrames(false)) << player_.GetLastErrMsg();
+    ASSERT_TRUE(WaitForState(psPlay));
+    ASSERT_TRUE(OpenFrames(true)) << player_.GetLastErrMsg();
+    ASSERT_TRUE(WaitForState(psPause));
+    EXPECT_EQ(states_, (std::vector<TPlayState>{psPlay, psStop, psPlay, psPause}));
+    player_.Stop(true);
+    EXPECT_EQ(states_.back(), psStop);
+    EXPECT_EQ(player_.GetVideoStreamIndex(), -1);
+}
+
+TEST_F(PlayerTest, CurrentFrameWhilePausedIsThePictureOfTheLastPosition)
+{
+    ASSERT_TRUE(OpenFrames(false)) << player_.GetLastErrMsg();
+    ASSERT_TRUE(WaitUntil([&] { return LastPosition() >= 1000000; }));
+    player_.Pause();
+    ASSERT_TRUE(WaitForState(psPause));
+    // Pictures queued before the pause may still go on screen; then the position rests.
+    std::int64_t pts = -1;
+    ASSERT_TRUE(WaitUntil([&] {
+        player_.CurrentFrame(pts);
+        return std::llabs(pts - LastPosition()) <= 10000;
+    }));
+    const TFFPicture& frame = player_.CurrentFrame(pts);
+    EXPECT_EQ(FrameNumber(frame), (LastPosition() + kFrameUs / 2) / kFrameUs);
+    EXPECT_EQ(FrameNumber(frame), pts / kFrameUs);
+}
+
+TEST_F(PlayerTest, ABadVideoFilterPlaysTheSoundAlone)
+{
+    player_.SetVideoFilters("no_such_filter=1");
+    ASSERT_TRUE(OpenFrames(false)) << player_.GetLastErrMsg();
+    ASSERT_TRUE(WaitUntil([&] { return LastPosition() >= 300000; }));
+    std::int64_t pts = 0;
+    player_.CurrentFrame(pts);
+    EXPECT_EQ(pts, -1);  // no picture was ever shown
+}
+
+TEST_F(PlayerTest, AudioOnlyFileHasNoPictureAndReachesItsEnd)
+{
+    ASSERT_TRUE(player_.Open(zdtest::fixture("sample.wav"), &host_, false)) << player_.GetLastErrMsg();
+    EXPECT_EQ(player_.GetVideoStreamIndex(), -1);
+    EXPECT_EQ(player_.GetAudioStreamIndex(), 0);
+    std::int64_t pts = 0;
+    const TFFPicture& frame = player_.CurrentFrame(pts);
+    EXPECT_EQ(pts, -1);
+    EXPECT_EQ(frame.Width, 0);
+    // The sound is drawn as a wave, then as a spectrum, while it plays on.
+    ASSERT_TRUE(WaitUntil([&] { return LastPosition() >= 100000; }));
+    player_.ToggleAudioDisplay();
+    ASSERT_TRUE(WaitUntil([&] { return LastPosition() >= 300000; }));
+    player_.Seek(std::int64_t{1800000}, TSeekFlags{}, true);
+    ASSERT_TRUE(WaitForState(psEnd));
+    EXPECT_NEAR(static_cast<double>(LastPosition()), 2000000.0, 10000.0);
+    EXPECT_FALSE(WaitUntil([&] { return Count(psEnd) > 1; }, 300));
+}
+
+TEST_F(PlayerTest, OpenFailuresSayWhy)
+{
+    const std::string missing = zdtest::fixture("no-such-file.avi");
+    EXPECT_FALSE(player_.Open(missing, &host_, true));
+    EXPECT_EQ(player_.GetLastErrMsg().rfind(missing + ": ", 0), 0u) << player_.GetLastErrMsg();
+    const std::string text = zdtest::fixture("notmedia.avi");
+    EXPECT_FALSE(player_.Open(text, &host_, true));
+    EXPECT_EQ(player_.GetLastErrMsg().rfind(text + ": ", 0), 0u) << player_.GetLastErrMsg();
+    EXPECT_TRUE(states_.empty());
+    EXPECT_EQ(host_.Listener, nullptr);
+    // The player stays usable.
+    ASSERT_TRUE(OpenFrames(true)) << player_.GetLastErrMsg();
+    EXPECT_EQ(host_.Listener != nullptr, true);
+    player_.Stop(true);
+    EXPECT_EQ(host_.Listener, nullptr);
+}
+
+TEST_F(PlayerTest, FiftyOpensAndStopsLeaveNoThread)
+{
+    // Warm up once so the libraries' own lazily started threads, if any, exist before counting.
+    ASSERT_TRUE(OpenFrames(true)) << player_.GetLastErrMsg();
+    player_.Stop(true);
+    const int before = ThreadCount();
+    for (int i = 0; i < 50; ++i) {
+        ASSERT_TRUE(OpenFrames(i % 2 == 0)) << i << ": " << player_.GetLastErrMsg();
+        if (i % 3 == 0) {
+            ASSERT_TRUE(WaitForState(psPlay, static_cast<std::size_t>(i / 3 + 2)));
+        }
+        player_.Stop(true);
+    }
+    EXPECT_EQ(ThreadCount(), before);
+    EXPECT_EQ(Count(psPlay), Count(psStop));
+}
+
+// Sound through SDL's disk driver, which writes what the callback hands it to a file.
+class PlayerSoundTest : public PlayerTest, public testing::WithParamInterface<std::pair<bool, int>> {
+protected:
+    void SetUp() override
+    {
+        saved_ = GetEnv("SDL_AUDIODRIVER");
+        SetEnv("SDL_AUDIODRIVER", "disk");
+        SetEnv("SDL_DISKAUDIOFILE", dir_.file("sound.raw"));
+        SetEnv("SDL_DISKAUDIODELAY", "5");
+        PlayerTest::SetUp();
+    }
+    void TearDown() override
+    {
+        PlayerTest::TearDown();
+        if (saved_)
+            SetEnv("SDL_AUDIODRIVER", *saved_);
+        else
+            UnsetEnv("SDL_AUDIODRIVER");
+        UnsetEnv("SDL_DISKAUDIOFILE");
+        UnsetEnv("SDL_DISKAUDIODELAY");
+    }
+    std::vector<char> Written()
+    {
+        std::ifstream in(dir_.file("sound.raw"), std::ios::binary);
+        return std::vector<char>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+
+    zdtest::TempDir dir_;
+    std::optional<std::string> saved_;
+};
+
+TEST_P(PlayerSoundTest, MuteAndVolumeZeroAreSilent)
+{
+    const auto [mute, volume] = GetParam();
+    player_.SetMute(mute);
+    player_.SetAudioVolume(volume);
+    ASSERT_TRUE(player_.Open(zdtest::fixture("sample.wav"), &host_, false)) << player_.GetLastErrMsg();
+    ASSERT_TRUE(WaitUntil([&] { return LastPosition() >= 500000; }));
+    player_.Stop(true);
+    const std::vector<char> written = Written();
+    ASSERT_GT(written.size(), 44100u);
+    bool sound = false;
+    for (char byte : written)
+        sound = sound || byte != 0;
+    EXPECT_EQ(sound, !mute && volume > 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, PlayerSoundTest,
+                         testing::Values(std::make_pair(false, 128), std::make_pair(true, 128),
+                                         std::make_pair(false, 0)));
+
+} // namespace
