@@ -1,0 +1,213 @@
+// bench_converter [--seconds N] [--keep]
+// The converter component side by side with the ffmpeg command on the same generated input
+// (1280x720 at 30 fps, N seconds (30 by default), H.264 and stereo AAC), with the same settings and one
+// thread per codec on both sides, for three catalogue-like targets: MPEG-4 + MP3 AVI at
+// 1200 kbit/s, H.264 + AAC MP4, MPEG-2 DVD VOB. Each line gives both wall times and their ratio
+// (goal: at most 1.03). Then a batch of 8 inputs converted to the AVI target on 1, 2, 4 and 8
+// tasks at once, with the speed-up over 1 task (goal: at least 0.8 x cores, the encoders being
+// single-threaded). The last line sums it up.
+
+#include "engine/FFmpegConverter.h"
+#include "engine/FFmpegLoader.h"
+#include "engine/FFmpegLogger.h"
+#include "platform/kernel/MainThread.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+double Seconds(Clock::time_point since)
+{
+    return std::chrono::duration<double>(Clock::now() - since).count();
+}
+
+// Runs a shell command; its wall time in seconds, negative when it failed.
+double TimeCommand(const std::string& command)
+{
+    const auto start = Clock::now();
+    const int status = std::system(command.c_str());
+    const double seconds = Seconds(start);
+    return status == 0 ? seconds : -1;
+}
+
+std::string Quoted(const std::string& text)
+{
+    return "'" + text + "'";
+}
+
+struct Target {
+    const char* name;
+    const char* extension;
+    // The ffmpeg command's output options.
+    const char* ffmpegOptions;
+    // The same settings as an output record of the component.
+    std::function<void(TOutputOptions&)> fill;
+};
+
+const Target kTargets[] = {
+    {"MPEG-4 + MP3 AVI, 1200 kbit/s", "avi",
+     "-c:v mpeg4 -b:v 1200k -c:a libmp3lame -b:a 128k -ar 44100 -ac 2",
+     [](TOutputOptions& o) {
+         o.VideoCodec = "mpeg4";
+         o.VideoBitrate = 1200000;
+         o.AudioCodec = "libmp3lame";
+         o.AudioBitrate = 128000;
+         o.AudioSampleRate = 44100;
+         o.AudioChannels = 2;
+     }},
+    {"H.264 + AAC MP4", "mp4",
+     "-c:v libx264 -b:v 1500k -c:a aac -b:a 128k -ar 44100 -ac 2",
+     [](TOutputOptions& o) {
+         o.VideoCodec = "libx264";
+         o.VideoBitrate = 1500000;
+         o.AudioCodec = "aac";
+         o.AudioBitrate = 128000;
+         o.AudioSampleRate = 44100;
+         o.AudioChannels = 2;
+     }},
+    {"MPEG-2 DVD VOB", "vob", "-target ntsc-dvd",
+     [](TOutputOptions& o) {
+         o.TargetType = ttDVD;
+         o.NormType = ntNTSC;
+     }},
+};
+
+// Converts every input to the target's output in the folder with that many tasks at once; the
+// wall time in seconds, negative when a task failed.
+double RunComponent(const std::vector<std::string>& inputs, const Target& target, const fs::path& folder, int threads)
+{
+    TFFmpegConverter converter;
+    converter.SetVerbose(0);
+    bool failed = false;
+    Event ended{true, false};
+    converter.SetOnTerminate([&](TCustomFFmpegConverter*, const TTerminateInfo& info) {
+        if (info.TaskIndex == -1)
+            ended.Set();
+        else if (info.Exception) {
+            std::fprintf(stderr, "task %d: %s\n", info.TaskIndex, info.ExceptionMsg.c_str());
+            failed = true;
+        }
+    });
+    const auto start = Clock::now();
+    for (size_t i = 0; i < inputs.size(); ++i) {
+        const int task = converter.AddTask(inputs[i]);
+        TOutputOptions output;
+        target.fill(output);
+        const fs::path name = folder / ("component" + std::to_string(i) + "." + target.extension);
+        if (task < 0 || !converter.SetOutputFile(task, name.string(), &output)) {
+            std::fprintf(stderr, "%s: %s\n", inputs[i].c_str(), converter.LastErrMsg().c_str());
+            return -1;
+        }
+    }
+    converter.Start(threads);
+    MainThread::WaitServing(ended, INFINITE);
+    const double seconds = Seconds(start);
+    return failed ? -1 : seconds;
+}
+
+double RunFFmpeg(const std::string& input, const Target& target, const fs::path& output)
+{
+    return TimeCommand("ffmpeg -nostdin -hide_banner -loglevel error -nostats -y -threads 1 -i " + Quoted(input)
+                       + " -threads 1 -filter_threads 1 " + target.ffmpegOptions + " " + Quoted(output.string()));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    int seconds = 30;
+    bool keep = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--seconds" && i + 1 < argc)
+            seconds = std::atoi(argv[++i]);
+        else if (arg == "--keep")
+            keep = true;
+    }
+
+    TFFLogger logger;
+    logger.SetLogLevel(llError);
+    if (!FFLoader().Load(ConverterLibraries)) {
+        std::fprintf(stderr, "cannot load the converter libraries: %s\n", FFLoader().GetLastErrMsg().c_str());
+        return 1;
+    }
+
+    const fs::path folder = fs::temp_directory_path() / ("bench_converter_" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    const std::string input = (folder / "input.mp4").string();
+    const std::string duration = std::to_string(seconds);
+    std::printf("input: 1280x720, 30 fps, %d s, H.264 + AAC (%s)\n", seconds, input.c_str());
+    std::fflush(stdout);
+    if (TimeCommand("ffmpeg -nostdin -hide_banner -loglevel error -y -f lavfi -i testsrc2=size=1280x720:rate=30:duration="
+                    + duration + " -f lavfi -i sine=frequency=440:sample_rate=48000:duration=" + duration
+                    + " -ac 2 -c:v libx264 -preset veryfast -g 60 -c:a aac -b:a 128k " + Quoted(input))
+        < 0) {
+        std::fprintf(stderr, "cannot make the input with the ffmpeg command\n");
+        return 1;
+    }
+
+    std::string summary;
+    double worst = 0;
+    for (const Target& target : kTargets) {
+        const double ours = RunComponent({input}, target, folder, 1);
+        const double theirs = RunFFmpeg(input, target, folder / (std::string("ffmpeg.") + target.extension));
+        if (ours < 0 || theirs <= 0) {
+            std::printf("%-32s failed (component %.2f s, ffmpeg %.2f s)\n", target.name, ours, theirs);
+            summary += std::string(" ") + target.extension + " failed;";
+            worst = 1e9;
+            continue;
+        }
+        const double ratio = ours / theirs;
+        worst = std::max(worst, ratio);
+        std::printf("%-32s component %7.2f s   ffmpeg %7.2f s   ratio %.3f (goal <= 1.03)\n", target.name, ours,
+                    theirs, ratio);
+        std::fflush(stdout);
+        char part[64];
+        std::snprintf(part, sizeof part, " %s %.3f;", target.extension, ratio);
+        summary += part;
+    }
+
+    std::vector<std::string> batch;
+    for (int i = 0; i < 8; ++i) {
+        const fs::path copy = folder / ("batch" + std::to_string(i) + ".mp4");
+        fs::copy_file(input, copy, fs::copy_options::overwrite_existing);
+        batch.push_back(copy.string());
+    }
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    std::printf("batch of 8 inputs to %s on %u cores:\n", kTargets[0].name, cores);
+    double single = 0;
+    double speedUp8 = 0;
+    for (int threads : {1, 2, 4, 8}) {
+        const double wall = RunComponent(batch, kTargets[0], folder, threads);
+        if (wall < 0) {
+            std::printf("  %d task(s): failed\n", threads);
+            continue;
+        }
+        if (threads == 1)
+            single = wall;
+        const double speedUp = single > 0 ? single / wall : 0;
+        if (threads == 8)
+            speedUp8 = speedUp;
+        std::printf("  %d task(s) at once: %7.2f s   speed-up %.2f (goal >= %.2f)\n", threads, wall, speedUp,
+                    0.8 * std::min(threads, static_cast<int>(cores)));
+        std::fflush(stdout);
+    }
+
+    if (!keep)
+        fs::remove_all(folder);
+    std::printf("summary: component/ffmpeg wall-time ratios%s worst %.3f (goal <= 1.03); batch speed-up on 8 tasks "
+                "%.2f with %u cores (goal >= %.2f)\n",
+                summary.c_str(), worst, speedUp8, cores, 0.8 * std::min(8u, cores));
+    return 0;
+}
