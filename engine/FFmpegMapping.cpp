@@ -110,14 +110,18 @@ void TCustomFFmpeg::BuildOutputTables()
 void TCustomFFmpeg::MapOutputStreams()
 {
     int i = 0;
+    // The first slot of each output's streams; a joined output, recorded once per input, has
+    // its streams once.
+    std::vector<std::pair<const AVFormatContext*, size_t>> firstSlots;
+    size_t nextSlot = 0;
     for (int j = 0; j < Fnb_output_files; ++j) {
         AVFormatContext* oc = Foutput_files[j];
-        // A joined output is recorded once per input; its streams are those of its first entry.
-        size_t slot = 0;
-        for (int e = 0; e < j; ++e)
-            if (std::find(Foutput_files.begin(), Foutput_files.begin() + e, Foutput_files[e]) == Foutput_files.begin() + e
-                && Foutput_files[e] != oc)
-                slot += Foutput_files[e]->nb_streams;
+        auto known = std::find_if(firstSlots.begin(), firstSlots.end(), [oc](const auto& e) { return e.first == oc; });
+        if (known == firstSlots.end()) {
+            known = firstSlots.insert(firstSlots.end(), {oc, nextSlot});
+            nextSlot += oc->nb_streams;
+        }
+        const size_t slot = known->second;
         if (Foutput_codecs.size() < slot + oc->nb_streams)
             throw FFmpegException("Output file #" + std::to_string(j) + " was not created by the converter");
         for (unsigned k = 0; k < oc->nb_streams; ++k, ++i) {
