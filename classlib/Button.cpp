@@ -8,7 +8,7 @@
 
 TButton::TButton(TComponent* AOwner) : TCustomControl(AOwner)
 {
-    FControlStyle = TControlStyle{csSetCaption, csCaptureMouse, csClickEvents, csOpaque, csDoubleClicks};
+    FControlStyle = TControlStyle{csSetCaption, csCaptureMouse, csClickEvents, csOpaque};  // a second quick press clicks again
     SetBounds(0, 0, 75, 25);
     SetTabStop(true);
     SetColor(clBtnFace);
@@ -114,7 +114,6 @@ void TButton::Dispatch(TMessage& Message)
 {
     switch (Message.Msg) {
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
         if (CanFocus() && !Focused())
             SetFocus();
         FPressed = true;

@@ -39,7 +39,7 @@ bool clickedInside(TControl* c, TMessage& Message)
 
 TCheckBox::TCheckBox(TComponent* AOwner) : TCustomControl(AOwner)
 {
-    FControlStyle = TControlStyle{csSetCaption, csCaptureMouse, csClickEvents, csDoubleClicks};
+    FControlStyle = TControlStyle{csSetCaption, csCaptureMouse, csClickEvents};
     SetBounds(0, 0, 97, 17);
     SetTabStop(true);
 }
@@ -129,7 +129,6 @@ void TCheckBox::Dispatch(TMessage& Message)
 {
     switch (Message.Msg) {
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
         if (CanFocus() && !Focused())
             SetFocus();
         TCustomControl::Dispatch(Message);
@@ -168,7 +167,7 @@ void TCheckBox::Dispatch(TMessage& Message)
 
 TRadioButton::TRadioButton(TComponent* AOwner) : TCustomControl(AOwner)
 {
-    FControlStyle = TControlStyle{csSetCaption, csCaptureMouse, csClickEvents, csDoubleClicks};
+    FControlStyle = TControlStyle{csSetCaption, csCaptureMouse, csClickEvents};
     SetBounds(0, 0, 113, 17);
 }
 
@@ -232,7 +231,6 @@ void TRadioButton::Dispatch(TMessage& Message)
 {
     switch (Message.Msg) {
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
         if (CanFocus() && !Focused())
             SetFocus();
         TCustomControl::Dispatch(Message);

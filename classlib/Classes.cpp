@@ -78,21 +78,6 @@ int TComponent::GetComponentIndex() const
     return it == list.end() ? -1 : static_cast<int>(it - list.begin());
 }
 
-void TComponent::SetComponentIndex(int Value)
-{
-    if (!FOwner)
-        return;
-    auto& list = FOwner->FComponents;
-    int cur = GetComponentIndex();
-    if (cur < 0)
-        return;
-    Value = std::clamp(Value, 0, static_cast<int>(list.size()) - 1);
-    if (Value == cur)
-        return;
-    list.erase(list.begin() + cur);
-    list.insert(list.begin() + Value, this);
-}
-
 namespace {
 
 bool isValidIdent(const std::string& s)

@@ -64,7 +64,6 @@ public:
     int ComponentCount() const { return static_cast<int>(FComponents.size()); }
     TComponent* Components(int Index) const;
     int GetComponentIndex() const;
-    void SetComponentIndex(int Value);
 
     const std::string& GetName() const { return FName; }
     // An identifier (letter or "_" first, then letters, digits, "_") unique among the owner's

@@ -308,14 +308,6 @@ void TControl::SetVisible(bool Value)
     RequestAlign();
 }
 
-bool TControl::IsVisibleOnScreen() const
-{
-    for (const TControl* c = this; c; c = c->FParent)
-        if (!c->FVisible)
-            return false;
-    return true;
-}
-
 void TControl::SetEnabled(bool Value)
 {
     if (Value == FEnabled)

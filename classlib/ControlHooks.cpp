@@ -49,10 +49,12 @@ void SetMouseControl(TControl* Control)
         return;
     TControl* old = g_mouseControl;
     g_mouseControl = Control;
-    if (old)
+    // While a control holds the mouse only it hears of the pointer leaving and coming back.
+    TControl* capture = GetCaptureControl();
+    if (old && (!capture || old == capture))
         old->Perform(CM_MOUSELEAVE, 0, 0);
     // The leave handler may have moved on to another control or freed this one.
-    if (Control && g_mouseControl == Control)
+    if (Control && g_mouseControl == Control && (!capture || Control == capture))
         Control->Perform(CM_MOUSEENTER, 0, 0);
 }
 
@@ -85,11 +87,6 @@ void HandleException(TObject* Sender)
 }
 
 } // namespace ControlHooks
-
-TControl* GetMouseControl()
-{
-    return g_mouseControl;
-}
 
 TCustomForm* GetParentForm(TControl* Control)
 {

@@ -216,8 +216,6 @@ public:
     void SetMouseCapture(bool Value);
     virtual void Click();
     virtual void DblClick();
-    // Shown with its ancestors.
-    bool IsVisibleOnScreen() const;
 
     // --- messages ---
     TWndMethod WindowProc;
@@ -368,7 +366,6 @@ public:
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     void Invalidate() override;
     void Update() override;
-    void SetVisible(bool Value) override;
 
     void WndProc(TMessage& Message) override;
     void Dispatch(TMessage& Message) override;
@@ -412,7 +409,6 @@ protected:
     void BeforeDestruction() override;
     std::string GetTextValue() override;
     void SetTextValue(const std::string& Value) override;
-    void FontChanged() override;
     // Moves the control's rectangle from the window after the window moved or was sized.
     void UpdateBounds();
 
@@ -486,5 +482,3 @@ void SetCaptureControl(TControl* Control);
 // Tells the control holding the mouse to let it go (CM_CANCELMODE with Sender as the control
 // taking over).
 void SendCancelMode(TControl* Sender);
-// The control under the pointer as enter and leave notifications see it (nullptr: none).
-TControl* GetMouseControl();

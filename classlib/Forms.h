@@ -185,7 +185,6 @@ public:
     int GetHeight() const;
     // The primary monitor's work area.
     RECT WorkAreaRect() const;
-    RECT DesktopRect() const;
 
     // Overrides every control's cursor while not crDefault.
     TCursor GetCursor() const { return FCursor; }

@@ -3,18 +3,6 @@
 #include "platform/window/Input.h"
 #include "platform/window/Keys.h"
 
-TShiftState KeyboardShiftState()
-{
-    TShiftState s;
-    if (GetKeyState(VK_SHIFT) < 0)
-        s.Include(ssShift);
-    if (GetKeyState(VK_CONTROL) < 0)
-        s.Include(ssCtrl);
-    if (GetKeyState(VK_MENU) < 0)
-        s.Include(ssAlt);
-    return s;
-}
-
 TShiftState KeysToShiftState(WPARAM Keys)
 {
     TShiftState s;

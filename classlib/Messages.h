@@ -75,8 +75,6 @@ inline constexpr LRESULT DLGC_WANTTAB = 0x0002;
 inline constexpr LRESULT DLGC_WANTALLKEYS = 0x0004;
 inline constexpr LRESULT DLGC_WANTCHARS = 0x0080;
 
-// The modifier keys held now (as of the last input message).
-TShiftState KeyboardShiftState();
 // The modifiers and buttons of a mouse message's WParam.
 TShiftState KeysToShiftState(WPARAM Keys);
 // The modifiers of a key message's key data (Alt from its context bit, the others held now).

@@ -2,6 +2,7 @@
 
 #include "classlib/Bitmap.h"
 #include "classlib/GifImage.h"
+#include "classlib/Icon.h"
 #include "classlib/JpegImage.h"
 #include "classlib/PngImage.h"
 #include "classlib/SysUtils.h"
@@ -62,6 +63,8 @@ void TPicture::LoadFromFile(const std::string& FileName)
         g = std::make_unique<TJPEGImage>();
     else if (ext == ".gif")
         g = std::make_unique<TGIFImage>();
+    else if (ext == ".ico")
+        g = std::make_unique<TIcon>();
     else
         throw EInvalidGraphic("Unknown picture file extension (" + ext + ")");
     g->LoadFromFile(FileName);

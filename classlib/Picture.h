@@ -18,7 +18,7 @@ public:
     int GetWidth() const { return FGraphic ? FGraphic->GetWidth() : 0; }
     int GetHeight() const { return FGraphic ? FGraphic->GetHeight() : 0; }
 
-    // ".bmp", ".png", ".jpg"/".jpeg"/".jpe", ".gif", compared without regard to case; another
+    // ".bmp", ".png", ".jpg"/".jpeg"/".jpe", ".gif", ".ico", compared without regard to case; another
     // extension raises EInvalidGraphic "Unknown picture file extension (<ext>)".
     void LoadFromFile(const std::string& FileName);
     // Saves the held picture in its own format (nothing when the picture is empty).

@@ -37,13 +37,6 @@ RECT TScreen::WorkAreaRect() const
     return r;
 }
 
-RECT TScreen::DesktopRect() const
-{
-    RECT r{};
-    GetVirtualScreenRect(&r);
-    return r;
-}
-
 void TScreen::SetCursor(TCursor Value)
 {
     if (Value == FCursor)

@@ -86,16 +86,6 @@ void TStrings::Move(int CurIndex, int NewIndex)
     EndUpdate();
 }
 
-bool TStrings::Equals(TStrings* Strings) const
-{
-    if (Count() != Strings->Count())
-        return false;
-    for (int i = 0; i < Count(); ++i)
-        if (Get(i) != Strings->Get(i))
-            return false;
-    return true;
-}
-
 int TStrings::CompareStrings(const std::string& S1, const std::string& S2) const
 {
     return AnsiCompareText(S1, S2);

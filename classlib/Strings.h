@@ -35,7 +35,6 @@ public:
     void AddStrings(TStrings* Strings);
     virtual void Exchange(int Index1, int Index2);
     virtual void Move(int CurIndex, int NewIndex);
-    bool Equals(TStrings* Strings) const;
 
     virtual int IndexOf(const std::string& S) const;
     int IndexOfObject(TObject* AObject) const;
@@ -52,7 +51,7 @@ public:
     char NameValueSeparator() const { return FNameValueSeparator; }
     void SetNameValueSeparator(char Value) { FNameValueSeparator = Value; }
 
-    // Every line followed by LineBreak; the setter splits at CR LF, CR or LF.
+    // Every line followed by LineBreak ("\n" by default); the setter splits at CR LF, CR or LF.
     std::string Text() const;
     virtual void SetText(const std::string& Value);
     const std::string& LineBreak() const { return FLineBreak; }

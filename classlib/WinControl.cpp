@@ -227,11 +227,6 @@ void TWinControl::Update()
         UpdateWindow(FHandle);
 }
 
-void TWinControl::SetVisible(bool Value)
-{
-    TControl::SetVisible(Value);
-}
-
 void TWinControl::SetZOrder(bool TopMost)
 {
     if (!FParent) {
@@ -262,11 +257,6 @@ void TWinControl::SetTextValue(const std::string& Value)
     TControl::SetTextValue(Value);
     if (FHandle)
         SetWindowText(FHandle, Value);
-}
-
-void TWinControl::FontChanged()
-{
-    TControl::FontChanged();
 }
 
 // --- showing ---------------------------------------------------------------------------------
@@ -585,15 +575,16 @@ bool TWinControl::isControlMouseMsg(TMessage& Message)
     } else if (Message.Msg != WM_MOUSEWHEEL && Message.Msg != WM_MOUSEHWHEEL) {
         target = ControlAtPos(pos, false);
     }
-    if (Message.Msg == WM_MOUSEMOVE) {
+    if (Message.Msg != WM_MOUSEWHEEL && Message.Msg != WM_MOUSEHWHEEL) {
         // The control under the pointer: a windowless child, this control, or none when the
-        // pointer left the client area while the mouse was captured.
+        // pointer is outside the client area (only a window holding the mouse hears of that).
         RECT client = GetClientRect();
-        TControl* under = target;
-        if (GetCapture() == FHandle)
-            under = PtInRect(&client, pos) ? ControlAtPos(pos, false) : nullptr;
-        if (!under && PtInRect(&client, pos))
-            under = this;
+        TControl* under = nullptr;
+        if (PtInRect(&client, pos)) {
+            under = ControlAtPos(pos, false);
+            if (!under)
+                under = this;
+        }
         ControlHooks::SetMouseControl(under);
         if (FHandle) {
             TRACKMOUSEEVENT track;

@@ -360,16 +360,19 @@ void TCustomPlayer::CallFileOpen()
     FreeRGBContext(rgbContext_);
     FreeRGBContext(hookContext_);
     auto is = CurrentState();
-    if (!is || !OnFileOpen || eventsDetached_)
+    if (!is)
         return;
-    const std::int64_t duration = is->IsImage2 ? 0 : is->Duration;
-    int frameWidth = -1, frameHeight = -1;
-    if (is->video_ctx && is->video_ctx->width > 0) {
-        frameWidth = is->video_ctx->coded_width > 0 ? is->video_ctx->coded_width : is->video_ctx->width;
-        frameHeight = is->video_ctx->coded_height > 0 ? is->video_ctx->coded_height : is->video_ctx->height;
-    }
     int screenWidth = screen_width_, screenHeight = screen_height_;
-    OnFileOpen(this, duration, frameWidth, frameHeight, screenWidth, screenHeight);
+    if (OnFileOpen && !eventsDetached_) {
+        const std::int64_t duration = is->IsImage2 ? 0 : is->Duration;
+        int frameWidth = -1, frameHeight = -1;
+        if (is->video_ctx && is->video_ctx->width > 0) {
+            frameWidth = is->video_ctx->coded_width > 0 ? is->video_ctx->coded_width : is->video_ctx->width;
+            frameHeight = is->video_ctx->coded_height > 0 ? is->video_ctx->coded_height : is->video_ctx->height;
+        }
+        OnFileOpen(this, duration, frameWidth, frameHeight, screenWidth, screenHeight);
+    }
+    // Without an answer from a handler (or without a handler) the host's client area is drawn into.
     if (screenHandle_ && (screenWidth == 0 || screenHeight == 0))
         screenHandle_->GetClientSize(screenWidth, screenHeight);
     screen_width_ = screenWidth;

@@ -216,7 +216,10 @@ void TCustomPlayer::RefreshVideo(TVideoState* is, bool advance)
             shown = false;
             continue;
         }
-        if (framedrop_ && time > nextTarget && !is->IsDevice) {
+        // Lateness is measured against a running clock: a paused file (opened paused, or with
+        // pictures queued before its pause) shows what it has queued, however late, and must not
+        // make the picture thread skip the pictures it owes the screen.
+        if (framedrop_ && !is->paused && time > nextTarget && !is->IsDevice) {
             is->skip_frames = is->skip_frames * 1.05;
             if (size > 1 || time > nextTarget + 0.5) {
                 ConsumePicture(is);

@@ -15,9 +15,9 @@
 #include "platform/kernel/Thread.h"
 
 #include <array>
-#include <cstdio>
 #include <atomic>
 #include <climits>
+#include <cstdio>
 #include <cstdint>
 #include <functional>
 #include <memory>

@@ -79,7 +79,8 @@ int TCustomFFmpeg::DecodeAndDispatch(TAVInputStream& ist, const AVPacket* pkt)
         case AVMEDIA_TYPE_SUBTITLE: ret = DecodeSubtitle(ist, pkt); break;
         default: ret = -1; break;
         }
-        if (ret < 0)
+        // A decoder that fails while it is drained still leaves the encoders to be drained.
+        if (ret < 0 && pkt)
             return -1;
     }
     if (!pkt)

@@ -162,7 +162,7 @@ void TCustomFFmpeg::CopyStreamPacket(AVFormatContext* s, TAVOutputStream& ost, T
     opkt->stream_index = ost.index;
     opkt->pts = pkt->pts != AV_NOPTS_VALUE ? ff::av_rescale_q(pkt->pts, ist.st->time_base, ost_tb) - start
                                            : AV_NOPTS_VALUE;
-    opkt->dts = (pkt->dts == AV_NOPTS_VALUE ? ff::av_rescale_q(ist.pts, AV_TIME_BASE_Q, ost_tb)
+    opkt->dts = (pkt->dts == AV_NOPTS_VALUE ? ff::av_rescale_q(ist.dts, AV_TIME_BASE_Q, ost_tb)
                                             : ff::av_rescale_q(pkt->dts, ist.st->time_base, ost_tb))
                 - start;
     opkt->duration = ff::av_rescale_q(pkt->duration, ist.st->time_base, ost_tb);

@@ -99,10 +99,16 @@ void TCustomFFmpeg::RunCustomHook(AVFrame* picture, std::int64_t pts)
         } catch (const std::exception& e) {
             LogError(std::string("Error occurs OnCustomHook: ") + e.what());
             update = false;
+        } catch (...) {
+            LogError("Error occurs OnCustomHook: Unknown exception");
+            update = false;
         }
     }
-    if (update) {
-        const TFFPicture& bitmap = *context.Bitmap;
+    // A bitmap the handler gave another size cannot go back into the picture.
+    const TFFPicture* painted = context.Bitmap.get();
+    if (update && painted && painted->Width == width && painted->Height == height
+        && painted->Pixels.size() >= static_cast<size_t>(width) * height * 4) {
+        const TFFPicture& bitmap = *painted;
         const int rowBytes = width * 4;
         if (format == context.RGBPixFmt) {
             for (int y = 0; y < height; ++y)

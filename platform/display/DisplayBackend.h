@@ -36,7 +36,8 @@ enum class CursorShape {
     AppStarting, Help
 };
 
-// The native window of a child that an external renderer draws into.
+// The native window of a child that an external renderer draws into. When the native side
+// exposes it (it was covered, or newly mapped), it tells the window layer (NotifyChildExposed).
 class NativeChildWindow {
 public:
     virtual ~NativeChildWindow() = default;
@@ -66,7 +67,8 @@ public:
     // Shows the pixels of `dirty` (window coordinates). With perPixelAlpha the pixels carry
     // straight alpha, otherwise alpha is ignored.
     virtual void Present(const PixelView& pixels, const RECT& dirty) = 0;
-    virtual std::unique_ptr<NativeChildWindow> CreateChild(const RECT& rectInTopLevel) = 0;
+    // The native window over the client area of the child window `child`.
+    virtual std::unique_ptr<NativeChildWindow> CreateChild(HWND child, const RECT& rectInTopLevel) = 0;
 };
 
 struct MonitorDescription {

@@ -250,9 +250,9 @@ void QtTopLevelWindow::Present(const PixelView& pixels, const RECT& dirty)
     store_->flush(region);
 }
 
-std::unique_ptr<NativeChildWindow> QtTopLevelWindow::CreateChild(const RECT& rectInTopLevel)
+std::unique_ptr<NativeChildWindow> QtTopLevelWindow::CreateChild(HWND child, const RECT& rectInTopLevel)
 {
-    return std::make_unique<QtChildWindow>(this, rectInTopLevel);
+    return std::make_unique<QtChildWindow>(this, child, rectInTopLevel);
 }
 
 bool QtTopLevelWindow::event(QEvent* event)
@@ -309,7 +309,7 @@ void QtTopLevelWindow::keyReleaseEvent(QKeyEvent* event)
     PostKey(event, RawInput::Kind::KeyUp);
 }
 
-QtChildWindow::QtChildWindow(QWindow* parent, const RECT& rectInParent) : QWindow(parent)
+QtChildWindow::QtChildWindow(QWindow* parent, HWND hwnd, const RECT& rectInParent) : QWindow(parent), hwnd_(hwnd)
 {
     setGeometry(ToQRect(rectInParent));
     create();
@@ -331,6 +331,12 @@ void QtChildWindow::SetVisible(bool visible)
 std::uintptr_t QtChildWindow::Id() const
 {
     return static_cast<std::uintptr_t>(winId());
+}
+
+void QtChildWindow::exposeEvent(QExposeEvent*)
+{
+    if (isExposed())
+        NotifyChildExposed(hwnd_);
 }
 
 void QtChildWindow::mousePressEvent(QMouseEvent* event)

@@ -30,7 +30,7 @@ public:
     void SetCursor(CursorShape shape) override;
     void SetMouseGrab(bool grab) override;
     void Present(const PixelView& pixels, const RECT& dirty) override;
-    std::unique_ptr<NativeChildWindow> CreateChild(const RECT& rectInTopLevel) override;
+    std::unique_ptr<NativeChildWindow> CreateChild(HWND child, const RECT& rectInTopLevel) override;
 
 protected:
     bool event(QEvent* event) override;
@@ -53,15 +53,19 @@ private:
 
 class QtChildWindow final : public QWindow, public NativeChildWindow {
 public:
-    QtChildWindow(QWindow* parent, const RECT& rectInParent);
+    QtChildWindow(QWindow* parent, HWND hwnd, const RECT& rectInParent);
 
     void SetGeometry(const RECT& rectInTopLevel) override;
     void SetVisible(bool visible) override;
     std::uintptr_t Id() const override;
 
 protected:
+    void exposeEvent(QExposeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+
+private:
+    HWND hwnd_;
 };

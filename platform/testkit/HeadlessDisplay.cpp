@@ -24,7 +24,7 @@ public:
     void SetCursor(CursorShape shape) override { state_.cursor = shape; }
     void SetMouseGrab(bool grab) override { state_.grab = grab; }
     void Present(const PixelView&, const RECT&) override { ++state_.presents; }
-    std::unique_ptr<NativeChildWindow> CreateChild(const RECT&) override { return nullptr; }
+    std::unique_ptr<NativeChildWindow> CreateChild(HWND, const RECT&) override { return nullptr; }
 
 private:
     HeadlessDisplay& display_;

@@ -16,7 +16,7 @@ std::uintptr_t GetNativeWindowId(HWND hwnd)
             return 0;
         const POINT o = OriginInTopLevel(w);
         w->nativeChild = top->top->native->CreateChild(
-            RECT{o.x + w->client.left, o.y + w->client.top, o.x + w->client.right, o.y + w->client.bottom});
+            hwnd, RECT{o.x + w->client.left, o.y + w->client.top, o.x + w->client.right, o.y + w->client.bottom});
         if (!w->nativeChild)
             return 0;
         SyncNativeChild(w);

@@ -4,6 +4,7 @@
 
 #include "platform/gdi/Surface.h"
 #include "platform/window/Layered.h"
+#include "platform/window/Paint.h"
 #include "platform/window/PaintQueue.h"
 #include "platform/window/RawInput.h"
 #include "platform/window/WindowSystem.h"
@@ -174,6 +175,12 @@ void PresentAll()
         d.native->Present(view, d.dirty);
         d.dirty = RECT{};
     }
+}
+
+void NotifyChildExposed(HWND hwnd)
+{
+    // The child's WM_PAINT is where its owner learns that the renderer must draw again.
+    InvalidateRect(hwnd, nullptr, FALSE);
 }
 
 void NotifyExposed(HWND hwnd)

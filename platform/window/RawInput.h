@@ -35,3 +35,6 @@ void PostRawInput(const RawInput& input);
 // GUI thread: the native window of a top-level window must be shown again in full (it was
 // covered or newly mapped).
 void NotifyExposed(HWND hwnd);
+// GUI thread: the native window of a child (see GetNativeWindowId) was exposed; what the outside
+// renderer drew there is gone, so the child is painted again.
+void NotifyChildExposed(HWND hwnd);

@@ -47,7 +47,7 @@ class TskDataSkinMenuButtonControl : public TskDataSkinButtonControl {
 class TskDataSkinPanelControl : public TskDataSkinCustomControl {
     ZD_SKIN_DESCRIPTION(TskDataSkinCustomControl, "panel")
     RECT CaptionRect{};
-    TskAlignment Alignment = skaCenter;
+    TAlignment Alignment = TAlignment::taCenter;
     std::string FontName = "Arial";
     TFontStyles FontStyle;
     int FontHeight = 14;

@@ -86,7 +86,7 @@ class TskDataSkinCaption : public TskDataSkinObject {
     TColor ShadowColor = 0;
     TColor ActiveShadowColor = 0;
     bool Shadow = false;
-    TskAlignment Alignment = skaCenter;
+    TAlignment Alignment = TAlignment::taCenter;
     RECT TextRct{};
     RECT FrameRect{};
     RECT ActiveFrameRect{};

@@ -1,9 +1,13 @@
 #include "skin/core/skSkinData.h"
 
+#include "classlib/Forms.h"
 #include "classlib/SysUtils.h"
+#include "platform/window/MessageLoop.h"
 #include "skin/core/skSkinPayload.h"
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -287,9 +291,22 @@ void TskSkinData::Notification(TComponent* AComponent, TOperation Operation)
 
 void TskSkinData::SendSkinDataMessage(UINT M)
 {
-    // The receivers are the application's forms (the owner form first when layered borders are
-    // off; the others in the form list's order, reversed when layered borders are on and the skin
-    // has a layered frame picture; layered border windows never). The form list and the window
-    // messages come with the form layer; until it exists no form can receive the message.
-    (void)M;
+    const auto wParam = reinterpret_cast<WPARAM>(this);
+    // With layered borders off the owner form hears first; otherwise it waits its turn.
+    TForm* first = nullptr;
+    if (auto* owner = dynamic_cast<TForm*>(Owner()); owner && !FShowLayeredBorders) {
+        first = owner;
+        SendMessage(owner->GetHandle(), M, wParam, kSkinDataMessageParam);
+    }
+    // Windows are collected before any is sent to, so receivers may create or free forms.
+    std::vector<HWND> windows;
+    for (int i = 0; Screen && i < Screen->FormCount(); ++i) {
+        TForm* form = Screen->Forms(i);
+        if (form != first && form->ClassName() != "TskFormLayerWindow")
+            windows.push_back(form->GetHandle());
+    }
+    if (FShowLayeredBorders && LayerFrame->PictureIndex != -1)
+        std::reverse(windows.begin(), windows.end());
+    for (HWND window : windows)
+        SendMessage(window, M, wParam, kSkinDataMessageParam);
 }

@@ -55,7 +55,11 @@ public:
     void AddBitMap(const std::string& FileName);
     // Removes numbered picture Index and its name; later pictures move down by one.
     void DeleteBitMap(int Index);
-    // Sends M (wParam this skin data, lParam 1000) to the application's forms, synchronously.
+    // Sends M (wParam this skin data, lParam 1000) to the application's forms, one after the
+    // other: the owner form first when layered borders are off; the others in the screen's form
+    // order, or in reverse when layered borders are on and the skin has a layered frame picture;
+    // layered border windows (class TskFormLayerWindow) never. Virtual so that a receiver can be
+    // watched without forms.
     virtual void SendSkinDataMessage(UINT M);
 
     bool SkinnableForm() const { return FSkinnableForm; }

@@ -20,7 +20,7 @@ public:
     TskKey(const char* name, std::string T::*field, const char* defaultValue = "")
         : Name_(name), Field_(field), Text_(defaultValue) {}
     TskKey(const char* name, TFontStyles T::*field) : Name_(name), Field_(field) {}
-    TskKey(const char* name, TskAlignment T::*field) : Name_(name), Field_(field) {}
+    TskKey(const char* name, TAlignment T::*field) : Name_(name), Field_(field) {}
     TskKey(const char* name, TskStretchType T::*field) : Name_(name), Field_(field) {}
     TskKey(const char* name, TskMorphKind T::*field) : Name_(name), Field_(field) {}
     TskKey(const char* name, TskInActiveEffect T::*field) : Name_(name), Field_(field) {}
@@ -43,7 +43,7 @@ private:
     void ReadField(const TskMemIniFile& ini, const std::string& s, POINT& v) const { v = ReadPointValue(ini, s, Name_); }
     void ReadField(const TskMemIniFile& ini, const std::string& s, std::string& v) const { v = ini.ReadString(s, Name_, Text_); }
     void ReadField(const TskMemIniFile& ini, const std::string& s, TFontStyles& v) const { v = ReadFontStyleValue(ini, s, Name_); }
-    void ReadField(const TskMemIniFile& ini, const std::string& s, TskAlignment& v) const { v = ReadAlignmentValue(ini, s, Name_); }
+    void ReadField(const TskMemIniFile& ini, const std::string& s, TAlignment& v) const { v = ReadAlignmentValue(ini, s, Name_); }
     void ReadField(const TskMemIniFile& ini, const std::string& s, TskStretchType& v) const { v = ReadStretchType(ini, s, Name_); }
     void ReadField(const TskMemIniFile& ini, const std::string& s, TskMorphKind& v) const { v = ReadMorphKind(ini, s, Name_); }
     void ReadField(const TskMemIniFile& ini, const std::string& s, TskInActiveEffect& v) const { v = ReadInActiveEffect(ini, s, Name_); }
@@ -55,14 +55,14 @@ private:
     void WriteField(TskMemIniFile& ini, const std::string& s, const POINT& v) const { WritePointValue(ini, s, Name_, v); }
     void WriteField(TskMemIniFile& ini, const std::string& s, const std::string& v) const { ini.WriteString(s, Name_, v); }
     void WriteField(TskMemIniFile& ini, const std::string& s, const TFontStyles& v) const { WriteFontStyleValue(ini, s, Name_, v); }
-    void WriteField(TskMemIniFile& ini, const std::string& s, TskAlignment v) const { WriteAlignmentValue(ini, s, Name_, v); }
+    void WriteField(TskMemIniFile& ini, const std::string& s, TAlignment v) const { WriteAlignmentValue(ini, s, Name_, v); }
     void WriteField(TskMemIniFile& ini, const std::string& s, TskStretchType v) const { WriteStretchType(ini, s, Name_, v); }
     void WriteField(TskMemIniFile& ini, const std::string& s, TskMorphKind v) const { WriteMorphKind(ini, s, Name_, v); }
     void WriteField(TskMemIniFile& ini, const std::string& s, TskInActiveEffect v) const { WriteInActiveEffect(ini, s, Name_, v); }
     void WriteField(TskMemIniFile& ini, const std::string& s, TskStdCommand v) const { WriteStdCommand(ini, s, Name_, v); }
 
     std::string Name_;
-    std::variant<int T::*, bool T::*, RECT T::*, POINT T::*, std::string T::*, TFontStyles T::*, TskAlignment T::*,
+    std::variant<int T::*, bool T::*, RECT T::*, POINT T::*, std::string T::*, TFontStyles T::*, TAlignment T::*,
                  TskStretchType T::*, TskMorphKind T::*, TskInActiveEffect T::*, TskStdCommand T::*>
         Field_;
     int Int_ = 0;

@@ -146,12 +146,12 @@ void ReadStringListValue(const TskMemIniFile& ini, const std::string& section, c
         list.push_back(ini.ReadString(section, std::to_string(i), ""));
 }
 
-TskAlignment ReadAlignmentValue(const TskMemIniFile& ini, const std::string& section, const std::string& key)
+TAlignment ReadAlignmentValue(const TskMemIniFile& ini, const std::string& section, const std::string& key)
 {
     std::string s = ini.ReadString(section, key, "tacenter");
     if (s == "tacenter")
-        return skaCenter;
-    return s == "taleftjustify" ? skaLeftJustify : skaRightJustify;
+        return TAlignment::taCenter;
+    return s == "taleftjustify" ? TAlignment::taLeftJustify : TAlignment::taRightJustify;
 }
 
 TskStretchType ReadStretchType(const TskMemIniFile& ini, const std::string& section, const std::string& key)
@@ -225,7 +225,7 @@ void WriteStringListValue(TskMemIniFile& ini, const std::string& section, const 
         ini.WriteString(section, std::to_string(i), list[i]);
 }
 
-void WriteAlignmentValue(TskMemIniFile& ini, const std::string& section, const std::string& key, TskAlignment value)
+void WriteAlignmentValue(TskMemIniFile& ini, const std::string& section, const std::string& key, TAlignment value)
 {
     ini.WriteString(section, key, WordOf(kAlignmentWords, value));
 }

@@ -5,6 +5,7 @@
 
 #include "classlib/Colors.h"
 #include "classlib/GraphicsObjects.h"
+#include "classlib/StdCtrls.h"
 #include "platform/win/Types.h"
 #include "skin/core/skMemIniFile.h"
 
@@ -15,9 +16,6 @@ enum TskStretchType { skstFull, skstHorz, skstVert };
 enum TskMorphKind { mkDefault, mkGradient, mkLeftGradient, mkRightGradient, mkLeftSlide, mkRightSlide, mkPush };
 enum TskInActiveEffect { ieBrightness, ieDarkness, ieGrayScale, ieNoise, ieSplitBlur, ieInvert };
 enum TskStdCommand { cmClose, cmMaximize, cmMinimize, cmSysMenu, cmDefault, cmRollUp, cmMinimizeToTray };
-
-// Text alignment of captions and panels as skins give it.
-enum TskAlignment { skaLeftJustify, skaRightJustify, skaCenter };
 
 // Text to numbers. Fields are separated by ","; blanks and other characters are dropped, a "-"
 // before a field's first digit makes it negative. A field without digits, or fewer fields than
@@ -36,7 +34,7 @@ bool ReadBoolValue(const TskMemIniFile& ini, const std::string& section, const s
 TFontStyles ReadFontStyleValue(const TskMemIniFile& ini, const std::string& section, const std::string& key);
 void ReadStringListValue(const TskMemIniFile& ini, const std::string& section, const std::string& key,
                          std::vector<std::string>& list);
-TskAlignment ReadAlignmentValue(const TskMemIniFile& ini, const std::string& section, const std::string& key);
+TAlignment ReadAlignmentValue(const TskMemIniFile& ini, const std::string& section, const std::string& key);
 TskStretchType ReadStretchType(const TskMemIniFile& ini, const std::string& section, const std::string& key);
 TskMorphKind ReadMorphKind(const TskMemIniFile& ini, const std::string& section, const std::string& key);
 TskInActiveEffect ReadInActiveEffect(const TskMemIniFile& ini, const std::string& section, const std::string& key);
@@ -49,7 +47,7 @@ void WriteFontStyleValue(TskMemIniFile& ini, const std::string& section, const s
                          const TFontStyles& value);
 void WriteStringListValue(TskMemIniFile& ini, const std::string& section, const std::string& key,
                           const std::vector<std::string>& list);
-void WriteAlignmentValue(TskMemIniFile& ini, const std::string& section, const std::string& key, TskAlignment value);
+void WriteAlignmentValue(TskMemIniFile& ini, const std::string& section, const std::string& key, TAlignment value);
 void WriteStretchType(TskMemIniFile& ini, const std::string& section, const std::string& key, TskStretchType value);
 void WriteMorphKind(TskMemIniFile& ini, const std::string& section, const std::string& key, TskMorphKind value);
 void WriteInActiveEffect(TskMemIniFile& ini, const std::string& section, const std::string& key,

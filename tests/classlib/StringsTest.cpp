@@ -29,6 +29,8 @@ TEST(Strings, TextSplitsAtEveryLineBreakKind)
     EXPECT_EQ(l.Text(), "a\nb\nc\nd\n");
     l.SetText("x\n\n");
     EXPECT_EQ(items(l), (V{"x", ""}));
+    l.SetLineBreak("\r\n");
+    EXPECT_EQ(l.Text(), "x\r\n\r\n");
 }
 
 TEST(Strings, CommaAndDelimitedText)

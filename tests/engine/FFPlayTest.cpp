@@ -265,7 +265,8 @@ TEST_F(PlayerTest, ResumedAtOnceAfterAPausedOpenItPlays)
 
 TEST_F(PlayerTest, TheDrawingAreaFollowsTheHost)
 {
-    // Without an answer from OnFileOpen the area is the host's client size.
+    // Without a handler of OnFileOpen to answer it, the area is the host's client size.
+    player_.OnFileOpen = nullptr;
     ASSERT_TRUE(OpenFrames(true)) << player_.GetLastErrMsg();
     EXPECT_EQ(player_.GetScreenWidth(), 64);
     EXPECT_EQ(player_.GetScreenHeight(), 48);

@@ -78,6 +78,30 @@ TEST_F(TranscodeAudio, SyncFillsALateStartWithSilenceAndIgnoresSmallDrift)
     }
 }
 
+// Input times that run 2 % slow (a scale of 1.02): above method 1 the resampler stretches the
+// sound to follow them; without sync the samples stay as they are.
+TEST_F(TranscodeAudio, DriftIsCompensatedByResampling)
+{
+    struct Case {
+        const char* async;
+        double lowest, highest;
+    } cases[] = {{"0", 2.0, 2.0}, {"1000", 2.015, 2.045}};
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.async);
+        const std::string out = dir.file("out.wav");
+        {
+            TranscodeConverter c;
+            c.Input("sample.wav", {{"itsscale", "0:1.02"}});
+            c.Output(out, {{"async", k.async}});
+            ASSERT_EQ("", c.Run());
+        }
+        const Sound sound = DecodeSound(out);
+        const double seconds = static_cast<double>(sound.samples.size()) / sound.channels / sound.sample_rate;
+        EXPECT_GE(seconds, k.lowest);
+        EXPECT_LE(seconds, k.highest);
+    }
+}
+
 // The volume scales every sample format: 32-bit float doubled, 16-bit halved.
 TEST_F(TranscodeAudio, VolumeScalesFloatAndIntegerSamples)
 {

@@ -48,9 +48,7 @@ public:
     int FramesDuplicated() const { return Fnb_frames_dup; }
     int FramesDropped() const { return Fnb_frames_drop; }
 
-    using TCustomFFmpeg::Fdo_pass;
     using TCustomFFmpeg::FEncoderList;
-    using TCustomFFmpeg::Fpass_logfilename_prefix;
     using TCustomFFmpeg::FDecoderList;
     using TCustomFFmpeg::Fdts_delta_threshold;
 };

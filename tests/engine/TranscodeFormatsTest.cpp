@@ -24,7 +24,7 @@ TEST_F(TranscodeFormats, TheSampleConvertsIntoEveryContainer)
         {"out.wmv", {{"vcodec", "wmv2"}}, "asf", "wmv2", "wmav2", 160, 120},
         {"out.mkv", {{"vcodec", "mpeg4"}, {"acodec", "libmp3lame"}}, "matroska,webm", "mpeg4", "mp3", 160, 120},
         {"out.mpg", {{"vcodec", "mpeg2video"}}, "mpeg", "mpeg2video", "mp2", 160, 120},
-        {"out.vob", {{"f", "dvd"}, {"vcodec", "mpeg2video"}, {"acodec", "ac3"}, {"s", "720x576"}, {"r", "25"}, {"ar", "48000"}}, "mpeg", "mpeg2video", "ac3", 720, 576},
+        {"out.vob", {{"target", "pal-dvd"}}, "mpeg", "mpeg2video", "ac3", 720, 576},
         {"out.3gp", {{"acodec", "libopencore_amrnb"}, {"s", "176x144"}, {"ar", "8000"}, {"ac", "1"}}, "mov,mp4,m4a,3gp,3g2,mj2", "h263", "aac", 176, 144},
         {"out.mp3", {{"vn", ""}}, "mp3", "", "mp3", 0, 0},
         {"out.wav", {}, "wav", "", "pcm_s16le", 0, 0},

@@ -1,10 +1,13 @@
 #include "TranscodeConverter.h"
 
 #include "platform/kernel/Clock.h"
+#include "platform/kernel/MainThread.h"
+#include "platform/kernel/Sync.h"
 
 #include <atomic>
 #include <cstring>
 #include <filesystem>
+#include <mutex>
 
 namespace {
 
@@ -89,6 +92,27 @@ TEST_F(TranscodeRun, StreamMapsAreCheckedAndApplied)
     }
 }
 
+// One input into two outputs at once: each gets the whole of what it takes.
+TEST_F(TranscodeRun, OneInputFeedsTwoOutputs)
+{
+    const std::string video = dir.file("out.avi");
+    const std::string sound = dir.file("out.wav");
+    {
+        TranscodeConverter c;
+        c.Input("sample.avi");
+        c.Output(video);
+        c.Output(sound);
+        ASSERT_EQ("", c.Run());
+    }
+    const MediaInfo first = Probe(video);
+    ASSERT_EQ(2u, first.streams.size());
+    for (const StreamInfo& s : first.streams)
+        EXPECT_NEAR(2.0, s.duration, 0.15) << s.codec;
+    const MediaInfo second = Probe(sound);
+    ASSERT_EQ(1u, second.streams.size());
+    EXPECT_NEAR(2.0, second.streams[0].duration, 0.1);
+}
+
 // Reports come after packets, never closer than the interval, and only once the output has a
 // time; the last one has file index -1.
 TEST_F(TranscodeRun, ProgressReportsAreSpacedByTheInterval)
@@ -132,29 +156,47 @@ TEST_F(TranscodeRun, AudioOnlyReportsCarryNoPictureValues)
         EXPECT_EQ(-1, r.frame_number);
 }
 
-// A stop request ends the run early, but the encoders are drained, the trailer is written (an
-// MP4 without it cannot be read) and the final report is sent before the end report.
+// A stop from the main thread while the run goes on its worker: the run ends early, but the
+// encoders are drained, the trailer is written (an MP4 without it cannot be read) and the final
+// report is sent before the end report.
 TEST_F(TranscodeRun, AStoppedRunLeavesAFinishedFile)
 {
     SteppingClock clock(5);
     ClockInForce inForce(clock);
     const std::string out = dir.file("out.mp4");
+    std::mutex lock;
     std::vector<Report> reports;
+    bool reportedBeforeEnd = false;
+    Event reported, proceed;
     TranscodeConverter c;
     c.ReportInterval = 100000;
-    bool reportedBeforeEnd = false;
     c.SetOnProgress([&](TCustomFFmpeg* sender, int file, int frame, int, float, float, std::int64_t,
                         std::int64_t duration, std::int64_t) {
-        reports.push_back(Report{file, frame, 0, duration, 0});
-        if (file == -1)
-            reportedBeforeEnd = !sender->Terminated();
-        sender->Stop(false);
+        {
+            std::lock_guard<std::mutex> guard(lock);
+            reports.push_back(Report{file, frame, 0, duration, 0});
+            if (file == -1)
+                reportedBeforeEnd = !sender->Terminated();
+        }
+        // The first report holds the run until the stop has been asked for.
+        reported.Set();
+        proceed.WaitFor(10000);
     });
     c.Input("sample.avi");
     c.Output(out);
-    ASSERT_EQ("", c.Run());
+    TConvertThread* worker = c.StartConvert(true, ThreadPriority::Normal);
+    ASSERT_NE(nullptr, worker);
+    worker->Resume();
+    ASSERT_TRUE(MainThread::WaitServing(reported, 10000));
+    c.Stop(false);
+    proceed.Set();
+    c.Stop(true);
+
+    EXPECT_TRUE(c.Terminated());
     EXPECT_FALSE(c.Finished());
-    ASSERT_GE(reports.size(), 2u);
+    EXPECT_FALSE(c.FatalException()) << c.FatalMessage();
+    std::lock_guard<std::mutex> guard(lock);
+    ASSERT_EQ(2u, reports.size());
     EXPECT_EQ(-1, reports.back().file_index);
     EXPECT_TRUE(reportedBeforeEnd);
 
@@ -205,9 +247,7 @@ TEST_F(TranscodeRun, TwoPassEncodingWritesAndReadsItsLog)
     {
         TranscodeConverter c;
         c.Input("sample.avi");
-        c.Fdo_pass = 1;
-        c.Fpass_logfilename_prefix = prefix;
-        c.Output(dir.file("pass1.avi"), {{"vb", "100000"}});
+        c.Output(dir.file("pass1.avi"), {{"pass", "1"}, {"passlogfile", prefix}, {"vb", "100000"}});
         ASSERT_EQ("", c.Run());
     }
     ASSERT_TRUE(std::filesystem::exists(prefix + "-0.log"));
@@ -217,9 +257,7 @@ TEST_F(TranscodeRun, TwoPassEncodingWritesAndReadsItsLog)
         const std::string out = dir.file("pass2.avi");
         TranscodeConverter c;
         c.Input("sample.avi");
-        c.Fdo_pass = 2;
-        c.Fpass_logfilename_prefix = logPrefix;
-        c.Output(out, {{"vb", "100000"}});
+        c.Output(out, {{"pass", "2"}, {"passlogfile", logPrefix}, {"vb", "100000"}});
         if (logPrefix == prefix) {
             ASSERT_EQ("", c.Run());
             EXPECT_NEAR(2.0, Probe(out).Find(AVMEDIA_TYPE_VIDEO)->duration, 0.15);

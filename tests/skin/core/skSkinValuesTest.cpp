@@ -105,10 +105,10 @@ TEST(skSkinValues, EnumerationWordsAndFallBacks)
     EXPECT_EQ(morph("MKPUSH"), mkDefault);
 
     auto align = [](const char* t) { return ReadAlignmentValue(Section("a", t), "S", "a"); };
-    EXPECT_EQ(align("taleftjustify"), skaLeftJustify);
-    EXPECT_EQ(align("tacenter"), skaCenter);
-    EXPECT_EQ(align("middle"), skaRightJustify);
-    EXPECT_EQ(ReadAlignmentValue(TskMemIniFile(), "S", "a"), skaCenter);
+    EXPECT_EQ(align("taleftjustify"), TAlignment::taLeftJustify);
+    EXPECT_EQ(align("tacenter"), TAlignment::taCenter);
+    EXPECT_EQ(align("middle"), TAlignment::taRightJustify);
+    EXPECT_EQ(ReadAlignmentValue(TskMemIniFile(), "S", "a"), TAlignment::taCenter);
 }
 
 TEST(skSkinValues, EveryEnumerationMemberRoundTrips)
@@ -130,9 +130,9 @@ TEST(skSkinValues, EveryEnumerationMemberRoundTrips)
         WriteStdCommand(ini, "S", "k", static_cast<TskStdCommand>(i));
         EXPECT_EQ(ReadStdCommand(ini, "S", "k"), i);
     }
-    for (int i = skaLeftJustify; i <= skaCenter; ++i) {
-        WriteAlignmentValue(ini, "S", "k", static_cast<TskAlignment>(i));
-        EXPECT_EQ(ReadAlignmentValue(ini, "S", "k"), i);
+    for (TAlignment a : {TAlignment::taLeftJustify, TAlignment::taRightJustify, TAlignment::taCenter}) {
+        WriteAlignmentValue(ini, "S", "k", a);
+        EXPECT_EQ(ReadAlignmentValue(ini, "S", "k"), a);
     }
     WriteRectValue(ini, "S", "r", RECT{-1, 2, -3, 4});
     EXPECT_EQ(ini.ReadString("S", "r", ""), "-1,2,-3,4");

@@ -1,0 +1,114 @@
+#include "app/artwork/Artwork.h"
+#include "classlib/Streams.h"
+#include "skin/core/skCompressedStoredSkin.h"
+#include "skin/core/skDataSkinControls.h"
+#include "tools/skingen/SkinComposer.h"
+#include "tools/skingen/SkinLint.h"
+#include "tools/skingen/SkinPackage.h"
+#include "tools/skingen/Theme.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+std::string Joined(const std::vector<std::string>& problems)
+{
+    std::string s;
+    for (const std::string& p : problems)
+        s += p + "\n";
+    return s;
+}
+
+std::string Pack(TskSkinData& data)
+{
+    TskCompressedStoredSkin stored(nullptr);
+    stored.LoadFromSkinData(&data);
+    TMemoryStream m;
+    stored.SaveToCompressStream(&m);
+    return std::string(static_cast<const char*>(m.Memory()), static_cast<std::size_t>(m.Size()));
+}
+
+template <class T>
+T& Control(TskSkinData& data, const char* name)
+{
+    return dynamic_cast<T&>(*data.CtrlList[static_cast<std::size_t>(data.GetControlIndex(name))]);
+}
+
+} // namespace
+
+TEST(ArtworkLint, EveryEmbeddedSkinPasses)
+{
+    const auto themes = SwitchableThemes();
+    ASSERT_EQ(ArtworkSkins().size(), 8u);
+    for (std::size_t i = 0; i < themes.size(); ++i) {
+        SCOPED_TRACE(themes[i].Id);
+        EXPECT_EQ(ArtworkSkins()[i].Name, themes[i].Name);
+        EXPECT_EQ(Joined(LintSkin(ArtworkSkins()[i].Data, SwitchableLookups(), true)), "");
+    }
+    EXPECT_EQ(Joined(LintSkin(ArtworkFixedSkin().Data, FixedLookups(), false)), "");
+}
+
+TEST(ArtworkLint, FindsTheFaultsItChecksFor)
+{
+    struct TCase {
+        const char* Fault;
+        std::function<void(TskSkinData&)> Break;
+        const char* Expected;
+    };
+    const TCase cases[] = {
+        {"state image outside its picture",
+         [](TskSkinData& d) { Control<TskDataSkinButtonControl>(d, "button").DownSkinRect = Rect(0, 0, 5000, 20); },
+         "downskinrect 0,0,5000,20 is not inside picture 0"},
+        {"picture number out of range",
+         [](TskSkinData& d) { Control<TskDataSkinPanelControl>(d, "panel").BGPictureIndex = 99; },
+         "bgpictureindex 99 names no picture"},
+        {"client rectangle outside the image",
+         [](TskSkinData& d) { Control<TskDataSkinEditControl>(d, "edit").ClRect = Rect(3, 3, 200, 19); },
+         "clientrect 3,3,200,19 is not inside skinrect"},
+        {"corner points out of order",
+         [](TskSkinData& d) {
+             auto& b = Control<TskDataSkinButtonControl>(d, "button");
+             std::swap(b.LTPoint, b.RTPoint);
+         },
+         "left-top point lies right of the right-top point"},
+        {"description of the wrong class",
+         [](TskSkinData& d) { d.CtrlList[static_cast<std::size_t>(d.GetControlIndex("panel"))]->IDName = "checkbox"; },
+         "is a \"panel\" description, expected \"checkradio\""},
+        {"description missing",
+         [](TskSkinData& d) { d.CtrlList[static_cast<std::size_t>(d.GetControlIndex("slider"))]->IDName = "slider2"; },
+         "slider: missing"},
+        {"name given to a missing description",
+         [](TskSkinData& d) { Control<TskDataSkinComboBox>(d, "combobox").ListBoxName = "nolist"; },
+         "names \"nolist\""},
+        {"caption button missing",
+         [](TskSkinData& d) {
+             std::erase_if(d.ObjectList, [](const auto& o) { return o->IDName == "closebutton"; });
+         },
+         "no caption button for command 0"},
+        {"mask of another size",
+         [](TskSkinData& d) { d.FMask->SetSize(3, 3); },
+         "mask differs in size"},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Fault);
+        TSkinComposer composer(SwitchableThemes()[2]);  // a skin with a frame mask
+        std::unique_ptr<TskSkinData> data = composer.Compose();
+        c.Break(*data);
+        EXPECT_NE(Joined(LintSkin(Pack(*data), SwitchableLookups(), true)).find(c.Expected), std::string::npos);
+    }
+    EXPECT_NE(Joined(LintSkin("not a skin", SwitchableLookups(), true)).find("does not load"), std::string::npos);
+}
+
+TEST(ArtworkLint, GenerationIsDeterministicAndMatchesTheEmbeddedSkins)
+{
+    const auto themes = SwitchableThemes();
+    for (std::size_t i = 0; i < themes.size(); ++i) {
+        SCOPED_TRACE(themes[i].Id);
+        const std::string first = StoredSkinPayload(StoredSkinBytes(themes[i]));
+        EXPECT_EQ(first, StoredSkinPayload(StoredSkinBytes(themes[i])));
+        EXPECT_EQ(first, StoredSkinPayload(ArtworkSkins()[i].Data));
+    }
+    EXPECT_EQ(StoredSkinPayload(StoredSkinBytes(FixedTheme())), StoredSkinPayload(ArtworkFixedSkin().Data));
+}

@@ -1,0 +1,78 @@
+#pragma once
+// The generator's own pictures: 32-bit pixels with straight alpha, drawn with integer arithmetic
+// only, so the same program always produces the same bytes.
+
+#include "classlib/DibData.h"
+#include "platform/win/Types.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct TRgb {
+    std::uint8_t R = 0, G = 0, B = 0, A = 255;
+    friend bool operator==(const TRgb&, const TRgb&) = default;
+};
+
+// 0xRRGGBB.
+constexpr TRgb Rgb(std::uint32_t rgb, std::uint8_t alpha = 255)
+{
+    return TRgb{static_cast<std::uint8_t>(rgb >> 16), static_cast<std::uint8_t>(rgb >> 8),
+                static_cast<std::uint8_t>(rgb), alpha};
+}
+
+// a moved towards b by t/256 (alpha too).
+TRgb Mix(TRgb a, TRgb b, int t);
+TRgb Lighter(TRgb c, int t);  // towards white by t/256
+TRgb Darker(TRgb c, int t);   // towards black by t/256
+TRgb WithAlpha(TRgb c, int alpha);
+// 0..255 perceived brightness.
+int Luma(TRgb c);
+// The class library's colour word (0x00BBGGRR).
+std::int32_t ToColorRef(TRgb c);
+
+inline constexpr TRgb kKeyColor = Rgb(0xFF00FF);  // transparent colour of glyph pictures
+
+class TImage32 {
+public:
+    TImage32() = default;
+    TImage32(int width, int height, TRgb fill = TRgb{0, 0, 0, 0});
+
+    int Width() const { return W_; }
+    int Height() const { return H_; }
+    bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < W_ && y < H_; }
+    TRgb& At(int x, int y) { return Px_[static_cast<std::size_t>(y) * W_ + x]; }
+    const TRgb& At(int x, int y) const { return Px_[static_cast<std::size_t>(y) * W_ + x]; }
+
+    // Source-over with coverage cover/256 (outside pixels are ignored).
+    void Blend(int x, int y, TRgb c, int cover = 256);
+    void Set(int x, int y, TRgb c);
+    void Fill(const RECT& r, TRgb c);
+    // Copies (no blending) rectangle src of source to (x, y).
+    void Copy(const TImage32& source, const RECT& src, int x, int y);
+    // Blends rectangle src of source onto (x, y).
+    void Draw(const TImage32& source, const RECT& src, int x, int y);
+    // Stretches src of source over dst by the nearest pixel (copy).
+    void StretchCopy(const TImage32& source, const RECT& src, const RECT& dst);
+    // Every pixel over the key colour, then made opaque: what a 24-bit picture shows.
+    TImage32 Flattened(TRgb backdrop) const;
+
+    // 24 bits (alpha dropped) or 32 bits with alpha, rows top-down.
+    TDibData ToDib24() const;
+    TDibData ToDib32() const;
+
+private:
+    int W_ = 0, H_ = 0;
+    std::vector<TRgb> Px_;
+};
+
+RECT Rect(int l, int t, int r, int b);
+RECT RectWH(int x, int y, int w, int h);
+inline int RectW(const RECT& r) { return r.right - r.left; }
+inline int RectH(const RECT& r) { return r.bottom - r.top; }
+RECT Inflated(const RECT& r, int dx, int dy);
+RECT Offset(const RECT& r, int dx, int dy);
+
+// File images.
+std::string EncodePng(const TImage32& image);        // with alpha
+std::string EncodeBmp24(const TImage32& image);      // as the class library writes a 24-bit bitmap
