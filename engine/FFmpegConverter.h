@@ -114,16 +114,18 @@ public:
     void SetOnCustomHook(TCustomHookEvent Value);
 
 protected:
-    // The targets of each task's converter events.
-    virtual void TaskCustomHook(TFFmpeg* ATask, TFFPicture* ABitmap, int AFrameNumber, std::int64_t APTS,
-                                bool& AUpdate, bool& AStopHook);
-    virtual void TaskPreviewBitmap(TFFmpeg* ATask, TFFPicture* ABitmap, int AFrameNumber, std::int64_t APTS);
-    virtual void TaskProgress(TFFmpeg* ATask, const TProgressInfo& AInfo);
-    virtual void TaskTerminate(TFFmpeg* ATask);
     // Makes the converter of a new task.
     virtual std::unique_ptr<TFFmpeg> CreateTask(int AMaxFiles);
 
 private:
+    // The targets of each task's converter events. Not virtual: workers call them while the
+    // component may be in its destructor, waiting for them.
+    void TaskCustomHook(TFFmpeg* ATask, TFFPicture* ABitmap, int AFrameNumber, std::int64_t APTS, bool& AUpdate,
+                        bool& AStopHook);
+    void TaskPreviewBitmap(TFFmpeg* ATask, TFFPicture* ABitmap, int AFrameNumber, std::int64_t APTS);
+    void TaskProgress(TFFmpeg* ATask, const TProgressInfo& AInfo);
+    void TaskTerminate(TFFmpeg* ATask);
+
     // An end event waiting for the main thread.
     struct TEndEvent {
         TTerminateInfo Info;

@@ -37,7 +37,10 @@ TEST_F(ConverterComponentTest, TwoThreadsAndFiveTasksEndInTheOrderTasksEndThenTh
     for (int index : {1, 0, 3, 2, 4}) {
         ASSERT_TRUE(WaitStarted(Task(index)));
         Task(index).Release();
-        ASSERT_TRUE(MainThread::WaitServing([&] { return Task(index).ThreadsEnded(); }, 10000));
+        // The last end brings the final event, whose handler frees the tasks.
+        if (index != 4) {
+            ASSERT_TRUE(MainThread::WaitServing([&] { return Task(index).ThreadsEnded(); }, 10000));
+        }
     }
     ASSERT_TRUE(WaitForFinal());
     EXPECT_EQ((Indexes{1, 0, 3, 2, 4, -1}), EventIndexes());
