@@ -194,7 +194,6 @@ private:
     int FVerbose = 1;
     THookInfo FHookInfo;
     TProgressInfo FProgressInfo;
-    TTerminateInfo FTerminateInfo;
     TPreviewInfo FPreviewInfo;
 
     std::mutex FEventsLock;  // guards the four handlers; never held while one runs

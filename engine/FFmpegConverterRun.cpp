@@ -148,7 +148,6 @@ void TCustomFFmpegConverter::RaiseEndEvent(const TTerminateInfo& AInfo, bool AFi
     }
     if (!handler || FDestroying)
         return;
-    FTerminateInfo = AInfo;
     if (FTriggerEventInMainThread) {
         {
             std::lock_guard<std::mutex> guard(FDelivery->Lock);
