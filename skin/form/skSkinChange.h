@@ -1,0 +1,27 @@
+#pragma once
+// How a skin change reaches the skinned controls of a form. Every skinned class the frame must
+// reach (the control bases, the labels, bevel and splitter, the views, the page control, the
+// edits and link label of the input controls) implements TskSkinChangeable; the frame walks the
+// form's controls and calls each one whose skin data sent the change. The interface keeps this
+// unit free of the classes that implement it (the input controls live in a later library).
+
+class TControl;
+class TskSkinData;
+
+class TskSkinChangeable {
+public:
+    virtual ~TskSkinChangeable() = default;
+    // The skin data the control draws from (may be nullptr).
+    virtual TskSkinData* GetSkinData() const = 0;
+    // Called before the skin is replaced; only the windowed and graphic control bases forget
+    // their description here.
+    virtual void BeforeChangeSkinData() {}
+    // Re-reads the control's description and repaints.
+    virtual void ChangeSkinData() = 0;
+};
+
+// Applies to Control, then to each of its children in order (a windowed child recursively).
+// A control is applied to when it implements TskSkinChangeable and its skin data is SkinData,
+// or SkinData is nullptr (which stands for every skinned control).
+void NotifyBeforeSkinChange(TskSkinData* SkinData, TControl* Control);
+void NotifySkinChange(TskSkinData* SkinData, TControl* Control);
