@@ -1,6 +1,11 @@
 #include "classlib/Classes.h"
 #include "classlib/SysUtils.h"
+#include "engine/FFmpegConverter.h"
 #include "engine/OptionValues.h"
+
+#include <functional>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -26,6 +31,32 @@ TEST(EngineWithClassLib, NumberHelpersKeepTheirOwnRules)
         FAIL() << "no error";
     } catch (const EConvertError& e) {
         EXPECT_EQ(e.Message(), "'12x' is not a valid integer value");
+    }
+}
+
+// A task index outside the list raises the class library's list-index error with its text, which
+// the main window shows as it stands.
+TEST(EngineWithClassLib, TaskIndexOutsideTheListIsAListError)
+{
+    TFFmpegConverter converter;  // libraries never loaded: it must also go quietly
+    struct Case {
+        std::function<void()> Call;
+        std::string Message;
+    };
+    const std::vector<Case> cases = {
+        {[&] { converter.SetOutputFile(-1, "out.avi", ""); }, "List index out of bounds (-1)"},
+        {[&] { converter.RemoveTask(99); }, "List index out of bounds (99)"},
+        {[&] { converter.GetTaskAVProbe(0, 0); }, "List index out of bounds (0)"},
+        {[&] { converter.AddInputFile(3, "in.avi", ""); }, "List index out of bounds (3)"},
+        {[&] { converter.Exchange(0, 1); }, "List index out of bounds (0)"},
+    };
+    for (const Case& c : cases) {
+        try {
+            c.Call();
+            ADD_FAILURE() << "no error for " << c.Message;
+        } catch (const EListError& e) {
+            EXPECT_EQ(e.Message(), c.Message);
+        }
     }
 }
 
