@@ -212,4 +212,40 @@ TEST_F(TranscodeAudio, TheLastSamplesReachFrameEncodersAsWholeFramesThenOneShort
     }
 }
 
+// A 5.1 input into targets whose encoders take fewer channels is mixed down to what they take;
+// an encoder that takes 5.1 keeps it.
+TEST_F(TranscodeAudio, SurroundIsMixedDownToWhatTheEncoderTakes)
+{
+    struct Case {
+        const char* file;
+        Options options;
+        std::string codec;
+        int channels;
+    } cases[] = {
+        {"svcd.mpg", {{"target", "pal-svcd"}}, "mp2", 2},
+        {"dvd.vob", {{"target", "pal-dvd"}}, "ac3", 6},
+        {"out.mp3", {}, "mp3", 2},
+        {"out.mpg", {{"acodec", "mp2"}}, "mp2", 2},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.file);
+        const std::string out = dir.file(k.file);
+        {
+            TranscodeConverter c;
+            c.Input("surround.ac3");
+            c.Output(out, k.options);
+            ASSERT_EQ("", c.Run());
+        }
+        const MediaInfo info = Probe(out);
+        const StreamInfo* audio = info.Find(AVMEDIA_TYPE_AUDIO);
+        ASSERT_NE(nullptr, audio);
+        EXPECT_EQ(k.codec, audio->codec);
+        EXPECT_EQ(k.channels, audio->channels);
+        const Sound sound = DecodeSound(out);
+        ASSERT_EQ(k.channels, sound.channels);
+        EXPECT_NEAR(1.024, static_cast<double>(sound.samples.size()) / sound.channels / sound.sample_rate, 0.05);
+        EXPECT_GT(Peak(sound), 0.1);
+    }
+}
+
 } // namespace
