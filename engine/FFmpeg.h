@@ -348,6 +348,9 @@ protected:
     void CopyAllChapters();
     void CopyChapters(int infile, int outfile);
     void InitBitstreamFilters();
+    // Opens every output's file for writing (creating or truncating it): only the run touches
+    // a file named as output.
+    void OpenOutputFiles();
     void WriteHeaders();
     void CloseEncoders();
     void CloseDecoders();
@@ -432,6 +435,9 @@ protected:
     int Fnb_input_files = 0;
     std::vector<AVFormatContext*> Foutput_files;
     int Fnb_output_files = 0;
+    // The files the run made that were not there before: the only ones an empty output may take
+    // away again.
+    std::vector<std::string> FCreatedFiles;
     // Time-stamp offset of each input, microseconds.
     std::vector<std::int64_t> Finput_files_ts_offset;
     // One slot per stream of every input, in input order and, within an input, in stream order:
