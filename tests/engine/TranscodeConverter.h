@@ -68,6 +68,7 @@ struct StreamInfo {
     std::vector<std::int64_t> pts;
     std::vector<std::int64_t> durations;
     AVRational time_base{0, 1};
+    AVRational avg_frame_rate{0, 1};
 };
 
 struct MediaInfo {
