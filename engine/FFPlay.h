@@ -11,7 +11,7 @@
 #include "engine/FFBaseComponent.h"
 #include "engine/FFPlayEventRing.h"
 #include "engine/FFPlayTypes.h"
-#include "engine/PlayerHost.h"
+#include "platform/kernel/PlayerHost.h"
 #include "engine/RGBConvert.h"
 #include "platform/kernel/Sync.h"
 #include "platform/kernel/Thread.h"
