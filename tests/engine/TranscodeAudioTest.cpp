@@ -230,12 +230,7 @@ TEST_F(TranscodeAudio, SurroundIsMixedDownToWhatTheEncoderTakes)
     for (const Case& k : cases) {
         SCOPED_TRACE(k.file);
         const std::string out = dir.file(k.file);
-        {
-            TranscodeConverter c;
-            c.Input("surround.ac3");
-            c.Output(out, k.options);
-            ASSERT_EQ("", c.Run());
-        }
+        ASSERT_EQ("", ConvertFixture("surround.ac3", out, k.options));
         const MediaInfo info = Probe(out);
         const StreamInfo* audio = info.Find(AVMEDIA_TYPE_AUDIO);
         ASSERT_NE(nullptr, audio);

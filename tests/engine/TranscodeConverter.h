@@ -53,6 +53,16 @@ public:
     using TCustomFFmpeg::Fdts_delta_threshold;
 };
 
+// Converts the fixture into the file with the options, inline: the end report's message when the
+// run failed, else empty.
+inline std::string ConvertFixture(const std::string& fixtureName, const std::string& out, const Options& options)
+{
+    TranscodeConverter c;
+    c.Input(fixtureName);
+    c.Output(out, options);
+    return c.Run();
+}
+
 // One stream of a file as the format library reads it back.
 struct StreamInfo {
     AVMediaType type = AVMEDIA_TYPE_UNKNOWN;
