@@ -80,7 +80,7 @@ int TCustomFFmpeg::EncodeFrame(AVFormatContext* s, TAVOutputStream& ost, const A
     AVCodecContext* enc = ost.enc();
     const int sent = ff::avcodec_send_frame(enc, frame);
     if (sent < 0 && sent != AVERROR_EOF)
-        throw FFmpegException(failure);
+        throw FFmpegException(ErrorCodeToStr(failure, sent));
     int frame_size = 0;
     PacketPtr pkt = NewPacket();
     for (;;) {
@@ -88,7 +88,7 @@ int TCustomFFmpeg::EncodeFrame(AVFormatContext* s, TAVOutputStream& ost, const A
         if (ret == AVERROR(EAGAIN) || ret == AVERROR_EOF)
             break;
         if (ret < 0)
-            throw FFmpegException(failure);
+            throw FFmpegException(ErrorCodeToStr(failure, ret));
         frame_size = pkt->size;
         if (enc->codec_type == AVMEDIA_TYPE_VIDEO) {
             Fvideo_size += pkt->size;
