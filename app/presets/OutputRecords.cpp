@@ -1,6 +1,6 @@
 #include "app/presets/OutputRecords.h"
 
-#include "engine/OptionValues.h"
+#include "classlib/SysUtils.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "app/presets/ParameterValues.h"
 
-#include "engine/OptionValues.h"
+#include "classlib/SysUtils.h"
 
 #include <algorithm>
 #include <cstdio>

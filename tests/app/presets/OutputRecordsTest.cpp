@@ -1,7 +1,7 @@
 // The output record of an add (scratch fields) and of Start (a row's encoder columns).
 
 #include "app/presets/OutputRecords.h"
-#include "engine/OptionValues.h"
+#include "classlib/SysUtils.h"
 
 #include <gtest/gtest.h>
 

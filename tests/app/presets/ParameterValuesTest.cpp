@@ -1,7 +1,7 @@
 // Box texts as output settings, the title's extension and the two job-row codes.
 
 #include "app/presets/ParameterValues.h"
-#include "engine/OptionValues.h"
+#include "classlib/SysUtils.h"
 
 #include <gtest/gtest.h>
 

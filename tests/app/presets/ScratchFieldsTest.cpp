@@ -2,7 +2,7 @@
 
 #include "app/presets/FormatPresets.h"
 #include "app/presets/ScratchFields.h"
-#include "engine/OptionValues.h"
+#include "classlib/SysUtils.h"
 
 #include "TestPaths.h"
 
