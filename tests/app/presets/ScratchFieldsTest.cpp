@@ -37,6 +37,7 @@ TEST(ScratchFields, OutputNames)
         {"/in/clip.avi", "/out/", General, 1, {}, false, "/out//clip.mp4"},
         {"/in/a:b.avi", "/out", General, 1, {}, false, "/out/a:b.mp4"},
         {"/in/clip.avi", "/out", Audio, 6, {}, false, "/out/clip.ra"},
+        {"/in/clip.avi", "/out", 2, 6, {}, false, "/out/clip.wmv"},
         {"/in/clip.avi", "/out", General, 11, {}, false, "/out/clip.mpg"},
         {"/in/clip.avi", "/out", 12, 1, {}, false, "/out/clip.mpeg"},
         {"/in/clip.avi", "/out", 10, 0, {}, false, "/out/clip.avi"},
