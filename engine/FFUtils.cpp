@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <cstdio>
 
+using namespace OptionValues;
+
 namespace {
 
 std::string Format(const char* format, auto... args)

@@ -41,6 +41,7 @@ struct AVCodecContext;
 struct AVDictionary;
 struct AVStream;
 struct AVFilterContext;
+struct AVOutputFormat;
 struct AVFilterGraph;
 struct AVFormatContext;
 
@@ -194,9 +195,11 @@ public:
     // Looks a codec up by name (empty: none, id AV_CODEC_ID_NONE) among the encoders or decoders
     // and checks its kind and whether it is experimental against the strictness. False with the
     // reason in LastErrMsg. Encoders the installed library lacks are replaced by their nearest
-    // counterpart. found, when given, receives the codec.
+    // counterpart that the container (when given) accepts; without one the encoder is refused
+    // with a message naming it. found, when given, receives the codec.
     bool CheckCodec(const std::string& name, AVMediaType kind, AVCodecID& id, int strictness,
-                    bool encoder, const AVCodec** found = nullptr);
+                    bool encoder, const AVCodec** found = nullptr,
+                    const AVOutputFormat* container = nullptr);
 
     // ---- Presets, targets, matrices, passes and statistics ----
 

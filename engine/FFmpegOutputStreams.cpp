@@ -147,7 +147,7 @@ void TCustomFFmpeg::NewVideoStream(AVFormatContext* oc)
     if (!copy) {
         if (!Fvideo_codec_name.empty()) {
             if (!CheckCodec(Fvideo_codec_name, AVMEDIA_TYPE_VIDEO, id,
-                            FOptions.avcodec_opts[skVideo]->strict_std_compliance, true, &encoder))
+                            FOptions.avcodec_opts[skVideo]->strict_std_compliance, true, &encoder, oc->oformat))
                 refuse(FLastErrMsg);
         } else {
             id = ff::av_guess_codec(oc->oformat, nullptr, oc->url, nullptr, AVMEDIA_TYPE_VIDEO);
@@ -251,7 +251,7 @@ void TCustomFFmpeg::NewAudioStream(AVFormatContext* oc)
     if (!copy) {
         if (!Faudio_codec_name.empty()) {
             if (!CheckCodec(Faudio_codec_name, AVMEDIA_TYPE_AUDIO, id,
-                            FOptions.avcodec_opts[skAudio]->strict_std_compliance, true, &encoder))
+                            FOptions.avcodec_opts[skAudio]->strict_std_compliance, true, &encoder, oc->oformat))
                 refuse(FLastErrMsg);
         } else {
             id = ff::av_guess_codec(oc->oformat, nullptr, oc->url, nullptr, AVMEDIA_TYPE_AUDIO);
@@ -320,7 +320,7 @@ void TCustomFFmpeg::NewSubtitleStream(AVFormatContext* oc)
     if (!copy) {
         if (!Fsubtitle_codec_name.empty()) {
             if (!CheckCodec(Fsubtitle_codec_name, AVMEDIA_TYPE_SUBTITLE, id,
-                            FOptions.avcodec_opts[skSubtitle]->strict_std_compliance, true, &encoder))
+                            FOptions.avcodec_opts[skSubtitle]->strict_std_compliance, true, &encoder, oc->oformat))
                 refuse(FLastErrMsg);
         } else {
             // Without a name the container's own subtitle codec, as for video and audio: no
