@@ -30,8 +30,6 @@ struct TScratchFields {
     std::string Video_AudioVolume = "256";
     std::string Video_VideoFilters;
     std::string Video_FileFormat;
-
-    bool operator==(const TScratchFields&) const = default;
 };
 
 // Every field but Video_AddFileName back to its reset value.

@@ -1,8 +1,8 @@
 #pragma once
 // The logic of the secondary settings form. The form binds its events to the handlers of the same
 // names: OnCreate, the category box's OnChange, the format box's OnClick (not its OnChange), OK
-// (skSkinButton2), Cancel (skSkinButton3) and its logic buttons' OnClick. A handler that clicks a logic button calls that
-// button's handler. The six parameter boxes have no handlers on this form.
+// (skSkinButton2), Cancel (skSkinButton3) and its logic buttons' OnClick. A handler that clicks a
+// logic button calls that button's handler. The six parameter boxes have no handlers here.
 
 #include "app/secondary/SecondaryHost.h"
 #include "app/secondary/SecondaryView.h"

@@ -11,7 +11,8 @@ const TOptionList* FindSecondaryList(std::string_view label)
     if (list != own.end())
         return &*list;
     const auto& shared = SecondarySharedListLabels();
-    auto name = std::find_if(shared.begin(), shared.end(), [label](const TSharedListLabel& l) { return l.Label == label; });
+    auto name =
+        std::find_if(shared.begin(), shared.end(), [label](const TSharedListLabel& l) { return l.Label == label; });
     return name == shared.end() ? nullptr : FindOptionList(name->SharedId);
 }
 

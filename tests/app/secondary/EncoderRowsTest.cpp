@@ -2,12 +2,11 @@
 
 #include "app/secondary/SecondaryCatalogue.h"
 #include "app/secondary/SecondaryEncoderRows.h"
+#include "tests/app/secondary/FakeSecondaryForm.h"
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <set>
-#include <string>
 
 namespace {
 
@@ -34,49 +33,12 @@ TEST(SecondaryEncoderRows, KeysOfTheRows)
     EXPECT_EQ(FindEncoderRow(409), nullptr);
 }
 
-using TFieldTexts = std::map<std::string, std::string>;
-
-// Every field a row may write, as text.
-TFieldTexts Describe(const TScratchFields& s, const std::string& copyTimestamp)
-{
-    return {{"OutPutFileName", s.Video_OutPutFileName},
-            {"AddFileName", s.Video_AddFileName},
-            {"FileExt", s.Video_FileExt},
-            {"VideoCodec", s.Video_VideoCodec},
-            {"VideoTag", s.Video_VideoTag},
-            {"FrameRate", s.Video_FrameRate},
-            {"FrameSize", s.Video_FrameSize},
-            {"FrameAspectRatio", s.Video_FrameAspectRatio},
-            {"VideoBitrate", std::to_string(s.Video_VideoBitrate)},
-            {"VideoFilters", s.Video_VideoFilters},
-            {"AudioCodec", s.Video_AudioCodec},
-            {"AudioChannels", s.Video_AudioChannels},
-            {"AudioSampleRate", s.Video_AudioSampleRate},
-            {"AudioVolume", s.Video_AudioVolume},
-            {"AudioBitrate", std::to_string(s.Video_AudioBitrate)},
-            {"NormType", s.Video_NormType},
-            {"CopyTimestamp", copyTimestamp},
-            {"FileFormat", s.Video_FileFormat},
-            {"TargetType", s.Video_TargetType},
-            {"DisableVideo", s.Video_DisableVideo ? "True" : "False"}};
-}
-
 TEST(SecondaryEncoderRows, RowWritesOnlyItsCells)
 {
-    // Every field starts with a value no row gives, so a field a row leaves out shows.
-    TScratchFields untouched;
-    for (std::string* text : {&untouched.Video_OutPutFileName, &untouched.Video_AddFileName, &untouched.Video_FileExt,
-                              &untouched.Video_VideoCodec, &untouched.Video_AudioCodec, &untouched.Video_VideoTag,
-                              &untouched.Video_TargetType, &untouched.Video_NormType, &untouched.Video_FrameSize,
-                              &untouched.Video_FrameRate, &untouched.Video_AudioSampleRate,
-                              &untouched.Video_AudioChannels, &untouched.Video_FrameAspectRatio,
-                              &untouched.Video_AudioVolume, &untouched.Video_VideoFilters, &untouched.Video_FileFormat})
-        *text = "old";
-    untouched.Video_VideoBitrate = untouched.Video_AudioBitrate = 7;
     const TFieldTexts emptyTail = {{"NormType", ""}, {"CopyTimestamp", ""}, {"FileFormat", ""}, {"TargetType", ""}};
     const struct {
         int Key;
-        TFieldTexts Written;   // beside the tail, when WithEmptyTail
+        TFieldTexts Written;   // and the empty tail, when WithEmptyTail
         bool WithEmptyTail;
     } cases[] = {
         {100, {{"FileExt", ".avi"}, {"VideoCodec", "mpeg4"}, {"VideoTag", "XVID"}, {"FrameRate", "25"},
@@ -112,16 +74,12 @@ TEST(SecondaryEncoderRows, RowWritesOnlyItsCells)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Key);
-        TFieldTexts expected = Describe(untouched, "old");
-        for (const auto& [field, value] : c.Written)
-            expected[field] = value;
+        TFieldTexts expected = With(Describe(Untouched()), c.Written);
         if (c.WithEmptyTail)
-            for (const auto& [field, value] : emptyTail)
-                expected[field] = value;
-        TScratchFields written = untouched;
-        std::string copyTimestamp = "old";
-        ApplyEncoderRow(*FindEncoderRow(c.Key), written, copyTimestamp);
-        EXPECT_EQ(Describe(written, copyTimestamp), expected);
+            expected = With(expected, emptyTail);
+        MainWindowFields written = Untouched();
+        ApplyEncoderRow(*FindEncoderRow(c.Key), written.Scratch, written.Video_CopyTimestamp);
+        EXPECT_EQ(Describe(written), expected);
     }
 }
 

@@ -1,12 +1,13 @@
 #pragma once
 // The secondary form's handlers over fakes: a format box that raises OnClick and OnChange on every
 // selection, six parameter boxes with the combo box's rules, and a main window whose fields are
-// one comparable record, counting what the form reads of it.
+// one record, counting what the form reads of it.
 
 #include "app/secondary/SecondaryHandlers.h"
 #include "tests/app/presets/FakeParameterBox.h"
 
 #include <functional>
+#include <map>
 #include <set>
 #include <string>
 #include <utility>
@@ -51,7 +52,10 @@ public:
     std::string ParameterText(TParameterKind kind) const override { return Box(kind).Text; }
     void Close() override { ++Closes; }
 
-    const FakeParameterBox& Box(TParameterKind kind) const { return *static_cast<const FakeParameterBox*>(Boxes[kind]); }
+    const FakeParameterBox& Box(TParameterKind kind) const
+    {
+        return *static_cast<const FakeParameterBox*>(Boxes[kind]);
+    }
     FakeParameterBox& Box(TParameterKind kind) { return *static_cast<FakeParameterBox*>(Boxes[kind]); }
 
     int Category = 0;
@@ -69,8 +73,65 @@ struct MainWindowFields {
     std::string Video_CopyTimestamp;
     int Video_TimeStart = -1;
     int Video_TimeLength = -1;
-    bool operator==(const MainWindowFields&) const = default;
 };
+
+// Every field as text, by its name without "Video_".
+using TFieldTexts = std::map<std::string, std::string>;
+inline TFieldTexts Describe(const MainWindowFields& f)
+{
+    const TScratchFields& s = f.Scratch;
+    return {{"All_Trant_Number", std::to_string(f.All_Trant_Number)},
+            {"OutPutFileName", s.Video_OutPutFileName},
+            {"AddFileName", s.Video_AddFileName},
+            {"FileExt", s.Video_FileExt},
+            {"VideoCodec", s.Video_VideoCodec},
+            {"VideoTag", s.Video_VideoTag},
+            {"FrameRate", s.Video_FrameRate},
+            {"FrameSize", s.Video_FrameSize},
+            {"FrameAspectRatio", s.Video_FrameAspectRatio},
+            {"VideoBitrate", std::to_string(s.Video_VideoBitrate)},
+            {"VideoFilters", s.Video_VideoFilters},
+            {"AudioCodec", s.Video_AudioCodec},
+            {"AudioChannels", s.Video_AudioChannels},
+            {"AudioSampleRate", s.Video_AudioSampleRate},
+            {"AudioVolume", s.Video_AudioVolume},
+            {"AudioBitrate", std::to_string(s.Video_AudioBitrate)},
+            {"NormType", s.Video_NormType},
+            {"CopyTimestamp", f.Video_CopyTimestamp},
+            {"FileFormat", s.Video_FileFormat},
+            {"TargetType", s.Video_TargetType},
+            {"DisableVideo", s.Video_DisableVideo ? "True" : "False"},
+            {"TimeStart", std::to_string(f.Video_TimeStart)},
+            {"TimeLength", std::to_string(f.Video_TimeLength)}};
+}
+
+// The texts of fields with some of them changed.
+inline TFieldTexts With(TFieldTexts texts, const TFieldTexts& changes)
+{
+    for (const auto& [field, value] : changes)
+        texts.at(field) = value;
+    return texts;
+}
+
+// Every field set to a value the form never writes; the input is /media/in/clip.wmv.
+inline MainWindowFields Untouched()
+{
+    MainWindowFields f;
+    TScratchFields& s = f.Scratch;
+    for (std::string* text : {&s.Video_OutPutFileName, &s.Video_FileExt, &s.Video_VideoCodec, &s.Video_AudioCodec,
+                              &s.Video_VideoTag, &s.Video_TargetType, &s.Video_NormType, &s.Video_FrameSize,
+                              &s.Video_FrameRate, &s.Video_AudioSampleRate, &s.Video_AudioChannels,
+                              &s.Video_FrameAspectRatio, &s.Video_AudioVolume, &s.Video_VideoFilters,
+                              &s.Video_FileFormat, &f.Video_CopyTimestamp})
+        *text = "old";
+    s.Video_AddFileName = "/media/in/clip.wmv";
+    s.Video_VideoBitrate = s.Video_AudioBitrate = 7;
+    s.Video_DisableVideo = true;
+    f.All_Trant_Number = 555;
+    f.Video_TimeStart = 11;
+    f.Video_TimeLength = 12;
+    return f;
+}
 
 class FakeSecondaryHost : public TSecondaryHost {
 public:

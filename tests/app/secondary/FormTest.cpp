@@ -1,10 +1,9 @@
 // The form's handlers over fakes: creation, the selection cascade, the boxes' spot checks, OK and
 // Cancel on the main window's fields, the output name and bad input.
 
-#include "FakeSecondaryForm.h"
-
 #include "app/secondary/SecondaryCatalogue.h"
 #include "platform/kernel/CommonErrors.h"
+#include "tests/app/secondary/FakeSecondaryForm.h"
 
 #include <gtest/gtest.h>
 
@@ -30,33 +29,11 @@ bool AllEnabled(const FakeSecondaryView& view)
     return true;
 }
 
-// Every field set to a value the form never writes.
-MainWindowFields Untouched()
-{
-    MainWindowFields f;
-    f.All_Trant_Number = 555;
-    TScratchFields& s = f.Scratch;
-    s.Video_OutPutFileName = "/old/name.old";
-    s.Video_AddFileName = "/media/in/clip.wmv";
-    s.Video_FileExt = s.Video_VideoCodec = s.Video_AudioCodec = s.Video_VideoTag = s.Video_TargetType = "old";
-    s.Video_NormType = s.Video_FrameSize = s.Video_FrameRate = s.Video_AudioSampleRate = "old";
-    s.Video_AudioChannels = s.Video_FrameAspectRatio = s.Video_AudioVolume = s.Video_VideoFilters = "old";
-    s.Video_FileFormat = f.Video_CopyTimestamp = "old";
-    s.Video_VideoBitrate = s.Video_AudioBitrate = 7;
-    s.Video_DisableVideo = true;
-    f.Video_TimeStart = 11;
-    f.Video_TimeLength = 12;
-    return f;
-}
-
 TEST(SecondaryForm, CreationFillsKey100AndWritesOnlyTheKeyAndTheMark)
 {
-    MainWindowFields mainWindow = Untouched();
-    FakeSecondaryForm form(mainWindow);
-    MainWindowFields expected = mainWindow;
-    expected.All_Trant_Number = 100;
-    expected.Scratch.Video_DisableVideo = false;
-    EXPECT_EQ(form.Host.Fields, expected);
+    FakeSecondaryForm form(Untouched());
+    EXPECT_EQ(Describe(form.Host.Fields),
+              With(Describe(Untouched()), {{"All_Trant_Number", "100"}, {"DisableVideo", "False"}}));
     EXPECT_EQ(form.View.Formats.Items, ItemsOfCategory(0));
     EXPECT_EQ(form.View.Formats.Items.size(), 15u);
     EXPECT_EQ(form.View.Formats.Index, 0);
@@ -94,8 +71,7 @@ TEST(SecondaryForm, ChoosingAndConfirmingAgain)
     EXPECT_EQ(form.Texts(), Key100Texts);
 
     form.Choose(1203);
-    EXPECT_EQ(form.Host.Fields.All_Trant_Number, 1203);
-    EXPECT_TRUE(form.Host.Fields.Scratch == TScratchFields());
+    EXPECT_EQ(Describe(form.Host.Fields), With(Describe(MainWindowFields()), {{"All_Trant_Number", "1203"}}));
 }
 
 TEST(SecondaryForm, BoxesOfSingleKeys)
@@ -142,53 +118,28 @@ TEST(SecondaryForm, BoxesOfSingleKeys)
 
 TEST(SecondaryForm, OkWritesTheRowThenTheBoxesAndCloses)
 {
+    const TFieldTexts emptyTail = {{"NormType", ""}, {"CopyTimestamp", ""}, {"FileFormat", ""}, {"TargetType", ""}};
     const struct {
         int Key;
-        std::function<void(MainWindowFields&)> Change;
+        TFieldTexts Written;   // and the empty tail
     } cases[] = {
-        {100, [](MainWindowFields& f) {
-             TScratchFields& s = f.Scratch;
-             f.All_Trant_Number = 100;
-             s.Video_DisableVideo = false;
-             s.Video_OutPutFileName = "/out/clip.avi";
-             s.Video_FileExt = ".avi";
-             s.Video_VideoCodec = "mpeg4";
-             s.Video_VideoTag = "XVID";
-             s.Video_FrameRate = "25.00";
-             s.Video_FrameSize = s.Video_FrameAspectRatio = s.Video_VideoFilters = "";
-             s.Video_VideoBitrate = 816000;
-             s.Video_AudioCodec = "libmp3lame";
-             s.Video_AudioChannels = "2";
-             s.Video_AudioSampleRate = "44100";
-             s.Video_AudioVolume = "256";
-             s.Video_AudioBitrate = 128000;
-             s.Video_NormType = f.Video_CopyTimestamp = s.Video_FileFormat = s.Video_TargetType = "";
-         }},
-        {212, [](MainWindowFields& f) {
-             TScratchFields& s = f.Scratch;
-             f.All_Trant_Number = 212;
-             s.Video_DisableVideo = true;
-             s.Video_OutPutFileName = "/out/clip.amr";
-             s.Video_FileExt = ".amr";
-             s.Video_AudioCodec = "libopencore_amrnb";
-             s.Video_AudioChannels = "1";
-             s.Video_AudioSampleRate = "8000";
-             s.Video_AudioVolume = "256";
-             s.Video_AudioBitrate = 7400;
-             s.Video_NormType = f.Video_CopyTimestamp = s.Video_FileFormat = s.Video_TargetType = "";
-             s.Video_VideoBitrate = -1000;
-             s.Video_FrameSize = s.Video_FrameRate = s.Video_FrameAspectRatio = "";
-         }},
+        {100, {{"All_Trant_Number", "100"}, {"DisableVideo", "False"}, {"OutPutFileName", "/out/clip.avi"},
+               {"FileExt", ".avi"}, {"VideoCodec", "mpeg4"}, {"VideoTag", "XVID"}, {"FrameRate", "25.00"},
+               {"FrameSize", ""}, {"FrameAspectRatio", ""}, {"VideoFilters", ""}, {"VideoBitrate", "816000"},
+               {"AudioCodec", "libmp3lame"}, {"AudioChannels", "2"}, {"AudioSampleRate", "44100"},
+               {"AudioVolume", "256"}, {"AudioBitrate", "128000"}}},
+        {212, {{"All_Trant_Number", "212"}, {"DisableVideo", "True"}, {"OutPutFileName", "/out/clip.amr"},
+               {"FileExt", ".amr"}, {"AudioCodec", "libopencore_amrnb"}, {"AudioChannels", "1"},
+               {"AudioSampleRate", "8000"}, {"AudioVolume", "256"}, {"AudioBitrate", "7400"},
+               {"VideoBitrate", "-1000"}, {"FrameSize", ""}, {"FrameRate", ""}, {"FrameAspectRatio", ""}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Key);
         FakeSecondaryForm form;
         form.Choose(c.Key);
         form.Host.Fields = Untouched();
-        MainWindowFields expected = form.Host.Fields;
-        c.Change(expected);
         form.Handlers.skSkinButton2Click();
-        EXPECT_EQ(form.Host.Fields, expected);
+        EXPECT_EQ(Describe(form.Host.Fields), With(With(Describe(Untouched()), c.Written), emptyTail));
         EXPECT_EQ(form.View.Closes, 1);
     }
 }
@@ -199,7 +150,7 @@ TEST(SecondaryForm, CancelWritesNothing)
     form.Choose(212);
     form.Host.Fields = Untouched();
     form.Handlers.skSkinButton3Click();
-    EXPECT_EQ(form.Host.Fields, Untouched());
+    EXPECT_EQ(Describe(form.Host.Fields), Describe(Untouched()));
     EXPECT_EQ(form.View.Closes, 1);
     EXPECT_EQ(form.Host.FolderReads + form.Host.OverwriteReads, 0);
 }
@@ -293,12 +244,11 @@ TEST(SecondaryForm, KeyWithoutRowOnlyCompletesTheName)
         form.Host.Fields = Untouched();
         form.Host.Fields.Scratch.Video_OutPutFileName = c.Previous;
         form.Existing = c.Existing;
-        MainWindowFields expected = form.Host.Fields;
-        expected.All_Trant_Number = 409;
-        expected.Scratch.Video_DisableVideo = false;
-        expected.Scratch.Video_OutPutFileName = c.Expected;
+        TFieldTexts expected = With(Describe(form.Host.Fields), {{"All_Trant_Number", "409"},
+                                                                 {"DisableVideo", "False"},
+                                                                 {"OutPutFileName", c.Expected}});
         form.Handlers.Button5Click();
-        EXPECT_EQ(form.Host.Fields, expected);
+        EXPECT_EQ(Describe(form.Host.Fields), expected);
     }
 }
 
@@ -306,11 +256,9 @@ TEST(SecondaryForm, ResetKeepsTheInputAndTheKey)
 {
     FakeSecondaryForm form;
     form.Host.Fields = Untouched();
-    MainWindowFields expected;
-    expected.All_Trant_Number = 555;
-    expected.Scratch.Video_AddFileName = "/media/in/clip.wmv";
     form.Handlers.Button6Click();
-    EXPECT_EQ(form.Host.Fields, expected);
+    EXPECT_EQ(Describe(form.Host.Fields),
+              With(Describe(MainWindowFields()), {{"All_Trant_Number", "555"}, {"AddFileName", "/media/in/clip.wmv"}}));
 }
 
 TEST(SecondaryForm, CategoryOutsideTheBoxLeavesEverythingEmpty)
@@ -334,27 +282,18 @@ TEST(SecondaryForm, BitRateThatIsNoNumberStopsTheConfirmation)
 {
     const struct {
         TParameterKind Box;
-        std::function<void(TScratchFields&)> Written;   // the steps before the failing one
+        TFieldTexts Written;   // by the steps before the failing one
     } cases[] = {
-        {pkVideoBitrate, [](TScratchFields& s) {
-             s.Video_FrameSize = "";
-             s.Video_FrameRate = "25.00";
-         }},
-        {pkAudioBitrate, [](TScratchFields& s) {
-             s.Video_FrameSize = "";
-             s.Video_FrameRate = "25.00";
-             s.Video_VideoBitrate = 816000;
-             s.Video_AudioSampleRate = "44100";
-         }},
+        {pkVideoBitrate, {{"FrameSize", ""}, {"FrameRate", "25.00"}}},
+        {pkAudioBitrate,
+         {{"FrameSize", ""}, {"FrameRate", "25.00"}, {"VideoBitrate", "816000"}, {"AudioSampleRate", "44100"}}},
     };
     for (const auto& c : cases) {
         FakeSecondaryForm form;
         form.View.Box(c.Box).Text = "many kbps";
         form.Host.Fields = Untouched();
-        MainWindowFields expected = form.Host.Fields;
-        c.Written(expected.Scratch);
         EXPECT_THROW(form.Handlers.Button13Click(), EConvertError);
-        EXPECT_EQ(form.Host.Fields, expected);
+        EXPECT_EQ(Describe(form.Host.Fields), With(Describe(Untouched()), c.Written));
         EXPECT_THROW(form.Handlers.skSkinButton2Click(), EConvertError);
         EXPECT_EQ(form.View.Closes, 0);
     }
