@@ -164,18 +164,19 @@ TEST(SecondaryForm, OutputNames)
         std::set<std::string> Existing;
         bool Overwrite;
         const char* Expected;
+        const char* FileExt;   // the row's, which may differ from the name's
     } cases[] = {
-        {100, "/out", "/media/in/clip.wmv", {}, false, "/out/clip.avi"},
-        {100, "/out", "/media/in/clip.wmv", {"/out/clip.avi", "/out/clip_1.avi"}, false, "/out/clip_2.avi"},
-        {100, "/out", "/media/in/clip.wmv", {"/out/clip.avi", "/out/clip_1.avi"}, true, "/out/clip.avi"},
-        {100, "/out/", "/media/in/clip.wmv", {}, false, "/out//clip.avi"},
-        {100, "/out", "/media/in.d/clip", {}, false, "/out/clip.avi"},
-        {100, "/out", "/media/in/a:b.c.wmv", {}, false, "/out/a:b.c.avi"},
-        {100, "/out", "", {}, false, "/out/.avi"},
-        {206, "/out", "/media/in/clip.wmv", {}, false, "/out/clip.ra"},
-        {211, "/out", "/media/in/clip.wmv", {}, false, "/out/clip.m4a"},
-        {306, "/out", "/media/in/clip.wmv", {}, false, "/out/clip.wmv"},
-        {1203, "/out", "/media/in/clip.wmv", {"/out/clip.swf"}, false, "/out/clip_1.swf"},
+        {100, "/out", "/media/in/clip.wmv", {}, false, "/out/clip.avi", ".avi"},
+        {100, "/out", "/media/in/clip.wmv", {"/out/clip.avi", "/out/clip_1.avi"}, false, "/out/clip_2.avi", ".avi"},
+        {100, "/out", "/media/in/clip.wmv", {"/out/clip.avi", "/out/clip_1.avi"}, true, "/out/clip.avi", ".avi"},
+        {100, "/out/", "/media/in/clip.wmv", {}, false, "/out//clip.avi", ".avi"},
+        {100, "/out", "/media/in.d/clip", {}, false, "/out/clip.avi", ".avi"},
+        {100, "/out", "/media/in/a:b.c.wmv", {}, false, "/out/a:b.c.avi", ".avi"},
+        {100, "/out", "", {}, false, "/out/.avi", ".avi"},
+        {206, "/out", "/media/in/clip.wmv", {}, false, "/out/clip.ra", ".rm"},
+        {211, "/out", "/media/in/clip.wmv", {}, false, "/out/clip.m4a", ".alac"},
+        {306, "/out", "/media/in/clip.wmv", {}, false, "/out/clip.wmv", ".asf"},
+        {1203, "/out", "/media/in/clip.wmv", {"/out/clip.swf"}, false, "/out/clip_1.swf", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Expected);
@@ -187,6 +188,7 @@ TEST(SecondaryForm, OutputNames)
         form.Host.Overwrite = c.Overwrite;
         form.Handlers.skSkinButton2Click();
         EXPECT_EQ(form.Host.Fields.Scratch.Video_OutPutFileName, c.Expected);
+        EXPECT_EQ(form.Host.Fields.Scratch.Video_FileExt, c.FileExt);
     }
 }
 
