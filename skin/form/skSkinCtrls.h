@@ -7,13 +7,18 @@
 // skin change (no cache: descriptions are freed with the skin), copies its fields and paints
 // from the skin's numbered pictures; without a description it paints a plain default look.
 
+#include "classlib/ActnList.h"
 #include "classlib/Controls.h"
 #include "classlib/ExtCtrls.h"
 #include "classlib/ImgList.h"
+#include "skin/core/TskLayerManager.h"
+#include "skin/core/skButtonFace.h"
+#include "skin/core/skDataSkinControls.h"
 #include "skin/core/skSkinData.h"
 #include "skin/core/skSkinValues.h"
 #include "skin/form/skSkinChange.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -261,3 +266,223 @@ extern template class TskSkinBoundControl<TCustomControl>;
 extern template class TskSkinBoundControl<TGraphicControl>;
 extern template class TskSkinSizedControl<TskSkinControl>;
 extern template class TskSkinSizedControl<TskGraphicSkinControl>;
+
+// ---------------------------------------------------------------------------------------------
+// Buttons.
+
+
+using TskButtonPaintEvent =
+    std::function<void(TObject* Sender, TCanvas* Canvas, RECT R, bool ADown, bool AMouseIn, bool& DrawDefault)>;
+
+// A class-library timer that exists only while it runs (stopping frees it; a tick may stop it).
+class TskTimerSlot {
+public:
+    TskTimerSlot() = default;
+    TskTimerSlot(const TskTimerSlot&) = delete;
+    TskTimerSlot& operator=(const TskTimerSlot&) = delete;
+    ~TskTimerSlot() { Stop(); }
+    // Replaces a running timer.
+    void Start(UINT Interval, std::function<void()> OnTick);
+    void SetInterval(UINT Interval);
+    void Stop();
+    bool Running() const { return FTimer != nullptr; }
+
+private:
+    TTimer* FTimer = nullptr;
+};
+
+// What the push button and the speed button share: their state, their skin fields, the glyph
+// and image-list face, and the morph, frame-animation and repeat timers.
+class TskButtonParts {
+public:
+    TskButtonParts();
+    virtual ~TskButtonParts();
+
+    bool GetDown() const { return FDown; }
+    bool GetAllowAllUp() const { return FAllowAllUp; }
+    void SetAllowAllUp(bool Value) { FAllowAllUp = Value; }
+    int GetGroupIndex() const { return FGroupIndex; }
+    TBitmap* Glyph() const { return FGlyph.get(); }
+    int GetNumGlyphs() const { return FNumGlyphs; }
+    int GetMargin() const { return FMargin; }
+    int GetSpacing() const { return FSpacing; }
+    TskButtonLayout GetLayout() const { return FLayout; }
+    TCustomImageList* GetImageList() const { return FImageList; }
+    int GetImageIndex() const { return FImageIndex; }
+    bool GetRepeatMode() const { return FRepeatMode; }
+    void SetRepeatMode(bool Value) { FRepeatMode = Value; }
+    int GetRepeatInterval() const { return FRepeatInterval; }
+    void SetRepeatInterval(int Value) { FRepeatInterval = Value; }
+    bool GetUseSkinSize() const { return FUseSkinSize; }
+    void SetUseSkinSize(bool Value) { FUseSkinSize = Value; }
+    bool GetUseSkinFontColor() const { return FUseSkinFontColor; }
+    void SetUseSkinFontColor(bool Value) { FUseSkinFontColor = Value; }
+    TCustomAction* GetAction() const { return FAction; }
+    // The blend factor between the normal (0) and the active (1) image, in fifths.
+    double MorphKf() const { return FMorphSteps / 5.0; }
+    bool MouseIn() const { return FMouseIn; }
+    bool MorphRunning() const { return FMorphTimer.Running(); }
+    bool RepeatRunning() const { return FRepeatTimer.Running(); }
+    int CurrentFrame() const { return FCurrentFrame; }
+
+    TNotifyEvent OnClick;
+    TskButtonPaintEvent OnPaint;
+
+protected:
+    // Copies the state rectangles, fonts, colours and effects of a button description.
+    void ReadButtonDescription(const TskDataSkinButtonControl& D);
+    // Glyph number of the strip for the look (1 normal, 2 disabled, 3 down, 4 hot).
+    int GlyphNumber(bool ADown, bool AMouseIn, bool Enabled) const;
+    // The image-list face when ImageList holds ImageIndex (pressed: ListPressed), else the glyph
+    // face (pressed: GlyphPressed).
+    void DrawFace(TCanvas* Canvas, const RECT& R, const std::string& Caption, bool ListPressed, bool GlyphPressed,
+                  bool Enabled, int GlyphNo) const;
+    // The caption colour of a skinned look.
+    TColor SkinFontColor(bool Enabled, bool ADown, bool AMouseIn, TFont* DefaultFont) const;
+    // The normal image morphed towards the active one by the current factor, drawn at 0, 0.
+    void DrawMorphed(HDC DC, TBitmap* Normal, TBitmap* Active) const;
+    // Frame n of the animation strip replaces the active (forwards) or normal (backwards) image.
+    void ApplyAnimationFrame(RECT& NormalRect, RECT& ActiveRect) const;
+    // The repeat delay: 500 ms, then Click every RepeatInterval (none when the interval is 0 or
+    // below).
+    void StartRepeat(std::function<void()> Click);
+    void StopRepeat() { FRepeatTimer.Stop(); }
+    // One morph tick; returns whether to repaint. Active: a description is in use and morphing
+    // is on.
+    bool MorphTick(bool Target, bool Active);
+    void StopMorph() { FMorphTimer.Stop(); }
+    void SetMorphDone(bool Active) { FMorphSteps = Active ? 5 : 0; }
+    // Frame animation: started only when possible (Possible) with a positive interval.
+    void StartAnimation(bool Forwards, bool Possible, std::function<void()> Repaint);
+    void StopAnimation();
+    bool AnimationRunning() const { return FAnimateTimer.Running(); }
+    // The action's image into an empty glyph.
+    void TakeActionImage();
+
+    bool FDown = false;
+    bool FMouseIn = false;
+    bool FMouseDown = false;
+    bool FAllowAllUp = false;
+    bool FAllowAllUpCheck = false;
+    int FGroupIndex = 0;
+    std::unique_ptr<TBitmap> FGlyph;
+    int FNumGlyphs = 1;
+    int FMargin = -1;
+    int FSpacing = 1;
+    TskButtonLayout FLayout = blGlyphLeft;
+    TCustomImageList* FImageList = nullptr;
+    int FImageIndex = -1;
+    bool FRepeatMode = false;
+    int FRepeatInterval = 100;
+    bool FUseSkinSize = true;
+    bool FUseSkinFontColor = true;
+    TCustomAction* FAction = nullptr;
+    int FMorphSteps = 0;
+    TskTimerSlot FMorphTimer;
+    TskTimerSlot FRepeatTimer;
+    bool FRepeatDelayed = false;
+    TskTimerSlot FAnimateTimer;
+    int FCurrentFrame = 0;
+    bool FAnimateInc = true;
+
+    // From the description.
+    std::string FontName = "Arial";
+    TFontStyles FontStyle;
+    int FontHeight = 14;
+    TColor FontColor = 0, ActiveFontColor = 0, DownFontColor = 0, DisabledFontColor = 0;
+    RECT DescSkinRect{};
+    RECT ActiveSkinRect{}, DownSkinRect{}, DisabledSkinRect{};
+    bool Morphing = false;
+    TskMorphKind MorphKind = mkDefault;
+    RECT AnimateSkinRect{};
+    int FrameCount = 0;
+    int AnimateInterval = 25;
+    RECT MenuMarkerFlatRect{}, MenuMarkerRect{}, MenuMarkerActiveRect{}, MenuMarkerDownRect{};
+    TColor MenuMarkerTransparentColor = 0;
+};
+
+// The skinned push button.
+class TskSkinButton : public TskSkinCustomControl, public TskButtonParts, public TActionClient {
+public:
+    explicit TskSkinButton(TComponent* AOwner);
+    ~TskSkinButton() override;
+    // The button's own OnClick, fired by ButtonClick only.
+    using TskButtonParts::OnClick;
+
+    void SetDown(bool Value);
+    void SetGroupIndex(int Value);
+    void SetGlyph(TBitmap* Value);
+    void SetNumGlyphs(int Value);
+    void SetMargin(int Value);
+    void SetSpacing(int Value);
+    void SetLayout(TskButtonLayout Value);
+    void SetImageList(TCustomImageList* Value);
+    void SetImageIndex(int Value);
+    bool GetCanFocused() const { return FCanFocused; }
+    void SetCanFocused(bool Value);
+    bool GetDefault() const { return FDefault; }
+    void SetDefault(bool Value);
+    bool GetCancel() const { return FCancel; }
+    void SetCancel(bool Value) { FCancel = Value; }
+    int GetModalResult() const { return FModalResult; }
+    void SetModalResult(int Value) { FModalResult = Value; }
+    bool GetAlwaysShowLayeredFrame() const { return FAlwaysShowGlowFrame; }
+    void SetAlwaysShowLayeredFrame(bool Value) { FAlwaysShowGlowFrame = Value; }
+    void SetAction(TCustomAction* Value);
+    // The button answers Enter.
+    bool Active() const { return FActive; }
+    TskLayerManager* LayerManager() const { return FLayerManager.get(); }
+
+    void RefreshButton();
+    void ShowLayer();
+    void HideLayer();
+    virtual void ButtonClick();
+
+    void LookupSkinData() override;
+    void ChangeSkinData() override;
+    void BeforeChangeSkinData() override;
+    void Dispatch(TMessage& Message) override;
+    void ActionChange(TCustomAction* Sender) override;
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void CreateWnd() override;
+    void Paint() override;
+    void CreateControlDefaultImage(TBitmap* B) override;
+    void CreateControlSkinImage(TBitmap* /*B*/) override {}
+    void FitBoundsToSkin(int& W, int& H) override;
+    virtual void CreateButtonImage(TBitmap* B, const RECT& R, bool ADown, bool AMouseIn);
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void KeyDown(WORD& Key, TShiftState Shift) override;
+    void KeyUp(WORD& Key, TShiftState Shift) override;
+
+private:
+    bool IsFocused();
+    bool MorphingOn() const;
+    bool AnimationPossible() const;
+    void MorphOrRepaint();
+    void StartMorph();
+    void MouseEnter();
+    void MouseLeave();
+    void FocusChanged(TWinControl* Focused);
+    // The glow picture and mask for the button's size; false when there is none.
+    bool GlowImages(TBitmap& Image, TBitmap& Mask);
+    bool GlowAllowed() const;
+
+    bool FAlwaysShowGlowFrame = false;
+    // Deleted, not freed: the manager's teardown would free its timer twice.
+    std::unique_ptr<TskLayerManager> FLayerManager;
+    bool FActive = false;
+    bool FDefault = false;
+    bool FCancel = false;
+    int FModalResult = 0;
+    bool FClicksDisabled = false;
+    bool FCanFocused = true;
+    RECT FocusedSkinRect{};
+    bool ShowFocus = false;
+    int GlowLayerPictureIndex = -1, GlowLayerMaskPictureIndex = -1;
+    int GlowLayerOffsetLeft = 0, GlowLayerOffsetRight = 0, GlowLayerOffsetTop = 0, GlowLayerOffsetBottom = 0;
+    int GlowLayerShowOffsetX = 0, GlowLayerShowOffsetY = 0;
+    int GlowLayerAlphaBlendValue = 255;
+};
