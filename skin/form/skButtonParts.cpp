@@ -36,7 +36,84 @@ void TskTimerSlot::Stop()
 
 TskButtonParts::TskButtonParts() : FGlyph(std::make_unique<TBitmap>()) {}
 
-TskButtonParts::~TskButtonParts() = default;
+TskButtonParts::~TskButtonParts()
+{
+    if (FAction != nullptr)
+        FAction->RemoveClient(this);
+}
+
+void TskButtonParts::SetGlyph(TBitmap* Value)
+{
+    FGlyph->Assign(Value);
+    ButtonRepaint();
+}
+
+void TskButtonParts::SetNumGlyphs(int Value)
+{
+    FNumGlyphs = Value;
+    ButtonRepaint();
+}
+
+void TskButtonParts::SetMargin(int Value)
+{
+    if (Value == FMargin || Value < -1)
+        return;
+    FMargin = Value;
+    ButtonRepaint();
+}
+
+void TskButtonParts::SetSpacing(int Value)
+{
+    if (Value == FSpacing)
+        return;
+    FSpacing = Value;
+    ButtonRepaint();
+}
+
+void TskButtonParts::SetLayout(TskButtonLayout Value)
+{
+    if (Value == FLayout)
+        return;
+    FLayout = Value;
+    ButtonRepaint();
+}
+
+void TskButtonParts::SetImageList(TCustomImageList* Value)
+{
+    FImageList = Value;
+    if (Value != nullptr)
+        Value->FreeNotification(ButtonComponent());
+}
+
+void TskButtonParts::SetAction(TCustomAction* Value)
+{
+    if (FAction != nullptr)
+        FAction->RemoveClient(this);
+    FAction = Value;
+    if (Value == nullptr)
+        return;
+    Value->AddClient(this);
+    Value->FreeNotification(ButtonComponent());
+    ActionChange(Value);
+}
+
+void TskButtonParts::ActionChange(TCustomAction* /*Sender*/)
+{
+    if (!FGlyph->Empty())
+        return;
+    TakeActionImage();
+    ButtonRepaint();
+}
+
+void TskButtonParts::ButtonNotification(TComponent* AComponent, TOperation Operation)
+{
+    if (Operation != TOperation::opRemove)
+        return;
+    if (AComponent == FImageList)
+        FImageList = nullptr;
+    if (AComponent == FAction)
+        FAction = nullptr;
+}
 
 void TskButtonParts::ReadButtonDescription(const TskDataSkinButtonControl& D)
 {
@@ -214,4 +291,32 @@ void TskButtonParts::TakeActionImage()
     FGlyph->Canvas()->Brush()->SetColor(static_cast<TColor>(0xFF00FF));
     FGlyph->Canvas()->FillRect(RECT{0, 0, images->GetWidth(), images->GetHeight()});
     images->Draw(FGlyph->Canvas(), 0, 0, i);
+}
+
+void TskButtonParts::FireClick(TObject* Sender, bool Designing)
+{
+    const TNotifyEvent click = OnClick;
+    // The button's own handler wins over a linked action's.
+    if (click && FAction != nullptr) {
+        click(Sender);
+        return;
+    }
+    if (FAction != nullptr && !Designing) {
+        FAction->Execute();
+        return;
+    }
+    if (click)
+        click(Sender);
+}
+
+void TskButtonParts::DrawDefaultBack(TCanvas* Canvas, const RECT& R, bool DownLook, bool Hot, bool Framed)
+{
+    // The pressed and hovered fills: RGB(133, 147, 181) and RGB(182, 189, 210).
+    const TColor fill = DownLook ? static_cast<TColor>(0xB59385) : Hot ? static_cast<TColor>(0xD2BDB6) : clBtnFace;
+    Canvas->Brush()->SetColor(fill);
+    Canvas->FillRect(R);
+    if (!Framed && !DownLook && !Hot)
+        return;
+    Canvas->Brush()->SetColor(DownLook || Hot ? clNavy : clBtnShadow);
+    Canvas->FrameRect(R);
 }

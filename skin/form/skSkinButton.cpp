@@ -13,22 +13,6 @@
 #include "skin/core/skUtils.h"
 #include "skin/form/skSkinMessages.h"
 
-namespace {
-
-void FramedFill(TCanvas* C, const RECT& R, TColor Frame, TColor Fill)
-{
-    C->Brush()->SetColor(Fill);
-    C->FillRect(R);
-    C->Brush()->SetColor(Frame);
-    C->FrameRect(R);
-}
-
-} // namespace
-
-// The default look's colours for a pressed and for a hovered part.
-inline constexpr TColor kDownFill = static_cast<TColor>(0xB59385);   // RGB(133, 147, 181)
-inline constexpr TColor kHoverFill = static_cast<TColor>(0xD2BDB6);  // RGB(182, 189, 210)
-
 TskSkinButton::TskSkinButton(TComponent* AOwner) : TskSkinCustomControl(AOwner)
 {
     FLayerManager = std::make_unique<TskLayerManager>(nullptr);
@@ -37,11 +21,7 @@ TskSkinButton::TskSkinButton(TComponent* AOwner) : TskSkinCustomControl(AOwner)
     SetTabStop(true);
 }
 
-TskSkinButton::~TskSkinButton()
-{
-    if (FAction != nullptr)
-        FAction->RemoveClient(this);
-}
+TskSkinButton::~TskSkinButton() = default;
 
 bool TskSkinButton::IsFocused()
 {
@@ -89,15 +69,7 @@ void TskSkinButton::SetDown(bool Value)
             StartMorph();
     }
     Invalidate();
-    if (FGroupIndex == 0 || !Value || FAllowAllUp || GetParent() == nullptr)
-        return;
-    std::vector<TskSkinButton*> others;
-    for (int i = 0; i < GetParent()->ControlCount(); ++i)
-        if (auto* b = dynamic_cast<TskSkinButton*>(GetParent()->Controls(i)))
-            if (b != this && b->FGroupIndex == FGroupIndex && b->FDown)
-                others.push_back(b);
-    for (TskSkinButton* b : others)
-        b->SetDown(false);
+    ReleaseGroupSiblings(this);
 }
 
 void TskSkinButton::SetGroupIndex(int Value)
@@ -122,49 +94,6 @@ void TskSkinButton::SetDefault(bool Value)
         form->Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(form->GetActiveControl()));
 }
 
-void TskSkinButton::SetGlyph(TBitmap* Value)
-{
-    FGlyph->Assign(Value);
-    Invalidate();
-}
-
-void TskSkinButton::SetNumGlyphs(int Value)
-{
-    FNumGlyphs = Value;
-    Invalidate();
-}
-
-void TskSkinButton::SetMargin(int Value)
-{
-    if (Value == FMargin || Value < -1)
-        return;
-    FMargin = Value;
-    Invalidate();
-}
-
-void TskSkinButton::SetSpacing(int Value)
-{
-    if (Value == FSpacing)
-        return;
-    FSpacing = Value;
-    Invalidate();
-}
-
-void TskSkinButton::SetLayout(TskButtonLayout Value)
-{
-    if (Value == FLayout)
-        return;
-    FLayout = Value;
-    Invalidate();
-}
-
-void TskSkinButton::SetImageList(TCustomImageList* Value)
-{
-    FImageList = Value;
-    if (Value != nullptr)
-        Value->FreeNotification(this);
-}
-
 void TskSkinButton::SetImageIndex(int Value)
 {
     if (Value == FImageIndex)
@@ -173,35 +102,10 @@ void TskSkinButton::SetImageIndex(int Value)
     Invalidate();
 }
 
-void TskSkinButton::SetAction(TCustomAction* Value)
-{
-    if (FAction != nullptr)
-        FAction->RemoveClient(this);
-    FAction = Value;
-    if (Value == nullptr)
-        return;
-    Value->AddClient(this);
-    Value->FreeNotification(this);
-    ActionChange(Value);
-}
-
-void TskSkinButton::ActionChange(TCustomAction* /*Sender*/)
-{
-    if (!FGlyph->Empty())
-        return;
-    TakeActionImage();
-    Invalidate();
-}
-
 void TskSkinButton::Notification(TComponent* AComponent, TOperation Operation)
 {
     TskSkinCustomControl::Notification(AComponent, Operation);
-    if (Operation != TOperation::opRemove)
-        return;
-    if (AComponent == FImageList)
-        FImageList = nullptr;
-    if (AComponent == FAction)
-        FAction = nullptr;
+    ButtonNotification(AComponent, Operation);
 }
 
 void TskSkinButton::CreateWnd()
@@ -227,20 +131,8 @@ void TskSkinButton::ButtonClick()
     if (FCanFocused)
         if (TCustomForm* form = GetParentForm(this))
             form->SetModalResult(FModalResult);
-    if (!*alive)
-        return;
-    const TNotifyEvent click = OnClick;
-    // The button's own handler wins over a linked action's.
-    if (click && FAction != nullptr) {
-        click(this);
-        return;
-    }
-    if (FAction != nullptr && !ComponentState().Contains(csDesigning)) {
-        FAction->Execute();
-        return;
-    }
-    if (click)
-        click(this);
+    if (*alive)
+        FireClick(this, ComponentState().Contains(csDesigning));
 }
 
 // --- skin ---
@@ -382,12 +274,7 @@ void TskSkinButton::CreateControlDefaultImage(TBitmap* B)
     TCanvas* c = B->Canvas();
     const RECT r = GetClientRect();
     const bool downLook = FDown && (FGroupIndex != 0 || FMouseIn || (IsFocused() && !FMouseDown));
-    if (downLook)
-        FramedFill(c, r, clNavy, kDownFill);
-    else if (FMouseIn || IsFocused())
-        FramedFill(c, r, clNavy, kHoverFill);
-    else
-        FramedFill(c, r, clBtnShadow, clBtnFace);
+    DrawDefaultBack(c, r, downLook, FMouseIn || IsFocused(), true);
     AssignSkinFont(c->Font(), FDefaultFont.get(), false, FSD, {}, 0, {});
     const bool enabled = GetEnabled();
     if (!enabled)

@@ -21,6 +21,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class TBitmap;
 
@@ -66,6 +67,16 @@ struct TskSkinGeometry {
     void ComposeImage(TBitmap* B, TBitmap* APicture, const RECT& ASkinRect, int W, int H, bool NineSlice) const;
     int RealClientWidth() const { return NewClRect.right - NewClRect.left; }
     int RealClientHeight() const { return NewClRect.bottom - NewClRect.top; }
+};
+
+// A parent that lends its image lists to the speed buttons on it that have no glyph (the skinned
+// tool bar): the buttons show their ImageIndex from these lists.
+class TskButtonImagesHost {
+public:
+    virtual ~TskButtonImagesHost() = default;
+    virtual TCustomImageList* GetImages() const = 0;
+    virtual TCustomImageList* GetHotImages() const = 0;
+    virtual TCustomImageList* GetDisabledImages() const = 0;
 };
 
 // The skin numbered picture Index of SkinData, or nullptr for an index outside its list.
@@ -293,10 +304,21 @@ private:
 
 // What the push button and the speed button share: their state, their skin fields, the glyph
 // and image-list face, and the morph, frame-animation and repeat timers.
-class TskButtonParts {
+class TskButtonParts : public TActionClient {
 public:
     TskButtonParts();
-    virtual ~TskButtonParts();
+    ~TskButtonParts() override;
+
+    void SetGlyph(TBitmap* Value);
+    void SetNumGlyphs(int Value);
+    // -2 and below are ignored.
+    void SetMargin(int Value);
+    void SetSpacing(int Value);
+    void SetLayout(TskButtonLayout Value);
+    void SetImageList(TCustomImageList* Value);
+    // Links the action; its image becomes the glyph while the glyph is empty.
+    void SetAction(TCustomAction* Value);
+    void ActionChange(TCustomAction* Sender) override;
 
     bool GetDown() const { return FDown; }
     bool GetAllowAllUp() const { return FAllowAllUp; }
@@ -329,6 +351,14 @@ public:
     TskButtonPaintEvent OnPaint;
 
 protected:
+    virtual void ButtonRepaint() = 0;
+    virtual TComponent* ButtonComponent() = 0;
+    // Forgets the image list and the action when they are freed.
+    void ButtonNotification(TComponent* AComponent, TOperation Operation);
+    // The click: OnClick when there is no linked action or both are set, else the action.
+    void FireClick(TObject* Sender, bool Designing);
+    // The default look's background: a pressed, hovered or plain frame and fill.
+    static void DrawDefaultBack(TCanvas* Canvas, const RECT& R, bool DownLook, bool Hot, bool Framed);
     // Copies the state rectangles, fonts, colours and effects of a button description.
     void ReadButtonDescription(const TskDataSkinButtonControl& D);
     // Glyph number of the strip for the look (1 normal, 2 disabled, 3 down, 4 hot).
@@ -402,7 +432,7 @@ protected:
 };
 
 // The skinned push button.
-class TskSkinButton : public TskSkinCustomControl, public TskButtonParts, public TActionClient {
+class TskSkinButton : public TskSkinCustomControl, public TskButtonParts {
 public:
     explicit TskSkinButton(TComponent* AOwner);
     ~TskSkinButton() override;
@@ -411,12 +441,6 @@ public:
 
     void SetDown(bool Value);
     void SetGroupIndex(int Value);
-    void SetGlyph(TBitmap* Value);
-    void SetNumGlyphs(int Value);
-    void SetMargin(int Value);
-    void SetSpacing(int Value);
-    void SetLayout(TskButtonLayout Value);
-    void SetImageList(TCustomImageList* Value);
     void SetImageIndex(int Value);
     bool GetCanFocused() const { return FCanFocused; }
     void SetCanFocused(bool Value);
@@ -428,7 +452,6 @@ public:
     void SetModalResult(int Value) { FModalResult = Value; }
     bool GetAlwaysShowLayeredFrame() const { return FAlwaysShowGlowFrame; }
     void SetAlwaysShowLayeredFrame(bool Value) { FAlwaysShowGlowFrame = Value; }
-    void SetAction(TCustomAction* Value);
     // The button answers Enter.
     bool Active() const { return FActive; }
     TskLayerManager* LayerManager() const { return FLayerManager.get(); }
@@ -442,7 +465,6 @@ public:
     void ChangeSkinData() override;
     void BeforeChangeSkinData() override;
     void Dispatch(TMessage& Message) override;
-    void ActionChange(TCustomAction* Sender) override;
 
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -454,6 +476,8 @@ protected:
     virtual void CreateButtonImage(TBitmap* B, const RECT& R, bool ADown, bool AMouseIn);
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void ButtonRepaint() override { Invalidate(); }
+    TComponent* ButtonComponent() override { return this; }
     void KeyDown(WORD& Key, TShiftState Shift) override;
     void KeyUp(WORD& Key, TShiftState Shift) override;
 
@@ -485,4 +509,85 @@ private:
     int GlowLayerOffsetLeft = 0, GlowLayerOffsetRight = 0, GlowLayerOffsetTop = 0, GlowLayerOffsetBottom = 0;
     int GlowLayerShowOffsetX = 0, GlowLayerShowOffsetY = 0;
     int GlowLayerAlphaBlendValue = 255;
+};
+
+// Sets up every other button of Self's class on the same parent with the same non-zero group
+// index that is down (Self was put down in a group without AllowAllUp).
+template <class T>
+void ReleaseGroupSiblings(T* Self)
+{
+    TWinControl* parent = Self->GetParent();
+    if (parent == nullptr || Self->GetGroupIndex() == 0 || !Self->GetDown() || Self->GetAllowAllUp())
+        return;
+    std::vector<T*> others;
+    for (int i = 0; i < parent->ControlCount(); ++i)
+        if (auto* b = dynamic_cast<T*>(parent->Controls(i)))
+            if (b != Self && b->GetGroupIndex() == Self->GetGroupIndex() && b->GetDown())
+                others.push_back(b);
+    for (T* b : others)
+        b->SetDown(false);
+}
+
+// The skinned tool button: windowless, never focused; transparent (Flat) buttons draw only their
+// face over the parent while idle.
+class TskSkinSpeedButton : public TskGraphicSkinCustomControl, public TskButtonParts {
+public:
+    explicit TskSkinSpeedButton(TComponent* AOwner);
+    ~TskSkinSpeedButton() override;
+    using TskButtonParts::OnClick;
+
+    void SetDown(bool Value);
+    void SetGroupIndex(int Value) { FGroupIndex = Value; }
+    // Repaints only on a parent that lends its image lists.
+    void SetImageIndex(int Value);
+    bool GetTransparent() const { return !FControlStyle.Contains(csOpaque); }
+    void SetTransparent(bool Value);
+    bool GetFlat() const { return FFlat; }
+    void SetFlat(bool Value);
+    bool GetShowCaption() const { return FShowCaption; }
+    void SetShowCaption(bool Value);
+    int GetWidthWithCaption() const { return FWidthWithCaption; }
+    void SetWidthWithCaption(int Value) { FWidthWithCaption = Value; }
+    int GetWidthWithoutCaption() const { return FWidthWithoutCaption; }
+    void SetWidthWithoutCaption(int Value) { FWidthWithoutCaption = Value; }
+
+    void RefreshButton();
+    virtual void ButtonClick();
+    // The drop-down marker of the description, centred in R.
+    void DrawMenuMarker(TCanvas* Canvas, const RECT& R, bool AActive, bool ADown, bool AFlat);
+
+    void LookupSkinData() override;
+    void ChangeSkinData() override;
+    void Dispatch(TMessage& Message) override;
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void Paint() override;
+    void CreateControlDefaultImage(TBitmap* B) override;
+    void CreateControlSkinImage(TBitmap* /*B*/) override {}
+    void FitBoundsToSkin(int& W, int& H) override;
+    virtual void CreateButtonImage(TBitmap* B, const RECT& R, bool ADown, bool AMouseIn);
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void ButtonRepaint() override { Invalidate(); }
+    TComponent* ButtonComponent() override { return this; }
+
+private:
+    bool MorphingOn() const;
+    bool AnimationPossible() const;
+    bool DownLook() const { return FDown && (FGroupIndex != 0 || FMouseIn); }
+    void MorphOrRepaint();
+    void StartMorph();
+    std::string CaptionText() { return FShowCaption ? GetCaption() : std::string(); }
+    // The face in R: the tool-bar lists (Active: hot images may be used), else the own list or
+    // the glyph.
+    void DrawSpeedFace(TCanvas* Canvas, const RECT& R, const RECT& GlyphRect, bool ADown, bool AMouseIn,
+                       bool Active, bool GlyphPressed);
+    // Idle transparent look: only the face on the control's canvas.
+    void PaintTransparentFace(const RECT& R, TColor Color);
+
+    bool FFlat = false;
+    bool FShowCaption = true;
+    int FWidthWithCaption = 0;
+    int FWidthWithoutCaption = 0;
 };
