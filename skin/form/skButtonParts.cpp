@@ -34,6 +34,14 @@ void TskTimerSlot::Stop()
 
 // ---------------------------------------------------------------------------------------------
 
+void TskMorphing::StartMorphTimer(std::function<void()> Tick)
+{
+    if (!FMorphTimer.Running())
+        FMorphTimer.Start(20, std::move(Tick));
+}
+
+// ---------------------------------------------------------------------------------------------
+
 TskButtonParts::TskButtonParts() : FGlyph(std::make_unique<TBitmap>()) {}
 
 TskButtonParts::~TskButtonParts()
@@ -178,7 +186,7 @@ TColor TskButtonParts::SkinFontColor(bool Enabled, bool ADown, bool AMouseIn, TF
     return FontColor;
 }
 
-void TskButtonParts::DrawMorphed(HDC DC, TBitmap* Normal, TBitmap* Active) const
+void TskMorphing::DrawMorphed(HDC DC, TBitmap* Normal, TBitmap* Active) const
 {
     TskEffectBmp from(Normal->GetHandle());
     TskEffectBmp to(Active->GetHandle());
@@ -231,7 +239,7 @@ void TskButtonParts::StartRepeat(std::function<void()> Click)
     });
 }
 
-bool TskButtonParts::MorphTick(bool Target, bool Active)
+bool TskMorphing::MorphTick(bool Target, bool Active)
 {
     if (!Active) {
         FMorphSteps = Target ? 5 : 0;

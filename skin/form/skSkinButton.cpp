@@ -40,9 +40,7 @@ bool TskSkinButton::AnimationPossible() const
 
 void TskSkinButton::StartMorph()
 {
-    if (FMorphTimer.Running())
-        return;
-    FMorphTimer.Start(20, [this] {
+    StartMorphTimer([this] {
         if (MorphTick(FMouseIn || IsFocused(), FIndex != -1 && MorphingOn()))
             Invalidate();
     });
@@ -209,7 +207,7 @@ void TskSkinButton::Paint()
     if (SkinEffectsOn())
         ApplyAnimationFrame(normal, active);
     const bool enabled = GetEnabled();
-    if (MorphingOn() && FMorphSteps > 0 && FMorphSteps < 5 && enabled) {
+    if (MorphingOn() && MorphBetween() && enabled) {
         TBitmap from, to;
         from.SetSize(FWidth, FHeight);
         to.SetSize(FWidth, FHeight);

@@ -281,7 +281,6 @@ extern template class TskSkinSizedControl<TskGraphicSkinControl>;
 // ---------------------------------------------------------------------------------------------
 // Buttons.
 
-
 using TskButtonPaintEvent =
     std::function<void(TObject* Sender, TCanvas* Canvas, RECT R, bool ADown, bool AMouseIn, bool& DrawDefault)>;
 
@@ -302,9 +301,34 @@ private:
     TTimer* FTimer = nullptr;
 };
 
+// The hover transition of buttons and boxes: a factor between the normal (0) and the active (1)
+// image kept in exact fifths, stepped by a 20 ms timer that exists only while it runs.
+class TskMorphing {
+public:
+    double MorphKf() const { return FMorphSteps / 5.0; }
+    bool MorphRunning() const { return FMorphTimer.Running(); }
+
+protected:
+    // Starts the timer unless it runs; Tick is called every 20 ms.
+    void StartMorphTimer(std::function<void()> Tick);
+    // One tick towards Target; returns whether to repaint. Active false (no description or
+    // transitions not allowed) jumps to the end without a repaint.
+    bool MorphTick(bool Target, bool Active);
+    void StopMorph() { FMorphTimer.Stop(); }
+    void SetMorphDone(bool Active) { FMorphSteps = Active ? 5 : 0; }
+    bool MorphBetween() const { return FMorphSteps > 0 && FMorphSteps < 5; }
+    // The normal image morphed towards the active one by the current factor, drawn at 0, 0.
+    void DrawMorphed(HDC DC, TBitmap* Normal, TBitmap* Active) const;
+
+    int FMorphSteps = 0;
+    TskTimerSlot FMorphTimer;
+    bool Morphing = false;
+    TskMorphKind MorphKind = mkDefault;
+};
+
 // What the push button and the speed button share: their state, their skin fields, the glyph
 // and image-list face, and the morph, frame-animation and repeat timers.
-class TskButtonParts : public TActionClient {
+class TskButtonParts : public TActionClient, public TskMorphing {
 public:
     TskButtonParts();
     ~TskButtonParts() override;
@@ -340,10 +364,7 @@ public:
     bool GetUseSkinFontColor() const { return FUseSkinFontColor; }
     void SetUseSkinFontColor(bool Value) { FUseSkinFontColor = Value; }
     TCustomAction* GetAction() const { return FAction; }
-    // The blend factor between the normal (0) and the active (1) image, in fifths.
-    double MorphKf() const { return FMorphSteps / 5.0; }
     bool MouseIn() const { return FMouseIn; }
-    bool MorphRunning() const { return FMorphTimer.Running(); }
     bool RepeatRunning() const { return FRepeatTimer.Running(); }
     int CurrentFrame() const { return FCurrentFrame; }
 
@@ -369,19 +390,12 @@ protected:
                   bool Enabled, int GlyphNo) const;
     // The caption colour of a skinned look.
     TColor SkinFontColor(bool Enabled, bool ADown, bool AMouseIn, TFont* DefaultFont) const;
-    // The normal image morphed towards the active one by the current factor, drawn at 0, 0.
-    void DrawMorphed(HDC DC, TBitmap* Normal, TBitmap* Active) const;
     // Frame n of the animation strip replaces the active (forwards) or normal (backwards) image.
     void ApplyAnimationFrame(RECT& NormalRect, RECT& ActiveRect) const;
     // The repeat delay: 500 ms, then Click every RepeatInterval (none when the interval is 0 or
     // below).
     void StartRepeat(std::function<void()> Click);
     void StopRepeat() { FRepeatTimer.Stop(); }
-    // One morph tick; returns whether to repaint. Active: a description is in use and morphing
-    // is on.
-    bool MorphTick(bool Target, bool Active);
-    void StopMorph() { FMorphTimer.Stop(); }
-    void SetMorphDone(bool Active) { FMorphSteps = Active ? 5 : 0; }
     // Frame animation: started only when possible (Possible) with a positive interval.
     void StartAnimation(bool Forwards, bool Possible, std::function<void()> Repaint);
     void StopAnimation();
@@ -407,8 +421,6 @@ protected:
     bool FUseSkinSize = true;
     bool FUseSkinFontColor = true;
     TCustomAction* FAction = nullptr;
-    int FMorphSteps = 0;
-    TskTimerSlot FMorphTimer;
     TskTimerSlot FRepeatTimer;
     bool FRepeatDelayed = false;
     TskTimerSlot FAnimateTimer;
@@ -422,8 +434,6 @@ protected:
     TColor FontColor = 0, ActiveFontColor = 0, DownFontColor = 0, DisabledFontColor = 0;
     RECT DescSkinRect{};
     RECT ActiveSkinRect{}, DownSkinRect{}, DisabledSkinRect{};
-    bool Morphing = false;
-    TskMorphKind MorphKind = mkDefault;
     RECT AnimateSkinRect{};
     int FrameCount = 0;
     int AnimateInterval = 25;

@@ -31,9 +31,7 @@ bool TskSkinSpeedButton::AnimationPossible() const
 
 void TskSkinSpeedButton::StartMorph()
 {
-    if (FMorphTimer.Running())
-        return;
-    FMorphTimer.Start(20, [this] {
+    StartMorphTimer([this] {
         if (MorphTick(FMouseIn, FIndex != -1 && MorphingOn()))
             Invalidate();
     });
@@ -218,7 +216,7 @@ void TskSkinSpeedButton::Paint()
     RECT normal = SkinRect, active = ActiveSkinRect;
     if (SkinEffectsOn())
         ApplyAnimationFrame(normal, active);
-    if (MorphingOn() && FMorphSteps > 0 && FMorphSteps < 5 && !GetTransparent()) {
+    if (MorphingOn() && MorphBetween() && !GetTransparent()) {
         TBitmap from, to;
         from.SetSize(FWidth, FHeight);
         to.SetSize(FWidth, FHeight);
