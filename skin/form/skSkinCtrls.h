@@ -79,6 +79,10 @@ public:
     virtual TCustomImageList* GetDisabledImages() const = 0;
 };
 
+// A press on a focusable control without the focus first moves the focus there (ClicksDisabled
+// set meanwhile); false when the focus did not come, so the press is dropped.
+bool TakeFocusOnPress(TWinControl* Control, bool& ClicksDisabled);
+
 // The skin numbered picture Index of SkinData, or nullptr for an index outside its list.
 TBitmap* SkinPicture(TskSkinData* SkinData, int Index);
 
@@ -600,4 +604,106 @@ private:
     bool FShowCaption = true;
     int FWidthWithCaption = 0;
     int FWidthWithoutCaption = 0;
+};
+
+// ---------------------------------------------------------------------------------------------
+// The skinned check box, or with Radio a radio button. Flat (the default) draws only the mark
+// and the text over the parent's background and keeps its size; non-flat draws the whole skin
+// image and fits its size to the skin. Boxes of one parent with the same non-zero GroupIndex
+// exclude each other.
+class TskSkinCheckRadioBox : public TskSkinCustomControl, public TskMorphing, public TActionClient {
+public:
+    explicit TskSkinCheckRadioBox(TComponent* AOwner);
+    ~TskSkinCheckRadioBox() override;
+
+    bool GetChecked() const { return FChecked; }
+    // No test for a change: repaints, unchecks the checked group siblings and fires OnClick
+    // (a radio box only when checked).
+    void SetChecked(bool Value);
+    TCheckBoxState GetState() const { return FState; }
+    // Sets Checked to match without the group logic; fires OnClick.
+    void SetState(TCheckBoxState Value);
+    bool GetRadio() const { return FRadio; }
+    void SetRadio(bool Value);
+    bool GetWordWrap() const { return FWordWrap; }
+    void SetWordWrap(bool Value);
+    bool GetAllowGrayed() const { return FAllowGrayed; }
+    void SetAllowGrayed(bool Value);
+    TCustomImageList* GetImages() const { return FImages; }
+    void SetImages(TCustomImageList* Value);
+    int GetImageIndex() const { return FImageIndex; }
+    void SetImageIndex(int Value);
+    bool GetFlat() const { return FFlat; }
+    void SetFlat(bool Value);
+    bool GetCanFocused() const { return FCanFocused; }
+    void SetCanFocused(bool Value);
+    int GetGroupIndex() const { return FGroupIndex; }
+    void SetGroupIndex(int Value) { FGroupIndex = Value; }
+    bool GetUseSkinFontColor() const { return FUseSkinFontColor; }
+    void SetUseSkinFontColor(bool Value) { FUseSkinFontColor = Value; }
+    TCustomAction* GetAction() const { return FAction; }
+    void SetAction(TCustomAction* Value);
+    bool MouseIn() const { return FMouseIn; }
+
+    // A check box toggles; a radio box only checks.
+    virtual void ToggleCheck();
+    // The box as it would look with Checked = AChecked, drawn onto C at X, Y.
+    void PaintSkinTo(TCanvas* C, int X, int Y, bool AChecked);
+
+    void LookupSkinData() override;
+    void ChangeSkinData() override;
+    void CheckParentBackground() override;
+    void Dispatch(TMessage& Message) override;
+    void ActionChange(TCustomAction* Sender) override;
+
+    // The box's own OnClick.
+    TNotifyEvent OnClick;
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void Paint() override;
+    void CreateControlDefaultImage(TBitmap* B) override;
+    void FitBoundsToSkin(int& W, int& H) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void KeyUp(WORD& Key, TShiftState Shift) override;
+
+private:
+    bool TransitionsAllowed() const;
+    bool ActiveLook();
+    void HoverChanged();
+    void FireClick();
+    // The mark image for the state (skinned), drawn with its automatic transparency at X, Y.
+    void DrawSkinMark(TCanvas* C, int X, int Y, TCheckBoxState State, bool Enabled);
+    void DrawDefaultMark(TCanvas* C, int H, TCheckBoxState State, bool Enabled);
+    // The flat look (skinned or default) onto C.
+    void DrawFlat(TCanvas* C, TCheckBoxState State, bool Focus);
+    // The non-flat skin image for ASkinRect.
+    void CreateSkinImage(TBitmap* B, const RECT& ASkinRect, bool Active, TCheckBoxState State);
+
+    bool FUseSkinFontColor = true;
+    bool FWordWrap = false;
+    bool FAllowGrayed = false;
+    TCheckBoxState FState = TCheckBoxState::cbUnchecked;
+    TCustomImageList* FImages = nullptr;
+    int FImageIndex = 0;
+    bool FFlat = true;
+    bool FClicksDisabled = false;
+    bool FCanFocused = true;
+    bool FMouseIn = false;
+    int FGroupIndex = 0;
+    bool FChecked = false;
+    bool FRadio = false;
+    TCustomAction* FAction = nullptr;
+    RECT CIRect{};
+    RECT NewTextArea{};
+
+    std::string FontName = "Arial";
+    TFontStyles FontStyle;
+    int FontHeight = 14;
+    TColor FontColor = 0, ActiveFontColor = 0, FrameFontColor = 0, UnEnabledFontColor = 0;
+    RECT ActiveSkinRect{}, CheckImageArea{}, TextArea{};
+    RECT CheckImageRect{}, UnCheckImageRect{}, ActiveCheckImageRect{}, ActiveUnCheckImageRect{};
+    RECT UnEnabledCheckImageRect{}, UnEnabledUnCheckImageRect{};
+    RECT GrayedCheckImageRect{}, ActiveGrayedCheckImageRect{};
 };
