@@ -11,6 +11,7 @@
 #include "classlib/Controls.h"
 #include "classlib/ExtCtrls.h"
 #include "classlib/ImgList.h"
+#include "classlib/Strings.h"
 #include "skin/core/TskLayerManager.h"
 #include "skin/core/skButtonFace.h"
 #include "skin/core/skDataSkinControls.h"
@@ -706,4 +707,163 @@ private:
     RECT CheckImageRect{}, UnCheckImageRect{}, ActiveCheckImageRect{}, ActiveUnCheckImageRect{};
     RECT UnEnabledCheckImageRect{}, UnEnabledUnCheckImageRect{};
     RECT GrayedCheckImageRect{}, ActiveGrayedCheckImageRect{};
+};
+
+// ---------------------------------------------------------------------------------------------
+// Labels, bevel and splitter: class-library controls that carry their skin binding themselves.
+
+enum TskEllipsType { sketNone, sketEndEllips, sketPathEllips };
+
+// The skin font and colour of a label: the "stdlabel" description's (UseSkinFont, UseSkinColor)
+// or else DefaultFont / Font; and its text, drawn twice in the highlight and shadow colours when
+// disabled. Shared by the two skinned labels.
+class TskLabelSkin : public TskSkinBinding {
+public:
+    TskLabelSkin();
+    ~TskLabelSkin();
+    TFont* DefaultFont() const { return FDefaultFont.get(); }
+    void SetDefaultFont(TFont* Value) { FDefaultFont->Assign(Value); }
+    bool GetUseSkinFont() const { return FUseSkinFont; }
+    void SetUseSkinFont(bool Value) { FUseSkinFont = Value; }
+    bool GetUseSkinColor() const { return FUseSkinColor; }
+    void SetUseSkinColor(bool Value) { FUseSkinColor = Value; }
+
+protected:
+    // Looks the description up and copies its font.
+    void LookupLabelSkin();
+    // The label font for Font (the control's own) into Canvas.
+    void ApplyLabelFont(TCanvas* Canvas, TFont* Font);
+    void DrawLabelText(TCanvas* Canvas, const std::string& Text, RECT& R, UINT Flags, bool Enabled);
+
+    std::unique_ptr<TFont> FDefaultFont;
+    bool FUseSkinFont = true;
+    bool FUseSkinColor = true;
+    std::string FontName = "Arial";
+    TFontStyles FontStyle;
+    int FontHeight = 14;
+    TColor FontColor = 0;
+};
+
+// A class-library label with the skin's font and colour and end or path ellipses.
+class TskSkinStdLabel : public TCustomLabel, public TskSkinChangeable, public TskLabelSkin {
+public:
+    explicit TskSkinStdLabel(TComponent* AOwner);
+
+    TskSkinData* GetSkinData() const override { return FSD; }
+    void SetSkinData(TskSkinData* Value);
+    void SetSkinDataName(const std::string& Value) { FSkinDataName = Value; }
+    void ChangeSkinData() override;
+    TskEllipsType GetEllipsType() const { return FEllipsType; }
+    void SetEllipsType(TskEllipsType Value);
+    // The label with text AText drawn onto C at X, Y.
+    void PaintSkinTo(TCanvas* C, int X, int Y, const std::string& AText);
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void DoDrawText(TCanvas* Canvas, RECT& Rect, UINT Flags) override;
+
+private:
+    UINT SkinTextFlags() const;
+    void DrawText(TCanvas* Canvas, const std::string& Text, RECT& Rect, bool Measure);
+
+    TskEllipsType FEllipsType = sketNone;
+};
+
+// A multi-line label whose text is a list of lines.
+class TskSkinTextLabel : public TGraphicControl, public TskSkinChangeable, public TskLabelSkin {
+public:
+    explicit TskSkinTextLabel(TComponent* AOwner);
+    ~TskSkinTextLabel() override;
+
+    TskSkinData* GetSkinData() const override { return FSD; }
+    void SetSkinData(TskSkinData* Value);
+    void SetSkinDataName(const std::string& Value) { FSkinDataName = Value; }
+    void ChangeSkinData() override;
+    TStrings* Lines() const { return FLines.get(); }
+    void SetLines(TStrings* Value);
+    TAlignment GetAlignment() const { return FAlignment; }
+    void SetAlignment(TAlignment Value);
+    TTextLayout GetLayout() const { return FLayout; }
+    void SetLayout(TTextLayout Value);
+    bool GetWordWrap() const { return FWordWrap; }
+    void SetWordWrap(bool Value);
+    bool GetAutoSize() const { return FAutoSize; }
+    virtual void SetAutoSize(bool Value);
+    // The lines joined with line breaks.
+    virtual std::string GetLabelText() const;
+    // Takes the size of the text (AutoSize); height never below 0.
+    void AdjustBounds();
+    void Dispatch(TMessage& Message) override;
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void Loaded() override;
+    void Paint() override;
+
+private:
+    UINT TextFlags() const;
+
+    std::unique_ptr<TStringList> FLines;
+    TAlignment FAlignment = TAlignment::taLeftJustify;
+    bool FAutoSize = true;
+    TTextLayout FLayout = TTextLayout::tlTop;
+    bool FWordWrap = false;
+};
+
+// A class-library bevel in the skin's light and dark colours, with a centred divider style.
+class TskSkinBevel : public TBevel, public TskSkinChangeable, public TskSkinBinding {
+public:
+    explicit TskSkinBevel(TComponent* AOwner);
+
+    TskSkinData* GetSkinData() const override { return FSD; }
+    // Applies at once, also for nullptr.
+    void SetSkinData(TskSkinData* Value);
+    void SetSkinDataName(const std::string& Value) { FSkinDataName = Value; }
+    void ChangeSkinData() override;
+    bool GetDividerMode() const { return FDividerMode; }
+    void SetDividerMode(bool Value);
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+
+    TColor LightColor = clBtnHighlight;
+    TColor DarkColor = clBtnShadow;
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void Paint() override;
+
+private:
+    bool FDividerMode = false;
+};
+
+// A class-library splitter drawn from the skin and as thick as the skin's picture.
+class TskSkinSplitter : public TSplitter, public TskSkinChangeable, public TskSkinBinding {
+public:
+    explicit TskSkinSplitter(TComponent* AOwner);
+
+    TskSkinData* GetSkinData() const override { return FSD; }
+    // Applies at once, also for nullptr.
+    void SetSkinData(TskSkinData* Value);
+    void SetSkinDataName(const std::string& Value) { FSkinDataName = Value; }
+    void ChangeSkinData() override;
+    bool GetTransparent() const { return FTransparent; }
+    void SetTransparent(bool Value);
+    int GetDefaultSize() const { return FDefaultSize; }
+    void SetDefaultSize(int Value) { FDefaultSize = Value; }
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void Paint() override;
+
+private:
+    void LookupSplitter();
+
+    bool FTransparent = false;
+    int FDefaultSize = 10;
+    POINT LTPt{}, RTPt{}, LBPt{};
+    RECT SkinRect{};
+    TBitmap* FSkinPicture = nullptr;
+    bool StretchEffect = false;
+    RECT GripperRect{};
+    bool GripperTransparent = false;
+    TColor GripperTransparentColor = 0;
 };
