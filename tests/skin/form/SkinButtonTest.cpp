@@ -299,3 +299,13 @@ TEST_F(SkinButtonTest, ActionGivesTheGlyphAndRunsWithoutAnOwnHandler)
     EXPECT_EQ(own, 1);
     b->SetAction(nullptr);
 }
+
+TEST_F(SkinButtonTest, GlowMessagesForAFreedButtonAreDropped)
+{
+    auto data = skinform::ArtworkSkin(2);
+    TForm* f = ShownForm();
+    auto* b = AddButton(f, RECT{40, 40, 140, 65}, data.get());
+    b->Perform(CM_MOUSEENTER, 0, 0);  // posts the show message to the button's window
+    b->Free();
+    Pump();  // must not reach the freed button
+}
