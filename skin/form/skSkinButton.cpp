@@ -402,6 +402,12 @@ void TskSkinButton::Dispatch(TMessage& Message)
 {
     const bool designing = ComponentState().Contains(csDesigning);
     switch (Message.Msg) {
+    case WM_ERASEBKGND:
+        // Outside its own paint cycle the button paints itself into the given context.
+        if (!FromWMPaint && Message.WParam != 0)
+            PaintWindow(reinterpret_cast<HDC>(Message.WParam));
+        Message.Result = 1;
+        return;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         // A press first takes the focus; it is dropped when the focus did not come.

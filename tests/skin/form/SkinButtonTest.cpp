@@ -309,3 +309,16 @@ TEST_F(SkinButtonTest, GlowMessagesForAFreedButtonAreDropped)
     b->Free();
     Pump();  // must not reach the freed button
 }
+
+TEST_F(SkinButtonTest, EraseOutsideItsPaintCyclePaintsIntoTheGivenContext)
+{
+    auto data = skinform::ArtworkSkin(0);
+    auto& d = skinform::Described<TskDataSkinButtonControl>(*data, "button");
+    TForm* f = ShownForm();
+    auto* b = AddButton(f, RECT{10, 10, 85, 35}, data.get());
+    TBitmap target;
+    target.SetSize(75, 25);
+    SendMessage(b->GetHandle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(target.Canvas()->GetHandle()), 0);
+    EXPECT_EQ(target.GetPixelColor(1, 12),
+              skinform::PicturePixel(*data, d.PictureIndex, d.SkinRect.left + 1, d.SkinRect.top + 12));
+}

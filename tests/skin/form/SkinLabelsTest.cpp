@@ -102,10 +102,11 @@ TEST_F(SkinFormTest, TextLabelLayoutAndAutoSize)
     label->SetBounds(10, 10, 100, 80);
     label->SetLayout(TTextLayout::tlBottom);
     Pump();
+    const auto pixel = PixelsOf(label);
     auto inkInRows = [&](int from, int to) {
         for (int y = from; y < to; ++y)
             for (int x = 0; x < 100; ++x)
-                if (PixelOf(label, x, y) != RGB(255, 255, 255))
+                if (pixel(x, y) != RGB(255, 255, 255))
                     return true;
         return false;
     };
