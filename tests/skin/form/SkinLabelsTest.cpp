@@ -184,3 +184,21 @@ TEST_F(SkinFormTest, SplitterThicknessComesFromTheSkin)
     Pump();
     EXPECT_EQ(left->GetWidth(), 40);
 }
+
+TEST_F(SkinFormTest, StdLabelMeasuresWithTheSkinFont)
+{
+    auto data = skinform::MadeSkin();
+    auto& d = skinform::AddDescription<TskDataSkinStdLabelControl>(*data, "stdlabel");
+    d.FontHeight = 40;
+    TForm* f = ShownForm();
+    auto* label = new TskSkinStdLabel(f);
+    label->SetParent(f);
+    label->SetCaption("Measured");
+    const int plainWidth = label->GetWidth(), plainHeight = label->GetHeight();
+    label->SetSkinData(data.get());
+    EXPECT_GT(label->GetHeight(), plainHeight * 2);
+    EXPECT_GT(label->GetWidth(), plainWidth * 2);
+    label->SetUseSkinFont(false);
+    label->ChangeSkinData();
+    EXPECT_LT(label->GetHeight(), plainHeight * 2);
+}
