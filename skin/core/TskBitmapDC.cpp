@@ -4,6 +4,7 @@
 #include "platform/gdi/Dc.h"
 #include "platform/win/Rect.h"
 #include "skin/core/skBitmapDraw.h"
+#include "skin/core/skSkinImageLayout.h"
 #include "skin/core/skTiles.h"
 
 namespace {
@@ -47,8 +48,11 @@ void TskBitmap::Draw(HDC DC, const RECT& DstRect, const RECT& SrcRect) const
 
 void TskBitmap::Tile(HDC DC, const RECT& DstRect, const RECT& SrcRect) const
 {
+    const RECT cutSource = CutToPicture(SrcRect, SIZE{FWidth, FHeight});
+    RECT reach{};
+    GetClipBox(DC, &reach);
     if (TskBitmap* target = FindBitmapByDC(DC)) {
-        ForEachTile(DstRect, SrcRect, [&](const RECT& cell, const RECT& source) {
+        ForEachTile(DstRect, cutSource, reach, [&](const RECT& cell, const RECT& source) {
             Draw(*target, ToBitmapCoordinates(DC, cell), source);
         });
         return;
@@ -57,18 +61,21 @@ void TskBitmap::Tile(HDC DC, const RECT& DstRect, const RECT& SrcRect) const
     auto* bits = static_cast<TskColor32*>(GetDCBits(DC, w, h, bpp));
     if (bits && bpp == 32 && h > 0) {
         auto routine = FAlphaBlend ? AlphaToDIB : FTransparent ? TransparentToDIB : CopyToDIB;
-        ForEachTile(DstRect, SrcRect, [&](const RECT& cell, const RECT& source) {
+        ForEachTile(DstRect, cutSource, reach, [&](const RECT& cell, const RECT& source) {
             const RECT moved = ToBitmapCoordinates(DC, cell);
             routine(bits, moved, moved, source, *this, h, w);
         });
         return;
     }
-    ForEachTile(DstRect, SrcRect, [&](const RECT& cell, const RECT& source) { Draw(DC, cell, source); });
+    ForEachTile(DstRect, cutSource, reach, [&](const RECT& cell, const RECT& source) { Draw(DC, cell, source); });
 }
 
 void TskBitmap::TileClip(HDC DC, const RECT& DstRect, const RECT& DstClip, const RECT& SrcRect) const
 {
-    ForEachTileMeeting(DstRect, DstClip, SrcRect, [&](const RECT& cell, const RECT& source) { Draw(DC, cell, source); });
+    RECT reach{};
+    GetClipBox(DC, &reach);
+    ForEachTileMeeting(DstRect, DstClip, CutToPicture(SrcRect, SIZE{FWidth, FHeight}), reach,
+                       [&](const RECT& cell, const RECT& source) { Draw(DC, cell, source); });
 }
 
 void TskBitmap::Draw(TCanvas* Canvas, int X, int Y) const { Draw(Canvas->GetHandle(), X, Y); }
