@@ -35,7 +35,7 @@ constexpr TCategoryArt kArt[kCategoryCount] = {
     {TPicto::Bolt, "SWF", 0xD81B60},   // 14
     {TPicto::Film, "AVI", 0x00897B},   // 15
     {TPicto::Film, "MKV", 0x6D4C41},   // 16
-    {TPicto::Film, "WMV", 0x1565C0},   // 17
+    {TPicto::FilmPlay, "WMV", 0x1565C0},   // 17
     {TPicto::Film, "ASF", 0x5E35B1},   // 18
     {TPicto::Android, "", 0x7CB342},   // 19 phone platform
     {TPicto::Disc, "VOB", 0xF4511E},   // 20
@@ -43,8 +43,8 @@ constexpr TCategoryArt kArt[kCategoryCount] = {
     {TPicto::Camcorder, "MOD", 0x6A1B9A},  // 22
     {TPicto::Film, "RMVB", 0xC62828},  // 23
     {TPicto::Disc, "VCD", 0xEF6C00},   // 24
-    {TPicto::Film, "MOV", 0xAD1457},   // 25
-    {TPicto::Film, "H264", 0x0277BD},  // 26
+    {TPicto::FilmPlay, "MOV", 0xAD1457},   // 25
+    {TPicto::FilmPlay, "H264", 0x0277BD},  // 26
     {TPicto::Camcorder, "AVCHD", 0x4527A0},  // 27
     {TPicto::Note, "WMA", 0x00695C},   // 28
     {TPicto::Note, "MP3", 0x2E7D32},   // 29
@@ -106,12 +106,16 @@ TImage32 CategoryIcon(int code, int size)
         DrawPicto(p, art.Picto, TBox{40, 34, 152, 154}, ink, back, size);
         return img;
     }
-    DrawPicto(p, art.Picto, TBox{44, 26, 148, 116}, ink, back, size);
-    // The format's name on a dark band across the tile's lower part.
-    p.Fill(Both(p.RoundRect(8, 6, 184, 182, 40), p.RoundRect(8, 128, 184, 172, 0)), WithAlpha(Darker(base, 120), 150));
-    const TPixelFont font = size >= 48 ? TPixelFont::Large : TPixelFont::Small;
+    // The format's name on a dark band across the tile's lower part. Small tiles give the name
+    // most of the tile and the larger letters: at 32 pixels it is what tells formats apart.
+    const bool small = size < 48;
+    const int bandTop = small ? 104 : 128;
+    DrawPicto(p, art.Picto, small ? TBox{52, 18, 140, 96} : TBox{44, 26, 148, 116}, ink, back, size);
+    p.Fill(Both(p.RoundRect(8, 6, 184, 182, 40), p.RoundRect(8, bandTop, 184, 172, 0)), WithAlpha(Darker(base, 120), 170));
+    const TPixelFont font = small && PixelTextWidth(art.Label, TPixelFont::Large) > size - 2 ? TPixelFont::Small
+                                                                                              : TPixelFont::Large;
     const int tw = PixelTextWidth(art.Label, font), th = PixelTextHeight(font);
-    const int y = p.P(128) + (p.P(172) - p.P(128) - th + 1) / 2;
+    const int y = p.P(bandTop) + (p.P(172) - p.P(bandTop) - th + 1) / 2;
     DrawPixelText(img, (size - tw) / 2, y, art.Label, font, ink);
     return img;
 }

@@ -71,6 +71,11 @@ RECT RectWH(int x, int y, int w, int h);
 inline int RectW(const RECT& r) { return r.right - r.left; }
 inline int RectH(const RECT& r) { return r.bottom - r.top; }
 RECT Inflated(const RECT& r, int dx, int dy);
+// The part of src that lies in source (empty when none); x and y move by what was cut off its
+// left and top.
+RECT InsideOf(const TImage32& source, const RECT& src, int& x, int& y);
+// The colour at (x, y), or fallback outside the picture.
+TRgb PixelOr(const TImage32& image, int x, int y, TRgb fallback);
 RECT Offset(const RECT& r, int dx, int dy);
 
 // File images.

@@ -224,6 +224,7 @@ public:
         }
         if (!caption)
             Fail("SKINOBJECTS", "no caption");
+        CheckCaptionText();
         for (TskStdCommand c : {cmClose, cmMaximize, cmMinimize, cmSysMenu})
             if (!commands.count(c))
                 Fail("SKINOBJECTS", "no caption button for command " + std::to_string(c));
@@ -241,6 +242,30 @@ public:
             CheckIndex("LAYERFRAME", "inactivemaskpictureindex", lf.InActiveMaskPictureIndex);
             CheckInside("LAYERFRAME", "borderrect", lf.BorderRect, Picture(lf.PictureIndex), "the layer picture");
         }
+    }
+
+    // The caption buttons stand in a row from the caption row's right end (left end when they
+    // are on the left), each its own width apart by the buttons' offset; the caption's text
+    // rectangle must end before the first of them, at the frame picture's size (text and row
+    // grow alike with the form).
+    void CheckCaptionText()
+    {
+        int row = 0, count = 0;
+        for (const auto& o : D_.ObjectList)
+            if (const auto* b = dynamic_cast<const TskDataSkinStdButton*>(o.get());
+                b && o->Kind() == "stdbutton" && (b->Command == cmClose || b->Command == cmMaximize || b->Command == cmMinimize)) {
+                row += b->SkinRect.right - b->SkinRect.left;
+                ++count;
+            }
+        if (count == 0)
+            return;
+        row += (count - 1) * D_.ButtonsOffset;
+        for (const auto& o : D_.ObjectList)
+            if (const auto* c = dynamic_cast<const TskDataSkinCaption*>(o.get())) {
+                const int textLeft = c->SkinRect.left + c->TextRct.left, textRight = c->SkinRect.left + c->TextRct.right;
+                if (D_.CapButtonsInLeft ? textLeft < D_.CaptionRect.left + row : textRight > D_.CaptionRect.right - row)
+                    Fail("caption \"" + o->IDName + "\"", "the text rectangle runs under the caption buttons");
+            }
     }
 
     void CheckWindow(const std::string& where, int picture, int mask, const RECT& inner, std::initializer_list<POINT> corners)

@@ -2,6 +2,7 @@
 #include "classlib/Streams.h"
 #include "skin/core/skCompressedStoredSkin.h"
 #include "skin/core/skDataSkinControls.h"
+#include "skin/core/skDataSkinObjects.h"
 #include "tools/skingen/SkinComposer.h"
 #include "tools/skingen/SkinLint.h"
 #include "tools/skingen/SkinPackage.h"
@@ -87,6 +88,12 @@ TEST(ArtworkLint, FindsTheFaultsItChecksFor)
              std::erase_if(d.ObjectList, [](const auto& o) { return o->IDName == "closebutton"; });
          },
          "no caption button for command 0"},
+        {"caption text running under the caption buttons",
+         [](TskSkinData& d) {
+             auto& c = dynamic_cast<TskDataSkinCaption&>(*d.ObjectList[static_cast<std::size_t>(d.GetIndex("caption"))]);
+             c.TextRct.right = c.SkinRect.right - c.SkinRect.left;
+         },
+         "the text rectangle runs under the caption buttons"},
         {"mask of another size",
          [](TskSkinData& d) { d.FMask->SetSize(3, 3); },
          "mask differs in size"},
