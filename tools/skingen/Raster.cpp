@@ -5,6 +5,7 @@
 #include "classlib/Streams.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -227,4 +228,37 @@ std::string EncodeBmp24(const TImage32& image)
 TRgb PixelOr(const TImage32& image, int x, int y, TRgb fallback)
 {
     return image.Contains(x, y) ? image.At(x, y) : fallback;
+}
+
+namespace {
+
+double RelativeLuminance(TRgb c)
+{
+    auto lin = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * lin(c.R) + 0.7152 * lin(c.G) + 0.0722 * lin(c.B);
+}
+
+} // namespace
+
+double ContrastRatio(TRgb a, TRgb b)
+{
+    const double la = RelativeLuminance(a), lb = RelativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TRgb Legible(TRgb c, TRgb against, double ratio)
+{
+    if (ContrastRatio(c, against) >= ratio)
+        return c;
+    const TRgb white = Rgb(0xFFFFFF, c.A), black = Rgb(0x000000, c.A);
+    TRgb target = RelativeLuminance(c) >= RelativeLuminance(against) ? white : black;
+    if (ContrastRatio(target, against) < ratio)
+        target = target == white ? black : white;
+    for (int t = 8; t < 256; t += 8)
+        if (const TRgb m = Mix(c, target, t); ContrastRatio(m, against) >= ratio)
+            return m;
+    return target;
 }

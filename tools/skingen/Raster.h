@@ -28,6 +28,11 @@ TRgb Darker(TRgb c, int t);   // towards black by t/256
 TRgb WithAlpha(TRgb c, int alpha);
 // 0..255 perceived brightness.
 int Luma(TRgb c);
+// Contrast of two colours: the ratio of their relative luminances, 1 to 21.
+double ContrastRatio(TRgb a, TRgb b);
+// c moved towards white or black (keeping its side of `against` when that side can get there)
+// just far enough to contrast with `against` by `ratio`.
+TRgb Legible(TRgb c, TRgb against, double ratio);
 // The class library's colour word (0x00BBGGRR).
 std::int32_t ToColorRef(TRgb c);
 

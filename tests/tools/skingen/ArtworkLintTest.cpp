@@ -1,4 +1,6 @@
 #include "app/artwork/Artwork.h"
+#include "classlib/Bitmap.h"
+#include "classlib/Canvas.h"
 #include "classlib/Streams.h"
 #include "skin/core/skCompressedStoredSkin.h"
 #include "skin/core/skDataSkinControls.h"
@@ -35,6 +37,14 @@ template <class T>
 T& Control(TskSkinData& data, const char* name)
 {
     return dynamic_cast<T&>(*data.CtrlList[static_cast<std::size_t>(data.GetControlIndex(name))]);
+}
+
+// Fills a rectangle of a numbered picture with one colour (0x00BBGGRR).
+void Paint(TskSkinData& data, int picture, const RECT& r, TColor color)
+{
+    TCanvas* canvas = data.FActivePictures[static_cast<std::size_t>(picture)]->Canvas();
+    canvas->Brush()->SetColor(color);
+    canvas->FillRect(r);
 }
 
 } // namespace
@@ -94,6 +104,18 @@ TEST(ArtworkLint, FindsTheFaultsItChecksFor)
              c.TextRct.right = c.SkinRect.right - c.SkinRect.left;
          },
          "the text rectangle runs under the caption buttons"},
+        {"disabled check mark that vanishes in its box",
+         [](TskSkinData& d) {
+             auto& c = Control<TskDataSkinCheckRadioControl>(d, "checkbox");
+             Paint(d, c.PictureIndex, c.UnEnabledCheckImageRect, 0xC0C0C0);
+         },
+         "disabled check image: the mark contrasts less than 3:1 with its box"},
+        {"tool-bar glyph lost on the hot tool face",
+         [](TskSkinData& d) {
+             auto& b = Control<TskDataSkinButtonControl>(d, "resizetoolbutton");
+             Paint(d, b.PictureIndex, b.ActiveSkinRect, 0x7E6D5D);
+         },
+         "tool-bar glyph 1 contrasts less than 3:1 with the hot face"},
         {"mask of another size",
          [](TskSkinData& d) { d.FMask->SetSize(3, 3); },
          "mask differs in size"},
