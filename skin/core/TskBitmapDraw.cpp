@@ -10,12 +10,13 @@
 
 void TskBitmap::Draw(TskBitmap& Bitmap, int X, int Y) const
 {
-    Draw(Bitmap, MakeRect(X, Y, X + FWidth, Y + FHeight), MakeRect(0, 0, FWidth, FHeight));
+    Draw(Bitmap, PlacedAt(X, Y, MakeRect(0, 0, FWidth, FHeight), SIZE{FWidth, FHeight}),
+         MakeRect(0, 0, FWidth, FHeight));
 }
 
 void TskBitmap::Draw(TskBitmap& Bitmap, int X, int Y, const RECT& SrcRect) const
 {
-    Draw(Bitmap, MakeRect(X, Y, X + RectWidth(SrcRect), Y + RectHeight(SrcRect)), SrcRect);
+    Draw(Bitmap, PlacedAt(X, Y, SrcRect, SIZE{FWidth, FHeight}), SrcRect);
 }
 
 void TskBitmap::Draw(TskBitmap& Bitmap, const RECT& DstRect) const

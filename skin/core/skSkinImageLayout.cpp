@@ -3,6 +3,8 @@
 #include "platform/win/Rect.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 
 namespace {
 
@@ -378,4 +380,13 @@ RECT CutToPicture(const RECT& R, SIZE PictureSize)
     const RECT bounds = MakeRect(0, 0, PictureSize.cx, PictureSize.cy);
     RECT cut;
     return IntersectRect(&cut, &R, &bounds) ? cut : RECT{};
+}
+
+RECT PlacedAt(int X, int Y, const RECT& Src, SIZE PictureSize)
+{
+    const RECT cut = CutToPicture(Src, PictureSize);
+    auto far = [](int from, int length) {
+        return static_cast<int>(std::min<std::int64_t>(std::int64_t{from} + length, INT_MAX));
+    };
+    return MakeRect(X, Y, far(X, RectWidth(cut)), far(Y, RectHeight(cut)));
 }

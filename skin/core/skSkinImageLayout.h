@@ -15,6 +15,11 @@
 // R cut to a picture of PictureSize; empty when they do not meet.
 RECT CutToPicture(const RECT& R, SIZE PictureSize);
 
+// Where a picture's rectangle Src lands when drawn unscaled at X, Y: a rectangle of Src's size
+// (Src cut to the picture first, so its size is bounded) whose far edges saturate at the int
+// range.
+RECT PlacedAt(int X, int Y, const RECT& Src, SIZE PictureSize);
+
 struct TskImagePiece {
     RECT Dst;
     RECT Src;

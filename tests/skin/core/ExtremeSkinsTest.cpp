@@ -6,6 +6,7 @@
 #include "SkinFixtures.h"
 #include "TestPaths.h"
 #include "classlib/Bitmap.h"
+#include "classlib/Canvas.h"
 #include "platform/win/Rect.h"
 #include "skin/core/TskBitmap.h"
 #include "skin/core/skDataSkinControl.h"
@@ -112,6 +113,33 @@ TEST(ExtremeSkins, TilingCostsNoMoreThanTheTargetShows)
     ForEachTile(MakeRect(kMin, kMin, kMax, kMax), MakeRect(0, 0, 1, 1), MakeRect(0, 0, 64, 32),
                 [&](const RECT&, const RECT&) { ++cells; });
     EXPECT_EQ(cells, 64 * 32);
+}
+
+TEST(ExtremeSkins, DrawingExtremeRectanglesStaysWithinIntArithmetic)
+{
+    TskBitmap source, target;
+    source.SetSize(16, 12);
+    target.SetSize(40, 30);
+    TBitmap canvasTarget, canvasSource;
+    canvasTarget.SetSize(40, 30);
+    canvasSource.SetSize(16, 12);
+    for (const RECT& dst : kExtremeRects)
+        for (const RECT& src : kExtremeRects) {
+            for (bool alpha : {false, true}) {
+                source.SetAlphaBlend(alpha);
+                source.Draw(target, dst, src);
+                source.Draw(target, dst, MakeRect(0, 0, 16, 12));
+                source.Draw(canvasTarget.Canvas()->GetHandle(), dst, MakeRect(2, 2, 9, 9));
+                source.Draw(target, dst.left, dst.top, src);
+            }
+            canvasTarget.Canvas()->CopyRect(dst, canvasSource.Canvas(), src);
+            canvasTarget.Canvas()->CopyRect(dst, canvasSource.Canvas(), MakeRect(0, 0, 16, 12));
+        }
+    // A picture stretched over the whole int range still covers the target with its pixels.
+    source.SetAlphaBlend(false);
+    source.FillRect(MakeRect(0, 0, 16, 12), 0xFF123456u);
+    source.Draw(target, MakeRect(kMin, kMin, kMax, kMax), MakeRect(0, 0, 16, 12));
+    EXPECT_EQ(target.GetBits()[5 * 40 + 5], 0xFF123456u);
 }
 
 TEST(ExtremeSkins, LoadedExtremeValuesComposeThroughThePictureLookup)
