@@ -7,7 +7,7 @@
 
 namespace {
 
-enum class TPicto { Film, FilmPlay, Notes, Note, HdScreen, Pocket, Phone, Handheld, TvBox, Controller,
+enum class TPicto { Film, FilmPlay, Reel, Clapper, Notes, Note, HdScreen, Pocket, Phone, Handheld, TvBox, Controller,
                     Tablet, Bolt, Android, Disc, Camcorder, Wave, Tv, SetTop };
 
 struct TCategoryArt {
@@ -17,6 +17,8 @@ struct TCategoryArt {
 };
 
 // By category code. Codes 6, 9 and 32 belong to no category; they get plain film pictures in greys.
+// The video formats differ in picture as well as in colour and name (film, film with play, reel,
+// clapperboard, screen), so no two neighbours look alike.
 constexpr TCategoryArt kArt[kCategoryCount] = {
     {TPicto::FilmPlay, "", 0x2F80ED},  // 0 general video
     {TPicto::Notes, "", 0x27AE60},     // 1 common audio
@@ -28,22 +30,22 @@ constexpr TCategoryArt kArt[kCategoryCount] = {
     {TPicto::TvBox, "", 0x455A64},     // 7 television box
     {TPicto::Controller, "", 0x2E7D32},// 8 game console
     {TPicto::Film, "", 0x7F8C8D},      // 9 (unused)
-    {TPicto::Film, "MP4", 0x1E88E5},   // 10
+    {TPicto::FilmPlay, "MP4", 0x1E88E5},   // 10
     {TPicto::Bolt, "FLV", 0xE53935},   // 11 flash video
     {TPicto::Tablet, "", 0x546E7A},    // 12 tablet
-    {TPicto::Film, "MPG", 0x3949AB},   // 13
+    {TPicto::Reel, "MPG", 0x3949AB},   // 13
     {TPicto::Bolt, "SWF", 0xD81B60},   // 14
     {TPicto::Film, "AVI", 0x00897B},   // 15
-    {TPicto::Film, "MKV", 0x6D4C41},   // 16
-    {TPicto::FilmPlay, "WMV", 0x1565C0},   // 17
-    {TPicto::Film, "ASF", 0x5E35B1},   // 18
+    {TPicto::Clapper, "MKV", 0x6D4C41},   // 16
+    {TPicto::Tv, "WMV", 0x1565C0},   // 17
+    {TPicto::Reel, "ASF", 0x5E35B1},   // 18
     {TPicto::Android, "", 0x7CB342},   // 19 phone platform
     {TPicto::Disc, "VOB", 0xF4511E},   // 20
     {TPicto::Camcorder, "MTS", 0x00838F},  // 21
     {TPicto::Camcorder, "MOD", 0x6A1B9A},  // 22
     {TPicto::Film, "RMVB", 0xC62828},  // 23
     {TPicto::Disc, "VCD", 0xEF6C00},   // 24
-    {TPicto::FilmPlay, "MOV", 0xAD1457},   // 25
+    {TPicto::Clapper, "MOV", 0xAD1457},   // 25
     {TPicto::FilmPlay, "H264", 0x0277BD},  // 26
     {TPicto::Camcorder, "AVCHD", 0x4527A0},  // 27
     {TPicto::Note, "WMA", 0x00695C},   // 28
@@ -60,6 +62,8 @@ void DrawPicto(TIconPainter& p, TPicto picto, TBox b, TRgb ink, TRgb back, int s
     switch (picto) {
     case TPicto::Film: DrawFilm(p, b, ink, back, false); break;
     case TPicto::FilmPlay: DrawFilm(p, b, ink, back, true); break;
+    case TPicto::Reel: DrawReel(p, b, ink, back); break;
+    case TPicto::Clapper: DrawClapper(p, TBox{b.L + b.W() / 16, b.T, b.R - b.W() / 16, b.B}, ink, back); break;
     case TPicto::Notes: DrawNotes(p, b, ink); break;
     case TPicto::Note: DrawNote(p, TBox{b.CX() - b.H() * 2 / 5, b.T, b.CX() + b.H() * 2 / 5, b.B}, ink); break;
     case TPicto::HdScreen: {
