@@ -15,6 +15,7 @@
 
 namespace {
 
+// A small picture of any depth whose bytes run through many values.
 TDibData picture(int bpp, int w, int h)
 {
     TDibData img;
@@ -22,12 +23,11 @@ TDibData picture(int bpp, int w, int h)
     img.Height = h;
     img.BitsPerPixel = bpp;
     img.Allocate();
-    if (bpp <= 8)
-        for (int i = 0; i < (1 << bpp); ++i)
-            img.Palette.push_back(TPaletteEntry{static_cast<std::uint8_t>(i * 9), static_cast<std::uint8_t>(i * 5), static_cast<std::uint8_t>(255 - i), 0});
-    for (int y = 0; y < h; ++y)
-        for (int b = 0; b < img.RowBytes(); ++b)
-            img.Row(y)[b] = static_cast<std::uint8_t>((y * 37 + b * 11) % (bpp == 8 ? 16 : 256));
+    for (int i = 0; bpp <= 8 && i < (1 << bpp); ++i)
+        img.Palette.push_back(TPaletteEntry{static_cast<std::uint8_t>(i * 9), static_cast<std::uint8_t>(i * 5), static_cast<std::uint8_t>(255 - i), 0});
+    std::size_t n = 0;
+    for (std::uint8_t& b : img.Bits)
+        b = static_cast<std::uint8_t>((n++ * 37) % (bpp == 8 ? 16 : 256));
     return img;
 }
 

@@ -1,8 +1,7 @@
+#include "PackedSkin.h"
 #include "app/artwork/Artwork.h"
 #include "classlib/Bitmap.h"
 #include "classlib/Canvas.h"
-#include "classlib/Streams.h"
-#include "skin/core/skCompressedStoredSkin.h"
 #include "skin/core/skDataSkinControls.h"
 #include "skin/core/skDataSkinObjects.h"
 #include "tools/skingen/SkinComposer.h"
@@ -22,15 +21,6 @@ std::string Joined(const std::vector<std::string>& problems)
     for (const std::string& p : problems)
         s += p + "\n";
     return s;
-}
-
-std::string Pack(TskSkinData& data)
-{
-    TskCompressedStoredSkin stored(nullptr);
-    stored.LoadFromSkinData(&data);
-    TMemoryStream m;
-    stored.SaveToCompressStream(&m);
-    return std::string(static_cast<const char*>(m.Memory()), static_cast<std::size_t>(m.Size()));
 }
 
 template <class T>
