@@ -54,6 +54,8 @@ constexpr int kMaxScans = 500;
 
 struct ScanLimit {
     jpeg_progress_mgr pub;
+    char* why;  // where the refusal is told
+    std::size_t whySize;
 };
 
 void onProgress(j_common_ptr cinfo)
@@ -61,7 +63,8 @@ void onProgress(j_common_ptr cinfo)
     if (cinfo->is_decompressor) {
         auto* d = reinterpret_cast<j_decompress_ptr>(cinfo);
         if (d->input_scan_number > kMaxScans) {
-            d->err->msg_code = JERR_NOTIMPL;
+            auto* limit = reinterpret_cast<ScanLimit*>(cinfo->progress);
+            std::snprintf(limit->why, limit->whySize, "The image has more than %d scans", kMaxScans);
             (*cinfo->err->error_exit)(cinfo);
         }
     }
@@ -264,6 +267,8 @@ TDibData ReadJpeg(TStream* Stream)
     src->pub.next_input_byte = nullptr;
     cinfo->src = &src->pub;
     scans->pub.progress_monitor = onProgress;
+    scans->why = why->data();
+    scans->whySize = why->size();
     cinfo->progress = &scans->pub;
     startDecode(cinfo.get(), *img, bytesLeft, why->data(), why->size());
     try {

@@ -9,6 +9,11 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+#include <cstdio>  // jpeglib.h needs FILE
+
+#include <jpeglib.h>
+
+#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <string>
@@ -136,6 +141,43 @@ std::string icoWith(const std::string& png)
     return s + png;
 }
 
+// A valid progressive grey JPEG that sends every coefficient in its own scans, each refined one
+// bit at a time from bit `topBit`: 1 + 63 * (topBit + 1) scans of a 16 x 16 picture.
+std::string manyScanJpeg(int topBit)
+{
+    jpeg_compress_struct c{};
+    jpeg_error_mgr err{};
+    c.err = jpeg_std_error(&err);
+    jpeg_create_compress(&c);
+    unsigned char* out = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&c, &out, &size);
+    c.image_width = 16;
+    c.image_height = 16;
+    c.input_components = 1;
+    c.in_color_space = JCS_GRAYSCALE;
+    jpeg_set_defaults(&c);
+    std::vector<jpeg_scan_info> scans{{1, {0}, 0, 0, 0, 0}};
+    for (int k = 1; k < 64; ++k)
+        for (int bit = topBit; bit >= 0; --bit)
+            scans.push_back({1, {0}, k, k, bit == topBit ? 0 : bit + 1, bit});
+    c.scan_info = scans.data();
+    c.num_scans = static_cast<int>(scans.size());
+    jpeg_start_compress(&c, TRUE);
+    std::vector<JSAMPLE> row(16);
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x)
+            row[static_cast<std::size_t>(x)] = static_cast<JSAMPLE>((x * 13 + y * 29) & 0xFF);
+        JSAMPROW r = row.data();
+        jpeg_write_scanlines(&c, &r, 1);
+    }
+    jpeg_finish_compress(&c);
+    std::string file(reinterpret_cast<const char*>(out), size);
+    jpeg_destroy_compress(&c);
+    std::free(out);
+    return file;
+}
+
 std::int64_t peakResidentKiB()
 {
     std::ifstream status("/proc/self/status");
@@ -208,6 +250,26 @@ TEST(HostileImages, PicturesWithinTheBudgetStillRead)
     EXPECT_THROW(CheckImageSize(8193, 8192), EInvalidGraphic);
     EXPECT_NO_THROW(CheckImageSize(8192, 8192));
     EXPECT_THROW(CheckImageSize(100, 100, 9999), EInvalidGraphic);
+}
+
+TEST(HostileImages, AJpegOfThousandsOfScansIsRefusedAndOneOfAFewReads)
+{
+    for (int topBit : {1, 9}) {
+        const std::string file = manyScanJpeg(topBit);
+        TMemoryStream m;
+        m.WriteBuffer(file.data(), static_cast<std::int64_t>(file.size()));
+        m.SetPosition(0);
+        if (topBit == 1) {
+            EXPECT_EQ(ReadJpeg(&m).Width, 16);  // 127 scans
+            continue;
+        }
+        try {
+            ReadJpeg(&m);  // 631 scans
+            ADD_FAILURE() << "read";
+        } catch (const EInvalidGraphic& e) {
+            EXPECT_NE(std::string(e.what()).find("more than 500 scans"), std::string::npos) << e.what();
+        }
+    }
 }
 
 TEST(HostileImages, InterlacedGifRowsLandInTheirPlaces)
