@@ -235,6 +235,7 @@ void DoneApplication()
     app->FWindow.reset();
     app->FHooks.clear();
     app->FMessageFilters.clear();
+    app->FIcon = std::make_unique<TIcon>();
     app->FTerminate = false;
     app->OnMessage = nullptr;
     app->OnIdle = nullptr;

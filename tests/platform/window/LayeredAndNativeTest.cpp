@@ -177,4 +177,11 @@ TEST_F(LayeredAndNative, MonitorsAndMetricsComeFromTheDisplay)
     EXPECT_EQ(info.rcMonitor, right.monitor);
 }
 
+TEST_F(LayeredAndNative, TranslucencyReachesTheHeadlessScreenUnlessSwitchedOff)
+{
+    EXPECT_TRUE(TranslucencyReachesScreen());
+    kit.Display().SetTranslucency(false);
+    EXPECT_FALSE(TranslucencyReachesScreen());
+}
+
 } // namespace

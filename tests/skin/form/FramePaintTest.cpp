@@ -3,6 +3,8 @@
 #include "classlib/Colors.h"
 #include "platform/gdi/Gdi.h"
 
+#include <cstdint>
+
 namespace {
 
 using FramePaint = FrameTest;
@@ -40,6 +42,35 @@ TEST_F(FramePaint, DefaultFrameHasSixButtonsANineteenPixelCaptionAndThreeEdges)
     EXPECT_EQ(At(form, 398, 298), ColorToRGB(clBtnShadow));
     // The close button's cross in the button text colour, its face in the button colour.
     EXPECT_EQ(At(form, 381, 5), ColorToRGB(clBtnFace));
+}
+
+// A 16 x 16 icon of one opaque colour (blue, green, red bytes).
+void FillIcon(TIcon* Icon, std::uint32_t Pixel)
+{
+    TBitmap b;
+    b.SetPixelFormat(TPixelFormat::pf32bit);
+    b.SetSize(16, 16);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            static_cast<std::uint32_t*>(b.ScanLine(y))[x] = Pixel;
+    Icon->Assign(&b);
+}
+
+TEST_F(FramePaint, TheSystemMenuButtonShowsTheFormsIconElseTheApplications)
+{
+    FillIcon(Application->Icon(), 0xFF00C000u);
+    TForm* plain = MakeForm(nullptr);
+    FrameOf(plain)->SetShowIcon(true);
+    EXPECT_EQ(At(plain, 3 + 8, 4 + 8), RGB(0, 0xC0, 0));
+
+    TForm* own;
+    Application->CreateForm(own);
+    FillIcon(own->Icon(), 0xFFC00000u);
+    own->SetBounds(100, 100, 400, 300);
+    auto* frame = new TskFormSkin(own);
+    frame->SetShowIcon(true);
+    own->Show();
+    EXPECT_EQ(At(own, 3 + 8, 4 + 8), RGB(0xC0, 0, 0));
 }
 
 } // namespace

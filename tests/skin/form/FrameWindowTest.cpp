@@ -175,4 +175,37 @@ TEST_F(FrameWindow, MinimizingTheMainFormMinimizesTheApplication)
     EXPECT_EQ(main->GetBoundsRect(), (RECT{100, 100, 500, 400}));
 }
 
+// A hidden skinned form at (100, 100), 400 x 300.
+TForm* HiddenForm(TskSkinData* Data)
+{
+    TForm* form;
+    Application->CreateForm(form);
+    form->SetBounds(100, 100, 400, 300);
+    (new TskFormSkin(form))->SetSkinData(Data);
+    return form;
+}
+
+TEST_F(FrameWindow, TheShowFadeStepsOnTheClockToAnOpaqueForm)
+{
+    TForm* form = HiddenForm(Skin(1));
+    FrameOf(form)->AlphaBlendAnimation = true;
+    const std::uint64_t start = GetTickCount64();
+    form->Show();
+    kit.Advance(USER_TIMER_MINIMUM);
+    const HWND hwnd = form->GetHandle();
+    // 255 / 15 = 17 a step: fifteen steps, fourteen waits of 6 ms, then the layer goes.
+    EXPECT_EQ(GetTickCount64() - start, USER_TIMER_MINIMUM + 14u * 6u);
+    EXPECT_EQ(GetWindowLong(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED, 0);
+
+    TForm* dimmed = HiddenForm(Skin(1));
+    FrameOf(dimmed)->SetAlphaBlend(true);
+    FrameOf(dimmed)->SetAlphaBlendValue(200);
+    dimmed->Show();
+    kit.Advance(USER_TIMER_MINIMUM);
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    ASSERT_TRUE(GetLayeredWindowAttributes(dimmed->GetHandle(), nullptr, &alpha, &flags));
+    EXPECT_EQ(alpha, 200);
+}
+
 } // namespace
