@@ -85,8 +85,11 @@ std::vector<MonitorDescription> QtDisplay::Monitors()
 
 bool QtDisplay::TranslucencyReachesScreen()
 {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (!x11)
+    // Only the X11 platform asks the server; others (offscreen) draw what they are given.
+    if (!qGuiApp || QGuiApplication::platformName() != "xcb")
+        return true;
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection())
         return true;
     // A compositing manager owns the selection _NET_WM_CM_S<screen> of the display's screen.
     std::string screen = "0";
@@ -97,7 +100,7 @@ bool QtDisplay::TranslucencyReachesScreen()
             screen = name.substr(dot + 1);
     }
     const std::string atomName = "_NET_WM_CM_S" + screen;
-    xcb_connection_t* c = x11->connection();
+    xcb_connection_t* const c = x11->connection();
     xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
         c, xcb_intern_atom(c, 1, static_cast<std::uint16_t>(atomName.size()), atomName.c_str()), nullptr);
     if (!atom)
