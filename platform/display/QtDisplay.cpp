@@ -33,6 +33,23 @@ QtDisplay::QtDisplay()
     timer_.setSingleShot(true);
     QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, &context_,
                      [this](QWindow* window) { FocusChanged(window); });
+    // Monitors that come, go or change their areas are reported once per change.
+    auto displayChanged = [] {
+        RawInput input;
+        input.kind = RawInput::Kind::DisplayChanged;
+        PostRawInput(input);
+    };
+    auto watch = [this, displayChanged](QScreen* screen) {
+        QObject::connect(screen, &QScreen::geometryChanged, &context_, displayChanged);
+        QObject::connect(screen, &QScreen::availableGeometryChanged, &context_, displayChanged);
+    };
+    for (QScreen* screen : QGuiApplication::screens())
+        watch(screen);
+    QObject::connect(qGuiApp, &QGuiApplication::screenAdded, &context_, [watch, displayChanged](QScreen* screen) {
+        watch(screen);
+        displayChanged();
+    });
+    QObject::connect(qGuiApp, &QGuiApplication::screenRemoved, &context_, displayChanged);
     QObject::connect(qGuiApp, &QGuiApplication::applicationStateChanged, &context_, [](Qt::ApplicationState state) {
         if (state == Qt::ApplicationInactive) {
             RawInput input;

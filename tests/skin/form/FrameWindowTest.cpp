@@ -1,5 +1,7 @@
 #include "FrameTestSupport.h"
 
+#include "platform/window/RawInput.h"
+
 #include <string>
 #include <vector>
 
@@ -173,6 +175,17 @@ TEST_F(FrameWindow, MinimizingTheMainFormMinimizesTheApplication)
     EXPECT_TRUE(IsIconic(main->GetHandle()));
     EXPECT_EQ(frame->GetWindowState(), TWindowState::wsNormal);
     EXPECT_EQ(main->GetBoundsRect(), (RECT{100, 100, 500, 400}));
+
+    // Brought back from the task bar: the restore command reaches the frame.
+    int restored = 0;
+    frame->OnRestore = [&](TObject*) { ++restored; };
+    RawInput input;
+    input.kind = RawInput::Kind::Restored;
+    input.hwnd = main->GetHandle();
+    PostRawInput(input);
+    Pump();
+    EXPECT_EQ(restored, 1);
+    EXPECT_FALSE(IsIconic(main->GetHandle()));
 }
 
 // A hidden skinned form at (100, 100), 400 x 300.
