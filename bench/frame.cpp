@@ -6,9 +6,7 @@
 
 #include "app/artwork/Artwork.h"
 #include "classlib/Forms.h"
-#include "classlib/Streams.h"
 #include "platform/window/User.h"
-#include "skin/core/skCompressedStoredSkin.h"
 #include "skin/core/skSkinData.h"
 #include "skin/form/FormSkin.h"
 #include "skin/form/skSkinChange.h"
@@ -26,13 +24,7 @@ namespace {
 
 void LoadSkin(TskSkinData* Data, int Index)
 {
-    const std::string_view bytes = ArtworkSkins()[static_cast<std::size_t>(Index)].Data;
-    TMemoryStream stream;
-    stream.WriteBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
-    stream.SetPosition(0);
-    TskCompressedStoredSkin stored(nullptr);
-    stored.LoadFromCompressStream(&stream);
-    Data->LoadCompressedStoredSkin(&stored);
+    Data->LoadFromCompressedBytes(ArtworkSkins()[static_cast<std::size_t>(Index)].Data);
 }
 
 // A control that looks its description up again on a skin change and repaints, as the skinned

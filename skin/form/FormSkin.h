@@ -154,6 +154,8 @@ public:
     void SetFormBorderStyle(TFormBorderStyle BS);
     bool GetFormActive() const;
     bool IsSizeable() const;
+    // A caption button of this command shows its restore image (maximised, minimised, rolled up).
+    bool InRestoreState(TskStdCommand Command) const;
 
     // --- frame objects ---
     int GetIndex(const std::string& IDName) const;
@@ -289,6 +291,8 @@ private:
     bool InCaptionZone(POINT P) const;
 
     // FormSkinPaint.cpp
+    // The frame's own size record starts at the form's size.
+    void DefaultFormSize();
     void CalcDefRects();
     void PaintBGPicture(HDC DC, TBitmap* Picture, const RECT& Source, bool Stretch, TskStretchType Type);
     void DrawLogo(HDC DC);

@@ -107,14 +107,19 @@ void TskFormSkin::DrawFormIcon(TCanvas* Canvas, int X, int Y)
     }
 }
 
-void TskFormSkin::CalcNewGeometry()
+void TskFormSkin::DefaultFormSize()
 {
-    if (!FSD || FSD->Empty)
-        return;
     if (FFormWidth == 0)
         FFormWidth = FForm->GetWidth();
     if (FFormHeight == 0)
         FFormHeight = FForm->GetHeight();
+}
+
+void TskFormSkin::CalcNewGeometry()
+{
+    if (!FSD || FSD->Empty)
+        return;
+    DefaultFormSize();
     const int pw = FSD->FPicture->GetWidth(), ph = FSD->FPicture->GetHeight();
     const int dW = FFormWidth - pw, dH = FFormHeight - ph;
     NewLTPoint = FSD->LTPoint;
@@ -277,10 +282,7 @@ void TskFormSkin::PaintNCSkin(HDC DC, bool UseExternalDC)
 {
     if (!FSD || FSD->Empty)
         return;
-    if (FFormWidth == 0)
-        FFormWidth = FForm->GetWidth();
-    if (FFormHeight == 0)
-        FFormHeight = FForm->GetHeight();
+    DefaultFormSize();
     // The skin cannot be composed smaller than its minimum size.
     if (FFormWidth < GetMinWidth() || FFormHeight < GetMinHeight())
         return;
@@ -368,10 +370,7 @@ void TskFormSkin::PaintNCDefault(HDC DC, bool UseExternalDC)
 {
     if (FSD && FSD->ChangeSkinDataProcess)
         return;
-    if (FFormWidth == 0)
-        FFormWidth = FForm->GetWidth();
-    if (FFormHeight == 0)
-        FFormHeight = FForm->GetHeight();
+    DefaultFormSize();
     const int w = FFormWidth, h = FFormHeight, b = kDefFrameBorder, ch = GetDefCaptionHeight();
     if (w <= 2 * b || h <= 2 * b)
         return;

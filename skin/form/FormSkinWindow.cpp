@@ -47,6 +47,16 @@ int TskFormSkin::GetMaxHeight()
     return MaxHeight != 0 ? MaxHeight : HeightOfRect(MonitorArea(!MaximizeOnFullScreen));
 }
 
+bool TskFormSkin::InRestoreState(TskStdCommand Command) const
+{
+    switch (Command) {
+    case cmMaximize: return FWindowState == TWindowState::wsMaximized;
+    case cmMinimize: return FWindowState == TWindowState::wsMinimized;
+    case cmRollUp: return FRollUpState;
+    default: return false;
+    }
+}
+
 void TskFormSkin::ForceRelayout()
 {
     const int w = FForm->GetWidth();

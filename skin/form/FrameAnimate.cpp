@@ -25,12 +25,7 @@ TskSkinAnimateObject::TskSkinAnimateObject(TskFormSkin* AParent, TskDataSkinObje
 
 bool TskSkinAnimateObject::InRestoreState() const
 {
-    switch (Command) {
-    case cmMaximize: return Parent->GetWindowState() == TWindowState::wsMaximized;
-    case cmMinimize: return Parent->GetWindowState() == TWindowState::wsMinimized;
-    case cmRollUp: return Parent->GetRollUpState();
-    default: return false;
-    }
+    return Parent->InRestoreState(Command);
 }
 
 void TskSkinAnimateObject::ShowLayer()

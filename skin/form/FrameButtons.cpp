@@ -140,12 +140,7 @@ bool TskSkinStdButtonObject::ShowsFormIcon() const
 
 bool TskSkinStdButtonObject::InRestoreState() const
 {
-    switch (Command) {
-    case cmMaximize: return Parent->GetWindowState() == TWindowState::wsMaximized;
-    case cmMinimize: return Parent->GetWindowState() == TWindowState::wsMinimized;
-    case cmRollUp: return Parent->GetRollUpState();
-    default: return false;
-    }
+    return Parent->InRestoreState(Command);
 }
 
 bool TskSkinStdButtonObject::PointInShape(int X, int Y)

@@ -4,12 +4,6 @@ namespace {
 
 using FrameButtons = FrameTest;
 
-POINT CentreOf(TskFormSkin* Frame, const char* IDName)
-{
-    const RECT r = Frame->Objects(Frame->GetIndex(IDName))->ObjectRect;
-    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
 TEST_F(FrameButtons, HoverMorphsInFiveStepsOfTwentyFiveMilliseconds)
 {
     TForm* form = MakeForm(Skin(1));

@@ -8,13 +8,6 @@ namespace {
 
 using FrameHitTest = FrameTest;
 
-// The centre of the frame object named IDName.
-POINT CentreOf(TskFormSkin* Frame, const char* IDName)
-{
-    const RECT r = Frame->Objects(Frame->GetIndex(IDName))->ObjectRect;
-    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
 TEST_F(FrameHitTest, CodesAtNamedPointsOfA400By300Form)
 {
     enum class State { Normal, Maximized, RolledUp, NotSizeable };

@@ -4,20 +4,13 @@
 #include "classlib/DibData.h"
 #include "classlib/PngFile.h"
 #include "classlib/Streams.h"
-#include "skin/core/skCompressedStoredSkin.h"
 
 #include <cstdio>
 #include <cstring>
 
 void LoadArtworkSkin(TskSkinData* Data, int Index)
 {
-    const std::string_view bytes = ArtworkSkins()[static_cast<std::size_t>(Index)].Data;
-    TMemoryStream stream;
-    stream.WriteBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
-    stream.SetPosition(0);
-    TskCompressedStoredSkin stored(nullptr);
-    stored.LoadFromCompressStream(&stream);
-    Data->LoadCompressedStoredSkin(&stored);
+    Data->LoadFromCompressedBytes(ArtworkSkins()[static_cast<std::size_t>(Index)].Data);
 }
 
 void WritePicture(const Surface& Picture, const std::string& Path)
@@ -81,4 +74,10 @@ int FrameTest::HitAt(TForm* Form, int X, int Y)
 {
     const POINT p = ScreenAt(Form, X, Y);
     return static_cast<int>(SendMessage(Form->GetHandle(), WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y)));
+}
+
+POINT CentreOf(TskFormSkin* Frame, const char* IDName)
+{
+    const RECT r = Frame->Objects(Frame->GetIndex(IDName))->ObjectRect;
+    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }

@@ -15,6 +15,8 @@
 
 // Reads stored skin Index of the program's artwork into Data (a skin change, with its messages).
 void LoadArtworkSkin(TskSkinData* Data, int Index);
+// The centre of the frame object named IDName (window coordinates).
+POINT CentreOf(TskFormSkin* Frame, const char* IDName);
 // Writes a window's pixels (frame and children) as a PNG file; the path is printed.
 void WritePicture(const Surface& Picture, const std::string& Path);
 

@@ -3,10 +3,8 @@
 
 #include "app/artwork/Artwork.h"
 #include "classlib/Forms.h"
-#include "classlib/Streams.h"
 #include "platform/display/DisplayBackend.h"
 #include "platform/window/User.h"
-#include "skin/core/skCompressedStoredSkin.h"
 #include "skin/core/skSkinData.h"
 #include "skin/form/FormSkin.h"
 
@@ -28,13 +26,7 @@ namespace {
 
 void LoadSkin(TskSkinData* Data, int Index)
 {
-    const std::string_view bytes = ArtworkSkins()[static_cast<std::size_t>(Index)].Data;
-    TMemoryStream stream;
-    stream.WriteBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
-    stream.SetPosition(0);
-    TskCompressedStoredSkin stored(nullptr);
-    stored.LoadFromCompressStream(&stream);
-    Data->LoadCompressedStoredSkin(&stored);
+    Data->LoadFromCompressedBytes(ArtworkSkins()[static_cast<std::size_t>(Index)].Data);
 }
 
 QColor ScreenPixel(int x, int y)
