@@ -91,6 +91,7 @@ TskFormSkin::~TskFormSkin()
     *FAlive = false;
     UnhookAppMessages();
     ClearObjects();
+    UnhookClientWindow();
     Unhook();
 }
 
@@ -119,6 +120,7 @@ void TskFormSkin::Notification(TComponent* AComponent, TOperation Operation)
     if (AComponent == FForm) {
         // The form is going: it gets its own procedure back for its last messages, and nothing
         // of it is touched afterwards.
+        UnhookClientWindow();
         Unhook();
         FForm = nullptr;
     }
@@ -131,7 +133,8 @@ void TskFormSkin::SetSkinData(TskSkinData* Value)
     FSD = Value;
     if (FSD) {
         FSD->FreeNotification(this);
-        FSkinnableForm = FSD->SkinnableForm();
+        if (!IsMDIChild())
+            FSkinnableForm = FSD->SkinnableForm();
     }
     if (!ComponentState().Contains(csDesigning))
         ApplySkinData();
@@ -185,7 +188,9 @@ void TskFormSkin::SetSkinnableForm(bool Value)
 
 bool TskFormSkin::GetFormActive() const
 {
-    return PreviewMode || FForm->GetActive();
+    if (PreviewMode)
+        return true;
+    return IsMDIChild() || IsMDIForm() ? FFormActive : FForm->GetActive();
 }
 
 void TskFormSkin::ApplySkinData()
@@ -242,9 +247,14 @@ void TskFormSkin::ApplySkinData()
     FFormHeight = FForm->GetHeight();
     if (FSkinSupport)
         UpdateFrame(true);
+    if (IsMDIForm()) {
+        if (FForm->ClientHandle())
+            RedrawWindow(FForm->ClientHandle(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE);
+        RefitMDIChildren();
+    }
     if (FForm->HandleAllocated())
         RedrawWindow(FForm->GetHandle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-    UpdateCaptionActive(true);
+    UpdateCaptionActive(!IsMaximizedMDIChild());
     MouseTimer->SetEnabled(true);
     if (auto handler = OnChangeSkinData)
         handler(this);

@@ -157,6 +157,25 @@ public:
     // A caption button of this command shows its restore image (maximised, minimised, rolled up).
     bool InRestoreState(TskStdCommand Command) const;
 
+    // --- MDI (an fsMDIForm's frame arranges its children; the calls on children act on the
+    // main form's frame) ---
+    void Tile();
+    void Cascade();
+    void MinimizeAll();
+    void MaximizeAll();
+    void RestoreAll();
+    void CloseAll();
+    void AddChildToMenu(TCustomForm* Child);
+    void DeleteChildFromMenu(TCustomForm* Child);
+    void UpDateChildCaptionInMenu(TCustomForm* Child);
+    void UpDateChildActiveInMenu();
+    void MDIItemClick(TObject* Sender);
+    // The main form's client area less its visible aligned controls (main form client
+    // coordinates).
+    static RECT GetMDIClientArea();
+    static TCustomForm* GetMaximizedMDIChild();
+    bool FMDIChildMaximized = false;
+
     // --- frame objects ---
     int GetIndex(const std::string& IDName) const;
     void SetEnabled(const std::string& IDName, bool Value);
@@ -208,6 +227,8 @@ public:
     void UpdateRegion(bool UseEdgeMasks);
     bool PointInFrameShape(POINT P);
     RECT GetDefCaptionRect();
+    // The form's caption; an MDI main form adds " - [" + its maximised child's caption + "]".
+    std::string CaptionText();
     int GetDefCaptionHeight() const;
     int GetDefButtonSize() const;
     SIZE GetSmallIconSize() const;
@@ -215,6 +236,8 @@ public:
     int HitTestDefault(POINT P);
     int HitTestSkin(POINT P);
     POINT ScreenToFramePoint(POINT P);
+    // A rectangle in frame coordinates on the screen.
+    RECT FrameToScreen(const RECT& R);
     void CalcNewGeometry();
     void CalcObjectRects();
     RECT CalcObjectRect(const RECT& R);
@@ -294,11 +317,14 @@ private:
     // The frame's own size record starts at the form's size.
     void DefaultFormSize();
     void CalcDefRects();
-    void PaintBGPicture(HDC DC, TBitmap* Picture, const RECT& Source, bool Stretch, TskStretchType Type);
+    // Face: the colour of a client without picture.
+    void PaintBGPicture(HDC DC, TBitmap* Picture, const RECT& Source, bool Stretch, TskStretchType Type,
+                        TColor Face = clBtnFace);
     void DrawLogo(HDC DC);
+    // Numbered skin picture Index; nullptr out of range.
+    TBitmap* SkinPicture(int Index) const;
     void SetRegion(HRGN Region);
     HICON GetSmallIcon();
-    std::string CaptionText();
 
     // FormSkinWindow.cpp
     void Minimize();
@@ -310,11 +336,28 @@ private:
     void StartShowFade();
     void ShowFadeTick();
 
+    // FormSkinMDI.cpp
+    bool IsMDIChild() const;
+    bool IsMDIForm() const;
+    bool IsMaximizedMDIChild() const;
+    static TskFormSkin* MainFrame();
+    static void SendToMainForm(UINT Msg);
+    void RefitMDIChildren();
+    void ArrangeMinimizedChildren();
+    POINT GetMinimizedChildPosition(int W, int H);
+    void ForEachChildFrame(const std::function<void(TskFormSkin*)>& Action);
+    static LRESULT ClientWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    void HookClientWindow();
+    void UnhookClientWindow();
+    void PaintMDIBGDefault(HDC DC, HWND Client);
+    void PaintBG3(HDC DC);
+
     // FormSkinMenus.cpp
     enum class TFrameItem { Minimize, Maximize, Restore, RollUp, MinimizeToTray, Close };
     bool FrameItemWanted(TFrameItem Kind) const;
     void AddFrameItem(TMenuItem* Parent, int Index, TFrameItem Kind);
     void CreateTrayMenu();
+    TskFormSkin* SystemMenuHost();
     TMenuItem* AddMenuItem(TMenuItem* Parent, int Index, const std::string& Name, const char* Key,
                            const char* Default, std::function<void()> Action);
     std::string MenuCaption(const char* Key, const char* Default) const;
@@ -360,8 +403,12 @@ private:
     std::unique_ptr<TPopupMenu> FSysTrayMenu;
     std::unique_ptr<TskFrameMenu> FSkinMenu;
     std::vector<std::unique_ptr<TskActiveSkinObject>> ObjectList;
+    WNDPROC FPrevClientProc = nullptr;
     std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 };
 
 // The first TskFormSkin the form owns; nullptr for none (or no form).
 TskFormSkin* GetFormSkinComponent(TComponent* Form);
+// The frame of the main form's first maximised MDI child, and of its active MDI child.
+TskFormSkin* GetMaximizedChildSkinForm();
+TskFormSkin* GetActiveChildSkinForm();

@@ -49,7 +49,8 @@ bool TskFormSkin::FrameItemWanted(TFrameItem Kind) const
     case TFrameItem::Minimize: return !minimized && FBorderIcons.Contains(TskBorderIcon::biMinimize);
     case TFrameItem::Maximize: return !maximized && FBorderIcons.Contains(TskBorderIcon::biMaximize);
     case TFrameItem::Restore: return FWindowState != TWindowState::wsNormal || FRollUpState;
-    case TFrameItem::RollUp: return FBorderIcons.Contains(TskBorderIcon::biRollUp) && !FRollUpState && !minimized;
+    case TFrameItem::RollUp:
+        return FBorderIcons.Contains(TskBorderIcon::biRollUp) && !FRollUpState && !minimized && !IsMaximizedMDIChild();
     case TFrameItem::MinimizeToTray: return FBorderIcons.Contains(TskBorderIcon::biMinimizeToTray);
     case TFrameItem::Close: return true;
     }
@@ -88,7 +89,7 @@ void TskFormSkin::AddFrameItem(TMenuItem* Parent, int Index, TFrameItem Kind)
         break;
     case TFrameItem::Close:
         AddMenuItem(Parent, Index, "BSF_CLOSE", "MI_CLOSECAPTION", "&Close", [this] { FForm->Close(); })
-            ->SetShortCut(TextToShortCut("Alt+F4"));
+            ->SetShortCut(TextToShortCut(IsMDIChild() ? "Ctrl+F4" : "Alt+F4"));
         break;
     }
 }
@@ -143,7 +144,7 @@ void TskFormSkin::CreateTrayMenu()
     AddMenuItem(items, -1, "TRAY_BSF_RESTORE", "MI_RESTORECAPTION", "&Restore", [this] { RestoreFromTray(); });
     AddMenuItem(items, -1, "", nullptr, "-", nullptr);
     AddMenuItem(items, -1, "TRAY_BSF_CLOSE", "MI_CLOSECAPTION", "&Close", [this] { FForm->Close(); })
-        ->SetShortCut(TextToShortCut("Alt+F4"));
+        ->SetShortCut(TextToShortCut(IsMDIChild() ? "Ctrl+F4" : "Alt+F4"));
 }
 
 void TskFormSkin::SkinMenuOpen()
@@ -222,22 +223,31 @@ void TskFormSkin::DoPopupMenu(TPopupMenu* Menu, int X, int Y)
     FSkinMenu->PopupAt(nullptr, FSD, 0, X, Y, Menu->Items(), false);
 }
 
+TskFormSkin* TskFormSkin::SystemMenuHost()
+{
+    // An MDI child's system menu opens through its main form's frame.
+    TskFormSkin* host = IsMDIChild() ? MainFrame() : this;
+    return host && host->FSkinMenu ? host : nullptr;
+}
+
 void TskFormSkin::PopupSystemMenuAt(int X, int Y)
 {
-    if (!FSkinMenu)
+    TskFormSkin* host = SystemMenuHost();
+    if (!host)
         return;
     TMenuItem* items = GetSystemMenuItems();
-    SkinMenuOpen();
-    FSkinMenu->PopupAt(nullptr, MenusData(), 0, X, Y, items, false);
+    host->SkinMenuOpen();
+    host->FSkinMenu->PopupAt(nullptr, host->MenusData(), 0, X, Y, items, false);
 }
 
 void TskFormSkin::PopupSystemMenuFromRect(const RECT& R)
 {
-    if (!FSkinMenu)
+    TskFormSkin* host = SystemMenuHost();
+    if (!host)
         return;
     TMenuItem* items = GetSystemMenuItems();
-    SkinMenuOpen();
-    FSkinMenu->Popup(nullptr, MenusData(), 0, R, items, false);
+    host->SkinMenuOpen();
+    host->FSkinMenu->Popup(nullptr, host->MenusData(), 0, R, items, false);
 }
 
 void TskFormSkin::PopupSysMenuFromButton()
@@ -250,9 +260,7 @@ void TskFormSkin::PopupSysMenuFromButton()
             command = a->Command;
         if (command != cmSysMenu || !o->Enabled)
             continue;
-        RECT r = o->ObjectRect;
-        OffsetRect(&r, FForm->GetLeft(), FForm->GetTop());
-        PopupSystemMenuFromRect(r);
+        PopupSystemMenuFromRect(FrameToScreen(o->ObjectRect));
     }
 }
 

@@ -181,7 +181,7 @@ void TskFormSkin::LinkMenu(const std::string& IDName, TPopupMenu* Menu, bool Pop
 
 void TskFormSkin::DrawSkinObject(TskActiveSkinObject* AObject)
 {
-    if (NoBorder() || !FForm->HandleAllocated())
+    if (NoBorder() || IsMaximizedMDIChild() || !FForm->HandleAllocated())
         return;
     const HWND hwnd = FForm->GetHandle();
     const HDC dc = GetWindowDC(hwnd);
@@ -208,7 +208,7 @@ bool TskFormSkin::InCaptionZone(POINT P) const
 
 void TskFormSkin::UpdateActiveObject(int X, int Y, bool AActive)
 {
-    if (ObjectList.empty() || PreviewMode || FSizeMove || NoBorder())
+    if (ObjectList.empty() || PreviewMode || FSizeMove || NoBorder() || IsMaximizedMDIChild())
         return;
     // Leaving (-1, -1, false) is always taken; a new hot object only on an active form.
     if (AActive && !GetFormActive())

@@ -363,6 +363,9 @@ RECT TskFormSkin::GetDefCaptionRect()
 
 std::string TskFormSkin::CaptionText()
 {
+    if (IsMDIForm() && FMDIChildMaximized)
+        if (TCustomForm* child = GetMaximizedMDIChild())
+            return FForm->GetCaption() + " - [" + child->GetCaption() + "]";
     return FForm->GetCaption();
 }
 
@@ -429,7 +432,8 @@ void TskFormSkin::PaintNCDefault(HDC DC, bool UseExternalDC)
     frame.SetHandle(nullptr);
 }
 
-void TskFormSkin::PaintBGPicture(HDC DC, TBitmap* Picture, const RECT& Source, bool Stretch, TskStretchType Type)
+void TskFormSkin::PaintBGPicture(HDC DC, TBitmap* Picture, const RECT& Source, bool Stretch, TskStretchType Type,
+                                 TColor Face)
 {
     RECT client;
     GetClientRect(FForm->GetHandle(), &client);
@@ -446,7 +450,7 @@ void TskFormSkin::PaintBGPicture(HDC DC, TBitmap* Picture, const RECT& Source, b
     if (!IntersectRect(&s, &Source, &bounds))
         s = RECT{};
     if (!Picture || RectHasNoArea(s)) {
-        FillColor(&bg, RECT{0, 0, cw, chh}, clBtnFace);
+        FillColor(&bg, RECT{0, 0, cw, chh}, Face);
     } else {
         TBitmap tile;
         tile.SetSize(WidthOfRect(s), HeightOfRect(s));
@@ -493,16 +497,35 @@ void TskFormSkin::PaintBG(HDC DC)
     PaintBGPicture(DC, FSD->FPicture.get(), FSD->ClRect, FSD->StretchEffect, FSD->StretchType);
 }
 
+TBitmap* TskFormSkin::SkinPicture(int Index) const
+{
+    return Index >= 0 && Index < static_cast<int>(FSD->FActivePictures.size())
+               ? FSD->FActivePictures[static_cast<std::size_t>(Index)].get()
+               : nullptr;
+}
+
 void TskFormSkin::PaintBG2(HDC DC)
 {
     if (!DC || !FSD || FSD->Empty)
         return;
-    const int index = FSD->BGPictureIndex;
-    TBitmap* picture = index >= 0 && index < static_cast<int>(FSD->FActivePictures.size())
-                           ? FSD->FActivePictures[static_cast<std::size_t>(index)].get()
-                           : nullptr;
+    TBitmap* picture = SkinPicture(FSD->BGPictureIndex);
     const RECT whole{0, 0, picture ? picture->GetWidth() : 0, picture ? picture->GetHeight() : 0};
     PaintBGPicture(DC, picture, whole, FSD->StretchEffect, FSD->StretchType);
+}
+
+void TskFormSkin::PaintBG3(HDC DC)
+{
+    if (!DC || !FSD || FSD->Empty)
+        return;
+    TBitmap* picture = SkinPicture(FSD->MDIBGPictureIndex);
+    const RECT whole{0, 0, picture ? picture->GetWidth() : 0, picture ? picture->GetHeight() : 0};
+    PaintBGPicture(DC, picture, whole, FSD->MDIBGStretchEffect, FSD->MDIBGStretchType);
+}
+
+void TskFormSkin::PaintMDIBGDefault(HDC DC, HWND)
+{
+    if (DC)
+        PaintBGPicture(DC, nullptr, RECT{}, false, skstFull, clAppWorkSpace);
 }
 
 void TskFormSkin::PaintBGDefault(HDC DC)
@@ -548,7 +571,7 @@ void TskFormSkin::UpdateRegion(bool UseEdgeMasks)
         return;
     }
     const bool skin = FSD && !FSD->Empty;
-    if (!skin || FSD->FMask->Empty()) {
+    if (!skin || FSD->FMask->Empty() || IsMaximizedMDIChild()) {
         SetRegion(CreateRectRgn(0, 0, FFormWidth, FFormHeight));
         if (!skin)
             for (auto* m : {RMTop.get(), RMBottom.get(), RMLeft.get(), RMRight.get()})

@@ -4,6 +4,7 @@
 #include "platform/window/User.h"
 #include "skin/core/skMonitors.h"
 #include "skin/core/skUtils.h"
+#include "skin/form/skSkinMessages.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -109,6 +110,8 @@ void TskFormSkin::Minimize()
             OldBoundsRect = FForm->GetBoundsRect();
         const POINT slot = GetMinimizedPosition();
         FForm->SetBounds(slot.x, slot.y, GetMinWidth(), GetMinHeight());
+        if (IsMDIChild())
+            SendToMainForm(SKM_MDICHILDRESTORED);
     }
     if (auto handler = OnMinimize)
         handler(this);
@@ -118,6 +121,8 @@ POINT TskFormSkin::GetMinimizedPosition()
 {
     // A size of 0 still moves the search on, so it always ends.
     const int w = std::max(1, GetMinWidth()), h = std::max(1, GetMinHeight());
+    if (IsMDIChild())
+        return GetMinimizedChildPosition(w, h);
     const RECT area = MonitorArea(true);
     POINT p{area.left, area.bottom - h};
     auto taken = [this](POINT at) {
@@ -148,6 +153,19 @@ void TskFormSkin::Maximize()
 {
     if (RectHasNoArea(OldBoundsRect))
         OldBoundsRect = FForm->GetBoundsRect();
+    if (IsMDIChild()) {
+        MouseTimer->SetEnabled(false);
+        UpdateActiveObject(-1, -1, false);
+        const RECT client = GetMDIClientArea();
+        const RECT before = FForm->GetBoundsRect();
+        FForm->SetBounds(0, 0, WidthOfRect(client), HeightOfRect(client));
+        if (WidthOfRect(before) == FForm->GetWidth() && HeightOfRect(before) == FForm->GetHeight())
+            ForceRelayout();
+        SendToMainForm(SKM_MDICHILDMAXIMIZED);
+        if (auto handler = OnMaximize)
+            handler(this);
+        return;
+    }
     RECT area = MonitorArea(!MaximizeOnFullScreen);
     if (!MaximizeOnFullScreen) {
         RECT whole = MonitorArea(false), primary{};
@@ -180,6 +198,8 @@ void TskFormSkin::Restore()
     if (WidthOfRect(now) == WidthOfRect(old) && HeightOfRect(now) == HeightOfRect(old))
         ForceRelayout();
     FForm->Invalidate();
+    if (IsMDIChild())
+        SendToMainForm(SKM_MDICHILDRESTORED);
     OldBoundsRect = RECT{};
     if (auto handler = OnRestore)
         handler(this);
@@ -211,7 +231,13 @@ void TskFormSkin::SetRollUpState(bool Value)
 void TskFormSkin::SnapToMagneticEdges(int& L, int& T, int W, int H)
 {
     const int m = MagneticSize;
-    const RECT area = MonitorArea(true);
+    RECT area = MonitorArea(true);
+    if (IsMDIChild() && Application->MainForm()) {
+        // The children's area on the screen.
+        area = GetMDIClientArea();
+        const POINT origin = Application->MainForm()->GetClientOrigin();
+        OffsetRect(&area, origin.x, origin.y);
+    }
     POINT cursor{};
     GetCursorPos(&cursor);
     // One edge: Pos is the window's coordinate of the edge, Target the area's, Cursor the

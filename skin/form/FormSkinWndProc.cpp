@@ -39,7 +39,21 @@ void TskFormSkin::FrameWndProc(TMessage& Message)
 
 POINT TskFormSkin::ScreenToFramePoint(POINT P)
 {
+    if (IsMDIChild() && FForm->HandleAllocated()) {
+        ScreenToClient(FForm->GetHandle(), &P);
+        if (FSkinSupport)
+            return POINT{P.x + NewClRect.left, P.y + NewClRect.top};
+        return POINT{P.x + kDefFrameBorder, P.y + GetDefCaptionHeight() + kDefFrameBorder};
+    }
     return POINT{P.x - FForm->GetLeft(), P.y - FForm->GetTop()};
+}
+
+RECT TskFormSkin::FrameToScreen(const RECT& R)
+{
+    const POINT origin = ScreenToFramePoint(POINT{0, 0});
+    RECT r = R;
+    OffsetRect(&r, -origin.x, -origin.y);
+    return r;
 }
 
 bool TskFormSkin::FirstDispatch(TMessage& Message)
@@ -50,6 +64,10 @@ bool TskFormSkin::FirstDispatch(TMessage& Message)
         MouseTimer->SetEnabled(false);
         MorphTimer->SetEnabled(false);
         AnimateTimer->SetEnabled(false);
+        if (IsMDIChild()) {
+            FWindowState = TWindowState::wsNormal;
+            SendToMainForm(SKM_MDICHILDRESTORED);
+        }
         return false;
     case WM_SIZE:
         OnSize(Message);
@@ -59,29 +77,45 @@ bool TskFormSkin::FirstDispatch(TMessage& Message)
             return false;
         CallOld(Message);
         SendNCPaint();
-        ResetObjectStates();
-        UpdateCaptionActive(true);
+        if (IsMaximizedMDIChild()) {
+            UpdateCaptionActive(false);
+        } else {
+            ResetObjectStates();
+            UpdateCaptionActive(true);
+        }
         return true;
     case WM_SETTEXT:
         if (!skinnable)
             return false;
         CallOld(Message);
-        if (!NoBorder())
+        if (!NoBorder() && !IsMaximizedMDIChild())
             SendNCPaint();
+        if (IsMDIChild())
+            UpDateChildCaptionInMenu(FForm);
         return true;
     case WM_ERASEBKGND: {
         const HDC dc = reinterpret_cast<HDC>(Message.WParam);
+        Message.Result = 1;
+        // An MDI main form's client window paints the background.
+        if (IsMDIForm())
+            return true;
         if (!FSkinSupport)
             PaintBGDefault(dc);
         else if (FSD->BGPictureIndex == -1)
             PaintBG(dc);
         else
             PaintBG2(dc);
-        Message.Result = 1;
         return true;
     }
     case WM_SHOWWINDOW:
         OnShowWindow(Message);
+        return false;
+    case WM_MOUSEACTIVATE:
+        if (skinnable && IsMDIChild() && !FFormActive && Application->MainForm() &&
+            Application->MainForm()->ActiveMDIChild() == FForm) {
+            FFormActive = true;
+            UpdateCaptionActive(!IsMaximizedMDIChild());
+        }
         return false;
     case WM_SETCURSOR:
         if (skinnable && UseFormCursorInNCArea) {
@@ -107,7 +141,8 @@ bool TskFormSkin::FirstDispatch(TMessage& Message)
     case WM_NCCALCSIZE:
         if (!skinnable)
             return false;
-        OnCalcSize(Message);
+        if (!IsMaximizedMDIChild())
+            OnCalcSize(Message);
         return true;
     case WM_NCHITTEST: {
         if (!skinnable)
@@ -123,7 +158,7 @@ bool TskFormSkin::FirstDispatch(TMessage& Message)
     case WM_NCPAINT:
         if (!skinnable)
             return false;
-        if (!NoBorder()) {
+        if (!NoBorder() && !IsMaximizedMDIChild()) {
             if (FSkinSupport)
                 PaintNCSkin(nullptr, false);
             else if (!FStopPainting)
@@ -227,11 +262,31 @@ bool TskFormSkin::FirstDispatch(TMessage& Message)
         return false;
     }
     case SKM_AFTERSKINCHANGE:
+        if (reinterpret_cast<TskSkinData*>(Message.WParam) == FSD && FSD && IsMDIForm())
+            RefitMDIChildren();
         if (auto handler = OnAfterChangeSkinData)
             handler(this);
         return false;
     case SKM_SKINMENUCLOSED:
         SkinMenuClose();
+        return false;
+    case SKM_MDICHILDFIT:
+        if (IsMaximizedMDIChild()) {
+            const RECT area = GetMDIClientArea();
+            FForm->SetBounds(0, 0, area.right - area.left, area.bottom - area.top);
+        }
+        return false;
+    case SKM_MDICHILDMAXIMIZED:
+        if (IsMDIForm()) {
+            FMDIChildMaximized = true;
+            SendNCPaint();
+        }
+        return false;
+    case SKM_MDICHILDRESTORED:
+        if (IsMDIForm()) {
+            FMDIChildMaximized = GetMaximizedMDIChild() != nullptr;
+            SendNCPaint();
+        }
         return false;
     case SKM_RESOURCESTRCHANGED:
         UpdateButtonHints();
@@ -372,6 +427,8 @@ void TskFormSkin::OnShowWindow(TMessage& Message)
                 FLayerManager->Hide();
             if (FMenuLayerManager->IsVisible)
                 FMenuLayerManager->Hide();
+            if (IsMDIChild())
+                DeleteChildFromMenu(FForm);
         }
         return;
     }
@@ -385,8 +442,12 @@ void TskFormSkin::OnShowWindow(TMessage& Message)
         FAlphaBlendValue = 255;
     if (FAlphaBlend || AlphaBlendAnimation || (FSD && FSD->AnimationForAllWindows()))
         StartShowFade();
-    if (FSkinnableForm)
+    if (IsMDIForm())
+        HookClientWindow();
+    else if (FSkinnableForm)
         ForceRelayout();
+    if (FSkinnableForm && IsMDIChild())
+        AddChildToMenu(FForm);
     if (FSkinnableForm && FForm->GetMenu()) {
         MainMenu = FForm->GetMenu();
         FForm->SetMenu(nullptr);
@@ -431,14 +492,24 @@ void TskFormSkin::OnNCActivate(TMessage& Message)
     FFormActive = Message.WParam != 0;
     if (!FFormActive)
         UpdateActiveObject(-1, -1, false);
-    // The platform's own caption is never painted.
-    Message.Result = 1;
-    if (!NoBorder()) {
+    if (IsMDIChild()) {
+        CallOld(Message);
+        FForm->Invalidate();
+    } else {
+        // The platform's own caption is never painted.
+        Message.Result = 1;
+    }
+    if (!NoBorder() && !IsMaximizedMDIChild()) {
         SendNCPaint();
         UpdateCaptionActive(true);
     } else {
         UpdateCaptionActive(false);
     }
+    if (IsMaximizedMDIChild())
+        if (TCustomForm* main = Application->MainForm(); main && main->HandleAllocated())
+            SendMessage(main->GetHandle(), WM_NCPAINT, 0, 0);
+    if (IsMDIChild())
+        UpDateChildActiveInMenu();
 }
 
 void TskFormSkin::OnCalcSize(TMessage& Message)

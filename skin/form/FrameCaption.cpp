@@ -77,7 +77,7 @@ void TskSkinCaptionObject::PaintText(TCanvas* Cnvs, int X0, int Y0, bool AActive
         handler(Parent, Cnvs, ObjectRect, AActive);
         return;
     }
-    std::string text = Parent->Form()->GetCaption();
+    std::string text = Parent->CaptionText();
     if (text.empty() || RectHasNoArea(TextRct))
         return;
     TFont* font = Cnvs->Font();

@@ -155,9 +155,7 @@ void TskActiveSkinObject::Draw(TCanvas* Cnvs, bool UpDate)
 
 RECT TskActiveSkinObject::ScreenRect() const
 {
-    RECT r = ObjectRect;
-    OffsetRect(&r, Parent->Form()->GetLeft(), Parent->Form()->GetTop());
-    return r;
+    return Parent->FrameToScreen(ObjectRect);
 }
 
 void TskActiveSkinObject::ShowLayerOn(bool MenuLayer)
