@@ -50,6 +50,9 @@ public:
     virtual void HideIcon() = 0;
 };
 
+// The main form's Tag while the tray icon brings it back (SKM_TRAYRESTORE clears it).
+inline constexpr std::intptr_t kTrayRestoreTag = -10000;
+
 // The default frame (no skin): border 3, caption 19 (15 for tool windows), buttons 17 (13).
 inline constexpr int kDefFrameBorder = 3;
 
@@ -69,6 +72,7 @@ public:
     // The skin data menus are drawn from: MenusSkinData, else SkinData.
     TskSkinData* MenusData() const { return FMSD ? FMSD : FSD; }
     bool GetSkinnableForm() const { return FSkinnableForm; }
+    static std::string GetProductVersion() { return "7.81"; }
     void SetSkinnableForm(bool Value);
     bool GetUseRibbon() const { return FUseRibbon; }
     void SetUseRibbon(bool Value);
@@ -345,6 +349,8 @@ private:
     void RefitMDIChildren();
     void ArrangeMinimizedChildren();
     POINT GetMinimizedChildPosition(int W, int H);
+    // Restores every child and gives the client area's size; false with nothing to arrange.
+    bool BeginArrange(int& A, int& B);
     void ForEachChildFrame(const std::function<void(TskFormSkin*)>& Action);
     static LRESULT ClientWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     void HookClientWindow();

@@ -187,14 +187,23 @@ void TskFormSkin::CloseAll()
         FForm->MDIChildren(i)->Close();
 }
 
-void TskFormSkin::Tile()
+bool TskFormSkin::BeginArrange(int& A, int& B)
 {
     if (!IsMDIForm() || FForm->MDIChildCount() == 0)
-        return;
+        return false;
     RestoreAll();
-    const int count = FForm->MDIChildCount();
     const RECT area = GetMDIClientArea();
-    const int a = WidthOfRect(area), b = HeightOfRect(area);
+    A = WidthOfRect(area);
+    B = HeightOfRect(area);
+    return true;
+}
+
+void TskFormSkin::Tile()
+{
+    int a = 0, b = 0;
+    if (!BeginArrange(a, b))
+        return;
+    const int count = FForm->MDIChildCount();
     int columns = static_cast<int>(std::sqrt(static_cast<double>(count)));
     auto rowsFor = [](int children, int cols) { return std::max(1, children / cols + (children % cols ? 1 : 0)); };
     int rows = rowsFor(count, columns);
@@ -216,12 +225,10 @@ void TskFormSkin::Tile()
 
 void TskFormSkin::Cascade()
 {
-    if (!IsMDIForm() || FForm->MDIChildCount() == 0)
+    int a = 0, b = 0;
+    if (!BeginArrange(a, b))
         return;
-    RestoreAll();
     const int count = FForm->MDIChildCount();
-    const RECT area = GetMDIClientArea();
-    const int a = WidthOfRect(area), b = HeightOfRect(area);
     // A skin without a caption height still steps (a step of 0 would stack the children).
     const int s = std::max(1, FSkinSupport ? static_cast<int>(NewClRect.top) : GetDefCaptionHeight() + kDefFrameBorder);
     const int k = (a - static_cast<int>(std::lround(a * 0.8))) / s;

@@ -295,6 +295,11 @@ bool TskFormSkin::FirstDispatch(TMessage& Message)
         if (!FUseRibbon && FSD && reinterpret_cast<TskSkinData*>(Message.WParam) == FSD)
             SetSkinnableForm(FSD->SkinnableForm());
         return false;
+    case SKM_TRAYRESTORE:
+        // The tray icon marked the main form while bringing it back.
+        if (FForm->GetTag() == kTrayRestoreTag)
+            FForm->SetTag(0);
+        return false;
     case SKM_QUERYFRAMESKINNED:
         Message.Result = skinnable ? SKM_FRAMESKINNED : SKM_FRAMENOTSKINNED;
         return true;
