@@ -39,12 +39,15 @@ TskLayerManager::~TskLayerManager()
     FreeLayer();
 }
 
-void TskLayerManager::BeforeDestruction()
+void TskLayerManager::Notification(TComponent* AComponent, TOperation Operation)
 {
-    // The owned timer and layer window go here, before the component frees what it owns.
-    FreeAndNil(Timer);
-    FreeLayer();
-    TComponent::BeforeDestruction();
+    TComponent::Notification(AComponent, Operation);
+    if (Operation != TOperation::opRemove)
+        return;
+    if (AComponent == Timer)
+        Timer = nullptr;
+    if (AComponent == LayerWindow)
+        LayerWindow = nullptr;
 }
 
 void TskLayerManager::FreeLayer()
@@ -97,10 +100,15 @@ void TskLayerManager::Hide()
 void TskLayerManager::StartTimer()
 {
     BeginAlphaBlendValue = 0;
-    Timer->SetEnabled(true);
+    if (Timer)
+        Timer->SetEnabled(true);
 }
 
-void TskLayerManager::StopTimer() { Timer->SetEnabled(false); }
+void TskLayerManager::StopTimer()
+{
+    if (Timer)
+        Timer->SetEnabled(false);
+}
 
 void TskLayerManager::FadeStep(TObject*)
 {

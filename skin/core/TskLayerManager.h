@@ -41,7 +41,9 @@ public:
     bool TopMostMode = true;
 
 protected:
-    void BeforeDestruction() override;
+    // The timer and the layer window are owned components: a teardown that frees them before
+    // the destructor runs must leave no pointer behind.
+    void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
     void FadeStep(TObject* Sender);
