@@ -325,8 +325,6 @@ private:
     void PaintBGPicture(HDC DC, TBitmap* Picture, const RECT& Source, bool Stretch, TskStretchType Type,
                         TColor Face = clBtnFace);
     void DrawLogo(HDC DC);
-    // Numbered skin picture Index; nullptr out of range.
-    TBitmap* SkinPicture(int Index) const;
     void SetRegion(HRGN Region);
     HICON GetSmallIcon();
 
