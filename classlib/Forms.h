@@ -5,6 +5,7 @@
 // hints, exceptions, its own hidden window).
 
 #include "classlib/Controls.h"
+#include "classlib/Icon.h"
 #include "classlib/Menus.h"
 
 #include <exception>
@@ -110,6 +111,8 @@ public:
     virtual bool IsShortCut(TWMKey& Message);
     TMainMenu* GetMenu() const { return FMenu; }
     void SetMenu(TMainMenu* Value);
+    // The form's own icon (empty: the application's is used).
+    TIcon* Icon() const { return FIcon.get(); }
 
     void Dispatch(TMessage& Message) override;
 
@@ -156,6 +159,7 @@ private:
     TWinControl* FActiveControl = nullptr;
     TWinControl* FFocusedControl = nullptr;
     TMainMenu* FMenu = nullptr;
+    std::unique_ptr<TIcon> FIcon = std::make_unique<TIcon>();
     bool FActive = false;
     bool FKeyPreview = false;
     bool FPlaced = false;
@@ -287,6 +291,14 @@ public:
     void SetHelpFile(const std::string& Value) { FHelpFile = Value; }
     void Minimize();
     void Restore();
+    // The program's icon (the start-up code fills it).
+    TIcon* Icon() const { return FIcon.get(); }
+
+    // Message filters see every message the application's loop takes, after OnMessage, in the
+    // order they were added, until one handles it. Each is removed by the token AddMessageFilter
+    // gave, in any order; a filter may remove itself (or another) while it runs.
+    int AddMessageFilter(TMessageEvent Filter);
+    void RemoveMessageFilter(int Token);
 
     // An exception escaped a handler: OnException, or else the message in a message box; the
     // program goes on.
@@ -332,6 +344,9 @@ private:
     TCustomForm* FMainForm = nullptr;
     std::unique_ptr<TUtilityWindow> FWindow;
     std::vector<TWindowHook> FHooks;
+    std::vector<std::pair<int, TMessageEvent>> FMessageFilters;
+    int FNextFilterToken = 1;
+    std::unique_ptr<TIcon> FIcon = std::make_unique<TIcon>();
     std::string FTitle;
     std::string FHelpFile;
     bool FTerminate = false;

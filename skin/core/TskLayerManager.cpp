@@ -39,6 +39,14 @@ TskLayerManager::~TskLayerManager()
     FreeLayer();
 }
 
+void TskLayerManager::BeforeDestruction()
+{
+    // The owned timer and layer window go here, before the component frees what it owns.
+    FreeAndNil(Timer);
+    FreeLayer();
+    TComponent::BeforeDestruction();
+}
+
 void TskLayerManager::FreeLayer()
 {
     if (LayerWindow)

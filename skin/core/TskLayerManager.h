@@ -40,6 +40,9 @@ public:
     bool IsVisible = false;
     bool TopMostMode = true;
 
+protected:
+    void BeforeDestruction() override;
+
 private:
     void FadeStep(TObject* Sender);
     void FreeLayer();
