@@ -44,7 +44,10 @@ TskSkinMenu::TskSkinMenu(TComponent* AOwner, TCustomForm* AForm)
         FForm->FreeNotification(this);
 }
 
-TskSkinMenu::~TskSkinMenu() = default;
+TskSkinMenu::~TskSkinMenu()
+{
+    CloseFrom(0);
+}
 
 void TskSkinMenu::BeforeDestruction()
 {
@@ -114,6 +117,13 @@ void TskSkinMenu::Popup(TControl* APopupCtrl, TskSkinData* ASkinData, int StartI
     AItem->FreeNotification(this);
     AddPopupWindow()->Show(R, AItem, StartIndex, false, PopupUp);
     FFirst = false;
+}
+
+void TskSkinMenu::PopupAt(TControl* APopupCtrl, TskSkinData* ASkinData, int StartIndex, int X, int Y,
+                          TMenuItem* AItem, bool)
+{
+    // The first selectable item is selected on every opening, by key or not.
+    Popup(APopupCtrl, ASkinData, StartIndex, RECT{X, Y, X, Y}, AItem, false);
 }
 
 void TskSkinMenu::Popup2(TControl* APopupCtrl, TskSkinData* ASkinData, int StartIndex, const RECT& R,
@@ -252,4 +262,11 @@ void TskSkinMenu::KeyDown(WORD Key)
     if (FPopupList.empty())
         return;
     FPopupList.back()->PopupKeyDown(Key);
+}
+
+void InstallSkinMenus()
+{
+    SetFrameMenuFactory([](TskFormSkin*, TCustomForm* Form) -> std::unique_ptr<TskFrameMenu> {
+        return std::make_unique<TskSkinMenu>(nullptr, Form);
+    });
 }

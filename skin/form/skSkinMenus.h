@@ -17,6 +17,7 @@
 #include "classlib/ImgList.h"
 #include "classlib/Menus.h"
 #include "skin/core/skSkinData.h"
+#include "skin/form/skFrameMenu.h"
 
 #include <memory>
 #include <string>
@@ -188,8 +189,8 @@ private:
     std::unique_ptr<TBitmap> FPaintBuffer;
 };
 
-// The menu manager of one form.
-class TskSkinMenu : public TComponent {
+// The menu manager of one form. InstallSkinMenus makes every skinned frame use one.
+class TskSkinMenu : public TComponent, public TskFrameMenu {
 public:
     TskSkinMenu(TComponent* AOwner, TCustomForm* AForm);
     ~TskSkinMenu() override;
@@ -197,22 +198,24 @@ public:
     // Opens the children of AItem from StartIndex next to the screen rectangle R (below it, or
     // above it with PopupUp). APopupCtrl (may be nullptr) is told when the menu closes.
     void Popup(TControl* APopupCtrl, TskSkinData* ASkinData, int StartIndex, const RECT& R, TMenuItem* AItem,
-               bool PopupUp);
+               bool PopupUp) override;
+    void PopupAt(TControl* APopupCtrl, TskSkinData* ASkinData, int StartIndex, int X, int Y, TMenuItem* AItem,
+                 bool PopupByKey) override;
     // The children of AItem and then those of AItem2 in one window.
     void Popup2(TControl* APopupCtrl, TskSkinData* ASkinData, int StartIndex, const RECT& R, TMenuItem* AItem,
                 TMenuItem* AItem2, bool PopupUp);
     // Closes the whole menu and tells the form.
-    void Hide();
+    void Hide() override;
     void ProcessMenuItem(TskSkinPopupWindow* APopupWindow, TskSkinMenuItem* AItem, bool Kb, bool Click);
     // Closes the windows from position Index on; 0 ends the menu.
     void CloseFrom(int Index);
     int IndexOfPopup(const TskSkinPopupWindow* APopupWindow) const;
-    int OpenCount() const { return static_cast<int>(FPopupList.size()); }
+    int OpenCount() const override { return static_cast<int>(FPopupList.size()); }
     TskSkinPopupWindow* PopupWindow(int Index) const { return FPopupList[static_cast<std::size_t>(Index)]; }
     // A key for the last open window.
-    void KeyDown(WORD Key);
+    void KeyDown(WORD Key) override;
 
-    bool Visible() const { return FVisible; }
+    bool Visible() const override { return FVisible; }
     bool First() const { return FFirst; }
     TskSkinData* SkinData() const { return FSkinData; }
     const RECT& WorkArea() const { return FWorkArea; }
@@ -230,6 +233,16 @@ public:
     int MaxMenuItemsInWindow = 0;
     // Fired once when the menu closes, then cleared.
     TNotifyEvent OnMenuClose;
+
+    void SetMaxMenuItemsInWindow(int Value) override { MaxMenuItemsInWindow = Value; }
+    void SetAlphaBlend(bool Value) override { AlphaBlend = Value; }
+    void SetAlphaBlendValue(int Value) override { AlphaBlendValue = Value; }
+    void SetAlphaBlendAnimation(bool Value) override { AlphaBlendAnimation = Value; }
+    bool GetUseSkinFont() const override { return UseSkinFont; }
+    void SetUseSkinFont(bool Value) override { UseSkinFont = Value; }
+    int GetDefaultItemHeight() const override { return DefaultMenuItemHeight; }
+    void SetDefaultItemHeight(int Value) override { DefaultMenuItemHeight = Value; }
+    TFont* DefaultItemFont() override { return FDefaultMenuItemFont.get(); }
 
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -252,4 +265,40 @@ private:
     TskSkinData* FSkinData = nullptr;
     std::vector<TskSkinPopupWindow*> FPopupList;
     std::unique_ptr<TFont> FDefaultMenuItemFont;
+};
+
+// Makes every skinned frame created afterwards show its menus through a TskSkinMenu.
+void InstallSkinMenus();
+
+class TskFormSkin;
+
+// A popup menu shown through the menu manager of the skinned frame that serves it: its
+// SkinComponent, else the frame of ComponentForm, else that of the form owning it (or owning its
+// owner; an MDI child's menus are served by the main form's frame). Without a frame nothing shows.
+class TskSkinPopupMenu : public TPopupMenu {
+public:
+    explicit TskSkinPopupMenu(TComponent* AOwner);
+
+    void Popup(int X, int Y) override;
+    void PopupFromRect(const RECT& R, bool APopupUp);
+    // The same with ACtrl as the opener (it hears when the menu closes).
+    void Popup2(TControl* ACtrl, int X, int Y);
+    void PopupFromRect2(TControl* ACtrl, const RECT& R, bool APopupUp);
+
+    POINT PopupPoint() const { return FPopupPoint; }
+    TskSkinData* GetSkinData() const { return FSD; }
+    void SetSkinData(TskSkinData* Value);
+    TCustomForm* ComponentForm = nullptr;
+    TskFormSkin* SkinComponent = nullptr;
+    TNotifyEvent OnMenuClose;
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
+private:
+    TskFormSkin* FindSkinForm();
+    void Open(TControl* ACtrl, const RECT& R, bool APopupUp, bool NeedSkinData);
+
+    POINT FPopupPoint{-1, -1};
+    TskSkinData* FSD = nullptr;
 };
