@@ -302,3 +302,134 @@ private:
     POINT FPopupPoint{-1, -1};
     TskSkinData* FSD = nullptr;
 };
+
+class TskSkinImagesMenu;
+class TskSkinImagesMenuPopupWindow;
+
+// One entry of an images menu: a cell with an image, a full-width button with image and caption,
+// or a header row that cannot be chosen.
+class TskImagesMenuItem : public TCollectionItem {
+public:
+    using TCollectionItem::TCollectionItem;
+    void Assign(TPersistent* Source) override;
+
+    int ImageIndex = -1;
+    std::string Caption;
+    TNotifyEvent OnClick;
+    bool Button = false;
+    bool Header = false;
+    std::string Hint;
+    RECT ItemRect{};
+};
+
+class TskImagesMenuItems : public TOwnedCollection {
+public:
+    explicit TskImagesMenuItems(TPersistent* AOwner);
+    TskImagesMenuItem* Items(int Index) const { return static_cast<TskImagesMenuItem*>(GetItem(Index)); }
+    TskImagesMenuItem* Add() { return static_cast<TskImagesMenuItem*>(TCollection::Add()); }
+};
+
+// A drop-down grid of images. While open it holds the mouse capture and reads the application's
+// messages through a message filter: outside clicks close it without events, keys move in it.
+class TskSkinImagesMenu : public TComponent {
+public:
+    explicit TskSkinImagesMenu(TComponent* AOwner);
+    ~TskSkinImagesMenu() override;
+
+    void Popup(int X, int Y);
+    void PopupFromRect(const RECT& R);
+    // Hides an open grid without events.
+    void Hide();
+    // The grid window hides: frees it, then the close and item events.
+    void CloseUp(bool ProcessEvents);
+
+    TCustomImageList* GetImages() const { return FImages; }
+    void SetImages(TCustomImageList* Value);
+    TskImagesMenuItems* ImagesItems() const { return FImagesItems.get(); }
+    int ItemIndex = -1;
+    int GetColumnsCount() const { return FColumnsCount; }
+    // Values outside 1 to 50 are ignored.
+    void SetColumnsCount(int Value);
+    TskSkinData* GetSkinData() const { return FSkinData; }
+    void SetSkinData(TskSkinData* Value);
+    TskSkinHint* GetSkinHint() const { return FSkinHint; }
+    void SetSkinHint(TskSkinHint* Value);
+    TskImagesMenuItem* SelectedItem() const;
+    TskSkinImagesMenuPopupWindow* PopupWindow() const { return FPopupWindow; }
+    TFont* DefaultFont() const { return FDefaultFont.get(); }
+
+    bool ShowSelectedItem = true;
+    bool AlphaBlend = false;
+    bool AlphaBlendAnimation = false;
+    int AlphaBlendValue = 200;
+    bool UseSkinFont = true;
+    bool ShowHints = true;
+    TNotifyEvent OnItemClick, OnChange, OnInternalChange, OnMenuClose, OnMenuPopup, OnInternalMenuClose;
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
+private:
+    TCustomImageList* FImages = nullptr;
+    std::unique_ptr<TskImagesMenuItems> FImagesItems;
+    int FColumnsCount = 1;
+    TskSkinData* FSkinData = nullptr;
+    TskSkinHint* FSkinHint = nullptr;
+    TskSkinImagesMenuPopupWindow* FPopupWindow = nullptr;
+    int FOldItemIndex = -1;
+    std::unique_ptr<TFont> FDefaultFont;
+};
+
+class TskSkinImagesMenuPopupWindow : public TCustomControl {
+public:
+    explicit TskSkinImagesMenuPopupWindow(TskSkinImagesMenu* AOwner);
+    ~TskSkinImagesMenuPopupWindow() override;
+
+    void Show(const RECT& PopupRect);
+    void Hide(bool AProcessEvents);
+    void ProcessKey(WORD Key);
+    int MouseInItem() const { return FMouseInItem; }
+    bool Skinned() const { return FSkinSupport; }
+    int ItemAtPoint(POINT P) const;
+
+protected:
+    void CreateParams(TCreateParams& Params) override;
+    void Dispatch(TMessage& Message) override;
+    void Paint() override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+
+private:
+    TskImagesMenuItem* Item(int Index) const;
+    int Count() const;
+    bool IsHeader(int Index) const { return Item(Index)->Header; }
+    void ArrangeItems();
+    void CalcSize();
+    void SetHot(int Index);
+    void SelectNext();
+    void SelectPrev();
+    void SelectDown();
+    void SelectUp();
+    int FirstSelectable() const;
+    void DrawCellFrame(TCanvas* C, const RECT& R, bool Pressed);
+    void DrawItemText(TCanvas* C, const std::string& Caption, const RECT& R, bool Active, bool Hot);
+    void DrawHeader(TCanvas* C, const RECT& R, const std::string& Caption);
+    void UnhookAppMessages();
+
+    TskSkinImagesMenu* ImagesMenu;
+    bool FSkinSupport = false;
+    HRGN FRgn = nullptr;
+    POINT NewLTPoint{}, NewRTPoint{}, NewLBPoint{}, NewRBPoint{};
+    RECT NewItemsRect{};
+    TBitmap* WindowPicture = nullptr;
+    TBitmap* MaskPicture = nullptr;
+    int FMouseInItem = -1;
+    int FOldMouseInItem = -1;
+    bool FDown = false;
+    bool FItemDown = false;
+    bool FClosing = false;
+    int FHookToken = 0;
+    int FAlpha = 0;
+    std::unique_ptr<TTimer> FadeTimer;
+};
