@@ -257,6 +257,14 @@ void TskSkinMenu::Hide()
         SendMessage(FForm->GetHandle(), SKM_SKINMENUCLOSED, 0, 0);
 }
 
+bool TskSkinMenu::LastSelectedHasItems() const
+{
+    if (FPopupList.empty())
+        return false;
+    const TskSkinPopupWindow* w = FPopupList.back();
+    return w->ActiveItem() != -1 && w->Item(w->ActiveItem())->MenuItem->Count() > 0;
+}
+
 void TskSkinMenu::KeyDown(WORD Key)
 {
     if (FPopupList.empty())

@@ -214,6 +214,7 @@ public:
     TskSkinPopupWindow* PopupWindow(int Index) const { return FPopupList[static_cast<std::size_t>(Index)]; }
     // A key for the last open window.
     void KeyDown(WORD Key) override;
+    bool LastSelectedHasItems() const override;
 
     bool Visible() const override { return FVisible; }
     bool First() const { return FFirst; }
