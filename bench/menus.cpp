@@ -3,11 +3,10 @@
 // morph step of an item, and a repaint of a menu bar of eight items. Runs on Qt's offscreen
 // platform unless QT_QPA_PLATFORM names another. Goal: the opening under 1/60 s.
 
-#include "app/artwork/Artwork.h"
+#include "BenchSupport.h"
+
 #include "classlib/Forms.h"
-#include "classlib/Streams.h"
 #include "platform/window/User.h"
-#include "skin/core/skCompressedStoredSkin.h"
 #include "skin/core/skSkinData.h"
 #include "skin/form/FormSkin.h"
 #include "skin/form/skSkinMainMenuBar.h"
@@ -22,47 +21,13 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-void LoadSkin(TskSkinData* Data, int Index)
-{
-    const std::string_view bytes = ArtworkSkins()[static_cast<std::size_t>(Index)].Data;
-    TMemoryStream stream;
-    stream.WriteBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
-    stream.SetPosition(0);
-    TskCompressedStoredSkin stored(nullptr);
-    stored.LoadFromCompressStream(&stream);
-    Data->LoadCompressedStoredSkin(&stored);
-}
-
-void Report(const char* what, std::vector<double> ms, const char* goal)
-{
-    std::sort(ms.begin(), ms.end());
-    const double mean = std::accumulate(ms.begin(), ms.end(), 0.0) / static_cast<double>(ms.size());
-    std::printf("%-44s mean %7.2f ms  median %7.2f  best %7.2f  p95 %7.2f  %s\n", what, mean, ms[ms.size() / 2],
-                ms.front(), ms[ms.size() * 95 / 100], goal);
-}
-
-std::vector<double> Time(int repeats, const std::function<void(int)>& step)
-{
-    std::vector<double> ms;
-    for (int i = 0; i < repeats; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        step(i);
-        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
-    return ms;
-}
-
-} // namespace
-
 int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     setenv("QT_LOGGING_RULES", "default.warning=false", 0);
     const int repeats = argc > 1 ? std::max(5, std::atoi(argv[1])) : 60;
     TskSkinData skin(nullptr);
-    LoadSkin(&skin, 0);
+    bench::LoadSkin(&skin, 0);
     InstallSkinMenus();
 
     TForm* form;
@@ -93,7 +58,7 @@ int main(int argc, char** argv)
     Application->ProcessMessages();
     auto* menu = dynamic_cast<TskSkinMenu*>(frame->SkinMenu());
 
-    Report("open a 30-item menu to its first full paint", Time(repeats, [&](int) {
+    bench::Report("open a 30-item menu to its first full paint", bench::Time(repeats, [&](int) {
                menu->Popup(nullptr, &skin, 0, RECT{100, 100, 140, 120}, popup->Items(), false);
                UpdateWindow(menu->PopupWindow(0)->GetHandle());
                menu->Hide();
@@ -105,7 +70,7 @@ int main(int argc, char** argv)
     Application->ProcessMessages();
     TskSkinPopupWindow* w = menu->PopupWindow(0);
     TskSkinMenuItem* item = w->Item(0);
-    Report("one hover morph step of an item", Time(repeats, [&](int) {
+    bench::Report("one hover morph step of an item", bench::Time(repeats, [&](int) {
                item->SetMorphKf(0.4);
                item->Active = true;
                item->DoMorphing();
@@ -113,7 +78,7 @@ int main(int argc, char** argv)
            "");
     menu->Hide();
 
-    Report("menu bar repaint (8 items)", Time(repeats, [&](int) {
+    bench::Report("menu bar repaint (8 items)", bench::Time(repeats, [&](int) {
                bar->Repaint();
            }),
            "");

@@ -173,11 +173,7 @@ TskSkinImagesMenuPopupWindow::~TskSkinImagesMenuPopupWindow()
 void TskSkinImagesMenuPopupWindow::CreateParams(TCreateParams& Params)
 {
     TCustomControl::CreateParams(Params);
-    Params.Style = WS_POPUP;
-    Params.ExStyle = WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
-    Params.ClassStyle |= CS_SAVEBITS;
-    if (Application)
-        Params.WndParent = Application->Handle();
+    SetPopupWindowParams(Params);
 }
 
 TskImagesMenuItem* TskSkinImagesMenuPopupWindow::Item(int Index) const
@@ -541,10 +537,7 @@ void TskSkinImagesMenuPopupWindow::DrawCellFrame(TCanvas* C, const RECT& R, bool
     }
     if (b.GetWidth() != w || b.GetHeight() != h) {
         b.SetSize(w, h);
-        b.Canvas()->Brush()->SetColor(Pressed ? TColor(0xB59385) : TColor(0xD2BDB6));
-        b.Canvas()->FillRect(RECT{0, 0, w, h});
-        b.Canvas()->Brush()->SetColor(TColor(0x800000));
-        b.Canvas()->FrameRect(RECT{0, 0, w, h});
+        DrawDefaultHotFace(b.Canvas(), RECT{0, 0, w, h}, Pressed);
     }
     C->Draw(R.left, R.top, &b);
 }
@@ -580,27 +573,14 @@ void TskSkinImagesMenuPopupWindow::DrawItemText(TCanvas* C, const std::string& C
 void TskSkinImagesMenuPopupWindow::DrawHeader(TCanvas* C, const RECT& R, const std::string& Caption)
 {
     TskSkinData* sd = ImagesMenu->GetSkinData();
-    const int i = FSkinSupport ? sd->GetControlIndex("label") : -1;
-    auto* d = i >= 0 ? dynamic_cast<TskDataSkinLabelControl*>(sd->CtrlList[static_cast<std::size_t>(i)].get()) : nullptr;
     TBitmap b;
-    if (d)
-        BuildHorzBandImage(d->LTPoint.x, WidthOfRect(d->SkinRect) - d->RTPoint.x, &b, SkinPicture(sd, d->PictureIndex),
-                           d->SkinRect, WidthOfRect(R), 0, d->StretchEffect);
-    if (!d || b.Empty()) {
-        RECT r = R;
-        C->Brush()->SetStyle(TBrushStyle::bsClear);
-        DrawWideStringText(C, Caption, r, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+    if (FSkinSupport && BuildLabelBand(&b, sd, sd->GetControlIndex("label"), WidthOfRect(R), Caption)) {
+        C->Draw(R.left, R.top, &b);
         return;
     }
-    TCanvas* bc = b.Canvas();
-    bc->Font()->SetName(d->FontName);
-    bc->Font()->SetHeight(d->FontHeight);
-    bc->Font()->SetStyle(d->FontStyle);
-    bc->Font()->SetColor(d->FontColor);
-    bc->Brush()->SetStyle(TBrushStyle::bsClear);
-    RECT t{d->ClRect.left, d->ClRect.top, b.GetWidth() - (WidthOfRect(d->SkinRect) - d->ClRect.right), b.GetHeight()};
-    DrawWideStringText(bc, Caption, t, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
-    C->Draw(R.left, R.top, &b);
+    RECT r = R;
+    C->Brush()->SetStyle(TBrushStyle::bsClear);
+    DrawWideStringText(C, Caption, r, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
 }
 
 void TskSkinImagesMenuPopupWindow::Paint()

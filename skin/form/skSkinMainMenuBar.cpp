@@ -8,6 +8,7 @@
 #include "skin/core/skTextUtils.h"
 #include "skin/core/skUtils.h"
 #include "skin/form/FormSkin.h"
+#include "skin/form/skSkinMenus.h"
 #include "skin/form/skSkinMessages.h"
 
 #include "platform/gdi/Gdi.h"
@@ -16,14 +17,6 @@
 #include "classlib/Frame3D.h"
 
 #include <algorithm>
-
-namespace {
-
-constexpr TColor kHotFace = 0xD2BDB6;
-constexpr TColor kDownFace = 0xB59385;
-constexpr TColor kFaceFrame = 0x800000;
-
-} // namespace
 
 // --- the main menu ---------------------------------------------------------------------------
 
@@ -240,11 +233,11 @@ void TskSkinMainMenuBarItem::DrawDefault(TCanvas* Cnvs)
     TBitmap b;
     b.SetSize(w, h);
     TCanvas* c = b.Canvas();
-    c->Brush()->SetColor(FDown ? kDownFace : Active ? kHotFace : clBtnFace);
-    c->FillRect(RECT{0, 0, w, h});
     if (FDown || Active) {
-        c->Brush()->SetColor(kFaceFrame);
-        c->FrameRect(RECT{0, 0, w, h});
+        DrawDefaultHotFace(c, RECT{0, 0, w, h}, FDown);
+    } else {
+        c->Brush()->SetColor(clBtnFace);
+        c->FillRect(RECT{0, 0, w, h});
     }
     c->Brush()->SetStyle(TBrushStyle::bsClear);
     Parent->SetItemFont(c, this);

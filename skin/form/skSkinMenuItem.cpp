@@ -9,14 +9,11 @@
 
 #include "platform/gdi/Gdi.h"
 #include "platform/win/Rect.h"
+#include "platform/window/User.h"
 
 #include <algorithm>
 
 namespace {
-
-// The item's own fill colours without a skin: the hot face and its frame.
-constexpr TColor kHotFace = 0xD2BDB6;
-constexpr TColor kHotFrame = 0x800000;
 
 bool IsHeaderCaption(const TMenuItem* Item)
 {
@@ -69,6 +66,49 @@ void DrawMenuRadioGlyph(TCanvas* Cnvs, int X, int Y, TColor Color)
     Cnvs->Brush()->SetStyle(TBrushStyle::bsSolid);
     Cnvs->Brush()->SetColor(Color);
     Cnvs->Ellipse(X, Y, X + 6, Y + 6);
+}
+
+void SetPopupWindowParams(TCreateParams& Params)
+{
+    Params.Style = WS_POPUP;
+    Params.ExStyle = WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
+    Params.ClassStyle |= CS_SAVEBITS;
+    if (Application)
+        Params.WndParent = Application->Handle();
+}
+
+void DrawDefaultHotFace(TCanvas* Cnvs, const RECT& R, bool Pressed)
+{
+    Cnvs->Brush()->SetStyle(TBrushStyle::bsSolid);
+    Cnvs->Brush()->SetColor(Pressed ? TColor(0xB59385) : TColor(0xD2BDB6));
+    Cnvs->FillRect(R);
+    Cnvs->Brush()->SetColor(TColor(0x800000));
+    Cnvs->FrameRect(R);
+}
+
+bool BuildLabelBand(TBitmap* B, TskSkinData* SD, int ControlIndex, int Width, const std::string& Caption)
+{
+    if (!SD || ControlIndex < 0)
+        return false;
+    auto* d = dynamic_cast<TskDataSkinLabelControl*>(SD->CtrlList[static_cast<std::size_t>(ControlIndex)].get());
+    if (!d)
+        return false;
+    TBitmap band;
+    BuildHorzBandImage(d->LTPoint.x, WidthOfRect(d->SkinRect) - d->RTPoint.x, &band, SkinPicture(SD, d->PictureIndex),
+                       d->SkinRect, Width, HeightOfRect(d->SkinRect), d->StretchEffect);
+    if (band.Empty())
+        return false;
+    TCanvas* c = band.Canvas();
+    c->Font()->SetName(d->FontName);
+    c->Font()->SetHeight(d->FontHeight);
+    c->Font()->SetStyle(d->FontStyle);
+    c->Font()->SetColor(d->FontColor);
+    c->Brush()->SetStyle(TBrushStyle::bsClear);
+    RECT t{d->ClRect.left, d->ClRect.top, band.GetWidth() - (WidthOfRect(d->SkinRect) - d->ClRect.right),
+           band.GetHeight()};
+    DrawWideStringText(c, Caption, t, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    B->Assign(&band);
+    return true;
 }
 
 TskDataSkinMenuItem* FindMenuItemData(TskSkinData* SD)
@@ -420,25 +460,9 @@ void TskSkinMenuItem::DrawHeaderItem(TCanvas* Cnvs, const RECT& R, const std::st
     int index = sd->GetControlIndex("menuheader");
     if (index < 0)
         index = sd->GetControlIndex("label");
-    if (index < 0)
-        return;
-    auto* d = dynamic_cast<TskDataSkinLabelControl*>(sd->CtrlList[static_cast<std::size_t>(index)].get());
-    if (!d)
-        return;
     TBitmap b;
-    BuildHorzBandImage(d->LTPoint.x, WidthOfRect(d->SkinRect) - d->RTPoint.x, &b, SkinPicture(sd, d->PictureIndex),
-                       d->SkinRect, WidthOfRect(R), HeightOfRect(d->SkinRect), d->StretchEffect);
-    if (b.Empty())
-        return;
-    TCanvas* c = b.Canvas();
-    c->Font()->SetName(d->FontName);
-    c->Font()->SetHeight(d->FontHeight);
-    c->Font()->SetStyle(d->FontStyle);
-    c->Font()->SetColor(d->FontColor);
-    c->Brush()->SetStyle(TBrushStyle::bsClear);
-    RECT t{d->ClRect.left, d->ClRect.top, b.GetWidth() - (WidthOfRect(d->SkinRect) - d->ClRect.right), b.GetHeight()};
-    DrawWideStringText(c, Caption.substr(1, Caption.size() - 2), t, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    Cnvs->Draw(R.left, R.top + HeightOfRect(R) / 2 - b.GetHeight() / 2, &b);
+    if (BuildLabelBand(&b, sd, index, WidthOfRect(R), Caption.substr(1, Caption.size() - 2)))
+        Cnvs->Draw(R.left, R.top + HeightOfRect(R) / 2 - b.GetHeight() / 2, &b);
 }
 
 void TskSkinMenuItem::DefaultDraw(TCanvas* Cnvs)
@@ -454,10 +478,7 @@ void TskSkinMenuItem::DefaultDraw(TCanvas* Cnvs)
     const bool divider = IsDivider();
     c->Brush()->SetStyle(TBrushStyle::bsSolid);
     if ((Active || Down) && !divider) {
-        c->Brush()->SetColor(kHotFace);
-        c->FillRect(RECT{0, 0, w, h});
-        c->Brush()->SetColor(kHotFrame);
-        c->FrameRect(RECT{0, 0, w, h});
+        DrawDefaultHotFace(c, RECT{0, 0, w, h}, false);
         c->Font()->SetColor(clWindowText);
     } else {
         c->Brush()->SetColor(clBtnFace);

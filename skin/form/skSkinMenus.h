@@ -32,6 +32,15 @@ void DrawMenuCheckGlyph(TCanvas* Cnvs, int X, int Y, TColor Color);
 void DrawMenuArrowGlyph(TCanvas* Cnvs, int X, int Y, TColor Color);
 void DrawMenuRadioGlyph(TCanvas* Cnvs, int X, int Y, TColor Color);
 
+// Pop-up windows of the menus: a tool window that is never activated, over the application's
+// window.
+void SetPopupWindowParams(TCreateParams& Params);
+// The default look of a hot or pressed part: a navy frame round a light or darker blue face.
+void DrawDefaultHotFace(TCanvas* Cnvs, const RECT& R, bool Pressed);
+// A band Width wide from the label description ControlIndex of SD with Caption centred in its
+// client part; false (B untouched) without such a description or picture.
+bool BuildLabelBand(TBitmap* B, TskSkinData* SD, int ControlIndex, int Width, const std::string& Caption);
+
 // The window messages after which a form closes its open menu.
 bool IsMenuCloseMessage(UINT Msg);
 

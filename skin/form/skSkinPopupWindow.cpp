@@ -56,11 +56,7 @@ TskSkinPopupWindow::~TskSkinPopupWindow()
 void TskSkinPopupWindow::CreateParams(TCreateParams& Params)
 {
     TCustomControl::CreateParams(Params);
-    Params.Style = WS_POPUP;
-    Params.ExStyle = WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
-    Params.ClassStyle |= CS_SAVEBITS;
-    if (Application)
-        Params.WndParent = Application->Handle();
+    SetPopupWindowParams(Params);
 }
 
 void TskSkinPopupWindow::Dispatch(TMessage& Message)

@@ -1,7 +1,8 @@
 // Skinned forms on a real X server: what the screen shows of their frames, a caption drag and
 // maximising.
 
-#include "app/artwork/Artwork.h"
+#include "ScreenSupport.h"
+
 #include "classlib/Forms.h"
 #include "classlib/Streams.h"
 #include "platform/display/DisplayBackend.h"
@@ -26,26 +27,7 @@
 
 namespace {
 
-void LoadSkin(TskSkinData* Data, int Index)
-{
-    const std::string_view bytes = ArtworkSkins()[static_cast<std::size_t>(Index)].Data;
-    TMemoryStream stream;
-    stream.WriteBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
-    stream.SetPosition(0);
-    TskCompressedStoredSkin stored(nullptr);
-    stored.LoadFromCompressStream(&stream);
-    Data->LoadCompressedStoredSkin(&stored);
-}
-
-QColor ScreenPixel(int x, int y)
-{
-    return QColor(QGuiApplication::primaryScreen()->grabWindow(0, x, y, 1, 1).toImage().pixel(0, 0));
-}
-
-QColor Colour(COLORREF c)
-{
-    return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
-}
+using namespace screen;
 
 class FrameScreen : public testing::Test {
 protected:
@@ -53,21 +35,6 @@ protected:
     {
         DoneApplication();
         skin.reset();
-    }
-
-    // Runs messages and Qt events until the screen shows `color` at (x, y), for at most five
-    // seconds.
-    bool ScreenShows(int x, int y, QColor color)
-    {
-        QElapsedTimer clock;
-        clock.start();
-        do {
-            Application->ProcessMessages();
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-            if (ScreenPixel(x, y) == color)
-                return true;
-        } while (clock.elapsed() < 5000);
-        return false;
     }
 
     TForm* ShowForm(int Skin)

@@ -1,6 +1,7 @@
 // Skinned menus on a real X server: a form with a menu bar and a menu with its submenu open.
 
-#include "app/artwork/Artwork.h"
+#include "ScreenSupport.h"
+
 #include "classlib/Forms.h"
 #include "classlib/Streams.h"
 #include "platform/display/DisplayBackend.h"
@@ -24,15 +25,7 @@
 
 namespace {
 
-QColor ScreenPixel(int x, int y)
-{
-    return QColor(QGuiApplication::primaryScreen()->grabWindow(0, x, y, 1, 1).toImage().pixel(0, 0));
-}
-
-QColor Colour(COLORREF c)
-{
-    return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
-}
+using namespace screen;
 
 class MenuScreen : public testing::TestWithParam<int> {
 protected:
@@ -53,19 +46,6 @@ protected:
         }
     }
 
-    bool ScreenShows(int x, int y, QColor color)
-    {
-        QElapsedTimer clock;
-        clock.start();
-        do {
-            Application->ProcessMessages();
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-            if (ScreenPixel(x, y) == color)
-                return true;
-        } while (clock.elapsed() < 5000);
-        return false;
-    }
-
     std::unique_ptr<TskSkinData> skin;
 };
 
@@ -75,15 +55,7 @@ TEST_P(MenuScreen, MenuAndSubmenuOpenOverAStillActiveForm)
     GetDisplayBackend();
     InstallSkinMenus();
     skin = std::make_unique<TskSkinData>(nullptr);
-    {
-        const std::string_view bytes = ArtworkSkins()[static_cast<std::size_t>(index)].Data;
-        TMemoryStream stream;
-        stream.WriteBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
-        stream.SetPosition(0);
-        TskCompressedStoredSkin stored(nullptr);
-        stored.LoadFromCompressStream(&stream);
-        skin->LoadCompressedStoredSkin(&stored);
-    }
+    LoadSkin(skin.get(), index);
     TForm* form;
     Application->CreateForm(form);
     form->SetCaption("皮肤菜单");
