@@ -98,7 +98,7 @@ TEST_F(SkinUpDownTest, AHeldButtonRepeatsEveryHundredMillisecondsAfterHalfASecon
     for (int i = 0; i < 3; ++i)
         kit.Advance(100);
     EXPECT_EQ(u->GetPosition(), 4);
-    Move(u, 200, 100);
+    Move(u, 10, 10);  // onto the other button
     for (int i = 0; i < 3; ++i)
         kit.Advance(100);
     EXPECT_EQ(u->GetPosition(), 4);
