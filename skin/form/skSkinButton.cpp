@@ -479,14 +479,8 @@ void TskSkinButton::Dispatch(TMessage& Message)
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         // A press first takes the focus; it is dropped when the focus did not come.
-        if (FCanFocused && !designing && !Focused()) {
-            FClicksDisabled = true;
-            if (CanFocus())
-                SetFocus();
-            FClicksDisabled = false;
-            if (!Focused())
-                return;
-        }
+        if (FCanFocused && !TakeFocusOnPress(this, FClicksDisabled))
+            return;
         TskSkinCustomControl::Dispatch(Message);
         return;
     case WM_SETFOCUS:

@@ -11,6 +11,7 @@
 #include "classlib/Controls.h"
 #include "classlib/ExtCtrls.h"
 #include "classlib/ImgList.h"
+#include "classlib/Strings.h"
 #include "skin/core/TskLayerManager.h"
 #include "skin/core/skButtonFace.h"
 #include "skin/core/skDataSkinControls.h"
@@ -78,6 +79,10 @@ public:
     virtual TCustomImageList* GetHotImages() const = 0;
     virtual TCustomImageList* GetDisabledImages() const = 0;
 };
+
+// A press on a focusable control without the focus first moves the focus there (ClicksDisabled
+// set meanwhile); false when the focus did not come, so the press is dropped.
+bool TakeFocusOnPress(TWinControl* Control, bool& ClicksDisabled);
 
 // The skin numbered picture Index of SkinData, or nullptr for an index outside its list.
 TBitmap* SkinPicture(TskSkinData* SkinData, int Index);
@@ -600,4 +605,415 @@ private:
     bool FShowCaption = true;
     int FWidthWithCaption = 0;
     int FWidthWithoutCaption = 0;
+};
+
+// ---------------------------------------------------------------------------------------------
+// The skinned check box, or with Radio a radio button. Flat (the default) draws only the mark
+// and the text over the parent's background and keeps its size; non-flat draws the whole skin
+// image and fits its size to the skin. Boxes of one parent with the same non-zero GroupIndex
+// exclude each other.
+class TskSkinCheckRadioBox : public TskSkinCustomControl, public TskMorphing, public TActionClient {
+public:
+    explicit TskSkinCheckRadioBox(TComponent* AOwner);
+    ~TskSkinCheckRadioBox() override;
+
+    bool GetChecked() const { return FChecked; }
+    // No test for a change: repaints, unchecks the checked group siblings and fires OnClick
+    // (a radio box only when checked).
+    void SetChecked(bool Value);
+    TCheckBoxState GetState() const { return FState; }
+    // Sets Checked to match without the group logic; fires OnClick.
+    void SetState(TCheckBoxState Value);
+    bool GetRadio() const { return FRadio; }
+    void SetRadio(bool Value);
+    bool GetWordWrap() const { return FWordWrap; }
+    void SetWordWrap(bool Value);
+    bool GetAllowGrayed() const { return FAllowGrayed; }
+    void SetAllowGrayed(bool Value);
+    TCustomImageList* GetImages() const { return FImages; }
+    void SetImages(TCustomImageList* Value);
+    int GetImageIndex() const { return FImageIndex; }
+    void SetImageIndex(int Value);
+    bool GetFlat() const { return FFlat; }
+    void SetFlat(bool Value);
+    bool GetCanFocused() const { return FCanFocused; }
+    void SetCanFocused(bool Value);
+    int GetGroupIndex() const { return FGroupIndex; }
+    void SetGroupIndex(int Value) { FGroupIndex = Value; }
+    bool GetUseSkinFontColor() const { return FUseSkinFontColor; }
+    void SetUseSkinFontColor(bool Value) { FUseSkinFontColor = Value; }
+    TCustomAction* GetAction() const { return FAction; }
+    void SetAction(TCustomAction* Value);
+    bool MouseIn() const { return FMouseIn; }
+
+    // A check box toggles; a radio box only checks.
+    virtual void ToggleCheck();
+    // The box as it would look with Checked = AChecked, drawn onto C at X, Y.
+    void PaintSkinTo(TCanvas* C, int X, int Y, bool AChecked);
+
+    void LookupSkinData() override;
+    void ChangeSkinData() override;
+    void CheckParentBackground() override;
+    void Dispatch(TMessage& Message) override;
+    void ActionChange(TCustomAction* Sender) override;
+
+    // The box's own OnClick.
+    TNotifyEvent OnClick;
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void Paint() override;
+    void CreateControlDefaultImage(TBitmap* B) override;
+    void FitBoundsToSkin(int& W, int& H) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void KeyUp(WORD& Key, TShiftState Shift) override;
+
+private:
+    bool TransitionsAllowed() const;
+    bool ActiveLook();
+    void HoverChanged();
+    void FireClick();
+    // The mark image for the state (skinned), drawn with its automatic transparency at X, Y.
+    void DrawSkinMark(TCanvas* C, int X, int Y, TCheckBoxState State, bool Enabled);
+    void DrawDefaultMark(TCanvas* C, int H, TCheckBoxState State, bool Enabled);
+    // The flat look (skinned or default) onto C.
+    void DrawFlat(TCanvas* C, TCheckBoxState State, bool Focus);
+    // The non-flat skin image for ASkinRect.
+    void CreateSkinImage(TBitmap* B, const RECT& ASkinRect, bool Active, TCheckBoxState State);
+
+    bool FUseSkinFontColor = true;
+    bool FWordWrap = false;
+    bool FAllowGrayed = false;
+    TCheckBoxState FState = TCheckBoxState::cbUnchecked;
+    TCustomImageList* FImages = nullptr;
+    int FImageIndex = 0;
+    bool FFlat = true;
+    bool FClicksDisabled = false;
+    bool FCanFocused = true;
+    bool FMouseIn = false;
+    int FGroupIndex = 0;
+    bool FChecked = false;
+    bool FRadio = false;
+    TCustomAction* FAction = nullptr;
+    RECT CIRect{};
+    RECT NewTextArea{};
+
+    std::string FontName = "Arial";
+    TFontStyles FontStyle;
+    int FontHeight = 14;
+    TColor FontColor = 0, ActiveFontColor = 0, FrameFontColor = 0, UnEnabledFontColor = 0;
+    RECT ActiveSkinRect{}, CheckImageArea{}, TextArea{};
+    RECT CheckImageRect{}, UnCheckImageRect{}, ActiveCheckImageRect{}, ActiveUnCheckImageRect{};
+    RECT UnEnabledCheckImageRect{}, UnEnabledUnCheckImageRect{};
+    RECT GrayedCheckImageRect{}, ActiveGrayedCheckImageRect{};
+};
+
+// ---------------------------------------------------------------------------------------------
+// Labels, bevel and splitter: class-library controls that carry their skin binding themselves.
+
+enum TskEllipsType { sketNone, sketEndEllips, sketPathEllips };
+
+// The skin font and colour of a label: the "stdlabel" description's (UseSkinFont, UseSkinColor)
+// or else DefaultFont / Font; and its text, drawn twice in the highlight and shadow colours when
+// disabled. Shared by the two skinned labels.
+class TskLabelSkin : public TskSkinBinding {
+public:
+    TskLabelSkin();
+    ~TskLabelSkin();
+    TFont* DefaultFont() const { return FDefaultFont.get(); }
+    void SetDefaultFont(TFont* Value) { FDefaultFont->Assign(Value); }
+    bool GetUseSkinFont() const { return FUseSkinFont; }
+    void SetUseSkinFont(bool Value) { FUseSkinFont = Value; }
+    bool GetUseSkinColor() const { return FUseSkinColor; }
+    void SetUseSkinColor(bool Value) { FUseSkinColor = Value; }
+
+protected:
+    // Looks the description up and copies its font.
+    void LookupLabelSkin();
+    // The label font for Font (the control's own) into Canvas.
+    void ApplyLabelFont(TCanvas* Canvas, TFont* Font);
+    void DrawLabelText(TCanvas* Canvas, const std::string& Text, RECT& R, UINT Flags, bool Enabled);
+
+    std::unique_ptr<TFont> FDefaultFont;
+    bool FUseSkinFont = true;
+    bool FUseSkinColor = true;
+    std::string FontName = "Arial";
+    TFontStyles FontStyle;
+    int FontHeight = 14;
+    TColor FontColor = 0;
+};
+
+// A class-library label with the skin's font and colour and end or path ellipses.
+class TskSkinStdLabel : public TCustomLabel, public TskSkinChangeable, public TskLabelSkin {
+public:
+    explicit TskSkinStdLabel(TComponent* AOwner);
+
+    TskSkinData* GetSkinData() const override { return FSD; }
+    void SetSkinData(TskSkinData* Value);
+    void SetSkinDataName(const std::string& Value) { FSkinDataName = Value; }
+    void ChangeSkinData() override;
+    TskEllipsType GetEllipsType() const { return FEllipsType; }
+    void SetEllipsType(TskEllipsType Value);
+    // The label with text AText drawn onto C at X, Y.
+    void PaintSkinTo(TCanvas* C, int X, int Y, const std::string& AText);
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void DoDrawText(TCanvas* Canvas, RECT& Rect, UINT Flags) override;
+
+private:
+    UINT SkinTextFlags() const;
+    void DrawText(TCanvas* Canvas, const std::string& Text, RECT& Rect, bool Measure);
+
+    TskEllipsType FEllipsType = sketNone;
+};
+
+// A multi-line label whose text is a list of lines.
+class TskSkinTextLabel : public TGraphicControl, public TskSkinChangeable, public TskLabelSkin {
+public:
+    explicit TskSkinTextLabel(TComponent* AOwner);
+    ~TskSkinTextLabel() override;
+
+    TskSkinData* GetSkinData() const override { return FSD; }
+    void SetSkinData(TskSkinData* Value);
+    void SetSkinDataName(const std::string& Value) { FSkinDataName = Value; }
+    void ChangeSkinData() override;
+    TStrings* Lines() const { return FLines.get(); }
+    void SetLines(TStrings* Value);
+    TAlignment GetAlignment() const { return FAlignment; }
+    void SetAlignment(TAlignment Value);
+    TTextLayout GetLayout() const { return FLayout; }
+    void SetLayout(TTextLayout Value);
+    bool GetWordWrap() const { return FWordWrap; }
+    void SetWordWrap(bool Value);
+    bool GetAutoSize() const { return FAutoSize; }
+    virtual void SetAutoSize(bool Value);
+    // The lines joined with line breaks.
+    virtual std::string GetLabelText() const;
+    // Takes the size of the text (AutoSize); height never below 0.
+    void AdjustBounds();
+    void Dispatch(TMessage& Message) override;
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void Loaded() override;
+    void Paint() override;
+
+private:
+    UINT TextFlags() const;
+
+    std::unique_ptr<TStringList> FLines;
+    TAlignment FAlignment = TAlignment::taLeftJustify;
+    bool FAutoSize = true;
+    TTextLayout FLayout = TTextLayout::tlTop;
+    bool FWordWrap = false;
+};
+
+// A class-library bevel in the skin's light and dark colours, with a centred divider style.
+class TskSkinBevel : public TBevel, public TskSkinChangeable, public TskSkinBinding {
+public:
+    explicit TskSkinBevel(TComponent* AOwner);
+
+    TskSkinData* GetSkinData() const override { return FSD; }
+    // Applies at once, also for nullptr.
+    void SetSkinData(TskSkinData* Value);
+    void SetSkinDataName(const std::string& Value) { FSkinDataName = Value; }
+    void ChangeSkinData() override;
+    bool GetDividerMode() const { return FDividerMode; }
+    void SetDividerMode(bool Value);
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+
+    TColor LightColor = clBtnHighlight;
+    TColor DarkColor = clBtnShadow;
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void Paint() override;
+
+private:
+    bool FDividerMode = false;
+};
+
+// A class-library splitter drawn from the skin and as thick as the skin's picture.
+class TskSkinSplitter : public TSplitter, public TskSkinChangeable, public TskSkinBinding {
+public:
+    explicit TskSkinSplitter(TComponent* AOwner);
+
+    TskSkinData* GetSkinData() const override { return FSD; }
+    // Applies at once, also for nullptr.
+    void SetSkinData(TskSkinData* Value);
+    void SetSkinDataName(const std::string& Value) { FSkinDataName = Value; }
+    void ChangeSkinData() override;
+    bool GetTransparent() const { return FTransparent; }
+    void SetTransparent(bool Value);
+    int GetDefaultSize() const { return FDefaultSize; }
+    void SetDefaultSize(int Value) { FDefaultSize = Value; }
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void Paint() override;
+
+private:
+    void LookupSplitter();
+
+    bool FTransparent = false;
+    int FDefaultSize = 10;
+    POINT LTPt{}, RTPt{}, LBPt{};
+    RECT SkinRect{};
+    TBitmap* FSkinPicture = nullptr;
+    bool StretchEffect = false;
+    RECT GripperRect{};
+    bool GripperTransparent = false;
+    TColor GripperTransparentColor = 0;
+};
+
+// ---------------------------------------------------------------------------------------------
+// Panels.
+
+enum TskImagePosition { skipDefault, skipLeft };
+enum TskSkinBorderStyle { bvFrame, bvRaised, bvLowered, bvNone };
+using TskPaintPanelEvent = std::function<void(TCanvas* Cnvs, RECT R)>;
+
+// The skinned container: frame and background from the skin, an optional caption band with a
+// check box, an image and a roll-up marker; a plain 3-D panel without a description.
+class TskSkinPanel : public TskSkinCustomControl {
+public:
+    explicit TskSkinPanel(TComponent* AOwner);
+    ~TskSkinPanel() override;
+
+    bool GetRibbonStyle() const { return FRibbonStyle; }
+    void SetRibbonStyle(bool Value);
+    TskImagePosition GetImagePosition() const { return FImagePosition; }
+    void SetImagePosition(TskImagePosition Value);
+    bool GetTransparentMode() const { return FTransparentMode; }
+    void SetTransparentMode(bool Value);
+    TCustomImageList* GetCaptionImageList() const { return FCaptionImageList; }
+    void SetCaptionImageList(TCustomImageList* Value);
+    int GetCaptionImageIndex() const { return FCaptionImageIndex; }
+    void SetCaptionImageIndex(int Value);
+    int GetRealHeight() const { return FRealHeight; }
+    void SetRealHeight(int Value) { FRealHeight = Value; }
+    bool GetAutoEnabledControls() const { return FAutoEnabledControls; }
+    void SetAutoEnabledControls(bool Value) { FAutoEnabledControls = Value; }
+    bool GetCheckedMode() const { return FCheckedMode; }
+    void SetCheckedMode(bool Value);
+    bool GetChecked() const { return FChecked; }
+    // No test for a change: repaints (CheckedMode), enables or disables the children
+    // (AutoEnabledControls and CheckedMode) and fires OnChecked.
+    void SetChecked(bool Value);
+    TAlignment GetDefaultAlignment() const { return FDefaultAlignment; }
+    void SetDefaultAlignment(TAlignment Value);
+    int GetDefaultCaptionHeight() const { return FDefaultCaptionHeight; }
+    virtual void SetDefaultCaptionHeight(int Value);
+    TskSkinBorderStyle GetBorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TskSkinBorderStyle Value);
+    bool GetCaptionMode() const { return FCaptionMode; }
+    virtual void SetCaptionMode(bool Value);
+    bool GetRollUpMode() const { return FRollUpMode; }
+    void SetRollUpMode(bool Value);
+    bool GetRollUpState() const { return FRollUpState; }
+    void SetRollUpState(bool Value);
+    TBitmap* Glyph() const { return FGlyph.get(); }
+    void SetGlyph(TBitmap* Value);
+    int GetNumGlyphs() const { return FNumGlyphs; }
+    void SetNumGlyphs(int Value);
+    int GetSpacing() const { return FSpacing; }
+    void SetSpacing(int Value);
+    // The caption rectangle at the current size (set while painting).
+    RECT GetNewCaptionRect() const { return NewCaptionRect; }
+
+    // The panel's look drawn onto C at X, Y.
+    void PaintskinTo(TCanvas* C, int X, int Y);
+    // (0, 0, Width, Height) through the panel's client-rectangle rule.
+    RECT GetSkinClientRect();
+    void DoRollUp(bool ARollUp);
+
+    void LookupSkinData() override;
+    void ChangeSkinData() override;
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    void Dispatch(TMessage& Message) override;
+
+    TNotifyEvent OnChecked;
+    TNotifyEvent OnChangeRollUpState;
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void CreateParams(TCreateParams& Params) override;
+    void AdjustClientRect(RECT& Rect) override;
+    void Paint() override;
+    void CreateControlDefaultImage(TBitmap* B) override;
+    void CreateControlSkinImage(TBitmap* B) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    // Lets a descendant draw over the panel image.
+    virtual void DoPanelPaint(TCanvas* /*Cnvs*/) {}
+
+    // From the description.
+    std::string FontName = "Arial";
+    TFontStyles FontStyle;
+    int FontHeight = 14;
+    TColor FontColor = 0;
+    TAlignment Alignment = TAlignment::taCenter;
+    RECT CaptionRect{};
+    RECT NewCaptionRect{};
+    int BGPictureIndex = -1;
+    RECT CheckImageRect{}, UnCheckImageRect{}, MarkFrameRect{}, FrameRect{}, FrameTextRect{};
+    int FrameLeftOffset = 0, FrameRightOffset = 0;
+
+private:
+    bool SkinTiledWhole() const;
+    // The skin client area of the picture as a tile, or false without one.
+    bool ClientTile(TBitmap& Tile) const;
+    // Covers (0, 0, W, H) of C with Tile by the stretch rule; FullRect is where skstFull goes.
+    void CoverWithTile(TCanvas* C, TBitmap* Tile, const RECT& FullRect, int W, int H) const;
+    void DrawSkinCaption(TCanvas* C);
+    void PaintTransparent(bool WithCaption);
+    // The caption image: the list's entry or the glyph; false without one.
+    bool CaptionImageSize(int& W, int& H) const;
+    void DrawCaptionImage(TCanvas* C, int X, int Y);
+    void DrawCheckImage(TCanvas* C, int X, int Y);
+
+    bool FRibbonStyle = false;
+    bool FInChangingRollUp = false;
+    TskImagePosition FImagePosition = skipDefault;
+    bool FTransparentMode = false;
+    int FCMaxWidth = 0, FCMinWidth = 0, FCMaxHeight = 0, FCMinHeight = 0;
+    bool FCheckedMode = false;
+    bool FChecked = false;
+    std::unique_ptr<TBitmap> FGlyph;
+    int FNumGlyphs = 1;
+    int FSpacing = 2;
+    int FRealHeight = -1;
+    bool FRollUpState = false;
+    bool FRollUpMode = false;
+    bool FCaptionMode = false;
+    TskSkinBorderStyle FBorderStyle = bvFrame;
+    int FDefaultCaptionHeight = 22;
+    TAlignment FDefaultAlignment = TAlignment::taLeftJustify;
+    bool FAutoEnabledControls = true;
+    TCustomImageList* FCaptionImageList = nullptr;
+    int FCaptionImageIndex = -1;
+    // The children that were visible when the panel rolled up (shown again on rolling down).
+    std::vector<std::pair<TControl*, std::shared_ptr<bool>>> FRolledChildren;
+};
+
+// A panel whose image the application draws into (OnPanelPaint); no forced background.
+class TskSkinPaintPanel : public TskSkinPanel {
+public:
+    explicit TskSkinPaintPanel(TComponent* AOwner);
+    void Dispatch(TMessage& Message) override;
+
+    TskPaintPanelEvent OnPanelPaint;
+
+protected:
+    void DoPanelPaint(TCanvas* Cnvs) override;
+    void CreateControlDefaultImage(TBitmap* B) override;
+    void CreateControlSkinImage(TBitmap* B) override;
+};
+
+// A panel that starts with a caption band and the "groupbox" description.
+class TskSkinGroupBox : public TskSkinPanel {
+public:
+    explicit TskSkinGroupBox(TComponent* AOwner);
+    void LookupSkinData() override;
 };
