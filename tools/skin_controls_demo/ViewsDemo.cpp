@@ -2,6 +2,7 @@
 
 #include "skin/form/skSkinCtrls.h"
 #include "skin/form/skSkinScrollBar.h"
+#include "skin/form/skSkinSlider.h"
 #include "skin/form/skSkinUpDown.h"
 #include "skin/form/skSkinViews.h"
 
@@ -111,4 +112,15 @@ void BuildViews(TWinControl* Parent, TskSkinData* Data, RECT Area)
     vertical->SetParent(Parent);
     vertical->SetBounds(x + 230, y + 280, 16, 32);
     vertical->SetSkinData(Data);
+
+    // Sliders: the skinned one at 40 of 100 with ticks every 10, a plain one held at 70.
+    auto* seek = new TskSkinSlider(Parent);
+    seek->SetParent(Parent);
+    seek->SetBounds(x + 260, y + 278, w - 260, 40);
+    seek->SetSkinData(Data);
+    seek->SetValue(40);
+    auto* plainSlider = new TskSkinSlider(Parent);
+    plainSlider->SetParent(Parent);
+    plainSlider->SetBounds(x + 180, y + 320, w - 180, 34);
+    plainSlider->SetValue(70);
 }
