@@ -3,6 +3,7 @@
 #include "skin/form/skSkinCtrls.h"
 #include "skin/form/skSkinScrollBar.h"
 #include "skin/form/skSkinSlider.h"
+#include "skin/form/skSkinStatusBar.h"
 #include "skin/form/skSkinUpDown.h"
 #include "skin/form/skSkinViews.h"
 
@@ -123,4 +124,17 @@ void BuildViews(TWinControl* Parent, TskSkinData* Data, RECT Area)
     plainSlider->SetParent(Parent);
     plainSlider->SetBounds(x + 180, y + 320, w - 180, 34);
     plainSlider->SetValue(70);
+}
+
+void BuildStatusBar(TWinControl* Parent, TskSkinData* Data)
+{
+    auto* bar = new TskSkinStatusBar(Parent);
+    bar->SetParent(Parent);
+    bar->SetSkinData(Data);
+    bar->SetSizeGrip(true);
+    auto* label = new TskSkinStdLabel(bar);
+    label->SetParent(bar);
+    label->SetBounds(8, 3, 300, 16);
+    label->SetCaption("共 30 个文件");
+    label->SetSkinData(Data);
 }

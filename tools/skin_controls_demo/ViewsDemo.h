@@ -6,3 +6,5 @@
 #include "skin/core/skSkinData.h"
 
 void BuildViews(TWinControl* Parent, TskSkinData* Data, RECT Area);
+// A status bar with its size grip along the bottom of the form.
+void BuildStatusBar(TWinControl* Parent, TskSkinData* Data);
