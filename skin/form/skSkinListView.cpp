@@ -19,7 +19,6 @@ namespace {
 // The property through which the subclassed header finds its view.
 constexpr const char* kViewProp = "zd.skinlistview";
 
-
 } // namespace
 
 TskSkinCustomListView::TskSkinCustomListView(TComponent* AOwner)

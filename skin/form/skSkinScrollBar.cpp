@@ -21,7 +21,6 @@ int RoundEven(double Value)
     return static_cast<int>(std::nearbyint(Value));
 }
 
-
 } // namespace
 
 TskSkinScrollBar::TskSkinScrollBar(TComponent* AOwner) : TskSkinCustomControl(AOwner)

@@ -22,7 +22,6 @@ int RoundEven(double Value)
     return static_cast<int>(std::nearbyint(Value));
 }
 
-
 void Fill(TCanvas* C, const RECT& R, TColor Color)
 {
     C->Brush()->SetStyle(TBrushStyle::bsSolid);
