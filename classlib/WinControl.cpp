@@ -1,4 +1,5 @@
 #include "classlib/Controls.h"
+#include "classlib/CommCtrl.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/win/Rect.h"
 
@@ -273,8 +274,10 @@ void TWinControl::UpdateShowing()
     if (FHandle && FShowing != show) {
         FShowing = show;
         Perform(CM_SHOWINGCHANGED, 0, 0);
-        if (!show)
-            for (std::size_t i = 0; i < FWinControls.size(); ++i)
+        // Hiding hides the children; showing also shows a child that a sibling's new window
+        // made visible while this control was not showing yet.
+        for (std::size_t i = 0; i < FWinControls.size(); ++i)
+            if (!show || (FWinControls[i]->GetVisible() && !FWinControls[i]->Showing()))
                 FWinControls[i]->UpdateShowing();
     }
 }
@@ -544,6 +547,25 @@ void TWinControl::WndProc(TMessage& Message)
         if (TControl* c = ControlHooks::MouseControl(); c && (c == this || (c->FParent == this && !dynamic_cast<TWinControl*>(c))))
             ControlHooks::SetMouseControl(nullptr);
         break;
+    case WM_NCMOUSEMOVE:
+        // Leaving through the frame is told as well (parts drawn in the non-client area).
+        if (FHandle) {
+            TRACKMOUSEEVENT track;
+            track.dwFlags = TME_LEAVE | TME_NONCLIENT;
+            track.hwndTrack = FHandle;
+            TrackMouseEvent(&track);
+        }
+        break;
+    case WM_NCMOUSELEAVE: {
+        // Into the client area is no leave: the client's own tracking takes over there.
+        POINT p{};
+        GetCursorPos(&p);
+        RECT client = GetClientRect();
+        if (ControlHooks::MouseControl() != this && !(FHandle && ::WindowFromPoint(p) == FHandle &&
+                                                       PtInRect(&client, ScreenToClient(p))))
+            Perform(CM_MOUSELEAVE, 0, 0);
+        break;
+    }
     case WM_CANCELMODE:
         if (FHandle && GetCapture() == FHandle) {
             TControl* captured = GetCaptureControl();
@@ -735,6 +757,16 @@ void TWinControl::Dispatch(TMessage& Message)
     case CM_INVALIDATE:
         Invalidate();
         break;
+    case WM_NOTIFY: {
+        // A child control's notification goes back to it as CN_NOTIFY.
+        const auto* header = reinterpret_cast<const NMHDR*>(Message.LParam);
+        TWinControl* from = header ? FindControl(header->hwndFrom) : nullptr;
+        if (from && from != this)
+            Message.Result = from->Perform(CN_NOTIFY, Message.WParam, Message.LParam);
+        else
+            TControl::Dispatch(Message);
+        break;
+    }
     default:
         TControl::Dispatch(Message);
         break;
