@@ -1,0 +1,216 @@
+#include "skin/input/skSkinShellCtrls.h"
+
+#include "classlib/SysUtils.h"
+#include "platform/kernel/MainThread.h"
+
+namespace {
+
+// The folder a Root text watches: a root name's folder, else the text itself.
+std::string watchedFolder(const TRoot& root)
+{
+    const int value = RootFolderValue(root);
+    if (value < 0)
+        return root;
+    TRoot text = root;
+    try {
+        TskShellFolder* folder = ResolveRootFolder(nullptr, root, text);
+        const std::string path = folder->PathName();
+        delete folder;
+        return path;
+    } catch (const Exception&) {
+        return "";
+    }
+}
+
+} // namespace
+
+std::uint32_t NotifyFilterFlags(TNotifyFilters Filters)
+{
+    static const std::uint32_t flags[] = {
+        FILE_NOTIFY_CHANGE_FILE_NAME, FILE_NOTIFY_CHANGE_DIR_NAME, FILE_NOTIFY_CHANGE_ATTRIBUTES,
+        FILE_NOTIFY_CHANGE_SIZE, FILE_NOTIFY_CHANGE_LAST_WRITE, FILE_NOTIFY_CHANGE_SECURITY};
+    std::uint32_t word = 0;
+    for (int f = nfFileNameChange; f <= nfSecurityChange; ++f)
+        if (Filters.Contains(static_cast<TNotifyFilter>(f)))
+            word |= flags[f];
+    return word;
+}
+
+// --- the worker ---------------------------------------------------------------------------
+
+// What a posted call needs once it reaches the GUI thread: the handler while the notifier
+// lives, and whether a call is already on its way (bursts give one call).
+struct TskShellChangeThread::Delivery {
+    std::mutex lock;
+    std::function<void()> handler;
+    bool alive = true;
+    bool pending = false;
+};
+
+TskShellChangeThread::TskShellChangeThread(std::function<void()> ChangeEvent)
+    : FDelivery(std::make_shared<Delivery>())
+{
+    FDelivery->handler = std::move(ChangeEvent);
+}
+
+void TskShellChangeThread::SetChangeEvent(std::function<void()> ChangeEvent)
+{
+    std::lock_guard guard(FDelivery->lock);
+    FDelivery->handler = std::move(ChangeEvent);
+}
+
+void TskShellChangeThread::SetDirectoryOptions(const std::string& Directory, bool WatchSubTree,
+                                               std::uint32_t NotifyOptionFlags)
+{
+    {
+        std::lock_guard guard(FLock);
+        FDirectory = Directory;
+        FWatchSubTree = WatchSubTree;
+        FNotifyOptionFlags = NotifyOptionFlags;
+        FWaitChanged = true;
+    }
+    FWatcher.Wake();
+}
+
+void TskShellChangeThread::Stop()
+{
+    {
+        std::lock_guard guard(FDelivery->lock);
+        FDelivery->alive = false;
+    }
+    Terminate();
+    FWatcher.Wake();
+}
+
+void TskShellChangeThread::deliver()
+{
+    std::shared_ptr<Delivery> delivery = FDelivery;
+    {
+        std::lock_guard guard(delivery->lock);
+        if (delivery->pending || !delivery->alive)
+            return;
+        delivery->pending = true;
+    }
+    MainThread::Post([delivery] {
+        std::function<void()> handler;
+        {
+            std::lock_guard guard(delivery->lock);
+            delivery->pending = false;
+            if (delivery->alive)
+                handler = delivery->handler;
+        }
+        if (handler)
+            handler();
+    });
+}
+
+void TskShellChangeThread::Execute()
+{
+    bool watching = false;
+    while (!Terminated()) {
+        std::string directory;
+        bool subTree = false;
+        std::uint32_t flags = 0;
+        bool changed = false;
+        {
+            std::lock_guard guard(FLock);
+            changed = FWaitChanged;
+            FWaitChanged = false;
+            directory = FDirectory;
+            subTree = FWatchSubTree;
+            flags = FNotifyOptionFlags;
+        }
+        // A folder that cannot be watched ends the worker; the notifier notices and starts a
+        // new one for the next options.
+        if (changed && !(watching = FWatcher.Watch(directory, subTree, flags)))
+            break;
+        const DirectoryWatcher::Result result = FWatcher.Wait();
+        if (result == DirectoryWatcher::Result::Failed || Terminated())
+            break;
+        if (result == DirectoryWatcher::Result::Changed && watching)
+            deliver();
+    }
+    FEnded = true;
+}
+
+// --- the component ------------------------------------------------------------------------
+
+TskCustomShellChangeNotifier::TskCustomShellChangeNotifier(TComponent* AOwner) : TComponent(AOwner)
+{
+    StartWatching();
+}
+
+TskCustomShellChangeNotifier::~TskCustomShellChangeNotifier()
+{
+    StopWatching();
+}
+
+void TskCustomShellChangeNotifier::BeforeDestruction()
+{
+    StopWatching();
+    TComponent::BeforeDestruction();
+}
+
+void TskCustomShellChangeNotifier::SetNotifyFilters(TNotifyFilters Value)
+{
+    FFilters = Value;
+    ApplyOptions();
+}
+
+void TskCustomShellChangeNotifier::SetRoot(const TRoot& Value)
+{
+    if (SameText(Value, FRoot))
+        return;
+    FRoot = Value;
+    ApplyOptions();
+}
+
+void TskCustomShellChangeNotifier::SetWatchSubTree(bool Value)
+{
+    FWatchSubTree = Value;
+    ApplyOptions();
+}
+
+void TskCustomShellChangeNotifier::SetOnChange(std::function<void()> Value)
+{
+    FOnChange = std::move(Value);
+    if (FThread && !FThread->Ended())
+        FThread->SetChangeEvent(FOnChange);
+    else
+        ApplyOptions();
+}
+
+bool TskCustomShellChangeNotifier::Watching() const
+{
+    return FThread && !FThread->Ended();
+}
+
+void TskCustomShellChangeNotifier::StartWatching()
+{
+    if (!FOnChange)
+        return;
+    FThread = new TskShellChangeThread(FOnChange);
+    FThread->SetDirectoryOptions(watchedFolder(FRoot), FWatchSubTree, NotifyFilterFlags(FFilters));
+    FThread->Start();
+}
+
+void TskCustomShellChangeNotifier::ApplyOptions()
+{
+    if (FThread && FThread->Ended())
+        StopWatching();
+    if (FThread)
+        FThread->SetDirectoryOptions(watchedFolder(FRoot), FWatchSubTree, NotifyFilterFlags(FFilters));
+    else
+        StartWatching();
+}
+
+void TskCustomShellChangeNotifier::StopWatching()
+{
+    if (!FThread)
+        return;
+    TskShellChangeThread* thread = FThread;
+    FThread = nullptr;
+    thread->Stop();
+    thread->WaitFor();
+    thread->Free();
+}
