@@ -45,6 +45,23 @@ bool selected(const inotify_event& event, std::uint32_t flags)
     return (event.mask & IN_Q_OVERFLOW) != 0;
 }
 
+bool isEmptyFolder(const std::string& path)
+{
+    DIR* dir = opendir(path.c_str());
+    if (!dir)
+        return true;
+    bool empty = true;
+    while (dirent* d = readdir(dir)) {
+        const std::string name = d->d_name;
+        if (name != "." && name != "..") {
+            empty = false;
+            break;
+        }
+    }
+    closedir(dir);
+    return empty;
+}
+
 } // namespace
 
 DirectoryWatcher::DirectoryWatcher()
@@ -73,6 +90,7 @@ bool DirectoryWatcher::Watch(const std::string& folder, bool subTree, std::uint3
 {
     if (inotifyFd_ < 0)
         return false;
+    std::lock_guard guard(lock_);
     dropWatches();
     subTree_ = subTree;
     flags_ = flags;
@@ -137,8 +155,12 @@ bool DirectoryWatcher::drainEvents()
             if (subTree_ && it != watches_.end() && (event->mask & IN_ISDIR) &&
                 (event->mask & (IN_CREATE | IN_MOVED_TO)) && event->len > 0) {
                 const std::string path = JoinPath(it->second, event->name);
-                if (addOne(path))
+                if (addOne(path)) {
                     addTree(path, 0);
+                    // Entries made before the new folder was watched count as changes too.
+                    if ((flags_ & (FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME)) && !isEmptyFolder(path))
+                        changed = true;
+                }
             }
             changed = changed || selected(*event, flags_);
         }
@@ -164,8 +186,11 @@ DirectoryWatcher::Result DirectoryWatcher::Wait()
         }
         if ((fds[0].revents | fds[1].revents) & (POLLERR | POLLNVAL))
             return Result::Failed;
-        if ((fds[1].revents & POLLIN) && drainEvents())
-            return Result::Changed;
+        if (fds[1].revents & POLLIN) {
+            std::lock_guard guard(lock_);
+            if (drainEvents())
+                return Result::Changed;
+        }
     }
 }
 

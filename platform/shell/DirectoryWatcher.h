@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <map>
+#include <mutex>
 #include <string>
 
 constexpr std::uint32_t FILE_NOTIFY_CHANGE_FILE_NAME = 0x1;
@@ -25,7 +26,8 @@ public:
     DirectoryWatcher& operator=(const DirectoryWatcher&) = delete;
 
     // Drops the previous watch and watches the folder (with subTree, each subfolder too, and
-    // those created later). False when the folder cannot be watched.
+    // those created later). False when the folder cannot be watched. Any thread, also while
+    // another one waits: changes after the return are seen by that wait.
     bool Watch(const std::string& folder, bool subTree, std::uint32_t flags);
 
     enum class Result { Changed, Woken, Failed };
@@ -42,8 +44,10 @@ private:
     bool drainEvents();
     void dropWatches();
 
-    int inotifyFd_ = -1;
-    int wakeFd_ = -1;
+    const int inotifyFd_;
+    const int wakeFd_;
+    // Guards the watches and the options against Watch from another thread; never held in poll.
+    std::mutex lock_;
     bool subTree_ = false;
     std::uint32_t flags_ = 0;
     std::map<int, std::string> watches_;

@@ -59,17 +59,20 @@ void TskShellChangeThread::SetChangeEvent(std::function<void()> ChangeEvent)
     FDelivery->handler = std::move(ChangeEvent);
 }
 
-void TskShellChangeThread::SetDirectoryOptions(const std::string& Directory, bool WatchSubTree,
+bool TskShellChangeThread::SetDirectoryOptions(const std::string& Directory, bool WatchSubTree,
                                                std::uint32_t NotifyOptionFlags)
 {
-    {
-        std::lock_guard guard(FLock);
-        FDirectory = Directory;
-        FWatchSubTree = WatchSubTree;
-        FNotifyOptionFlags = NotifyOptionFlags;
-        FWaitChanged = true;
-    }
-    FWatcher.Wake();
+    if (FWatcher.Watch(Directory, WatchSubTree, NotifyOptionFlags))
+        return true;
+    std::lock_guard guard(FDelivery->lock);
+    FDelivery->alive = false;
+    return false;
+}
+
+bool TskShellChangeThread::ChangePending() const
+{
+    std::lock_guard guard(FDelivery->lock);
+    return FDelivery->pending;
 }
 
 void TskShellChangeThread::Stop()
@@ -106,28 +109,11 @@ void TskShellChangeThread::deliver()
 
 void TskShellChangeThread::Execute()
 {
-    bool watching = false;
     while (!Terminated()) {
-        std::string directory;
-        bool subTree = false;
-        std::uint32_t flags = 0;
-        bool changed = false;
-        {
-            std::lock_guard guard(FLock);
-            changed = FWaitChanged;
-            FWaitChanged = false;
-            directory = FDirectory;
-            subTree = FWatchSubTree;
-            flags = FNotifyOptionFlags;
-        }
-        // A folder that cannot be watched ends the worker; the notifier notices and starts a
-        // new one for the next options.
-        if (changed && !(watching = FWatcher.Watch(directory, subTree, flags)))
-            break;
         const DirectoryWatcher::Result result = FWatcher.Wait();
         if (result == DirectoryWatcher::Result::Failed || Terminated())
             break;
-        if (result == DirectoryWatcher::Result::Changed && watching)
+        if (result == DirectoryWatcher::Result::Changed)
             deliver();
     }
     FEnded = true;
@@ -185,23 +171,35 @@ bool TskCustomShellChangeNotifier::Watching() const
     return FThread && !FThread->Ended();
 }
 
+bool TskCustomShellChangeNotifier::ChangePending() const
+{
+    return FThread && FThread->ChangePending();
+}
+
 void TskCustomShellChangeNotifier::StartWatching()
 {
     if (!FOnChange)
         return;
-    FThread = new TskShellChangeThread(FOnChange);
-    FThread->SetDirectoryOptions(watchedFolder(FRoot), FWatchSubTree, NotifyFilterFlags(FFilters));
+    auto* thread = new TskShellChangeThread(FOnChange);
+    // A folder that cannot be watched starts no worker; the next options try again.
+    if (!thread->SetDirectoryOptions(watchedFolder(FRoot), FWatchSubTree, NotifyFilterFlags(FFilters))) {
+        thread->Free();
+        return;
+    }
+    FThread = thread;
     FThread->Start();
 }
 
 void TskCustomShellChangeNotifier::ApplyOptions()
 {
-    if (FThread && FThread->Ended())
-        StopWatching();
-    if (FThread)
-        FThread->SetDirectoryOptions(watchedFolder(FRoot), FWatchSubTree, NotifyFilterFlags(FFilters));
-    else
-        StartWatching();
+    if (FThread && !FThread->Ended()) {
+        if (!FThread->SetDirectoryOptions(watchedFolder(FRoot), FWatchSubTree, NotifyFilterFlags(FFilters)))
+            StopWatching();
+        return;
+    }
+    // A worker that ended on its own is replaced by one for the new options.
+    StopWatching();
+    StartWatching();
 }
 
 void TskCustomShellChangeNotifier::StopWatching()

@@ -160,8 +160,9 @@ public:
     const std::function<void()>& OnChange() const { return FOnChange; }
     void SetOnChange(std::function<void()> Value);
 
-    // Whether a worker is running (for tests and views).
+    // Whether a worker is watching; whether a change is on its way to the GUI thread.
     bool Watching() const;
+    bool ChangePending() const;
 
 protected:
     void BeforeDestruction() override;
@@ -190,12 +191,15 @@ public:
     explicit TskShellChangeThread(std::function<void()> ChangeEvent);
 
     void SetChangeEvent(std::function<void()> ChangeEvent);
-    // Stores new options and wakes the worker, which applies them at once.
-    void SetDirectoryOptions(const std::string& Directory, bool WatchSubTree, std::uint32_t NotifyOptionFlags);
-    // Asks the worker to end and wakes it.
+    // Watches the new folder at once (changes after the return are seen); false when it cannot
+    // be watched, after which the worker delivers nothing more.
+    bool SetDirectoryOptions(const std::string& Directory, bool WatchSubTree, std::uint32_t NotifyOptionFlags);
+    // Drops every delivery still on its way, asks the worker to end and wakes it.
     void Stop();
-    // True once the worker has ended on its own or after Stop.
+    // True once the worker has ended (after Stop, or on its own when its wait failed).
     bool Ended() const { return FEnded.load(); }
+    // Whether a delivery has been posted and has not reached the GUI thread yet.
+    bool ChangePending() const;
 
 protected:
     void Execute() override;
@@ -205,12 +209,6 @@ private:
     void deliver();
 
     DirectoryWatcher FWatcher;
-    // Shared with the GUI thread; guarded by FLock.
-    mutable std::mutex FLock;
-    std::string FDirectory;
-    bool FWatchSubTree = false;
-    std::uint32_t FNotifyOptionFlags = 0;
-    bool FWaitChanged = false;
     std::shared_ptr<Delivery> FDelivery;
     std::atomic<bool> FEnded{false};
 };
