@@ -15,6 +15,8 @@
 #include <memory>
 #include <string>
 
+class TImageList;
+
 // --- root names and object types ----------------------------------------------------------
 
 enum TRootFolder {
@@ -134,6 +136,10 @@ std::vector<TskShellFolder*> ListShellFolder(TskShellFolder* Folder, TShellObjec
 
 // The index of the item's kind (ShellIconKind, the same in the small and the large list).
 int ShellIconIndex(const ShellItemId& AbsoluteID, bool Large, bool Open);
+// The shell image lists, 16 (small) and 32 (large) pixels, one picture per ShellIconKind, made
+// on first use from the bitmap resources "SHELL16_NN" and "SHELL32_NN"; owned by the unit.
+// Raises EResNotFound when a picture was not registered.
+TImageList* ShellImages(bool Large);
 
 // --- change notifier ----------------------------------------------------------------------
 
