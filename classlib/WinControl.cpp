@@ -1,4 +1,5 @@
 #include "classlib/Controls.h"
+#include "platform/window/ListBoxes.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/win/Rect.h"
 
@@ -735,6 +736,18 @@ void TWinControl::Dispatch(TMessage& Message)
     case CM_INVALIDATE:
         Invalidate();
         break;
+    case WM_COMMAND:
+    case WM_DRAWITEM: {
+        // A child control's notification or drawing request goes back to that control.
+        HWND child = Message.Msg == WM_COMMAND ? reinterpret_cast<HWND>(Message.LParam)
+                                               : reinterpret_cast<DRAWITEMSTRUCT*>(Message.LParam)->hwndItem;
+        TWinControl* control = child ? FindControl(child) : nullptr;
+        if (control && control != this)
+            Message.Result = control->Perform(CN_BASE + Message.Msg, Message.WParam, Message.LParam);
+        else
+            DefaultHandler(Message);
+        break;
+    }
     default:
         TControl::Dispatch(Message);
         break;
