@@ -137,6 +137,7 @@ void TCustomListBox::CreateParams(TCreateParams& Params)
 {
     TWinControl::CreateParams(Params);
     Params.Style |= LBS_NOTIFY | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT;
+    Params.ExStyle |= WS_EX_CLIENTEDGE;
     if (FSorted)
         Params.Style |= LBS_SORT;
     if (FMultiSelect)

@@ -1,6 +1,7 @@
 #pragma once
-// TListBox: the class library's list box on the "LISTBOX" window class. Items live in the
-// window; before the window exists (and while it is remade) they are kept by the control.
+// TListBox: the class library's list box on the "LISTBOX" window class, with a sunken client
+// edge (a derived class drops WS_EX_CLIENTEDGE in CreateParams to draw its own frame). Items live
+// in the window; before the window exists (and while it is remade) they are kept by the control.
 
 #include "classlib/Controls.h"
 #include "classlib/Strings.h"

@@ -20,12 +20,12 @@ std::vector<std::string> texts(TStrings* items)
 
 class ListBoxTest : public ControlsTest {
 protected:
-    // A list box of 120 x 80 at (10, 10) with the given items, 16 pixels per item.
+    // A list box at (10, 10) whose client area is 116 x 80 (five items of 16 pixels).
     TListBox* MakeList(std::vector<std::string> items, bool multi = false, bool extended = true)
     {
         form = ShownForm(300, 200);
         auto* list = new TListBox(form);
-        list->SetBounds(10, 10, 120, 80);
+        list->SetBounds(10, 10, 120, 84);
         list->SetMultiSelect(multi);
         list->SetExtendedSelect(extended);
         for (const auto& s : items)
@@ -249,6 +249,7 @@ TEST_F(ListBoxTest, ColumnsAndOwnerDraw)
         list->Canvas()->Brush()->SetColor(state.Contains(odSelected) ? clRed : clLime);
         list->Canvas()->FillRect(rect);
     };
+    list->SetTopIndex(0);
     list->SetItemIndex(1);
     list->Invalidate();
     Pump();
