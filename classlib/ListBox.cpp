@@ -5,6 +5,7 @@
 #include "classlib/ListBoxWindow.h"
 #include "classlib/Messages.h"
 #include "classlib/SysUtils.h"
+#include "classlib/Utf8.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/win/Rect.h"
 #include "platform/kernel/Clock.h"
@@ -351,7 +352,7 @@ void TCustomListBox::SetStyle(TListBoxStyle Value)
 void TCustomListBox::KeyPress(char32_t& Key)
 {
     TWinControl::KeyPress(Key);
-    if (!FAutoComplete || Key == 0 || Key == U'\r' || Key == 27 || (Key == U' ' && FMultiSelect))
+    if (!FAutoComplete || (Key < 0x20 && Key != 8) || (Key == U' ' && FMultiSelect))
         return;
     const DWORD now = GetTickCount();
     if (now - FLastTime >= incrementalSearchMs)
@@ -363,14 +364,7 @@ void TCustomListBox::KeyPress(char32_t& Key)
         if (!FFilter.empty())
             FFilter.pop_back();
     } else {
-        char32_t c = Key;
-        char buffer[4];
-        int n = c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
-        static const unsigned char lead[] = {0, 0, 0xC0, 0xE0, 0xF0};
-        for (int i = n - 1; i > 0; --i, c >>= 6)
-            buffer[i] = static_cast<char>(0x80 | (c & 0x3F));
-        buffer[0] = static_cast<char>(n == 1 ? c : (lead[n] | c));
-        FFilter.append(buffer, static_cast<std::size_t>(n));
+        FFilter += CodePointToUtf8(Key);
     }
     Key = 0;
     if (FFilter.empty())

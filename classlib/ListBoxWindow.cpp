@@ -2,6 +2,7 @@
 
 #include "classlib/Messages.h"
 #include "classlib/SysUtils.h"
+#include "classlib/Utf8.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/win/Rect.h"
 #include "platform/window/User.h"
@@ -350,16 +351,7 @@ public:
     {
         if (c < 0x20 || c == 0x7F || count() == 0 || (c == U' ' && multi(h)))
             return;
-        std::string key;
-        if (c < 0x80)
-            key = static_cast<char>(c);
-        else if (c < 0x800)
-            key = {static_cast<char>(0xC0 | (c >> 6)), static_cast<char>(0x80 | (c & 0x3F))};
-        else if (c < 0x10000)
-            key = {static_cast<char>(0xE0 | (c >> 12)), static_cast<char>(0x80 | ((c >> 6) & 0x3F)), static_cast<char>(0x80 | (c & 0x3F))};
-        else
-            key = {static_cast<char>(0xF0 | (c >> 18)), static_cast<char>(0x80 | ((c >> 12) & 0x3F)),
-                   static_cast<char>(0x80 | ((c >> 6) & 0x3F)), static_cast<char>(0x80 | (c & 0x3F))};
+        const std::string key = CodePointToUtf8(c);
         const int found = find(s.caret, key.c_str(), false);
         if (found >= 0 && moveCaret(found, false, false))
             notify(LBN_SELCHANGE);
