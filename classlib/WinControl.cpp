@@ -1,5 +1,6 @@
 #include "classlib/Controls.h"
 #include "classlib/CommCtrl.h"
+#include "platform/window/ListBoxes.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/win/Rect.h"
 
@@ -757,6 +758,18 @@ void TWinControl::Dispatch(TMessage& Message)
     case CM_INVALIDATE:
         Invalidate();
         break;
+    case WM_COMMAND:
+    case WM_DRAWITEM: {
+        // A child control's notification or drawing request goes back to that control.
+        HWND child = Message.Msg == WM_COMMAND ? reinterpret_cast<HWND>(Message.LParam)
+                                               : reinterpret_cast<DRAWITEMSTRUCT*>(Message.LParam)->hwndItem;
+        TWinControl* control = child ? FindControl(child) : nullptr;
+        if (control && control != this)
+            Message.Result = control->Perform(CN_BASE + Message.Msg, Message.WParam, Message.LParam);
+        else
+            DefaultHandler(Message);
+        break;
+    }
     case WM_NOTIFY: {
         // A child control's notification goes back to it as CN_NOTIFY.
         const auto* header = reinterpret_cast<const NMHDR*>(Message.LParam);
