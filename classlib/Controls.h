@@ -301,6 +301,8 @@ struct TCreateParams {
     UINT ClassStyle = 0;
     HCURSOR ClassCursor = nullptr;
     HBRUSH ClassBackground = nullptr;
+    // Set by CreateSubClass: the window class's own procedure, which then is the default handling.
+    WNDPROC SubClassProc = nullptr;
 };
 
 class TWinControl : public TControl {
@@ -385,6 +387,9 @@ public:
 
 protected:
     virtual void CreateParams(TCreateParams& Params);
+    // Makes the control's window one of an existing window class (its procedure becomes the
+    // default handling, its class style and cursor the control class's).
+    void CreateSubClass(TCreateParams& Params, const char* ClassName);
     virtual void CreateWnd();
     virtual void DestroyWnd();
     virtual void CreateWindowHandle(const TCreateParams& Params);
