@@ -1,0 +1,73 @@
+#include "SkinFormSupport.h"
+
+#include "app/artwork/Artwork.h"
+#include "classlib/Bitmap.h"
+#include "classlib/Streams.h"
+#include "skin/core/skCompressedStoredSkin.h"
+
+namespace skinform {
+
+std::unique_ptr<TskSkinData> ArtworkSkin(int Index)
+{
+    auto data = std::make_unique<TskSkinData>(nullptr);
+    LoadArtworkSkin(data.get(), Index);
+    return data;
+}
+
+void LoadArtworkSkin(TskSkinData* SkinData, int Index)
+{
+    const std::string_view bytes = ArtworkSkins()[static_cast<std::size_t>(Index)].Data;
+    TMemoryStream stream;
+    stream.Write(bytes.data(), static_cast<std::int64_t>(bytes.size()));
+    stream.SetPosition(0);
+    TskCompressedStoredSkin stored(nullptr);
+    stored.LoadFromCompressStream(&stream);
+    SkinData->LoadCompressedStoredSkin(&stored);
+}
+
+std::unique_ptr<TskSkinData> MadeSkin()
+{
+    auto data = std::make_unique<TskSkinData>(nullptr);
+    data->Empty = false;
+    return data;
+}
+
+int AddPicture(TskSkinData& SkinData, int W, int H, COLORREF Color)
+{
+    auto b = std::make_unique<TBitmap>();
+    b->SetPixelFormat(TPixelFormat::pf24bit);
+    b->SetSize(W, H);
+    b->Canvas()->Brush()->SetColor(static_cast<TColor>(Color));
+    b->Canvas()->FillRect(RECT{0, 0, W, H});
+    SkinData.FActivePictures.push_back(std::move(b));
+    return static_cast<int>(SkinData.FActivePictures.size()) - 1;
+}
+
+COLORREF PicturePixel(TskSkinData& SkinData, int Picture, int X, int Y)
+{
+    return SkinData.FActivePictures.at(static_cast<std::size_t>(Picture))->GetPixelColor(X, Y);
+}
+
+} // namespace skinform
+
+TForm* SkinFormTest::ShownForm(int ClientWidth, int ClientHeight)
+{
+    TForm* f;
+    Application->CreateForm(f);
+    f->SetBounds(50, 50, ClientWidth + 20, ClientHeight + 40);
+    f->SetClientWidth(ClientWidth);
+    f->SetClientHeight(ClientHeight);
+    f->Show();
+    Pump();
+    return f;
+}
+
+COLORREF SkinFormTest::PixelOf(TControl* Control, int X, int Y)
+{
+    TCustomForm* form = GetParentForm(Control);
+    auto pixels = kit.Render(form->GetHandle());
+    RECT wr{};
+    GetWindowRect(form->GetHandle(), &wr);
+    const POINT p = Control->ClientToScreen(POINT{X, Y});
+    return WindowTestKit::ColorAt(*pixels, p.x - wr.left, p.y - wr.top);
+}
