@@ -224,7 +224,7 @@ void TCustomEdit::ClearUndo()
 
 void TCustomEdit::DoEnter()
 {
-    if (FAutoSelect && !ControlState().Contains(csLButtonDown) && !(GetKeyState(VK_LBUTTON) & 0x8000))
+    if (FAutoSelect && !FRecreating && !ControlState().Contains(csLButtonDown) && !(GetKeyState(VK_LBUTTON) & 0x8000))
         SelectAll();
     TWinControl::DoEnter();
 }
@@ -271,6 +271,11 @@ void TCustomEdit::Dispatch(TMessage& Message)
         Message.Result = reinterpret_cast<LRESULT>(Brush()->GetHandle());
         break;
     }
+    case CM_RECREATEWND:
+        FRecreating = true;
+        TWinControl::Dispatch(Message);
+        FRecreating = false;
+        break;
     case CM_FONTCHANGED:
         TWinControl::Dispatch(Message);
         if (HandleAllocated())

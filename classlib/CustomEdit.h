@@ -74,6 +74,8 @@ protected:
     virtual void Change();
     // OnMouseWheel, then OnMouseWheelDown (delta below 0) or OnMouseWheelUp; true when handled.
     virtual bool DoMouseWheel(TShiftState Shift, int WheelDelta, POINT MousePos);
+    // True while the window is being made anew (text, selection and focus are carried over).
+    bool Recreating() const { return FRecreating; }
 
 private:
     bool FAutoSelect = true;
@@ -87,6 +89,7 @@ private:
     bool FModified = false;
     // The selection kept while the window is recreated.
     DWORD FSavedSelStart = 0, FSavedSelEnd = 0;
+    bool FRecreating = false;
 };
 
 class TEdit : public TCustomEdit {

@@ -126,7 +126,7 @@ void TskCustomEdit::Dispatch(TMessage& Message)
     case WM_SETFOCUS:
         TCustomMaskEdit::Dispatch(Message);
         Refresh();
-        if (GetAutoSelect())
+        if (GetAutoSelect() && !Recreating())
             SelectAll();
         break;
     case WM_LBUTTONDOWN:
