@@ -129,3 +129,32 @@ private:
     bool FRunning = false;
     std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 };
+
+// A bar aligned to an edge of its parent that, when dragged, resizes the control it borders
+// (the control aligned to the same edge just before it), never below MinSize; OnMoved follows a
+// drag. Plain look: the button face.
+class TSplitter : public TGraphicControl {
+public:
+    explicit TSplitter(TComponent* AOwner);
+
+    int GetMinSize() const { return FMinSize; }
+    void SetMinSize(int Value) { FMinSize = Value < 1 ? 1 : Value; }
+    // The control the splitter resizes, or nullptr.
+    TControl* FindControl();
+
+    TNotifyEvent OnMoved;
+
+protected:
+    void Paint() override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+
+private:
+    bool horizontal() const;
+
+    int FMinSize = 30;
+    TControl* FControl = nullptr;
+    POINT FDownPos{};
+    int FStartSize = 0;
+};

@@ -5,13 +5,13 @@
 #include "classlib/Frame3D.h"
 #include "platform/window/User.h"
 
-TLabel::TLabel(TComponent* AOwner) : TGraphicControl(AOwner)
+TCustomLabel::TCustomLabel(TComponent* AOwner) : TGraphicControl(AOwner)
 {
     FControlStyle = FControlStyle + TControlStyle{csOpaque};
     SetBounds(0, 0, 65, 17);
 }
 
-UINT TLabel::textFlags() const
+UINT TCustomLabel::TextFlags() const
 {
     static const UINT alignments[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
     UINT flags = DT_EXPANDTABS | alignments[static_cast<int>(FAlignment)];
@@ -21,7 +21,7 @@ UINT TLabel::textFlags() const
     return flags;
 }
 
-void TLabel::AdjustBounds()
+void TCustomLabel::AdjustBounds()
 {
     if (!FAutoSize || ComponentState().Contains(csLoading))
         return;
@@ -29,12 +29,8 @@ void TLabel::AdjustBounds()
     HDC dc = GetDC(nullptr);
     TCanvas measure;
     measure.SetHandle(dc);
-    measure.Font()->Assign(Font());
     RECT r{0, 0, FWordWrap ? FWidth : 0, 0};
-    // An empty label keeps the height of a line.
-    const std::string caption = GetCaption();
-    const std::string text = caption.empty() ? std::string(1, ' ') : caption;
-    measure.TextRect(r, text, textFlags() | DT_CALCRECT);
+    DoDrawText(&measure, r, TextFlags() | DT_CALCRECT);
     measure.SetHandle(nullptr);
     ReleaseDC(nullptr, dc);
     int left = FLeft;
@@ -45,7 +41,7 @@ void TLabel::AdjustBounds()
     SetBounds(left, FTop, r.right, r.bottom);
 }
 
-void TLabel::Paint()
+void TCustomLabel::Paint()
 {
     TCanvas* c = Canvas();
     RECT r = GetClientRect();
@@ -55,25 +51,36 @@ void TLabel::Paint()
         c->FillRect(r);
     }
     c->Brush()->SetStyle(TBrushStyle::bsClear);
-    c->Font()->Assign(Font());
-    UINT flags = textFlags();
+    UINT flags = TextFlags();
     if (FLayout != TTextLayout::tlTop) {
         RECT calc = r;
-        c->TextRect(calc, GetCaption(), flags | DT_CALCRECT);
+        DoDrawText(c, calc, flags | DT_CALCRECT);
         const int h = calc.bottom - calc.top;
         r.top = FLayout == TTextLayout::tlBottom ? r.bottom - h : (r.bottom - h) / 2;
     }
-    if (!GetEnabled()) {
-        RECT shifted = r;
-        OffsetRect(&shifted, 1, 1);
-        c->Font()->SetColor(clBtnHighlight);
-        c->TextRect(shifted, GetCaption(), flags);
-        c->Font()->SetColor(clBtnShadow);
-    }
-    c->TextRect(r, GetCaption(), flags);
+    DoDrawText(c, r, flags);
 }
 
-void TLabel::SetAlignment(TAlignment Value)
+void TCustomLabel::DoDrawText(TCanvas* Canvas, RECT& Rect, UINT Flags)
+{
+    Canvas->Font()->Assign(Font());
+    const std::string caption = GetCaption();
+    if (Flags & DT_CALCRECT) {
+        // An empty label keeps the height of a line.
+        Canvas->TextRect(Rect, caption.empty() ? std::string(1, ' ') : caption, Flags);
+        return;
+    }
+    if (!GetEnabled()) {
+        RECT shifted = Rect;
+        OffsetRect(&shifted, 1, 1);
+        Canvas->Font()->SetColor(clBtnHighlight);
+        Canvas->TextRect(shifted, caption, Flags);
+        Canvas->Font()->SetColor(clBtnShadow);
+    }
+    Canvas->TextRect(Rect, caption, Flags);
+}
+
+void TCustomLabel::SetAlignment(TAlignment Value)
 {
     if (Value == FAlignment)
         return;
@@ -81,7 +88,7 @@ void TLabel::SetAlignment(TAlignment Value)
     Invalidate();
 }
 
-void TLabel::SetLayout(TTextLayout Value)
+void TCustomLabel::SetLayout(TTextLayout Value)
 {
     if (Value == FLayout)
         return;
@@ -89,7 +96,7 @@ void TLabel::SetLayout(TTextLayout Value)
     Invalidate();
 }
 
-void TLabel::SetAutoSize(bool Value)
+void TCustomLabel::SetAutoSize(bool Value)
 {
     if (Value == FAutoSize)
         return;
@@ -97,7 +104,7 @@ void TLabel::SetAutoSize(bool Value)
     AdjustBounds();
 }
 
-void TLabel::SetWordWrap(bool Value)
+void TCustomLabel::SetWordWrap(bool Value)
 {
     if (Value == FWordWrap)
         return;
@@ -106,7 +113,7 @@ void TLabel::SetWordWrap(bool Value)
     Invalidate();
 }
 
-void TLabel::SetTransparent(bool Value)
+void TCustomLabel::SetTransparent(bool Value)
 {
     if (Value == FTransparent)
         return;
@@ -115,7 +122,7 @@ void TLabel::SetTransparent(bool Value)
     Invalidate();
 }
 
-void TLabel::SetShowAccelChar(bool Value)
+void TCustomLabel::SetShowAccelChar(bool Value)
 {
     if (Value == FShowAccelChar)
         return;
@@ -124,27 +131,27 @@ void TLabel::SetShowAccelChar(bool Value)
     Invalidate();
 }
 
-void TLabel::SetFocusControl(TWinControl* Value)
+void TCustomLabel::SetFocusControl(TWinControl* Value)
 {
     FFocusControl = Value;
     if (Value)
         Value->FreeNotification(this);
 }
 
-void TLabel::Notification(TComponent* AComponent, TOperation Operation)
+void TCustomLabel::Notification(TComponent* AComponent, TOperation Operation)
 {
     TGraphicControl::Notification(AComponent, Operation);
     if (Operation == TOperation::opRemove && AComponent == FFocusControl)
         FFocusControl = nullptr;
 }
 
-void TLabel::Loaded()
+void TCustomLabel::Loaded()
 {
     TGraphicControl::Loaded();
     AdjustBounds();
 }
 
-void TLabel::Dispatch(TMessage& Message)
+void TCustomLabel::Dispatch(TMessage& Message)
 {
     switch (Message.Msg) {
     case CM_TEXTCHANGED:

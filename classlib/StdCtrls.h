@@ -93,10 +93,11 @@ private:
 };
 
 // A text without a window. With AutoSize it takes the size of its text; an accelerator ("&x")
-// moves the focus to FocusControl.
-class TLabel : public TGraphicControl {
+// moves the focus to FocusControl. Painting and measuring both go through DoDrawText, so a
+// descendant that draws its text otherwise (another font, ellipses) is measured the same way.
+class TCustomLabel : public TGraphicControl {
 public:
-    explicit TLabel(TComponent* AOwner);
+    explicit TCustomLabel(TComponent* AOwner);
 
     TAlignment GetAlignment() const { return FAlignment; }
     void SetAlignment(TAlignment Value);
@@ -122,9 +123,14 @@ protected:
     void Loaded() override;
     // Resizes to the text (AutoSize), keeping the edge its alignment holds.
     void AdjustBounds();
+    // Draws the caption into Rect on Canvas with the DrawText flags, or with DT_CALCRECT only
+    // measures it (an empty caption measures as a blank). Disabled text is drawn twice, one
+    // pixel apart, in the highlight and the shadow colour.
+    virtual void DoDrawText(TCanvas* Canvas, RECT& Rect, UINT Flags);
+    // The alignment, word-wrap, tab and prefix flags of the label.
+    UINT TextFlags() const;
 
 private:
-    UINT textFlags() const;
 
     TAlignment FAlignment = TAlignment::taLeftJustify;
     TTextLayout FLayout = TTextLayout::tlTop;
@@ -133,6 +139,12 @@ private:
     bool FTransparent = false;
     bool FShowAccelChar = true;
     TWinControl* FFocusControl = nullptr;
+};
+
+// The plain label.
+class TLabel : public TCustomLabel {
+public:
+    using TCustomLabel::TCustomLabel;
 };
 
 enum class TScrollBarKind { sbHorizontal, sbVertical };

@@ -7,15 +7,22 @@
 // skin change (no cache: descriptions are freed with the skin), copies its fields and paints
 // from the skin's numbered pictures; without a description it paints a plain default look.
 
+#include "classlib/ActnList.h"
 #include "classlib/Controls.h"
 #include "classlib/ExtCtrls.h"
 #include "classlib/ImgList.h"
+#include "classlib/Strings.h"
+#include "skin/core/TskLayerManager.h"
+#include "skin/core/skButtonFace.h"
+#include "skin/core/skDataSkinControls.h"
 #include "skin/core/skSkinData.h"
 #include "skin/core/skSkinValues.h"
 #include "skin/form/skSkinChange.h"
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class TBitmap;
 
@@ -62,6 +69,20 @@ struct TskSkinGeometry {
     int RealClientWidth() const { return NewClRect.right - NewClRect.left; }
     int RealClientHeight() const { return NewClRect.bottom - NewClRect.top; }
 };
+
+// A parent that lends its image lists to the speed buttons on it that have no glyph (the skinned
+// tool bar): the buttons show their ImageIndex from these lists.
+class TskButtonImagesHost {
+public:
+    virtual ~TskButtonImagesHost() = default;
+    virtual TCustomImageList* GetImages() const = 0;
+    virtual TCustomImageList* GetHotImages() const = 0;
+    virtual TCustomImageList* GetDisabledImages() const = 0;
+};
+
+// A press on a focusable control without the focus first moves the focus there (ClicksDisabled
+// set meanwhile); false when the focus did not come, so the press is dropped.
+bool TakeFocusOnPress(TWinControl* Control, bool& ClicksDisabled);
 
 // The skin numbered picture Index of SkinData, or nullptr for an index outside its list.
 TBitmap* SkinPicture(TskSkinData* SkinData, int Index);
@@ -261,3 +282,588 @@ extern template class TskSkinBoundControl<TCustomControl>;
 extern template class TskSkinBoundControl<TGraphicControl>;
 extern template class TskSkinSizedControl<TskSkinControl>;
 extern template class TskSkinSizedControl<TskGraphicSkinControl>;
+
+// ---------------------------------------------------------------------------------------------
+// Buttons.
+
+using TskButtonPaintEvent =
+    std::function<void(TObject* Sender, TCanvas* Canvas, RECT R, bool ADown, bool AMouseIn, bool& DrawDefault)>;
+
+// A class-library timer that exists only while it runs (stopping frees it; a tick may stop it).
+class TskTimerSlot {
+public:
+    TskTimerSlot() = default;
+    TskTimerSlot(const TskTimerSlot&) = delete;
+    TskTimerSlot& operator=(const TskTimerSlot&) = delete;
+    ~TskTimerSlot() { Stop(); }
+    // Replaces a running timer.
+    void Start(UINT Interval, std::function<void()> OnTick);
+    void SetInterval(UINT Interval);
+    void Stop();
+    bool Running() const { return FTimer != nullptr; }
+
+private:
+    TTimer* FTimer = nullptr;
+};
+
+// The hover transition of buttons and boxes: a factor between the normal (0) and the active (1)
+// image kept in exact fifths, stepped by a 20 ms timer that exists only while it runs.
+class TskMorphing {
+public:
+    double MorphKf() const { return FMorphSteps / 5.0; }
+    bool MorphRunning() const { return FMorphTimer.Running(); }
+
+protected:
+    // Starts the timer unless it runs; Tick is called every 20 ms.
+    void StartMorphTimer(std::function<void()> Tick);
+    // One tick towards Target; returns whether to repaint. Active false (no description or
+    // transitions not allowed) jumps to the end without a repaint.
+    bool MorphTick(bool Target, bool Active);
+    void StopMorph() { FMorphTimer.Stop(); }
+    void SetMorphDone(bool Active) { FMorphSteps = Active ? 5 : 0; }
+    bool MorphBetween() const { return FMorphSteps > 0 && FMorphSteps < 5; }
+    // The normal image morphed towards the active one by the current factor, drawn at 0, 0.
+    void DrawMorphed(HDC DC, TBitmap* Normal, TBitmap* Active) const;
+
+    int FMorphSteps = 0;
+    TskTimerSlot FMorphTimer;
+    bool Morphing = false;
+    TskMorphKind MorphKind = mkDefault;
+};
+
+// What the push button and the speed button share: their state, their skin fields, the glyph
+// and image-list face, and the morph, frame-animation and repeat timers.
+class TskButtonParts : public TActionClient, public TskMorphing {
+public:
+    TskButtonParts();
+    ~TskButtonParts() override;
+
+    void SetGlyph(TBitmap* Value);
+    void SetNumGlyphs(int Value);
+    // -2 and below are ignored.
+    void SetMargin(int Value);
+    void SetSpacing(int Value);
+    void SetLayout(TskButtonLayout Value);
+    void SetImageList(TCustomImageList* Value);
+    // Links the action; its image becomes the glyph while the glyph is empty.
+    void SetAction(TCustomAction* Value);
+    void ActionChange(TCustomAction* Sender) override;
+
+    bool GetDown() const { return FDown; }
+    bool GetAllowAllUp() const { return FAllowAllUp; }
+    void SetAllowAllUp(bool Value) { FAllowAllUp = Value; }
+    int GetGroupIndex() const { return FGroupIndex; }
+    TBitmap* Glyph() const { return FGlyph.get(); }
+    int GetNumGlyphs() const { return FNumGlyphs; }
+    int GetMargin() const { return FMargin; }
+    int GetSpacing() const { return FSpacing; }
+    TskButtonLayout GetLayout() const { return FLayout; }
+    TCustomImageList* GetImageList() const { return FImageList; }
+    int GetImageIndex() const { return FImageIndex; }
+    bool GetRepeatMode() const { return FRepeatMode; }
+    void SetRepeatMode(bool Value) { FRepeatMode = Value; }
+    int GetRepeatInterval() const { return FRepeatInterval; }
+    void SetRepeatInterval(int Value) { FRepeatInterval = Value; }
+    bool GetUseSkinSize() const { return FUseSkinSize; }
+    void SetUseSkinSize(bool Value) { FUseSkinSize = Value; }
+    bool GetUseSkinFontColor() const { return FUseSkinFontColor; }
+    void SetUseSkinFontColor(bool Value) { FUseSkinFontColor = Value; }
+    TCustomAction* GetAction() const { return FAction; }
+    bool MouseIn() const { return FMouseIn; }
+    bool RepeatRunning() const { return FRepeatTimer.Running(); }
+    int CurrentFrame() const { return FCurrentFrame; }
+
+    TNotifyEvent OnClick;
+    TskButtonPaintEvent OnPaint;
+
+protected:
+    virtual void ButtonRepaint() = 0;
+    virtual TComponent* ButtonComponent() = 0;
+    // Forgets the image list and the action when they are freed.
+    void ButtonNotification(TComponent* AComponent, TOperation Operation);
+    // The click: OnClick when there is no linked action or both are set, else the action.
+    void FireClick(TObject* Sender, bool Designing);
+    // The default look's background: a pressed, hovered or plain frame and fill.
+    static void DrawDefaultBack(TCanvas* Canvas, const RECT& R, bool DownLook, bool Hot, bool Framed);
+    // Copies the state rectangles, fonts, colours and effects of a button description.
+    void ReadButtonDescription(const TskDataSkinButtonControl& D);
+    // Glyph number of the strip for the look (1 normal, 2 disabled, 3 down, 4 hot).
+    int GlyphNumber(bool ADown, bool AMouseIn, bool Enabled) const;
+    // The image-list face when ImageList holds ImageIndex (pressed: ListPressed), else the glyph
+    // face (pressed: GlyphPressed).
+    void DrawFace(TCanvas* Canvas, const RECT& R, const std::string& Caption, bool ListPressed, bool GlyphPressed,
+                  bool Enabled, int GlyphNo) const;
+    // The caption colour of a skinned look.
+    TColor SkinFontColor(bool Enabled, bool ADown, bool AMouseIn, TFont* DefaultFont) const;
+    // Frame n of the animation strip replaces the active (forwards) or normal (backwards) image.
+    void ApplyAnimationFrame(RECT& NormalRect, RECT& ActiveRect) const;
+    // The repeat delay: 500 ms, then Click every RepeatInterval (none when the interval is 0 or
+    // below).
+    void StartRepeat(std::function<void()> Click);
+    void StopRepeat() { FRepeatTimer.Stop(); }
+    // Frame animation: started only when possible (Possible) with a positive interval.
+    void StartAnimation(bool Forwards, bool Possible, std::function<void()> Repaint);
+    void StopAnimation();
+    bool AnimationRunning() const { return FAnimateTimer.Running(); }
+    // The action's image into an empty glyph.
+    void TakeActionImage();
+
+    bool FDown = false;
+    bool FMouseIn = false;
+    bool FMouseDown = false;
+    bool FAllowAllUp = false;
+    bool FAllowAllUpCheck = false;
+    int FGroupIndex = 0;
+    std::unique_ptr<TBitmap> FGlyph;
+    int FNumGlyphs = 1;
+    int FMargin = -1;
+    int FSpacing = 1;
+    TskButtonLayout FLayout = blGlyphLeft;
+    TCustomImageList* FImageList = nullptr;
+    int FImageIndex = -1;
+    bool FRepeatMode = false;
+    int FRepeatInterval = 100;
+    bool FUseSkinSize = true;
+    bool FUseSkinFontColor = true;
+    TCustomAction* FAction = nullptr;
+    TskTimerSlot FRepeatTimer;
+    bool FRepeatDelayed = false;
+    TskTimerSlot FAnimateTimer;
+    int FCurrentFrame = 0;
+    bool FAnimateInc = true;
+
+    // From the description.
+    std::string FontName = "Arial";
+    TFontStyles FontStyle;
+    int FontHeight = 14;
+    TColor FontColor = 0, ActiveFontColor = 0, DownFontColor = 0, DisabledFontColor = 0;
+    RECT DescSkinRect{};
+    RECT ActiveSkinRect{}, DownSkinRect{}, DisabledSkinRect{};
+    RECT AnimateSkinRect{};
+    int FrameCount = 0;
+    int AnimateInterval = 25;
+    RECT MenuMarkerFlatRect{}, MenuMarkerRect{}, MenuMarkerActiveRect{}, MenuMarkerDownRect{};
+    TColor MenuMarkerTransparentColor = 0;
+};
+
+// The skinned push button.
+class TskSkinButton : public TskSkinCustomControl, public TskButtonParts {
+public:
+    explicit TskSkinButton(TComponent* AOwner);
+    ~TskSkinButton() override;
+    // The button's own OnClick, fired by ButtonClick only.
+    using TskButtonParts::OnClick;
+
+    void SetDown(bool Value);
+    void SetGroupIndex(int Value);
+    void SetImageIndex(int Value);
+    bool GetCanFocused() const { return FCanFocused; }
+    void SetCanFocused(bool Value);
+    bool GetDefault() const { return FDefault; }
+    void SetDefault(bool Value);
+    bool GetCancel() const { return FCancel; }
+    void SetCancel(bool Value) { FCancel = Value; }
+    int GetModalResult() const { return FModalResult; }
+    void SetModalResult(int Value) { FModalResult = Value; }
+    bool GetAlwaysShowLayeredFrame() const { return FAlwaysShowGlowFrame; }
+    void SetAlwaysShowLayeredFrame(bool Value) { FAlwaysShowGlowFrame = Value; }
+    // The button answers Enter.
+    bool Active() const { return FActive; }
+    TskLayerManager* LayerManager() const { return FLayerManager.get(); }
+
+    void RefreshButton();
+    void ShowLayer();
+    void HideLayer();
+    virtual void ButtonClick();
+
+    void LookupSkinData() override;
+    void ChangeSkinData() override;
+    void BeforeChangeSkinData() override;
+    void Dispatch(TMessage& Message) override;
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void CreateWnd() override;
+    void Paint() override;
+    void CreateControlDefaultImage(TBitmap* B) override;
+    void CreateControlSkinImage(TBitmap* /*B*/) override {}
+    void FitBoundsToSkin(int& W, int& H) override;
+    virtual void CreateButtonImage(TBitmap* B, const RECT& R, bool ADown, bool AMouseIn);
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void ButtonRepaint() override { Invalidate(); }
+    TComponent* ButtonComponent() override { return this; }
+    void KeyDown(WORD& Key, TShiftState Shift) override;
+    void KeyUp(WORD& Key, TShiftState Shift) override;
+
+private:
+    bool IsFocused();
+    bool MorphingOn() const;
+    bool AnimationPossible() const;
+    void MorphOrRepaint();
+    void StartMorph();
+    void MouseEnter();
+    void MouseLeave();
+    void FocusChanged(TWinControl* Focused);
+    // The glow picture and mask for the button's size; false when there is none.
+    bool GlowImages(TBitmap& Image, TBitmap& Mask);
+    bool GlowAllowed() const;
+
+    bool FAlwaysShowGlowFrame = false;
+    // Deleted, not freed: the manager's teardown would free its timer twice.
+    std::unique_ptr<TskLayerManager> FLayerManager;
+    bool FActive = false;
+    bool FDefault = false;
+    bool FCancel = false;
+    int FModalResult = 0;
+    bool FClicksDisabled = false;
+    bool FCanFocused = true;
+    RECT FocusedSkinRect{};
+    bool ShowFocus = false;
+    int GlowLayerPictureIndex = -1, GlowLayerMaskPictureIndex = -1;
+    int GlowLayerOffsetLeft = 0, GlowLayerOffsetRight = 0, GlowLayerOffsetTop = 0, GlowLayerOffsetBottom = 0;
+    int GlowLayerShowOffsetX = 0, GlowLayerShowOffsetY = 0;
+    int GlowLayerAlphaBlendValue = 255;
+};
+
+// Sets up every other button of Self's class on the same parent with the same non-zero group
+// index that is down (Self was put down in a group without AllowAllUp).
+template <class T>
+void ReleaseGroupSiblings(T* Self)
+{
+    TWinControl* parent = Self->GetParent();
+    if (parent == nullptr || Self->GetGroupIndex() == 0 || !Self->GetDown() || Self->GetAllowAllUp())
+        return;
+    std::vector<T*> others;
+    for (int i = 0; i < parent->ControlCount(); ++i)
+        if (auto* b = dynamic_cast<T*>(parent->Controls(i)))
+            if (b != Self && b->GetGroupIndex() == Self->GetGroupIndex() && b->GetDown())
+                others.push_back(b);
+    for (T* b : others)
+        b->SetDown(false);
+}
+
+// The skinned tool button: windowless, never focused; transparent (Flat) buttons draw only their
+// face over the parent while idle.
+class TskSkinSpeedButton : public TskGraphicSkinCustomControl, public TskButtonParts {
+public:
+    explicit TskSkinSpeedButton(TComponent* AOwner);
+    ~TskSkinSpeedButton() override;
+    using TskButtonParts::OnClick;
+
+    void SetDown(bool Value);
+    void SetGroupIndex(int Value) { FGroupIndex = Value; }
+    // Repaints only on a parent that lends its image lists.
+    void SetImageIndex(int Value);
+    bool GetTransparent() const { return !FControlStyle.Contains(csOpaque); }
+    void SetTransparent(bool Value);
+    bool GetFlat() const { return FFlat; }
+    void SetFlat(bool Value);
+    bool GetShowCaption() const { return FShowCaption; }
+    void SetShowCaption(bool Value);
+    int GetWidthWithCaption() const { return FWidthWithCaption; }
+    void SetWidthWithCaption(int Value) { FWidthWithCaption = Value; }
+    int GetWidthWithoutCaption() const { return FWidthWithoutCaption; }
+    void SetWidthWithoutCaption(int Value) { FWidthWithoutCaption = Value; }
+
+    void RefreshButton();
+    virtual void ButtonClick();
+    // The drop-down marker of the description, centred in R.
+    void DrawMenuMarker(TCanvas* Canvas, const RECT& R, bool AActive, bool ADown, bool AFlat);
+
+    void LookupSkinData() override;
+    void ChangeSkinData() override;
+    void Dispatch(TMessage& Message) override;
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void Paint() override;
+    void CreateControlDefaultImage(TBitmap* B) override;
+    void CreateControlSkinImage(TBitmap* /*B*/) override {}
+    void FitBoundsToSkin(int& W, int& H) override;
+    virtual void CreateButtonImage(TBitmap* B, const RECT& R, bool ADown, bool AMouseIn);
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void ButtonRepaint() override { Invalidate(); }
+    TComponent* ButtonComponent() override { return this; }
+
+private:
+    bool MorphingOn() const;
+    bool AnimationPossible() const;
+    bool DownLook() const { return FDown && (FGroupIndex != 0 || FMouseIn); }
+    void MorphOrRepaint();
+    void StartMorph();
+    std::string CaptionText() { return FShowCaption ? GetCaption() : std::string(); }
+    // The face in R: the tool-bar lists (Active: hot images may be used), else the own list or
+    // the glyph.
+    void DrawSpeedFace(TCanvas* Canvas, const RECT& R, const RECT& GlyphRect, bool ADown, bool AMouseIn,
+                       bool Active, bool GlyphPressed);
+    // Idle transparent look: only the face on the control's canvas.
+    void PaintTransparentFace(const RECT& R, TColor Color);
+
+    bool FFlat = false;
+    bool FShowCaption = true;
+    int FWidthWithCaption = 0;
+    int FWidthWithoutCaption = 0;
+};
+
+// ---------------------------------------------------------------------------------------------
+// The skinned check box, or with Radio a radio button. Flat (the default) draws only the mark
+// and the text over the parent's background and keeps its size; non-flat draws the whole skin
+// image and fits its size to the skin. Boxes of one parent with the same non-zero GroupIndex
+// exclude each other.
+class TskSkinCheckRadioBox : public TskSkinCustomControl, public TskMorphing, public TActionClient {
+public:
+    explicit TskSkinCheckRadioBox(TComponent* AOwner);
+    ~TskSkinCheckRadioBox() override;
+
+    bool GetChecked() const { return FChecked; }
+    // No test for a change: repaints, unchecks the checked group siblings and fires OnClick
+    // (a radio box only when checked).
+    void SetChecked(bool Value);
+    TCheckBoxState GetState() const { return FState; }
+    // Sets Checked to match without the group logic; fires OnClick.
+    void SetState(TCheckBoxState Value);
+    bool GetRadio() const { return FRadio; }
+    void SetRadio(bool Value);
+    bool GetWordWrap() const { return FWordWrap; }
+    void SetWordWrap(bool Value);
+    bool GetAllowGrayed() const { return FAllowGrayed; }
+    void SetAllowGrayed(bool Value);
+    TCustomImageList* GetImages() const { return FImages; }
+    void SetImages(TCustomImageList* Value);
+    int GetImageIndex() const { return FImageIndex; }
+    void SetImageIndex(int Value);
+    bool GetFlat() const { return FFlat; }
+    void SetFlat(bool Value);
+    bool GetCanFocused() const { return FCanFocused; }
+    void SetCanFocused(bool Value);
+    int GetGroupIndex() const { return FGroupIndex; }
+    void SetGroupIndex(int Value) { FGroupIndex = Value; }
+    bool GetUseSkinFontColor() const { return FUseSkinFontColor; }
+    void SetUseSkinFontColor(bool Value) { FUseSkinFontColor = Value; }
+    TCustomAction* GetAction() const { return FAction; }
+    void SetAction(TCustomAction* Value);
+    bool MouseIn() const { return FMouseIn; }
+
+    // A check box toggles; a radio box only checks.
+    virtual void ToggleCheck();
+    // The box as it would look with Checked = AChecked, drawn onto C at X, Y.
+    void PaintSkinTo(TCanvas* C, int X, int Y, bool AChecked);
+
+    void LookupSkinData() override;
+    void ChangeSkinData() override;
+    void CheckParentBackground() override;
+    void Dispatch(TMessage& Message) override;
+    void ActionChange(TCustomAction* Sender) override;
+
+    // The box's own OnClick.
+    TNotifyEvent OnClick;
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void Paint() override;
+    void CreateControlDefaultImage(TBitmap* B) override;
+    void FitBoundsToSkin(int& W, int& H) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void KeyUp(WORD& Key, TShiftState Shift) override;
+
+private:
+    bool TransitionsAllowed() const;
+    bool ActiveLook();
+    void HoverChanged();
+    void FireClick();
+    // The mark image for the state (skinned), drawn with its automatic transparency at X, Y.
+    void DrawSkinMark(TCanvas* C, int X, int Y, TCheckBoxState State, bool Enabled);
+    void DrawDefaultMark(TCanvas* C, int H, TCheckBoxState State, bool Enabled);
+    // The flat look (skinned or default) onto C.
+    void DrawFlat(TCanvas* C, TCheckBoxState State, bool Focus);
+    // The non-flat skin image for ASkinRect.
+    void CreateSkinImage(TBitmap* B, const RECT& ASkinRect, bool Active, TCheckBoxState State);
+
+    bool FUseSkinFontColor = true;
+    bool FWordWrap = false;
+    bool FAllowGrayed = false;
+    TCheckBoxState FState = TCheckBoxState::cbUnchecked;
+    TCustomImageList* FImages = nullptr;
+    int FImageIndex = 0;
+    bool FFlat = true;
+    bool FClicksDisabled = false;
+    bool FCanFocused = true;
+    bool FMouseIn = false;
+    int FGroupIndex = 0;
+    bool FChecked = false;
+    bool FRadio = false;
+    TCustomAction* FAction = nullptr;
+    RECT CIRect{};
+    RECT NewTextArea{};
+
+    std::string FontName = "Arial";
+    TFontStyles FontStyle;
+    int FontHeight = 14;
+    TColor FontColor = 0, ActiveFontColor = 0, FrameFontColor = 0, UnEnabledFontColor = 0;
+    RECT ActiveSkinRect{}, CheckImageArea{}, TextArea{};
+    RECT CheckImageRect{}, UnCheckImageRect{}, ActiveCheckImageRect{}, ActiveUnCheckImageRect{};
+    RECT UnEnabledCheckImageRect{}, UnEnabledUnCheckImageRect{};
+    RECT GrayedCheckImageRect{}, ActiveGrayedCheckImageRect{};
+};
+
+// ---------------------------------------------------------------------------------------------
+// Labels, bevel and splitter: class-library controls that carry their skin binding themselves.
+
+enum TskEllipsType { sketNone, sketEndEllips, sketPathEllips };
+
+// The skin font and colour of a label: the "stdlabel" description's (UseSkinFont, UseSkinColor)
+// or else DefaultFont / Font; and its text, drawn twice in the highlight and shadow colours when
+// disabled. Shared by the two skinned labels.
+class TskLabelSkin : public TskSkinBinding {
+public:
+    TskLabelSkin();
+    ~TskLabelSkin();
+    TFont* DefaultFont() const { return FDefaultFont.get(); }
+    void SetDefaultFont(TFont* Value) { FDefaultFont->Assign(Value); }
+    bool GetUseSkinFont() const { return FUseSkinFont; }
+    void SetUseSkinFont(bool Value) { FUseSkinFont = Value; }
+    bool GetUseSkinColor() const { return FUseSkinColor; }
+    void SetUseSkinColor(bool Value) { FUseSkinColor = Value; }
+
+protected:
+    // Looks the description up and copies its font.
+    void LookupLabelSkin();
+    // The label font for Font (the control's own) into Canvas.
+    void ApplyLabelFont(TCanvas* Canvas, TFont* Font);
+    void DrawLabelText(TCanvas* Canvas, const std::string& Text, RECT& R, UINT Flags, bool Enabled);
+
+    std::unique_ptr<TFont> FDefaultFont;
+    bool FUseSkinFont = true;
+    bool FUseSkinColor = true;
+    std::string FontName = "Arial";
+    TFontStyles FontStyle;
+    int FontHeight = 14;
+    TColor FontColor = 0;
+};
+
+// A class-library label with the skin's font and colour and end or path ellipses.
+class TskSkinStdLabel : public TCustomLabel, public TskSkinChangeable, public TskLabelSkin {
+public:
+    explicit TskSkinStdLabel(TComponent* AOwner);
+
+    TskSkinData* GetSkinData() const override { return FSD; }
+    void SetSkinData(TskSkinData* Value);
+    void SetSkinDataName(const std::string& Value) { FSkinDataName = Value; }
+    void ChangeSkinData() override;
+    TskEllipsType GetEllipsType() const { return FEllipsType; }
+    void SetEllipsType(TskEllipsType Value);
+    // The label with text AText drawn onto C at X, Y.
+    void PaintSkinTo(TCanvas* C, int X, int Y, const std::string& AText);
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void DoDrawText(TCanvas* Canvas, RECT& Rect, UINT Flags) override;
+
+private:
+    UINT SkinTextFlags() const;
+    void DrawText(TCanvas* Canvas, const std::string& Text, RECT& Rect, bool Measure);
+
+    TskEllipsType FEllipsType = sketNone;
+};
+
+// A multi-line label whose text is a list of lines.
+class TskSkinTextLabel : public TGraphicControl, public TskSkinChangeable, public TskLabelSkin {
+public:
+    explicit TskSkinTextLabel(TComponent* AOwner);
+    ~TskSkinTextLabel() override;
+
+    TskSkinData* GetSkinData() const override { return FSD; }
+    void SetSkinData(TskSkinData* Value);
+    void SetSkinDataName(const std::string& Value) { FSkinDataName = Value; }
+    void ChangeSkinData() override;
+    TStrings* Lines() const { return FLines.get(); }
+    void SetLines(TStrings* Value);
+    TAlignment GetAlignment() const { return FAlignment; }
+    void SetAlignment(TAlignment Value);
+    TTextLayout GetLayout() const { return FLayout; }
+    void SetLayout(TTextLayout Value);
+    bool GetWordWrap() const { return FWordWrap; }
+    void SetWordWrap(bool Value);
+    bool GetAutoSize() const { return FAutoSize; }
+    virtual void SetAutoSize(bool Value);
+    // The lines joined with line breaks.
+    virtual std::string GetLabelText() const;
+    // Takes the size of the text (AutoSize); height never below 0.
+    void AdjustBounds();
+    void Dispatch(TMessage& Message) override;
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void Loaded() override;
+    void Paint() override;
+
+private:
+    UINT TextFlags() const;
+
+    std::unique_ptr<TStringList> FLines;
+    TAlignment FAlignment = TAlignment::taLeftJustify;
+    bool FAutoSize = true;
+    TTextLayout FLayout = TTextLayout::tlTop;
+    bool FWordWrap = false;
+};
+
+// A class-library bevel in the skin's light and dark colours, with a centred divider style.
+class TskSkinBevel : public TBevel, public TskSkinChangeable, public TskSkinBinding {
+public:
+    explicit TskSkinBevel(TComponent* AOwner);
+
+    TskSkinData* GetSkinData() const override { return FSD; }
+    // Applies at once, also for nullptr.
+    void SetSkinData(TskSkinData* Value);
+    void SetSkinDataName(const std::string& Value) { FSkinDataName = Value; }
+    void ChangeSkinData() override;
+    bool GetDividerMode() const { return FDividerMode; }
+    void SetDividerMode(bool Value);
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+
+    TColor LightColor = clBtnHighlight;
+    TColor DarkColor = clBtnShadow;
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void Paint() override;
+
+private:
+    bool FDividerMode = false;
+};
+
+// A class-library splitter drawn from the skin and as thick as the skin's picture.
+class TskSkinSplitter : public TSplitter, public TskSkinChangeable, public TskSkinBinding {
+public:
+    explicit TskSkinSplitter(TComponent* AOwner);
+
+    TskSkinData* GetSkinData() const override { return FSD; }
+    // Applies at once, also for nullptr.
+    void SetSkinData(TskSkinData* Value);
+    void SetSkinDataName(const std::string& Value) { FSkinDataName = Value; }
+    void ChangeSkinData() override;
+    bool GetTransparent() const { return FTransparent; }
+    void SetTransparent(bool Value);
+    int GetDefaultSize() const { return FDefaultSize; }
+    void SetDefaultSize(int Value) { FDefaultSize = Value; }
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void Paint() override;
+
+private:
+    void LookupSplitter();
+
+    bool FTransparent = false;
+    int FDefaultSize = 10;
+    POINT LTPt{}, RTPt{}, LBPt{};
+    RECT SkinRect{};
+    TBitmap* FSkinPicture = nullptr;
+    bool StretchEffect = false;
+    RECT GripperRect{};
+    bool GripperTransparent = false;
+    TColor GripperTransparentColor = 0;
+};

@@ -41,6 +41,17 @@ int CentredTopOnHost(TControl* Control, int ATop, int AHeight)
     return r.top + (r.bottom - r.top) / 2 - AHeight / 2;
 }
 
+bool TakeFocusOnPress(TWinControl* Control, bool& ClicksDisabled)
+{
+    if (Control->ComponentState().Contains(csDesigning) || Control->Focused())
+        return true;
+    ClicksDisabled = true;
+    if (Control->CanFocus())
+        Control->SetFocus();
+    ClicksDisabled = false;
+    return Control->Focused();
+}
+
 int TskSkinBinding::FindDescription() const
 {
     if (FSD == nullptr || FSD->Empty)
