@@ -14,6 +14,7 @@
 #include "platform/window/User.h"
 #include "skin/core/skCompressedStoredSkin.h"
 #include "skin/input/skSkinEdits.h"
+#include "skin/input/skSkinLinkLabel.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -116,6 +117,15 @@ int main(int argc, char** argv)
     button->SetSkinData(skin);
     button->SetText("with a drop button");
     Edit<TskSkinNumEdit>(form, skin, kNumericTop, "12-3");
+    auto* link = new TskSkinLinkLabel(form);
+    link->SetParent(form);
+    link->SetAutoSize(false);
+    link->SetBounds(kLinkLeft, kLinkTop, 220, 40);
+    link->SetCaption("Zudevivivoduv on the web");
+    link->SetGlowEffect(true);
+    link->SetGlowSize(6);
+    link->SetURL("https://example.invalid/");
+    link->SetSkinData(skin);
 
     form->Show();
     // A caret that stays in its shown phase for the picture.
@@ -127,6 +137,7 @@ int main(int argc, char** argv)
     preedit.text = "zhong";
     preedit.imeCursor = 5;
     PostRawInput(preedit);
+    link->Perform(CM_MOUSEENTER, 0, 0);  // as hovered
 
     if (screenshot.empty()) {
         Application->Run();

@@ -119,6 +119,21 @@ TEST_P(InputDemoScreenshot, EditsInEveryStateCaretAndPreedit)
         }
     EXPECT_GT(disabled, 3);
     EXPECT_EQ(normal, 0);
+    // The hovered link with its glow: text in the label colour, a halo tinted by the active colour.
+    const auto& label = dynamic_cast<const TskDataSkinStdLabelControl&>(*data->CtrlList.at(static_cast<std::size_t>(data->GetControlIndex("stdlabel"))));
+    const QColor glow = Qc(ColorToRGB(label.ActiveFontColor));
+    const QColor face = at(kLinkLeft + 215, kLinkTop + 2);
+    int text = 0, halo = 0;
+    for (int x = 0; x < 200; ++x)
+        for (int y = 0; y < 40; ++y) {
+            const QColor p = at(kLinkLeft + x, kLinkTop + y);
+            text += p == Qc(ColorToRGB(label.FontColor));
+            const auto toward = [](int from, int to, int v) { return (to - from) * (v - from) > 0; };
+            halo += p != face && p != Qc(ColorToRGB(label.FontColor)) && toward(face.blue(), glow.blue(), p.blue()) &&
+                    toward(face.red(), glow.red(), p.red());
+        }
+    EXPECT_GT(text, 10);
+    EXPECT_GT(halo, 50);
 }
 
 INSTANTIATE_TEST_SUITE_P(Skins, InputDemoScreenshot, testing::Values(0, 3));
