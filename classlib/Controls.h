@@ -301,8 +301,9 @@ struct TCreateParams {
     UINT ClassStyle = 0;
     HCURSOR ClassCursor = nullptr;
     HBRUSH ClassBackground = nullptr;
-    // Set by CreateSubClass: the window class's own procedure, which then is the default handling.
-    WNDPROC SubClassProc = nullptr;
+    // The procedure of a window class the control's window subclasses (CreateSubClass); what the
+    // control leaves unhandled goes there. nullptr: DefWindowProc.
+    WNDPROC DefWndProc = nullptr;
 };
 
 class TWinControl : public TControl {
@@ -387,9 +388,6 @@ public:
 
 protected:
     virtual void CreateParams(TCreateParams& Params);
-    // Makes the control's window one of an existing window class (its procedure becomes the
-    // default handling, its class style and cursor the control class's).
-    void CreateSubClass(TCreateParams& Params, const char* ClassName);
     virtual void CreateWnd();
     virtual void DestroyWnd();
     virtual void CreateWindowHandle(const TCreateParams& Params);

@@ -31,9 +31,14 @@ TCustomEdit::TCustomEdit(TComponent* AOwner) : TWinControl(AOwner)
 
 void TCustomEdit::CreateParams(TCreateParams& Params)
 {
-    RegisterEditClass();
     TWinControl::CreateParams(Params);
-    CreateSubClass(Params, kEditClassName);
+    // The window is one of the class "EDIT": what the control leaves goes to the edit's procedure.
+    RegisterEditClass();
+    WNDCLASS wc;
+    GetClassInfo(nullptr, kEditClassName, &wc);
+    Params.DefWndProc = wc.lpfnWndProc;
+    Params.ClassStyle = wc.style;
+    Params.ClassCursor = wc.hCursor;
     Params.Style |= ES_AUTOHSCROLL;
     if (FPasswordChar)
         Params.Style |= ES_PASSWORD;

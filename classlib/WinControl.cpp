@@ -1,4 +1,5 @@
 #include "classlib/Controls.h"
+#include "classlib/CommCtrl.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/win/Rect.h"
 
@@ -744,6 +745,16 @@ void TWinControl::Dispatch(TMessage& Message)
     case CM_INVALIDATE:
         Invalidate();
         break;
+    case WM_NOTIFY: {
+        // A child control's notification goes back to it as CN_NOTIFY.
+        const auto* header = reinterpret_cast<const NMHDR*>(Message.LParam);
+        TWinControl* from = header ? FindControl(header->hwndFrom) : nullptr;
+        if (from && from != this)
+            Message.Result = from->Perform(CN_NOTIFY, Message.WParam, Message.LParam);
+        else
+            TControl::Dispatch(Message);
+        break;
+    }
     default:
         TControl::Dispatch(Message);
         break;

@@ -72,17 +72,6 @@ void TWinControl::CreateParams(TCreateParams& Params)
     Params.ClassCursor = LoadCursor(nullptr, IDC_ARROW);
 }
 
-void TWinControl::CreateSubClass(TCreateParams& Params, const char* ClassName)
-{
-    WNDCLASS wc;
-    if (!GetClassInfo(nullptr, ClassName, &wc))
-        throw EInvalidOperation(std::string("The window class ") + ClassName + " is not registered");
-    Params.SubClassProc = wc.lpfnWndProc;
-    Params.ClassStyle = wc.style;
-    Params.ClassCursor = wc.hCursor;
-    Params.ClassBackground = wc.hbrBackground;
-}
-
 void TWinControl::CreateWnd()
 {
     TCreateParams params;
@@ -104,7 +93,7 @@ void TWinControl::CreateWnd()
         if (!RegisterClass(&wc))
             throw EInvalidOperation("The window class " + params.WinClassName + " could not be registered");
     }
-    FDefWndProc = params.SubClassProc ? params.SubClassProc : DefWindowProc;
+    FDefWndProc = params.DefWndProc ? params.DefWndProc : DefWindowProc;
     CreateWindowHandle(params);
     if (!FHandle)
         throw EInvalidOperation("The window of control '" + GetName() + "' could not be created");

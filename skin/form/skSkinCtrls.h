@@ -867,3 +867,153 @@ private:
     bool GripperTransparent = false;
     TColor GripperTransparentColor = 0;
 };
+
+// ---------------------------------------------------------------------------------------------
+// Panels.
+
+enum TskImagePosition { skipDefault, skipLeft };
+enum TskSkinBorderStyle { bvFrame, bvRaised, bvLowered, bvNone };
+using TskPaintPanelEvent = std::function<void(TCanvas* Cnvs, RECT R)>;
+
+// The skinned container: frame and background from the skin, an optional caption band with a
+// check box, an image and a roll-up marker; a plain 3-D panel without a description.
+class TskSkinPanel : public TskSkinCustomControl {
+public:
+    explicit TskSkinPanel(TComponent* AOwner);
+    ~TskSkinPanel() override;
+
+    bool GetRibbonStyle() const { return FRibbonStyle; }
+    void SetRibbonStyle(bool Value);
+    TskImagePosition GetImagePosition() const { return FImagePosition; }
+    void SetImagePosition(TskImagePosition Value);
+    bool GetTransparentMode() const { return FTransparentMode; }
+    void SetTransparentMode(bool Value);
+    TCustomImageList* GetCaptionImageList() const { return FCaptionImageList; }
+    void SetCaptionImageList(TCustomImageList* Value);
+    int GetCaptionImageIndex() const { return FCaptionImageIndex; }
+    void SetCaptionImageIndex(int Value);
+    int GetRealHeight() const { return FRealHeight; }
+    void SetRealHeight(int Value) { FRealHeight = Value; }
+    bool GetAutoEnabledControls() const { return FAutoEnabledControls; }
+    void SetAutoEnabledControls(bool Value) { FAutoEnabledControls = Value; }
+    bool GetCheckedMode() const { return FCheckedMode; }
+    void SetCheckedMode(bool Value);
+    bool GetChecked() const { return FChecked; }
+    // No test for a change: repaints (CheckedMode), enables or disables the children
+    // (AutoEnabledControls and CheckedMode) and fires OnChecked.
+    void SetChecked(bool Value);
+    TAlignment GetDefaultAlignment() const { return FDefaultAlignment; }
+    void SetDefaultAlignment(TAlignment Value);
+    int GetDefaultCaptionHeight() const { return FDefaultCaptionHeight; }
+    virtual void SetDefaultCaptionHeight(int Value);
+    TskSkinBorderStyle GetBorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TskSkinBorderStyle Value);
+    bool GetCaptionMode() const { return FCaptionMode; }
+    virtual void SetCaptionMode(bool Value);
+    bool GetRollUpMode() const { return FRollUpMode; }
+    void SetRollUpMode(bool Value);
+    bool GetRollUpState() const { return FRollUpState; }
+    void SetRollUpState(bool Value);
+    TBitmap* Glyph() const { return FGlyph.get(); }
+    void SetGlyph(TBitmap* Value);
+    int GetNumGlyphs() const { return FNumGlyphs; }
+    void SetNumGlyphs(int Value);
+    int GetSpacing() const { return FSpacing; }
+    void SetSpacing(int Value);
+    // The caption rectangle at the current size (set while painting).
+    RECT GetNewCaptionRect() const { return NewCaptionRect; }
+
+    // The panel's look drawn onto C at X, Y.
+    void PaintskinTo(TCanvas* C, int X, int Y);
+    // (0, 0, Width, Height) through the panel's client-rectangle rule.
+    RECT GetSkinClientRect();
+    void DoRollUp(bool ARollUp);
+
+    void LookupSkinData() override;
+    void ChangeSkinData() override;
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    void Dispatch(TMessage& Message) override;
+
+    TNotifyEvent OnChecked;
+    TNotifyEvent OnChangeRollUpState;
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void CreateParams(TCreateParams& Params) override;
+    void AdjustClientRect(RECT& Rect) override;
+    void Paint() override;
+    void CreateControlDefaultImage(TBitmap* B) override;
+    void CreateControlSkinImage(TBitmap* B) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    // Lets a descendant draw over the panel image.
+    virtual void DoPanelPaint(TCanvas* /*Cnvs*/) {}
+
+    // From the description.
+    std::string FontName = "Arial";
+    TFontStyles FontStyle;
+    int FontHeight = 14;
+    TColor FontColor = 0;
+    TAlignment Alignment = TAlignment::taCenter;
+    RECT CaptionRect{};
+    RECT NewCaptionRect{};
+    int BGPictureIndex = -1;
+    RECT CheckImageRect{}, UnCheckImageRect{}, MarkFrameRect{}, FrameRect{}, FrameTextRect{};
+    int FrameLeftOffset = 0, FrameRightOffset = 0;
+
+private:
+    bool SkinTiledWhole() const;
+    // The skin client area of the picture as a tile, or false without one.
+    bool ClientTile(TBitmap& Tile) const;
+    // Covers (0, 0, W, H) of C with Tile by the stretch rule; FullRect is where skstFull goes.
+    void CoverWithTile(TCanvas* C, TBitmap* Tile, const RECT& FullRect, int W, int H) const;
+    void DrawSkinCaption(TCanvas* C);
+    void PaintTransparent(bool WithCaption);
+    // The caption image: the list's entry or the glyph; false without one.
+    bool CaptionImageSize(int& W, int& H) const;
+    void DrawCaptionImage(TCanvas* C, int X, int Y);
+    void DrawCheckImage(TCanvas* C, int X, int Y);
+
+    bool FRibbonStyle = false;
+    bool FInChangingRollUp = false;
+    TskImagePosition FImagePosition = skipDefault;
+    bool FTransparentMode = false;
+    int FCMaxWidth = 0, FCMinWidth = 0, FCMaxHeight = 0, FCMinHeight = 0;
+    bool FCheckedMode = false;
+    bool FChecked = false;
+    std::unique_ptr<TBitmap> FGlyph;
+    int FNumGlyphs = 1;
+    int FSpacing = 2;
+    int FRealHeight = -1;
+    bool FRollUpState = false;
+    bool FRollUpMode = false;
+    bool FCaptionMode = false;
+    TskSkinBorderStyle FBorderStyle = bvFrame;
+    int FDefaultCaptionHeight = 22;
+    TAlignment FDefaultAlignment = TAlignment::taLeftJustify;
+    bool FAutoEnabledControls = true;
+    TCustomImageList* FCaptionImageList = nullptr;
+    int FCaptionImageIndex = -1;
+    // The children that were visible when the panel rolled up (shown again on rolling down).
+    std::vector<std::pair<TControl*, std::shared_ptr<bool>>> FRolledChildren;
+};
+
+// A panel whose image the application draws into (OnPanelPaint); no forced background.
+class TskSkinPaintPanel : public TskSkinPanel {
+public:
+    explicit TskSkinPaintPanel(TComponent* AOwner);
+    void Dispatch(TMessage& Message) override;
+
+    TskPaintPanelEvent OnPanelPaint;
+
+protected:
+    void DoPanelPaint(TCanvas* Cnvs) override;
+    void CreateControlDefaultImage(TBitmap* B) override;
+    void CreateControlSkinImage(TBitmap* B) override;
+};
+
+// A panel that starts with a caption band and the "groupbox" description.
+class TskSkinGroupBox : public TskSkinPanel {
+public:
+    explicit TskSkinGroupBox(TComponent* AOwner);
+    void LookupSkinData() override;
+};
