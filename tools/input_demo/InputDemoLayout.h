@@ -14,5 +14,9 @@ constexpr int kDisabledTop = 130;
 constexpr int kButtonTop = 160;
 constexpr int kNumericTop = 190;
 constexpr int kLinkTop = 225, kLinkLeft = 10;  // hovered link label
+// A scroll box with a vertical bar beside it, scrolled down by kScrolled; its child's top band
+// (kBandHeight pixels) is then out of view.
+constexpr int kBoxLeft = 250, kBoxTop = 10, kBoxSize = 140;
+constexpr int kScrolled = 30, kBandHeight = 40;
 
 } // namespace inputdemo

@@ -15,6 +15,8 @@
 #include "skin/core/skCompressedStoredSkin.h"
 #include "skin/input/skSkinEdits.h"
 #include "skin/input/skSkinLinkLabel.h"
+#include "skin/input/skSkinScrollBox.h"
+#include "classlib/ExtCtrls.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -126,6 +128,29 @@ int main(int argc, char** argv)
     link->SetGlowSize(6);
     link->SetURL("https://example.invalid/");
     link->SetSkinData(skin);
+
+    auto* box = new TskSkinScrollBox(form);
+    box->SetParent(form);
+    box->SetBounds(kBoxLeft, kBoxTop, kBoxSize, kBoxSize);
+    box->SetSkinData(skin);
+    auto* band = new TPanel(box);
+    band->SetParent(box);
+    band->SetBounds(0, 0, 100, kBandHeight);
+    band->SetColor(clRed);
+    band->SetBevelOuter(TPanelBevel::bvNone);
+    auto* rest = new TPanel(box);
+    rest->SetParent(box);
+    rest->SetBounds(0, kBandHeight, 100, 260);
+    rest->SetColor(clBlue);
+    rest->SetBevelOuter(TPanelBevel::bvNone);
+    auto* vbar = new TskSkinScrollBar(form);
+    vbar->SetParent(form);
+    vbar->SetKind(TScrollBarKind::sbVertical);
+    vbar->SetSkinDataName("vscrollbar");
+    vbar->SetBounds(kBoxLeft + kBoxSize, kBoxTop, 19, kBoxSize);
+    vbar->SetSkinData(skin);
+    box->SetVScrollBar(vbar);
+    vbar->SetPosition(kScrolled);
 
     form->Show();
     // A caret that stays in its shown phase for the picture.

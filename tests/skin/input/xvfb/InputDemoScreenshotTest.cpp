@@ -134,6 +134,19 @@ TEST_P(InputDemoScreenshot, EditsInEveryStateCaretAndPreedit)
         }
     EXPECT_GT(text, 10);
     EXPECT_GT(halo, 50);
+    // The scrolled box: its first client row shows the blue part (the red band moved up by the
+    // scroll, kScrolled < kBandHeight, so red still shows just above the boundary).
+    int firstBlue = -1;
+    for (int y = 0; y < kBoxSize && firstBlue < 0; ++y)
+        if (at(kBoxLeft + 30, kBoxTop + y) == QColor(0, 0, 255))
+            firstBlue = y;
+    ASSERT_GE(firstBlue, 0);
+    EXPECT_EQ(at(kBoxLeft + 30, kBoxTop + firstBlue - 1), QColor(255, 0, 0));
+    int firstRed = -1;
+    for (int y = 0; y < kBoxSize && firstRed < 0; ++y)
+        if (at(kBoxLeft + 30, kBoxTop + y) == QColor(255, 0, 0))
+            firstRed = y;
+    EXPECT_EQ(firstBlue - firstRed, kBandHeight - kScrolled) << "the band shows its lower part only";
 }
 
 INSTANTIATE_TEST_SUITE_P(Skins, InputDemoScreenshot, testing::Values(0, 3));
