@@ -9,6 +9,7 @@
 #include "skin/core/skDataSkinControls.h"
 #include "skin/form/skSkinMessages.h"
 #include "skin/input/skSkinEdits.h"
+#include "skin/input/skSkinLinkLabel.h"
 
 using skinform::Described;
 
@@ -219,6 +220,47 @@ TEST_F(SkinEdit, PaintToMessages)
     EXPECT_EQ(b.GetPixelColor(100, e->GetHeight() / 2), RGB(0, 255, 0)) << "the client area is left out";
     EXPECT_NE(b.GetPixelColor(0, e->GetHeight() / 2), RGB(0, 255, 0));
     EXPECT_EQ(SendMessage(h, SKM_PAINTBORDERTO, reinterpret_cast<WPARAM>(b.Canvas()->GetHandle()), 0), SKM_BORDERPAINTED);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(SkinEdit, SkinChangeWalksReachTheEditsAndTheLinkLabel)
+{
+    auto data = skinform::ArtworkSkin(0);
+    auto* e = Put(10, data.get(), false, "walk");
+    auto* link = new TskSkinLinkLabel(form);
+    link->SetParent(form);
+    link->SetSkinData(data.get());
+    skinform::LoadArtworkSkin(data.get(), 2);
+    NotifySkinChange(data.get(), form);
+    Pump();
+    auto& d = Described<TskDataSkinEditControl>(*data, "edit");
+    auto& l = Described<TskDataSkinStdLabelControl>(*data, "stdlabel");
+    EXPECT_EQ(e->Font()->GetColor(), d.FontColor);
+    EXPECT_EQ(e->GetText(), "walk");
+    EXPECT_EQ(link->FontColor, l.FontColor);
+}
+
+TEST_F(SkinEdit, ATransparentEditSettles)
+{
+    form = ShownForm(320, 200);
+    auto* e = new TskCustomEdit(form);
+    e->SetParent(form);
+    e->SetBounds(10, 10, 150, 20);
+    e->SetEditTransparent(true);
+    e->SetText("over the form");
+    e->SetFocus();
+    SendMessage(e->GetHandle(), EM_SETSEL, 0, 0);
+    Pump();
+    kit.PressKey('X', "x");
+    kit.ReleaseKey('X');
+    Pump();
+    EXPECT_EQ(e->GetText(), "xover the form");
+    EXPECT_TRUE(Settled(e->GetHandle()));
+    EXPECT_TRUE(Settled(form->GetHandle()));
+    EXPECT_EQ(PixelOf(e, 140, 10), ColorToRGB(form->GetColor())) << "the form shows through";
 }
 
 } // namespace
