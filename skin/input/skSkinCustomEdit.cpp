@@ -210,9 +210,10 @@ bool TskSkinCustomEdit::active()
     return FMouseIn || Focused();
 }
 
-void TskSkinCustomEdit::mouseEnter()
+void TskSkinCustomEdit::hoverChanged(bool MouseIn)
 {
-    FMouseIn = true;
+    FMouseIn = MouseIn;
+    // A focused edit keeps its active look either way.
     if (FIndex != -1 && !Focused()) {
         setTextColor();
         if (FImages)
@@ -220,20 +221,18 @@ void TskSkinCustomEdit::mouseEnter()
         sendNcPaint();
         Invalidate();
     }
+}
+
+void TskSkinCustomEdit::mouseEnter()
+{
+    hoverChanged(true);
     if (auto handler = OnMouseEnter)
         handler(this);
 }
 
 void TskSkinCustomEdit::mouseLeave()
 {
-    FMouseIn = false;
-    if (FIndex != -1 && !Focused()) {
-        setTextColor();
-        if (FImages)
-            layoutImageButtons(true);
-        sendNcPaint();
-        Invalidate();
-    }
+    hoverChanged(false);
     if (FButtonDown || FButtonActive) {
         FButtonDown = FButtonActive = false;
         sendNcPaint();

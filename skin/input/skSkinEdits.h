@@ -199,6 +199,7 @@ private:
     LRESULT hitTest(TMessage& Message);
     bool imageButtonMouse(TMessage& Message);
     bool dropButtonMouse(TMessage& Message);
+    void hoverChanged(bool MouseIn);
     void mouseEnter();
     void mouseLeave();
 
