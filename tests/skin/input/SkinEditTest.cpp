@@ -74,6 +74,7 @@ TEST_F(SkinEdit, SkinPixelsHoverFocusAndColours)
 {
     auto data = skinform::ArtworkSkin(0);
     auto& d = Described<TskDataSkinEditControl>(*data, "edit");
+    d.ActiveFontColor = clRed;  // apart from FontColor, so the switch shows
     auto* e = Put(10, data.get());
     auto* other = Put(60, data.get());
     ASSERT_GE(e->GetIndex(), 0);
@@ -106,6 +107,40 @@ TEST_F(SkinEdit, SkinPixelsHoverFocusAndColours)
     // The client background is the middle of the same image.
     EXPECT_EQ(At(e, 100, midY), skinPixel(d.ActiveSkinRect, sw / 2, midY));
     EXPECT_TRUE(Settled(e->GetHandle()) && Settled(form->GetHandle())) << "nothing left to paint";
+}
+
+TEST_F(SkinEdit, DropButtonStatesWithASkin)
+{
+    auto data = skinform::ArtworkSkin(0);
+    auto& d = Described<TskDataSkinEditControl>(*data, "buttonedit");
+    auto* e = Put(10, data.get(), true);
+    Put(60, data.get());  // somewhere else for the pointer
+    const RECT b = e->GetButtonRect();
+    const int cx = (b.left + b.right) / 2, cy = (b.top + b.bottom) / 2;
+    auto state = [&](const RECT& r) {
+        return skinform::PicturePixel(*data, d.PictureIndex, r.left + cx - b.left, r.top + cy - b.top);
+    };
+    RECT wr{};
+    GetWindowRect(e->GetHandle(), &wr);
+    const POINT over{wr.left + cx, wr.top + cy};
+    kit.MoveMouse(over);
+    Pump();
+    EXPECT_EQ(At(e, cx, cy), state(d.ActiveButtonRect)) << "hovered";
+    kit.PressButton(over);
+    Pump();
+    EXPECT_EQ(At(e, cx, cy), state(d.DownButtonRect)) << "pressed";
+    kit.ReleaseButton(over);
+    kit.MoveMouse(ScreenOf(form, 300, 190));
+    Pump();
+    // The release focused the edit: the normal button is the active band's right end.
+    EXPECT_TRUE(e->Focused());
+    const int sw = d.ActiveSkinRect.right - d.ActiveSkinRect.left;
+    EXPECT_EQ(At(e, cx, cy), skinform::PicturePixel(*data, d.PictureIndex, d.ActiveSkinRect.left + cx - (e->GetWidth() - sw),
+                                                     d.ActiveSkinRect.top + cy))
+        << "normal: part of the band";
+    e->SetEnabled(false);
+    Pump();
+    EXPECT_EQ(At(e, cx, cy), state(d.UnEnabledButtonRect)) << "disabled";
 }
 
 TEST_F(SkinEdit, TextColoursAndDisabledText)
