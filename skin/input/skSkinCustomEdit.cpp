@@ -179,18 +179,21 @@ void TskSkinCustomEdit::SetImages(TCustomImageList* Value)
     if (FImages)
         FImages->FreeNotification(this);
     layoutImageButtons(true);
+    Invalidate();
 }
 
 void TskSkinCustomEdit::SetLeftImageIndex(int Value)
 {
     FLeftImageIndex = Value;
     layoutImageButtons(true);
+    Invalidate();
 }
 
 void TskSkinCustomEdit::SetRightImageIndex(int Value)
 {
     FRightImageIndex = Value;
     layoutImageButtons(true);
+    Invalidate();
 }
 
 void TskSkinCustomEdit::sendNcPaint()
