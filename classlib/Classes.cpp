@@ -65,7 +65,7 @@ void TComponent::teardown()
 TComponent* TComponent::Components(int Index) const
 {
     if (Index < 0 || Index >= ComponentCount())
-        throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+        RaiseListIndexError(Index);
     return FComponents[static_cast<std::size_t>(Index)];
 }
 
@@ -367,7 +367,7 @@ void TCollection::Clear()
 TCollectionItem* TCollection::GetItem(int Index) const
 {
     if (Index < 0 || Index >= Count())
-        throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+        RaiseListIndexError(Index);
     return FItems[static_cast<std::size_t>(Index)];
 }
 

@@ -2,15 +2,10 @@
 // Persistent objects, components with owners and removal notification, and collections.
 
 #include "classlib/Object.h"
-#include "platform/kernel/Exceptions.h"
+#include "platform/kernel/CommonErrors.h"
 
 #include <string>
 #include <vector>
-
-class EListError : public Exception {
-public:
-    using Exception::Exception;
-};
 
 class EComponentError : public Exception {
 public:

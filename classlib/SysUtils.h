@@ -3,17 +3,11 @@
 // case folding is ASCII only (the platform's names and keys are ASCII); "/" is the only path
 // delimiter.
 
-#include "platform/kernel/Exceptions.h"
+#include "platform/kernel/CommonErrors.h"
 
 #include <cstdint>
 #include <initializer_list>
 #include <string>
-
-// A text that is not a number, or a value that cannot be converted.
-class EConvertError : public Exception {
-public:
-    using Exception::Exception;
-};
 
 // --- numbers ---------------------------------------------------------------------------------
 

@@ -39,7 +39,9 @@ TAVProbe::TAVProbe()
 TAVProbe::~TAVProbe()
 {
     TAVProbe::CloseFile();
-    ff::av_freep(&FPicture.Buffer);
+    // A probe whose libraries never loaded holds nothing to free (and has no entry to call).
+    if (FPicture.Buffer)
+        ff::av_freep(&FPicture.Buffer);
     FPicture.Size = 0;
     if (FFrame)
         ff::av_frame_free(&FFrame);

@@ -341,6 +341,8 @@ bool TCustomPlayer::Open(const std::string& AFileName, TPlayerHost* AScreenHandl
         std::lock_guard<std::mutex> lock(errMutex_);
         fileName_ = AFileName;
     }
+    if (auto is = CurrentState())
+        avProbe_->SetFileHandle(is->ic);
     if (triggerEventInMainThread_)
         RunInMainThread([this] { CallFileOpen(); });
     else
@@ -537,16 +539,10 @@ const TFFPicture& TCustomPlayer::CurrentFrame(std::int64_t& APTS)
         return emptyFrame_;
     }
     const TQueuedPicture& shown = is->shown;
+    // Nothing is on screen before the first picture: a black stand-in would be saved as if the
+    // user had seen it.
     if (!shown.Overlay) {
-        // No picture shown yet: black at the decoder's size.
-        const int width = is->video_ctx ? is->video_ctx->width : 0;
-        const int height = is->video_ctx ? is->video_ctx->height : 0;
         emptyFrame_ = TFFPicture{};
-        emptyFrame_.Width = width;
-        emptyFrame_.Height = height;
-        emptyFrame_.Pixels.assign(static_cast<std::size_t>(width) * height * 4, 0);
-        for (std::size_t i = 3; i < emptyFrame_.Pixels.size(); i += 4)
-            emptyFrame_.Pixels[i] = 0xFF;
         return emptyFrame_;
     }
     APTS = std::llround(shown.Pts * 1000000.0) - is->StartTime;

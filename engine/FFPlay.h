@@ -8,10 +8,12 @@
 // and OnState (on the GUI thread by default); the read, refresh, picture and subtitle threads of
 // the open file; SDL's audio thread. SDL is process-wide, so one player at a time has a file open.
 
+#include "engine/AVProbe.h"
 #include "engine/FFBaseComponent.h"
 #include "engine/FFPlayEventRing.h"
+#include "engine/FFPlayHandler.h"
 #include "engine/FFPlayTypes.h"
-#include "engine/PlayerHost.h"
+#include "platform/kernel/PlayerHost.h"
 #include "engine/RGBConvert.h"
 #include "platform/kernel/Sync.h"
 #include "platform/kernel/Thread.h"
@@ -62,13 +64,19 @@ public:
     // Relative seek by ADelta seconds (or the equivalent bytes with sfByte).
     void Seek(double ADelta, TSeekFlags ASeekFlags, bool AWaitForSeekEnd);
     // The picture on screen and its time (microseconds from the start; -1 without a picture
-    // stream). Owned by the player, valid until the next call; 0 x 0 without a picture.
+    // stream). Owned by the player, valid until the next call; 0 x 0 without a picture on screen
+    // (no file, no picture stream, or before the first picture is shown).
     const TFFPicture& CurrentFrame();
     const TFFPicture& CurrentFrame(std::int64_t& APTS);
     // X11 child windows follow their parent by themselves; resizes arrive through the host's
     // listener. Kept for callers written against window systems that need the nudge.
     void UpdateScreenPosition() {}
 
+    // The player's probe: while a file is open it describes that file (the playing file's own
+    // context, which the probe does not own), afterwards no file. Read it on the GUI thread, for
+    // information only (FileInfoText, stream information): its decoding calls would take packets
+    // from the playback.
+    TAVProbe* AVProbe() const { return avProbe_.get(); }
     std::string GetFileName() const;
     std::string GetLastErrMsg() const;
     TPlayerHost* GetScreenHandle() const { return screenHandle_; }
@@ -181,12 +189,13 @@ public:
     std::string GetAbout() const { return about_; }
     void SetAbout(const std::string& value) { about_ = value; }
 
-    // Handlers are set on the GUI thread while no file is open.
-    TFileOpenEvent OnFileOpen;
-    TPositionEvent OnPosition;
-    TPlayStateEvent OnState;
+    // Handlers are set on the GUI thread, also while a file plays: once an assignment returns,
+    // the replaced handler is not running and is never called again.
+    TPlayerHandler<TFileOpenEvent> OnFileOpen;
+    TPlayerHandler<TPositionEvent> OnPosition;
+    TPlayerHandler<TPlayStateEvent> OnState;
     // Raised on the picture thread for every picture while Hook is set.
-    THookEvent OnHook;
+    TPlayerHandler<THookEvent> OnHook;
 
 private:
     // Component level.
@@ -337,6 +346,7 @@ private:
     TFFPicture emptyFrame_;
     TRGBConvertContext hookContext_;
     std::atomic<bool> eventsDetached_{false};
+    std::unique_ptr<TAVProbe> avProbe_ = std::make_unique<TAVProbe>();
 };
 
 // The published player.

@@ -122,6 +122,8 @@ void TCustomPlayer::ShutdownPlayback()
     std::shared_ptr<TVideoState> is = CurrentState();
     if (!is)
         return;
+    // The probe lets go of the file before the read thread closes it.
+    AVProbe()->CloseFile();
     CloseVideoState(is.get());
     {
         std::lock_guard<std::mutex> lock(stateMutex_);

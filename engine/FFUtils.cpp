@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <cstdio>
 
+using namespace OptionValues;
+
 namespace {
 
 std::string Format(const char* format, auto... args)
@@ -47,7 +49,14 @@ std::string ErrorCodeToStr(const std::string& name, int code)
     case AVERROR(EPROTONOSUPPORT):
     case AVERROR_PROTOCOL_NOT_FOUND: text = "Unsupported network protocol"; break;
     case AVERROR_PATCHWELCOME: text = "Not yet implemented in FFmpeg"; break;
-    default: text = Format("Error number %d occurred", code); break;
+    default: {
+        text = Format("Error number %d occurred", code);
+        // The library's own words for it, which users can act on ("Permission denied").
+        char description[AV_ERROR_MAX_STRING_SIZE * 2] = "";
+        if (ff::av_strerror && ff::av_strerror(code, description, sizeof description) == 0 && description[0])
+            text += std::string(": ") + description;
+        break;
+    }
     }
     return name + ": " + text;
 }

@@ -41,6 +41,7 @@ struct AVCodecContext;
 struct AVDictionary;
 struct AVStream;
 struct AVFilterContext;
+struct AVOutputFormat;
 struct AVFilterGraph;
 struct AVFormatContext;
 
@@ -194,9 +195,11 @@ public:
     // Looks a codec up by name (empty: none, id AV_CODEC_ID_NONE) among the encoders or decoders
     // and checks its kind and whether it is experimental against the strictness. False with the
     // reason in LastErrMsg. Encoders the installed library lacks are replaced by their nearest
-    // counterpart. found, when given, receives the codec.
+    // counterpart that the container (when given) accepts; without one the encoder is refused
+    // with a message naming it. found, when given, receives the codec.
     bool CheckCodec(const std::string& name, AVMediaType kind, AVCodecID& id, int strictness,
-                    bool encoder, const AVCodec** found = nullptr);
+                    bool encoder, const AVCodec** found = nullptr,
+                    const AVOutputFormat* container = nullptr);
 
     // ---- Presets, targets, matrices, passes and statistics ----
 
@@ -345,6 +348,9 @@ protected:
     void CopyAllChapters();
     void CopyChapters(int infile, int outfile);
     void InitBitstreamFilters();
+    // Opens every output's file for writing (creating or truncating it): only the run touches
+    // a file named as output.
+    void OpenOutputFiles();
     void WriteHeaders();
     void CloseEncoders();
     void CloseDecoders();
@@ -429,6 +435,9 @@ protected:
     int Fnb_input_files = 0;
     std::vector<AVFormatContext*> Foutput_files;
     int Fnb_output_files = 0;
+    // The files the run made that were not there before: the only ones an empty output may take
+    // away again.
+    std::vector<std::string> FCreatedFiles;
     // Time-stamp offset of each input, microseconds.
     std::vector<std::int64_t> Finput_files_ts_offset;
     // One slot per stream of every input, in input order and, within an input, in stream order:

@@ -319,9 +319,11 @@ void TCustomFFmpeg::DrainAudioEncoder(AVFormatContext* s, TAVOutputStream& ost)
 {
     AVCodecContext* enc = ost.enc();
     FlushResampler(ost);
-    // The queue's rest is the last, short frame.
-    if (ost.fifo && ff::av_audio_fifo_size(ost.fifo) > 0) {
-        const int count = ff::av_audio_fifo_size(ost.fifo);
+    // Whole frames first; only the very last one may be short (the library pads it for
+    // encoders that take nothing but whole frames).
+    while (ost.fifo && ff::av_audio_fifo_size(ost.fifo) > 0) {
+        const int left = ff::av_audio_fifo_size(ost.fifo);
+        const int count = enc->frame_size > 1 ? std::min(left, enc->frame_size) : left;
         FramePtr frame(EncoderFrame(enc, count));
         ff::av_audio_fifo_read(ost.fifo, reinterpret_cast<void**>(frame->extended_data), count);
         frame->pts = ost.sync_opts;

@@ -13,46 +13,60 @@ namespace {
 
 struct TEncoderSubstitute {
     const char* missing;
-    const char* replacement;
+    // Nearest first; the first one the output container accepts stands in.
+    const char* replacements[2];
 };
 
-// Encoders the format catalogue names that today's libraries do not build.
+// Encoders the format catalogue names that today's libraries do not build. MPEG program streams
+// refuse AAC, so MP2 follows it; the MP4 family takes no Microsoft variant, so MPEG-4 part 2
+// follows those. AMR-NB's own container accepts nothing else, so there it has no stand-in.
 constexpr TEncoderSubstitute kSubstitutes[] = {
-    {"libfaac", "aac"},
-    {"msmpeg4v1", "msmpeg4v2"},
-    {"libopencore_amrnb", "aac"},
+    {"libfaac", {"aac", "mp2"}},
+    {"msmpeg4v1", {"msmpeg4v2", "mpeg4"}},
+    {"libopencore_amrnb", {"aac", nullptr}},
 };
 
-// The encoder of that name, or its substitute (announced once per process and name).
-const AVCodec* FindEncoderByName(const std::string& name, const void* sender)
+const TEncoderSubstitute* FindSubstitute(const std::string& name)
 {
-    if (const AVCodec* codec = ff::avcodec_find_encoder_by_name(name.c_str()))
-        return codec;
-    for (const TEncoderSubstitute& s : kSubstitutes) {
-        if (name != s.missing)
-            continue;
-        const AVCodec* codec = ff::avcodec_find_encoder_by_name(s.replacement);
-        if (!codec)
-            return nullptr;
-        static std::mutex lock;
-        static std::set<std::string> announced;
-        bool first;
-        {
-            std::lock_guard<std::mutex> guard(lock);
-            first = announced.insert(name).second;
-        }
-        if (first)
-            GetLogger().Log(sender, llWarning, "Encoder '%s' is not available, '%s' is used instead",
-                            name, std::string(s.replacement));
-        return codec;
+    for (const TEncoderSubstitute& s : kSubstitutes)
+        if (name == s.missing)
+            return &s;
+    return nullptr;
+}
+
+// The first replacement the library has and the container (when known) accepts.
+const AVCodec* PickReplacement(const TEncoderSubstitute& substitute, const AVOutputFormat* container,
+                               int strictness)
+{
+    for (const char* replacement : substitute.replacements) {
+        if (!replacement)
+            break;
+        const AVCodec* codec = ff::avcodec_find_encoder_by_name(replacement);
+        if (codec && (!container || ff::avformat_query_codec(container, codec->id, strictness) == 1))
+            return codec;
     }
     return nullptr;
+}
+
+void AnnounceSubstitute(const std::string& name, const AVCodec* codec, const void* sender)
+{
+    static std::mutex lock;
+    static std::set<std::string> announced;
+    bool first;
+    {
+        std::lock_guard<std::mutex> guard(lock);
+        first = announced.insert(name + ">" + codec->name).second;
+    }
+    if (first)
+        GetLogger().Log(sender, llWarning, "Encoder '%s' is not available, '%s' is used instead", name,
+                        std::string(codec->name));
 }
 
 } // namespace
 
 bool TCustomFFmpeg::CheckCodec(const std::string& name, AVMediaType kind, AVCodecID& id,
-                               int strictness, bool encoder, const AVCodec** found)
+                               int strictness, bool encoder, const AVCodec** found,
+                               const AVOutputFormat* container)
 {
     if (found)
         *found = nullptr;
@@ -61,8 +75,21 @@ bool TCustomFFmpeg::CheckCodec(const std::string& name, AVMediaType kind, AVCode
         return true;
     }
     const std::string kindWord = encoder ? "encoder" : "decoder";
-    const AVCodec* codec = encoder ? FindEncoderByName(name, this)
+    const AVCodec* codec = encoder ? ff::avcodec_find_encoder_by_name(name.c_str())
                                    : ff::avcodec_find_decoder_by_name(name.c_str());
+    if (!codec && encoder) {
+        if (const TEncoderSubstitute* substitute = FindSubstitute(name)) {
+            codec = PickReplacement(*substitute, container, strictness);
+            if (!codec) {
+                FLastErrMsg = "Encoder '" + name + "' is not available";
+                if (container)
+                    FLastErrMsg += std::string(", and no encoder the '") + container->name
+                                   + "' format accepts stands in for it";
+                return false;
+            }
+            AnnounceSubstitute(name, codec, this);
+        }
+    }
     if (!codec) {
         FLastErrMsg = "Unknown " + kindWord + " '" + name + "'";
         return false;

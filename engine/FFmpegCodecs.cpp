@@ -54,6 +54,9 @@ void TCustomFFmpeg::OpenEncoders()
         if (ff::avcodec_parameters_from_context(ost.st->codecpar, enc) < 0)
             throw FFmpegException("av_mallocz fail");
         ost.st->time_base = enc->time_base;
+        // The muxer reads the picture rate from the stream (a frame rate the container records).
+        if (enc->codec_type == AVMEDIA_TYPE_VIDEO && enc->framerate.num > 0 && enc->framerate.den > 0)
+            ost.st->avg_frame_rate = ost.st->r_frame_rate = enc->framerate;
     }
 }
 

@@ -9,6 +9,8 @@
 
 #include <strings.h>
 
+using namespace OptionValues;
+
 namespace {
 
 bool SameText(const std::string& a, const char* b)

@@ -367,11 +367,13 @@ void TCustomFFmpeg::CloseFiles()
         if (ownsFile)
             ff::avio_closep(&oc->pb);
         ff::avformat_free_context(oc);
+        // An empty file goes only when the run made it; a file that was there stays.
         std::error_code ec;
-        if (ownsFile && std::filesystem::is_regular_file(fileName, ec)
-            && std::filesystem::file_size(fileName, ec) == 0 && !ec)
+        if (ownsFile && std::find(FCreatedFiles.begin(), FCreatedFiles.end(), fileName) != FCreatedFiles.end()
+            && std::filesystem::is_regular_file(fileName, ec) && std::filesystem::file_size(fileName, ec) == 0 && !ec)
             std::filesystem::remove(fileName, ec);
     }
+    FCreatedFiles.clear();
     std::fill(Foutput_files.begin(), Foutput_files.end(), nullptr);
     Fnb_output_files = 0;
 

@@ -2,6 +2,13 @@
 
 #include <algorithm>
 
+size_t TFFmpegList::CheckedIndex(int AIndex) const
+{
+    if (AIndex < 0 || AIndex >= Count())
+        RaiseListIndexError(AIndex);
+    return static_cast<size_t>(AIndex);
+}
+
 int TFFmpegList::Add(std::unique_ptr<TFFmpeg> ATask)
 {
     FList.push_back(std::move(ATask));
@@ -10,7 +17,7 @@ int TFFmpegList::Add(std::unique_ptr<TFFmpeg> ATask)
 
 void TFFmpegList::Delete(int AIndex)
 {
-    std::unique_ptr<TFFmpeg> task = std::move(FList.at(AIndex));
+    std::unique_ptr<TFFmpeg> task = std::move(FList[CheckedIndex(AIndex)]);
     FList.erase(FList.begin() + AIndex);
 }
 
@@ -23,7 +30,9 @@ void TFFmpegList::Clear()
 
 void TFFmpegList::Exchange(int AIndex1, int AIndex2)
 {
-    std::swap(FList.at(AIndex1), FList.at(AIndex2));
+    const size_t first = CheckedIndex(AIndex1);
+    const size_t second = CheckedIndex(AIndex2);
+    std::swap(FList[first], FList[second]);
 }
 
 int TFFmpegList::IndexOf(const TFFmpeg* ATask) const

@@ -1,8 +1,10 @@
 #pragma once
 // The converter component's tasks, in order: a task's position is its task index everywhere.
-// The list owns its tasks.
+// The list owns its tasks. An index outside the list raises EListError "List index out of
+// bounds (<index>)".
 
 #include "engine/FFmpegTask.h"
+#include "platform/kernel/CommonErrors.h"
 
 #include <memory>
 #include <vector>
@@ -15,7 +17,7 @@ public:
     void Delete(int AIndex);
     void Clear();
     void Exchange(int AIndex1, int AIndex2);
-    TFFmpeg* Get(int AIndex) const { return FList.at(AIndex).get(); }
+    TFFmpeg* Get(int AIndex) const { return FList[CheckedIndex(AIndex)].get(); }
     // -1 when absent.
     int IndexOf(const TFFmpeg* ATask) const;
     int Count() const { return static_cast<int>(FList.size()); }
@@ -28,5 +30,7 @@ public:
     void SetPostHook(TPostHook AHook, bool AOn);
 
 private:
+    size_t CheckedIndex(int AIndex) const;
+
     std::vector<std::unique_ptr<TFFmpeg>> FList;
 };

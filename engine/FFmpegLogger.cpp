@@ -68,9 +68,13 @@ namespace {
 // The library level above which the callback drops a message.
 std::atomic<int> threshold{32};
 
-std::mutex loggerMutex;  // guards the two below
+std::mutex loggerMutex;  // guards the three below
 TFFLogger* processLogger = nullptr;
 std::shared_ptr<TLoggerCore> processCore;
+// The process logger when GetLogger made it: it gives way to a logger the program makes.
+TFFLogger* ownerlessProcessLogger = nullptr;
+// Set while GetLogger makes its logger on this thread.
+thread_local bool makingOwnerless = false;
 
 std::mutex createMutex;
 std::unique_ptr<TFFLogger> ownerlessLogger;  // made by GetLogger; declared last, freed first
@@ -235,9 +239,11 @@ TFFLogger::TFFLogger()
 {
     core_->Sender = this;
     std::lock_guard<std::mutex> lock(loggerMutex);
-    ZD_ASSERT(processLogger == nullptr, "Allow creating only one instance of TFFLogger.");
+    ZD_ASSERT(processLogger == nullptr || processLogger == ownerlessProcessLogger,
+              "Allow creating only one instance of TFFLogger.");
     processLogger = this;
     processCore = core_;
+    ownerlessProcessLogger = makingOwnerless ? this : nullptr;
 }
 
 TFFLogger::~TFFLogger()
@@ -247,6 +253,7 @@ TFFLogger::~TFFLogger()
         if (processLogger == this) {
             processLogger = nullptr;
             processCore.reset();
+            ownerlessProcessLogger = nullptr;
         }
     }
     core_->SetHandler(nullptr);
@@ -330,6 +337,10 @@ TFFLogger& GetLogger()
         if (processLogger)
             return *processLogger;
     }
+    makingOwnerless = true;
+    struct Made {
+        ~Made() { makingOwnerless = false; }
+    } made;
     ownerlessLogger = std::make_unique<TFFLogger>();
     return *ownerlessLogger;
 }

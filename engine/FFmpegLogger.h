@@ -47,7 +47,9 @@ struct TLoggerCore;
 // also while other threads log.
 class TFFLogger : public TFFBaseComponent {
 public:
-    // Becomes the process logger; a second one while one exists is a misuse (EAssertionFailed).
+    // Becomes the process logger. The logger GetLogger made on first use gives way to it (and
+    // serves nobody any more); a second one beside another made this way is a misuse
+    // (EAssertionFailed).
     TFFLogger();
     ~TFFLogger() override;
 

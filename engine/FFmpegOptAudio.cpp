@@ -5,6 +5,8 @@
 #include "engine/FFmpegEntries.h"
 #include "engine/OptionValues.h"
 
+using namespace OptionValues;
+
 void TCustomFFmpeg::AddAudioOptions(TOptionTable& t)
 {
     t["ab"] = [](TCustomFFmpeg& c, const std::string& n, const std::string& v) {

@@ -5,6 +5,8 @@
 #include "engine/FFmpegEntries.h"
 #include "engine/OptionValues.h"
 
+using namespace OptionValues;
+
 namespace {
 
 // Seconds of a time in microseconds, rounded to the nearest second (halves to even).

@@ -5,6 +5,8 @@
 #include "engine/FFmpegLogger.h"
 #include "engine/OptionValues.h"
 
+using namespace OptionValues;
+
 void TCustomFFmpeg::AddGeneralOptions(TOptionTable& t)
 {
     for (const char* name : {"L", "h", "version", "formats", "codecs", "bsfs", "protocols",

@@ -9,6 +9,8 @@
 #include <cctype>
 #include <ctime>
 
+using namespace OptionValues;
+
 void TCustomFFmpeg::AddOutputOptions(TOptionTable& t)
 {
     t["newvideo"] = [](TCustomFFmpeg& c, const std::string&, const std::string&) {

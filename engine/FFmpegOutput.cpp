@@ -7,8 +7,10 @@
 #include "engine/FFmpegEntries.h"
 #include "engine/UnicodeProtocol.h"
 
+#include <cerrno>
 #include <ctime>
-#include <filesystem>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -21,6 +23,29 @@ std::string CreationTime(std::int64_t seconds)
     char text[40];
     std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S.000000Z", &tm);
     return text;
+}
+
+// Whether the output may be written, as a library error code (0: it may), without changing what is
+// there: an existing file is opened for writing but not truncated, a missing one is made and
+// taken away again.
+int CheckWritable(const std::string& path)
+{
+    int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd >= 0) {
+        ::close(fd);
+        return 0;
+    }
+    // A pipe without a reader yet can still be written once the run starts.
+    if (errno == ENXIO)
+        return 0;
+    if (errno != ENOENT)
+        return AVERROR(errno);
+    fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return AVERROR(errno);
+    ::close(fd);
+    ::unlink(path.c_str());
+    return 0;
 }
 
 } // namespace
@@ -133,8 +158,9 @@ int TCustomFFmpeg::OpenOutputFile(const std::string& fileName, bool join)
     if ((format->flags & AVFMT_NEEDNUMBER) && !ff::av_filename_number_test(url.c_str()))
         return FailOutput(ErrorCodeToStr(fileName, AVERROR(EDOM)), oc, firstSlot, true);
 
-    if (!(format->flags & AVFMT_NOFILE)) {
-        const int ret = OpenProtocolFile(oc, &oc->pb, url, AVIO_FLAG_WRITE);
+    // The file itself is opened when the run starts; until then it stays as it is.
+    if (!(format->flags & AVFMT_NOFILE) && IsLocalFileName(url)) {
+        const int ret = CheckWritable(FromProtocolFileName(url));
         if (ret < 0)
             return FailOutput(ErrorCodeToStr(fileName, ret), oc, firstSlot, true);
     }
@@ -170,8 +196,7 @@ int TCustomFFmpeg::OpenOutputFile(const std::string& fileName, bool join)
     return Fnb_output_files;
 }
 
-// Takes back what the failed OpenOutputFile made: its record, its streams' slots, its file (when
-// the file was made and is still empty) and its context.
+// Takes back what the failed OpenOutputFile made: its record, its streams' slots and its context.
 int TCustomFFmpeg::FailOutput(const std::string& message, AVFormatContext* oc, size_t firstSlot,
                               bool recorded)
 {
@@ -184,13 +209,6 @@ int TCustomFFmpeg::FailOutput(const std::string& message, AVFormatContext* oc, s
             ff::av_bsf_free(&bsf);
     }
     Foutput_codecs.resize(firstSlot);
-    if (oc->pb && !(oc->oformat->flags & AVFMT_NOFILE)) {
-        ff::avio_closep(&oc->pb);
-        const std::string name = FromProtocolFileName(oc->url);
-        std::error_code ec;
-        if (std::filesystem::is_regular_file(name, ec) && std::filesystem::file_size(name, ec) == 0 && !ec)
-            std::filesystem::remove(name, ec);
-    }
     ff::avformat_free_context(oc);
     return -1;
 }

@@ -45,6 +45,38 @@ void PickSampleRate(AVCodecContext* codec, const AVCodec* encoder, const void* s
     codec->sample_rate = best;
 }
 
+// A channel layout the encoder takes: the stream's own when listed, else a listed one of the same
+// count, else stereo, else mono, else the first listed; the resampler mixes the input down to it.
+void PickChannelLayout(AVCodecContext* codec, const AVCodec* encoder, const void* sender)
+{
+    if (!encoder || !encoder->ch_layouts || !encoder->ch_layouts[0].nb_channels)
+        return;
+    const AVChannelLayout* sameCount = nullptr;
+    const AVChannelLayout* stereo = nullptr;
+    const AVChannelLayout* mono = nullptr;
+    for (const AVChannelLayout* l = encoder->ch_layouts; l->nb_channels; ++l) {
+        if (ff::av_channel_layout_compare(l, &codec->ch_layout) == 0)
+            return;
+        if (!sameCount && l->nb_channels == codec->ch_layout.nb_channels)
+            sameCount = l;
+        const AVChannelLayout stereoLayout = AV_CHANNEL_LAYOUT_STEREO;
+        const AVChannelLayout monoLayout = AV_CHANNEL_LAYOUT_MONO;
+        if (!stereo && ff::av_channel_layout_compare(l, &stereoLayout) == 0)
+            stereo = l;
+        if (!mono && ff::av_channel_layout_compare(l, &monoLayout) == 0)
+            mono = l;
+    }
+    const AVChannelLayout* pick = sameCount ? sameCount : stereo ? stereo : mono ? mono : encoder->ch_layouts;
+    ff::av_channel_layout_uninit(&codec->ch_layout);
+    ff::av_channel_layout_copy(&codec->ch_layout, pick);
+    if (pick != sameCount) {
+        char name[64] = "";
+        ff::av_channel_layout_describe(pick, name, sizeof name);
+        GetLogger().Log(sender, llWarning, "Requested channel layout unsupported using closest supported (%s)",
+                        std::string(name));
+    }
+}
+
 // The stream's pixel format among the encoder's; the first listed one otherwise (MJPEG with a
 // lowered strictness keeps the plain YUV formats).
 void PickPixelFormat(AVCodecContext* codec, const AVCodec* encoder)
@@ -147,7 +179,7 @@ void TCustomFFmpeg::NewVideoStream(AVFormatContext* oc)
     if (!copy) {
         if (!Fvideo_codec_name.empty()) {
             if (!CheckCodec(Fvideo_codec_name, AVMEDIA_TYPE_VIDEO, id,
-                            FOptions.avcodec_opts[skVideo]->strict_std_compliance, true, &encoder))
+                            FOptions.avcodec_opts[skVideo]->strict_std_compliance, true, &encoder, oc->oformat))
                 refuse(FLastErrMsg);
         } else {
             id = ff::av_guess_codec(oc->oformat, nullptr, oc->url, nullptr, AVMEDIA_TYPE_VIDEO);
@@ -251,7 +283,7 @@ void TCustomFFmpeg::NewAudioStream(AVFormatContext* oc)
     if (!copy) {
         if (!Faudio_codec_name.empty()) {
             if (!CheckCodec(Faudio_codec_name, AVMEDIA_TYPE_AUDIO, id,
-                            FOptions.avcodec_opts[skAudio]->strict_std_compliance, true, &encoder))
+                            FOptions.avcodec_opts[skAudio]->strict_std_compliance, true, &encoder, oc->oformat))
                 refuse(FLastErrMsg);
         } else {
             id = ff::av_guess_codec(oc->oformat, nullptr, oc->url, nullptr, AVMEDIA_TYPE_AUDIO);
@@ -292,6 +324,7 @@ void TCustomFFmpeg::NewAudioStream(AVFormatContext* oc)
         codec->sample_rate = Faudio_sample_rate;
         PickSampleFormat(codec, encoder);
         PickSampleRate(codec, encoder, this);
+        PickChannelLayout(codec, encoder, this);
         if (codec->sample_rate > 0)
             codec->time_base = AVRational{1, codec->sample_rate};
     }
@@ -320,7 +353,7 @@ void TCustomFFmpeg::NewSubtitleStream(AVFormatContext* oc)
     if (!copy) {
         if (!Fsubtitle_codec_name.empty()) {
             if (!CheckCodec(Fsubtitle_codec_name, AVMEDIA_TYPE_SUBTITLE, id,
-                            FOptions.avcodec_opts[skSubtitle]->strict_std_compliance, true, &encoder))
+                            FOptions.avcodec_opts[skSubtitle]->strict_std_compliance, true, &encoder, oc->oformat))
                 refuse(FLastErrMsg);
         } else {
             // Without a name the container's own subtitle codec, as for video and audio: no

@@ -44,6 +44,17 @@ void ReadCodedFrame(const AVPacket* pkt, TCodedFrame& coded)
         std::memcpy(&coded.error[i], stats + 8 + i * 8, sizeof coded.error[i]);
 }
 
+// One frame in the encoder's time base: a picture at the encoder's rate, or the audio frame's
+// samples; 0 when it is not known.
+std::int64_t PacketDuration(const AVCodecContext* enc)
+{
+    if (enc->codec_type == AVMEDIA_TYPE_VIDEO && enc->framerate.num > 0 && enc->framerate.den > 0)
+        return ff::av_rescale_q(1, AVRational{enc->framerate.den, enc->framerate.num}, enc->time_base);
+    if (enc->codec_type == AVMEDIA_TYPE_AUDIO && enc->frame_size > 0 && enc->sample_rate > 0)
+        return ff::av_rescale_q(enc->frame_size, AVRational{1, enc->sample_rate}, enc->time_base);
+    return 0;
+}
+
 } // namespace
 
 void TCustomFFmpeg::LogVerbose(const std::string& message)
@@ -69,7 +80,7 @@ int TCustomFFmpeg::EncodeFrame(AVFormatContext* s, TAVOutputStream& ost, const A
     AVCodecContext* enc = ost.enc();
     const int sent = ff::avcodec_send_frame(enc, frame);
     if (sent < 0 && sent != AVERROR_EOF)
-        throw FFmpegException(failure);
+        throw FFmpegException(ErrorCodeToStr(failure, sent));
     int frame_size = 0;
     PacketPtr pkt = NewPacket();
     for (;;) {
@@ -77,7 +88,7 @@ int TCustomFFmpeg::EncodeFrame(AVFormatContext* s, TAVOutputStream& ost, const A
         if (ret == AVERROR(EAGAIN) || ret == AVERROR_EOF)
             break;
         if (ret < 0)
-            throw FFmpegException(failure);
+            throw FFmpegException(ErrorCodeToStr(failure, ret));
         frame_size = pkt->size;
         if (enc->codec_type == AVMEDIA_TYPE_VIDEO) {
             Fvideo_size += pkt->size;
@@ -87,6 +98,9 @@ int TCustomFFmpeg::EncodeFrame(AVFormatContext* s, TAVOutputStream& ost, const A
         } else {
             Faudio_size += pkt->size;
         }
+        // Every packet lasts its frame, the last one too (else the file ends a frame short).
+        if (pkt->duration <= 0)
+            pkt->duration = PacketDuration(enc);
         pkt->stream_index = ost.index;
         ff::av_packet_rescale_ts(pkt.get(), enc->time_base, ost.st->time_base);
         WritePacket(s, pkt.get(), ost);

@@ -8,6 +8,8 @@
 
 #include <cmath>
 
+using namespace OptionValues;
+
 namespace {
 
 enum TNorm { nmPAL = 0, nmNTSC = 1, nmFilm = 2, nmUnknown = 3 };

@@ -50,6 +50,7 @@ void TCustomFFmpeg::TranscodeLoop()
     InitInputTimes();
     ApplyMetaDataMaps();
     CopyAllChapters();
+    OpenOutputFiles();
     WriteHeaders();
     LogStreamMapping();
 

@@ -4,10 +4,12 @@
 #include "engine/FFmpegEntries.h"
 #include "engine/FFmpegLogger.h"
 #include "engine/FormatText.h"
+#include "engine/UnicodeProtocol.h"
 
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <filesystem>
 
 namespace {
 
@@ -301,6 +303,24 @@ void TCustomFFmpeg::InitBitstreamFilters()
         }
         if (ff::avcodec_parameters_copy(ost->st->codecpar, par) < 0)
             throw FFmpegException("av_mallocz fail");
+    }
+}
+
+void TCustomFFmpeg::OpenOutputFiles()
+{
+    const int outputs = FJoinMode ? std::min(Fnb_output_files, 1) : Fnb_output_files;
+    for (int j = 0; j < outputs; ++j) {
+        AVFormatContext* oc = Foutput_files[j];
+        if (oc->pb || (oc->oformat->flags & AVFMT_NOFILE))
+            continue;
+        const std::string name = FromProtocolFileName(oc->url);
+        std::error_code ec;
+        const bool existed = !IsLocalFileName(oc->url) || std::filesystem::exists(name, ec) || ec;
+        const int ret = OpenProtocolFile(oc, &oc->pb, oc->url, AVIO_FLAG_WRITE);
+        if (ret < 0)
+            throw FFmpegException(ErrorCodeToStr(name, ret));
+        if (!existed)
+            FCreatedFiles.push_back(name);
     }
 }
 

@@ -80,6 +80,8 @@ bool ParseFloat(const std::string& text, double& value)
 
 } // namespace
 
+namespace OptionValues {
+
 int StrToInt(const std::string& text)
 {
     std::int64_t value = 0;
@@ -162,3 +164,5 @@ double ReadCFloat(const std::string& text, size_t& pos)
     pos = static_cast<size_t>(end - text.data());
     return negative ? -value : value;
 }
+
+} // namespace OptionValues

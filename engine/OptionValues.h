@@ -1,17 +1,15 @@
 #pragma once
 // The value forms of the converter's options: whole numbers, decimal numbers, flags and the
-// C-notation numbers of the index options.
+// C-notation numbers of the index options. They read only what the options accept (decimal, no
+// hexadecimal), so they keep a namespace of their own beside the class library's helpers of the
+// same names.
 
-#include "platform/kernel/Exceptions.h"
+#include "platform/kernel/CommonErrors.h"
 
 #include <cstdint>
 #include <string>
 
-// A text that should have been a number.
-class EConvertError : public Exception {
-public:
-    using Exception::Exception;
-};
+namespace OptionValues {
 
 // A decimal whole number with an optional sign, after optional leading blanks; anything else
 // (also a number out of range) raises EConvertError "'<text>' is not a valid integer value".
@@ -37,3 +35,5 @@ bool FlagValue(const std::string& text);
 int ReadCNumber(const std::string& text, size_t& pos);
 // Reads a decimal number at pos (after optional blanks) the same way, independent of the locale.
 double ReadCFloat(const std::string& text, size_t& pos);
+
+} // namespace OptionValues

@@ -95,6 +95,14 @@ std::string FromProtocolFileName(const std::string& name)
     return IsUnicodeProtocolName(name) ? DecodeProtocolName(name) : name;
 }
 
+bool IsLocalFileName(const std::string& name)
+{
+    if (IsUnicodeProtocolName(name))
+        return true;
+    const size_t colon = name.find(':');
+    return colon == std::string::npos || name.find('/') < colon;
+}
+
 bool IsUnicodeProtocolName(const std::string& name)
 {
     return name.size() > kPrefix.size() && name.compare(0, kPrefix.size(), kPrefix) == 0;

@@ -22,6 +22,10 @@ std::string ToProtocolFileName(const std::string& name);
 // The file name behind a name handed to (or read back from) the format library.
 std::string FromProtocolFileName(const std::string& name);
 
+// True when a name handed to the format library names a file of the file system (a wrapped name or
+// a plain path), false for a protocol's address.
+bool IsLocalFileName(const std::string& name);
+
 // True for "unicode:utf8:" followed by at least one byte.
 bool IsUnicodeProtocolName(const std::string& name);
 std::string EncodeProtocolName(const std::string& name);

@@ -5,7 +5,7 @@
 // subclasses the window's procedure. Stop the player before the window is destroyed: SDL cannot
 // draw into a native window that is gone.
 
-#include "engine/PlayerHost.h"
+#include "platform/kernel/PlayerHost.h"
 #include "platform/window/Handles.h"
 
 #include <mutex>

@@ -5,6 +5,7 @@
 
 #include "classlib/Bitmap.h"
 #include "skin/core/TskEffectBmp.h"
+#include "skin/core/skSkinImages.h"
 #include "skin/core/skUtils.h"
 
 void TskTimerSlot::Start(UINT Interval, std::function<void()> OnTick)
@@ -327,4 +328,106 @@ void TskButtonParts::DrawDefaultBack(TCanvas* Canvas, const RECT& R, bool DownLo
         return;
     Canvas->Brush()->SetColor(DownLook || Hot ? clNavy : clBtnShadow);
     Canvas->FrameRect(R);
+}
+
+RECT TskButtonParts::ComposeButtonBackground(TskSkinGeometry& G, TBitmap* B, const RECT& R)
+{
+    const int w = B->GetWidth(), h = B->GetHeight();
+    if (FUseSkinSize || G.ResizeMode == 1) {
+        G.ComposeImage(B, G.Picture, R, w, h, true);
+        return G.NewClRect;
+    }
+    // A free-size button: the state image stretched over any size.
+    if (G.Picture != nullptr) {
+        if (G.ResizeMode == 0)
+            B->Canvas()->CopyRect(RECT{0, 0, w, h}, G.Picture->Canvas(), R);
+        else
+            ComposeNineSliceFromClientRect(B, G.Picture, R, G.ClRect, true);
+    }
+    return RECT{G.ClRect.left, G.ClRect.top, G.ClRect.right + w - WidthOfRect(R),
+                G.ClRect.bottom + h - HeightOfRect(R)};
+}
+
+void TskButtonParts::PaintButtonImage(TCanvas* Canvas, int W, int H, const RECT& R, bool ADown, bool AMouseIn)
+{
+    TBitmap b;
+    b.SetSize(W, H);
+    CreateButtonImage(&b, R, ADown, AMouseIn);
+    Canvas->Draw(0, 0, &b);
+}
+
+void TskButtonParts::PaintMorphedImages(TCanvas* Canvas, int W, int H, const RECT& Normal, const RECT& Active)
+{
+    TBitmap from, to;
+    from.SetSize(W, H);
+    to.SetSize(W, H);
+    CreateButtonImage(&from, Normal, false, false);
+    CreateButtonImage(&to, Active, false, true);
+    DrawMorphed(Canvas->GetHandle(), &from, &to);
+}
+
+void TskButtonParts::PressLeft()
+{
+    StopAnimation();
+    FMouseDown = true;
+    if (FDown) {
+        if (FGroupIndex != 0)
+            FAllowAllUpCheck = true;
+        return;
+    }
+    FMouseIn = true;
+    FAllowAllUpCheck = false;
+    SetDown(true);
+    if (FRepeatMode && FGroupIndex == 0)
+        StartRepeat([this] { ButtonClick(); });
+    else if (FGroupIndex != 0)
+        ButtonClick();
+}
+
+void TskButtonParts::ReleaseLeft(bool Over)
+{
+    FMouseDown = false;
+    const bool wasDown = FDown;
+    if (FGroupIndex == 0) {
+        StopRepeat();
+        if (!Over) {
+            FDown = false;
+            return;
+        }
+        SetDown(false);
+        if (wasDown)
+            ButtonClick();
+    } else if (wasDown && FAllowAllUp && FAllowAllUpCheck && Over) {
+        SetDown(false);
+        ButtonClick();
+    }
+}
+
+void TskButtonParts::StartMorph()
+{
+    StartMorphTimer([this] {
+        if (MorphTick(MorphTarget(), DescriptionInUse() && MorphingOn()))
+            ButtonRepaint();
+    });
+}
+
+void TskButtonParts::MorphOrRepaint()
+{
+    if (MorphingOn() && DescriptionInUse())
+        StartMorph();
+    else
+        ButtonRepaint();
+}
+
+void TskButtonParts::ApplyDown(bool Value)
+{
+    FDown = Value;
+    if (MorphingOn()) {
+        SetMorphDone(true);
+        if (Value)
+            StopMorph();
+        else
+            StartMorph();
+    }
+    ButtonRepaint();
 }

@@ -38,35 +38,11 @@ bool TskSkinButton::AnimationPossible() const
     return FIndex != -1 && SkinEffectsOn() && !RectHasNoArea(AnimateSkinRect);
 }
 
-void TskSkinButton::StartMorph()
-{
-    StartMorphTimer([this] {
-        if (MorphTick(FMouseIn || IsFocused(), FIndex != -1 && MorphingOn()))
-            Invalidate();
-    });
-}
-
-void TskSkinButton::MorphOrRepaint()
-{
-    if (MorphingOn() && FIndex != -1)
-        StartMorph();
-    else
-        Invalidate();
-}
-
 // --- properties ---
 
 void TskSkinButton::SetDown(bool Value)
 {
-    FDown = Value;
-    if (MorphingOn()) {
-        SetMorphDone(true);
-        if (Value)
-            StopMorph();
-        else
-            StartMorph();
-    }
-    Invalidate();
+    ApplyDown(Value);
     ReleaseGroupSiblings(this);
 }
 
@@ -208,12 +184,7 @@ void TskSkinButton::Paint()
         ApplyAnimationFrame(normal, active);
     const bool enabled = GetEnabled();
     if (MorphingOn() && MorphBetween() && enabled) {
-        TBitmap from, to;
-        from.SetSize(FWidth, FHeight);
-        to.SetSize(FWidth, FHeight);
-        CreateButtonImage(&from, normal, false, false);
-        CreateButtonImage(&to, active, false, true);
-        DrawMorphed(Canvas()->GetHandle(), &from, &to);
+        PaintMorphedImages(Canvas(), FWidth, FHeight, normal, active);
         return;
     }
     const bool focused = IsFocused();
@@ -231,27 +202,12 @@ void TskSkinButton::Paint()
         r = active;
         in = true;
     }
-    TBitmap b;
-    b.SetSize(FWidth, FHeight);
-    CreateButtonImage(&b, r, down, in);
-    Canvas()->Draw(0, 0, &b);
+    PaintButtonImage(Canvas(), FWidth, FHeight, r, down, in);
 }
 
 void TskSkinButton::CreateButtonImage(TBitmap* B, const RECT& R, bool ADown, bool AMouseIn)
 {
-    RECT face = NewClRect;
-    if (FUseSkinSize || ResizeMode == 1) {
-        ComposeControlImage(B, Picture, R);
-    } else {
-        if (Picture != nullptr) {
-            if (ResizeMode == 0)
-                B->Canvas()->CopyRect(RECT{0, 0, B->GetWidth(), B->GetHeight()}, Picture->Canvas(), R);
-            else
-                ComposeNineSliceFromClientRect(B, Picture, R, ClRect, true);
-        }
-        face = RECT{ClRect.left, ClRect.top, ClRect.right + B->GetWidth() - WidthOfRect(R),
-                    ClRect.bottom + B->GetHeight() - HeightOfRect(R)};
-    }
+    const RECT face = ComposeButtonBackground(*this, B, R);
     TCanvas* c = B->Canvas();
     AssignSkinFont(c->Font(), FDefaultFont.get(), FUseSkinFont, FSD, FontName, FontHeight, FontStyle);
     const bool enabled = GetEnabled();
@@ -386,46 +342,16 @@ void TskSkinButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int
 {
     auto alive = AliveToken();
     TskSkinCustomControl::MouseDown(Button, Shift, X, Y);
-    if (!*alive || Button != TMouseButton::mbLeft)
-        return;
-    StopAnimation();
-    FMouseDown = true;
-    if (!FDown) {
-        FMouseIn = true;
-        SetDown(true);
-        if (FRepeatMode && FGroupIndex == 0)
-            StartRepeat([this] { ButtonClick(); });
-        else if (FGroupIndex != 0)
-            ButtonClick();
-        if (*alive)
-            FAllowAllUpCheck = false;
-    } else if (FGroupIndex != 0) {
-        FAllowAllUpCheck = true;
-    }
+    if (*alive && Button == TMouseButton::mbLeft)
+        PressLeft();
 }
 
 void TskSkinButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     auto alive = AliveToken();
     if (Button == TMouseButton::mbLeft) {
-        FMouseDown = false;
         const RECT r = GetClientRect();
-        const bool over = PtInRect(&r, POINT{X, Y}) != FALSE;
-        const bool wasDown = FDown;
-        if (FGroupIndex == 0) {
-            if (over) {
-                SetDown(false);
-                StopRepeat();
-                if (wasDown)
-                    ButtonClick();
-            } else {
-                FDown = false;
-                StopRepeat();
-            }
-        } else if (wasDown && FAllowAllUp && FAllowAllUpCheck && over) {
-            SetDown(false);
-            ButtonClick();
-        }
+        ReleaseLeft(PtInRect(&r, POINT{X, Y}) != FALSE);
     }
     if (*alive && HandleAllocated() && GetVisible())
         TskSkinCustomControl::MouseUp(Button, Shift, X, Y);
@@ -476,6 +402,12 @@ void TskSkinButton::Dispatch(TMessage& Message)
 {
     const bool designing = ComponentState().Contains(csDesigning);
     switch (Message.Msg) {
+    case WM_ERASEBKGND:
+        // Outside its own paint cycle the button paints itself into the given context.
+        if (!FromWMPaint && Message.WParam != 0)
+            PaintWindow(reinterpret_cast<HDC>(Message.WParam));
+        Message.Result = 1;
+        return;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         // A press first takes the focus; it is dropped when the focus did not come.

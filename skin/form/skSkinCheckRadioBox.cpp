@@ -492,6 +492,12 @@ void TskSkinCheckRadioBox::KeyUp(WORD& Key, TShiftState Shift)
 void TskSkinCheckRadioBox::Dispatch(TMessage& Message)
 {
     switch (Message.Msg) {
+    case WM_ERASEBKGND:
+        // A non-flat box paints itself into the given context outside its own paint cycle.
+        if (!FFlat && !FromWMPaint && Message.WParam != 0)
+            PaintWindow(reinterpret_cast<HDC>(Message.WParam));
+        Message.Result = 1;
+        return;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         if (FCanFocused && !TakeFocusOnPress(this, FClicksDisabled))

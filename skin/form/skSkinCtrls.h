@@ -376,9 +376,35 @@ public:
     TNotifyEvent OnClick;
     TskButtonPaintEvent OnPaint;
 
+    virtual void SetDown(bool Value) = 0;
+    virtual void ButtonClick() = 0;
+
 protected:
+    // Skin effects and the description's morphing are on.
+    virtual bool MorphingOn() const = 0;
+    // The look the morph runs towards: active (true) or normal.
+    virtual bool MorphTarget() = 0;
+    virtual bool DescriptionInUse() const = 0;
+    // Morphs towards the target when morphing applies, else repaints.
+    void MorphOrRepaint();
+    void StartMorph();
+    // Stores the down state and moves the morph with it (the Down setters; the group follows).
+    void ApplyDown(bool Value);
     virtual void ButtonRepaint() = 0;
     virtual TComponent* ButtonComponent() = 0;
+    // The image of a state: R of the skin picture at the control's size, with the face.
+    virtual void CreateButtonImage(TBitmap* B, const RECT& R, bool ADown, bool AMouseIn) = 0;
+    // The background of a state image into B (of the control's size) by the size rule; returns
+    // the rectangle the face goes in.
+    RECT ComposeButtonBackground(TskSkinGeometry& G, TBitmap* B, const RECT& R);
+    // The state image R drawn at 0, 0 on Canvas.
+    void PaintButtonImage(TCanvas* Canvas, int W, int H, const RECT& R, bool ADown, bool AMouseIn);
+    // Normal and active images morphed by the current factor, drawn at 0, 0 on Canvas.
+    void PaintMorphedImages(TCanvas* Canvas, int W, int H, const RECT& Normal, const RECT& Active);
+    // The left button pressed and released on the button (Over: released over it). The
+    // caller checks afterwards whether the button survived its click.
+    void PressLeft();
+    void ReleaseLeft(bool Over);
     // Forgets the image list and the action when they are freed.
     void ButtonNotification(TComponent* AComponent, TOperation Operation);
     // The click: OnClick when there is no linked action or both are set, else the action.
@@ -454,7 +480,7 @@ public:
     // The button's own OnClick, fired by ButtonClick only.
     using TskButtonParts::OnClick;
 
-    void SetDown(bool Value);
+    void SetDown(bool Value) override;
     void SetGroupIndex(int Value);
     void SetImageIndex(int Value);
     bool GetCanFocused() const { return FCanFocused; }
@@ -474,7 +500,7 @@ public:
     void RefreshButton();
     void ShowLayer();
     void HideLayer();
-    virtual void ButtonClick();
+    void ButtonClick() override;
 
     void LookupSkinData() override;
     void ChangeSkinData() override;
@@ -488,7 +514,7 @@ protected:
     void CreateControlDefaultImage(TBitmap* B) override;
     void CreateControlSkinImage(TBitmap* /*B*/) override {}
     void FitBoundsToSkin(int& W, int& H) override;
-    virtual void CreateButtonImage(TBitmap* B, const RECT& R, bool ADown, bool AMouseIn);
+    void CreateButtonImage(TBitmap* B, const RECT& R, bool ADown, bool AMouseIn) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void ButtonRepaint() override { Invalidate(); }
@@ -496,12 +522,13 @@ protected:
     void KeyDown(WORD& Key, TShiftState Shift) override;
     void KeyUp(WORD& Key, TShiftState Shift) override;
 
+    bool MorphingOn() const override;
+    bool MorphTarget() override { return FMouseIn || IsFocused(); }
+    bool DescriptionInUse() const override { return FIndex != -1; }
+
 private:
     bool IsFocused();
-    bool MorphingOn() const;
     bool AnimationPossible() const;
-    void MorphOrRepaint();
-    void StartMorph();
     void MouseEnter();
     void MouseLeave();
     void FocusChanged(TWinControl* Focused);
@@ -551,7 +578,7 @@ public:
     ~TskSkinSpeedButton() override;
     using TskButtonParts::OnClick;
 
-    void SetDown(bool Value);
+    void SetDown(bool Value) override;
     void SetGroupIndex(int Value) { FGroupIndex = Value; }
     // Repaints only on a parent that lends its image lists.
     void SetImageIndex(int Value);
@@ -567,7 +594,7 @@ public:
     void SetWidthWithoutCaption(int Value) { FWidthWithoutCaption = Value; }
 
     void RefreshButton();
-    virtual void ButtonClick();
+    void ButtonClick() override;
     // The drop-down marker of the description, centred in R.
     void DrawMenuMarker(TCanvas* Canvas, const RECT& R, bool AActive, bool ADown, bool AFlat);
 
@@ -581,18 +608,19 @@ protected:
     void CreateControlDefaultImage(TBitmap* B) override;
     void CreateControlSkinImage(TBitmap* /*B*/) override {}
     void FitBoundsToSkin(int& W, int& H) override;
-    virtual void CreateButtonImage(TBitmap* B, const RECT& R, bool ADown, bool AMouseIn);
+    void CreateButtonImage(TBitmap* B, const RECT& R, bool ADown, bool AMouseIn) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void ButtonRepaint() override { Invalidate(); }
     TComponent* ButtonComponent() override { return this; }
 
+    bool MorphingOn() const override;
+    bool MorphTarget() override { return FMouseIn; }
+    bool DescriptionInUse() const override { return FIndex != -1 && !GetTransparent(); }
+
 private:
-    bool MorphingOn() const;
     bool AnimationPossible() const;
     bool DownLook() const { return FDown && (FGroupIndex != 0 || FMouseIn); }
-    void MorphOrRepaint();
-    void StartMorph();
     std::string CaptionText() { return FShowCaption ? GetCaption() : std::string(); }
     // The face in R: the tool-bar lists (Active: hot images may be used), else the own list or
     // the glyph.

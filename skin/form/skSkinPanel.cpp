@@ -706,12 +706,8 @@ void TskSkinPaintPanel::Dispatch(TMessage& Message)
 {
     if (Message.Msg == WM_ERASEBKGND) {
         // Outside its own paint cycle the panel paints itself into the given context.
-        if (!FromWMPaint && Message.WParam != 0) {
-            TCanvas c;
-            c.SetHandle(reinterpret_cast<HDC>(Message.WParam));
-            PaintskinTo(&c, 0, 0);
-            c.SetHandle(nullptr);
-        }
+        if (!FromWMPaint && Message.WParam != 0)
+            PaintWindow(reinterpret_cast<HDC>(Message.WParam));
         Message.Result = 1;
         return;
     }

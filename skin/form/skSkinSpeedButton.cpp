@@ -29,35 +29,11 @@ bool TskSkinSpeedButton::AnimationPossible() const
     return FIndex != -1 && SkinEffectsOn() && !RectHasNoArea(AnimateSkinRect) && !FFlat;
 }
 
-void TskSkinSpeedButton::StartMorph()
-{
-    StartMorphTimer([this] {
-        if (MorphTick(FMouseIn, FIndex != -1 && MorphingOn()))
-            Invalidate();
-    });
-}
-
-void TskSkinSpeedButton::MorphOrRepaint()
-{
-    if (!MorphingOn() || FIndex == -1 || GetTransparent())
-        Invalidate();
-    else
-        StartMorph();
-}
-
 // --- properties ---
 
 void TskSkinSpeedButton::SetDown(bool Value)
 {
-    FDown = Value;
-    if (MorphingOn()) {
-        SetMorphDone(true);
-        if (Value)
-            StopMorph();
-        else
-            StartMorph();
-    }
-    Invalidate();
+    ApplyDown(Value);
     ReleaseGroupSiblings(this);
 }
 
@@ -217,12 +193,7 @@ void TskSkinSpeedButton::Paint()
     if (SkinEffectsOn())
         ApplyAnimationFrame(normal, active);
     if (MorphingOn() && MorphBetween() && !GetTransparent()) {
-        TBitmap from, to;
-        from.SetSize(FWidth, FHeight);
-        to.SetSize(FWidth, FHeight);
-        CreateButtonImage(&from, normal, false, false);
-        CreateButtonImage(&to, active, false, true);
-        DrawMorphed(Canvas()->GetHandle(), &from, &to);
+        PaintMorphedImages(Canvas(), FWidth, FHeight, normal, active);
         return;
     }
     RECT r = normal;
@@ -244,27 +215,12 @@ void TskSkinSpeedButton::Paint()
     } else if (!enabled && !RectHasNoArea(DisabledSkinRect)) {
         r = DisabledSkinRect;
     }
-    TBitmap b;
-    b.SetSize(FWidth, FHeight);
-    CreateButtonImage(&b, r, down, in);
-    Canvas()->Draw(0, 0, &b);
+    PaintButtonImage(Canvas(), FWidth, FHeight, r, down, in);
 }
 
 void TskSkinSpeedButton::CreateButtonImage(TBitmap* B, const RECT& R, bool ADown, bool AMouseIn)
 {
-    RECT face = NewClRect;
-    if (FUseSkinSize || ResizeMode == 1) {
-        ComposeControlImage(B, Picture, R);
-    } else {
-        if (Picture != nullptr) {
-            if (ResizeMode == 0)
-                B->Canvas()->CopyRect(RECT{0, 0, B->GetWidth(), B->GetHeight()}, Picture->Canvas(), R);
-            else
-                ComposeNineSliceFromClientRect(B, Picture, R, ClRect, true);
-        }
-        face = RECT{ClRect.left, ClRect.top, ClRect.right + B->GetWidth() - WidthOfRect(R),
-                    ClRect.bottom + B->GetHeight() - HeightOfRect(R)};
-    }
+    const RECT face = ComposeButtonBackground(*this, B, R);
     TCanvas* c = B->Canvas();
     AssignSkinFont(c->Font(), FDefaultFont.get(), FUseSkinFont, FSD, FontName, FontHeight, FontStyle);
     c->Font()->SetColor(SkinFontColor(GetEnabled(), ADown, AMouseIn, FDefaultFont.get()));
@@ -311,46 +267,16 @@ void TskSkinSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X
 {
     auto alive = AliveToken();
     TskGraphicSkinCustomControl::MouseDown(Button, Shift, X, Y);
-    if (!*alive || Button != TMouseButton::mbLeft)
-        return;
-    StopAnimation();
-    FMouseDown = true;
-    if (!FDown) {
-        FMouseIn = true;
-        SetDown(true);
-        if (FRepeatMode && FGroupIndex == 0)
-            StartRepeat([this] { ButtonClick(); });
-        else if (FGroupIndex != 0)
-            ButtonClick();
-        if (*alive)
-            FAllowAllUpCheck = false;
-    } else if (FGroupIndex != 0) {
-        FAllowAllUpCheck = true;
-    }
+    if (*alive && Button == TMouseButton::mbLeft)
+        PressLeft();
 }
 
 void TskSkinSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     auto alive = AliveToken();
     TskGraphicSkinCustomControl::MouseUp(Button, Shift, X, Y);
-    if (!*alive || Button != TMouseButton::mbLeft)
-        return;
-    FMouseDown = false;
-    const bool wasDown = FDown;
-    if (FGroupIndex == 0) {
-        if (FMouseIn) {
-            SetDown(false);
-            StopRepeat();
-            if (wasDown)
-                ButtonClick();
-        } else {
-            FDown = false;
-            StopRepeat();
-        }
-    } else if (wasDown && FAllowAllUp && FAllowAllUpCheck && FMouseIn) {
-        SetDown(false);
-        ButtonClick();
-    }
+    if (*alive && Button == TMouseButton::mbLeft)
+        ReleaseLeft(FMouseIn);
 }
 
 void TskSkinSpeedButton::Dispatch(TMessage& Message)

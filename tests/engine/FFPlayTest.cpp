@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <stdexcept>
 #include <dirent.h>
@@ -223,6 +224,72 @@ TEST_F(PlayerTest, HookPaintsThePictureOnScreen)
         return pts >= 2000000;
     }));
     EXPECT_EQ(FrameNumber(player_.CurrentFrame()), pts / kFrameUs);
+}
+
+// Before the first picture is on screen there is nothing to take a picture of; afterwards the
+// picture itself. While the file is open the player's probe describes it, afterwards nothing.
+TEST_F(PlayerTest, CurrentFrameIsEmptyUntilAPictureIsShownAndTheProbeDescribesTheOpenFile)
+{
+    std::optional<TFFPicture> beforeFirst;
+    std::string info;
+    int videoStreams = -1;
+    player_.OnFileOpen = [&](TCustomPlayer* sender, std::int64_t, int, int, int&, int&) {
+        beforeFirst = sender->CurrentFrame();
+        info = sender->AVProbe()->FileInfoText();
+        videoStreams = sender->AVProbe()->VideoStreamCount();
+    };
+    ASSERT_TRUE(OpenFrames(true)) << player_.GetLastErrMsg();
+    ASSERT_TRUE(beforeFirst.has_value());
+    EXPECT_EQ(beforeFirst->Width, 0);
+    EXPECT_EQ(beforeFirst->Height, 0);
+    EXPECT_TRUE(beforeFirst->Pixels.empty());
+    EXPECT_EQ(videoStreams, 1);
+    EXPECT_NE(info.find("frames.avi"), std::string::npos) << info;
+
+    ASSERT_TRUE(WaitUntil([&] { return LastPosition() == kFrameUs; }));
+    const TFFPicture& frame = player_.CurrentFrame();
+    EXPECT_EQ(frame.Width, 64);
+    EXPECT_EQ(frame.Height, 48);
+    EXPECT_EQ(frame.Pixels.size(), 64u * 48u * 4u);
+
+    player_.Stop(true);
+    EXPECT_EQ(player_.AVProbe()->GetFileHandle(), nullptr);
+    EXPECT_EQ(player_.AVProbe()->StreamCount(), -1);
+}
+
+// The window detaches the handlers while the file plays: a handler running on a player thread
+// finishes before the detaching assignment returns (which keeps serving the main thread
+// meanwhile), and no detached handler is called again.
+TEST_F(PlayerTest, HandlersDetachWhileAFilePlays)
+{
+    Event hookEntered{true, false}, release{true, false};
+    std::atomic<int> hooks{0};
+    std::atomic<bool> hookRunning{false};
+    player_.OnHook = [&](TCustomPlayer*, TFFPicture&, std::int64_t) {
+        hookRunning = true;
+        ++hooks;
+        hookEntered.Set();
+        release.WaitFor(INFINITE);
+        hookRunning = false;
+    };
+    player_.SetHook(true);
+    ASSERT_TRUE(OpenFrames(false)) << player_.GetLastErrMsg();
+    ASSERT_TRUE(MainThread::WaitServing(hookEntered, kGuardMs));
+
+    // The hook is let go by a call the main thread serves while it waits in the assignment.
+    MainThread::Post([&] { release.Set(); });
+    player_.OnHook = nullptr;
+    EXPECT_FALSE(hookRunning);
+    player_.OnPosition = nullptr;
+    player_.OnState = nullptr;
+    const int hooked = hooks;
+    const std::size_t positions = positions_.size(), states = states_.size();
+
+    ASSERT_TRUE(WaitUntil([&] { return player_.GetCurrentPTS() >= 10 * kFrameUs; }));
+    player_.Stop(true);
+    EXPECT_EQ(hooks, hooked);
+    EXPECT_EQ(positions_.size(), positions);
+    EXPECT_EQ(states_.size(), states);
 }
 
 TEST_F(PlayerTest, StreamSwitchesAreChecked)

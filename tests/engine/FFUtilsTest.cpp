@@ -35,7 +35,6 @@ TEST(FFUtils, ErrorTextsBySymbol)
     EXPECT_EQ("a.avi: Unsupported network protocol",
               ErrorCodeToStr("a.avi", AVERROR_PROTOCOL_NOT_FOUND));
     EXPECT_EQ("a.avi: Not yet implemented in FFmpeg", ErrorCodeToStr("a.avi", AVERROR_PATCHWELCOME));
-    EXPECT_EQ("a.avi: Error number -7 occurred", ErrorCodeToStr("a.avi", -7));
 
     EXPECT_EQ("Video", MediaTypeName(0));
     EXPECT_EQ("Attachment", MediaTypeName(4));
@@ -56,6 +55,15 @@ protected:
     std::vector<std::string> lines;
     zdtest::TempDir dir;
 };
+
+TEST_F(FFUtilsWithLibraries, ErrorTextsWithoutOwnWordsAddTheLibrarysDescription)
+{
+    EXPECT_EQ("a.avi: Error number -13 occurred: Permission denied", ErrorCodeToStr("a.avi", AVERROR(EACCES)));
+    EXPECT_EQ("a.avi: Error number -28 occurred: No space left on device", ErrorCodeToStr("a.avi", AVERROR(ENOSPC)));
+    EXPECT_EQ("a.avi: Error number -7 occurred: Argument list too long", ErrorCodeToStr("a.avi", -7));
+    // Its own words stay as they are.
+    EXPECT_EQ("a.avi: No such file or directory", ErrorCodeToStr("a.avi", AVERROR(ENOENT)));
+}
 
 TEST_F(FFUtilsWithLibraries, ReadsAFileIntoAZeroEndedBuffer)
 {

@@ -173,24 +173,48 @@ TEST_F(ConverterInputs, CheckCodec)
     EXPECT_TRUE(c.CheckCodec("opus", AVMEDIA_TYPE_AUDIO, id, FF_COMPLIANCE_EXPERIMENTAL, true));
     EXPECT_EQ(AV_CODEC_ID_OPUS, id);
 
-    // Encoders the library lacks are replaced, announced once.
+    // Encoders the library lacks are replaced by the nearest one the container accepts, each
+    // replacement announced once; with none the encoder is refused by name.
     const struct {
         const char* name;
         AVMediaType kind;
-        const char* replacement;
-    } substitutes[] = {{"libfaac", AVMEDIA_TYPE_AUDIO, "aac"},
-                       {"msmpeg4v1", AVMEDIA_TYPE_VIDEO, "msmpeg4v2"},
-                       {"libopencore_amrnb", AVMEDIA_TYPE_AUDIO, "aac"}};
+        const char* file;  // the output whose container must accept it; nullptr: any
+        const char* replacement;  // nullptr: refused
+    } substitutes[] = {
+        {"libfaac", AVMEDIA_TYPE_AUDIO, nullptr, "aac"},
+        {"libfaac", AVMEDIA_TYPE_AUDIO, "x.mp4", "aac"},
+        {"libfaac", AVMEDIA_TYPE_AUDIO, "x.mov", "aac"},
+        {"libfaac", AVMEDIA_TYPE_AUDIO, "x.3gp", "aac"},
+        {"libfaac", AVMEDIA_TYPE_AUDIO, "x.mkv", "aac"},
+        {"libfaac", AVMEDIA_TYPE_AUDIO, "x.avi", "aac"},
+        {"libfaac", AVMEDIA_TYPE_AUDIO, "x.aac", "aac"},
+        {"libfaac", AVMEDIA_TYPE_AUDIO, "x.vob", "mp2"},
+        {"libfaac", AVMEDIA_TYPE_AUDIO, "x.mpg", "mp2"},
+        {"msmpeg4v1", AVMEDIA_TYPE_VIDEO, "x.avi", "msmpeg4v2"},
+        {"msmpeg4v1", AVMEDIA_TYPE_VIDEO, "x.mp4", "mpeg4"},
+        {"libopencore_amrnb", AVMEDIA_TYPE_AUDIO, "x.3gp", "aac"},
+        {"libopencore_amrnb", AVMEDIA_TYPE_AUDIO, "x.amr", nullptr},
+    };
     for (const auto& s : substitutes) {
-        SCOPED_TRACE(s.name);
+        SCOPED_TRACE(std::string(s.name) + " " + (s.file ? s.file : ""));
+        const AVOutputFormat* container = s.file ? ff::av_guess_format(nullptr, s.file, nullptr) : nullptr;
         const AVCodec* found = nullptr;
         for (int i = 0; i < 2; ++i) {
-            ASSERT_TRUE(c.CheckCodec(s.name, s.kind, id, 0, true, &found)) << c.LastErrMsg();
+            if (!s.replacement) {
+                EXPECT_FALSE(c.CheckCodec(s.name, s.kind, id, 0, true, &found, container));
+                EXPECT_EQ(std::string("Encoder '") + s.name + "' is not available, and no encoder the '"
+                              + container->name + "' format accepts stands in for it",
+                          c.LastErrMsg());
+                continue;
+            }
+            ASSERT_TRUE(c.CheckCodec(s.name, s.kind, id, 0, true, &found, container)) << c.LastErrMsg();
             EXPECT_STREQ(s.replacement, found->name);
         }
-        const std::string line = std::string("Encoder '") + s.name + "' is not available, '"
-                                 + s.replacement + "' is used instead";
-        EXPECT_EQ(1, std::count(log.begin(), log.end(), std::to_string(llWarning) + " " + line));
+        if (s.replacement) {
+            const std::string line = std::string("Encoder '") + s.name + "' is not available, '"
+                                     + s.replacement + "' is used instead";
+            EXPECT_EQ(1, std::count(log.begin(), log.end(), std::to_string(llWarning) + " " + line));
+        }
     }
     EXPECT_FALSE(c.CheckCodec("libfaac", AVMEDIA_TYPE_AUDIO, id, 0, false));
     EXPECT_EQ("Unknown decoder 'libfaac'", c.LastErrMsg());

@@ -278,7 +278,7 @@ TEST_F(ConverterLifecycle, PostHookChangesNeverWaitForARunThatHoldsTheUnitLock)
     EXPECT_EQ(0, previewers);
 }
 
-TEST_F(ConverterLifecycle, CleanupClosesAJoinedOutputOnceAndDeletesOutputsLeftEmpty)
+TEST_F(ConverterLifecycle, CleanupClosesAJoinedOutputOnceAndDeletesOnlyEmptyOutputsItMade)
 {
     zdtest::TempDir dir;
     auto create = [](const std::string& name, int bytes) {
@@ -290,13 +290,16 @@ TEST_F(ConverterLifecycle, CleanupClosesAJoinedOutputOnceAndDeletesOutputsLeftEm
         ff::avio_write(oc->pb, reinterpret_cast<const unsigned char*>("xxx"), bytes);
         return oc;
     };
-    const std::string empty = dir.file("空的.avi"), written = dir.file("written.avi");
-    RunConverter converter(3);
+    const std::string empty = dir.file("空的.avi"), written = dir.file("written.avi"), kept = dir.file("kept.avi");
+    RunConverter converter(4);
     AVFormatContext* joined = create(empty, 0);
-    converter.Foutput_files = {joined, joined, create(written, 3)};
-    converter.PretendFiles(0, 3);
+    converter.Foutput_files = {joined, joined, create(written, 3), create(kept, 0)};
+    // The run made the first two; the last one was there before it.
+    converter.FCreatedFiles = {empty, written};
+    converter.PretendFiles(0, 4);
     converter.Reset();
 
     EXPECT_FALSE(std::filesystem::exists(empty));
     EXPECT_EQ(3u, std::filesystem::file_size(written));
+    EXPECT_TRUE(std::filesystem::exists(kept));
 }

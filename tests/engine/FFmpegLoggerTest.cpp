@@ -296,6 +296,26 @@ TEST_F(FFmpegLoggerTest, OneLoggerPerProcess)
     EXPECT_TRUE(logger_.GetTriggerEventInMainThread());
 }
 
+// A logger made on first use, before the program made its own (the engine logged early), gives
+// way to the program's; beside the program's logger a second one is still refused.
+TEST(LoggerHandOver, TheLoggerMadeOnFirstUseGivesWayToTheProgramsOwn)
+{
+    TFFLogger& early = GetLogger();
+    std::vector<std::string> lines;
+    {
+        TFFLogger own;
+        own.SetOnLog([&](const void*, std::uint32_t, TLogLevel, const std::string& text) { lines.push_back(text); });
+        EXPECT_EQ(&own, &GetLogger());
+        EXPECT_NE(&early, &own);
+        GetLogger().Log(nullptr, llInfo, "to the program's logger");
+        EXPECT_EQ(std::vector<std::string>{"to the program's logger"}, lines);
+        EXPECT_THROW(TFFLogger second, EAssertionFailed);
+    }
+    // Once the program's logger is gone, logging still finds a logger.
+    GetLogger().Log(nullptr, llInfo, "nobody listens");
+    EXPECT_EQ(1u, lines.size());
+}
+
 TEST(LogLevels, LibraryLevelTable)
 {
     const int av[] = {-8, 0, 8, 16, 24, 32, 40, 48};

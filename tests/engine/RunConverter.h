@@ -28,6 +28,7 @@ public:
 
     using TCustomFFmpeg::AddCodecItem;
     using TCustomFFmpeg::ConfigureFilters;
+    using TCustomFFmpeg::FCreatedFiles;
     using TCustomFFmpeg::FDecoderList;
     using TCustomFFmpeg::FEncoderList;
     using TCustomFFmpeg::Foutput_files;

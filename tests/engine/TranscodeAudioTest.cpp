@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <fstream>
 
 namespace {
 
@@ -16,6 +18,34 @@ double Peak(const Sound& sound, size_t from = 0, size_t to = SIZE_MAX)
     double peak = 0;
     std::for_each(first, last, [&](double v) { peak = std::max(peak, std::fabs(v)); });
     return peak;
+}
+
+// Writes a 16-bit PCM WAV file of a 440 Hz tone.
+void WriteTone(const std::string& fileName, int rate, int channels, int samples)
+{
+    std::ofstream out(fileName, std::ios::binary);
+    auto put = [&](std::uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            out.put(static_cast<char>((value >> (8 * i)) & 0xFF));
+    };
+    const std::uint32_t data = static_cast<std::uint32_t>(samples * channels * 2);
+    out.write("RIFF", 4);
+    put(36 + data, 4);
+    out.write("WAVEfmt ", 8);
+    put(16, 4);
+    put(1, 2);
+    put(static_cast<std::uint32_t>(channels), 2);
+    put(static_cast<std::uint32_t>(rate), 4);
+    put(static_cast<std::uint32_t>(rate * channels * 2), 4);
+    put(static_cast<std::uint32_t>(channels * 2), 2);
+    put(16, 2);
+    out.write("data", 4);
+    put(data, 4);
+    for (int i = 0; i < samples; ++i) {
+        const double v = 0.5 * std::sin(2 * M_PI * 440 * i / rate);
+        for (int c = 0; c < channels; ++c)
+            put(static_cast<std::uint16_t>(static_cast<std::int16_t>(std::lround(v * 32767))), 2);
+    }
 }
 
 TEST_F(TranscodeAudio, RatesAndChannelsChangeThroughTheResampler)
@@ -125,6 +155,91 @@ TEST_F(TranscodeAudio, VolumeScalesFloatAndIntegerSamples)
         }
         const double before = Peak(DecodeSound(zdtest::fixture(k.input)));
         EXPECT_NEAR(k.factor * before, Peak(DecodeSound(out)), 0.001);
+    }
+}
+
+// The end of a stream reaches frame-based encoders as whole frames and one short remainder,
+// whatever is left in the queue and the resampler: every output is finalised, lasts as long as
+// its input within one encoder frame and decodes to its end.
+TEST_F(TranscodeAudio, TheLastSamplesReachFrameEncodersAsWholeFramesThenOneShortFrame)
+{
+    struct Input {
+        int rate, channels, samples;
+    };
+    std::vector<Input> inputs;
+    for (int ms = 3000; ms < 3200; ms += 10)
+        inputs.push_back({8000, 1, 8 * ms});
+    inputs.push_back({22050, 1, 22050 * 3 + 17});
+    inputs.push_back({44100, 2, 44100 * 3 + 1001});
+    struct Output {
+        const char* file;
+        Options options;
+        int rate;
+        int frame;  // the encoder's longest frame, samples
+    } outputs[] = {
+        {"out.m4a", {{"acodec", "aac"}, {"ar", "44100"}}, 44100, 1024},
+        {"out.mp4", {{"acodec", "aac"}, {"ar", "48000"}}, 48000, 1024},
+        {"out.ogg", {{"acodec", "libvorbis"}, {"ar", "44100"}}, 44100, 2048},
+    };
+    for (const Input& in : inputs) {
+        const std::string name = dir.file("tone.wav");
+        WriteTone(name, in.rate, in.channels, in.samples);
+        const double seconds = static_cast<double>(in.samples) / in.rate;
+        for (const Output& k : outputs) {
+            SCOPED_TRACE(std::to_string(in.rate) + " Hz, " + std::to_string(in.samples) + " samples into " + k.file);
+            const std::string out = dir.file(k.file);
+            {
+                TranscodeConverter c;
+                ASSERT_TRUE(c.OpenInputFile(name)) << c.LastErrMsg();
+                c.Output(out, k.options);
+                ASSERT_EQ("", c.Run());
+                EXPECT_TRUE(c.Finished());
+            }
+            const double frame = static_cast<double>(k.frame) / k.rate;
+            const MediaInfo info = Probe(out);
+            ASSERT_TRUE(info.opened);
+            const StreamInfo* audio = info.Find(AVMEDIA_TYPE_AUDIO);
+            ASSERT_NE(nullptr, audio);
+            EXPECT_NEAR(seconds, info.duration, frame);
+            const Sound sound = DecodeSound(out);
+            ASSERT_EQ(in.channels, sound.channels);
+            EXPECT_NEAR(seconds, static_cast<double>(sound.samples.size()) / sound.channels / k.rate, frame);
+            // The tone goes on into the last frame.
+            const size_t total = sound.samples.size();
+            const size_t tail = static_cast<size_t>(k.frame) * sound.channels;
+            EXPECT_GT(Peak(sound, total - 3 * tail, total - tail), 0.2);
+        }
+    }
+}
+
+// A 5.1 input into targets whose encoders take fewer channels is mixed down to what they take;
+// an encoder that takes 5.1 keeps it.
+TEST_F(TranscodeAudio, SurroundIsMixedDownToWhatTheEncoderTakes)
+{
+    struct Case {
+        const char* file;
+        Options options;
+        std::string codec;
+        int channels;
+    } cases[] = {
+        {"svcd.mpg", {{"target", "pal-svcd"}}, "mp2", 2},
+        {"dvd.vob", {{"target", "pal-dvd"}}, "ac3", 6},
+        {"out.mp3", {}, "mp3", 2},
+        {"out.mpg", {{"acodec", "mp2"}}, "mp2", 2},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.file);
+        const std::string out = dir.file(k.file);
+        ASSERT_EQ("", ConvertFixture("surround.ac3", out, k.options));
+        const MediaInfo info = Probe(out);
+        const StreamInfo* audio = info.Find(AVMEDIA_TYPE_AUDIO);
+        ASSERT_NE(nullptr, audio);
+        EXPECT_EQ(k.codec, audio->codec);
+        EXPECT_EQ(k.channels, audio->channels);
+        const Sound sound = DecodeSound(out);
+        ASSERT_EQ(k.channels, sound.channels);
+        EXPECT_NEAR(1.024, static_cast<double>(sound.samples.size()) / sound.channels / sound.sample_rate, 0.05);
+        EXPECT_GT(Peak(sound), 0.1);
     }
 }
 

@@ -80,6 +80,7 @@ MediaInfo Probe(const std::string& fileName)
         s.sample_rate = par->sample_rate;
         s.channels = par->ch_layout.nb_channels;
         s.time_base = in.ic->streams[i]->time_base;
+        s.avg_frame_rate = in.ic->streams[i]->avg_frame_rate;
         info.streams.push_back(s);
     }
     AVPacket* pkt = ff::av_packet_alloc();

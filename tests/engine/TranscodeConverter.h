@@ -53,6 +53,16 @@ public:
     using TCustomFFmpeg::Fdts_delta_threshold;
 };
 
+// Converts the fixture into the file with the options, inline: the end report's message when the
+// run failed, else empty.
+inline std::string ConvertFixture(const std::string& fixtureName, const std::string& out, const Options& options)
+{
+    TranscodeConverter c;
+    c.Input(fixtureName);
+    c.Output(out, options);
+    return c.Run();
+}
+
 // One stream of a file as the format library reads it back.
 struct StreamInfo {
     AVMediaType type = AVMEDIA_TYPE_UNKNOWN;
@@ -68,6 +78,7 @@ struct StreamInfo {
     std::vector<std::int64_t> pts;
     std::vector<std::int64_t> durations;
     AVRational time_base{0, 1};
+    AVRational avg_frame_rate{0, 1};
 };
 
 struct MediaInfo {

@@ -229,4 +229,44 @@ TEST_F(TranscodeVideo, PreviewBitmapsAreSpacedByThePreviewInterval)
     SetClock(nullptr);
 }
 
+// Every encoded picture lasts its frame, the last one too: a 900-picture 30 fps input becomes 900
+// pictures of 30 s at an average of 30/1, and the run's last report reaches the input's end.
+TEST_F(TranscodeVideo, EveryPictureLastsItsFrameAndTheStreamKeepsItsRate)
+{
+    struct Case {
+        const char* file;
+        Options options;
+    } cases[] = {
+        {"out.mp4", {{"vcodec", "libx264"}}},
+        {"out.avi", {{"vcodec", "mpeg4"}}},
+        {"out.vob", {{"vcodec", "mpeg2video"}}},
+    };
+    const double frame = 1.0 / 30;
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.file);
+        const std::string out = dir.file(k.file);
+        std::int64_t last = -1;
+        {
+            TranscodeConverter c;
+            c.SetOnProgress([&](TCustomFFmpeg*, int file, int, int, float, float, std::int64_t, std::int64_t current,
+                                std::int64_t) {
+                if (file == -1)
+                    last = current;
+            });
+            c.Input("frames900.avi");
+            c.Output(out, k.options);
+            ASSERT_EQ("", c.Run());
+        }
+        EXPECT_NEAR(30.0, static_cast<double>(last) / 1000000, frame);
+        const MediaInfo info = Probe(out);
+        const StreamInfo* video = info.Find(AVMEDIA_TYPE_VIDEO);
+        ASSERT_NE(nullptr, video);
+        EXPECT_EQ(900, video->packets);
+        EXPECT_EQ(30, video->avg_frame_rate.num);
+        EXPECT_EQ(1, video->avg_frame_rate.den);
+        EXPECT_NEAR(30.0, video->duration, frame);
+        EXPECT_EQ(900u, DecodePictures(out).size());
+    }
+}
+
 } // namespace

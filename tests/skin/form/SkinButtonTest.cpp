@@ -299,3 +299,80 @@ TEST_F(SkinButtonTest, ActionGivesTheGlyphAndRunsWithoutAnOwnHandler)
     EXPECT_EQ(own, 1);
     b->SetAction(nullptr);
 }
+
+TEST_F(SkinButtonTest, GlowMessagesForAFreedButtonAreDropped)
+{
+    auto data = skinform::ArtworkSkin(2);
+    TForm* f = ShownForm();
+    auto* b = AddButton(f, RECT{40, 40, 140, 65}, data.get());
+    b->Perform(CM_MOUSEENTER, 0, 0);  // posts the show message to the button's window
+    b->Free();
+    Pump();  // must not reach the freed button
+}
+
+TEST_F(SkinButtonTest, EraseOutsideItsPaintCyclePaintsIntoTheGivenContext)
+{
+    auto data = skinform::ArtworkSkin(0);
+    auto& d = skinform::Described<TskDataSkinButtonControl>(*data, "button");
+    TForm* f = ShownForm();
+    auto* b = AddButton(f, RECT{10, 10, 85, 35}, data.get());
+    TBitmap target;
+    target.SetSize(75, 25);
+    SendMessage(b->GetHandle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(target.Canvas()->GetHandle()), 0);
+    EXPECT_EQ(target.GetPixelColor(1, 12),
+              skinform::PicturePixel(*data, d.PictureIndex, d.SkinRect.left + 1, d.SkinRect.top + 12));
+}
+
+TEST_F(SkinButtonTest, FrameAnimationRunsOnlyWithAPositiveInterval)
+{
+    TForm* f = ShownForm();
+    for (int interval : {30, 0, -10}) {
+        SCOPED_TRACE(interval);
+        auto data = skinform::MadeSkin();
+        skinform::AddPicture(*data, 200, 50, RGB(0, 0, 90));
+        auto& d = skinform::AddDescription<TskDataSkinButtonControl>(*data, "button");
+        d.PictureIndex = 0;
+        d.SkinRect = RECT{0, 0, 40, 20};
+        d.AnimateSkinRect = RECT{40, 0, 160, 20};  // three frames side by side
+        d.FrameCount = 3;
+        d.AnimateInterval = interval;
+        auto* b = AddButton(f, RECT{10, 10, 50, 30}, data.get());
+        b->SetCanFocused(false);
+        kit.MoveMouse(ScreenOf(b, 5, 5));
+        Pump();
+        std::vector<int> frames{b->CurrentFrame()};
+        for (int i = 0; i < 4; ++i) {
+            kit.Advance(30);
+            frames.push_back(b->CurrentFrame());
+        }
+        EXPECT_EQ(frames, interval > 0 ? (std::vector<int>{1, 2, 3, 0, 0}) : (std::vector<int>{0, 0, 0, 0, 0}));
+        kit.MoveMouse(ScreenOf(b, 150, 150));
+        Pump();
+        b->Free();
+    }
+}
+
+TEST_F(SkinButtonTest, ImageIndexOutsideTheListFallsBackToTheGlyph)
+{
+    TForm* f = ShownForm();
+    TImageList images(nullptr);
+    images.SetSize(16, 16);
+    TBitmap red;
+    red.SetSize(16, 16);
+    red.Canvas()->Brush()->SetColor(clRed);
+    red.Canvas()->FillRect(RECT{0, 0, 16, 16});
+    images.Add(&red, nullptr);
+    TBitmap glyph;
+    glyph.SetSize(16, 16);
+    glyph.Canvas()->Brush()->SetColor(clBlue);
+    glyph.Canvas()->FillRect(RECT{0, 0, 16, 16});
+    glyph.Canvas()->SetPixel(0, 15, static_cast<TColor>(0xFF00FF));  // the transparent colour
+    auto* b = AddButton(f, RECT{10, 10, 110, 40});
+    b->SetGlyph(&glyph);
+    b->SetImageList(&images);
+    for (auto [index, colour] : {std::pair{0, RGB(255, 0, 0)}, std::pair{1, RGB(0, 0, 255)}, std::pair{-1, RGB(0, 0, 255)}}) {
+        b->SetImageIndex(index);
+        Pump();
+        EXPECT_EQ(PixelOf(b, 50, 15), colour) << index;
+    }
+}

@@ -64,10 +64,17 @@ TForm* SkinFormTest::ShownForm(int ClientWidth, int ClientHeight)
 
 COLORREF SkinFormTest::PixelOf(TControl* Control, int X, int Y)
 {
+    return PixelsOf(Control)(X, Y);
+}
+
+std::function<COLORREF(int X, int Y)> SkinFormTest::PixelsOf(TControl* Control)
+{
     TCustomForm* form = GetParentForm(Control);
-    auto pixels = kit.Render(form->GetHandle());
+    std::shared_ptr<Surface> pixels = kit.Render(form->GetHandle());
     RECT wr{};
     GetWindowRect(form->GetHandle(), &wr);
-    const POINT p = Control->ClientToScreen(POINT{X, Y});
-    return WindowTestKit::ColorAt(*pixels, p.x - wr.left, p.y - wr.top);
+    return [pixels, wr, Control](int X, int Y) {
+        const POINT p = Control->ClientToScreen(POINT{X, Y});
+        return WindowTestKit::ColorAt(*pixels, p.x - wr.left, p.y - wr.top);
+    };
 }

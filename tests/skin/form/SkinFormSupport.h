@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -50,6 +51,8 @@ protected:
     TForm* ShownForm(int ClientWidth = 320, int ClientHeight = 240);
     // The pixel the screen shows at (X, Y) of Control (after all pending painting).
     COLORREF PixelOf(TControl* Control, int X, int Y);
+    // One picture of the screen, read at points of Control (for many probes).
+    std::function<COLORREF(int X, int Y)> PixelsOf(TControl* Control);
     POINT ScreenOf(TControl* Control, int X, int Y) { return Control->ClientToScreen(POINT{X, Y}); }
 
     WindowTestKit kit;

@@ -102,10 +102,11 @@ TEST_F(SkinFormTest, TextLabelLayoutAndAutoSize)
     label->SetBounds(10, 10, 100, 80);
     label->SetLayout(TTextLayout::tlBottom);
     Pump();
+    const auto pixel = PixelsOf(label);
     auto inkInRows = [&](int from, int to) {
         for (int y = from; y < to; ++y)
             for (int x = 0; x < 100; ++x)
-                if (PixelOf(label, x, y) != RGB(255, 255, 255))
+                if (pixel(x, y) != RGB(255, 255, 255))
                     return true;
         return false;
     };
@@ -182,4 +183,22 @@ TEST_F(SkinFormTest, SplitterThicknessComesFromTheSkin)
     kit.ReleaseButton(POINT{again.x - 200, again.y});
     Pump();
     EXPECT_EQ(left->GetWidth(), 40);
+}
+
+TEST_F(SkinFormTest, StdLabelMeasuresWithTheSkinFont)
+{
+    auto data = skinform::MadeSkin();
+    auto& d = skinform::AddDescription<TskDataSkinStdLabelControl>(*data, "stdlabel");
+    d.FontHeight = 40;
+    TForm* f = ShownForm();
+    auto* label = new TskSkinStdLabel(f);
+    label->SetParent(f);
+    label->SetCaption("Measured");
+    const int plainWidth = label->GetWidth(), plainHeight = label->GetHeight();
+    label->SetSkinData(data.get());
+    EXPECT_GT(label->GetHeight(), plainHeight * 2);
+    EXPECT_GT(label->GetWidth(), plainWidth * 2);
+    label->SetUseSkinFont(false);
+    label->ChangeSkinData();
+    EXPECT_LT(label->GetHeight(), plainHeight * 2);
 }

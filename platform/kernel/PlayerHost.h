@@ -1,6 +1,7 @@
 #pragma once
-// The window a player draws into, as the application gives it to the engine. The engine knows
-// no window system: the platform layer implements this for its native child windows.
+// The window a player draws into, as the application gives it to the engine. The interface
+// belongs to the platform, which implements it for its native child windows (platform/player);
+// the engine, which knows no window system, only consumes it.
 
 #include <cstdint>
 
