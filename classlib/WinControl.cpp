@@ -759,10 +759,13 @@ void TWinControl::Dispatch(TMessage& Message)
         Invalidate();
         break;
     case WM_COMMAND:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
     case WM_DRAWITEM: {
-        // A child control's notification or drawing request goes back to that control.
-        HWND child = Message.Msg == WM_COMMAND ? reinterpret_cast<HWND>(Message.LParam)
-                                               : reinterpret_cast<DRAWITEMSTRUCT*>(Message.LParam)->hwndItem;
+        // A child control's notifications, colour and drawing requests go back to that control
+        // as CN_ messages.
+        HWND child = Message.Msg == WM_DRAWITEM ? reinterpret_cast<DRAWITEMSTRUCT*>(Message.LParam)->hwndItem
+                                                : reinterpret_cast<HWND>(Message.LParam);
         TWinControl* control = child ? FindControl(child) : nullptr;
         if (control && control != this)
             Message.Result = control->Perform(CN_BASE + Message.Msg, Message.WParam, Message.LParam);
