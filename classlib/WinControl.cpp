@@ -1,4 +1,5 @@
 #include "classlib/Controls.h"
+#include "classlib/CommCtrl.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/win/Rect.h"
 
@@ -689,6 +690,15 @@ void TWinControl::Dispatch(TMessage& Message)
     case CM_FOCUSCHANGED:
         Broadcast(Message);
         break;
+    // A child control's notifications and colour requests go back to it as CN_ messages.
+    case WM_COMMAND:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+        if (TWinControl* child = FindControl(reinterpret_cast<HWND>(Message.LParam)); child && child != this)
+            Message.Result = SendMessage(child->FHandle, CN_BASE + Message.Msg, Message.WParam, Message.LParam);
+        else
+            DefaultHandler(Message);
+        break;
     case CM_SHOWINGCHANGED:
         if (FHandle)
             SetWindowPos(FHandle, nullptr, 0, 0, 0, 0,
@@ -735,6 +745,16 @@ void TWinControl::Dispatch(TMessage& Message)
     case CM_INVALIDATE:
         Invalidate();
         break;
+    case WM_NOTIFY: {
+        // A child control's notification goes back to it as CN_NOTIFY.
+        const auto* header = reinterpret_cast<const NMHDR*>(Message.LParam);
+        TWinControl* from = header ? FindControl(header->hwndFrom) : nullptr;
+        if (from && from != this)
+            Message.Result = from->Perform(CN_NOTIFY, Message.WParam, Message.LParam);
+        else
+            TControl::Dispatch(Message);
+        break;
+    }
     default:
         TControl::Dispatch(Message);
         break;

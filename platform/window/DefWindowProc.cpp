@@ -3,11 +3,14 @@
 #include "platform/gdi/Drawing.h"
 #include "platform/window/Dispatch.h"
 #include "platform/window/Geometry.h"
+#include "platform/window/Ime.h"
 #include "platform/window/Input.h"
 #include "platform/window/Keys.h"
 #include "platform/window/MessageLoop.h"
 #include "platform/window/NonClient.h"
 #include "platform/window/Paint.h"
+#include "platform/window/ScrollBars.h"
+#include "platform/window/ScrollInfo.h"
 #include "platform/window/SizeMoveLoop.h"
 #include "platform/window/Window.h"
 #include "platform/window/WindowPos.h"
@@ -42,6 +45,7 @@ void NonClientCalc(Window* w, WPARAM wParam, LPARAM lParam)
         r->right = r->left;
     if (r->bottom < r->top)
         r->bottom = r->top;
+    TakeScrollBarRoom(w, *r);
 }
 
 LRESULT EraseBackground(Window* w, HDC dc)
@@ -120,6 +124,7 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return DefaultHitTest(w, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
     case WM_NCPAINT:
         DefaultPaintFrame(w);
+        PaintScrollBars(w);
         return 0;
     case WM_NCACTIVATE:
         w->frameActive = wParam != 0;
@@ -149,13 +154,17 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_SYSCOMMAND:
         return SystemCommand(w, wParam);
     case WM_NCLBUTTONDOWN:
-        if (wParam == HTCAPTION)
+        if (wParam == HTHSCROLL || wParam == HTVSCROLL)
+            TrackScrollBar(w, wParam == HTHSCROLL ? SB_HORZ : SB_VERT, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        else if (wParam == HTCAPTION)
             SendMessage(hwnd, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, lParam);
         else if (wParam >= HTLEFT && wParam <= HTBOTTOMRIGHT)
             SendMessage(hwnd, WM_SYSCOMMAND, SC_SIZE | (wParam - HTLEFT + WMSZ_LEFT), lParam);
         return 0;
     case WM_NCLBUTTONDBLCLK:
-        if (wParam == HTCAPTION && (w->style & WS_MAXIMIZEBOX))
+        if (wParam == HTHSCROLL || wParam == HTVSCROLL)
+            TrackScrollBar(w, wParam == HTHSCROLL ? SB_HORZ : SB_VERT, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        else if (wParam == HTCAPTION && (w->style & WS_MAXIMIZEBOX))
             SendMessage(hwnd, WM_SYSCOMMAND, IsZoomed(hwnd) ? SC_RESTORE : SC_MAXIMIZE, lParam);
         return 0;
     case WM_SETCURSOR: {
@@ -207,6 +216,10 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             PostMessage(TopLevelHandle(w), WM_SYSCOMMAND, SC_CLOSE, 0);
         return 0;
     case WM_SYSKEYUP:
+        if (wParam == VK_F10 && (GetKeyState(VK_SHIFT) & 0x8000)) {
+            SendMessage(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(-1, -1));
+            return 0;
+        }
         if ((wParam == VK_MENU && sys.input.altAlone) || wParam == VK_F10) {
             sys.input.altAlone = false;
             SendMessage(TopLevelHandle(w), WM_SYSCOMMAND, SC_KEYMENU, 0);
@@ -218,6 +231,16 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_QUERYENDSESSION:
         return TRUE;
+    // Shift+F10 and the Menu key ask for a context menu from the keyboard: at (-1, -1).
+    case WM_KEYUP:
+        if (wParam == VK_APPS)
+            SendMessage(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(-1, -1));
+        return 0;
+    // Committed input-method text reaches the window as ordinary characters, so every filter
+    // of typed characters sees it.
+    case WM_IME_CHAR:
+        SendMessage(hwnd, WM_CHAR, wParam, lParam);
+        return 0;
     default:
         return 0;
     }

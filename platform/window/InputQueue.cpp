@@ -7,6 +7,7 @@
 #include "platform/window/Dispatch.h"
 #include "platform/window/Focus.h"
 #include "platform/window/HitTest.h"
+#include "platform/window/ImeInput.h"
 #include "platform/window/Input.h"
 #include "platform/window/Keys.h"
 #include "platform/window/Metrics.h"
@@ -285,6 +286,12 @@ void Convert(const RawInput& raw)
         if (sys.Find(raw.hwnd))
             Emit(raw.hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
         break;
+    case RawInput::Kind::ImePreedit:
+    case RawInput::Kind::ImeCommit: {
+        const HWND target = sys.Find(sys.input.focus) ? sys.input.focus : nullptr;
+        ConvertImeInput(raw, target, [&](UINT m, WPARAM wp, LPARAM lp) { Emit(target, m, wp, lp); });
+        break;
+    }
     }
 }
 

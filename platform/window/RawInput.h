@@ -19,6 +19,8 @@ struct RawInput {
         Activated,      // the native side activated `hwnd`'s top-level window
         AppDeactivated, // another program became active
         CloseRequested, // the native side asked to close `hwnd`
+        ImePreedit,     // the input method's pre-edit text is now `text` (empty: none)
+        ImeCommit,      // the input method committed `text`
     };
     Kind kind = Kind::MouseMove;
     POINT pt{};           // screen coordinates (mouse kinds)
@@ -28,6 +30,7 @@ struct RawInput {
     std::string text;     // UTF-8 characters a key press produces (WM_CHAR), may be empty
     bool autoRepeat = false;
     HWND hwnd = nullptr;
+    int imeCursor = 0;    // ImePreedit: the cursor in the pre-edit text, in code points
 };
 
 // Any thread: queues input for the GUI thread and wakes it. Consecutive mouse moves merge.
