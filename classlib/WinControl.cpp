@@ -1,5 +1,6 @@
 #include "classlib/Controls.h"
 #include "classlib/CommCtrl.h"
+#include "platform/window/ListBoxes.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/win/Rect.h"
 
@@ -753,6 +754,18 @@ void TWinControl::Dispatch(TMessage& Message)
             Message.Result = from->Perform(CN_NOTIFY, Message.WParam, Message.LParam);
         else
             TControl::Dispatch(Message);
+        break;
+    }
+    case WM_COMMAND:
+    case WM_DRAWITEM: {
+        // A child control's notification or drawing request goes back to that control.
+        HWND child = Message.Msg == WM_COMMAND ? reinterpret_cast<HWND>(Message.LParam)
+                                               : reinterpret_cast<DRAWITEMSTRUCT*>(Message.LParam)->hwndItem;
+        TWinControl* control = child ? FindControl(child) : nullptr;
+        if (control && control != this)
+            Message.Result = control->Perform(CN_BASE + Message.Msg, Message.WParam, Message.LParam);
+        else
+            DefaultHandler(Message);
         break;
     }
     default:

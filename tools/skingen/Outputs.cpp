@@ -3,6 +3,7 @@
 #include "tools/skingen/CategoryIcons.h"
 #include "tools/skingen/Chime.h"
 #include "tools/skingen/ProgramArt.h"
+#include "tools/skingen/ShellArt.h"
 #include "tools/skingen/SkinPackage.h"
 #include "tools/skingen/Theme.h"
 
@@ -66,6 +67,12 @@ std::vector<TArtFile> ArtworkOutputs()
     files.push_back({"cover.png", EncodePng(CoverPicture()), true});
     for (int size : {16, 32, 48})
         files.push_back({"icon/" + std::to_string(size) + ".png", EncodePng(ProgramIcon(size)), true});
+    for (std::string_view name : FileControlGlyphNames())
+        files.push_back({"glyphs/" + std::string(name) + ".bmp", EncodeBmp24(FileControlGlyph(name)), true});
+    for (int size : {16, 32})
+        for (int kind = 0; kind < kShellIconCount; ++kind)
+            files.push_back({"shell/" + std::to_string(size) + "/" + TwoDigits(kind) + ".png",
+                             EncodePng(ShellKindIcon(kind, size)), true});
     files.push_back({"sounds/ring001.wav", ChimeWav(), false});
     return files;
 }

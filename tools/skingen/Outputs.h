@@ -12,7 +12,8 @@ struct TArtFile {
 
 // skins/skin0.skn .. skin7.skn, skins/fixed.skn (stored skins); toolbar/00.png .. 17.png;
 // glyphs/Image4.bmp .. Image17.bmp; categories/48/00.png .. 34.png and categories/32/...;
-// cover.png; icon/16.png, icon/32.png, icon/48.png; sounds/ring001.wav.
+// cover.png; icon/16.png, icon/32.png, icon/48.png; glyphs/BS_<name>.bmp; shell/16/00.png ..
+// 12.png and shell/32/...; sounds/ring001.wav.
 std::vector<TArtFile> ArtworkOutputs();
 
 // A C++ source defining the functions of app/artwork/Artwork.h over the embedded files.

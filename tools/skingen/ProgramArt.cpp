@@ -112,6 +112,8 @@ TImage32 Disabled(const TImage32& img)
     return out;
 }
 
+} // namespace
+
 // A crisp 16 x 16 glyph on the transparent colour with a one-pixel darker outline, so it reads
 // on light and dark buttons alike.
 TImage32 Crisp(const TImage32& soft, TRgb outline)
@@ -127,8 +129,6 @@ TImage32 Crisp(const TImage32& soft, TRgb outline)
         }
     return out;
 }
-
-} // namespace
 
 TImage32 ToolbarImage(int number)
 {

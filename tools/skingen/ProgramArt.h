@@ -28,3 +28,7 @@ TImage32 CoverPicture();
 
 // The program icon at 16, 32 or 48 pixels.
 TImage32 ProgramIcon(int size);
+
+// A crisp glyph on the transparent colour with a one-pixel outline around its solid pixels,
+// from a picture drawn with soft edges.
+TImage32 Crisp(const TImage32& soft, TRgb outline);
