@@ -275,8 +275,10 @@ void TWinControl::UpdateShowing()
     if (FHandle && FShowing != show) {
         FShowing = show;
         Perform(CM_SHOWINGCHANGED, 0, 0);
-        if (!show)
-            for (std::size_t i = 0; i < FWinControls.size(); ++i)
+        // Hiding hides the children; showing also shows a child that a sibling's new window
+        // made visible while this control was not showing yet.
+        for (std::size_t i = 0; i < FWinControls.size(); ++i)
+            if (!show || (FWinControls[i]->GetVisible() && !FWinControls[i]->Showing()))
                 FWinControls[i]->UpdateShowing();
     }
 }

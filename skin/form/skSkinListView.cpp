@@ -32,7 +32,7 @@ int Height(const RECT& R)
 } // namespace
 
 TskSkinCustomListView::TskSkinCustomListView(TComponent* AOwner)
-    : TCustomListView(AOwner), TskSkinViewBinding("listview")
+    : TCustomListView(AOwner), TskSkinViewBinding(this, "listview")
 {
     Font()->Assign(FDefaultFont.get());
 }
@@ -48,64 +48,11 @@ void TskSkinCustomListView::CreateParams(TCreateParams& Params)
     Params.Style &= ~(WS_HSCROLL | WS_VSCROLL);
 }
 
-void TskSkinCustomListView::SetSkinData(TskSkinData* Value)
-{
-    FSD = Value;
-    if (Value)
-        Value->FreeNotification(this);
-    if (Value && !Value->Empty && !ComponentState().Contains(csDesigning))
-        ChangeSkinData();
-}
-
-void TskSkinCustomListView::SetDefaultFont(TFont* Value)
-{
-    FDefaultFont->Assign(Value);
-    if (FIndex == -1)
-        Font()->Assign(Value);
-}
-
-void TskSkinCustomListView::SetDefaultColor(TColor Value)
-{
-    FDefaultColor = Value;
-    if (FIndex == -1)
-        SetColor(Value);
-}
-
-void TskSkinCustomListView::SetVScrollBar(TskSkinScrollBar* Value)
-{
-    FVScrollBar = Value;
-    if (Value) {
-        Value->FreeNotification(this);
-        Value->SetEnabled(true);
-        Value->SetVisible(false);
-        Value->OnChange = [this](TObject* Sender) { OnVScrollBarChange(Sender); };
-    }
-    UpDateScrollBars();
-}
-
-void TskSkinCustomListView::SetHScrollBar(TskSkinScrollBar* Value)
-{
-    FHScrollBar = Value;
-    if (Value) {
-        Value->FreeNotification(this);
-        Value->SetEnabled(true);
-        Value->SetVisible(false);
-        Value->OnChange = [this](TObject* Sender) { OnHScrollBarChange(Sender); };
-    }
-    UpDateScrollBars();
-}
-
 void TskSkinCustomListView::Notification(TComponent* AComponent, TOperation Operation)
 {
     TCustomListView::Notification(AComponent, Operation);
-    if (Operation != TOperation::opRemove)
-        return;
-    if (AComponent == FSD)
-        FSD = nullptr;
-    if (AComponent == FVScrollBar)
-        FVScrollBar = nullptr;
-    if (AComponent == FHScrollBar)
-        FHScrollBar = nullptr;
+    if (Operation == TOperation::opRemove)
+        ForgetRemoved(AComponent);
 }
 
 void TskSkinCustomListView::Loaded()
@@ -118,7 +65,7 @@ void TskSkinCustomListView::Loaded()
 
 void TskSkinCustomListView::ChangeSkinData()
 {
-    ApplySkin<TskDataSkinListView>(this);
+    ApplySkin<TskDataSkinListView>();
     UpDateScrollBars();
     for (TskSkinScrollBar* bar : {FVScrollBar, FHScrollBar})
         if (bar)
@@ -164,31 +111,24 @@ void TskSkinCustomListView::UpDateIconScrollBars()
     bool changed = false;
     const int half = Height(FirstItemRect()) / 2;
     const int step = half == 0 ? 1 : half;
-    if (FVScrollBar) {
+    // Both bars count pixels; the page is the view's extent along the bar.
+    auto sync = [&](TskSkinScrollBar* bar, int which, int extent, int& old) {
+        if (!bar)
+            return;
         int min = 0, max = 0;
-        GetScrollRange(h, SB_VERT, &min, &max);
-        const int pos = GetScrollPos(h, SB_VERT);
-        const bool show = max > GetHeight() && GetVisible();
-        changed |= ShowBar(FVScrollBar, show);
-        FVScrollBar->SetSmallChange(step);
-        FVScrollBar->SetLargeChange(step);
+        GetScrollRange(h, which, &min, &max);
+        const int pos = GetScrollPos(h, which);
+        const bool show = max > extent && GetVisible();
+        changed |= ShowBar(bar, show);
+        bar->SetSmallChange(step);
+        bar->SetLargeChange(step);
         if (show)
-            FVScrollBar->SetRange(min, max, pos, GetHeight());
-        FOldVScrollBarPos = pos;
-    }
-    if (FHScrollBar) {
-        int min = 0, max = 0;
-        GetScrollRange(h, SB_HORZ, &min, &max);
-        const int pos = GetScrollPos(h, SB_HORZ);
-        const bool show = max > GetWidth() && GetVisible();
-        changed |= ShowBar(FHScrollBar, show);
-        FHScrollBar->SetSmallChange(step);
-        FHScrollBar->SetLargeChange(step);
-        if (show)
-            FHScrollBar->SetRange(min, max, pos, GetWidth());
-        FOldHScrollBarPos = pos;
-    }
-    FinishBars(this, changed);
+            bar->SetRange(min, max, pos, extent);
+        old = pos;
+    };
+    sync(FVScrollBar, SB_VERT, GetHeight(), FOldVScrollBarPos);
+    sync(FHScrollBar, SB_HORZ, GetWidth(), FOldHScrollBarPos);
+    FinishBars(changed);
 }
 
 void TskSkinCustomListView::UpDateListScrollBars()
@@ -217,7 +157,7 @@ void TskSkinCustomListView::UpDateListScrollBars()
         }
         FOldHScrollBarPos = pos;
     }
-    FinishBars(this, changed);
+    FinishBars(changed);
 }
 
 void TskSkinCustomListView::UpDateReportScrollBars()
@@ -249,7 +189,7 @@ void TskSkinCustomListView::UpDateReportScrollBars()
             FHScrollBar->SetRange(min, max, pos, GetWidth());
         FOldHScrollBarPos = pos;
     }
-    FinishBars(this, changed);
+    FinishBars(changed);
 }
 
 void TskSkinCustomListView::OnVScrollBarChange(TObject*)

@@ -73,11 +73,14 @@ void TskSkinScrollBar::SimplySetPosition(int Value)
 
 void TskSkinScrollBar::SetRange(int AMin, int AMax, int APosition, int APageSize)
 {
+    const int oldMin = FMin, oldMax = FMax, oldPage = FPageSize, oldPosition = FPosition;
     FMin = AMin;
     FMax = AMax;
     FPageSize = APageSize;
     FPosition = Clamped(APosition);
-    Invalidate();
+    // Views set their range after every change of theirs: an unchanged bar is not painted again.
+    if (FMin != oldMin || FMax != oldMax || FPageSize != oldPage || FPosition != oldPosition)
+        Invalidate();
 }
 
 void TskSkinScrollBar::SetMin(int Value)
@@ -105,13 +108,11 @@ void TskSkinScrollBar::SetPageSize(int Value)
 void TskSkinScrollBar::SetSmallChange(int Value)
 {
     FSmallChange = Value;
-    Invalidate();
 }
 
 void TskSkinScrollBar::SetLargeChange(int Value)
 {
     FLargeChange = Value;
-    Invalidate();
 }
 
 void TskSkinScrollBar::SetKind(TScrollBarKind Value)

@@ -5,7 +5,7 @@
 #include "platform/window/User.h"
 
 TskSkinCustomTreeView::TskSkinCustomTreeView(TComponent* AOwner)
-    : TCustomTreeView(AOwner), TskSkinViewBinding("treeview")
+    : TCustomTreeView(AOwner), TskSkinViewBinding(this, "treeview")
 {
 }
 
@@ -17,64 +17,11 @@ void TskSkinCustomTreeView::CreateParams(TCreateParams& Params)
     Params.Style &= ~(WS_HSCROLL | WS_VSCROLL);
 }
 
-void TskSkinCustomTreeView::SetSkinData(TskSkinData* Value)
-{
-    FSD = Value;
-    if (Value)
-        Value->FreeNotification(this);
-    if (Value && !Value->Empty && !ComponentState().Contains(csDesigning))
-        ChangeSkinData();
-}
-
-void TskSkinCustomTreeView::SetDefaultFont(TFont* Value)
-{
-    FDefaultFont->Assign(Value);
-    if (FIndex == -1)
-        Font()->Assign(Value);
-}
-
-void TskSkinCustomTreeView::SetDefaultColor(TColor Value)
-{
-    FDefaultColor = Value;
-    if (FIndex == -1)
-        SetColor(Value);
-}
-
-void TskSkinCustomTreeView::SetVScrollBar(TskSkinScrollBar* Value)
-{
-    FVScrollBar = Value;
-    if (Value) {
-        Value->FreeNotification(this);
-        Value->SetEnabled(true);
-        Value->SetVisible(false);
-        Value->OnChange = [this](TObject* Sender) { OnVScrollBarChange(Sender); };
-    }
-    UpDateScrollBars();
-}
-
-void TskSkinCustomTreeView::SetHScrollBar(TskSkinScrollBar* Value)
-{
-    FHScrollBar = Value;
-    if (Value) {
-        Value->FreeNotification(this);
-        Value->SetEnabled(true);
-        Value->SetVisible(false);
-        Value->OnChange = [this](TObject* Sender) { OnHScrollBarChange(Sender); };
-    }
-    UpDateScrollBars();
-}
-
 void TskSkinCustomTreeView::Notification(TComponent* AComponent, TOperation Operation)
 {
     TCustomTreeView::Notification(AComponent, Operation);
-    if (Operation != TOperation::opRemove)
-        return;
-    if (AComponent == FSD)
-        FSD = nullptr;
-    if (AComponent == FVScrollBar)
-        FVScrollBar = nullptr;
-    if (AComponent == FHScrollBar)
-        FHScrollBar = nullptr;
+    if (Operation == TOperation::opRemove)
+        ForgetRemoved(AComponent);
 }
 
 void TskSkinCustomTreeView::Loaded()
@@ -87,7 +34,7 @@ void TskSkinCustomTreeView::ChangeSkinData()
 {
     if (ComponentState().Contains(csLoading))
         return;
-    ApplySkin<TskDataSkinTreeView>(this);
+    ApplySkin<TskDataSkinTreeView>();
     if (GetImages())
         GetImages()->SetBkColor(GetColor());
     if (GetStateImages())
@@ -124,7 +71,7 @@ void TskSkinCustomTreeView::UpDateScrollBars()
         if (show)
             FHScrollBar->SetRange(min, max, pos, GetWidth());
     }
-    FinishBars(this, changed);
+    FinishBars(changed);
 }
 
 void TskSkinCustomTreeView::Change(TTreeNode* Node)

@@ -3,16 +3,75 @@
 #include "skin/core/skDataSkinControls.h"
 #include "skin/core/skSkinData.h"
 
-TskSkinViewBinding::TskSkinViewBinding(const std::string& Name) : FSkinDataName(Name), FDefaultFont(std::make_unique<TFont>())
+TskSkinViewBinding::TskSkinViewBinding(TControl* View, const std::string& Name)
+    : FView(View), FSkinDataName(Name), FDefaultFont(std::make_unique<TFont>())
 {
     FDefaultFont->SetName("Arial");
     FDefaultFont->SetHeight(14);
     FDefaultFont->SetStyle({});
 }
 
-template <class TDescription>
-void TskSkinViewBinding::ApplySkin(TControl* View)
+void TskSkinViewBinding::SetSkinData(TskSkinData* Value)
 {
+    FSD = Value;
+    if (Value)
+        Value->FreeNotification(FView);
+    if (Value && !Value->Empty && !FView->ComponentState().Contains(csDesigning))
+        ChangeSkinData();
+}
+
+void TskSkinViewBinding::SetDefaultFont(TFont* Value)
+{
+    FDefaultFont->Assign(Value);
+    if (FIndex == -1)
+        FView->Font()->Assign(Value);
+}
+
+void TskSkinViewBinding::SetDefaultColor(TColor Value)
+{
+    FDefaultColor = Value;
+    if (FIndex == -1)
+        FView->SetColor(Value);
+}
+
+void TskSkinViewBinding::SetVScrollBar(TskSkinScrollBar* Value)
+{
+    FVScrollBar = Value;
+    if (Value) {
+        Value->FreeNotification(FView);
+        Value->SetEnabled(true);
+        Value->SetVisible(false);
+        Value->OnChange = [this](TObject* Sender) { OnVScrollBarChange(Sender); };
+    }
+    UpDateScrollBars();
+}
+
+void TskSkinViewBinding::SetHScrollBar(TskSkinScrollBar* Value)
+{
+    FHScrollBar = Value;
+    if (Value) {
+        Value->FreeNotification(FView);
+        Value->SetEnabled(true);
+        Value->SetVisible(false);
+        Value->OnChange = [this](TObject* Sender) { OnHScrollBarChange(Sender); };
+    }
+    UpDateScrollBars();
+}
+
+void TskSkinViewBinding::ForgetRemoved(TComponent* AComponent)
+{
+    if (AComponent == FSD)
+        FSD = nullptr;
+    if (AComponent == FVScrollBar)
+        FVScrollBar = nullptr;
+    if (AComponent == FHScrollBar)
+        FHScrollBar = nullptr;
+}
+
+template <class TDescription>
+void TskSkinViewBinding::ApplySkin()
+{
+    TControl* View = FView;
     FIndex = FSD == nullptr || FSD->Empty ? -1 : FSD->GetControlIndex(FSkinDataName);
     if (FIndex == -1) {
         View->SetColor(FDefaultColor);
@@ -34,8 +93,8 @@ void TskSkinViewBinding::ApplySkin(TControl* View)
         View->Font()->SetCharset(FDefaultFont->GetCharset());
 }
 
-template void TskSkinViewBinding::ApplySkin<TskDataSkinTreeView>(TControl*);
-template void TskSkinViewBinding::ApplySkin<TskDataSkinListView>(TControl*);
+template void TskSkinViewBinding::ApplySkin<TskDataSkinTreeView>();
+template void TskSkinViewBinding::ApplySkin<TskDataSkinListView>();
 
 bool TskSkinViewBinding::ShowBar(TskSkinScrollBar* Bar, bool Show)
 {
@@ -47,8 +106,9 @@ bool TskSkinViewBinding::ShowBar(TskSkinScrollBar* Bar, bool Show)
     return true;
 }
 
-void TskSkinViewBinding::FinishBars(TControl* View, bool Changed)
+void TskSkinViewBinding::FinishBars(bool Changed)
 {
+    TControl* View = FView;
     if (FVScrollBar && FHScrollBar && FHScrollBar->GetBoth() != FVScrollBar->GetVisible())
         FHScrollBar->SetBoth(FVScrollBar->GetVisible());
     if (Changed && View->GetAlign() != TAlign::alNone && View->GetParent()) {

@@ -17,6 +17,18 @@ class TskDataSkinButtonControl;
 // What both views keep of their skin and their attached bars.
 class TskSkinViewBinding : public TskSkinChangeable {
 public:
+    // Stores the skin data and applies a non-empty one at once.
+    void SetSkinData(TskSkinData* Value);
+    // Into DefaultFont, and into the view's font while it has no description.
+    void SetDefaultFont(TFont* Value);
+    // The view's colour too while it has no description.
+    void SetDefaultColor(TColor Value);
+    // A bar is enabled, hidden and bound to the view's handler of its OnChange.
+    void SetVScrollBar(TskSkinScrollBar* Value);
+    void SetHScrollBar(TskSkinScrollBar* Value);
+    // Brings the attached bars to the view's scroll state.
+    virtual void UpDateScrollBars() = 0;
+
     TskSkinData* GetSkinData() const override { return FSD; }
     const std::string& GetSkinDataName() const { return FSkinDataName; }
     void SetSkinDataName(const std::string& Value) { FSkinDataName = Value; }
@@ -29,16 +41,21 @@ public:
     int GetIndex() const { return FIndex; }
 
 protected:
-    explicit TskSkinViewBinding(const std::string& Name);
+    TskSkinViewBinding(TControl* View, const std::string& Name);
+    virtual void OnVScrollBarChange(TObject* Sender) = 0;
+    virtual void OnHScrollBarChange(TObject* Sender) = 0;
+    // Clears the reference to a removed skin data or bar.
+    void ForgetRemoved(TComponent* AComponent);
     // The description's font and colours on the view (steps 1 to 4 of a skin change).
     template <class TDescription>
-    void ApplySkin(TControl* View);
+    void ApplySkin();
     // Shows or hides a bar; true when its visibility changed.
     bool ShowBar(TskSkinScrollBar* Bar, bool Show);
     // The horizontal bar leaves the corner free while the vertical one shows; an aligned view's
     // parent realigns when a bar came or went.
-    void FinishBars(TControl* View, bool Changed);
+    void FinishBars(bool Changed);
 
+    TControl* FView;
     bool FInCheckScrollBars = false;
     TskSkinData* FSD = nullptr;
     std::string FSkinDataName;
@@ -55,13 +72,8 @@ public:
     explicit TskSkinCustomTreeView(TComponent* AOwner);
     ~TskSkinCustomTreeView() override;
 
-    void SetSkinData(TskSkinData* Value);
-    void SetDefaultFont(TFont* Value);
-    void SetDefaultColor(TColor Value);
-    void SetVScrollBar(TskSkinScrollBar* Value);
-    void SetHScrollBar(TskSkinScrollBar* Value);
     void ChangeSkinData() override;
-    void UpDateScrollBars();
+    void UpDateScrollBars() override;
 
     void Dispatch(TMessage& Message) override;
 
@@ -70,8 +82,8 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void Loaded() override;
     void Change(TTreeNode* Node) override;
-    void OnVScrollBarChange(TObject* Sender);
-    void OnHScrollBarChange(TObject* Sender);
+    void OnVScrollBarChange(TObject* Sender) override;
+    void OnHScrollBarChange(TObject* Sender) override;
 };
 
 using TskDrawHeaderSectionEvent = std::function<void(TCanvas* Cnvs, TListColumn* Column, bool Pressed, RECT R)>;
@@ -81,15 +93,10 @@ public:
     explicit TskSkinCustomListView(TComponent* AOwner);
     ~TskSkinCustomListView() override;
 
-    void SetSkinData(TskSkinData* Value);
-    void SetDefaultFont(TFont* Value);
-    void SetDefaultColor(TColor Value);
-    void SetVScrollBar(TskSkinScrollBar* Value);
-    void SetHScrollBar(TskSkinScrollBar* Value);
     const std::string& GetHeaderSkinDataName() const { return FHeaderSkinDataName; }
     void SetHeaderSkinDataName(const std::string& Value) { FHeaderSkinDataName = Value; }
     void ChangeSkinData() override;
-    void UpDateScrollBars();
+    void UpDateScrollBars() override;
     // The subclassed header window, nullptr when none.
     HWND HeaderHandle() const { return FHeaderHandle; }
     // Paints the header into a device context (nullptr: through BeginPaint); a context passed
@@ -105,8 +112,8 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void Loaded() override;
     void Change(TListItem* Item, TItemChange Change) override;
-    void OnVScrollBarChange(TObject* Sender);
-    void OnHScrollBarChange(TObject* Sender);
+    void OnVScrollBarChange(TObject* Sender) override;
+    void OnHScrollBarChange(TObject* Sender) override;
 
 private:
     static LRESULT HeaderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

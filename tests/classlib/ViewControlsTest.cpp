@@ -3,6 +3,7 @@
 #include "ControlTestSupport.h"
 
 #include "classlib/ComCtrls.h"
+#include "classlib/ExtCtrls.h"
 
 #include <string>
 #include <vector>
@@ -194,6 +195,43 @@ TEST_F(ViewControls, ThePageControlShowsThePageOfTheChosenTab)
     sheets[2]->Free();
     EXPECT_EQ(pc->PageCount(), 2);
     EXPECT_NE(pc->GetActivePage(), nullptr);
+}
+
+} // namespace
+
+namespace {
+
+// A control whose new window makes a hidden sibling visible (as a view shows its scroll bar).
+class ShowsSibling : public TCustomControl {
+public:
+    ShowsSibling(TComponent* owner, TControl* sibling) : TCustomControl(owner), FSibling(sibling) {}
+
+protected:
+    void CreateWnd() override
+    {
+        TCustomControl::CreateWnd();
+        FSibling->SetVisible(true);
+    }
+
+private:
+    TControl* FSibling;
+};
+
+TEST_F(ViewControls, AChildMadeVisibleWhileItsParentIsBeingShownGetsItsWindow)
+{
+    TForm* f;
+    Application->CreateForm(f);
+    auto* panel = new TPanel(f);
+    panel->SetParent(f);
+    auto* bar = new TPanel(f);
+    bar->SetVisible(false);
+    bar->SetParent(panel);
+    auto* view = new ShowsSibling(f, bar);
+    view->SetParent(panel);
+    f->Show();
+    Pump();
+    ASSERT_TRUE(bar->HandleAllocated());
+    EXPECT_TRUE(IsWindowVisible(bar->GetHandle()));
 }
 
 } // namespace

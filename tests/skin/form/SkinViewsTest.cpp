@@ -278,6 +278,8 @@ TEST_F(SkinViewsTest, TheTreeBarComesAndGoesWithExpansion)
     root->Expand(false);
     Pump();
     EXPECT_TRUE(vbar->GetVisible());
+    EXPECT_TRUE(IsWindowVisible(vbar->GetHandle()));
+    EXPECT_EQ(PixelOf(vbar, 8, 3), ColorToRGB(clBtnFace));  // the down button's face
     EXPECT_EQ(vbar->GetMax(), 30);
     EXPECT_EQ(vbar->GetPageSize(), tree->VisibleCount());
     EXPECT_GT(panel->aligns, aligns);
