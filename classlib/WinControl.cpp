@@ -758,14 +758,12 @@ void TWinControl::Dispatch(TMessage& Message)
             TControl::Dispatch(Message);
         break;
     }
-    case WM_COMMAND:
     case WM_DRAWITEM: {
-        // A child control's notification or drawing request goes back to that control.
-        HWND child = Message.Msg == WM_COMMAND ? reinterpret_cast<HWND>(Message.LParam)
-                                               : reinterpret_cast<DRAWITEMSTRUCT*>(Message.LParam)->hwndItem;
+        // A child control's drawing request goes back to that control.
+        HWND child = reinterpret_cast<DRAWITEMSTRUCT*>(Message.LParam)->hwndItem;
         TWinControl* control = child ? FindControl(child) : nullptr;
         if (control && control != this)
-            Message.Result = control->Perform(CN_BASE + Message.Msg, Message.WParam, Message.LParam);
+            Message.Result = control->Perform(CN_DRAWITEM, Message.WParam, Message.LParam);
         else
             DefaultHandler(Message);
         break;
