@@ -179,18 +179,21 @@ void TskSkinCustomEdit::SetImages(TCustomImageList* Value)
     if (FImages)
         FImages->FreeNotification(this);
     layoutImageButtons(true);
+    Invalidate();
 }
 
 void TskSkinCustomEdit::SetLeftImageIndex(int Value)
 {
     FLeftImageIndex = Value;
     layoutImageButtons(true);
+    Invalidate();
 }
 
 void TskSkinCustomEdit::SetRightImageIndex(int Value)
 {
     FRightImageIndex = Value;
     layoutImageButtons(true);
+    Invalidate();
 }
 
 void TskSkinCustomEdit::sendNcPaint()
@@ -328,6 +331,11 @@ bool TskSkinCustomEdit::dropButtonMouse(TMessage& Message)
                 FButtonActive = true;
                 sendNcPaint();
                 Invalidate();
+                // The frame is no client area: ask to hear when the pointer leaves it.
+                TRACKMOUSEEVENT track;
+                track.dwFlags = TME_LEAVE | TME_NONCLIENT;
+                track.hwndTrack = FHandle;
+                TrackMouseEvent(&track);
             }
             return true;
         }
@@ -416,6 +424,14 @@ void TskSkinCustomEdit::Dispatch(TMessage& Message)
     case WM_NCMOUSEMOVE:
         if (!imageButtonMouse(Message) && !dropButtonMouse(Message))
             TskCustomEdit::Dispatch(Message);
+        break;
+    case WM_NCMOUSELEAVE:
+        TskCustomEdit::Dispatch(Message);
+        if (FButtonActive || FButtonDown) {
+            FButtonActive = FButtonDown = false;
+            sendNcPaint();
+            Invalidate();
+        }
         break;
     case WM_MOUSEMOVE:
         TskCustomEdit::Dispatch(Message);

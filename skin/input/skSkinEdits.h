@@ -95,6 +95,23 @@ private:
     bool FEditorEnabled = true;
 };
 
+// Properties a form description may set on an edit that have no effect on Linux (input-method
+// modes, bidirectional reading, drag and drop): stored only.
+enum class TImeMode { imDisable, imClose, imOpen, imDontCare, imSAlpha, imAlpha, imHira, imSKata, imKata, imChinese,
+                      imSHanguel, imHanguel };
+enum class TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
+enum class TDragKind { dkDrag, dkDock };
+enum class TDragMode { dmManual, dmAutomatic };
+struct TskStoredEditProperties {
+    TImeMode ImeMode = TImeMode::imDontCare;
+    std::string ImeName;
+    TBiDiMode BiDiMode = TBiDiMode::bdLeftToRight;
+    bool ParentBiDiMode = true;
+    TCursor DragCursor = -12;  // the drag cursor
+    TDragKind DragKind = TDragKind::dkDrag;
+    TDragMode DragMode = TDragMode::dmManual;
+};
+
 // A button drawn inside a skinned box.
 struct TskCBButtonX {
     RECT R{};
@@ -170,6 +187,7 @@ public:
     TColor FontColor = 0, DisabledFontColor = 0, ActiveFontColor = 0;
     RECT ButtonRect{}, ActiveButtonRect{}, DownButtonRect{}, UnEnabledButtonRect{};
     bool StretchEffect = false;
+    TskStoredEditProperties Stored;
 
     void Dispatch(TMessage& Message) override;
 

@@ -179,6 +179,20 @@ TEST_F(EditTest, NativeReadOnlyKeepsTheTextButSelectsAndCopies)
     EXPECT_EQ(e->GetText(), "abc");
 }
 
+TEST_F(EditTest, CharCaseConvertsTypedPastedAndPresentText)
+{
+    TEdit* e = MakeEdit("Mixed");
+    e->SetCharCase(TEditCharCase::ecUpperCase);
+    EXPECT_EQ(e->GetText(), "MIXED");
+    SendMessage(e->GetHandle(), EM_SETSEL, 5, 5);
+    Type({T("a")});
+    kit.ClipboardText() = "bé";
+    e->PasteFromClipboard();
+    EXPECT_EQ(e->GetText(), "MIXEDABé") << "ASCII letters change case";
+    e->SetCharCase(TEditCharCase::ecLowerCase);
+    EXPECT_EQ(e->GetText(), "mixedabé");
+}
+
 TEST_F(EditTest, MaskEditAcceptsOnlyTheEmptyMask)
 {
     form = ShownForm();

@@ -285,6 +285,15 @@ TEST_F(EditKeyTables, ContextMenuItemsCaptionsAndStates)
     EXPECT_EQ(e->ContextMenuPoint(MAKELPARAM(300, 200)).x, 300);
 }
 
+TEST_F(EditKeyTables, CancelModeNamesTheControlTakingTheMouse)
+{
+    auto* e = Make<TskCustomEdit>("");
+    TControl* named = nullptr;
+    e->OnEditCancelMode = [&](TControl* c) { named = c; };
+    e->Perform(CM_CANCELMODE, 0, reinterpret_cast<LPARAM>(form));
+    EXPECT_EQ(named, form);
+}
+
 TEST_F(EditKeyTables, AContextMenuRequestWithoutASkinnedFrameShowsNoMenu)
 {
     auto* e = Make<TskCustomEdit>("abc");

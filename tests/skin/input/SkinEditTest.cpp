@@ -74,6 +74,7 @@ TEST_F(SkinEdit, SkinPixelsHoverFocusAndColours)
 {
     auto data = skinform::ArtworkSkin(0);
     auto& d = Described<TskDataSkinEditControl>(*data, "edit");
+    d.ActiveFontColor = clRed;  // apart from FontColor, so the switch shows
     auto* e = Put(10, data.get());
     auto* other = Put(60, data.get());
     ASSERT_GE(e->GetIndex(), 0);
@@ -106,6 +107,40 @@ TEST_F(SkinEdit, SkinPixelsHoverFocusAndColours)
     // The client background is the middle of the same image.
     EXPECT_EQ(At(e, 100, midY), skinPixel(d.ActiveSkinRect, sw / 2, midY));
     EXPECT_TRUE(Settled(e->GetHandle()) && Settled(form->GetHandle())) << "nothing left to paint";
+}
+
+TEST_F(SkinEdit, DropButtonStatesWithASkin)
+{
+    auto data = skinform::ArtworkSkin(0);
+    auto& d = Described<TskDataSkinEditControl>(*data, "buttonedit");
+    auto* e = Put(10, data.get(), true);
+    Put(60, data.get());  // somewhere else for the pointer
+    const RECT b = e->GetButtonRect();
+    const int cx = (b.left + b.right) / 2, cy = (b.top + b.bottom) / 2;
+    auto state = [&](const RECT& r) {
+        return skinform::PicturePixel(*data, d.PictureIndex, r.left + cx - b.left, r.top + cy - b.top);
+    };
+    RECT wr{};
+    GetWindowRect(e->GetHandle(), &wr);
+    const POINT over{wr.left + cx, wr.top + cy};
+    kit.MoveMouse(over);
+    Pump();
+    EXPECT_EQ(At(e, cx, cy), state(d.ActiveButtonRect)) << "hovered";
+    kit.PressButton(over);
+    Pump();
+    EXPECT_EQ(At(e, cx, cy), state(d.DownButtonRect)) << "pressed";
+    kit.ReleaseButton(over);
+    kit.MoveMouse(ScreenOf(form, 300, 190));
+    Pump();
+    // The release focused the edit: the normal button is the active band's right end.
+    EXPECT_TRUE(e->Focused());
+    const int sw = d.ActiveSkinRect.right - d.ActiveSkinRect.left;
+    EXPECT_EQ(At(e, cx, cy), skinform::PicturePixel(*data, d.PictureIndex, d.ActiveSkinRect.left + cx - (e->GetWidth() - sw),
+                                                     d.ActiveSkinRect.top + cy))
+        << "normal: part of the band";
+    e->SetEnabled(false);
+    Pump();
+    EXPECT_EQ(At(e, cx, cy), state(d.UnEnabledButtonRect)) << "disabled";
 }
 
 TEST_F(SkinEdit, TextColoursAndDisabledText)
@@ -181,6 +216,65 @@ TEST_F(SkinEdit, ButtonsRaiseTheirClicks)
     RECT formatting{};
     SendMessage(withImages->GetHandle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&formatting));
     EXPECT_EQ(formatting.right, withImages->GetClientWidth() - 8 - 2) << "the text keeps off the button";
+}
+
+TEST_F(SkinEdit, ImageButtonsShowTheirHotAndDownImages)
+{
+    auto images = std::make_unique<TImageList>(nullptr);
+    images->SetSize(8, 8);
+    for (COLORREF c : {RGB(200, 0, 0), RGB(0, 200, 0), RGB(0, 0, 200)}) {
+        TBitmap b;
+        b.SetPixelFormat(TPixelFormat::pf24bit);
+        b.SetSize(8, 8);
+        b.Canvas()->Brush()->SetColor(static_cast<TColor>(c));
+        b.Canvas()->FillRect(RECT{0, 0, 8, 8});
+        images->Add(&b, nullptr);
+    }
+    auto* e = Put(10, nullptr);
+    e->SetImages(images.get());
+    e->SetLeftImageIndex(0);
+    e->LeftImageHotIndex = 1;
+    e->LeftImageDownIndex = 2;
+    Pump();
+    const RECT r = e->LeftButton.R;
+    const int y = r.top + (r.bottom - r.top) / 2;
+    EXPECT_EQ(PixelOf(e, r.left + 2, y), RGB(200, 0, 0)) << "normal";
+    const POINT p = ScreenOf(e, r.left + 2, y);
+    kit.MoveMouse(p);
+    Pump();
+    EXPECT_EQ(PixelOf(e, r.left + 2, y), RGB(0, 200, 0)) << "hot";
+    int clicks = 0;
+    e->OnLeftButtonClick = [&](TObject*) { ++clicks; };
+    kit.PressButton(p);
+    Pump();
+    EXPECT_EQ(PixelOf(e, r.left + 2, y), RGB(0, 0, 200)) << "down";
+    // Released outside it stays down; back over it, the release clicks.
+    kit.MoveMouse(ScreenOf(e, 150, y));
+    kit.ReleaseButton(ScreenOf(e, 150, y));
+    Pump();
+    EXPECT_EQ(clicks, 0);
+    EXPECT_TRUE(e->LeftButton.Down);
+    kit.MoveMouse(p);
+    Pump();
+    kit.MoveMouse(POINT{p.x + 1, p.y});  // the first move left the text area (mouse leave)
+    Pump();
+    EXPECT_EQ(PixelOf(e, r.left + 2, y), RGB(0, 0, 200)) << "down again when the mouse returns";
+    kit.PressButton(p);
+    kit.ReleaseButton(p);
+    Pump();
+    EXPECT_EQ(clicks, 1);
+    e->SetImages(nullptr);
+}
+
+TEST_F(SkinEdit, ADescriptionOfAnotherKindCountsAsNone)
+{
+    auto data = skinform::ArtworkSkin(0);
+    auto* e = Put(10, data.get());
+    e->SetSkinDataName("stdlabel");
+    e->ChangeSkinData();
+    Pump();
+    EXPECT_EQ(e->GetIndex(), -1);
+    EXPECT_EQ(At(e, 0, 5), GetSysColor(COLOR_BTNSHADOW)) << "the plain look";
 }
 
 TEST_F(SkinEdit, SkinIndexChangeRestylesAFocusedEditAndKeepsItsText)
