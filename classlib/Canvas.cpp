@@ -7,6 +7,9 @@
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Text.h"
 
+#include <climits>
+#include <cstdint>
+
 TCanvas::TCanvas() : FFont(new TFont), FPen(new TPen), FBrush(new TBrush)
 {
     FFont->OnChange = [this](TObject*) { fontChanged(); };
@@ -227,6 +230,11 @@ void TCanvas::StretchDraw(const RECT& Rect, TGraphic* Graphic)
 
 void TCanvas::CopyRect(const RECT& Dest, TCanvas* Canvas, const RECT& Source)
 {
+    // A rectangle whose size does not fit an int (one a damaged skin may give) copies nothing.
+    for (const RECT* r : {&Dest, &Source})
+        if (std::int64_t{r->right} - r->left > INT_MAX || std::int64_t{r->bottom} - r->top > INT_MAX ||
+            std::int64_t{r->right} - r->left < INT_MIN || std::int64_t{r->bottom} - r->top < INT_MIN)
+            return;
     Changing();
     RequiredState(csHandleValid | csFontValid | csBrushValid);
     HDC src = Canvas->GetHandle();

@@ -1,10 +1,13 @@
 #include "classlib/DibData.h"
 
+#include "classlib/ImageLimits.h"
+
 void TDibData::Allocate()
 {
     if (BitsPerPixel != 1 && BitsPerPixel != 4 && BitsPerPixel != 8 && BitsPerPixel != 24 && BitsPerPixel != 32)
         throw EInvalidGraphic("Unsupported pixel format");
-    if (Width < 0 || Height < 0 || Width > kMaxImageSide || Height > kMaxImageSide)
+    if (Width < 0 || Height < 0 || Width > kMaxImageSide || Height > kMaxImageSide ||
+        static_cast<std::int64_t>(Width) * Height > kMaxImagePixels)
         throw EInvalidGraphic("Image is too large");
     std::int64_t bytes = static_cast<std::int64_t>(RowBytes()) * Height;
     if (bytes > kMaxImageBytes)

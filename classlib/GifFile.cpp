@@ -1,5 +1,6 @@
 #include "classlib/GifFile.h"
 
+#include "classlib/ImageLimits.h"
 #include "classlib/Streams.h"
 
 #include <gif_lib.h>
@@ -55,18 +56,96 @@ std::string errorText(int code)
 
 } // namespace
 
+namespace {
+
+// An LZW code takes at least two bits and stands for at most 4096 pixels.
+std::int64_t plausiblePixels(std::int64_t bytesLeft)
+{
+    return bytesLeft < 0 ? -1 : bytesLeft * 4 * 4096;
+}
+
+void checkSize(std::int64_t width, std::int64_t height, std::int64_t bytesLeft)
+{
+    try {
+        CheckImageSize(width, height, plausiblePixels(bytesLeft));
+    } catch (const EInvalidGraphic& e) {
+        invalid(e.Message());
+    }
+}
+
+// Reads the extensions before the first picture; its graphic control block gives the
+// transparent index.
+void readExtension(GifFileType* gif, GraphicsControlBlock& gcb)
+{
+    int code = 0;
+    GifByteType* ext = nullptr;
+    if (DGifGetExtension(gif, &code, &ext) != GIF_OK)
+        invalid(errorText(gif->Error));
+    if (code == GRAPHICS_EXT_FUNC_CODE && ext && ext[0] >= 4)
+        DGifExtensionToGCB(ext[0], ext + 1, &gcb);
+    while (ext) {
+        if (DGifGetExtensionNext(gif, &ext) != GIF_OK)
+            invalid(errorText(gif->Error));
+    }
+}
+
+// Decodes the first picture's rows (in the file's interlaced order when it is interlaced)
+// straight onto the canvas, clipped to it.
+void readFrame(GifFileType* gif, TDibData& img, std::int64_t bytesLeft)
+{
+    const GifImageDesc& d = gif->Image;
+    checkSize(d.Width, d.Height, bytesLeft);
+    std::vector<GifByteType> line(static_cast<std::size_t>(d.Width));
+    auto readRow = [&](int y) {
+        if (DGifGetLine(gif, line.data(), d.Width) != GIF_OK)
+            invalid(errorText(gif->Error));
+        const int ty = d.Top + y;
+        if (ty < 0 || ty >= img.Height)
+            return;
+        for (int x = 0; x < d.Width; ++x) {
+            const int tx = d.Left + x;
+            if (tx >= 0 && tx < img.Width)
+                img.Row(ty)[tx] = line[static_cast<std::size_t>(x)];
+        }
+    };
+    if (d.Interlace) {
+        static constexpr int kStart[] = {0, 4, 2, 1}, kStep[] = {8, 8, 4, 2};
+        for (int pass = 0; pass < 4; ++pass)
+            for (int y = kStart[pass]; y < d.Height; y += kStep[pass])
+                readRow(y);
+    } else {
+        for (int y = 0; y < d.Height; ++y)
+            readRow(y);
+    }
+}
+
+} // namespace
+
 TDibData ReadGif(TStream* Stream)
 {
     int err = 0;
+    const std::int64_t bytesLeft = StreamBytesLeft(Stream);
     std::unique_ptr<GifFileType, DecoderCloser> gif(DGifOpen(Stream, readData, &err));
     if (!gif)
         invalid(errorText(err));
-    if (DGifSlurp(gif.get()) != GIF_OK)
+    GraphicsControlBlock gcb{};
+    gcb.TransparentColor = NO_TRANSPARENT_COLOR;
+    for (;;) {
+        GifRecordType type = UNDEFINED_RECORD_TYPE;
+        if (DGifGetRecordType(gif.get(), &type) != GIF_OK)
+            invalid(errorText(gif->Error));
+        if (type == TERMINATE_RECORD_TYPE)
+            invalid("no picture");
+        if (type == EXTENSION_RECORD_TYPE)
+            readExtension(gif.get(), gcb);
+        else if (type == IMAGE_DESC_RECORD_TYPE)
+            break;
+        else
+            invalid("unknown record");
+    }
+    if (DGifGetImageDesc(gif.get()) != GIF_OK)
         invalid(errorText(gif->Error));
-    if (gif->ImageCount < 1)
-        invalid("no picture");
-    const SavedImage& frame = gif->SavedImages[0];
-    const GifImageDesc& d = frame.ImageDesc;
+    const GifImageDesc& d = gif->Image;
     const ColorMapObject* map = d.ColorMap ? d.ColorMap : gif->SColorMap;
     if (!map || map->ColorCount < 1 || map->ColorCount > 256)
         invalid("no colour table");
@@ -75,35 +154,19 @@ TDibData ReadGif(TStream* Stream)
     img.Width = gif->SWidth > 0 ? gif->SWidth : d.Width;
     img.Height = gif->SHeight > 0 ? gif->SHeight : d.Height;
     img.BitsPerPixel = 8;
-    if (img.Width <= 0 || img.Height <= 0)
-        invalid("bad dimensions");
+    checkSize(img.Width, img.Height, bytesLeft);
     img.Allocate();
     img.Palette.resize(static_cast<std::size_t>(map->ColorCount));
     for (int i = 0; i < map->ColorCount; ++i)
         img.Palette[static_cast<std::size_t>(i)] = TPaletteEntry{map->Colors[i].Blue, map->Colors[i].Green, map->Colors[i].Red, 0};
-
-    GraphicsControlBlock gcb{};
-    gcb.TransparentColor = NO_TRANSPARENT_COLOR;
-    DGifSavedExtensionToGCB(gif.get(), 0, &gcb);
     if (gcb.TransparentColor >= 0 && gcb.TransparentColor < map->ColorCount)
         img.TransparentIndex = gcb.TransparentColor;
 
     // The canvas outside the first frame shows the transparent or the background colour.
     const int fill = img.TransparentIndex >= 0 ? img.TransparentIndex
-                                               : std::min(gif->SBackGroundColor, map->ColorCount - 1);
+                                               : std::clamp(gif->SBackGroundColor, 0, map->ColorCount - 1);
     std::fill(img.Bits.begin(), img.Bits.end(), static_cast<std::uint8_t>(fill));
-    if (!frame.RasterBits)
-        invalid("no picture data");
-    for (int y = 0; y < d.Height; ++y) {
-        int ty = d.Top + y;
-        if (ty < 0 || ty >= img.Height)
-            continue;
-        for (int x = 0; x < d.Width; ++x) {
-            int tx = d.Left + x;
-            if (tx >= 0 && tx < img.Width)
-                img.Row(ty)[tx] = frame.RasterBits[static_cast<std::size_t>(y) * static_cast<std::size_t>(d.Width) + static_cast<std::size_t>(x)];
-        }
-    }
+    readFrame(gif.get(), img, bytesLeft);
     return img;
 }
 

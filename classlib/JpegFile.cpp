@@ -1,5 +1,6 @@
 #include "classlib/JpegFile.h"
 
+#include "classlib/ImageLimits.h"
 #include "classlib/Streams.h"
 
 #include <cstdio>  // jpeglib.h needs FILE
@@ -8,6 +9,7 @@
 #include <jerror.h>
 
 #include <algorithm>
+#include <array>
 #include <csetjmp>
 #include <cstring>
 #include <memory>
@@ -34,6 +36,53 @@ void onErrorExit(j_common_ptr cinfo)
 }
 
 void onOutputMessage(j_common_ptr) {}
+
+// Warnings that mean the decoder made up pixels for data the file lacks (a scan cut short by
+// a marker or the end of the file) refuse the picture, as a truncated file is refused.
+void onEmitMessage(j_common_ptr cinfo, int level)
+{
+    if (level < 0) {
+        const int code = cinfo->err->msg_code;
+        if (code == JWRN_HIT_MARKER || code == JWRN_JPEG_EOF || code == JWRN_MUST_RESYNC)
+            (*cinfo->err->error_exit)(cinfo);
+    }
+}
+
+// Each scan of a progressive picture passes over all its coefficients: a file of thousands of
+// tiny scans would keep the decoder busy for minutes.
+constexpr int kMaxScans = 500;
+
+struct ScanLimit {
+    jpeg_progress_mgr pub;
+    char* why;  // where the refusal is told
+    std::size_t whySize;
+};
+
+void onProgress(j_common_ptr cinfo)
+{
+    if (cinfo->is_decompressor) {
+        auto* d = reinterpret_cast<j_decompress_ptr>(cinfo);
+        if (d->input_scan_number > kMaxScans) {
+            auto* limit = reinterpret_cast<ScanLimit*>(cinfo->progress);
+            std::snprintf(limit->why, limit->whySize, "The image has more than %d scans", kMaxScans);
+            (*cinfo->err->error_exit)(cinfo);
+        }
+    }
+}
+
+// Huffman coding spends at least one bit on every block of every component, so a file of n
+// bytes holds at most 8 * n blocks (arithmetic coding has no such floor).
+std::int64_t plausiblePixels(const jpeg_decompress_struct* cinfo, std::int64_t bytesLeft)
+{
+    if (bytesLeft < 0 || cinfo->arith_code)
+        return -1;
+    std::int64_t blocks = 0;
+    for (int c = 0; c < cinfo->num_components; ++c)
+        blocks += static_cast<std::int64_t>(cinfo->comp_info[c].width_in_blocks) * cinfo->comp_info[c].height_in_blocks;
+    if (blocks > bytesLeft * 8)
+        return 0;
+    return std::int64_t{cinfo->image_width} * cinfo->image_height;
+}
 
 struct StreamSource {
     jpeg_source_mgr pub;
@@ -124,15 +173,27 @@ void termDestination(j_compress_ptr cinfo)
         ERREXIT(cinfo, JERR_FILE_WRITE);
 }
 
-void startDecode(jpeg_decompress_struct* cinfo, TDibData& img)
+// Checks the declared size before libjpeg allocates its buffers and before we allocate ours.
+void checkSize(jpeg_decompress_struct* cinfo, std::int64_t bytesLeft, char* why, std::size_t whySize)
+{
+    try {
+        CheckImageSize(cinfo->image_width, cinfo->image_height, plausiblePixels(cinfo, bytesLeft));
+    } catch (const std::exception& e) {
+        std::strncpy(why, e.what(), whySize - 1);
+    }
+}
+
+void startDecode(jpeg_decompress_struct* cinfo, TDibData& img, std::int64_t bytesLeft, char* why, std::size_t whySize)
 {
     jpeg_read_header(cinfo, TRUE);
     if (cinfo->jpeg_color_space == JCS_CMYK || cinfo->jpeg_color_space == JCS_YCCK)
         ERREXIT(cinfo, JERR_CONVERSION_NOTIMPL);
     cinfo->out_color_space = JCS_RGB;
-    if (cinfo->image_width > static_cast<JDIMENSION>(kMaxImageSide) ||
-        cinfo->image_height > static_cast<JDIMENSION>(kMaxImageSide))
+    checkSize(cinfo, bytesLeft, why, whySize);
+    if (why[0])
         ERREXIT(cinfo, JERR_IMAGE_TOO_BIG);
+    // A progressive picture keeps all its coefficients (two bytes each) in one buffer.
+    cinfo->mem->max_memory_to_use = static_cast<long>(kMaxImagePixels * 2 * 3 + (16 << 20));
     jpeg_start_decompress(cinfo);
     img.Width = static_cast<int>(cinfo->output_width);
     img.Height = static_cast<int>(cinfo->output_height);
@@ -184,12 +245,16 @@ TDibData ReadJpeg(TStream* Stream)
     const auto err = std::make_unique<ErrorManager>();
     const auto cinfo = std::make_unique<jpeg_decompress_struct>();
     const auto src = std::make_unique<StreamSource>();
+    const auto scans = std::make_unique<ScanLimit>();
+    const auto why = std::make_unique<std::array<char, JMSG_LENGTH_MAX>>();
+    const std::int64_t bytesLeft = StreamBytesLeft(Stream);
     cinfo->err = jpeg_std_error(&err->pub);
     err->pub.error_exit = onErrorExit;
     err->pub.output_message = onOutputMessage;
+    err->pub.emit_message = onEmitMessage;
     if (setjmp(err->jump)) {
         jpeg_destroy_decompress(cinfo.get());
-        throw EInvalidGraphic(std::string("JPEG image is not valid: ") + err->message);
+        throw EInvalidGraphic(std::string("JPEG image is not valid: ") + ((*why)[0] ? why->data() : err->message));
     }
     jpeg_create_decompress(cinfo.get());
     src->stream = Stream;
@@ -201,7 +266,11 @@ TDibData ReadJpeg(TStream* Stream)
     src->pub.bytes_in_buffer = 0;
     src->pub.next_input_byte = nullptr;
     cinfo->src = &src->pub;
-    startDecode(cinfo.get(), *img);
+    scans->pub.progress_monitor = onProgress;
+    scans->why = why->data();
+    scans->whySize = why->size();
+    cinfo->progress = &scans->pub;
+    startDecode(cinfo.get(), *img, bytesLeft, why->data(), why->size());
     try {
         img->Allocate();
     } catch (...) {

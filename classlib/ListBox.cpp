@@ -1,6 +1,7 @@
 #include "classlib/ListBox.h"
 
 #include "classlib/Canvas.h"
+#include "classlib/CommCtrl.h"
 #include "classlib/GraphicsObjects.h"
 #include "classlib/ListBoxWindow.h"
 #include "classlib/Messages.h"
@@ -137,7 +138,9 @@ LRESULT TCustomListBox::send(UINT Msg, WPARAM WParam, LPARAM LParam)
 void TCustomListBox::CreateParams(TCreateParams& Params)
 {
     TWinControl::CreateParams(Params);
-    Params.Style |= LBS_NOTIFY | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT;
+    RegisterListBoxClass();
+    CreateSubClass(Params, "LISTBOX");
+    Params.Style |= LBS_NOTIFY | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT | (FColumns > 0 ? WS_HSCROLL : WS_VSCROLL);
     Params.ExStyle |= WS_EX_CLIENTEDGE;
     if (FSorted)
         Params.Style |= LBS_SORT;
@@ -151,11 +154,7 @@ void TCustomListBox::CreateParams(TCreateParams& Params)
 
 void TCustomListBox::CreateWnd()
 {
-    RegisterListBoxClass();
     TWinControl::CreateWnd();
-    // The list's behaviour is the "LISTBOX" class's: messages this control does not take go on
-    // to its procedure.
-    FDefWndProc = &ListBoxWindowProc;
     sendFont();
     if (FItemHeight > 0)
         send(LB_SETITEMHEIGHT, 0, FItemHeight);

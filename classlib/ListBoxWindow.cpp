@@ -33,6 +33,10 @@ struct ListState {
     int wheelRest = 0;  // wheel delta short of a whole notch
     HFONT font = nullptr;
     bool tracking = false;
+    bool updatingBars = false;
+    // The standard bars the window was made with (setting the scroll information hides and
+    // shows them by changing the style).
+    DWORD bars = 0;
 };
 
 std::map<HWND, std::unique_ptr<ListState>>& states()
@@ -68,6 +72,7 @@ ListState& stateOf(HWND hwnd)
     if (!slot) {
         slot = std::make_unique<ListState>();
         slot->itemHeight = fontHeight(hwnd, nullptr);
+        slot->bars = styleOf(hwnd) & (WS_HSCROLL | WS_VSCROLL);
     }
     return *slot;
 }
@@ -418,6 +423,50 @@ public:
         setTop(s.top - notches * (columns() ? rows() : static_cast<int>(lines)));
     }
 
+    // The standard bar of the window's style follows the items: rows on the vertical bar, or
+    // columns on the horizontal bar of a list in columns.
+    void updateBars()
+    {
+        const int bar = columns() ? SB_HORZ : SB_VERT;
+        if (s.updatingBars || !(s.bars & (bar == SB_VERT ? WS_VSCROLL : WS_HSCROLL)))
+            return;
+        s.updatingBars = true;
+        SCROLLINFO info, now;
+        info.fMask = now.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+        if (columns()) {
+            info.nMax = std::max(0, (count() + rows() - 1) / rows() - 1);
+            info.nPage = static_cast<UINT>(columnCount());
+            info.nPos = s.top / rows();
+        } else {
+            info.nMax = std::max(0, count() - 1);
+            info.nPage = static_cast<UINT>(rows());
+            info.nPos = s.top;
+        }
+        GetScrollInfo(h, bar, &now);
+        if (now.nMax != info.nMax || now.nPage != info.nPage || now.nPos != info.nPos)
+            SetScrollInfo(h, bar, &info, TRUE);
+        s.updatingBars = false;
+    }
+
+    void scroll(WORD code, int thumb)
+    {
+        const int step = columns() ? rows() : 1;
+        const int pageStep = columns() ? page() : std::max(1, rows() - 1);
+        int top = s.top;
+        switch (code) {
+        case SB_LINEUP: top -= step; break;
+        case SB_LINEDOWN: top += step; break;
+        case SB_PAGEUP: top -= pageStep; break;
+        case SB_PAGEDOWN: top += pageStep; break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION: top = thumb * step; break;
+        case SB_TOP: top = 0; break;
+        case SB_BOTTOM: top = count(); break;
+        default: return;
+        }
+        setTop(top);
+    }
+
     HWND h;
     ListState& s;
 };
@@ -426,18 +475,20 @@ public:
 
 void RegisterListBoxClass()
 {
-    static const bool registered = [] {
-        WNDCLASS wc;
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = &ListBoxWindowProc;
-        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        wc.lpszClassName = "LISTBOX";
-        return RegisterClass(&wc) != 0;
-    }();
-    (void)registered;
+    WNDCLASS existing;
+    if (GetClassInfo(nullptr, "LISTBOX", &existing))
+        return;
+    WNDCLASS wc;
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = &ListBoxWindowProc;
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.lpszClassName = "LISTBOX";
+    RegisterClass(&wc);
 }
 
-LRESULT ListBoxWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+namespace {
+
+LRESULT handleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (msg == WM_NCDESTROY) {
         states().erase(hwnd);
@@ -639,6 +690,15 @@ LRESULT ListBoxWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_MOUSEWHEEL:
         lb.wheel(GET_WHEEL_DELTA_WPARAM(wParam));
         return 0;
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+        if ((msg == WM_HSCROLL) == lb.columns()) {
+            SCROLLINFO info;
+            info.fMask = SIF_TRACKPOS;
+            GetScrollInfo(hwnd, msg == WM_HSCROLL ? SB_HORZ : SB_VERT, &info);
+            lb.scroll(LOWORD(wParam), info.nTrackPos);
+        }
+        return 0;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
         lb.invalidate();
@@ -647,4 +707,19 @@ LRESULT ListBoxWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     default:
         return DefWindowProc(hwnd, msg, wParam, lParam);
     }
+}
+
+} // namespace
+
+LRESULT ListBoxWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT result = handleMessage(hwnd, msg, wParam, lParam);
+    // After what may change the items, their height, the top item or the size.
+    const bool changes = (msg >= LB_ADDSTRING && msg <= LB_ITEMFROMPOINT) || msg == WM_CREATE || msg == WM_SIZE ||
+                         msg == WM_SETFONT || msg == WM_KEYDOWN || msg == WM_CHAR || msg == WM_LBUTTONDOWN ||
+                         msg == WM_LBUTTONDBLCLK || msg == WM_MOUSEMOVE || msg == WM_MOUSEWHEEL ||
+                         msg == WM_VSCROLL || msg == WM_HSCROLL;
+    if (changes && IsWindow(hwnd) && states().count(hwnd))
+        ListBox(hwnd).updateBars();
+    return result;
 }

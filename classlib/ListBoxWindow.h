@@ -9,6 +9,7 @@
 #include "platform/window/Handles.h"
 #include "platform/window/ListBoxes.h"
 
-// Registers the class (once); CreateWindowEx can make "LISTBOX" windows after that.
+// Registers the class unless it is registered; CreateWindowEx can make "LISTBOX" windows after
+// that.
 void RegisterListBoxClass();
 LRESULT ListBoxWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

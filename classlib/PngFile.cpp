@@ -1,5 +1,6 @@
 #include "classlib/PngFile.h"
 
+#include "classlib/ImageLimits.h"
 #include "classlib/Streams.h"
 
 #include <png.h>
@@ -18,7 +19,35 @@ namespace {
 struct PngIo {
     TStream* stream;
     char error[200];
+    std::int64_t bytesLeft;  // what the file holds after its signature, -1 when unknown
 };
+
+// Deflate never packs more than 1032 bytes into one, so a file of n bytes holds at most
+// 1032 * n bytes of rows; the pixels those rows carry at the file's own depth are the bound.
+std::int64_t plausiblePixels(std::int64_t bytesLeft, int depth, int colorType)
+{
+    if (bytesLeft < 0)
+        return -1;
+    const int channels = colorType == PNG_COLOR_TYPE_RGB         ? 3
+                         : colorType == PNG_COLOR_TYPE_RGB_ALPHA  ? 4
+                         : colorType == PNG_COLOR_TYPE_GRAY_ALPHA ? 2
+                                                                  : 1;
+    return bytesLeft * 1032 * 8 / (channels * depth);
+}
+
+// Checks the declared size before libpng allocates its rows and before we allocate ours.
+void checkSize(png_structp png, png_uint_32 w, png_uint_32 h, int depth, int colorType)
+{
+    auto* io = static_cast<PngIo*>(png_get_io_ptr(png));
+    char why[200] = {};
+    try {
+        CheckImageSize(w, h, plausiblePixels(io->bytesLeft, depth, colorType));
+    } catch (const std::exception& e) {
+        std::strncpy(why, e.what(), sizeof why - 1);
+    }
+    if (why[0])
+        png_error(png, why);
+}
 
 void onError(png_structp png, png_const_charp message)
 {
@@ -60,10 +89,12 @@ void flushData(png_structp) {}
 void readHeader(png_structp png, png_infop info, TDibData& img, TPngFileInfo& fileInfo)
 {
     png_set_user_limits(png, kMaxImageSide, kMaxImageSide);
+    png_set_chunk_malloc_max(png, 8u << 20);  // text and profile chunks
     png_read_info(png, info);
     png_uint_32 w = 0, h = 0;
     int depth = 0, colorType = 0, interlace = 0;
     png_get_IHDR(png, info, &w, &h, &depth, &colorType, &interlace, nullptr, nullptr);
+    checkSize(png, w, h, depth, colorType);
     fileInfo.ColorType = colorType;
     png_color_16p transColor = nullptr;
     if ((colorType == PNG_COLOR_TYPE_GRAY || colorType == PNG_COLOR_TYPE_RGB) &&
@@ -138,7 +169,7 @@ TDibData ReadPng(TStream* Stream, TPngFileInfo* Info)
 {
     // Held through pointers that stay unchanged after setjmp, so their values survive a jump.
     const auto img = std::make_unique<TDibData>();
-    const auto ioHolder = std::make_unique<PngIo>(PngIo{Stream, {}});
+    const auto ioHolder = std::make_unique<PngIo>(PngIo{Stream, {}, StreamBytesLeft(Stream)});
     const auto fileInfo = std::make_unique<TPngFileInfo>();
     PngIo& io = *ioHolder;
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &io, onError, onWarning);
@@ -198,7 +229,7 @@ void WritePng(TStream* Stream, const TDibData& Image)
             trans[Image.TransparentIndex] = 0;
         }
     }
-    const auto ioHolder = std::make_unique<PngIo>(PngIo{Stream, {}});
+    const auto ioHolder = std::make_unique<PngIo>(PngIo{Stream, {}, -1});
     PngIo& io = *ioHolder;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &io, onError, onWarning);
     if (!png)

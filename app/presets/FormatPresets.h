@@ -47,14 +47,16 @@ struct TPresetChoice {
     int Position;
 };
 
+// Resolution, video bit rate, frame rate, audio bit rate, sample rate, scaling.
+using TPresetChoices = std::array<TPresetChoice, 6>;
+
 struct TFormatPreset {
     int Key;
     std::string_view Title;
     std::string_view Caption;
     int EncoderSet;
     TPresetValues Values;
-    // Resolution, video bit rate, frame rate, audio bit rate, sample rate, scaling.
-    std::array<TPresetChoice, 6> Choices;
+    TPresetChoices Choices;
     bool AudioOnly;
 };
 

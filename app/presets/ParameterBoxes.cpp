@@ -1,26 +1,29 @@
 #include "app/presets/ParameterBoxes.h"
 
-#include "app/presets/FormatPresets.h"
-#include "app/presets/OptionLists.h"
-
-void FillParameterBoxes(const TParameterBoxes& boxes, int categoryPosition, int formatPosition)
+void ApplyPresetChoices(const TParameterBoxes& boxes, const TPresetChoices* choices, bool audioOnly,
+                        TOptionListFinder find)
 {
     for (TParameterBox* box : boxes)
         box->ClearItems();
     for (TParameterBox* box : boxes)
         box->SetEnabled(true);
-    auto key = PresetKeyOf(categoryPosition, formatPosition);
-    const TFormatPreset* preset = key ? FindFormatPreset(*key) : nullptr;
-    if (!preset)
+    if (!choices)
         return;
     for (std::size_t i = 0; i < ParameterFillOrder.size(); ++i) {
         TParameterBox* box = boxes[ParameterFillOrder[i]];
-        const TPresetChoice& choice = preset->Choices[i];
-        for (std::string_view item : FindOptionList(choice.List)->Items)
+        const TPresetChoice& choice = (*choices)[i];
+        for (std::string_view item : find(choice.List)->Items)
             box->AddItem(std::string(item));
         box->SetItemIndex(choice.Position);
     }
-    if (preset->AudioOnly)
+    if (audioOnly)
         for (TParameterKind kind : {pkResolution, pkVideoBitrate, pkScaling, pkFrameRate})
             boxes[kind]->SetEnabled(false);
+}
+
+void FillParameterBoxes(const TParameterBoxes& boxes, int categoryPosition, int formatPosition)
+{
+    auto key = PresetKeyOf(categoryPosition, formatPosition);
+    const TFormatPreset* preset = key ? FindFormatPreset(*key) : nullptr;
+    ApplyPresetChoices(boxes, preset ? &preset->Choices : nullptr, preset && preset->AudioOnly, FindOptionList);
 }

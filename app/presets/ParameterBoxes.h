@@ -2,6 +2,9 @@
 // The six parameter boxes of the main window as the preset filler sees them, and the filler
 // that gives them the lists and defaults of the chosen format.
 
+#include "app/presets/FormatPresets.h"
+#include "app/presets/OptionLists.h"
+
 #include <array>
 #include <string>
 
@@ -33,3 +36,11 @@ using TParameterBoxes = std::array<TParameterBox*, ParameterKindCount>;  // by T
 // the resolution, video bit rate, scaling and frame rate boxes. Without a format row (a position
 // outside the category box or the format list) the boxes stay empty and enabled.
 void FillParameterBoxes(const TParameterBoxes& boxes, int categoryPosition, int formatPosition);
+
+// The filler's steps for one row's choices (in the fill order), their lists named for find:
+// empties and enables the six boxes, fills and selects each, and disables the resolution, video
+// bit rate, scaling and frame rate boxes when audioOnly. Without choices the boxes stay empty and
+// enabled. Every list a choice names must be found.
+using TOptionListFinder = const TOptionList* (*)(std::string_view id);
+void ApplyPresetChoices(const TParameterBoxes& boxes, const TPresetChoices* choices, bool audioOnly,
+                        TOptionListFinder find);

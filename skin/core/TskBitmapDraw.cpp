@@ -2,6 +2,7 @@
 
 #include "platform/win/Rect.h"
 #include "skin/core/skBitmapDraw.h"
+#include "skin/core/skSkinImageLayout.h"
 #include "skin/core/skTiles.h"
 
 #include <algorithm>
@@ -9,12 +10,13 @@
 
 void TskBitmap::Draw(TskBitmap& Bitmap, int X, int Y) const
 {
-    Draw(Bitmap, MakeRect(X, Y, X + FWidth, Y + FHeight), MakeRect(0, 0, FWidth, FHeight));
+    Draw(Bitmap, PlacedAt(X, Y, MakeRect(0, 0, FWidth, FHeight), SIZE{FWidth, FHeight}),
+         MakeRect(0, 0, FWidth, FHeight));
 }
 
 void TskBitmap::Draw(TskBitmap& Bitmap, int X, int Y, const RECT& SrcRect) const
 {
-    Draw(Bitmap, MakeRect(X, Y, X + RectWidth(SrcRect), Y + RectHeight(SrcRect)), SrcRect);
+    Draw(Bitmap, PlacedAt(X, Y, SrcRect, SIZE{FWidth, FHeight}), SrcRect);
 }
 
 void TskBitmap::Draw(TskBitmap& Bitmap, const RECT& DstRect) const
@@ -34,12 +36,12 @@ void TskBitmap::Draw(TskBitmap& Bitmap, const RECT& DstRect, const RECT& SrcRect
 
 void TskBitmap::Tile(TskBitmap& Bitmap, const RECT& DstRect, const RECT& SrcRect) const
 {
-    ForEachTile(DstRect, SrcRect, [&](const RECT& cell, const RECT& source) { Draw(Bitmap, cell, source); });
+    ForEachTile(DstRect, CutToPicture(SrcRect, SIZE{FWidth, FHeight}), MakeRect(0, 0, Bitmap.GetWidth(), Bitmap.GetHeight()), [&](const RECT& cell, const RECT& source) { Draw(Bitmap, cell, source); });
 }
 
 void TskBitmap::TileClip(TskBitmap& Bitmap, const RECT& DstRect, const RECT& DstClip, const RECT& SrcRect) const
 {
-    ForEachTileMeeting(DstRect, DstClip, SrcRect,
+    ForEachTileMeeting(DstRect, DstClip, CutToPicture(SrcRect, SIZE{FWidth, FHeight}), MakeRect(0, 0, Bitmap.GetWidth(), Bitmap.GetHeight()),
                        [&](const RECT& cell, const RECT& source) { Draw(Bitmap, cell, source); });
 }
 

@@ -39,6 +39,17 @@ TskLayerManager::~TskLayerManager()
     FreeLayer();
 }
 
+void TskLayerManager::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TComponent::Notification(AComponent, Operation);
+    if (Operation != TOperation::opRemove)
+        return;
+    if (AComponent == Timer)
+        Timer = nullptr;
+    if (AComponent == LayerWindow)
+        LayerWindow = nullptr;
+}
+
 void TskLayerManager::FreeLayer()
 {
     if (LayerWindow)
@@ -89,10 +100,15 @@ void TskLayerManager::Hide()
 void TskLayerManager::StartTimer()
 {
     BeginAlphaBlendValue = 0;
-    Timer->SetEnabled(true);
+    if (Timer)
+        Timer->SetEnabled(true);
 }
 
-void TskLayerManager::StopTimer() { Timer->SetEnabled(false); }
+void TskLayerManager::StopTimer()
+{
+    if (Timer)
+        Timer->SetEnabled(false);
+}
 
 void TskLayerManager::FadeStep(TObject*)
 {

@@ -40,6 +40,11 @@ public:
     bool IsVisible = false;
     bool TopMostMode = true;
 
+protected:
+    // The timer and the layer window are owned components: a teardown that frees them before
+    // the destructor runs must leave no pointer behind.
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
 private:
     void FadeStep(TObject* Sender);
     void FreeLayer();

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 namespace {
@@ -48,7 +49,9 @@ void Block(RowKind kind, const TargetRows& target, const RECT& Clip, const TskBi
 // Source indices of the destination positions clipFrom..clipTo-1 when srcFrom..srcTo is scaled
 // to dw positions from dstFrom. The ratio is held in single precision and multiplied exactly
 // (in double), so the truncation or rounding boundaries are those of that ratio.
-std::vector<int> ScaleMap(int clipFrom, int clipTo, int dstFrom, int dw, int srcFrom, int srcTo, bool round)
+// Destination extents are taken in 64 bits: a skin's rectangle may span the whole int range.
+std::vector<int> ScaleMap(int clipFrom, int clipTo, std::int64_t dstFrom, std::int64_t dw, int srcFrom, int srcTo,
+                          bool round)
 {
     std::vector<int> map(static_cast<std::size_t>(clipTo - clipFrom));
     const int sw = srcTo - srcFrom;
@@ -58,7 +61,7 @@ std::vector<int> ScaleMap(int clipFrom, int clipTo, int dstFrom, int dw, int src
     }
     const float ratio = static_cast<float>(sw - 1) / static_cast<float>(dw - 1);
     for (int d = clipFrom; d < clipTo; ++d) {
-        const double exact = static_cast<double>(d - dstFrom) * static_cast<double>(ratio);
+        const double exact = static_cast<double>(d - dstFrom) * static_cast<double>(ratio);  // d - dstFrom < dw
         const int offset = static_cast<int>(round ? std::nearbyint(exact) : std::trunc(exact));
         map[static_cast<std::size_t>(d - clipFrom)] = std::min(srcFrom + offset, srcTo - 1);
     }
@@ -77,7 +80,7 @@ void DrawArea(RowKind kind, const TargetRows& target, const RECT& DstRect, const
     if (SrcRect.left < 0 || SrcRect.top < 0 || SrcRect.right > Source.GetWidth()
         || SrcRect.bottom > Source.GetHeight())
         return;
-    const int dw = RectWidth(DstRect), dh = RectHeight(DstRect);
+    const std::int64_t dw = std::int64_t{DstRect.right} - DstRect.left, dh = std::int64_t{DstRect.bottom} - DstRect.top;
     const int count = RectWidth(clip);
     auto sourceRow = [&](int y) {
         return Source.GetBits() + static_cast<std::ptrdiff_t>(y) * Source.GetWidth();

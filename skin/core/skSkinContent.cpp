@@ -220,3 +220,11 @@ int TskSkinContent::GetControlIndex(const std::string& AIDName) const
             return static_cast<int>(i);
     return -1;
 }
+
+TBitmap* TskSkinContent::GetActivePicture(int Index) const
+{
+    if (Index < 0 || Index >= static_cast<int>(FActivePictures.size()))
+        return nullptr;
+    TBitmap* picture = FActivePictures[static_cast<std::size_t>(Index)].get();
+    return picture && !picture->Empty() ? picture : nullptr;
+}

@@ -32,6 +32,10 @@ public:
     int GetIndex(const std::string& AIDName) const;
     int GetControlIndex(const std::string& AIDName) const;
 
+    // The numbered picture a description names by Index; null for an index outside the list or
+    // an empty picture (skins keep such indexes as read: every consumer draws no picture then).
+    TBitmap* GetActivePicture(int Index) const;
+
     // VERSION
     std::string SkinName, SkinAuthor, AuthorURL, AuthorEmail, SkinComments;
     // PICTURES

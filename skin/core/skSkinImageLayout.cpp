@@ -3,38 +3,63 @@
 #include "platform/win/Rect.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 
 namespace {
 
-// Collects the copies of one image. Source rectangles are given relative to the skin
-// rectangle S and stored in picture coordinates, cut to the picture.
+// Skin values are cut to this reach before any arithmetic: it lies far beyond any picture or
+// image the budget allows, and sums of a few such values still fit an int.
+constexpr int kReach = 1 << 24;
+
+int Tame(int v) { return std::clamp(v, -kReach, kReach); }
+POINT Tame(POINT p) { return POINT{Tame(p.x), Tame(p.y)}; }
+RECT Tame(const RECT& r) { return MakeRect(Tame(r.left), Tame(r.top), Tame(r.right), Tame(r.bottom)); }
+
+TskSliceGeometry Tame(const TskSliceGeometry& G)
+{
+    return TskSliceGeometry{Tame(G.LT),  Tame(G.RT),  Tame(G.LB),  Tame(G.RB),  Tame(G.C),
+                            Tame(G.NLT), Tame(G.NRT), Tame(G.NLB), Tame(G.NRB), Tame(G.NC)};
+}
+
+// Collects the copies of one image of Target size. Source rectangles are given relative to the
+// skin rectangle S (already cut to the picture) and stored in picture coordinates, cut to the
+// picture; repeated pieces are only laid where the image can show them.
 class PieceWriter {
 public:
-    PieceWriter(SIZE picture, const RECT& S, TskImagePieces& out) : picture_(picture), origin_(S), out_(out) {}
+    PieceWriter(SIZE picture, const RECT& S, SIZE target, TskImagePieces& out)
+        : picture_(picture), origin_(S), target_(target), out_(out)
+    {
+    }
 
     void Put(const RECT& dst, const RECT& srcRel)
     {
         if (IsRectEmpty(&dst) || IsRectEmpty(&srcRel))
             return;
-        RECT src = srcRel;
-        OffsetRect(&src, origin_.left, origin_.top);
-        const RECT bounds = MakeRect(0, 0, picture_.cx, picture_.cy);
-        RECT cut;
-        if (!IntersectRect(&cut, &src, &bounds))
+        using I = std::int64_t;
+        const I sl = I{srcRel.left} + origin_.left, st = I{srcRel.top} + origin_.top;
+        const I sr = I{srcRel.right} + origin_.left, sb = I{srcRel.bottom} + origin_.top;
+        const I cl = std::max<I>(sl, 0), ct = std::max<I>(st, 0);
+        const I cr = std::min<I>(sr, picture_.cx), cb = std::min<I>(sb, picture_.cy);
+        if (cl >= cr || ct >= cb)
             return;
         // The destination loses the same share of its size as the source.
-        const int sw = RectWidth(src), sh = RectHeight(src), dw = RectWidth(dst), dh = RectHeight(dst);
-        const RECT part = MakeRect(dst.left + (cut.left - src.left) * dw / sw, dst.top + (cut.top - src.top) * dh / sh,
-                                   dst.right - (src.right - cut.right) * dw / sw,
-                                   dst.bottom - (src.bottom - cut.bottom) * dh / sh);
-        if (!IsRectEmpty(&part))
-            out_.push_back({part, cut});
+        const I sw = sr - sl, sh = sb - st, dw = I{dst.right} - dst.left, dh = I{dst.bottom} - dst.top;
+        const RECT part = MakeRect(static_cast<int>(dst.left + (cl - sl) * dw / sw),
+                                   static_cast<int>(dst.top + (ct - st) * dh / sh),
+                                   static_cast<int>(dst.right - (sr - cr) * dw / sw),
+                                   static_cast<int>(dst.bottom - (sb - cb) * dh / sh));
+        const RECT image = MakeRect(0, 0, target_.cx, target_.cy);
+        RECT shown;
+        if (IntersectRect(&shown, &part, &image))
+            out_.push_back({part, MakeRect(static_cast<int>(cl), static_cast<int>(ct), static_cast<int>(cr),
+                                           static_cast<int>(cb))});
     }
 
     // Repeats columns srcRel across from..to, rows from top on, each tile at its own size.
     void TileAcross(const RECT& srcRel, int from, int to, int top)
     {
-        ForEachTile(from, to, RectWidth(srcRel), [&](int pos, int len) {
+        ForEachTile(from, to, RectWidth(srcRel), 0, target_.cx, [&](int pos, int len) {
             Put(MakeRect(pos, top, pos + len, top + RectHeight(srcRel)),
                 MakeRect(srcRel.left, srcRel.top, srcRel.left + len, srcRel.bottom));
         });
@@ -42,7 +67,7 @@ public:
 
     void TileDown(const RECT& srcRel, int from, int to, int left)
     {
-        ForEachTile(from, to, RectHeight(srcRel), [&](int pos, int len) {
+        ForEachTile(from, to, RectHeight(srcRel), 0, target_.cy, [&](int pos, int len) {
             Put(MakeRect(left, pos, left + RectWidth(srcRel), pos + len),
                 MakeRect(srcRel.left, srcRel.top, srcRel.right, srcRel.top + len));
         });
@@ -65,24 +90,25 @@ public:
             TileDown(srcRel, from, to, left);
     }
 
-    // Pieces of length L from p0: at p0 + k*L for k = 0 .. (end - p0) div L, cut at end.
+    // Pieces of length L from p0: at p0 + k*L for k = 0 .. (end - p0) div L, cut at end; only
+    // those that reach into lo..hi.
     template <class Tile>
-    static void ForEachTile(int p0, int end, int L, Tile tile)
+    static void ForEachTile(int p0, int end, int L, int lo, int hi, Tile tile)
     {
         if (L <= 0)
             return;
-        const int count = (end - p0) / L;
-        for (int k = 0; k <= count; ++k) {
-            const int pos = p0 + k * L;
-            const int len = std::min(L, end - pos);
-            if (len > 0)
-                tile(pos, len);
-        }
+        const int first = lo > p0 ? p0 + (lo - p0) / L * L : p0;
+        const int last = std::min(end, hi);
+        for (int pos = first; pos < last; pos += L)
+            tile(pos, std::min(L, end - pos));
     }
+
+    SIZE Target() const { return target_; }
 
 private:
     SIZE picture_;
     RECT origin_;
+    SIZE target_;
     TskImagePieces& out_;
 };
 
@@ -92,9 +118,10 @@ void PutCentre(PieceWriter& w, const RECT& C, const RECT& area, bool StretchEffe
     const int cw = RectWidth(C), ch = RectHeight(C);
     if (cw <= 0 || ch <= 0)
         return;
+    const SIZE target = w.Target();
     if (!StretchEffect) {
-        PieceWriter::ForEachTile(area.left, area.right, cw, [&](int x, int width) {
-            PieceWriter::ForEachTile(area.top, area.bottom, ch, [&](int y, int height) {
+        PieceWriter::ForEachTile(area.left, area.right, cw, 0, target.cx, [&](int x, int width) {
+            PieceWriter::ForEachTile(area.top, area.bottom, ch, 0, target.cy, [&](int y, int height) {
                 w.Put(MakeRect(x, y, x + width, y + height), MakeRect(C.left, C.top, C.left + width, C.top + height));
             });
         });
@@ -105,12 +132,12 @@ void PutCentre(PieceWriter& w, const RECT& C, const RECT& area, bool StretchEffe
     switch (StretchType) {
     case skstFull: w.Put(area, C); break;
     case skstHorz:
-        PieceWriter::ForEachTile(area.left, area.right, cw, [&](int x, int width) {
+        PieceWriter::ForEachTile(area.left, area.right, cw, 0, target.cx, [&](int x, int width) {
             w.Put(MakeRect(x, area.top, x + width, area.bottom), MakeRect(C.left, C.top, C.left + width, C.bottom));
         });
         break;
     case skstVert:
-        PieceWriter::ForEachTile(area.top, area.bottom, ch, [&](int y, int height) {
+        PieceWriter::ForEachTile(area.top, area.bottom, ch, 0, target.cy, [&](int y, int height) {
             w.Put(MakeRect(area.left, y, area.right, y + height), MakeRect(C.left, C.top, C.right, C.top + height));
         });
         break;
@@ -124,14 +151,17 @@ bool NothingToCompose(const TskSliceGeometry& G, SIZE PictureSize)
 
 } // namespace
 
-TskImagePieces LayoutNineSliceImage(const TskSliceGeometry& G, SIZE PictureSize, const RECT& S, int W, int H,
+TskImagePieces LayoutNineSliceImage(const TskSliceGeometry& GIn, SIZE PictureSize, const RECT& SIn, int WIn, int HIn,
                                     bool DrawClient, const TskEdgeStretch& Stretch, bool StretchEffect,
                                     TskStretchType StretchType)
 {
+    const TskSliceGeometry G = Tame(GIn);
+    const RECT S = CutToPicture(SIn, PictureSize);
+    const int W = Tame(WIn), H = Tame(HIn);
     TskImagePieces pieces;
-    if (NothingToCompose(G, PictureSize))
+    if (NothingToCompose(G, PictureSize) || IsRectEmpty(&S))
         return pieces;
-    PieceWriter w(PictureSize, S, pieces);
+    PieceWriter w(PictureSize, S, SIZE{W, H}, pieces);
     const int SW = RectWidth(S), SH = RectHeight(S);
     const RECT& C = G.C;
     const RECT& NC = G.NC;
@@ -154,14 +184,17 @@ TskImagePieces LayoutNineSliceImage(const TskSliceGeometry& G, SIZE PictureSize,
     return pieces;
 }
 
-TskImagePieces LayoutNineSliceOpenRight(const TskSliceGeometry& G, SIZE PictureSize, const RECT& S, int W, int H,
+TskImagePieces LayoutNineSliceOpenRight(const TskSliceGeometry& GIn, SIZE PictureSize, const RECT& SIn, int WIn, int HIn,
                                         bool DrawClient, const TskEdgeStretch& Stretch, bool StretchEffect,
                                         TskStretchType StretchType)
 {
+    const TskSliceGeometry G = Tame(GIn);
+    const RECT S = CutToPicture(SIn, PictureSize);
+    const int W = Tame(WIn), H = Tame(HIn);
     TskImagePieces pieces;
-    if (NothingToCompose(G, PictureSize))
+    if (NothingToCompose(G, PictureSize) || IsRectEmpty(&S))
         return pieces;
-    PieceWriter w(PictureSize, S, pieces);
+    PieceWriter w(PictureSize, S, SIZE{W, H}, pieces);
     const int SH = RectHeight(S);
     const RECT& C = G.C;
     const RECT& NC = G.NC;
@@ -179,17 +212,23 @@ TskImagePieces LayoutNineSliceOpenRight(const TskSliceGeometry& G, SIZE PictureS
     return pieces;
 }
 
-TskFrameBorderLayout LayoutFrameBorderImages(const TskSliceGeometry& G, SIZE PictureSize, const RECT& S, int W,
-                                             int H, const TskEdgeStretch& Stretch, int TopHeight, int BottomHeight)
+TskFrameBorderLayout LayoutFrameBorderImages(const TskSliceGeometry& GIn, SIZE PictureSize, const RECT& SIn, int WIn,
+                                             int HIn, const TskEdgeStretch& Stretch, int TopHeightIn, int BottomHeightIn)
 {
+    const TskSliceGeometry G = Tame(GIn);
+    const RECT S = CutToPicture(SIn, PictureSize);
+    const int W = Tame(WIn), H = Tame(HIn);
+    int TopHeight = Tame(TopHeightIn), BottomHeight = Tame(BottomHeightIn);
     TskFrameBorderLayout out;
+    if (IsRectEmpty(&S))
+        return out;
     const int SW = RectWidth(S), SH = RectHeight(S);
     const RECT& C = G.C;
     const RECT& NC = G.NC;
     if (W > 0 && NC.top > 0 && G.RT.x > G.LT.x) {
         out.TopSize = SIZE{W, NC.top};
         TopHeight = NC.top;
-        PieceWriter w(PictureSize, S, out.Top);
+        PieceWriter w(PictureSize, S, out.TopSize, out.Top);
         if (Stretch.Top)
             w.Put(MakeRect(G.NLT.x, 0, G.NRT.x, NC.top), MakeRect(G.LT.x, 0, G.RT.x, NC.top));
         else
@@ -201,7 +240,7 @@ TskFrameBorderLayout LayoutFrameBorderImages(const TskSliceGeometry& G, SIZE Pic
     if (W > 0 && bh > 0 && G.RB.x > G.LB.x) {
         out.BottomSize = SIZE{W, bh};
         BottomHeight = bh;
-        PieceWriter w(PictureSize, S, out.Bottom);
+        PieceWriter w(PictureSize, S, out.BottomSize, out.Bottom);
         if (Stretch.Bottom)
             w.Put(MakeRect(G.NLB.x, 0, G.NRB.x, bh), MakeRect(G.LB.x, SH - bh, G.RB.x, SH));
         else
@@ -212,8 +251,8 @@ TskFrameBorderLayout LayoutFrameBorderImages(const TskSliceGeometry& G, SIZE Pic
     const int HL = H - TopHeight - BottomHeight;
     // The side images: the edge rows repeated or stretched between the pieces above and below.
     auto side = [&](TskImagePieces& pieces, int left, int right, int top, int bottom, bool stretch) {
-        PieceWriter w(PictureSize, S, pieces);
         const int width = right - left;
+        PieceWriter w(PictureSize, S, SIZE{width, HL}, pieces);
         if (stretch)
             w.Put(MakeRect(0, top - C.top, width, HL - (C.bottom - bottom)), MakeRect(left, top, right, bottom));
         else
@@ -234,10 +273,12 @@ TskFrameBorderLayout LayoutFrameBorderImages(const TskSliceGeometry& G, SIZE Pic
     return out;
 }
 
-TskImagePieces LayoutHorzBandImage(int LeftWidth, int RightWidth, SIZE PictureSize, const RECT& S, int W, bool Stretch)
+TskImagePieces LayoutHorzBandImage(int LeftWidthIn, int RightWidthIn, SIZE PictureSize, const RECT& SIn, int WIn, bool Stretch)
 {
+    const int LeftWidth = Tame(LeftWidthIn), RightWidth = Tame(RightWidthIn), W = Tame(WIn);
+    const RECT S = CutToPicture(SIn, PictureSize);
     TskImagePieces pieces;
-    PieceWriter w(PictureSize, S, pieces);
+    PieceWriter w(PictureSize, S, SIZE{W, RectHeight(S)}, pieces);
     const int SW = RectWidth(S), SH = RectHeight(S);
     if (LeftWidth != 0)
         w.Put(MakeRect(0, 0, LeftWidth, SH), MakeRect(0, 0, LeftWidth, SH));
@@ -247,11 +288,13 @@ TskImagePieces LayoutHorzBandImage(int LeftWidth, int RightWidth, SIZE PictureSi
     return pieces;
 }
 
-TskImagePieces LayoutHorzBandImageLeftEnd(int LeftWidth, int RightWidth, SIZE PictureSize, const RECT& S, int W,
+TskImagePieces LayoutHorzBandImageLeftEnd(int LeftWidthIn, int RightWidthIn, SIZE PictureSize, const RECT& SIn, int WIn,
                                           bool Stretch)
 {
+    const int LeftWidth = Tame(LeftWidthIn), RightWidth = Tame(RightWidthIn), W = Tame(WIn);
+    const RECT S = CutToPicture(SIn, PictureSize);
     TskImagePieces pieces;
-    PieceWriter w(PictureSize, S, pieces);
+    PieceWriter w(PictureSize, S, SIZE{W, RectHeight(S)}, pieces);
     const int SW = RectWidth(S), SH = RectHeight(S);
     if (LeftWidth != 0)
         w.Put(MakeRect(0, 0, LeftWidth, SH), MakeRect(0, 0, LeftWidth, SH));
@@ -259,21 +302,25 @@ TskImagePieces LayoutHorzBandImageLeftEnd(int LeftWidth, int RightWidth, SIZE Pi
     return pieces;
 }
 
-TskImagePieces LayoutHorzBandImageNoEnds(int LeftWidth, int RightWidth, SIZE PictureSize, const RECT& S, int W,
+TskImagePieces LayoutHorzBandImageNoEnds(int LeftWidthIn, int RightWidthIn, SIZE PictureSize, const RECT& SIn, int WIn,
                                          bool Stretch)
 {
+    const int LeftWidth = Tame(LeftWidthIn), RightWidth = Tame(RightWidthIn), W = Tame(WIn);
+    const RECT S = CutToPicture(SIn, PictureSize);
     TskImagePieces pieces;
-    PieceWriter w(PictureSize, S, pieces);
+    PieceWriter w(PictureSize, S, SIZE{W, RectHeight(S)}, pieces);
     const int SW = RectWidth(S), SH = RectHeight(S);
     w.Across(MakeRect(LeftWidth, 0, SW - RightWidth, SH), 0, W, 0, SH, Stretch);
     return pieces;
 }
 
-TskImagePieces LayoutVertBandImage(int TopHeight, int BottomHeight, SIZE PictureSize, const RECT& S, int H,
+TskImagePieces LayoutVertBandImage(int TopHeightIn, int BottomHeightIn, SIZE PictureSize, const RECT& SIn, int HIn,
                                    bool Stretch)
 {
+    const int TopHeight = Tame(TopHeightIn), BottomHeight = Tame(BottomHeightIn), H = Tame(HIn);
+    const RECT S = CutToPicture(SIn, PictureSize);
     TskImagePieces pieces;
-    PieceWriter w(PictureSize, S, pieces);
+    PieceWriter w(PictureSize, S, SIZE{RectWidth(S), H}, pieces);
     const int SW = RectWidth(S), SH = RectHeight(S);
     if (TopHeight != 0)
         w.Put(MakeRect(0, 0, SW, TopHeight), MakeRect(0, 0, SW, TopHeight));
@@ -283,16 +330,18 @@ TskImagePieces LayoutVertBandImage(int TopHeight, int BottomHeight, SIZE Picture
     return pieces;
 }
 
-TskEdgeMaskLayout LayoutEdgeMasks(const TskSliceGeometry& G, SIZE MaskSize, int W)
+TskEdgeMaskLayout LayoutEdgeMasks(const TskSliceGeometry& GIn, SIZE MaskSize, int WIn)
 {
+    const TskSliceGeometry G = Tame(GIn);
+    const int W = Tame(WIn);
     TskEdgeMaskLayout out;
     const RECT whole = MakeRect(0, 0, MaskSize.cx, MaskSize.cy);
     const RECT& C = G.C;
     const int nch = RectHeight(G.NC);
     // A side strip: the edge rows repeated from the top, then the pieces above and below them.
     auto side = [&](TskImagePieces& pieces, int left, int right, int top, int bottom) {
-        PieceWriter w(MaskSize, whole, pieces);
         const int width = right - left;
+        PieceWriter w(MaskSize, whole, SIZE{width, nch}, pieces);
         if (bottom != top)
             w.TileDown(MakeRect(left, top, right, bottom), 0, nch, 0);
         if (top > C.top)
@@ -301,7 +350,7 @@ TskEdgeMaskLayout LayoutEdgeMasks(const TskSliceGeometry& G, SIZE MaskSize, int 
             w.Put(MakeRect(0, nch - (C.bottom - bottom), width, nch), MakeRect(left, bottom, right, C.bottom));
     };
     auto band = [&](TskImagePieces& pieces, int top, int bottom, int l, int r, int nl, int nr) {
-        PieceWriter w(MaskSize, whole, pieces);
+        PieceWriter w(MaskSize, whole, SIZE{W, bottom - top}, pieces);
         if (r != l)
             w.TileAcross(MakeRect(l, top, r, bottom), nl, nr, 0);
         w.Put(MakeRect(0, 0, l, bottom - top), MakeRect(0, top, l, bottom));
@@ -324,4 +373,20 @@ TskEdgeMaskLayout LayoutEdgeMasks(const TskSliceGeometry& G, SIZE MaskSize, int 
         band(out.Bottom, C.bottom, MaskSize.cy, G.LB.x, G.RB.x, G.NLB.x, G.NRB.x);
     }
     return out;
+}
+
+RECT CutToPicture(const RECT& R, SIZE PictureSize)
+{
+    const RECT bounds = MakeRect(0, 0, PictureSize.cx, PictureSize.cy);
+    RECT cut;
+    return IntersectRect(&cut, &R, &bounds) ? cut : RECT{};
+}
+
+RECT PlacedAt(int X, int Y, const RECT& Src, SIZE PictureSize)
+{
+    const RECT cut = CutToPicture(Src, PictureSize);
+    auto far = [](int from, int length) {
+        return static_cast<int>(std::min<std::int64_t>(std::int64_t{from} + length, INT_MAX));
+    };
+    return MakeRect(X, Y, far(X, RectWidth(cut)), far(Y, RectHeight(cut)));
 }

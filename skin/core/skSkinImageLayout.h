@@ -2,13 +2,23 @@
 // Where each piece of a skin rectangle goes when an element image of another size is built
 // from it: corners keep their size, edges and the centre are repeated or stretched. The result
 // is a list of copies in drawing order; a copy between rectangles of different sizes stretches.
-// Every source rectangle is cut to the source picture, so a skin's geometry can never make a
-// copy read outside its picture, and a piece of no length is never repeated.
+// The skin rectangle is cut to its picture and every other skin value to a bounded reach before
+// any arithmetic, scaling is done in 64 bits, every source rectangle is cut to the source
+// picture, and repeated pieces are laid only where the image shows them: a skin's geometry can
+// never make a copy read outside its picture, overflow, or cost more than the image's size.
 
 #include "platform/win/Types.h"
 #include "skin/core/skSkinValues.h"
 
 #include <vector>
+
+// R cut to a picture of PictureSize; empty when they do not meet.
+RECT CutToPicture(const RECT& R, SIZE PictureSize);
+
+// Where a picture's rectangle Src lands when drawn unscaled at X, Y: a rectangle of Src's size
+// (Src cut to the picture first, so its size is bounded) whose far edges saturate at the int
+// range.
+RECT PlacedAt(int X, int Y, const RECT& Src, SIZE PictureSize);
 
 struct TskImagePiece {
     RECT Dst;

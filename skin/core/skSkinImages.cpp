@@ -2,6 +2,7 @@
 
 #include "classlib/Bitmap.h"
 #include "classlib/Canvas.h"
+#include "classlib/ImageLimits.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Regions.h"
 #include "platform/win/Rect.h"
@@ -9,6 +10,7 @@
 #include "skin/core/skSkinImageLayout.h"
 
 #include <algorithm>
+#include <climits>
 #include <memory>
 #include <vector>
 
@@ -33,7 +35,27 @@ void DrawPieces(TBitmap* Target, TBitmap* Source, const TskImagePieces& Pieces)
         Target->Canvas()->CopyRect(p.Dst, Source->Canvas(), p.Src);
 }
 
-void SizeTo(TBitmap* Target, int W, int H) { Target->SetSize(std::max(W, 0), std::max(H, 0)); }
+// Whether an image of this size may be built: the pictures' own pixel budget bounds what a
+// skin's values can make us allocate.
+bool Fits(SIZE Size)
+{
+    return Size.cx > 0 && Size.cy > 0 && Size.cx <= kMaxImageSide && Size.cy <= kMaxImageSide &&
+           std::int64_t{Size.cx} * Size.cy <= kMaxImagePixels;
+}
+
+// An image too large for the budget is left empty and nothing is drawn into it.
+bool SizeTo(TBitmap* Target, int W, int H)
+{
+    const bool fits = Fits(SIZE{W, H});
+    Target->SetSize(fits ? W : 0, fits ? H : 0);
+    return fits;
+}
+
+// A frame's client rectangle lies within the frame: cut to W x H, no border image, strip or
+// region part outgrows the target whatever the skin says.
+RECT WithinTarget(const RECT& NC, int W, int H) { return W > 0 && H > 0 ? CutToPicture(NC, SIZE{W, H}) : NC; }
+
+int ClampToInt(std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, INT_MIN, INT_MAX)); }
 
 } // namespace
 
@@ -42,7 +64,8 @@ void ComposeNineSliceImage(POINT LT, POINT RT, POINT LB, POINT RB, const RECT& C
                            bool DrawClient, bool LeftStretch, bool TopStretch, bool RightStretch, bool BottomStretch,
                            bool StretchEffect, TskStretchType StretchType)
 {
-    SizeTo(Target, W, H);
+    if (!SizeTo(Target, W, H))
+        return;
     DrawPieces(Target, Source,
                LayoutNineSliceImage(Geometry(LT, RT, LB, RB, C, NLT, NRT, NLB, NRB, NC), SizeOf(Source), S, W, H,
                                     DrawClient, TskEdgeStretch{LeftStretch, TopStretch, RightStretch, BottomStretch},
@@ -63,7 +86,8 @@ void ComposeNineSliceOpenRight(POINT LT, POINT RT, POINT LB, POINT RB, const REC
                                int W, int H, bool DrawClient, bool LeftStretch, bool TopStretch, bool,
                                bool BottomStretch, bool StretchEffect, TskStretchType StretchType)
 {
-    SizeTo(Target, W, H);
+    if (!SizeTo(Target, W, H))
+        return;
     DrawPieces(Target, Source,
                LayoutNineSliceOpenRight(Geometry(LT, RT, LB, RB, C, NLT, NRT, NLB, NRB, NC), SizeOf(Source), S, W, H,
                                         DrawClient, TskEdgeStretch{LeftStretch, TopStretch, false, BottomStretch},
@@ -73,7 +97,9 @@ void ComposeNineSliceOpenRight(POINT LT, POINT RT, POINT LB, POINT RB, const REC
 void ComposeNineSliceFromClientRect(TBitmap* Target, TBitmap* Source, const RECT& S, const RECT& C, bool DrawClient)
 {
     const int W = Target->GetWidth(), H = Target->GetHeight();
-    const RECT NC = MakeRect(C.left, C.top, C.right + W - RectWidth(S), C.bottom + H - RectHeight(S));
+    const RECT cut = CutToPicture(S, SizeOf(Source));
+    const RECT NC = MakeRect(C.left, C.top, ClampToInt(std::int64_t{C.right} + W - RectWidth(cut)),
+                             ClampToInt(std::int64_t{C.bottom} + H - RectHeight(cut)));
     ComposeNineSliceImage(POINT{C.left, C.top}, POINT{C.right, C.top}, POINT{C.left, C.bottom},
                           POINT{C.right, C.bottom}, C, POINT{NC.left, NC.top}, POINT{NC.right, NC.top},
                           POINT{NC.left, NC.bottom}, POINT{NC.right, NC.bottom}, NC, Target, Source, S, W, H,
@@ -86,11 +112,11 @@ void ComposeFrameBorderImages(POINT LT, POINT RT, POINT LB, POINT RB, const RECT
                               bool LeftStretch, bool TopStretch, bool RightStretch, bool BottomStretch)
 {
     const TskFrameBorderLayout layout = LayoutFrameBorderImages(
-        Geometry(LT, RT, LB, RB, C, NLT, NRT, NLB, NRB, NC), SizeOf(Source), S, W, H,
+        Geometry(LT, RT, LB, RB, C, NLT, NRT, NLB, NRB, WithinTarget(NC, W, H)), SizeOf(Source), S, W, H,
         TskEdgeStretch{LeftStretch, TopStretch, RightStretch, BottomStretch}, TopImage->GetHeight(),
         BottomImage->GetHeight());
     auto build = [Source](TBitmap* image, SIZE size, const TskImagePieces& pieces) {
-        if (size.cx <= 0 || size.cy <= 0)
+        if (!Fits(size))
             return;
         image->SetSize(size.cx, size.cy);
         DrawPieces(image, Source, pieces);
@@ -104,28 +130,32 @@ void ComposeFrameBorderImages(POINT LT, POINT RT, POINT LB, POINT RB, const RECT
 void BuildHorzBandImage(int LeftWidth, int RightWidth, TBitmap* Target, TBitmap* Source, const RECT& S, int W, int,
                         bool Stretch)
 {
-    SizeTo(Target, W, RectHeight(S));
+    if (!SizeTo(Target, W, RectHeight(CutToPicture(S, SizeOf(Source)))))
+        return;
     DrawPieces(Target, Source, LayoutHorzBandImage(LeftWidth, RightWidth, SizeOf(Source), S, W, Stretch));
 }
 
 void BuildHorzBandImageLeftEnd(int LeftWidth, int RightWidth, TBitmap* Target, TBitmap* Source, const RECT& S, int W,
                                int, bool Stretch)
 {
-    SizeTo(Target, W, RectHeight(S));
+    if (!SizeTo(Target, W, RectHeight(CutToPicture(S, SizeOf(Source)))))
+        return;
     DrawPieces(Target, Source, LayoutHorzBandImageLeftEnd(LeftWidth, RightWidth, SizeOf(Source), S, W, Stretch));
 }
 
 void BuildHorzBandImageNoEnds(int LeftWidth, int RightWidth, TBitmap* Target, TBitmap* Source, const RECT& S, int W,
                               int, bool Stretch)
 {
-    SizeTo(Target, W, RectHeight(S));
+    if (!SizeTo(Target, W, RectHeight(CutToPicture(S, SizeOf(Source)))))
+        return;
     DrawPieces(Target, Source, LayoutHorzBandImageNoEnds(LeftWidth, RightWidth, SizeOf(Source), S, W, Stretch));
 }
 
 void BuildVertBandImage(int TopHeight, int BottomHeight, TBitmap* Target, TBitmap* Source, const RECT& S, int,
                         int H, bool Stretch)
 {
-    SizeTo(Target, RectWidth(S), H);
+    if (!SizeTo(Target, RectWidth(CutToPicture(S, SizeOf(Source))), H))
+        return;
     DrawPieces(Target, Source, LayoutVertBandImage(TopHeight, BottomHeight, SizeOf(Source), S, H, Stretch));
 }
 
@@ -145,13 +175,13 @@ void DrawGlyphFromStrip(TCanvas* Canvas, int X, int Y, TBitmap* Strip, int Count
 
 void BuildEdgeMasks(POINT LT, POINT RT, POINT LB, POINT RB, const RECT& C, POINT NLT, POINT NRT, POINT NLB,
                     POINT NRB, const RECT& NC, TBitmap* Mask, TBitmap* TopMask, TBitmap* LeftMask, TBitmap* RightMask,
-                    TBitmap* BottomMask, int W, int)
+                    TBitmap* BottomMask, int W, int H)
 {
     const TskEdgeMaskLayout layout =
-        LayoutEdgeMasks(Geometry(LT, RT, LB, RB, C, NLT, NRT, NLB, NRB, NC), SizeOf(Mask), W);
+        LayoutEdgeMasks(Geometry(LT, RT, LB, RB, C, NLT, NRT, NLB, NRB, WithinTarget(NC, W, H)), SizeOf(Mask), W);
     // Parts no piece reaches are outside the region: the strips start white.
     auto build = [Mask](TBitmap* strip, SIZE size, const TskImagePieces& pieces) {
-        if (size.cx <= 0 || size.cy <= 0)
+        if (!Fits(size))
             return;
         strip->SetSize(size.cx, size.cy);
         strip->Canvas()->Brush()->SetColor(clWhite);
@@ -165,9 +195,10 @@ void BuildEdgeMasks(POINT LT, POINT RT, POINT LB, POINT RB, const RECT& C, POINT
 }
 
 void BuildFrameRegionFromMask(HRGN& Region, POINT LT, POINT RT, POINT LB, POINT RB, const RECT& C, POINT NLT,
-                              POINT NRT, POINT NLB, POINT NRB, const RECT& NC, TBitmap* Mask, int W, int H)
+                              POINT NRT, POINT NLB, POINT NRB, const RECT& NCIn, TBitmap* Mask, int W, int H)
 {
     Region = nullptr;
+    const RECT NC = WithinTarget(NCIn, W, H);
     if (NLT.x > NRT.x || NLT.y > NLB.y || IsRectEmpty(&NC))
         return;
     TBitmap top, left, right, bottom;

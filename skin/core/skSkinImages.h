@@ -26,8 +26,8 @@ void ComposeNineSliceOpenRight(POINT LT, POINT RT, POINT LB, POINT RB, const REC
                                bool BottomStretch, bool StretchEffect, TskStretchType StretchType);
 // At the target's own size, with the corners of C as corner points and everything stretched.
 void ComposeNineSliceFromClientRect(TBitmap* Target, TBitmap* Source, const RECT& S, const RECT& C, bool DrawClient);
-// The top, bottom, left and right images of a frame of W x H; an image that is not built keeps
-// its size.
+// The top, bottom, left and right images of a frame of W x H (NC cut to it); an image that is
+// not built keeps its size.
 void ComposeFrameBorderImages(POINT LT, POINT RT, POINT LB, POINT RB, const RECT& C, POINT NLT, POINT NRT,
                               POINT NLB, POINT NRB, const RECT& NC, TBitmap* LeftImage, TBitmap* TopImage,
                               TBitmap* RightImage, TBitmap* BottomImage, TBitmap* Source, const RECT& S, int W, int H,
@@ -49,7 +49,7 @@ void BuildVertBandImage(int TopHeight, int BottomHeight, TBitmap* Target, TBitma
 void DrawGlyphFromStrip(TCanvas* Canvas, int X, int Y, TBitmap* Strip, int Count, int Number);
 
 // The four strips of a frame mask for the new size, never stretched. W is the target width;
-// H is not used.
+// a positive H with W cuts the client rectangle NC to the target.
 void BuildEdgeMasks(POINT LT, POINT RT, POINT LB, POINT RB, const RECT& C, POINT NLT, POINT NRT, POINT NLB,
                     POINT NRB, const RECT& NC, TBitmap* Mask, TBitmap* TopMask, TBitmap* LeftMask, TBitmap* RightMask,
                     TBitmap* BottomMask, int W, int H);

@@ -6,6 +6,7 @@
 
 #include <QDateTime>
 #include <QLocale>
+#include <memory>
 
 namespace {
 
@@ -25,13 +26,13 @@ std::string modifiedText(std::int64_t seconds)
 
 TskShellFolder* GlobalDesktopFolder()
 {
-    static TskShellFolder* desktop = [] {
+    static const std::unique_ptr<TskShellFolder> desktop = [] {
         makingDesktop = true;
-        auto* folder = new TskShellFolder(nullptr, ShellItemId());
+        auto folder = std::make_unique<TskShellFolder>(nullptr, ShellItemId());
         makingDesktop = false;
         return folder;
     }();
-    return desktop;
+    return desktop.get();
 }
 
 TskShellFolder::TskShellFolder(TskShellFolder* AParent, const ShellItemId& ID)

@@ -227,6 +227,20 @@ TEST_F(ListBoxTest, WheelSumsPartialDeltasIntoNotches)
     kit.Wheel(at, -480);
     Pump();
     EXPECT_EQ(list->GetTopIndex(), 7) << "stops with the last item at the bottom";
+
+    // The vertical bar follows the top item and moves it.
+    HWND h = list->GetHandle();
+    SCROLLINFO info;
+    info.fMask = SIF_ALL;
+    ASSERT_TRUE(GetScrollInfo(h, SB_VERT, &info));
+    EXPECT_EQ(info.nMax, 11);
+    EXPECT_EQ(info.nPage, 5u);
+    EXPECT_EQ(info.nPos, 7);
+    SendMessage(h, WM_VSCROLL, SB_PAGEUP, 0);
+    EXPECT_EQ(list->GetTopIndex(), 3);
+    SendMessage(h, WM_VSCROLL, SB_LINEUP, 0);
+    EXPECT_EQ(list->GetTopIndex(), 2);
+    EXPECT_EQ(GetScrollPos(h, SB_VERT), 2);
 }
 
 TEST_F(ListBoxTest, ColumnsAndOwnerDraw)
@@ -234,11 +248,14 @@ TEST_F(ListBoxTest, ColumnsAndOwnerDraw)
     TListBox* list = MakeList({"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k"});
     list->SetColumns(40);
     list->SetItemHeight(16);
+    // Items run down the columns; the horizontal bar takes room from the rows.
+    const int rows = list->GetClientRect().bottom / 16;
+    ASSERT_GE(rows, 2);
     RECT r = list->ItemRect(6);
-    EXPECT_EQ(r.left, 40);
-    EXPECT_EQ(r.top, 16);
+    EXPECT_EQ(r.left, 6 / rows * 40);
+    EXPECT_EQ(r.top, 6 % rows * 16);
     Click(list, 85, 5);
-    EXPECT_EQ(list->GetItemIndex(), 10);
+    EXPECT_EQ(list->GetItemIndex(), 2 * rows);
 
     std::vector<int> drawn;
     list->SetColumns(0);

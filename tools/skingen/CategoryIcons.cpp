@@ -7,7 +7,7 @@
 
 namespace {
 
-enum class TPicto { Film, FilmPlay, Notes, Note, HdScreen, Pocket, Phone, Handheld, TvBox, Controller,
+enum class TPicto { Film, FilmPlay, Reel, Clapper, Notes, Note, HdScreen, Pocket, Phone, Handheld, TvBox, Controller,
                     Tablet, Bolt, Android, Disc, Camcorder, Wave, Tv, SetTop };
 
 struct TCategoryArt {
@@ -17,6 +17,8 @@ struct TCategoryArt {
 };
 
 // By category code. Codes 6, 9 and 32 belong to no category; they get plain film pictures in greys.
+// The video formats differ in picture as well as in colour and name (film, film with play, reel,
+// clapperboard, screen), so no two neighbours look alike.
 constexpr TCategoryArt kArt[kCategoryCount] = {
     {TPicto::FilmPlay, "", 0x2F80ED},  // 0 general video
     {TPicto::Notes, "", 0x27AE60},     // 1 common audio
@@ -28,23 +30,23 @@ constexpr TCategoryArt kArt[kCategoryCount] = {
     {TPicto::TvBox, "", 0x455A64},     // 7 television box
     {TPicto::Controller, "", 0x2E7D32},// 8 game console
     {TPicto::Film, "", 0x7F8C8D},      // 9 (unused)
-    {TPicto::Film, "MP4", 0x1E88E5},   // 10
+    {TPicto::FilmPlay, "MP4", 0x1E88E5},   // 10
     {TPicto::Bolt, "FLV", 0xE53935},   // 11 flash video
     {TPicto::Tablet, "", 0x546E7A},    // 12 tablet
-    {TPicto::Film, "MPG", 0x3949AB},   // 13
+    {TPicto::Reel, "MPG", 0x3949AB},   // 13
     {TPicto::Bolt, "SWF", 0xD81B60},   // 14
     {TPicto::Film, "AVI", 0x00897B},   // 15
-    {TPicto::Film, "MKV", 0x6D4C41},   // 16
-    {TPicto::Film, "WMV", 0x1565C0},   // 17
-    {TPicto::Film, "ASF", 0x5E35B1},   // 18
+    {TPicto::Clapper, "MKV", 0x6D4C41},   // 16
+    {TPicto::Tv, "WMV", 0x1565C0},   // 17
+    {TPicto::Reel, "ASF", 0x5E35B1},   // 18
     {TPicto::Android, "", 0x7CB342},   // 19 phone platform
     {TPicto::Disc, "VOB", 0xF4511E},   // 20
     {TPicto::Camcorder, "MTS", 0x00838F},  // 21
     {TPicto::Camcorder, "MOD", 0x6A1B9A},  // 22
     {TPicto::Film, "RMVB", 0xC62828},  // 23
     {TPicto::Disc, "VCD", 0xEF6C00},   // 24
-    {TPicto::Film, "MOV", 0xAD1457},   // 25
-    {TPicto::Film, "H264", 0x0277BD},  // 26
+    {TPicto::Clapper, "MOV", 0xAD1457},   // 25
+    {TPicto::FilmPlay, "H264", 0x0277BD},  // 26
     {TPicto::Camcorder, "AVCHD", 0x4527A0},  // 27
     {TPicto::Note, "WMA", 0x00695C},   // 28
     {TPicto::Note, "MP3", 0x2E7D32},   // 29
@@ -60,6 +62,8 @@ void DrawPicto(TIconPainter& p, TPicto picto, TBox b, TRgb ink, TRgb back, int s
     switch (picto) {
     case TPicto::Film: DrawFilm(p, b, ink, back, false); break;
     case TPicto::FilmPlay: DrawFilm(p, b, ink, back, true); break;
+    case TPicto::Reel: DrawReel(p, b, ink, back); break;
+    case TPicto::Clapper: DrawClapper(p, TBox{b.L + b.W() / 16, b.T, b.R - b.W() / 16, b.B}, ink, back); break;
     case TPicto::Notes: DrawNotes(p, b, ink); break;
     case TPicto::Note: DrawNote(p, TBox{b.CX() - b.H() * 2 / 5, b.T, b.CX() + b.H() * 2 / 5, b.B}, ink); break;
     case TPicto::HdScreen: {
@@ -106,12 +110,16 @@ TImage32 CategoryIcon(int code, int size)
         DrawPicto(p, art.Picto, TBox{40, 34, 152, 154}, ink, back, size);
         return img;
     }
-    DrawPicto(p, art.Picto, TBox{44, 26, 148, 116}, ink, back, size);
-    // The format's name on a dark band across the tile's lower part.
-    p.Fill(Both(p.RoundRect(8, 6, 184, 182, 40), p.RoundRect(8, 128, 184, 172, 0)), WithAlpha(Darker(base, 120), 150));
-    const TPixelFont font = size >= 48 ? TPixelFont::Large : TPixelFont::Small;
+    // The format's name on a dark band across the tile's lower part. Small tiles give the name
+    // most of the tile and the larger letters: at 32 pixels it is what tells formats apart.
+    const bool small = size < 48;
+    const int bandTop = small ? 104 : 128;
+    DrawPicto(p, art.Picto, small ? TBox{52, 18, 140, 96} : TBox{44, 26, 148, 116}, ink, back, size);
+    p.Fill(Both(p.RoundRect(8, 6, 184, 182, 40), p.RoundRect(8, bandTop, 184, 172, 0)), WithAlpha(Darker(base, 120), 170));
+    const TPixelFont font = small && PixelTextWidth(art.Label, TPixelFont::Large) > size - 2 ? TPixelFont::Small
+                                                                                              : TPixelFont::Large;
     const int tw = PixelTextWidth(art.Label, font), th = PixelTextHeight(font);
-    const int y = p.P(128) + (p.P(172) - p.P(128) - th + 1) / 2;
+    const int y = p.P(bandTop) + (p.P(172) - p.P(bandTop) - th + 1) / 2;
     DrawPixelText(img, (size - tw) / 2, y, art.Label, font, ink);
     return img;
 }

@@ -21,6 +21,35 @@ void DrawFilm(TIconPainter& p, TBox b, TRgb ink, TRgb back, bool play)
         DrawPlay(p, TBox{w.CX() - w.H() / 3, w.T + w.H() / 5, w.CX() + w.H() / 2, w.B - w.H() / 5}, ink);
 }
 
+void DrawReel(TIconPainter& p, TBox b, TRgb ink, TRgb back)
+{
+    const int r = std::min(b.W(), b.H()) / 2, cx = b.CX(), cy = b.CY();
+    p.Fill(p.Ellipse(cx, cy, r, r), ink);
+    // Windows at the five points of a pentagon (unit vectors scaled by 1000).
+    static constexpr int kDir[5][2] = {{0, -1000}, {951, -309}, {588, 809}, {-588, 809}, {-951, -309}};
+    const int d = r * 11 / 20, hole = r / 4;
+    for (const auto& v : kDir)
+        p.Fill(p.Ellipse(cx + v[0] * d / 1000, cy + v[1] * d / 1000, hole, hole), back);
+    p.Fill(p.Ellipse(cx, cy, r / 8 + 1, r / 8 + 1), back);
+}
+
+void DrawClapper(TIconPainter& p, TBox b, TRgb ink, TRgb back)
+{
+    const int barH = b.H() / 4, gap = b.H() / 12;
+    // The board, with a window where the scene's name would be written.
+    p.Fill(p.RoundRect(b.L, b.T + barH + gap, b.R, b.B, 4), ink);
+    p.Fill(p.RoundRect(b.L + b.W() / 8, b.T + barH + gap + b.H() / 6, b.R - b.W() / 8, b.B - b.H() / 6, 2), back);
+    // The clapper, tilted up at its right end, with slanted stripes cut out.
+    const int lift = barH;
+    p.Fill(p.Polygon({{b.L, b.T + lift}, {b.R, b.T}, {b.R, b.T + barH}, {b.L, b.T + lift + barH}}), ink);
+    for (int i = 0; i < 4; ++i) {
+        const int x = b.L + b.W() / 10 + i * b.W() / 4;
+        const int y = b.T + lift - (x - b.L) * lift / b.W();
+        p.Fill(p.Polygon({{x, y + barH}, {x + b.W() / 10, y + barH - b.W() / 10 * lift / b.W()},
+                          {x + b.W() / 10 + barH / 2, y}, {x + barH / 2, y}}), back);
+    }
+}
+
 void DrawPlay(TIconPainter& p, TBox b, TRgb ink)
 {
     p.Fill(p.Polygon({{b.L, b.T}, {b.R, b.CY()}, {b.L, b.B}}), ink);

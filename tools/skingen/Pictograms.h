@@ -14,6 +14,10 @@ struct TBox {
 };
 
 void DrawFilm(TIconPainter& p, TBox b, TRgb ink, TRgb back, bool play);
+// A film reel: a disc with five round windows around its hub.
+void DrawReel(TIconPainter& p, TBox b, TRgb ink, TRgb back);
+// A clapperboard: a board with a striped clapper raised over it.
+void DrawClapper(TIconPainter& p, TBox b, TRgb ink, TRgb back);
 void DrawNotes(TIconPainter& p, TBox b, TRgb ink);
 void DrawNote(TIconPainter& p, TBox b, TRgb ink);
 void DrawScreen(TIconPainter& p, TBox b, TRgb ink, TRgb back);

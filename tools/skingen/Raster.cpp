@@ -5,6 +5,7 @@
 #include "classlib/Streams.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -91,20 +92,33 @@ void TImage32::Fill(const RECT& r, TRgb c)
             At(x, y) = c;
 }
 
+// The part of src inside source, and the shift of its top-left corner: copies walk only pixels
+// the source has, however large or misplaced a skin's rectangle is.
+RECT InsideOf(const TImage32& source, const RECT& src, int& x, int& y)
+{
+    const RECT r = Rect(std::max(src.left, 0), std::max(src.top, 0), std::min(src.right, source.Width()),
+                        std::min(src.bottom, source.Height()));
+    if (r.right <= r.left || r.bottom <= r.top)
+        return Rect(0, 0, 0, 0);
+    x += r.left - src.left;
+    y += r.top - src.top;
+    return r;
+}
+
 void TImage32::Copy(const TImage32& source, const RECT& src, int x, int y)
 {
-    for (int j = 0; j < RectH(src); ++j)
-        for (int i = 0; i < RectW(src); ++i)
-            if (source.Contains(src.left + i, src.top + j))
-                Set(x + i, y + j, source.At(src.left + i, src.top + j));
+    const RECT r = InsideOf(source, src, x, y);
+    for (int j = 0; j < RectH(r); ++j)
+        for (int i = 0; i < RectW(r); ++i)
+            Set(x + i, y + j, source.At(r.left + i, r.top + j));
 }
 
 void TImage32::Draw(const TImage32& source, const RECT& src, int x, int y)
 {
-    for (int j = 0; j < RectH(src); ++j)
-        for (int i = 0; i < RectW(src); ++i)
-            if (source.Contains(src.left + i, src.top + j))
-                Blend(x + i, y + j, source.At(src.left + i, src.top + j));
+    const RECT r = InsideOf(source, src, x, y);
+    for (int j = 0; j < RectH(r); ++j)
+        for (int i = 0; i < RectW(r); ++i)
+            Blend(x + i, y + j, source.At(r.left + i, r.top + j));
 }
 
 void TImage32::StretchCopy(const TImage32& source, const RECT& src, const RECT& dst)
@@ -114,7 +128,8 @@ void TImage32::StretchCopy(const TImage32& source, const RECT& src, const RECT& 
         return;
     for (int j = 0; j < dh; ++j)
         for (int i = 0; i < dw; ++i) {
-            const int sx = src.left + i * sw / dw, sy = src.top + j * sh / dh;
+            const int sx = static_cast<int>(src.left + std::int64_t{i} * sw / dw);
+            const int sy = static_cast<int>(src.top + std::int64_t{j} * sh / dh);
             if (source.Contains(sx, sy))
                 Set(dst.left + i, dst.top + j, source.At(sx, sy));
         }
@@ -208,4 +223,42 @@ std::string EncodeBmp24(const TImage32& image)
     TMemoryStream m;
     bitmap.SaveToStream(&m);
     return StreamBytes(m);
+}
+
+TRgb PixelOr(const TImage32& image, int x, int y, TRgb fallback)
+{
+    return image.Contains(x, y) ? image.At(x, y) : fallback;
+}
+
+namespace {
+
+double RelativeLuminance(TRgb c)
+{
+    auto lin = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * lin(c.R) + 0.7152 * lin(c.G) + 0.0722 * lin(c.B);
+}
+
+} // namespace
+
+double ContrastRatio(TRgb a, TRgb b)
+{
+    const double la = RelativeLuminance(a), lb = RelativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TRgb Legible(TRgb c, TRgb against, double ratio)
+{
+    if (ContrastRatio(c, against) >= ratio)
+        return c;
+    const TRgb white = Rgb(0xFFFFFF, c.A), black = Rgb(0x000000, c.A);
+    TRgb target = RelativeLuminance(c) >= RelativeLuminance(against) ? white : black;
+    if (ContrastRatio(target, against) < ratio)
+        target = target == white ? black : white;
+    for (int t = 8; t < 256; t += 8)
+        if (const TRgb m = Mix(c, target, t); ContrastRatio(m, against) >= ratio)
+            return m;
+    return target;
 }

@@ -28,6 +28,11 @@ TRgb Darker(TRgb c, int t);   // towards black by t/256
 TRgb WithAlpha(TRgb c, int alpha);
 // 0..255 perceived brightness.
 int Luma(TRgb c);
+// Contrast of two colours: the ratio of their relative luminances, 1 to 21.
+double ContrastRatio(TRgb a, TRgb b);
+// c moved towards white or black (keeping its side of `against` when that side can get there)
+// just far enough to contrast with `against` by `ratio`.
+TRgb Legible(TRgb c, TRgb against, double ratio);
 // The class library's colour word (0x00BBGGRR).
 std::int32_t ToColorRef(TRgb c);
 
@@ -71,6 +76,11 @@ RECT RectWH(int x, int y, int w, int h);
 inline int RectW(const RECT& r) { return r.right - r.left; }
 inline int RectH(const RECT& r) { return r.bottom - r.top; }
 RECT Inflated(const RECT& r, int dx, int dy);
+// The part of src that lies in source (empty when none); x and y move by what was cut off its
+// left and top.
+RECT InsideOf(const TImage32& source, const RECT& src, int& x, int& y);
+// The colour at (x, y), or fallback outside the picture.
+TRgb PixelOr(const TImage32& image, int x, int y, TRgb fallback);
 RECT Offset(const RECT& r, int dx, int dy);
 
 // File images.

@@ -46,13 +46,13 @@ void Apply(TImage32& dst, const TImage32& pic, const TskImagePieces& pieces, int
 
 void DrawKeyed(TImage32& dst, const TImage32& pic, const RECT& src, int x, int y, TRgb key)
 {
-    for (int j = 0; j < RectH(src); ++j)
-        for (int i = 0; i < RectW(src); ++i)
-            if (pic.Contains(src.left + i, src.top + j)) {
-                const TRgb c = pic.At(src.left + i, src.top + j);
-                if (!(c.R == key.R && c.G == key.G && c.B == key.B))
-                    dst.Set(x + i, y + j, c);
-            }
+    const RECT r = InsideOf(pic, src, x, y);
+    for (int j = 0; j < RectH(r); ++j)
+        for (int i = 0; i < RectW(r); ++i) {
+            const TRgb c = pic.At(r.left + i, r.top + j);
+            if (!(c.R == key.R && c.G == key.G && c.B == key.B))
+                dst.Set(x + i, y + j, c);
+        }
 }
 
 TImage32 WithMask(const TImage32& pic, const TImage32& mask)
@@ -152,10 +152,10 @@ void TSheetMock::Frame(TImage32& dst, int w, int h, bool active) const
     Apply(dst, pic, l.Left, 0, l.TopSize.cy);
     Apply(dst, pic, l.Right, w - l.RightSize.cx, l.TopSize.cy);
     Apply(dst, pic, l.Bottom, 0, h - l.BottomSize.cy);
-    // The client: the frame picture's client part, tiled.
-    const RECT cl = D_.ClRect;
-    for (int y = cl.top; y < h - (ph - cl.bottom); y += RectH(cl))
-        for (int x = cl.left; x < w - (pw - cl.right); x += RectW(cl))
+    // The client: the frame picture's client part, tiled (a client of no size draws nothing).
+    const RECT cl = CutToPicture(D_.ClRect, SizeOf(pic));
+    for (int y = cl.top; RectH(cl) > 0 && y < h - (ph - cl.bottom); y += RectH(cl))
+        for (int x = cl.left; RectW(cl) > 0 && x < w - (pw - cl.right); x += RectW(cl))
             dst.Copy(pic, Rect(cl.left, cl.top, std::min<int>(cl.right, cl.left + w - (pw - cl.right) - x),
                                std::min<int>(cl.bottom, cl.top + h - (ph - cl.bottom) - y)),
                      x, y);
@@ -182,9 +182,15 @@ void TSheetMock::Frame(TImage32& dst, int w, int h, bool active) const
         }
     for (const auto& o : D_.ObjectList)
         if (const auto* c = dynamic_cast<const TskDataSkinCaption*>(o.get())) {
-            const std::string_view text = "ZUDEVIVIVODUV";
-            // Centred between the system menu and the buttons, where the caption object lies.
-            const int cx = c->Alignment == TAlignment::taCenter ? (tx + x - PixelTextWidth(text, TPixelFont::Large)) / 2 : tx + 4;
+            // Within the caption's text rectangle (which grows with the form), cut short where
+            // it would run under the buttons.
+            const int left = std::max(tx, static_cast<int>(c->SkinRect.left + c->TextRct.left));
+            const int right = std::min(x, static_cast<int>(c->SkinRect.left + c->TextRct.right + dw));
+            std::string text = "ZUDEVIVIVODUV";
+            while (!text.empty() && PixelTextWidth(text, TPixelFont::Large) > right - left)
+                text.pop_back();
+            const int tw = PixelTextWidth(text, TPixelFont::Large);
+            const int cx = c->Alignment == TAlignment::taCenter ? left + (right - left - tw) / 2 : left + 2;
             Label(dst, cx, (D_.ClRect.top - 7) / 2, text, active ? c->ActiveFontColor : c->FontColor);
         }
 }

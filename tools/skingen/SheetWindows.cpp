@@ -101,7 +101,7 @@ void MockWindow(TImage32& sheet, const TSheetMock& m, int ox, int oy, const std:
             m.Custom(win, *cb, cb->SkinRect, x0 + i * 86, cy, 84, 20);
             const RECT& mk = marks[i];
             const TImage32& src = pic;
-            const TRgb key = src.At(mk.left, mk.bottom - 1);
+            const TRgb key = PixelOr(src, mk.left, mk.bottom - 1, kKeyColor);
             DrawKeyed(win, src, mk, x0 + i * 86 + 2, cy + 2, key);
             m.Label(win, x0 + i * 86 + 22, cy + 7, i == 2 ? "HOT" : "CHECK", i == 3 ? cb->UnEnabledFontColor : (i == 2 ? cb->ActiveFontColor : cb->FontColor));
         }
@@ -112,7 +112,7 @@ void MockWindow(TImage32& sheet, const TSheetMock& m, int ox, int oy, const std:
         const RECT marks[] = {rb->UnCheckImageRect, rb->CheckImageRect, rb->ActiveUnCheckImageRect, rb->UnEnabledUnCheckImageRect};
         for (int i = 0; i < 4; ++i) {
             m.Custom(win, *rb, rb->SkinRect, x0 + i * 86, cy, 84, 20);
-            const TRgb key = pic.At(marks[i].left, marks[i].bottom - 1);
+            const TRgb key = PixelOr(pic, marks[i].left, marks[i].bottom - 1, kKeyColor);
             DrawKeyed(win, pic, marks[i], x0 + i * 86 + 2, cy + 2, key);
             m.Label(win, x0 + i * 86 + 22, cy + 7, "RADIO", rb->FontColor);
         }
@@ -120,7 +120,7 @@ void MockWindow(TImage32& sheet, const TSheetMock& m, int ox, int oy, const std:
             const TImage32& sp = m.Picture(sl->PictureIndex);
             Apply(win, sp, LayoutHorzBandImage(sl->EdgeSize, sl->EdgeSize, SizeOf(sp), sl->HRulerRect, 120, false), x0 + 350, cy + 7);
             const RECT th = Rect(sl->HThumbRect.left, sl->HThumbRect.top, sl->HThumbRect.left + RectW(sl->HThumbRect) / 2, sl->HThumbRect.bottom);
-            DrawKeyed(win, sp, th, x0 + 390, cy, sp.At(th.left, th.bottom - 1));
+            DrawKeyed(win, sp, th, x0 + 390, cy, PixelOr(sp, th.left, th.bottom - 1, kKeyColor));
         }
     }
     cy += 30;
@@ -128,7 +128,8 @@ void MockWindow(TImage32& sheet, const TSheetMock& m, int ox, int oy, const std:
     if (const auto* tab = m.Control<TskDataSkinTabControl>("tab")) {
         const TImage32& pic = m.Picture(tab->PictureIndex);
         const int th = RectH(tab->TabRect), pw = 260, ph = 120;
-        for (int x = x0; x < x0 + pw; x += RectW(tab->TabsBGRect))
+        const int step = RectW(CutToPicture(tab->TabsBGRect, SizeOf(pic)));
+        for (int x = x0; step > 0 && x < x0 + pw; x += step)
             win.Copy(pic, tab->TabsBGRect, x, cy);
         TskDataSkinCustomControl page("page");
         page.SkinRect = tab->SkinRect;

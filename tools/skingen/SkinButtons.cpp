@@ -208,11 +208,13 @@ void TSkinComposer::BuildCheckRadio(const TElement& e)
             FillShape(img, p, shape, Solid(edge));
             const TInside inner = radio ? EllipseSub(Sub(8), Sub(8), Sub(6), Sub(6)) : RoundRect(Inflated(box, -1, -1), std::max(0, std::min(t.Radius, 3) - 1));
             FillShape(img, p, inner, VGradient(2, 14, Lighter(fill, on && t.Glossy ? 40 : 0), fill));
-            const TRgb ink = enabled ? (on ? t.AccentText : t.Accent) : Mix(t.SurfaceText, t.Surface, 150);
+            // Every mark, a disabled one too, stands out from its box by more than 3:1.
+            const TRgb ink = Legible(enabled ? (on ? t.AccentText : t.Accent) : Mix(t.SurfaceText, t.Surface, 150),
+                                     Lighter(fill, on && t.Glossy ? 20 : 0), 3.4);
             if (on && radio)
-                PaintDot(img, p, 3, enabled ? t.AccentText : ink);
+                PaintDot(img, p, 3, ink);
             else if (on)
-                PaintTick(img, Inflated(box, -2, -2), enabled ? t.AccentText : ink);
+                PaintTick(img, Inflated(box, -2, -2), ink);
             else if (m == TMark::Grayed)
                 FillShape(img, p, radio ? EllipseSub(Sub(8), Sub(8), Sub(3), Sub(3)) : RoundRect(Rect(5, 5, 11, 11), 1), Solid(ink));
         };

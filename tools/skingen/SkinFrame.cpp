@@ -135,7 +135,10 @@ void TSkinComposer::BuildFrame()
 
     auto caption = std::make_unique<TskDataSkinCaption>("caption");
     caption->SkinRect = Rect(b, 0, w - b, ch - 1);
-    caption->TextRct = Rect(6, 0, w - 2 * b - 6, ch - 1);
+    // The text runs from behind the system menu mark to just before the first caption button.
+    const int buttonW = t.Glossy ? bh + 8 : bh + 14;
+    const int firstButton = ButtonRow_.right - 3 * buttonW - 2 * s.ButtonsOffset;
+    caption->TextRct = Rect(ButtonRow_.left - b + 16 + 4, 0, firstButton - 4 - b, ch - 1);
     caption->FontName = "Arial";
     caption->FontHeight = t.FontHeight + 1;
     caption->FontStyle = TFontStyles{fsBold};

@@ -6,8 +6,11 @@
 #include "skin/core/skDataSkinControls.h"
 #include "skin/core/skSkinData.h"
 #include "skin/core/skSkinValues.h"
+#include "tools/skingen/ProgramArt.h"
+#include "tools/skingen/SheetMock.h"
 
 #include <algorithm>
+#include <map>
 #include <exception>
 #include <set>
 
@@ -97,6 +100,43 @@ SIZE SizeOf(TBitmap* b)
     s.cy = b ? b->GetHeight() : 0;
     return s;
 }
+
+double Contrast(TRgb a, TRgb b) { return ContrastRatio(a, b); }
+
+// The commonest colour of an area: the background a mark or glyph is drawn on.
+TRgb Background(const TImage32& pic, const RECT& area)
+{
+    std::map<std::uint32_t, int> counts;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            if (pic.Contains(x, y)) {
+                const TRgb c = pic.At(x, y);
+                ++counts[(std::uint32_t{c.R} << 16) | (std::uint32_t{c.G} << 8) | c.B];
+            }
+    std::uint32_t best = 0;
+    int most = -1;
+    for (const auto& [c, n] : counts)
+        if (n > most) {
+            best = c;
+            most = n;
+        }
+    return Rgb(best);
+}
+
+// The glyphs the tool bar shows without a plate of their own (gear, waste bin): their opaque
+// pixels.
+std::vector<TRgb> PlainGlyphInk(int number)
+{
+    const TImage32 img = ToolbarImage(number);
+    std::vector<TRgb> ink;
+    for (int y = 0; y < img.Height(); ++y)
+        for (int x = 0; x < img.Width(); ++x)
+            if (const TRgb c = img.At(x, y); c.A >= 200)
+                ink.push_back(TRgb{c.R, c.G, c.B});
+    return ink;
+}
+
+constexpr double kMinContrast = 3.0;
 
 class TLinter {
 public:
@@ -224,6 +264,7 @@ public:
         }
         if (!caption)
             Fail("SKINOBJECTS", "no caption");
+        CheckCaptionText();
         for (TskStdCommand c : {cmClose, cmMaximize, cmMinimize, cmSysMenu})
             if (!commands.count(c))
                 Fail("SKINOBJECTS", "no caption button for command " + std::to_string(c));
@@ -240,6 +281,71 @@ public:
             CheckIndex("LAYERFRAME", "inactivepictureindex", lf.InActivePictureIndex);
             CheckIndex("LAYERFRAME", "inactivemaskpictureindex", lf.InActiveMaskPictureIndex);
             CheckInside("LAYERFRAME", "borderrect", lf.BorderRect, Picture(lf.PictureIndex), "the layer picture");
+        }
+    }
+
+    // The caption buttons stand in a row from the caption row's right end (left end when they
+    // are on the left), each its own width apart by the buttons' offset; the caption's text
+    // rectangle must end before the first of them, at the frame picture's size (text and row
+    // grow alike with the form).
+    void CheckCaptionText()
+    {
+        int row = 0, count = 0;
+        for (const auto& o : D_.ObjectList)
+            if (const auto* b = dynamic_cast<const TskDataSkinStdButton*>(o.get());
+                b && o->Kind() == "stdbutton" && (b->Command == cmClose || b->Command == cmMaximize || b->Command == cmMinimize)) {
+                row += b->SkinRect.right - b->SkinRect.left;
+                ++count;
+            }
+        if (count == 0)
+            return;
+        row += (count - 1) * D_.ButtonsOffset;
+        for (const auto& o : D_.ObjectList)
+            if (const auto* c = dynamic_cast<const TskDataSkinCaption*>(o.get())) {
+                const int textLeft = c->SkinRect.left + c->TextRct.left, textRight = c->SkinRect.left + c->TextRct.right;
+                if (D_.CapButtonsInLeft ? textLeft < D_.CaptionRect.left + row : textRight > D_.CaptionRect.right - row)
+                    Fail("caption \"" + o->IDName + "\"", "the text rectangle runs under the caption buttons");
+            }
+    }
+
+    // A check or radio mark (the pixels inside its box) must stand out from the box's own fill
+    // by at least 3:1, enabled or not: a handful of its pixels must reach that contrast.
+    void CheckMarks(const TskDataSkinCheckRadioControl& d)
+    {
+        const TImage32 pic = FromBitmap(D_.FActivePictures[static_cast<std::size_t>(d.PictureIndex)].get());
+        for (auto [name, r] : {std::pair{"check image", d.CheckImageRect}, std::pair{"hot check image", d.ActiveCheckImageRect},
+                               std::pair{"disabled check image", d.UnEnabledCheckImageRect},
+                               std::pair{"grayed check image", d.GrayedCheckImageRect}}) {
+            if (!HasArea(r))
+                continue;
+            const RECT inner = Rect(r.left + 2, r.top + 2, r.right - 2, r.bottom - 2);
+            const TRgb back = Background(pic, inner);
+            int strong = 0;
+            for (int y = inner.top; y < inner.bottom; ++y)
+                for (int x = inner.left; x < inner.right; ++x)
+                    if (pic.Contains(x, y) && Contrast(pic.At(x, y), back) >= kMinContrast)
+                        ++strong;
+            if (strong < 4)
+                Fail(d.Kind() + " \"" + d.IDName + "\"", std::string(name) + ": the mark contrasts less than 3:1 with its box");
+        }
+    }
+
+    // The plain tool-bar glyphs against the hot and pressed faces of the tool buttons.
+    void CheckToolGlyphs(const TskDataSkinButtonControl& d)
+    {
+        const TImage32 pic = FromBitmap(D_.FActivePictures[static_cast<std::size_t>(d.PictureIndex)].get());
+        for (auto [name, r] : {std::pair{"hot face", d.ActiveSkinRect}, std::pair{"pressed face", d.DownSkinRect}}) {
+            if (!HasArea(r))
+                continue;
+            const int qw = (r.right - r.left) / 4, qh = (r.bottom - r.top) / 4;
+            const TRgb face = Background(pic, Rect(r.left + qw, r.top + qh, r.right - qw, r.bottom - qh));
+            // At least a third of the glyph must stand out by 3:1: its body, not just an edge.
+            for (int glyph : {1, 8}) {
+                const std::vector<TRgb> ink = PlainGlyphInk(glyph);
+                const auto strong = std::count_if(ink.begin(), ink.end(), [&](TRgb c) { return Contrast(c, face) >= kMinContrast; });
+                if (strong * 3 < static_cast<std::ptrdiff_t>(ink.size()))
+                    Fail("button \"" + d.IDName + "\"", "tool-bar glyph " + std::to_string(glyph) + " contrasts less than 3:1 with the " + name);
+            }
         }
     }
 
@@ -322,6 +428,14 @@ std::vector<std::string> LintSkin(std::string_view stored, std::span<const TLook
                           "picture " + std::to_string(c->PictureIndex));
         if (const auto* cc = dynamic_cast<const TskDataSkinCustomControl*>(c.get()); cc && c->Kind() != "updown")
             lint.CheckCorners(where, *cc);
+    }
+    for (const auto& c : data.CtrlList) {
+        if (c->PictureIndex < 0 || c->PictureIndex >= static_cast<int>(data.FActivePictures.size()))
+            continue;
+        if (const auto* cr = dynamic_cast<const TskDataSkinCheckRadioControl*>(c.get()))
+            lint.CheckMarks(*cr);
+        if (const auto* b = dynamic_cast<const TskDataSkinButtonControl*>(c.get()); b && c->IDName == "resizetoolbutton")
+            lint.CheckToolGlyphs(*b);
     }
     // Names that descriptions give other descriptions.
     auto expect = [&](const std::string& from, const std::string& name, std::string_view kind) {

@@ -63,10 +63,21 @@ TFaceColors PushFace(const TTheme& t, TState s)
     return f;
 }
 
+// Hot and pressed tool faces keep the plain grey tool-bar glyphs (gear, waste bin) legible.
+void KeepGlyphsLegible(TFaceColors& f)
+{
+    for (TRgb glyph : {Rgb(0x5D6D7E), Rgb(0x6C7A89)}) {
+        f.Top = Legible(f.Top, glyph, 3.6);
+        f.Bottom = Legible(f.Bottom, glyph, 3.6);
+    }
+}
+
 TFaceColors ToolFace(const TTheme& t, TState s)
 {
     TFaceColors f = PushFace(t, s);
     f.Text = t.BarText;
+    if (s == TState::Hot || s == TState::Down)
+        KeepGlyphsLegible(f);
     if (s == TState::Normal || s == TState::Disabled || s == TState::Focused) {
         f.Visible = false;
         if (s == TState::Disabled)
@@ -79,6 +90,8 @@ TFaceColors TileFace(const TTheme& t, TState s)
 {
     TFaceColors f = PushFace(t, s);
     f.Text = t.BarText;
+    if (s == TState::Hot || s == TState::Down)
+        KeepGlyphsLegible(f);
     if (s == TState::Normal || s == TState::Focused || s == TState::Disabled) {
         f.Top = Mix(t.Bar, t.Dark ? Rgb(0xFFFFFF) : Rgb(0xFFFFFF), t.Dark ? 14 : 90);
         f.Bottom = t.Bar;

@@ -1,6 +1,7 @@
 // The preset filler on fake boxes that keep the combo box's rules and log what happens to them.
 
 #include "app/presets/ParameterBoxes.h"
+#include "tests/app/presets/FakeParameterBox.h"
 
 #include <gtest/gtest.h>
 
@@ -8,40 +9,6 @@
 #include <vector>
 
 namespace {
-
-class FakeBox : public TParameterBox {
-public:
-    FakeBox(std::string name, std::vector<std::string>& log) : Name(std::move(name)), Log(log) {}
-
-    void ClearItems() override
-    {
-        Items.clear();
-        Index = -1;
-        Log.push_back("clear " + Name);
-    }
-    void AddItem(const std::string& text) override { Items.push_back(text); }
-    void SetItemIndex(int index) override
-    {
-        Index = index;
-        if (index >= 0 && index < static_cast<int>(Items.size()) && Items[static_cast<std::size_t>(index)] != Text) {
-            Text = Items[static_cast<std::size_t>(index)];
-            Log.push_back("change " + Name);
-        }
-    }
-    void SetEnabled(bool value) override
-    {
-        if (value != Enabled)
-            Log.push_back((value ? "enable " : "disable ") + Name);
-        Enabled = value;
-    }
-
-    std::string Name;
-    std::vector<std::string>& Log;
-    std::vector<std::string> Items;
-    int Index = -1;
-    std::string Text;
-    bool Enabled = true;
-};
 
 class Filler : public ::testing::Test {
 protected:
@@ -62,7 +29,7 @@ protected:
     }
 
     std::vector<std::string> Log;
-    FakeBox Box1{"1", Log}, Box2{"2", Log}, Box3{"3", Log}, Box4{"4", Log}, Box9{"9", Log}, Box10{"10", Log};
+    FakeParameterBox Box1{"1", Log}, Box2{"2", Log}, Box3{"3", Log}, Box4{"4", Log}, Box9{"9", Log}, Box10{"10", Log};
     TParameterBoxes Boxes{&Box1, &Box2, &Box3, &Box4, &Box9, &Box10};
 };
 
@@ -128,13 +95,13 @@ TEST_F(Filler, BoxIsCompleteBeforeTheNextIsFilled)
 {
     Fill(0, 0);
     std::vector<std::size_t> laterSizes;
-    struct Watching : FakeBox {
-        using FakeBox::FakeBox;
+    struct Watching : FakeParameterBox {
+        using FakeParameterBox::FakeParameterBox;
         std::function<void()> OnChange;
         void SetItemIndex(int index) override
         {
             std::string before = Text;
-            FakeBox::SetItemIndex(index);
+            FakeParameterBox::SetItemIndex(index);
             if (Text != before && OnChange)
                 OnChange();
         }
@@ -153,7 +120,7 @@ TEST_F(Filler, KeyWithoutRowLeavesSixEmptyEnabledBoxes)
         Fill(1, 0);
         auto texts = Texts();
         EXPECT_EQ(Fill(category, format), (std::vector<std::string>{"enable 1", "enable 2", "enable 4", "enable 9"}));
-        for (FakeBox* box : {&Box1, &Box2, &Box3, &Box4, &Box9, &Box10}) {
+        for (FakeParameterBox* box : {&Box1, &Box2, &Box3, &Box4, &Box9, &Box10}) {
             EXPECT_TRUE(box->Items.empty());
             EXPECT_EQ(box->Index, -1);
             EXPECT_TRUE(box->Enabled);

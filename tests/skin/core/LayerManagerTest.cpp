@@ -113,3 +113,20 @@ TEST_F(LayerManagerTest, LayerWindowNeverActivatesNorTakesInput)
     topmost.Show(0, 0, &image, &mask, 100);
     EXPECT_NE(static_cast<DWORD>(GetWindowLong(topmost.LayerWindow->GetHandle(), GWL_EXSTYLE)) & WS_EX_TOPMOST, 0u);
 }
+
+TEST_F(LayerManagerTest, FreeingAManagerOrItsOwnerWhileShownLeavesNothingBehind)
+{
+    // Free() tears the owned timer and layer window down before the destructor runs.
+    auto* alone = new TskLayerManager(nullptr);
+    alone->Show(0, 0, &image, &mask, 100);
+    HWND layer = alone->LayerWindow->GetHandle();
+    alone->Free();
+    EXPECT_FALSE(IsWindow(layer));
+
+    auto* owner = new TComponent(nullptr);
+    auto* owned = new TskLayerManager(owner);
+    owned->Show(0, 0, &image, &mask, 100);
+    layer = owned->LayerWindow->GetHandle();
+    owner->Free();
+    EXPECT_FALSE(IsWindow(layer));
+}

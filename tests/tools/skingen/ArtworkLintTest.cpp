@@ -1,7 +1,9 @@
+#include "PackedSkin.h"
 #include "app/artwork/Artwork.h"
-#include "classlib/Streams.h"
-#include "skin/core/skCompressedStoredSkin.h"
+#include "classlib/Bitmap.h"
+#include "classlib/Canvas.h"
 #include "skin/core/skDataSkinControls.h"
+#include "skin/core/skDataSkinObjects.h"
 #include "tools/skingen/SkinComposer.h"
 #include "tools/skingen/SkinLint.h"
 #include "tools/skingen/SkinPackage.h"
@@ -21,19 +23,18 @@ std::string Joined(const std::vector<std::string>& problems)
     return s;
 }
 
-std::string Pack(TskSkinData& data)
-{
-    TskCompressedStoredSkin stored(nullptr);
-    stored.LoadFromSkinData(&data);
-    TMemoryStream m;
-    stored.SaveToCompressStream(&m);
-    return std::string(static_cast<const char*>(m.Memory()), static_cast<std::size_t>(m.Size()));
-}
-
 template <class T>
 T& Control(TskSkinData& data, const char* name)
 {
     return dynamic_cast<T&>(*data.CtrlList[static_cast<std::size_t>(data.GetControlIndex(name))]);
+}
+
+// Fills a rectangle of a numbered picture with one colour (0x00BBGGRR).
+void Paint(TskSkinData& data, int picture, const RECT& r, TColor color)
+{
+    TCanvas* canvas = data.FActivePictures[static_cast<std::size_t>(picture)]->Canvas();
+    canvas->Brush()->SetColor(color);
+    canvas->FillRect(r);
 }
 
 } // namespace
@@ -87,6 +88,24 @@ TEST(ArtworkLint, FindsTheFaultsItChecksFor)
              std::erase_if(d.ObjectList, [](const auto& o) { return o->IDName == "closebutton"; });
          },
          "no caption button for command 0"},
+        {"caption text running under the caption buttons",
+         [](TskSkinData& d) {
+             auto& c = dynamic_cast<TskDataSkinCaption&>(*d.ObjectList[static_cast<std::size_t>(d.GetIndex("caption"))]);
+             c.TextRct.right = c.SkinRect.right - c.SkinRect.left;
+         },
+         "the text rectangle runs under the caption buttons"},
+        {"disabled check mark that vanishes in its box",
+         [](TskSkinData& d) {
+             auto& c = Control<TskDataSkinCheckRadioControl>(d, "checkbox");
+             Paint(d, c.PictureIndex, c.UnEnabledCheckImageRect, 0xC0C0C0);
+         },
+         "disabled check image: the mark contrasts less than 3:1 with its box"},
+        {"tool-bar glyph lost on the hot tool face",
+         [](TskSkinData& d) {
+             auto& b = Control<TskDataSkinButtonControl>(d, "resizetoolbutton");
+             Paint(d, b.PictureIndex, b.ActiveSkinRect, 0x7E6D5D);
+         },
+         "tool-bar glyph 1 contrasts less than 3:1 with the hot face"},
         {"mask of another size",
          [](TskSkinData& d) { d.FMask->SetSize(3, 3); },
          "mask differs in size"},
