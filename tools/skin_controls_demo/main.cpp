@@ -181,12 +181,14 @@ int main(int argc, char** argv)
     form->SetCaption("Skinned controls");
     form->SetBounds(40, 40, 980, 420);
     form->SetClientWidth(960);
-    form->SetClientHeight(380);
+    form->SetClientHeight(402);
     auto* data = new TskSkinData(form);
     LoadSkin(data, skin);
     Build(form, data);
     // The views go on the background panel Build made first.
     BuildViews(dynamic_cast<TWinControl*>(form->Controls(0)), data, RECT{570, 16, 950, 370});
+    BuildStatusBar(form, data);
+    BuildToolBar(dynamic_cast<TWinControl*>(form->Controls(0)), data, RECT{16, 330, 216, 360});
 
     if (!picture.empty()) {
         auto* step = new TTimer(form);
