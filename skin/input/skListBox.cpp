@@ -20,7 +20,8 @@ TskListBox::TskListBox(TComponent* AOwner) : TListBox(AOwner)
 void TskListBox::CreateParams(TCreateParams& Params)
 {
     TListBox::CreateParams(Params);
-    Params.Style = (Params.Style & ~WS_BORDER) | WS_TABSTOP;
+    // The scroll state is kept without the window's own bars: the owner shows skinned ones.
+    Params.Style = (Params.Style & ~(WS_BORDER | WS_VSCROLL | WS_HSCROLL)) | WS_TABSTOP;
     Params.ExStyle &= ~WS_EX_CLIENTEDGE;
     Params.ClassStyle = CS_DBLCLKS;
 }
