@@ -29,6 +29,9 @@ inline constexpr UINT SKM_EFFECTSSHOWEND = 45492;
 inline constexpr UINT SKM_PAINTHEADERTO = 45512;
 inline constexpr UINT SKM_PAINTBORDERTO = 45513;
 inline constexpr UINT SKM_PAINTBORDERTOEX = 48203;
+// Asks a list with no items to paint its background into the device context in wParam (lParam:
+// SKM_PAINTBORDERTOEX_KEY, echoed as the answer).
+inline constexpr UINT SKM_PAINTBACKGROUNDTO = 48202;
 
 // Answers of the paint-to messages and the frame query.
 inline constexpr LRESULT SKM_FRAMESKINNED = 12853;

@@ -1,0 +1,192 @@
+#pragma once
+// The skinned combo box ("combobox"): one item of a list shown in the control, a drop-down
+// button and a list window that opens below (or above) it. In the fixed style the control draws
+// the selected item and typing searches the list; in the edit style an inner edit takes the text
+// with auto-completion. The events follow one order, which callers rely on: a text change fires
+// OnChange, a selection through ItemIndex then OnClick and SelectionChanged, a committed drop-down
+// then OnCloseUp; a cancelled drop-down and changes of Items fire nothing.
+
+#include "skin/input/skSkinEdits.h"
+#include "skin/input/skSkinListBox.h"
+
+#include <memory>
+#include <string>
+
+// The list window of a combo box: a skinned list box in a pop-up tool window owned by the combo
+// box's window, placed in screen coordinates, never activated.
+class TskPopupListBox : public TskSkinListBox {
+public:
+    explicit TskPopupListBox(TComponent* AOwner);
+    ~TskPopupListBox() override;
+
+    // Shows the window with its top-left corner at Origin (screen), translucent and faded in as
+    // the owning combo box asks.
+    void Show(POINT Origin);
+    void Hide();
+    bool GetOldAlphaBlend() const { return FOldAlphaBlend; }
+    // Told every alpha the fade-in applies (for watching the fade; nothing depends on it).
+    std::function<void(int Alpha)> OnFadeStep;
+
+    void Dispatch(TMessage& Message) override;
+
+protected:
+    void CreateParams(TCreateParams& Params) override;
+
+private:
+    void FadeIn(int Value);
+
+    bool FOldAlphaBlend = false;
+    BYTE FOldAlphaBlendValue = 0;
+    // Cleared when the list is destroyed: a fade that processes messages stops on it.
+    std::shared_ptr<bool> FAlive;
+};
+
+enum class TskSkinCustomComboBoxStyle { skcbEditStyle, skcbFixedStyle };
+
+struct TskCBItem {
+    RECT R{};
+    TOwnerDrawState State;
+};
+
+class TskSkinCustomComboBox : public TskSkinCustomControl {
+public:
+    explicit TskSkinCustomComboBox(TComponent* AOwner);
+    ~TskSkinCustomComboBox() override;
+
+    TStrings* Items() const { return FListBox->Items(); }
+    void SetItems(TStrings* Value) { FListBox->Items()->Assign(Value); }
+    int GetItemIndex() { return FListBox->GetItemIndex(); }
+    void SetItemIndex(int Value);
+    int GetDropDownCount() const { return FDropDownCount; }
+    void SetDropDownCount(int Value);
+    TskSkinCustomComboBoxStyle GetStyle() const { return FStyle; }
+    void SetStyle(TskSkinCustomComboBoxStyle Value);
+    bool GetAutoComplete() const { return FAutoComplete; }
+    void SetAutoComplete(bool Value) { FAutoComplete = Value; }
+    int GetListBoxWidth() const { return FListBoxWidth; }
+    void SetListBoxWidth(int Value) { FListBoxWidth = Value; }
+    bool GetToolButtonStyle() const { return FToolButtonStyle; }
+    void SetToolButtonStyle(bool Value);
+    bool GetUseSkinSize() const { return FUseSkinSize; }
+    void SetUseSkinSize(bool Value) { FUseSkinSize = Value; }
+    TColor GetDefaultColor() const { return FDefaultColor; }
+    void SetDefaultColor(TColor Value);
+    bool GetAlphaBlend() const { return FAlphaBlend; }
+    void SetAlphaBlend(bool Value) { FAlphaBlend = Value; }
+    BYTE GetAlphaBlendValue() const { return FAlphaBlendValue; }
+    void SetAlphaBlendValue(BYTE Value) { FAlphaBlendValue = Value; }
+    bool GetAlphaBlendAnimation() const { return FAlphaBlendAnimation; }
+    void SetAlphaBlendAnimation(bool Value) { FAlphaBlendAnimation = Value; }
+    std::string GetText() { return GetTextValue(); }
+    void SetText(const std::string& Value) { TControl::SetText(Value); }
+    TskCustomEdit* Edit() const { return FEdit; }
+    TskPopupListBox* ListBoxWindow() const { return FListBox; }
+    const TskCBButtonX& DropButton() const { return Button; }
+
+    virtual void DropDown();
+    void CloseUp(bool Value);
+    bool IsPopupVisible() const { return FListBox && FListBox->GetVisible(); }
+    bool CanCancelDropDown() const { return IsPopupVisible() && !FMouseIn; }
+    bool IsDroppedDown() const { return FDropDown; }
+
+    void LookupSkinData() override;
+    void ChangeSkinData() override;
+    void Dispatch(TMessage& Message) override;
+    void Invalidate() override;
+
+    TNotifyEvent OnChange;
+    TNotifyEvent OnClick;
+    TNotifyEvent OnCloseUp;
+    TNotifyEvent OnDropDown;
+    // Called after every committed selection (and after a text change coming from the edit).
+    std::function<void()> OnSelectionChanged;
+    TskDrawSkinItemEvent OnComboBoxDrawItem;
+
+    // Copies of the description ("combobox").
+    RECT ActiveSkinRect{};
+    TColor ActiveFontColor = 0, FontColor = 0, FocusFontColor = 0;
+    std::string FontName = "Arial";
+    TFontStyles FontStyle;
+    int FontHeight = 14;
+    RECT SItemRect{}, FocusItemRect{}, ActiveItemRect{};
+    int ItemLeftOffset = 0, ItemRightOffset = 0;
+    RECT ItemTextRect{};
+    RECT ButtonRect{}, ActiveButtonRect{}, DownButtonRect{}, UnEnabledButtonRect{};
+    std::string ListBoxName;
+    bool ItemStretchEffect = false, FocusItemStretchEffect = false, ShowFocus = false;
+
+protected:
+    // The inner edit and the list window go first, while the control is whole.
+    void BeforeDestruction() override;
+    virtual void SelectionChanged();
+    virtual void HandleEditMessage(TMessage& Message);
+    void CreateInnerEdit();
+    void CreateControlDefaultImage(TBitmap* B) override;
+    void CreateControlSkinImage(TBitmap* B) override;
+    void FitBoundsToSkin(int& W, int& H) override;
+    void DefaultFontChanged() override;
+    void MouseDown(TMouseButton ButtonPressed, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton ButtonReleased, TShiftState Shift, int X, int Y) override;
+    void KeyDown(WORD& Key, TShiftState Shift) override;
+    void KeyPress(char32_t& Key) override;
+
+    TskCBItem CBItem;
+    TskCBButtonX Button;
+
+private:
+    bool Busy() const;
+    void Fire(const TNotifyEvent& Event);
+    void LayoutParts();
+    bool HasActiveRect() const;
+    void SetEditFontColor(TColor Color);
+    void EditTextChanged();
+    void ListBoxWindowHook(TMessage& Message);
+    void ListBoxHotTrack(int X, int Y);
+    void CancelMode(TControl* Sender);
+    void TrackDragOverList();
+    void StartTimer(int Mode);
+    void StopTimer();
+    void SetListIndex(int Index);
+    int ListIndex() { return FListBox->ListBox->GetItemIndex(); }
+    void SelectPrevious(bool Commit);
+    void SelectNext(bool Commit);
+    void SelectPageUp(bool Commit);
+    void SelectPageDown(bool Commit);
+    void EditSelectPrevious(bool Commit);
+    void EditSelectNext(bool Commit);
+    void FindItemByTyping(const std::string& S);
+    // The completion of a key release (AfterPause: only 200 ms after the last one).
+    void AutoCompleteEditText(bool AfterPause);
+    int FindPrefix(const std::string& Text, int Start);
+    BYTE SkinCharset();
+    void DrawItemArea(TCanvas* C, const RECT& R, bool Skin);
+
+    bool FDropDown = false;
+    bool FToolButtonStyle = false;
+    TColor FDefaultColor = clWindow;
+    bool FUseSkinSize = true;
+    bool WasInLB = false;
+    int TimerMode = 0;
+    int FListBoxWidth = 0;
+    DWORD FLastTime = 0;
+    std::string FFilter;
+    bool FAutoComplete = true;
+    bool FAlphaBlend = false, FAlphaBlendAnimation = false;
+    BYTE FAlphaBlendValue = 0;
+    TskSkinCustomComboBoxStyle FStyle = TskSkinCustomComboBoxStyle::skcbFixedStyle;
+    bool FMouseIn = false;
+    int FOldItemIndex = -1;
+    int FDropDownCount = 8;
+    bool FLBDown = false;
+    TWndMethod FListBoxWindowProc;
+    TWndMethod FEditWindowProc;
+    TskPopupListBox* FListBox = nullptr;
+    TskCustomEdit* FEdit = nullptr;
+    bool FromEdit = false;
+};
+
+class TskSkinComboBox : public TskSkinCustomComboBox {
+public:
+    using TskSkinCustomComboBox::TskSkinCustomComboBox;
+};

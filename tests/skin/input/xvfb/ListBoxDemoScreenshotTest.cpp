@@ -1,0 +1,100 @@
+// The list and combo boxes' demo on a real X server under two generated skins: item bands from
+// the skin's pictures, both bars of the scrolled list, and the open list right below its combo.
+
+#include "app/artwork/Artwork.h"
+#include "classlib/Bitmap.h"
+#include "classlib/Streams.h"
+#include "platform/gdi/Objects.h"
+#include "skin/core/skCompressedStoredSkin.h"
+#include "skin/core/skDataSkinControls.h"
+#include "skin/core/skSkinData.h"
+
+#include <QColor>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace {
+
+struct Shot {
+    QImage image;
+    std::map<std::string, QPoint> points;
+};
+
+Shot RunDemo(int skin)
+{
+    const std::filesystem::path file =
+        std::filesystem::temp_directory_path() / ("zd_listbox_demo_" + std::to_string(skin) + ".png");
+    std::filesystem::remove(file);
+    const std::string command = std::string("QT_QPA_PLATFORM=xcb '") + ZD_LISTBOX_DEMO + "' --skin " +
+                                std::to_string(skin) + " --screenshot '" + file.string() + "'";
+    Shot shot;
+    FILE* out = popen(command.c_str(), "r");
+    if (!out)
+        return shot;
+    char name[64];
+    int x = 0, y = 0;
+    while (std::fscanf(out, "point %63s %d %d\n", name, &x, &y) == 3)
+        shot.points[name] = QPoint(x, y);
+    EXPECT_EQ(pclose(out), 0);
+    shot.image = QImage(QString::fromStdString(file.string()));
+    return shot;
+}
+
+std::unique_ptr<TskSkinData> Skin(int index)
+{
+    auto data = std::make_unique<TskSkinData>(nullptr);
+    const std::string_view bytes = ArtworkSkins()[static_cast<std::size_t>(index)].Data;
+    TMemoryStream stream;
+    stream.Write(bytes.data(), static_cast<std::int64_t>(bytes.size()));
+    stream.SetPosition(0);
+    TskCompressedStoredSkin stored(nullptr);
+    stored.LoadFromCompressStream(&stream);
+    data->LoadCompressedStoredSkin(&stored);
+    return data;
+}
+
+QColor Qc(COLORREF c)
+{
+    return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
+}
+
+class ListBoxDemoScreenshot : public testing::TestWithParam<int> {};
+
+TEST_P(ListBoxDemoScreenshot, ItemBandsBarsAndTheOpenList)
+{
+    const int skin = GetParam();
+    const Shot shot = RunDemo(skin);
+    ASSERT_FALSE(shot.image.isNull());
+    for (const char* name : {"list-selected", "list-normal", "list-vbar", "list-hbar", "drop-selected", "drop-normal",
+                             "combo-bottom", "drop-top"})
+        ASSERT_TRUE(shot.points.count(name)) << name;
+    auto data = Skin(skin);
+    const auto& d = dynamic_cast<const TskDataSkinListBox&>(
+        *data->CtrlList.at(static_cast<std::size_t>(data->GetControlIndex("listbox"))));
+    TBitmap* picture = data->FActivePictures.at(static_cast<std::size_t>(d.PictureIndex)).get();
+    auto band = [&](const RECT& s) { return Qc(picture->GetPixelColor(s.left + 1, s.top + (s.bottom - s.top) / 2)); };
+    auto at = [&](const char* name) { return QColor(shot.image.pixel(shot.points.at(name))); };
+
+    // The selected item's band (focused in the list, which has the form's focus; not focused in
+    // the open drop-down) and a normal one.
+    EXPECT_EQ(at("list-selected"), band(d.FocusItemRect));
+    EXPECT_EQ(at("list-normal"), band(d.SItemRect));
+    EXPECT_EQ(at("drop-selected"), band(d.ActiveItemRect));
+    EXPECT_EQ(at("drop-normal"), band(d.SItemRect));
+    // Both bars are there: their middles are not the list's background.
+    EXPECT_NE(at("list-vbar"), band(d.SItemRect));
+    EXPECT_NE(at("list-hbar"), band(d.SItemRect));
+    // The open list starts right below the combo box.
+    EXPECT_EQ(shot.points.at("drop-top"), shot.points.at("combo-bottom"));
+}
+
+INSTANTIATE_TEST_SUITE_P(TwoSkins, ListBoxDemoScreenshot, testing::Values(0, 2));
+
+} // namespace
