@@ -301,6 +301,9 @@ struct TCreateParams {
     UINT ClassStyle = 0;
     HCURSOR ClassCursor = nullptr;
     HBRUSH ClassBackground = nullptr;
+    // The procedure of a window class the control's window subclasses (CreateSubClass); what the
+    // control leaves unhandled goes there. nullptr: DefWindowProc.
+    WNDPROC DefWndProc = nullptr;
 };
 
 class TWinControl : public TControl {

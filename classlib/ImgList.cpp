@@ -21,6 +21,14 @@ void TCustomImageList::SetSize(int AWidth, int AHeight)
     Change();
 }
 
+void TCustomImageList::SetBkColor(TColor Value)
+{
+    if (Value == FBkColor)
+        return;
+    FBkColor = Value;
+    Change();
+}
+
 void TCustomImageList::Change()
 {
     if (OnChange)
@@ -121,6 +129,11 @@ void TCustomImageList::Draw(TCanvas* Canvas, int X, int Y, int Index, bool Enabl
 {
     if (Index < 0 || Index >= Count() || !Canvas)
         return;
+    if (FBkColor != clNone) {
+        Canvas->Brush()->SetColor(FBkColor);
+        Canvas->Brush()->SetStyle(TBrushStyle::bsSolid);
+        Canvas->FillRect(RECT{X, Y, X + FWidth, Y + FHeight});
+    }
     DoDraw(Index, Canvas, X, Y, Enabled);
 }
 

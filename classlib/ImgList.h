@@ -39,6 +39,10 @@ public:
     // disabled entry is drawn as an embossed shape in the button highlight and shadow colours.
     void Draw(TCanvas* Canvas, int X, int Y, int Index, bool Enabled = true);
 
+    // The colour drawn under each entry (clNone, the default: the entries stay transparent).
+    TColor GetBkColor() const { return FBkColor; }
+    void SetBkColor(TColor Value);
+
     TNotifyEvent OnChange;
 
 protected:
@@ -53,6 +57,7 @@ private:
     int FWidth = 16;
     int FHeight = 16;
     std::vector<TDibData> FImages;
+    TColor FBkColor = clNone;
 };
 
 class TImageList : public TCustomImageList {

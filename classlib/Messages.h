@@ -68,6 +68,7 @@ inline constexpr UINT CN_KEYDOWN = CN_BASE + WM_KEYDOWN;
 inline constexpr UINT CN_KEYUP = CN_BASE + WM_KEYUP;
 inline constexpr UINT CN_SYSCHAR = CN_BASE + WM_SYSCHAR;
 inline constexpr UINT CN_SYSKEYDOWN = CN_BASE + WM_SYSKEYDOWN;
+inline constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;  // LParam: the child's NMHDR
 
 // WM_GETDLGCODE answers: which keys the control handles itself.
 inline constexpr LRESULT DLGC_WANTARROWS = 0x0001;

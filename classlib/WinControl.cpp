@@ -1,4 +1,5 @@
 #include "classlib/Controls.h"
+#include "classlib/CommCtrl.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/win/Rect.h"
 
@@ -273,8 +274,10 @@ void TWinControl::UpdateShowing()
     if (FHandle && FShowing != show) {
         FShowing = show;
         Perform(CM_SHOWINGCHANGED, 0, 0);
-        if (!show)
-            for (std::size_t i = 0; i < FWinControls.size(); ++i)
+        // Hiding hides the children; showing also shows a child that a sibling's new window
+        // made visible while this control was not showing yet.
+        for (std::size_t i = 0; i < FWinControls.size(); ++i)
+            if (!show || (FWinControls[i]->GetVisible() && !FWinControls[i]->Showing()))
                 FWinControls[i]->UpdateShowing();
     }
 }
@@ -735,6 +738,16 @@ void TWinControl::Dispatch(TMessage& Message)
     case CM_INVALIDATE:
         Invalidate();
         break;
+    case WM_NOTIFY: {
+        // A child control's notification goes back to it as CN_NOTIFY.
+        const auto* header = reinterpret_cast<const NMHDR*>(Message.LParam);
+        TWinControl* from = header ? FindControl(header->hwndFrom) : nullptr;
+        if (from && from != this)
+            Message.Result = from->Perform(CN_NOTIFY, Message.WParam, Message.LParam);
+        else
+            TControl::Dispatch(Message);
+        break;
+    }
     default:
         TControl::Dispatch(Message);
         break;

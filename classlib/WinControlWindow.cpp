@@ -93,7 +93,7 @@ void TWinControl::CreateWnd()
         if (!RegisterClass(&wc))
             throw EInvalidOperation("The window class " + params.WinClassName + " could not be registered");
     }
-    FDefWndProc = DefWindowProc;
+    FDefWndProc = params.DefWndProc ? params.DefWndProc : DefWindowProc;
     CreateWindowHandle(params);
     if (!FHandle)
         throw EInvalidOperation("The window of control '" + GetName() + "' could not be created");

@@ -8,6 +8,8 @@
 #include "platform/window/MessageLoop.h"
 #include "platform/window/NonClient.h"
 #include "platform/window/Paint.h"
+#include "platform/window/ScrollBars.h"
+#include "platform/window/ScrollInfo.h"
 #include "platform/window/SizeMoveLoop.h"
 #include "platform/window/Window.h"
 #include "platform/window/WindowPos.h"
@@ -42,6 +44,7 @@ void NonClientCalc(Window* w, WPARAM wParam, LPARAM lParam)
         r->right = r->left;
     if (r->bottom < r->top)
         r->bottom = r->top;
+    TakeScrollBarRoom(w, *r);
 }
 
 LRESULT EraseBackground(Window* w, HDC dc)
@@ -120,6 +123,7 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return DefaultHitTest(w, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
     case WM_NCPAINT:
         DefaultPaintFrame(w);
+        PaintScrollBars(w);
         return 0;
     case WM_NCACTIVATE:
         w->frameActive = wParam != 0;
@@ -149,13 +153,17 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_SYSCOMMAND:
         return SystemCommand(w, wParam);
     case WM_NCLBUTTONDOWN:
-        if (wParam == HTCAPTION)
+        if (wParam == HTHSCROLL || wParam == HTVSCROLL)
+            TrackScrollBar(w, wParam == HTHSCROLL ? SB_HORZ : SB_VERT, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        else if (wParam == HTCAPTION)
             SendMessage(hwnd, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, lParam);
         else if (wParam >= HTLEFT && wParam <= HTBOTTOMRIGHT)
             SendMessage(hwnd, WM_SYSCOMMAND, SC_SIZE | (wParam - HTLEFT + WMSZ_LEFT), lParam);
         return 0;
     case WM_NCLBUTTONDBLCLK:
-        if (wParam == HTCAPTION && (w->style & WS_MAXIMIZEBOX))
+        if (wParam == HTHSCROLL || wParam == HTVSCROLL)
+            TrackScrollBar(w, wParam == HTHSCROLL ? SB_HORZ : SB_VERT, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        else if (wParam == HTCAPTION && (w->style & WS_MAXIMIZEBOX))
             SendMessage(hwnd, WM_SYSCOMMAND, IsZoomed(hwnd) ? SC_RESTORE : SC_MAXIMIZE, lParam);
         return 0;
     case WM_SETCURSOR: {

@@ -7,6 +7,7 @@
 #include "platform/window/Messages.h"
 #include "platform/window/Metrics.h"
 #include "platform/window/Paint.h"
+#include "platform/window/ScrollBars.h"
 #include "platform/window/WindowTree.h"
 
 namespace {
@@ -71,6 +72,8 @@ LRESULT DefaultHitTest(Window* w, POINT screen)
         return HTNOWHERE;
     if (PtInRect(&w->client, p))
         return HTCLIENT;
+    if (const LRESULT bar = ScrollBarHitTest(w, p); bar != HTNOWHERE)
+        return bar;
     if ((w->style & WS_THICKFRAME) && !(w->style & (WS_MAXIMIZE | WS_MINIMIZE))) {
         const int frame = GetSystemMetrics(SM_CXFRAME);
         // Near a corner, an edge sizes both ways.

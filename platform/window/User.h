@@ -9,6 +9,8 @@
 #include "platform/window/Metrics.h"
 #include "platform/window/NativeHost.h"
 #include "platform/window/Paint.h"
+#include "platform/window/Props.h"
+#include "platform/window/ScrollInfo.h"
 #include "platform/window/Styles.h"
 #include "platform/window/Timers.h"
 #include "platform/window/Window.h"

@@ -7,6 +7,7 @@
 #include "platform/gdi/Region.h"
 #include "platform/win/Rect.h"
 #include "platform/window/Handles.h"
+#include "platform/window/ScrollState.h"
 #include "platform/window/Styles.h"
 
 #include <cstdint>
@@ -74,6 +75,8 @@ public:
     bool destroying = false;
     std::unique_ptr<TopLevelData> top;
     std::unique_ptr<NativeChildWindow> nativeChild;
+    ScrollBarState scrollBars[2];  // SB_HORZ, SB_VERT
+    std::vector<std::pair<std::string, HANDLE>> props;  // SetProp
 
     int Width() const { return rect.right - rect.left; }
     int Height() const { return rect.bottom - rect.top; }

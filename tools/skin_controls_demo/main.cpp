@@ -3,6 +3,8 @@
 // splitter in their states under generated skin N (0..7, default 0). With --screenshot it writes
 // a picture of the form and quits by itself; otherwise it runs until the form is closed.
 
+#include "ViewsDemo.h"
+
 #include "app/artwork/Artwork.h"
 #include "classlib/Bitmap.h"
 #include "classlib/DibData.h"
@@ -177,12 +179,15 @@ int main(int argc, char** argv)
     TForm* form;
     Application->CreateForm(form);
     form->SetCaption("Skinned controls");
-    form->SetBounds(40, 40, 580, 420);
-    form->SetClientWidth(560);
-    form->SetClientHeight(380);
+    form->SetBounds(40, 40, 980, 420);
+    form->SetClientWidth(960);
+    form->SetClientHeight(402);
     auto* data = new TskSkinData(form);
     LoadSkin(data, skin);
     Build(form, data);
+    // The views go on the background panel Build made first.
+    BuildViews(dynamic_cast<TWinControl*>(form->Controls(0)), data, RECT{570, 16, 950, 370});
+    BuildStatusBar(form, data);
 
     if (!picture.empty()) {
         auto* step = new TTimer(form);
