@@ -692,6 +692,15 @@ void TWinControl::Dispatch(TMessage& Message)
     case CM_FOCUSCHANGED:
         Broadcast(Message);
         break;
+    // A child control's notifications and colour requests go back to it as CN_ messages.
+    case WM_COMMAND:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+        if (TWinControl* child = FindControl(reinterpret_cast<HWND>(Message.LParam)); child && child != this)
+            Message.Result = SendMessage(child->FHandle, CN_BASE + Message.Msg, Message.WParam, Message.LParam);
+        else
+            DefaultHandler(Message);
+        break;
     case CM_SHOWINGCHANGED:
         if (FHandle)
             SetWindowPos(FHandle, nullptr, 0, 0, 0, 0,

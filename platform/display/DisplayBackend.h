@@ -69,6 +69,8 @@ public:
     virtual void Present(const PixelView& pixels, const RECT& dirty) = 0;
     // The native window over the client area of the child window `child`.
     virtual std::unique_ptr<NativeChildWindow> CreateChild(HWND child, const RECT& rectInTopLevel) = 0;
+    // What the input method asks of the window (focus window, caret, whether it takes text) changed.
+    virtual void UpdateInputMethod() {}
 };
 
 struct MonitorDescription {

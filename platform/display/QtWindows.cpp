@@ -1,4 +1,5 @@
 #include "platform/display/QtWindows.h"
+#include "platform/display/QtInputMethod.h"
 
 #include "platform/display/QtDisplay.h"
 #include "platform/display/QtDisplayBackend.h"
@@ -7,6 +8,8 @@
 #include "platform/window/RawInput.h"
 
 #include <QCursor>
+#include <QGuiApplication>
+#include <QInputMethod>
 #include <QExposeEvent>
 #include <QImage>
 #include <QKeyEvent>
@@ -278,6 +281,12 @@ void QtTopLevelWindow::Present(const PixelView& pixels, const RECT& dirty)
     store_->flush(region);
 }
 
+void QtTopLevelWindow::UpdateInputMethod()
+{
+    if (QGuiApplication::focusWindow() == this)
+        QGuiApplication::inputMethod()->update(Qt::ImQueryAll);
+}
+
 std::unique_ptr<NativeChildWindow> QtTopLevelWindow::CreateChild(HWND child, const RECT& rectInTopLevel)
 {
     return std::make_unique<QtChildWindow>(this, child, rectInTopLevel);
@@ -285,6 +294,14 @@ std::unique_ptr<NativeChildWindow> QtTopLevelWindow::CreateChild(HWND child, con
 
 bool QtTopLevelWindow::event(QEvent* event)
 {
+    if (event->type() == QEvent::InputMethodQuery) {
+        AnswerInputMethodQuery(hwnd_, static_cast<QInputMethodQueryEvent*>(event));
+        return true;
+    }
+    if (event->type() == QEvent::InputMethod) {
+        PostInputMethodEvent(static_cast<QInputMethodEvent*>(event));
+        return true;
+    }
     if (event->type() == QEvent::Leave) {
         RawInput input;
         input.kind = RawInput::Kind::PointerLeft;

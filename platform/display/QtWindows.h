@@ -32,6 +32,7 @@ public:
     void SetMouseGrab(bool grab) override;
     void Present(const PixelView& pixels, const RECT& dirty) override;
     std::unique_ptr<NativeChildWindow> CreateChild(HWND child, const RECT& rectInTopLevel) override;
+    void UpdateInputMethod() override;
 
 protected:
     bool event(QEvent* event) override;

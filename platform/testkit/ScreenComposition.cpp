@@ -1,5 +1,6 @@
 #include "platform/testkit/ScreenComposition.h"
 
+#include "platform/window/CaretOverlay.h"
 #include "platform/window/Layered.h"
 #include "platform/window/Presentation.h"
 #include "platform/window/WindowSystem.h"
@@ -36,6 +37,8 @@ void Draw(Surface& screen, const RECT& area, Window* top)
     const unsigned constant = d.hasLayeredPicture ? d.layeredPictureAlpha
                                                   : ((d.layeredFlags & LWA_ALPHA) ? d.layeredAlpha : 255);
     const POINT o = ScreenOrigin(top);
+    // The caret is shown over the pixels, as on the screen.
+    const Region caret = d.hasLayeredPicture ? Region() : CaretOverlay(top);
     for (int y = 0; y < height; ++y) {
         const int sy = o.y + y - area.top;
         if (sy < 0 || sy >= screen.Height())
@@ -44,7 +47,9 @@ void Draw(Surface& screen, const RECT& area, Window* top)
             const int sx = o.x + x - area.left;
             if (sx < 0 || sx >= screen.Width() || (top->shape && !top->shape->Contains(x, y)))
                 continue;
-            const std::uint32_t p = pixels[y * stride + x];
+            std::uint32_t p = pixels[y * stride + x];
+            if (!caret.IsEmpty() && caret.Contains(x, y))
+                p ^= 0x00FFFFFFu;
             const unsigned alpha = d.hasLayeredPicture ? ((p >> 24) * constant + 127) / 255 : constant;
             std::uint32_t& dst = screen.Row(sy)[sx];
             dst = Blend(dst, p, alpha);

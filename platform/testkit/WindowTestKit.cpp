@@ -1,5 +1,6 @@
 #include "platform/testkit/WindowTestKit.h"
 
+#include "platform/window/CaretOverlay.h"
 #include "platform/window/MessageLoop.h"
 #include "platform/window/Paint.h"
 #include "platform/window/Presentation.h"
@@ -16,11 +17,13 @@ WindowTestKit::WindowTestKit()
     display_ = display.get();
     SetDisplayBackend(std::move(display));
     SetClock(&clock_);
+    installTextInputFakes();
 }
 
 WindowTestKit::~WindowTestKit()
 {
     Sys().Reset();
+    removeTextInputFakes();
     SetClock(nullptr);
     SetDisplayBackend(nullptr);
 }
@@ -140,6 +143,9 @@ std::shared_ptr<Surface> WindowTestKit::Render(HWND hwnd)
                                          : d.layeredPicture[static_cast<std::size_t>(sy) * top->Width() + sx];
         }
     }
+    if (surface)
+        InvertPixels(picture->Row(0), picture->Width(), picture->Height(), static_cast<int>(picture->Stride() / 4),
+                     CaretOverlay(top), o.x, o.y);
     return picture;
 }
 

@@ -13,7 +13,9 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 class WindowTestKit {
 public:
@@ -53,7 +55,30 @@ public:
     std::shared_ptr<Surface> Render(HWND hwnd);
     static COLORREF ColorAt(const Surface& surface, int x, int y);
 
+    // Text input. The input method's pre-edit text (cursor in code points, -1 at its end; empty
+    // text ends the pre-edit) and committed text, as a display reports them.
+    void Preedit(const std::string& text, int cursor = -1);
+    void Commit(const std::string& text);
+    // The kit's clipboard (installed for its life): nullopt holds no text (an empty clipboard, or
+    // one with only other formats).
+    std::optional<std::string>& ClipboardText() { return record_->clipboard; }
+    // MessageBeep's types and the targets ShellExecute opened, in order; the opener answers
+    // OpenerAnswer (true: taken).
+    const std::vector<UINT>& Beeps() const { return record_->beeps; }
+    const std::vector<std::string>& OpenedTargets() const { return record_->opened; }
+    void SetOpenerAnswer(bool taken) { record_->openerAnswer = taken; }
+
 private:
+    struct TextInputRecord {
+        std::optional<std::string> clipboard;
+        std::vector<UINT> beeps;
+        std::vector<std::string> opened;
+        bool openerAnswer = true;
+    };
+    void installTextInputFakes();
+    void removeTextInputFakes();
+
     ManualClock clock_{100000};
     HeadlessDisplay* display_;
+    std::shared_ptr<TextInputRecord> record_ = std::make_shared<TextInputRecord>();
 };

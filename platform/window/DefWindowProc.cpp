@@ -3,6 +3,7 @@
 #include "platform/gdi/Drawing.h"
 #include "platform/window/Dispatch.h"
 #include "platform/window/Geometry.h"
+#include "platform/window/Ime.h"
 #include "platform/window/Input.h"
 #include "platform/window/Keys.h"
 #include "platform/window/MessageLoop.h"
@@ -215,6 +216,10 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             PostMessage(TopLevelHandle(w), WM_SYSCOMMAND, SC_CLOSE, 0);
         return 0;
     case WM_SYSKEYUP:
+        if (wParam == VK_F10 && (GetKeyState(VK_SHIFT) & 0x8000)) {
+            SendMessage(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(-1, -1));
+            return 0;
+        }
         if ((wParam == VK_MENU && sys.input.altAlone) || wParam == VK_F10) {
             sys.input.altAlone = false;
             SendMessage(TopLevelHandle(w), WM_SYSCOMMAND, SC_KEYMENU, 0);
@@ -226,6 +231,16 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_QUERYENDSESSION:
         return TRUE;
+    // Shift+F10 and the Menu key ask for a context menu from the keyboard: at (-1, -1).
+    case WM_KEYUP:
+        if (wParam == VK_APPS)
+            SendMessage(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(-1, -1));
+        return 0;
+    // Committed input-method text reaches the window as ordinary characters, so every filter
+    // of typed characters sees it.
+    case WM_IME_CHAR:
+        SendMessage(hwnd, WM_CHAR, wParam, lParam);
+        return 0;
     default:
         return 0;
     }

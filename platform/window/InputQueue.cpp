@@ -8,6 +8,7 @@
 #include "platform/window/Dispatch.h"
 #include "platform/window/Focus.h"
 #include "platform/window/HitTest.h"
+#include "platform/window/ImeInput.h"
 #include "platform/window/Input.h"
 #include "platform/window/Keys.h"
 #include "platform/window/Metrics.h"
@@ -308,6 +309,12 @@ void Convert(const RawInput& raw)
         for (HWND h : sys.AllHandles())
             if (Window* w = sys.Find(h); w && w->IsTopLevel())
                 Emit(h, WM_DISPLAYCHANGE, 32, size);
+        break;
+    }
+    case RawInput::Kind::ImePreedit:
+    case RawInput::Kind::ImeCommit: {
+        const HWND target = sys.Find(sys.input.focus) ? sys.input.focus : nullptr;
+        ConvertImeInput(raw, target, [&](UINT m, WPARAM wp, LPARAM lp) { Emit(target, m, wp, lp); });
         break;
     }
     }

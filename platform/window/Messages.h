@@ -271,3 +271,8 @@ struct STYLESTRUCT {
     DWORD styleOld = 0;
     DWORD styleNew = 0;
 };
+
+// Colours a control asks of its parent before painting (wParam: the control's device context,
+// lParam: the control; the answer is the background brush, nullptr for the default colours).
+constexpr UINT WM_CTLCOLOREDIT = 0x0133;
+constexpr UINT WM_CTLCOLORSTATIC = 0x0138;

@@ -6,6 +6,7 @@
 #include "platform/gdi/Region.h"
 #include "platform/gdi/Regions.h"
 #include "platform/gdi/SurfaceDC.h"
+#include "platform/window/CaretOverlay.h"
 #include "platform/window/Dispatch.h"
 #include "platform/window/Invalidation.h"
 #include "platform/window/PaintQueue.h"
@@ -335,15 +336,18 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* paint)
     *paint = PAINTSTRUCT{};
     paint->hdc = OpenSurfaceDC(w, clientOrigin, clip);
     paint->rcPaint = update.Bounds();
+    if (paint->hdc)
+        CaretPaintBegins(hwnd);
     if (erase && paint->hdc)
         paint->fErase = Send(w, WM_ERASEBKGND, reinterpret_cast<WPARAM>(paint->hdc), 0) ? FALSE : TRUE;
     return paint->hdc;
 }
 
-BOOL EndPaint(HWND, const PAINTSTRUCT* paint)
+BOOL EndPaint(HWND hwnd, const PAINTSTRUCT* paint)
 {
     if (!paint || !paint->hdc)
         return FALSE;
+    CaretPaintEnds(hwnd);
     CloseDC(paint->hdc);
     return TRUE;
 }

@@ -3,6 +3,7 @@
 #include "platform/window/Presentation.h"
 
 #include "platform/gdi/Surface.h"
+#include "platform/window/CaretOverlay.h"
 #include "platform/window/Layered.h"
 #include "platform/window/Paint.h"
 #include "platform/window/PaintQueue.h"
@@ -172,7 +173,12 @@ void PresentAll()
             view = PixelView{surface->Row(0), surface->Width(), surface->Height(),
                              static_cast<int>(surface->Stride() / 4)};
         }
+        // The caret is shown over the pixels, never painted into them.
+        const Region caret = d.hasLayeredPicture ? Region() : CaretOverlay(top);
+        auto* pixels = const_cast<std::uint32_t*>(view.pixels);
+        InvertPixels(pixels, view.width, view.height, view.stride, caret, 0, 0);
         d.native->Present(view, d.dirty);
+        InvertPixels(pixels, view.width, view.height, view.stride, caret, 0, 0);
         d.dirty = RECT{};
     }
 }

@@ -23,6 +23,8 @@ struct RawInput {
         Restored,       // the native side brought `hwnd` back from the icon
         Moved,          // the native side placed `hwnd` at `rect` without being asked
         DisplayChanged, // monitors came, went or changed their areas
+        ImePreedit,     // the input method's pre-edit text is now `text` (empty: none)
+        ImeCommit,      // the input method committed `text`
     };
     Kind kind = Kind::MouseMove;
     POINT pt{};           // screen coordinates (mouse kinds)
@@ -33,6 +35,7 @@ struct RawInput {
     bool autoRepeat = false;
     HWND hwnd = nullptr;
     RECT rect{};          // screen coordinates (Moved)
+    int imeCursor = 0;    // ImePreedit: the cursor in the pre-edit text, in code points
 };
 
 // Any thread: queues input for the GUI thread and wakes it. Consecutive mouse moves merge.

@@ -16,3 +16,7 @@
 #include "platform/window/Window.h"
 #include "platform/window/WindowClass.h"
 #include "platform/window/WindowPos.h"
+#include "platform/window/Caret.h"
+#include "platform/window/Clipboard.h"
+#include "platform/window/Ime.h"
+#include "platform/window/MessageBeep.h"

@@ -57,7 +57,8 @@ Region VisibleRegion(const Window* w, bool clientOnly, bool clipChildren, bool c
     if (clipChildren && !visible.IsEmpty()) {
         const POINT clientOrigin{origin.x + w->client.left, origin.y + w->client.top};
         for (const Window* child : w->children) {
-            if (child->Visible())
+            // A transparent child lets its parent paint beneath it.
+            if (child->Visible() && !(child->exStyle & WS_EX_TRANSPARENT))
                 visible = visible.Subtract(WindowArea(child, clientOrigin));
         }
     }

@@ -8,6 +8,8 @@
 #include "platform/kernel/Thread.h"
 
 #include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QInputMethodQueryEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScreen>
@@ -129,6 +131,42 @@ TEST_F(QtDisplayTest, APostFromAnotherThreadWakesTheQtWait)
 TEST_F(QtDisplayTest, TranslucencyReachesAScreenThatIsNotAnXServer)
 {
     EXPECT_TRUE(TranslucencyReachesScreen());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(QtDisplayTest, TheQtWindowServesTheInputMethodOnlyForAWindowThatTakesText)
+{
+    HWND form = Top(RECT{10, 10, 210, 110});
+    HWND edit = Child(form, RECT{20, 30, 120, 50});
+    SetFocus(edit);
+    Drain();
+    QWindow* native = NativeOf(form);
+    ASSERT_NE(native, nullptr);
+    auto query = [&] {
+        QInputMethodQueryEvent q(Qt::ImEnabled | Qt::ImCursorRectangle);
+        QCoreApplication::sendEvent(native, &q);
+        return std::pair<bool, QRect>{q.value(Qt::ImEnabled).toBool(), q.value(Qt::ImCursorRectangle).toRect()};
+    };
+    EXPECT_FALSE(query().first);
+    SetWindowTakesText(edit, true);
+    CreateCaret(edit, nullptr, 1, 14);
+    SetCaretPos(7, 2);
+    const auto [enabled, cursor] = query();
+    EXPECT_TRUE(enabled);
+    EXPECT_EQ(cursor, QRect(20 + 7, 30 + 2, 1, 14)) << "the caret, in the top-level window";
+
+    QInputMethodEvent preedit(QStringLiteral("ni"), {});
+    QCoreApplication::sendEvent(native, &preedit);
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("你"));
+    QCoreApplication::sendEvent(native, &commit);
+    Drain();
+    EXPECT_EQ(Messages(edit, {WM_IME_STARTCOMPOSITION, WM_IME_COMPOSITION, WM_IME_CHAR, WM_CHAR, WM_IME_ENDCOMPOSITION}),
+              (std::vector<UINT>{WM_IME_STARTCOMPOSITION, WM_IME_COMPOSITION, WM_IME_CHAR, WM_CHAR, WM_IME_ENDCOMPOSITION}));
+    DestroyCaret();
 }
 
 } // namespace

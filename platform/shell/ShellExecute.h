@@ -1,0 +1,19 @@
+#pragma once
+// Opening a document, folder or web address with the desktop's handler. Only the verb "open" (or
+// none) is known. Never blocks: the handler runs on its own. A replaceable opener lets tests
+// record what would have been opened.
+
+#include "platform/window/Handles.h"
+
+#include <functional>
+#include <string>
+
+
+// Returns a value above 32 when the opener took the request; 2 (file not found) for an empty or
+// unusable target, 31 (no association) for an unknown verb or when the desktop refused it.
+// parameters, directory and show are not used.
+HINSTANCE ShellExecute(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory, int show);
+
+// The opener gets the target as given (a path, a file URL or a web address) and answers whether
+// it was taken. nullptr returns to the desktop's opener.
+void SetShellOpener(std::function<bool(const std::string& target)> opener);
