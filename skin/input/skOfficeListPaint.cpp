@@ -5,6 +5,8 @@
 #include "platform/window/User.h"
 
 #include "platform/gdi/Dc.h"
+#include "platform/gdi/Objects.h"
+#include "platform/gdi/Regions.h"
 #include "platform/gdi/Text.h"
 #include "skin/core/skButtonFace.h"
 #include "skin/core/skSkinImages.h"
@@ -14,20 +16,28 @@
 
 namespace {
 
-// Clips a canvas to a rectangle for the lifetime of the guard.
+// Clips a canvas to a rectangle for the lifetime of the guard. Only the clip region is saved and
+// restored: restoring the whole device context would also bring back objects the canvas has
+// since replaced, behind its back.
 class ClipGuard {
 public:
-    ClipGuard(TCanvas* C, const RECT& R) : dc_(C->GetHandle()), level_(SaveDC(dc_))
+    ClipGuard(TCanvas* C, const RECT& R) : dc_(C->GetHandle()), old_(CreateRectRgn(0, 0, 0, 0))
     {
+        had_ = GetClipRgn(dc_, old_) == 1;
         IntersectClipRect(dc_, R.left, R.top, R.right, R.bottom);
     }
-    ~ClipGuard() { RestoreDC(dc_, level_); }
+    ~ClipGuard()
+    {
+        SelectClipRgn(dc_, had_ ? old_ : nullptr);
+        DeleteObject(old_);
+    }
     ClipGuard(const ClipGuard&) = delete;
     ClipGuard& operator=(const ClipGuard&) = delete;
 
 private:
     HDC dc_;
-    int level_;
+    HRGN old_;
+    bool had_ = false;
 };
 
 void SetBold(TFont* F, bool On)
