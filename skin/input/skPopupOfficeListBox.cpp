@@ -77,17 +77,14 @@ void TskPopupOfficeListBox::FadeIn(TskSkinCustomOfficeComboBox* Owner)
     const int target = Owner->FAlphaBlendValue;
     const int step = std::max(1, target / 15);
     int alpha = 0;
-    // No messages meanwhile; the steps follow the clock, the first one at once.
-    DWORD last = GetTickCount();
-    bool first = true;
-    do {
-        const DWORD now = GetTickCount();
-        if (first || now - last > 5) {
-            first = false;
-            last = now;
-            alpha = std::min(alpha + step, target);
-            SetLayeredAlpha(GetHandle(), alpha);
-        }
-    } while (alpha < target);
+    // No messages meanwhile; a step at once, then one each time more than 5 ms have passed on
+    // the clock in force (a test clock moves itself forward, so the fade always ends).
+    for (;;) {
+        alpha = std::min(alpha + step, target);
+        SetLayeredAlpha(GetHandle(), alpha);
+        if (alpha >= target)
+            break;
+        WaitUntilTick(GetTickCount64() + 6);
+    }
     FOldAlphaBlendValue = static_cast<BYTE>(target);
 }

@@ -16,7 +16,16 @@ std::unique_ptr<TskSkinData> ArtworkSkin(int Index)
 
 void LoadArtworkSkin(TskSkinData* SkinData, int Index)
 {
-    const std::string_view bytes = ArtworkSkins()[static_cast<std::size_t>(Index)].Data;
+    LoadStoredSkin(SkinData, ArtworkSkins()[static_cast<std::size_t>(Index)].Data);
+}
+
+void LoadArtworkFixedSkin(TskSkinData* SkinData)
+{
+    LoadStoredSkin(SkinData, ArtworkFixedSkin().Data);
+}
+
+void LoadStoredSkin(TskSkinData* SkinData, std::string_view bytes)
+{
     TMemoryStream stream;
     stream.Write(bytes.data(), static_cast<std::int64_t>(bytes.size()));
     stream.SetPosition(0);

@@ -3,9 +3,6 @@
 
 #include "SkinFormSupport.h"
 
-#include "app/artwork/Artwork.h"
-#include "classlib/Streams.h"
-#include "skin/core/skCompressedStoredSkin.h"
 #include "skin/input/skSkinOfficeCtrls.h"
 
 #include <memory>
@@ -14,17 +11,6 @@ using skinform::Described;
 using skinform::PicturePixel;
 
 namespace {
-
-void LoadFixedSkin(TskSkinData* Data)
-{
-    const std::string_view bytes = ArtworkFixedSkin().Data;
-    TMemoryStream stream;
-    stream.Write(bytes.data(), static_cast<std::int64_t>(bytes.size()));
-    stream.SetPosition(0);
-    TskCompressedStoredSkin stored(nullptr);
-    stored.LoadFromCompressStream(&stream);
-    Data->LoadCompressedStoredSkin(&stored);
-}
 
 // 32 x 32 pictures in plain colours.
 void FillImages(TImageList* Images, int Count)
@@ -47,7 +33,7 @@ protected:
         images = new TImageList(form);
         FillImages(images, 3);
         skin = new TskSkinData(form);
-        LoadFixedSkin(skin);
+        skinform::LoadArtworkFixedSkin(skin);
     }
     TskSkinOfficeComboBox* Box(int Left, const std::string& ListName, int RowHeight, bool Titles)
     {

@@ -5,6 +5,8 @@
 #include "SkinFormSupport.h"
 
 #include "platform/kernel/CommonErrors.h"
+#include "platform/window/Layered.h"
+#include "platform/window/Window.h"
 #include "skin/core/skMonitors.h"
 #include "skin/input/skSkinOfficeCtrls.h"
 
@@ -240,6 +242,38 @@ TEST_F(OfficeCombo, MouseOpensHoversAndAccepts)
     combo->DropDown();
     EXPECT_FALSE(dropped);
     EXPECT_FALSE(combo->IsPopupVisible());
+}
+
+TEST_F(OfficeCombo, TranslucentDropDown)
+{
+    struct Case {
+        const char* name;
+        bool blend, animation;
+        int value;
+        bool layered;
+        int alpha;
+    };
+    const Case cases[] = {
+        {"translucent", true, false, 200, true, 200},
+        {"faded in to its value", true, true, 150, true, 150},
+        {"fade to zero ends", true, true, 0, true, 0},
+        {"opaque again", false, false, 200, false, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        combo->SetAlphaBlend(c.blend);
+        combo->SetAlphaBlendAnimation(c.animation);
+        combo->SetAlphaBlendValue(static_cast<BYTE>(c.value));
+        combo->DropDown();
+        const HWND h = combo->ListBox()->GetHandle();
+        EXPECT_EQ((GetWindowLong(h, GWL_EXSTYLE) & WS_EX_LAYERED) != 0, c.layered);
+        if (c.layered) {
+            BYTE alpha = 0;
+            ASSERT_TRUE(GetLayeredWindowAttributes(h, nullptr, &alpha, nullptr));
+            EXPECT_EQ(alpha, c.alpha);
+        }
+        combo->CloseUp(false);
+    }
 }
 
 } // namespace
