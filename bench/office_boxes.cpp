@@ -5,9 +5,8 @@
 
 #include "app/artwork/Artwork.h"
 #include "classlib/Forms.h"
-#include "classlib/Streams.h"
 #include "platform/window/User.h"
-#include "skin/core/skCompressedStoredSkin.h"
+#include "skin/core/skStoredSkinBytes.h"
 #include "skin/input/skSkinOfficeCtrls.h"
 
 #include <algorithm>
@@ -35,15 +34,7 @@ int main(int argc, char** argv)
     Application->CreateForm(form);
     form->SetBounds(0, 0, 600, 700);
     auto* skin = new TskSkinData(form);
-    {
-        const std::string_view bytes = ArtworkFixedSkin().Data;
-        TMemoryStream stream;
-        stream.Write(bytes.data(), static_cast<std::int64_t>(bytes.size()));
-        stream.SetPosition(0);
-        TskCompressedStoredSkin stored(nullptr);
-        stored.LoadFromCompressStream(&stream);
-        skin->LoadCompressedStoredSkin(&stored);
-    }
+    LoadStoredSkinBytes(skin, ArtworkFixedSkin().Data);
     auto* images = new TImageList(form);
     images->SetSize(32, 32);
     for (int i = 0; i < 35; ++i) {

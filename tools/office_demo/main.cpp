@@ -9,7 +9,7 @@
 #include "classlib/PngImage.h"
 #include "classlib/Streams.h"
 #include "platform/window/User.h"
-#include "skin/core/skCompressedStoredSkin.h"
+#include "skin/core/skStoredSkinBytes.h"
 #include "skin/input/skSkinOfficeCtrls.h"
 
 #include <QElapsedTimer>
@@ -32,17 +32,6 @@ void Settle()
         Application->ProcessMessages();
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     }
-}
-
-void LoadFixedSkin(TskSkinData* Data)
-{
-    const std::string_view bytes = ArtworkFixedSkin().Data;
-    TMemoryStream stream;
-    stream.Write(bytes.data(), static_cast<std::int64_t>(bytes.size()));
-    stream.SetPosition(0);
-    TskCompressedStoredSkin stored(nullptr);
-    stored.LoadFromCompressStream(&stream);
-    Data->LoadCompressedStoredSkin(&stored);
 }
 
 // The category pictures 0..Count-1 at 32 pixels, drawn on white.
@@ -122,7 +111,7 @@ int main(int argc, char** argv)
     form->SetCaption("Office boxes");
     form->SetBounds(40, 40, 520, 560);
     auto* skin = new TskSkinData(form);
-    LoadFixedSkin(skin);
+    LoadStoredSkinBytes(skin, ArtworkFixedSkin().Data);
     auto* images = new TImageList(form);
     LoadCategoryPictures(images, 8);
     TskSkinOfficeComboBox* category = Box(form, skin, images, 16, false);

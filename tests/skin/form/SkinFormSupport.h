@@ -22,8 +22,6 @@ std::unique_ptr<TskSkinData> ArtworkSkin(int Index);
 void LoadArtworkSkin(TskSkinData* SkinData, int Index);
 // Loads the fixed skin of the category and format boxes into SkinData.
 void LoadArtworkFixedSkin(TskSkinData* SkinData);
-// Loads a stored-skin stream into SkinData.
-void LoadStoredSkin(TskSkinData* SkinData, std::string_view Bytes);
 // The description named Name, as class T (the test fails when it is missing or of another class).
 template <class T>
 T& Described(TskSkinData& SkinData, const std::string& Name)
