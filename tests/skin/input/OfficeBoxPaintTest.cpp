@@ -95,6 +95,47 @@ TEST_F(OfficePaint, PlainListLooks)
     EXPECT_EQ(pixel(4, 100), ColorToRGB(clWindow));        // the disabled row's background
 }
 
+TEST_F(OfficePaint, PlainComboLooks)
+{
+    auto* box = new TskSkinOfficeComboBox(form);
+    box->SetParent(form);
+    box->SetBounds(10, 10, 120, 41);
+    auto* other = new TskSkinOfficeComboBox(form);
+    other->SetParent(form);
+    other->SetBounds(10, 100, 120, 41);
+    box->Items()->Add()->SetCaption("one");
+    box->Items()->Add()->SetCaption("two");
+    box->SetItemIndex(0);
+    other->SetFocus();
+    Pump();
+    auto pixel = PixelsOf(box);
+    EXPECT_EQ(pixel(0, 0), ColorToRGB(clBtnShadow));        // frame
+    EXPECT_EQ(pixel(101, 2), ColorToRGB(clBtnShadow));      // the button's frame
+    EXPECT_EQ(pixel(103, 5), ColorToRGB(clBtnFace));        // and face
+    EXPECT_EQ(pixel(3, 38), ColorToRGB(clWindow));          // the item, unfocused
+    box->SetFocus();
+    Pump();
+    EXPECT_EQ(PixelOf(box, 3, 38), ColorToRGB(clHighlight));  // focused
+
+    box->SetToolButtonStyle(true);
+    other->SetFocus();
+    Pump();
+    EXPECT_EQ(PixelOf(box, 1, 39), ColorToRGB(clBtnFace));
+    box->DropDown();
+    Pump();
+    pixel = PixelsOf(box);
+    EXPECT_EQ(pixel(0, 0), ColorToRGB(clNavy));             // open: the pressed colours
+    EXPECT_EQ(pixel(1, 39), RGB(133, 147, 181));
+    box->CloseUp(false);
+
+    // Narrower than its button: no item area, nothing breaks.
+    box->SetToolButtonStyle(false);
+    box->SetWidth(15);
+    Pump();
+    EXPECT_LE(box->ShownItem().R.right - box->ShownItem().R.left, 0);
+    EXPECT_EQ(PixelOf(box, 0, 0), ColorToRGB(clBtnShadow));
+}
+
 TEST_F(OfficePaint, FixedSkinCategoryAndFormatBoxes)
 {
     TskSkinOfficeComboBox* category = Box(10, "resizetoolpanel", 50, false);
