@@ -547,6 +547,25 @@ void TWinControl::WndProc(TMessage& Message)
         if (TControl* c = ControlHooks::MouseControl(); c && (c == this || (c->FParent == this && !dynamic_cast<TWinControl*>(c))))
             ControlHooks::SetMouseControl(nullptr);
         break;
+    case WM_NCMOUSEMOVE:
+        // Leaving through the frame is told as well (parts drawn in the non-client area).
+        if (FHandle) {
+            TRACKMOUSEEVENT track;
+            track.dwFlags = TME_LEAVE | TME_NONCLIENT;
+            track.hwndTrack = FHandle;
+            TrackMouseEvent(&track);
+        }
+        break;
+    case WM_NCMOUSELEAVE: {
+        // Into the client area is no leave: the client's own tracking takes over there.
+        POINT p{};
+        GetCursorPos(&p);
+        RECT client = GetClientRect();
+        if (ControlHooks::MouseControl() != this && !(FHandle && ::WindowFromPoint(p) == FHandle &&
+                                                       PtInRect(&client, ScreenToClient(p))))
+            Perform(CM_MOUSELEAVE, 0, 0);
+        break;
+    }
     case WM_CANCELMODE:
         if (FHandle && GetCapture() == FHandle) {
             TControl* captured = GetCaptureControl();

@@ -19,16 +19,6 @@ namespace {
 // The property through which the subclassed header finds its view.
 constexpr const char* kViewProp = "zd.skinlistview";
 
-int Width(const RECT& R)
-{
-    return R.right - R.left;
-}
-
-int Height(const RECT& R)
-{
-    return R.bottom - R.top;
-}
-
 } // namespace
 
 TskSkinCustomListView::TskSkinCustomListView(TComponent* AOwner)
@@ -109,7 +99,7 @@ void TskSkinCustomListView::UpDateIconScrollBars()
         return;
     const HWND h = GetHandle();
     bool changed = false;
-    const int half = Height(FirstItemRect()) / 2;
+    const int half = RectHeight(FirstItemRect()) / 2;
     const int step = half == 0 ? 1 : half;
     // Both bars count pixels; the page is the view's extent along the bar.
     auto sync = [&](TskSkinScrollBar* bar, int which, int extent, int& old) {
@@ -148,7 +138,7 @@ void TskSkinCustomListView::UpDateListScrollBars()
         const bool show = perPage < count && GetVisible();
         changed |= ShowBar(FHScrollBar, show);
         if (show) {
-            int itemWidth = count > 0 ? Width(FirstItemRect()) : 1;
+            int itemWidth = count > 0 ? RectWidth(FirstItemRect()) : 1;
             if (itemWidth <= 0)
                 itemWidth = 1;
             FHScrollBar->SetRange(min, max, pos, GetWidth() / itemWidth);
@@ -201,7 +191,7 @@ void TskSkinCustomListView::OnVScrollBarChange(TObject*)
     if (GetViewStyle() == TViewStyle::vsIcon || GetViewStyle() == TViewStyle::vsSmallIcon)
         Scroll(0, delta);
     else
-        Scroll(0, delta * Height(FirstItemRect()));
+        Scroll(0, delta * RectHeight(FirstItemRect()));
     FromSB = false;
     FOldVScrollBarPos = FVScrollBar ? FVScrollBar->GetPosition() : 0;
 }
@@ -359,7 +349,7 @@ void TskSkinCustomListView::PaintHeader(HDC DC)
     RECT client;
     ::GetClientRect(FHeaderHandle, &client);
     const RECT rest{right, 0, client.right + 1, client.bottom};
-    if (Width(rest) > 0 && Height(rest) > 0) {
+    if (RectWidth(rest) > 0 && RectHeight(rest) > 0) {
         if (FHIndex == -1 || !FHeaderDescription) {
             canvas.Brush()->SetStyle(TBrushStyle::bsSolid);
             canvas.Brush()->SetColor(clBtnFace);
@@ -369,8 +359,8 @@ void TskSkinCustomListView::PaintHeader(HDC DC)
         } else if (HPicture) {
             const auto& d = *FHeaderDescription;
             TBitmap area;
-            area.SetSize(Width(rest), Height(rest));
-            const int dw = Width(rest) - Width(d.SkinRect), dh = Height(rest) - Height(d.SkinRect);
+            area.SetSize(RectWidth(rest), RectHeight(rest));
+            const int dw = RectWidth(rest) - RectWidth(d.SkinRect), dh = RectHeight(rest) - RectHeight(d.SkinRect);
             if (d.LBPoint.x != 0 || d.LBPoint.y != 0) {
                 RECT nc = d.ClRect;
                 nc.right += dw;
@@ -378,13 +368,13 @@ void TskSkinCustomListView::PaintHeader(HDC DC)
                 ComposeNineSliceOpenRight(d.LTPoint, d.RTPoint, d.LBPoint, d.RBPoint, d.ClRect, d.LTPoint,
                                           POINT{d.RTPoint.x + dw, d.RTPoint.y}, POINT{d.LBPoint.x, d.LBPoint.y + dh},
                                           POINT{d.RBPoint.x + dw, d.RBPoint.y + dh}, nc, &area, HPicture, d.SkinRect,
-                                          Width(rest), Height(rest), true, d.LeftStretch, d.TopStretch, d.RightStretch,
+                                          RectWidth(rest), RectHeight(rest), true, d.LeftStretch, d.TopStretch, d.RightStretch,
                                           d.BottomStretch, d.StretchEffect, d.StretchType);
             } else {
                 TBitmap band;
-                BuildHorzBandImageLeftEnd(d.LTPoint.x, Width(d.SkinRect) - d.RTPoint.x, &band, HPicture, d.SkinRect,
-                                          Width(rest), Height(d.SkinRect), d.StretchEffect);
-                area.Canvas()->StretchDraw(RECT{0, 0, Width(rest), Height(rest)}, &band);
+                BuildHorzBandImageLeftEnd(d.LTPoint.x, RectWidth(d.SkinRect) - d.RTPoint.x, &band, HPicture, d.SkinRect,
+                                          RectWidth(rest), RectHeight(d.SkinRect), d.StretchEffect);
+                area.Canvas()->StretchDraw(RECT{0, 0, RectWidth(rest), RectHeight(rest)}, &band);
             }
             canvas.Draw(rest.left, rest.top, &area);
         }
@@ -398,7 +388,7 @@ void TskSkinCustomListView::PaintHeader(HDC DC)
 void TskSkinCustomListView::DrawHeaderSection(TCanvas* Cnvs, TListColumn* Column, RECT R, bool Pressed)
 {
     GetHeaderSkinData();
-    const int w = Width(R), h = Height(R);
+    const int w = RectWidth(R), h = RectHeight(R);
     if (w <= 0 || h <= 0)
         return;
     const std::string caption = Column ? Column->GetCaption() : std::string{};
@@ -421,7 +411,7 @@ void TskSkinCustomListView::DrawHeaderSection(TCanvas* Cnvs, TListColumn* Column
         const RECT active = RectHasNoArea(d.ActiveSkinRect) ? d.SkinRect : d.ActiveSkinRect;
         const RECT down = RectHasNoArea(d.DownSkinRect) ? active : d.DownSkinRect;
         const RECT src = Pressed ? down : d.SkinRect;
-        const int dw = w - Width(d.SkinRect), dh = h - Height(d.SkinRect);
+        const int dw = w - RectWidth(d.SkinRect), dh = h - RectHeight(d.SkinRect);
         if (HPicture && (d.LBPoint.x != 0 || d.LBPoint.y != 0)) {
             RECT nc = d.ClRect;
             nc.right += dw;
@@ -433,7 +423,7 @@ void TskSkinCustomListView::DrawHeaderSection(TCanvas* Cnvs, TListColumn* Column
                                   d.StretchType);
         } else if (HPicture) {
             TBitmap band;
-            BuildHorzBandImage(d.LTPoint.x, Width(src) - d.RTPoint.x, &band, HPicture, src, w, Height(d.SkinRect),
+            BuildHorzBandImage(d.LTPoint.x, RectWidth(src) - d.RTPoint.x, &band, HPicture, src, w, RectHeight(d.SkinRect),
                                d.StretchEffect);
             c->StretchDraw(RECT{0, 0, w, h}, &band);
         }
@@ -449,28 +439,28 @@ void TskSkinCustomListView::DrawHeaderSection(TCanvas* Cnvs, TListColumn* Column
         TCustomImageList* images = GetSmallImages();
         const int image = Column ? Column->GetImageIndex() : -1;
         const int th = c->TextHeight(text.empty() ? std::string("Ag") : text);
-        const int ty = r.top + Height(r) / 2 - th / 2;
+        const int ty = r.top + RectHeight(r) / 2 - th / 2;
         if (images && image >= 0 && image < images->Count()) {
             const int iw = images->GetWidth();
-            FitTextWithEllipsis(c, text, Width(r) - iw - 10);
+            FitTextWithEllipsis(c, text, RectWidth(r) - iw - 10);
             const int tw = c->TextWidth(text);
             int ix = r.left;
             if (text == caption) {
                 if (alignment == TAlignment::taRightJustify)
                     ix = r.right - tw - iw - 10;
                 else if (alignment == TAlignment::taCenter)
-                    ix = r.left + Width(r) / 2 - (tw + iw + 10) / 2;
+                    ix = r.left + RectWidth(r) / 2 - (tw + iw + 10) / 2;
             }
-            images->Draw(c, ix, r.top + Height(r) / 2 - images->GetHeight() / 2, image, true);
+            images->Draw(c, ix, r.top + RectHeight(r) / 2 - images->GetHeight() / 2, image, true);
             c->TextRect(r, ix + iw + 10, ty, text);
         } else {
-            FitTextWithEllipsis(c, text, Width(r));
+            FitTextWithEllipsis(c, text, RectWidth(r));
             const int tw = c->TextWidth(text);
             int tx = r.left;
             if (alignment == TAlignment::taRightJustify)
                 tx = r.right - tw;
             else if (alignment == TAlignment::taCenter)
-                tx = r.left + Width(r) / 2 - tw / 2;
+                tx = r.left + RectWidth(r) / 2 - tw / 2;
             c->TextRect(r, tx, ty, text);
         }
     }

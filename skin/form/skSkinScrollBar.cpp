@@ -21,16 +21,6 @@ int RoundEven(double Value)
     return static_cast<int>(std::nearbyint(Value));
 }
 
-int Width(const RECT& R)
-{
-    return R.right - R.left;
-}
-
-int Height(const RECT& R)
-{
-    return R.bottom - R.top;
-}
-
 } // namespace
 
 TskSkinScrollBar::TskSkinScrollBar(TComponent* AOwner) : TskSkinCustomControl(AOwner)
@@ -241,11 +231,11 @@ void TskSkinScrollBar::CalcDefaultGeometry(double Ratio)
 
 void TskSkinScrollBar::CalcSkinGeometry()
 {
-    int thumbAlong = Horizontal() ? Width(ThumbRect) : Height(ThumbRect);
-    const int thumbAcross = Horizontal() ? Height(ThumbRect) : Width(ThumbRect);
+    int thumbAlong = Horizontal() ? RectWidth(ThumbRect) : RectHeight(ThumbRect);
+    const int thumbAcross = Horizontal() ? RectHeight(ThumbRect) : RectWidth(ThumbRect);
     if (ThumbMinSize != 0)
         thumbAlong = ThumbMinSize;
-    const int grow = Horizontal() ? FWidth - Width(SkinRect) : FHeight - Height(SkinRect);
+    const int grow = Horizontal() ? FWidth - RectWidth(SkinRect) : FHeight - RectHeight(SkinRect);
     NewTrackArea = TrackArea;
     (Horizontal() ? NewTrackArea.right : NewTrackArea.bottom) += grow;
     auto place = [&](const RECT& R) {
@@ -273,7 +263,7 @@ void TskSkinScrollBar::CalcSkinGeometry()
     Offset2 = TrackEnd() - h;
     BOffset = RoundEven(ratio * (track - 2 * h));
     const int crossStart = Horizontal() ? NewTrackArea.top : NewTrackArea.left;
-    const int crossSize = Horizontal() ? Height(NewTrackArea) : Width(NewTrackArea);
+    const int crossSize = Horizontal() ? RectHeight(NewTrackArea) : RectWidth(NewTrackArea);
     const int across = crossStart + crossSize / 2 - thumbAcross / 2;
     RECT& t = Buttons[kThumb].R;
     if (Horizontal())
@@ -604,7 +594,7 @@ void TskSkinScrollBar::DrawPart(TCanvas* Canvas, int Index)
     if (!Picture)
         return;
     const RECT& src = pressed ? DownThumbRect : p.MouseIn ? ActiveThumbRect : ThumbRect;
-    const int w = Width(p.R), h = Height(p.R);
+    const int w = RectWidth(p.R), h = RectHeight(p.R);
     if (w <= 0 || h <= 0)
         return;
     TBitmap thumb;
@@ -618,17 +608,17 @@ void TskSkinScrollBar::DrawPart(TCanvas* Canvas, int Index)
         thumb.Canvas()->CopyRect(RECT{0, 0, w, h}, Picture->Canvas(), src);
     }
     const RECT& glyph = pressed ? DownGlyphRect : p.MouseIn ? ActiveGlyphRect : GlyphRect;
-    const int glyphAlong = Horizontal() ? Width(glyph) : Height(glyph);
+    const int glyphAlong = Horizontal() ? RectWidth(glyph) : RectHeight(glyph);
     if (!RectHasNoArea(glyph) && glyphAlong < (Horizontal() ? w : h)) {
         TBitmap g;
-        g.SetSize(Width(glyph), Height(glyph));
-        g.Canvas()->CopyRect(RECT{0, 0, Width(glyph), Height(glyph)}, Picture->Canvas(), glyph);
+        g.SetSize(RectWidth(glyph), RectHeight(glyph));
+        g.Canvas()->CopyRect(RECT{0, 0, RectWidth(glyph), RectHeight(glyph)}, Picture->Canvas(), glyph);
         if (GlyphTransparent) {
             g.SetTransparentMode(TTransparentMode::tmFixed);
             g.SetTransparentColor(GlyphTransparentColor);
             g.SetTransparent(true);
         }
-        thumb.Canvas()->Draw(thumb.GetWidth() / 2 - Width(glyph) / 2, thumb.GetHeight() / 2 - Height(glyph) / 2, &g);
+        thumb.Canvas()->Draw(thumb.GetWidth() / 2 - RectWidth(glyph) / 2, thumb.GetHeight() / 2 - RectHeight(glyph) / 2, &g);
     }
     if (ThumbTransparent) {
         thumb.SetTransparentMode(TTransparentMode::tmFixed);

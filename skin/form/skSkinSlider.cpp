@@ -22,16 +22,6 @@ int RoundEven(double Value)
     return static_cast<int>(std::nearbyint(Value));
 }
 
-int Width(const RECT& R)
-{
-    return R.right - R.left;
-}
-
-int Height(const RECT& R)
-{
-    return R.bottom - R.top;
-}
-
 void Fill(TCanvas* C, const RECT& R, TColor Color)
 {
     C->Brush()->SetStyle(TBrushStyle::bsSolid);
@@ -199,7 +189,7 @@ SIZE TskSkinCustomSlider::ThumbSize() const
 {
     if (SkinThumb()) {
         const RECT& r = Horizontal() ? HThumbRect : VThumbRect;
-        return SIZE{Width(r) / 2, Height(r)};
+        return SIZE{RectWidth(r) / 2, RectHeight(r)};
     }
     const TBitmap* image = FImages[Horizontal() ? 0 : 2].get();
     return SIZE{image->GetWidth() / std::max(FNumThumbStates, 1), image->GetHeight()};
@@ -221,15 +211,15 @@ void TskSkinCustomSlider::BuildSkinRuler()
     if (Horizontal()) {
         const int length = std::max(0, FWidth - 12);
         if (length > 0)
-            BuildHorzBandImage(SkinEdgeSize, SkinEdgeSize, FRuler.get(), Picture, HRulerRect, length, Height(HRulerRect), false);
+            BuildHorzBandImage(SkinEdgeSize, SkinEdgeSize, FRuler.get(), Picture, HRulerRect, length, RectHeight(HRulerRect), false);
         else
-            FRuler->SetSize(0, Height(HRulerRect));
+            FRuler->SetSize(0, RectHeight(HRulerRect));
     } else {
         const int length = std::max(0, FHeight - 12);
         if (length > 0)
-            BuildVertBandImage(SkinEdgeSize, SkinEdgeSize, FRuler.get(), Picture, VRulerRect, Width(VRulerRect), length, false);
+            BuildVertBandImage(SkinEdgeSize, SkinEdgeSize, FRuler.get(), Picture, VRulerRect, RectWidth(VRulerRect), length, false);
         else
-            FRuler->SetSize(Width(VRulerRect), 0);
+            FRuler->SetSize(RectWidth(VRulerRect), 0);
     }
     FRuler->SetTransparentMode(TTransparentMode::tmAuto);
 }
@@ -293,7 +283,7 @@ void TskSkinCustomSlider::LayoutSlider()
             FPointsRect = RECT{FRulerOrg.x, kBase + rh + 1, FRulerOrg.x + rw, FHeight - 1};
         }
     } else {
-        const int full = SkinThumb() ? Width(VThumbRect) / 2 : FImages[2]->GetWidth() / std::max(FNumThumbStates, 1);
+        const int full = SkinThumb() ? RectWidth(VThumbRect) / 2 : FImages[2]->GetWidth() / std::max(FNumThumbStates, 1);
         if (full > rw) {
             FThumbRect = RECT{kBase, kBase, kBase + t.cx, kBase + t.cy};
             FRulerOrg = POINT{kBase + (t.cx - rw) / 2, kBase};

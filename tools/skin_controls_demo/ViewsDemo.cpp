@@ -4,6 +4,10 @@
 #include "skin/form/skSkinScrollBar.h"
 #include "skin/form/skSkinSlider.h"
 #include "skin/form/skSkinStatusBar.h"
+#include "skin/form/skSkinToolBar.h"
+
+#include "classlib/Bitmap.h"
+#include "classlib/ImgList.h"
 #include "skin/form/skSkinUpDown.h"
 #include "skin/form/skSkinViews.h"
 
@@ -137,4 +141,40 @@ void BuildStatusBar(TWinControl* Parent, TskSkinData* Data)
     label->SetBounds(8, 3, 300, 16);
     label->SetCaption("共 30 个文件");
     label->SetSkinData(Data);
+}
+
+void BuildToolBar(TWinControl* Parent, TskSkinData* Data, RECT Area)
+{
+    // Colour discs as the bar's images; the hot list shows them brighter.
+    auto* images = new TImageList(Parent);
+    auto* hot = new TImageList(Parent);
+    const TColor colors[] = {clRed, clGreen, clBlue, clOlive, clPurple, clTeal, clMaroon, clNavy};
+    for (TColor c : colors) {
+        for (TImageList* list : {images, hot}) {
+            TBitmap picture;
+            picture.SetSize(16, 16);
+            picture.Canvas()->Brush()->SetColor(clFuchsia);
+            picture.Canvas()->FillRect(RECT{0, 0, 16, 16});
+            picture.Canvas()->Brush()->SetColor(list == hot ? clYellow : c);
+            picture.Canvas()->Pen()->SetColor(c);
+            picture.Canvas()->Ellipse(2, 2, 14, 14);
+            list->AddMasked(&picture, clFuchsia);
+        }
+    }
+    auto* bar = new TskSkinToolBar(Parent);
+    bar->SetParent(Parent);
+    bar->SetCanScroll(true);
+    bar->SetBoundsRect(Area);
+    bar->SetImages(images);
+    bar->SetHotImages(hot);
+    for (int i = 0; i < 8; ++i) {
+        auto* b = new TskSkinSpeedButton(bar);
+        b->SetParent(bar);
+        b->SetBounds(2 + i * 30, 0, 28, 24);
+        b->SetImageIndex(i);
+    }
+    bar->SetSkinData(Data);
+    bar->SetFlat(true);
+    bar->SetBounds(Area.left, Area.top, Area.right - Area.left + 1, Area.bottom - Area.top);
+    bar->SetBoundsRect(Area);
 }

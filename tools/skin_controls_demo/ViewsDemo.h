@@ -8,3 +8,5 @@
 void BuildViews(TWinControl* Parent, TskSkinData* Data, RECT Area);
 // A status bar with its size grip along the bottom of the form.
 void BuildStatusBar(TWinControl* Parent, TskSkinData* Data);
+// A tool bar of eight image buttons, narrower than its content, with its scroll buttons.
+void BuildToolBar(TWinControl* Parent, TskSkinData* Data, RECT Area);

@@ -188,6 +188,7 @@ int main(int argc, char** argv)
     // The views go on the background panel Build made first.
     BuildViews(dynamic_cast<TWinControl*>(form->Controls(0)), data, RECT{570, 16, 950, 370});
     BuildStatusBar(form, data);
+    BuildToolBar(dynamic_cast<TWinControl*>(form->Controls(0)), data, RECT{16, 330, 216, 360});
 
     if (!picture.empty()) {
         auto* step = new TTimer(form);

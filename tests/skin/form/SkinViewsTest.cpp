@@ -4,6 +4,7 @@
 #include "classlib/ExtCtrls.h"
 #include "platform/gdi/Gdi.h"
 #include "skin/core/skUtils.h"
+#include "skin/form/skSkinChange.h"
 #include "skin/form/skSkinMessages.h"
 #include "skin/form/skSkinViews.h"
 
@@ -201,7 +202,7 @@ TEST_F(SkinViewsTest, HeaderSectionsComeFromTheSkinNormalAndPressedAndFollowASwi
     for (int skin : {0, 2}) {
         if (skin == 2) {
             skinform::LoadArtworkSkin(data.get(), 2);
-            j.view->ChangeSkinData();
+            NotifySkinChange(data.get(), f);  // the form's walk reaches the view
             kit.Advance(1000);  // the next press is no double click
         }
         auto& d = skinform::Described<TskDataSkinButtonControl>(*data, "resizetoolbutton");
