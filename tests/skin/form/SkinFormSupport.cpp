@@ -4,6 +4,7 @@
 #include "classlib/Bitmap.h"
 #include "classlib/Streams.h"
 #include "skin/core/skCompressedStoredSkin.h"
+#include "skin/core/skStoredSkinBytes.h"
 
 namespace skinform {
 
@@ -16,14 +17,14 @@ std::unique_ptr<TskSkinData> ArtworkSkin(int Index)
 
 void LoadArtworkSkin(TskSkinData* SkinData, int Index)
 {
-    const std::string_view bytes = ArtworkSkins()[static_cast<std::size_t>(Index)].Data;
-    TMemoryStream stream;
-    stream.Write(bytes.data(), static_cast<std::int64_t>(bytes.size()));
-    stream.SetPosition(0);
-    TskCompressedStoredSkin stored(nullptr);
-    stored.LoadFromCompressStream(&stream);
-    SkinData->LoadCompressedStoredSkin(&stored);
+    LoadStoredSkinBytes(SkinData, ArtworkSkins()[static_cast<std::size_t>(Index)].Data);
 }
+
+void LoadArtworkFixedSkin(TskSkinData* SkinData)
+{
+    LoadStoredSkinBytes(SkinData, ArtworkFixedSkin().Data);
+}
+
 
 std::unique_ptr<TskSkinData> MadeSkin()
 {

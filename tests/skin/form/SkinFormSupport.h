@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace skinform {
 
@@ -19,6 +20,8 @@ namespace skinform {
 std::unique_ptr<TskSkinData> ArtworkSkin(int Index);
 // Loads generated skin Index into SkinData (the forms are told as by a skin switch).
 void LoadArtworkSkin(TskSkinData* SkinData, int Index);
+// Loads the fixed skin of the category and format boxes into SkinData.
+void LoadArtworkFixedSkin(TskSkinData* SkinData);
 // The description named Name, as class T (the test fails when it is missing or of another class).
 template <class T>
 T& Described(TskSkinData& SkinData, const std::string& Name)
