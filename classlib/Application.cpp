@@ -1,4 +1,6 @@
 #include "classlib/Forms.h"
+
+#include <algorithm>
 #include "platform/gdi/Gdi.h"
 #include "platform/win/Rect.h"
 
@@ -14,6 +16,18 @@ TApplication* Application = new TApplication(nullptr);
 TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {}
 
 TApplication::~TApplication() = default;
+
+int TApplication::AddMessageFilter(TMessageEvent Filter)
+{
+    const int token = FNextFilterToken++;
+    FMessageFilters.emplace_back(token, std::move(Filter));
+    return token;
+}
+
+void TApplication::RemoveMessageFilter(int Token)
+{
+    std::erase_if(FMessageFilters, [Token](const auto& f) { return f.first == Token; });
+}
 
 HWND TApplication::Handle()
 {
@@ -118,6 +132,14 @@ bool TApplication::ProcessMessage()
     bool handled = false;
     if (auto handler = OnMessage)
         handler(msg, handled);
+    for (std::size_t i = 0; !handled && i < FMessageFilters.size(); ++i) {
+        const auto filter = FMessageFilters[i];
+        filter.second(msg, handled);
+        // A filter that removed itself or an earlier one shifted the rest down.
+        const auto at = std::find_if(FMessageFilters.begin(), FMessageFilters.end(),
+                                     [&](const auto& f) { return f.first == filter.first; });
+        i = at == FMessageFilters.end() ? i - 1 : static_cast<std::size_t>(at - FMessageFilters.begin());
+    }
     if (!isHintMsg(msg) && !handled && !isKeyMsg(msg)) {
         TranslateMessage(&msg);
         DispatchMessage(&msg);
@@ -212,6 +234,8 @@ void DoneApplication()
     app->FHintWindow = nullptr;
     app->FWindow.reset();
     app->FHooks.clear();
+    app->FMessageFilters.clear();
+    app->FIcon = std::make_unique<TIcon>();
     app->FTerminate = false;
     app->OnMessage = nullptr;
     app->OnIdle = nullptr;

@@ -107,6 +107,13 @@ void TCustomForm::CreateParams(TCreateParams& Params)
     }
     if (FFormStyle == TFormStyle::fsStayOnTop)
         Params.ExStyle |= WS_EX_TOPMOST;
+    if (FFormStyle == TFormStyle::fsMDIForm)
+        Params.Style |= WS_CLIPCHILDREN;
+    if (TCustomForm* parent = FFormStyle == TFormStyle::fsMDIChild ? mdiParent() : nullptr) {
+        // An MDI child is a child window of its main form's client window.
+        Params.Style = (Params.Style & ~WS_POPUP) | WS_CHILD | WS_CLIPSIBLINGS;
+        Params.WndParent = parent->ClientHandle();
+    }
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle Value)
@@ -129,7 +136,13 @@ void TCustomForm::SetFormStyle(TFormStyle Value)
 {
     if (Value == FFormStyle)
         return;
+    const bool mdi = Value == TFormStyle::fsMDIChild || Value == TFormStyle::fsMDIForm ||
+                     FFormStyle == TFormStyle::fsMDIChild || FFormStyle == TFormStyle::fsMDIForm;
     FFormStyle = Value;
+    if (mdi) {
+        RecreateWnd();
+        return;
+    }
     if (FHandle)
         SetWindowPos(FHandle, Value == TFormStyle::fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -560,6 +573,12 @@ void TCustomForm::Dispatch(TMessage& Message)
     case WM_CLOSE:
         Close();
         break;
+    case WM_MOUSEACTIVATE:
+    case WM_SHOWWINDOW:
+    case WM_DESTROY:
+        mdiDispatch(Message);
+        TCustomControl::Dispatch(Message);
+        break;
     case CM_RELEASE:
         Free();
         break;
@@ -567,6 +586,7 @@ void TCustomForm::Dispatch(TMessage& Message)
         dialogKey(Message);
         break;
     case WM_SIZE:
+        mdiDispatch(Message);
         if (Message.WParam == SIZE_MINIMIZED)
             FWindowState = TWindowState::wsMinimized;
         else if (Message.WParam == SIZE_MAXIMIZED)

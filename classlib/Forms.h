@@ -5,6 +5,7 @@
 // hints, exceptions, its own hidden window).
 
 #include "classlib/Controls.h"
+#include "classlib/Icon.h"
 #include "classlib/Menus.h"
 
 #include <exception>
@@ -17,7 +18,8 @@ class TUtilityWindow;
 enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
 using TBorderIcons = TSet<TBorderIcon>;
-enum class TFormStyle { fsNormal, fsStayOnTop };
+// An fsMDIForm holds its fsMDIChild forms as child windows of its client window (ClientHandle).
+enum class TFormStyle { fsNormal, fsStayOnTop, fsMDIChild, fsMDIForm };
 enum class TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter,
                        poMainFormCenter, poOwnerFormCenter };
 enum class TWindowState { wsNormal, wsMinimized, wsMaximized };
@@ -110,6 +112,22 @@ public:
     virtual bool IsShortCut(TWMKey& Message);
     TMainMenu* GetMenu() const { return FMenu; }
     void SetMenu(TMainMenu* Value);
+    // The form's own icon (empty: the application's is used).
+    TIcon* Icon() const { return FIcon.get(); }
+
+    // --- MDI (FormMDI.cpp) ---
+    // The client window of an fsMDIForm (filling its client area), else nullptr.
+    HWND ClientHandle() const { return FClientHandle; }
+    // The MDI children (of an fsMDIForm) in the order they were made.
+    int MDIChildCount() const { return static_cast<int>(FMDIChildren.size()); }
+    TCustomForm* MDIChildren(int Index) const { return FMDIChildren.at(static_cast<std::size_t>(Index)); }
+    // The child that has the MDI activation (it got WM_NCACTIVATE 1); nullptr for none.
+    TCustomForm* ActiveMDIChild() const { return FActiveMDIChild; }
+    // Makes Child the active MDI child: the old one gets WM_NCACTIVATE 0, the new one comes to
+    // the top and gets WM_NCACTIVATE 1.
+    void SetActiveMDIChild(TCustomForm* Child);
+    TMenuItem* GetWindowMenu() const { return FWindowMenu; }
+    void SetWindowMenu(TMenuItem* Value) { FWindowMenu = Value; }
 
     void Dispatch(TMessage& Message) override;
 
@@ -126,6 +144,7 @@ public:
 
 protected:
     void CreateParams(TCreateParams& Params) override;
+    void CreateWnd() override;
     void Paint() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void BeforeDestruction() override;
@@ -145,6 +164,11 @@ private:
     void showingChanged();
     void closeModal();
     void dialogKey(TMessage& Message);
+    // The application's main form when it is an fsMDIForm.
+    static TCustomForm* mdiParent();
+    void mdiDispatch(TMessage& Message);
+    // The first visible child other than Leaving takes the MDI activation (or none).
+    void activateNextMDIChild(TCustomForm* Leaving);
 
     TFormBorderStyle FBorderStyle = TFormBorderStyle::bsSizeable;
     TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
@@ -156,6 +180,11 @@ private:
     TWinControl* FActiveControl = nullptr;
     TWinControl* FFocusedControl = nullptr;
     TMainMenu* FMenu = nullptr;
+    std::unique_ptr<TIcon> FIcon = std::make_unique<TIcon>();
+    HWND FClientHandle = nullptr;
+    std::vector<TCustomForm*> FMDIChildren;
+    TCustomForm* FActiveMDIChild = nullptr;
+    TMenuItem* FWindowMenu = nullptr;
     bool FActive = false;
     bool FKeyPreview = false;
     bool FPlaced = false;
@@ -287,6 +316,14 @@ public:
     void SetHelpFile(const std::string& Value) { FHelpFile = Value; }
     void Minimize();
     void Restore();
+    // The program's icon (the start-up code fills it).
+    TIcon* Icon() const { return FIcon.get(); }
+
+    // Message filters see every message the application's loop takes, after OnMessage, in the
+    // order they were added, until one handles it. Each is removed by the token AddMessageFilter
+    // gave, in any order; a filter may remove itself (or another) while it runs.
+    int AddMessageFilter(TMessageEvent Filter);
+    void RemoveMessageFilter(int Token);
 
     // An exception escaped a handler: OnException, or else the message in a message box; the
     // program goes on.
@@ -332,6 +369,9 @@ private:
     TCustomForm* FMainForm = nullptr;
     std::unique_ptr<TUtilityWindow> FWindow;
     std::vector<TWindowHook> FHooks;
+    std::vector<std::pair<int, TMessageEvent>> FMessageFilters;
+    int FNextFilterToken = 1;
+    std::unique_ptr<TIcon> FIcon = std::make_unique<TIcon>();
     std::string FTitle;
     std::string FHelpFile;
     bool FTerminate = false;

@@ -9,6 +9,12 @@
 #include <initializer_list>
 #include <string>
 
+// An object is not of the class a typecast needs ("Invalid class typecast").
+class EInvalidCast : public Exception {
+public:
+    EInvalidCast() : Exception("Invalid class typecast") {}
+};
+
 // --- numbers ---------------------------------------------------------------------------------
 
 std::string IntToStr(std::int64_t value);

@@ -91,6 +91,8 @@ public:
     virtual void QueueIdle() {}
     virtual std::vector<MonitorDescription> Monitors() = 0;
     virtual POINT CursorPos() = 0;
+    // Whether per-pixel alpha and window opacity reach the screen (a compositor runs).
+    virtual bool TranslucencyReachesScreen() { return true; }
 };
 
 // The backend in force; the Qt backend is made on first use unless one was installed.

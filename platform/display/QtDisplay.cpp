@@ -9,9 +9,13 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QtGui/qguiapplication_platform.h>
+#include <xcb/xcb.h>
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -29,6 +33,23 @@ QtDisplay::QtDisplay()
     timer_.setSingleShot(true);
     QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, &context_,
                      [this](QWindow* window) { FocusChanged(window); });
+    // Monitors that come, go or change their areas are reported once per change.
+    auto displayChanged = [] {
+        RawInput input;
+        input.kind = RawInput::Kind::DisplayChanged;
+        PostRawInput(input);
+    };
+    auto watch = [this, displayChanged](QScreen* screen) {
+        QObject::connect(screen, &QScreen::geometryChanged, &context_, displayChanged);
+        QObject::connect(screen, &QScreen::availableGeometryChanged, &context_, displayChanged);
+    };
+    for (QScreen* screen : QGuiApplication::screens())
+        watch(screen);
+    QObject::connect(qGuiApp, &QGuiApplication::screenAdded, &context_, [watch, displayChanged](QScreen* screen) {
+        watch(screen);
+        displayChanged();
+    });
+    QObject::connect(qGuiApp, &QGuiApplication::screenRemoved, &context_, displayChanged);
     QObject::connect(qGuiApp, &QGuiApplication::applicationStateChanged, &context_, [](Qt::ApplicationState state) {
         if (state == Qt::ApplicationInactive) {
             RawInput input;
@@ -77,6 +98,39 @@ std::vector<MonitorDescription> QtDisplay::Monitors()
         monitors.push_back(m);
     }
     return monitors;
+}
+
+bool QtDisplay::TranslucencyReachesScreen()
+{
+    // Only the X11 platform asks the server; others (offscreen) draw what they are given.
+    if (!qGuiApp || QGuiApplication::platformName() != "xcb")
+        return true;
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection())
+        return true;
+    // A compositing manager owns the selection _NET_WM_CM_S<screen> of the display's screen.
+    std::string screen = "0";
+    if (const char* display = std::getenv("DISPLAY")) {
+        const std::string name = display;
+        const auto dot = name.rfind('.');
+        if (dot != std::string::npos && dot > name.rfind(':'))
+            screen = name.substr(dot + 1);
+    }
+    const std::string atomName = "_NET_WM_CM_S" + screen;
+    xcb_connection_t* const c = x11->connection();
+    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+        c, xcb_intern_atom(c, 1, static_cast<std::uint16_t>(atomName.size()), atomName.c_str()), nullptr);
+    if (!atom)
+        return false;
+    const xcb_atom_t selection = atom->atom;
+    std::free(atom);
+    if (selection == XCB_ATOM_NONE)
+        return false;
+    xcb_get_selection_owner_reply_t* owner =
+        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selection), nullptr);
+    const bool owned = owner && owner->owner != XCB_WINDOW_NONE;
+    std::free(owner);
+    return owned;
 }
 
 POINT QtDisplay::CursorPos()

@@ -23,6 +23,7 @@ public:
     void Wake() override;
     std::vector<MonitorDescription> Monitors() override;
     POINT CursorPos() override;
+    bool TranslucencyReachesScreen() override;
 
     void Register(HWND hwnd, QtTopLevelWindow* window);
     void Unregister(HWND hwnd);

@@ -11,6 +11,8 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QMoveEvent>
+#include <QResizeEvent>
 #include <QPainter>
 #include <QRegion>
 #include <QWheelEvent>
@@ -162,8 +164,34 @@ void QtTopLevelWindow::SetAttributes(const NativeAttributes& a)
 void QtTopLevelWindow::SetGeometry(const RECT& screenRect)
 {
     const QRect r = ToQRect(screenRect);
-    if (geometry() != r)
-        setGeometry(r);
+    if (geometry() == r)
+        return;
+    requested_.push_back(r);
+    if (requested_.size() > 16)
+        requested_.pop_front();
+    setGeometry(r);
+}
+
+void QtTopLevelWindow::ReportGeometry()
+{
+    const QRect now = geometry();
+    if (!isVisible() || std::find(requested_.begin(), requested_.end(), now) != requested_.end())
+        return;
+    RawInput input;
+    input.kind = RawInput::Kind::Moved;
+    input.hwnd = hwnd_;
+    input.rect = RECT{now.x(), now.y(), now.x() + now.width(), now.y() + now.height()};
+    PostRawInput(input);
+}
+
+void QtTopLevelWindow::moveEvent(QMoveEvent*)
+{
+    ReportGeometry();
+}
+
+void QtTopLevelWindow::resizeEvent(QResizeEvent*)
+{
+    ReportGeometry();
 }
 
 void QtTopLevelWindow::SetVisible(bool visible)
@@ -260,6 +288,11 @@ bool QtTopLevelWindow::event(QEvent* event)
     if (event->type() == QEvent::Leave) {
         RawInput input;
         input.kind = RawInput::Kind::PointerLeft;
+        PostRawInput(input);
+    } else if (event->type() == QEvent::WindowStateChange) {
+        RawInput input;
+        input.kind = (windowStates() & Qt::WindowMinimized) ? RawInput::Kind::Minimized : RawInput::Kind::Restored;
+        input.hwnd = hwnd_;
         PostRawInput(input);
     } else if (event->type() == QEvent::Close) {
         // Only the window manager of ours closes windows: ask it.

@@ -6,6 +6,7 @@
 #include <QBackingStore>
 #include <QWindow>
 
+#include <deque>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -41,9 +42,16 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Reports a place the window did not ask for (the window manager moved or sized it).
+    void ReportGeometry();
+
     HWND hwnd_;
+    // The last places asked for: their echoes are not news.
+    std::deque<QRect> requested_;
     QtDisplay& display_;
     std::unique_ptr<QBackingStore> store_;
     std::optional<NativeAttributes> attributes_;

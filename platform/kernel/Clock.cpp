@@ -1,6 +1,8 @@
 #include "platform/kernel/Clock.h"
 
+#include <chrono>
 #include <ctime>
+#include <thread>
 #include <map>
 #include <mutex>
 #include <vector>
@@ -37,6 +39,21 @@ void NotifyClockListeners()
 }
 
 } // namespace
+
+void Clock::WaitUntil(std::uint64_t Tick) const
+{
+    for (std::uint64_t now = TickCount(); now < Tick; now = TickCount())
+        std::this_thread::sleep_for(std::chrono::milliseconds(Tick - now));
+}
+
+void ManualClock::WaitUntil(std::uint64_t Tick) const
+{
+    std::uint64_t now = now_.load();
+    while (now < Tick && !now_.compare_exchange_weak(now, Tick)) {
+    }
+    if (now < Tick)
+        NotifyClockListeners();
+}
 
 void ManualClock::Advance(std::uint64_t ms)
 {
@@ -83,4 +100,9 @@ void RemoveClockListener(int id)
 {
     std::lock_guard<std::mutex> lock(listenerMutex);
     listeners.erase(id);
+}
+
+void WaitUntilTick(std::uint64_t Tick)
+{
+    GetClock().WaitUntil(Tick);
 }

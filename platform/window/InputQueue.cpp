@@ -3,6 +3,7 @@
 #include "platform/window/InputQueue.h"
 
 #include "platform/kernel/Clock.h"
+#include "platform/win/Rect.h"
 #include "platform/kernel/MainThread.h"
 #include "platform/window/Dispatch.h"
 #include "platform/window/Focus.h"
@@ -11,6 +12,7 @@
 #include "platform/window/Keys.h"
 #include "platform/window/Metrics.h"
 #include "platform/window/MessageLoop.h"
+#include "platform/window/WindowPos.h"
 #include "platform/window/WindowSystem.h"
 #include "platform/window/WindowTree.h"
 
@@ -285,6 +287,29 @@ void Convert(const RawInput& raw)
         if (sys.Find(raw.hwnd))
             Emit(raw.hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
         break;
+    // What the native side did by itself reaches the window as its own command would.
+    case RawInput::Kind::Minimized:
+        if (sys.Find(raw.hwnd) && !IsIconic(raw.hwnd))
+            Emit(raw.hwnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        break;
+    case RawInput::Kind::Restored:
+        if (sys.Find(raw.hwnd) && IsIconic(raw.hwnd))
+            Emit(raw.hwnd, WM_SYSCOMMAND, SC_RESTORE, 0);
+        break;
+    case RawInput::Kind::Moved: {
+        RECT now{};
+        if (sys.Find(raw.hwnd) && GetWindowRect(raw.hwnd, &now) && !EqualRect(&now, &raw.rect))
+            SetWindowPos(raw.hwnd, nullptr, raw.rect.left, raw.rect.top, raw.rect.right - raw.rect.left,
+                         raw.rect.bottom - raw.rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        break;
+    }
+    case RawInput::Kind::DisplayChanged: {
+        const LPARAM size = MAKELPARAM(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+        for (HWND h : sys.AllHandles())
+            if (Window* w = sys.Find(h); w && w->IsTopLevel())
+                Emit(h, WM_DISPLAYCHANGE, 32, size);
+        break;
+    }
     }
 }
 

@@ -1,5 +1,6 @@
 #include "platform/window/Layered.h"
 
+#include "platform/display/DisplayBackend.h"
 #include "platform/gdi/Dc.h"
 #include "platform/gdi/Surface.h"
 #include "platform/gdi/SurfaceDC.h"
@@ -97,4 +98,9 @@ BOOL UpdateLayeredWindow(HWND hwnd, HDC, const POINT* position, const SIZE* size
     MarkDirty(w, RECT{0, 0, w->Width(), w->Height()});
     SyncNative(w);
     return TRUE;
+}
+
+bool TranslucencyReachesScreen()
+{
+    return GetDisplayBackend().TranslucencyReachesScreen();
 }

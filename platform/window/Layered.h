@@ -21,3 +21,7 @@ BOOL GetLayeredWindowAttributes(HWND hwnd, COLORREF* key, BYTE* alpha, DWORD* fl
 // supported (FALSE). `screen` is ignored.
 BOOL UpdateLayeredWindow(HWND hwnd, HDC screen, const POINT* position, const SIZE* size, HDC source,
                          const POINT* sourcePoint, COLORREF key, const BLENDFUNCTION* blend, DWORD flags);
+
+// Whether layered windows' alpha (per-pixel or constant) reaches the screen: on X11 only while a
+// compositing manager runs.
+bool TranslucencyReachesScreen();

@@ -19,6 +19,10 @@ struct RawInput {
         Activated,      // the native side activated `hwnd`'s top-level window
         AppDeactivated, // another program became active
         CloseRequested, // the native side asked to close `hwnd`
+        Minimized,      // the native side iconified `hwnd` (window manager, task bar)
+        Restored,       // the native side brought `hwnd` back from the icon
+        Moved,          // the native side placed `hwnd` at `rect` without being asked
+        DisplayChanged, // monitors came, went or changed their areas
     };
     Kind kind = Kind::MouseMove;
     POINT pt{};           // screen coordinates (mouse kinds)
@@ -28,6 +32,7 @@ struct RawInput {
     std::string text;     // UTF-8 characters a key press produces (WM_CHAR), may be empty
     bool autoRepeat = false;
     HWND hwnd = nullptr;
+    RECT rect{};          // screen coordinates (Moved)
 };
 
 // Any thread: queues input for the GUI thread and wakes it. Consecutive mouse moves merge.

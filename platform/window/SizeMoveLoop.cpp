@@ -78,8 +78,10 @@ void RunSizeMoveLoop(Window* w, WPARAM edge)
 
     MINMAXINFO limits;
     if (!moving) {
-        RECT work{};
-        SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0);
+        // The defaults come from the monitor nearest the window.
+        MONITORINFO info;
+        GetMonitorInfo(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &info);
+        const RECT work = info.rcWork;
         limits.ptMaxSize = POINT{RectWidth(work), RectHeight(work)};
         limits.ptMaxPosition = POINT{work.left, work.top};
         limits.ptMinTrackSize = POINT{GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};

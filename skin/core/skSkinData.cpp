@@ -1,5 +1,7 @@
 #include "skin/core/skSkinData.h"
 
+#include "classlib/Streams.h"
+
 #include "classlib/Forms.h"
 #include "classlib/SysUtils.h"
 #include "platform/window/MessageLoop.h"
@@ -119,6 +121,17 @@ void TskSkinData::LoadFromCompressedFile(const std::string& FileName)
 {
     TskCompressedStoredSkin stored(nullptr);
     stored.LoadFromCompressFile(FileName);
+    if (!stored.Empty())
+        LoadCompressedStoredSkin(&stored);
+}
+
+void TskSkinData::LoadFromCompressedBytes(std::string_view Bytes)
+{
+    TMemoryStream stream;
+    stream.WriteBuffer(Bytes.data(), static_cast<std::int64_t>(Bytes.size()));
+    stream.SetPosition(0);
+    TskCompressedStoredSkin stored(nullptr);
+    stored.LoadFromCompressStream(&stream);
     if (!stored.Empty())
         LoadCompressedStoredSkin(&stored);
 }

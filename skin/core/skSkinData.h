@@ -18,6 +18,7 @@
 #include "skin/core/skSkinContent.h"
 
 #include <string>
+#include <string_view>
 
 // The skin data's broadcasts; wParam is the sending TskSkinData, lParam 1000.
 inline constexpr UINT SKM_BEFORESKINCHANGE = WM_USER + 201;
@@ -44,6 +45,8 @@ public:
     // Loads a stored skin; an empty one (or none) changes nothing.
     void LoadCompressedStoredSkin(TskCompressedStoredSkin* AStoredSkin);
     void LoadFromCompressedFile(const std::string& FileName);
+    // The same from the bytes of a stored-skin file held in memory (an embedded skin).
+    void LoadFromCompressedBytes(std::string_view Bytes);
     void SaveToCompressedFile(const std::string& FileName);
     // Drops the skin, then broadcasts the three change messages (Empty stays true).
     void ClearSkin();

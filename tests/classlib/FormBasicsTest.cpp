@@ -22,3 +22,64 @@ TEST_F(ControlsTest, AShownFormHasAWindowTheSizeAskedAndPaintsItsColour)
 }
 
 } // namespace
+
+namespace {
+
+// A form made in the MDI style before its window exists.
+template <TFormStyle Style>
+class TStyledForm : public TForm {
+public:
+    explicit TStyledForm(TComponent* AOwner) : TForm(AOwner) { SetFormStyle(Style); }
+};
+
+TEST_F(ControlsTest, MDIChildrenLiveInTheClientWindowAndOneHasTheActivation)
+{
+    TStyledForm<TFormStyle::fsMDIForm>* main;
+    Application->CreateForm(main);
+    main->SetBounds(50, 50, 600, 400);
+    main->Show();
+    Pump();
+    ASSERT_NE(main->ClientHandle(), nullptr);
+    RECT client{};
+    GetClientRect(main->ClientHandle(), &client);
+    EXPECT_EQ(client.right, main->GetClientWidth());
+    EXPECT_EQ(client.bottom, main->GetClientHeight());
+
+    std::vector<std::string> log;
+    auto child = [&](const char* name, int left) {
+        TStyledForm<TFormStyle::fsMDIChild>* c;
+        Application->CreateForm(c);
+        c->SetName(name);
+        c->SetBounds(left, 10, 200, 150);
+        TWndMethod inner = c->WindowProc;
+        c->WindowProc = [&log, inner, name](TMessage& m) {
+            if (m.Msg == WM_NCACTIVATE)
+                log.push_back(std::string(name) + (m.WParam ? " on" : " off"));
+            inner(m);
+        };
+        c->Show();
+        Pump();
+        return c;
+    };
+    TForm* a = child("A", 10);
+    TForm* b = child("B", 250);
+    EXPECT_EQ(GetParent(a->GetHandle()), main->ClientHandle());
+    EXPECT_EQ(main->MDIChildCount(), 2);
+    EXPECT_EQ(main->MDIChildren(0), a);
+    EXPECT_EQ(main->ActiveMDIChild(), b);
+    EXPECT_EQ(log, (std::vector<std::string>{"A on", "A off", "B on"}));
+
+    log.clear();
+    Click(a, 5, 5);
+    EXPECT_EQ(main->ActiveMDIChild(), a);
+    EXPECT_EQ(log, (std::vector<std::string>{"B off", "A on"}));
+
+    log.clear();
+    a->Free();
+    EXPECT_EQ(main->MDIChildCount(), 1);
+    EXPECT_EQ(main->ActiveMDIChild(), b);
+    EXPECT_EQ(log, (std::vector<std::string>{"A off", "B on"}));
+    b->Free();  // while the log it writes to still exists
+}
+
+} // namespace

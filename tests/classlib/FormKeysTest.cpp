@@ -259,3 +259,41 @@ TEST_F(ControlsTest, TheScreenKeepsFormsInFocusOrder)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ControlsTest, MessageFiltersRunInOrderAndLeaveByTokenInAnyOrder)
+{
+    TForm* f = ShownForm();
+    (void)f;
+    Log log;
+    int second = 0;
+    const int first = Application->AddMessageFilter([&](MSG& msg, bool&) {
+        if (msg.message == WM_KEYDOWN)
+            log.push_back("first");
+    });
+    second = Application->AddMessageFilter([&](MSG& msg, bool&) {
+        if (msg.message == WM_KEYDOWN) {
+            log.push_back("second");
+            Application->RemoveMessageFilter(second);  // removes itself while it runs
+        }
+    });
+    const int third = Application->AddMessageFilter([&](MSG& msg, bool& handled) {
+        if (msg.message == WM_KEYDOWN) {
+            log.push_back("third");
+            handled = msg.wParam == 'K';
+        }
+    });
+    Key('K');
+    EXPECT_EQ(log, (Log{"first", "second", "third"}));
+    log.clear();
+    Application->RemoveMessageFilter(first);
+    Key('K');
+    EXPECT_EQ(log, (Log{"third"}));
+    Application->RemoveMessageFilter(third);
+    log.clear();
+    Key('K');
+    EXPECT_TRUE(log.empty());
+}
+
+} // namespace

@@ -38,3 +38,23 @@ TEST(Clock, ManualClockReplacesTheSystemClockAndNotifiesListeners)
     EXPECT_NE(0x1'0000'0006ull, first);
     EXPECT_GE(GetTickCount64(), first);  // the system clock is monotonic
 }
+
+TEST(Clock, WaitUntilTickMovesAManualClockAndWaitsOnTheSystemClock)
+{
+    ClockGuard guard;
+    ManualClock manual(1000);
+    SetClock(&manual);
+    int calls = 0;
+    const int id = AddClockListener([&] { ++calls; });
+    WaitUntilTick(1040);
+    EXPECT_EQ(1040u, GetTickCount64());
+    WaitUntilTick(900);  // already reached: nothing moves
+    EXPECT_EQ(1040u, GetTickCount64());
+    EXPECT_EQ(1, calls);
+    RemoveClockListener(id);
+
+    SetClock(nullptr);
+    const std::uint64_t target = GetTickCount64() + 3;
+    WaitUntilTick(target);
+    EXPECT_GE(GetTickCount64(), target);
+}

@@ -2,6 +2,8 @@
 
 #include "WindowTestSupport.h"
 
+#include "platform/window/RawInput.h"
+
 #include "platform/gdi/Bitmaps.h"
 #include "platform/gdi/Dc.h"
 #include "platform/gdi/Objects.h"
@@ -175,6 +177,48 @@ TEST_F(LayeredAndNative, MonitorsAndMetricsComeFromTheDisplay)
     EXPECT_EQ(MonitorFromPoint(POINT{5000, 5000}, MONITOR_DEFAULTTONULL), nullptr);
     ASSERT_TRUE(GetMonitorInfo(MonitorFromPoint(POINT{5000, 100}, MONITOR_DEFAULTTONEAREST), &info));
     EXPECT_EQ(info.rcMonitor, right.monitor);
+}
+
+TEST_F(LayeredAndNative, TranslucencyReachesTheHeadlessScreenUnlessSwitchedOff)
+{
+    EXPECT_TRUE(TranslucencyReachesScreen());
+    kit.Display().SetTranslucency(false);
+    EXPECT_FALSE(TranslucencyReachesScreen());
+}
+
+TEST_F(LayeredAndNative, WhatTheNativeSideDidByItselfReachesTheWindow)
+{
+    HWND top = Top(RECT{100, 100, 300, 250}, WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    HWND child = Child(top, RECT{0, 0, 50, 50});
+    kit.Pump();
+    auto report = [&](RawInput::Kind kind, RECT r = {}) {
+        RawInput input;
+        input.kind = kind;
+        input.hwnd = top;
+        input.rect = r;
+        PostRawInput(input);
+        kit.Pump();
+    };
+    Clear();
+    report(RawInput::Kind::Minimized);
+    EXPECT_TRUE(IsIconic(top));
+    report(RawInput::Kind::Minimized);  // already iconic: nothing more
+    report(RawInput::Kind::Restored);
+    EXPECT_FALSE(IsIconic(top));
+    ASSERT_EQ(Find(top, WM_SYSCOMMAND).size(), 2u);
+    EXPECT_EQ(Find(top, WM_SYSCOMMAND)[0].wParam & 0xFFF0, SC_MINIMIZE);
+    EXPECT_EQ(Find(top, WM_SYSCOMMAND)[1].wParam & 0xFFF0, SC_RESTORE);
+
+    Clear();
+    report(RawInput::Kind::Moved, RECT{140, 120, 360, 300});
+    RECT r{};
+    GetWindowRect(top, &r);
+    EXPECT_EQ(r, (RECT{140, 120, 360, 300}));
+    EXPECT_EQ(Find(top, WM_SIZE).size(), 1u);
+
+    report(RawInput::Kind::DisplayChanged);
+    EXPECT_EQ(Find(top, WM_DISPLAYCHANGE).size(), 1u);
+    EXPECT_TRUE(Find(child, WM_DISPLAYCHANGE).empty());
 }
 
 } // namespace

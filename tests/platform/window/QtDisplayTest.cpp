@@ -126,4 +126,9 @@ TEST_F(QtDisplayTest, APostFromAnotherThreadWakesTheQtWait)
     EXPECT_EQ(msg.hwnd, form);
 }
 
+TEST_F(QtDisplayTest, TranslucencyReachesAScreenThatIsNotAnXServer)
+{
+    EXPECT_TRUE(TranslucencyReachesScreen());
+}
+
 } // namespace
