@@ -4,7 +4,8 @@
 // paint), and a skin switch of a form holding 200 skinned controls. Runs on Qt's offscreen
 // platform unless QT_QPA_PLATFORM names another. Goals: repaint under 1/60 s, switch under 100 ms.
 
-#include "app/artwork/Artwork.h"
+#include "BenchSupport.h"
+
 #include "classlib/Forms.h"
 #include "platform/window/User.h"
 #include "skin/core/skSkinData.h"
@@ -21,11 +22,6 @@
 #include <vector>
 
 namespace {
-
-void LoadSkin(TskSkinData* Data, int Index)
-{
-    Data->LoadFromCompressedBytes(ArtworkSkins()[static_cast<std::size_t>(Index)].Data);
-}
 
 // A control that looks its description up again on a skin change and repaints, as the skinned
 // controls do.
@@ -60,25 +56,6 @@ void Drain()
     Application->ProcessMessages();
 }
 
-void Report(const char* what, std::vector<double> ms, const char* goal)
-{
-    std::sort(ms.begin(), ms.end());
-    const double mean = std::accumulate(ms.begin(), ms.end(), 0.0) / static_cast<double>(ms.size());
-    std::printf("%-44s mean %7.2f ms  median %7.2f  best %7.2f  p95 %7.2f  %s\n", what, mean, ms[ms.size() / 2],
-                ms.front(), ms[ms.size() * 95 / 100], goal);
-}
-
-std::vector<double> Time(int repeats, const std::function<void(int)>& step)
-{
-    std::vector<double> ms;
-    for (int i = 0; i < repeats; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        step(i);
-        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
-    return ms;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -88,7 +65,7 @@ int main(int argc, char** argv)
     setenv("QT_LOGGING_RULES", "default.warning=false", 0);
     const int repeats = argc > 1 ? std::max(5, std::atoi(argv[1])) : 60;
     TskSkinData skin(nullptr);
-    LoadSkin(&skin, 0);
+    bench::LoadSkin(&skin, 0);
 
     TForm* form;
     Application->CreateForm(form);
@@ -104,15 +81,15 @@ int main(int argc, char** argv)
     std::printf("form %dx%d, client %dx%d\n", form->GetWidth(), form->GetHeight(), form->GetClientWidth(),
                 form->GetClientHeight());
 
-    Report("repaint, frame and background (skin0)", Time(repeats, [&](int) {
+    bench::Report("repaint, frame and background (skin0)", bench::Time(repeats, [&](int) {
                RedrawWindow(hwnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
                Drain();
            }),
            "goal < 16.7 ms");
 
-    LoadSkin(&skin, 2);
+    bench::LoadSkin(&skin, 2);
     Drain();
-    Report("sizing step, frame and region (skin2)", Time(repeats, [&](int i) {
+    bench::Report("sizing step, frame and region (skin2)", bench::Time(repeats, [&](int i) {
                form->SetWidth(form->GetWidth() + (i % 2 == 0 ? 1 : -1));
                Drain();
            }),
@@ -121,8 +98,8 @@ int main(int argc, char** argv)
     for (int i = 0; i < 200; ++i)
         new TBenchControl(form, &skin, i);
     Drain();
-    Report("skin switch, 200 skinned controls", Time(std::max(5, repeats / 6), [&](int i) {
-               LoadSkin(&skin, i % 2 == 0 ? 1 : 2);
+    bench::Report("skin switch, 200 skinned controls", bench::Time(std::max(5, repeats / 6), [&](int i) {
+               bench::LoadSkin(&skin, i % 2 == 0 ? 1 : 2);
                Drain();
            }),
            "goal < 100 ms");

@@ -75,6 +75,9 @@ bool TApplication::windowProc(TMessage& Message)
         if (FMainForm)
             FMainForm->Close();
         return true;
+    case CM_RELEASE:
+        FreeReleasedControls();
+        return true;
     case WM_TIMER:
         if (Message.WParam == 1) {
             const bool shows = FHintTimerShows;

@@ -482,3 +482,9 @@ void SetCaptureControl(TControl* Control);
 // Tells the control holding the mouse to let it go (CM_CANCELMODE with Sender as the control
 // taking over).
 void SendCancelMode(TControl* Sender);
+// Frees the control once the messages queued before have run (as a form's Release): a control
+// may ask for its own end inside its own message handling. A windowed control's window is hidden
+// at once. Nothing happens when the control is freed meanwhile.
+void ReleaseControl(TControl* Control);
+// Frees the controls ReleaseControl was given (the application's window calls it).
+void FreeReleasedControls();

@@ -108,7 +108,20 @@ TShortCut TextToShortCut(const std::string& Text)
 
 // --- TMenuItem -------------------------------------------------------------------------------
 
-TMenuItem::TMenuItem(TComponent* AOwner) : TComponent(AOwner) {}
+namespace {
+
+// Command numbers run from 1 and skip 0 after a wrap, so 0 never names an item.
+WORD nextCommand()
+{
+    static WORD last = 0;
+    if (++last == 0)
+        ++last;
+    return last;
+}
+
+} // namespace
+
+TMenuItem::TMenuItem(TComponent* AOwner) : TComponent(AOwner), FCommand(nextCommand()) {}
 
 TMenuItem::~TMenuItem()
 {
@@ -243,6 +256,36 @@ bool TMenuItem::HasBitmap() const
     return FBitmap && !FBitmap->Empty();
 }
 
+bool TMenuItem::RethinkLines()
+{
+    // A separator shows when a visible ordinary item lies before it (since the last shown
+    // separator) and another one after it.
+    std::vector<bool> show(FItems.size(), false);
+    std::size_t pendingLine = FItems.size();
+    bool itemBefore = false;
+    for (std::size_t i = 0; i < FItems.size(); ++i) {
+        TMenuItem* item = FItems[i];
+        if (!item->IsLine()) {
+            if (item->FVisible) {
+                if (pendingLine != FItems.size())
+                    show[pendingLine] = true;
+                pendingLine = FItems.size();
+                itemBefore = true;
+            }
+        } else if (itemBefore && pendingLine == FItems.size()) {
+            pendingLine = i;
+            itemBefore = false;
+        }
+    }
+    bool changed = false;
+    for (std::size_t i = 0; i < FItems.size(); ++i)
+        if (FItems[i]->IsLine() && FItems[i]->FVisible != show[i]) {
+            FItems[i]->FVisible = show[i];
+            changed = true;
+        }
+    return changed;
+}
+
 void TMenuItem::Click()
 {
     if (FEnabled && OnClick)
@@ -303,6 +346,30 @@ TMenuItem* TMenu::FindItemByShortCut(TShortCut AShortCut) const
 bool TMenu::IsShortCut(TShortCut AShortCut)
 {
     TMenuItem* item = FindItemByShortCut(AShortCut);
+    if (!item)
+        return false;
+    item->Click();
+    return true;
+}
+
+TMenuItem* TMenu::FindItemByCommand(WORD ACommand) const
+{
+    if (ACommand == 0 || !FItems)
+        return nullptr;
+    std::vector<TMenuItem*> stack{FItems};
+    while (!stack.empty()) {
+        TMenuItem* item = stack.back();
+        stack.pop_back();
+        if (item->FCommand == ACommand && item != FItems)
+            return item;
+        stack.insert(stack.end(), item->FItems.rbegin(), item->FItems.rend());
+    }
+    return nullptr;
+}
+
+bool TMenu::DispatchCommand(WORD ACommand)
+{
+    TMenuItem* item = FindItemByCommand(ACommand);
     if (!item)
         return false;
     item->Click();

@@ -5,6 +5,7 @@
 #include "classlib/Classes.h"
 #include "platform/win/Types.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,13 @@ std::string ShortCutToText(TShortCut ShortCut);
 TShortCut TextToShortCut(const std::string& Text);
 
 class TMenu;
+class TCanvas;
+
+// Paints an item in place of its look: Sender is the object that shows the item.
+using TMenuDrawItemEvent = std::function<void(TObject* Sender, TCanvas* ACanvas, const RECT& ARect, bool Selected)>;
+
+// maParent (for an item) follows the menu's setting.
+enum class TMenuAutoFlag { maAutomatic, maManual, maParent };
 
 class TMenuItem : public TComponent {
 public:
@@ -78,9 +86,16 @@ public:
     void SetBitmap(TBitmap* Value);
     bool HasBitmap() const;
 
+    // A number of its own, unique among all items, that the item's menu dispatches by.
+    WORD GetCommand() const { return FCommand; }
+    // Hides the separators among the visible children that would show nothing between them:
+    // leading, trailing and repeated ones; shows the others. True when one changed.
+    bool RethinkLines();
+
     // Fires OnClick when the item is enabled.
     virtual void Click();
     TNotifyEvent OnClick;
+    TMenuDrawItemEvent OnDrawItem;
 
 protected:
     void BeforeDestruction() override;
@@ -102,6 +117,7 @@ private:
     int FImageIndex = -1;
     TBitmap* FBitmap = nullptr;
     TMenu* FMenu = nullptr;  // set on the root item of a menu
+    WORD FCommand;
 
     friend class TMenu;
 };
@@ -120,6 +136,13 @@ public:
     TMenuItem* FindItemByShortCut(TShortCut AShortCut) const;
     // Clicks the item of that shortcut; true when one was found.
     bool IsShortCut(TShortCut AShortCut);
+    // Clicks the item whose command number this is; true when the menu holds one.
+    bool DispatchCommand(WORD ACommand);
+    // The item of that command number, or nullptr.
+    TMenuItem* FindItemByCommand(WORD ACommand) const;
+    // maAutomatic: menus shown from this one drop redundant separators (RethinkLines).
+    TMenuAutoFlag GetAutoLineReduction() const { return FAutoLineReduction; }
+    void SetAutoLineReduction(TMenuAutoFlag Value) { FAutoLineReduction = Value; }
 
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -128,6 +151,7 @@ protected:
 private:
     TMenuItem* FItems;
     TCustomImageList* FImages = nullptr;
+    TMenuAutoFlag FAutoLineReduction = TMenuAutoFlag::maAutomatic;
 };
 
 class TMainMenu : public TMenu {

@@ -1,6 +1,7 @@
 // System cursors, shown on the native window under the pointer.
 
 #include "platform/window/Input.h"
+#include "platform/window/Metrics.h"
 
 #include "platform/window/WindowSystem.h"
 #include "platform/window/WindowTree.h"
@@ -25,6 +26,13 @@ constexpr std::array<std::pair<WORD, CursorShape>, 14> kCursors{{
     {32649, CursorShape::Hand},
     {32650, CursorShape::AppStarting},
     {32651, CursorShape::Help},
+}};
+
+// Rows of each system cursor's picture from its hot spot down to its lowest row, as the desktop
+// theme's pictures are drawn (a 32-pixel cell).
+constexpr std::array<std::pair<WORD, int>, 14> kBelowHotSpot{{
+    {32512, 20}, {32513, 9}, {32514, 10}, {32515, 8}, {32516, 16}, {32642, 8}, {32643, 8},
+    {32644, 8}, {32645, 8}, {32646, 8}, {32648, 8}, {32649, 22}, {32650, 20}, {32651, 20},
 }};
 
 const std::pair<WORD, CursorShape>* FindCursor(std::uintptr_t id)
@@ -65,4 +73,13 @@ HCURSOR SetCursor(HCURSOR cursor)
 HCURSOR GetCursor()
 {
     return Sys().input.cursorHandle;
+}
+
+int CursorRowsBelowHotSpot(HCURSOR cursor)
+{
+    const auto id = reinterpret_cast<std::uintptr_t>(cursor);
+    for (const auto& entry : kBelowHotSpot)
+        if (entry.first == id)
+            return entry.second;
+    return GetSystemMetrics(SM_CYCURSOR);
 }

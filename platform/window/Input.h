@@ -74,3 +74,5 @@ HCURSOR LoadCursor(HINSTANCE instance, LPCSTR name);
 // Shows the cursor over the window under the pointer; returns the previous one.
 HCURSOR SetCursor(HCURSOR cursor);
 HCURSOR GetCursor();
+// The rows of the cursor's picture below its hot spot (SM_CYCURSOR for a cursor not in the table).
+int CursorRowsBelowHotSpot(HCURSOR cursor);

@@ -218,6 +218,11 @@ public:
     void MainMenuExit();
     void FormShortCut(TWMKey& Msg, bool& Handled);
     void SkinMenuKeyDown(WORD Key);
+    // Main-menu mode without an open menu (the menu bar's keyboard mode): the keys are hooked
+    // and OnMainMenuEnter fires with Sender.
+    void EnterMainMenu(TObject* Sender);
+    // The main menu bar on the form (it registers itself), or nullptr.
+    TskFrameMenuBar* MainMenuBar = nullptr;
     bool InMenu = false;
     bool InMainMenu = false;
 

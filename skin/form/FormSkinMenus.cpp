@@ -183,11 +183,23 @@ void TskFormSkin::SkinMenuClose()
         MainMenuExit();
 }
 
+void TskFormSkin::EnterMainMenu(TObject* Sender)
+{
+    HookAppMessages();
+    const bool entering = !InMainMenu;
+    InMainMenu = true;
+    if (entering)
+        if (auto handler = OnMainMenuEnter)
+            handler(Sender);
+}
+
 void TskFormSkin::MainMenuExit()
 {
     InMainMenu = false;
     if (FSkinMenu && FSkinMenu->Visible())
         FSkinMenu->Hide();
+    if (MainMenuBar)
+        MainMenuBar->DeactivateMenu();
     UnhookAppMessages();
     if (auto handler = OnMainMenuExit)
         handler(this);
@@ -284,6 +296,10 @@ void TskFormSkin::FormShortCut(TWMKey& Msg, bool& Handled)
         FInShortCut = false;
         Handled = false;
     }
+    if (MainMenuBar && altOnly && Msg.CharCode != VK_F4 && MainMenuBar->FindHotKey(Msg.CharCode)) {
+        Handled = true;
+        return;
+    }
     if (MainMenu) {
         Handled = MainMenu->IsShortCut(ShortCut(Msg.CharCode, shift));
         FInShortCut = Handled;
@@ -316,9 +332,24 @@ void TskFormSkin::UnhookAppMessages()
 
 void TskFormSkin::SkinMenuKeyDown(WORD Key)
 {
+    if (InMainMenu && MainMenuBar && MainMenuBar->FindHotKey(Key))
+        return;
     if (InMainMenu && Key == VK_ESCAPE && !InMenu) {
         MainMenuExit();
         return;
+    }
+    if (InMainMenu && MainMenuBar) {
+        const int open = FSkinMenu && FSkinMenu->Visible() ? FSkinMenu->OpenCount() : 0;
+        if (Key == VK_LEFT && open <= 1) {
+            MainMenuBar->PriorMainMenuItem();
+            return;
+        }
+        if (Key == VK_RIGHT && (open == 0 || !FSkinMenu->LastSelectedHasItems())) {
+            MainMenuBar->NextMainMenuItem();
+            return;
+        }
+        if ((Key == VK_RETURN || Key == VK_DOWN) && MainMenuBar->ExecuteActiveItem())
+            return;
     }
     if (!FSkinMenu || !FSkinMenu->Visible() || FSkinMenu->OpenCount() == 0)
         return;
@@ -326,6 +357,8 @@ void TskFormSkin::SkinMenuKeyDown(WORD Key)
     if (Key == VK_ESCAPE && FSkinMenu->OpenCount() == 0) {
         if (InMainMenu) {
             InMenu = false;
+            if (MainMenuBar)
+                MainMenuBar->ReleaseDownItem();
             if (auto handler = OnSkinMenuClose)
                 handler(this);
         } else {

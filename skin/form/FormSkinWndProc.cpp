@@ -183,6 +183,14 @@ bool TskFormSkin::FirstDispatch(TMessage& Message)
             return false;
         }
         if ((Message.WParam & 0xFFF0) == SC_KEYMENU) {
+            // Alt or F10 enters the menu bar; Alt with a letter tries its hot keys.
+            if (MainMenuBar && !InMainMenu) {
+                if (Message.LParam == 0)
+                    MainMenuBar->ActivateMenu();
+                else
+                    MainMenuBar->FindHotKey(static_cast<WORD>(Message.LParam));
+                return true;
+            }
             // Without a menu bar the key only closes an open menu.
             if (InMainMenu)
                 MainMenuExit();

@@ -36,6 +36,8 @@ public:
     virtual int OpenCount() const = 0;
     // A key for the last open menu window (it moves the selection, runs or closes).
     virtual void KeyDown(WORD Key) = 0;
+    // The selected entry of the last open window has sub-items.
+    virtual bool LastSelectedHasItems() const { return false; }
 
     // Settings the frame passes on.
     virtual void SetMaxMenuItemsInWindow(int Value) = 0;
@@ -47,6 +49,22 @@ public:
     virtual int GetDefaultItemHeight() const = 0;
     virtual void SetDefaultItemHeight(int Value) = 0;
     virtual TFont* DefaultItemFont() = 0;
+};
+
+// What the frame asks of a main menu bar on its form: keyboard mode and the moves the frame's
+// keys make while it is in it.
+class TskFrameMenuBar {
+public:
+    virtual ~TskFrameMenuBar() = default;
+    virtual void ActivateMenu() = 0;
+    virtual void NextMainMenuItem() = 0;
+    virtual void PriorMainMenuItem() = 0;
+    // Opens or runs the hot or pressed item; false when there was none.
+    virtual bool ExecuteActiveItem() = 0;
+    // Selects (and opens or runs) the item whose accelerator Key is; false when none has it.
+    virtual bool FindHotKey(WORD Key) = 0;
+    virtual void ReleaseDownItem() = 0;
+    virtual void DeactivateMenu() = 0;
 };
 
 // Makes the menu manager of a frame (Owner) on Form.

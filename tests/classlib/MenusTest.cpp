@@ -134,4 +134,53 @@ TEST(Menus, ItemBitmapIsCopied)
     EXPECT_NE(item.GetBitmap(), &b);
 }
 
+TEST(Menus, RethinkLinesHidesRedundantSeparators)
+{
+    struct Case {
+        const char* items;  // '-' a separator, 'a' an item, 'h' a hidden item
+        const char* shown;  // what stays visible
+    };
+    const Case cases[] = {
+        {"-a-a-", "a-a"}, {"a--a", "a-a"}, {"a-h-a", "a-a"}, {"--", ""}, {"a-h", "a"}, {"a-a", "a-a"},
+    };
+    for (const Case& c : cases) {
+        TMainMenu menu(nullptr);
+        for (const char* p = c.items; *p; ++p) {
+            auto* item = new TMenuItem(nullptr);
+            item->SetCaption(*p == '-' ? "-" : "a");
+            item->SetVisible(*p != 'h');
+            menu.Items()->Add(item);
+        }
+        menu.Items()->RethinkLines();
+        std::string shown;
+        for (int i = 0; i < menu.Items()->Count(); ++i)
+            if (menu.Items()->Items(i)->GetVisible())
+                shown += menu.Items()->Items(i)->GetCaption();
+        EXPECT_EQ(shown, c.shown) << c.items;
+        EXPECT_FALSE(menu.Items()->RethinkLines()) << c.items;
+    }
+}
+
+TEST(Menus, CommandsAreUniqueAndDispatchClicks)
+{
+    TPopupMenu menu(nullptr);
+    auto* a = new TMenuItem(nullptr);
+    auto* b = new TMenuItem(nullptr);
+    auto* sub = new TMenuItem(nullptr);
+    menu.Items()->Add(a);
+    menu.Items()->Add(b);
+    b->Add(sub);
+    int clicks = 0;
+    sub->OnClick = [&clicks](TObject*) { ++clicks; };
+    EXPECT_NE(a->GetCommand(), 0);
+    EXPECT_NE(a->GetCommand(), b->GetCommand());
+    EXPECT_NE(b->GetCommand(), sub->GetCommand());
+    EXPECT_EQ(menu.FindItemByCommand(sub->GetCommand()), sub);
+    EXPECT_TRUE(menu.DispatchCommand(sub->GetCommand()));
+    EXPECT_EQ(clicks, 1);
+    TPopupMenu other(nullptr);
+    EXPECT_FALSE(other.DispatchCommand(sub->GetCommand()));
+    EXPECT_FALSE(menu.DispatchCommand(0));
+}
+
 } // namespace

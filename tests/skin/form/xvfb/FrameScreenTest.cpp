@@ -1,7 +1,8 @@
 // Skinned forms on a real X server: what the screen shows of their frames, a caption drag and
 // maximising.
 
-#include "app/artwork/Artwork.h"
+#include "ScreenSupport.h"
+
 #include "classlib/Forms.h"
 #include "platform/display/DisplayBackend.h"
 #include "platform/window/User.h"
@@ -24,20 +25,7 @@
 
 namespace {
 
-void LoadSkin(TskSkinData* Data, int Index)
-{
-    Data->LoadFromCompressedBytes(ArtworkSkins()[static_cast<std::size_t>(Index)].Data);
-}
-
-QColor ScreenPixel(int x, int y)
-{
-    return QColor(QGuiApplication::primaryScreen()->grabWindow(0, x, y, 1, 1).toImage().pixel(0, 0));
-}
-
-QColor Colour(COLORREF c)
-{
-    return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
-}
+using namespace screen;
 
 class FrameScreen : public testing::Test {
 protected:
@@ -45,21 +33,6 @@ protected:
     {
         DoneApplication();
         skin.reset();
-    }
-
-    // Runs messages and Qt events until the screen shows `color` at (x, y), for at most five
-    // seconds.
-    bool ScreenShows(int x, int y, QColor color)
-    {
-        QElapsedTimer clock;
-        clock.start();
-        do {
-            Application->ProcessMessages();
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-            if (ScreenPixel(x, y) == color)
-                return true;
-        } while (clock.elapsed() < 5000);
-        return false;
     }
 
     TForm* ShowForm(int Skin)

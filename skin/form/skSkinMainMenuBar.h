@@ -1,0 +1,153 @@
+#pragma once
+// The skinned main menu bar: a form's main menu shown as a bar of items inside the client area.
+// Pressing an item opens its sub-menu through the menu manager of the form's frame; while a menu
+// is open, moving over another item moves the menu there. The frame routes the keyboard to the
+// bar (Alt or F10 enters it, arrows move, Enter or Down opens, accelerators select, Escape
+// leaves). Items that do not fit are hidden and listed by the menu of a marker at the right end.
+
+#include "classlib/ExtCtrls.h"
+#include "classlib/Menus.h"
+#include "skin/core/skDataSkinObjects.h"
+#include "skin/form/skFrameMenu.h"
+#include "skin/form/skSkinCtrls.h"
+
+#include <memory>
+#include <vector>
+
+class TskFormSkin;
+class TskSkinMainMenuBar;
+
+// A main menu that carries the skin data its menus are drawn from.
+class TskSkinMainMenu : public TMainMenu {
+public:
+    using TMainMenu::TMainMenu;
+    TskSkinData* GetSkinData() const { return FSD; }
+    void SetSkinData(TskSkinData* Value);
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
+private:
+    TskSkinData* FSD = nullptr;
+};
+
+// One item of the bar.
+class TskSkinMainMenuBarItem : public TObject {
+public:
+    TskSkinMainMenuBarItem(TskSkinMainMenuBar* AParent, TMenuItem* AMenuItem, TskDataSkinMainMenuBarItem* AData);
+
+    void MouseEnter();
+    void MouseLeave();
+    void MouseDown();
+    void SetDown(bool Value);
+    void ReDraw();
+    void Draw(TCanvas* Cnvs);
+    bool EnableMorphing() const;
+    bool CanMorphing() const;
+    void DoMorphing();
+
+    TskSkinMainMenuBar* Parent;
+    TMenuItem* MenuItem;
+    TskDataSkinMainMenuBarItem* D;  // nullptr: the default look
+    TBitmap* Picture = nullptr;
+    RECT ObjectRect{};
+    bool Active = false;
+    bool FMouseIn = false;
+    bool FDown = false;
+    bool Enabled = true;
+    bool OldEnabled = true;
+    // The item fits in the bar.
+    bool Visible = true;
+    double MorphKf = 0;
+
+private:
+    void DrawSkinned(TCanvas* Cnvs);
+    void DrawDefault(TCanvas* Cnvs);
+    void TrackMenu();
+};
+
+using TskItemEnterEvent = std::function<void(TMenuItem* MenuItem)>;
+
+class TskSkinMainMenuBar : public TskSkinControl, public TskFrameMenuBar {
+public:
+    explicit TskSkinMainMenuBar(TComponent* AOwner);
+    ~TskSkinMainMenuBar() override;
+
+    TMainMenu* GetMainMenu() const { return FMainMenu; }
+    void SetMainMenu(TMainMenu* Value);
+    TskFormSkin* GetFormSkin() const { return FFormSkin; }
+    // Registers the bar with the frame, whose keys then reach it.
+    void SetFormSkin(TskFormSkin* Value);
+    TFont* DefItemFont() const { return FDefItemFont.get(); }
+    int GetDefaultHeight() const { return FDefaultHeight; }
+    void SetDefaultHeight(int Value);
+
+    void CreateMenu();
+    void UpDateItems();
+    void UpDateEnabledItems();
+    // Shows Menu's items merged with the main menu's by group index (a stable sort).
+    void Merge(TMainMenu* Menu);
+    void UnMerge();
+
+    void ActivateMenu() override;
+    void NextMainMenuItem() override;
+    void PriorMainMenuItem() override;
+    bool ExecuteActiveItem() override;
+    bool FindHotKey(WORD Key) override;
+    void ReleaseDownItem() override;
+    void DeactivateMenu() override;
+
+    int ItemCount() const { return static_cast<int>(FItems.size()); }
+    TskSkinMainMenuBarItem* Item(int Index) const { return FItems[static_cast<std::size_t>(Index)].get(); }
+    bool MenuActive() const { return FMenuActive; }
+    // Some item did not fit at the last layout.
+    bool Scrolled() const { return FScroll; }
+    RECT MarkerRect() const;
+    // Follows the pointer at (X, Y) in client coordinates; (-1, -1) when it left.
+    void TestActive(int X, int Y);
+    void DrawObject(TskSkinMainMenuBarItem* Item);
+    void CalcItemsRect();
+    void PopupScrollMenu();
+    TskDataSkinMainMenuBar* BarDescription() const { return FSkinSupport ? FDesc : nullptr; }
+
+    bool ScrollMenu = true;
+    bool UseSkinFont = true;
+    bool PopupToUp = false;
+    TskItemEnterEvent OnItemMouseEnter, OnItemMouseLeave;
+
+protected:
+    void LookupSkinData() override;
+    void ChangeSkinData() override;
+    void Paint() override;
+    void Dispatch(TMessage& Message) override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+
+private:
+    friend class TskSkinMainMenuBarItem;
+    void SetItemFont(TCanvas* C, const TskSkinMainMenuBarItem* Item) const;
+    int TextWidth(const TskSkinMainMenuBarItem* Item);
+    int IndexOf(const TskSkinMainMenuBarItem* Item) const;
+    bool Selectable(int Index) const;
+    void MouseTimerTick();
+    void MorphTimerTick();
+
+    std::unique_ptr<TFont> FDefItemFont;
+    bool FSkinSupport = false;
+    bool FMenuActive = false;
+    bool FScroll = false;
+    bool FMarkerActive = false;
+    TskFormSkin* FFormSkin = nullptr;
+    TMainMenu* FMainMenu = nullptr;
+    TMainMenu* FMergeMenu = nullptr;
+    int FDefaultHeight = 22;
+    int ActiveObject = -1;
+    int OldActiveObject = -1;
+    RECT NewItemsRect{};
+    TskDataSkinMainMenuBar* FDesc = nullptr;
+    TBitmap* FPicture = nullptr;
+    std::unique_ptr<TTimer> MouseTimer;
+    std::unique_ptr<TTimer> MorphTimer;
+    std::vector<std::unique_ptr<TskSkinMainMenuBarItem>> FItems;
+};

@@ -1,0 +1,79 @@
+#include "skin/form/FormSkin.h"
+#include "skin/form/skSkinMenus.h"
+
+TskSkinPopupMenu::TskSkinPopupMenu(TComponent* AOwner) : TPopupMenu(AOwner) {}
+
+void TskSkinPopupMenu::SetSkinData(TskSkinData* Value)
+{
+    FSD = Value;
+    if (Value)
+        Value->FreeNotification(this);
+}
+
+void TskSkinPopupMenu::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TPopupMenu::Notification(AComponent, Operation);
+    if (Operation != TOperation::opRemove)
+        return;
+    if (AComponent == FSD)
+        FSD = nullptr;
+    if (AComponent == ComponentForm)
+        ComponentForm = nullptr;
+    if (AComponent == SkinComponent)
+        SkinComponent = nullptr;
+}
+
+TskFormSkin* TskSkinPopupMenu::FindSkinForm()
+{
+    if (SkinComponent)
+        return SkinComponent;
+    if (ComponentForm)
+        return GetFormSkinComponent(ComponentForm);
+    TComponent* owner = GetOwner();
+    if (!owner)
+        return nullptr;
+    if (dynamic_cast<TCustomForm*>(owner))
+        return GetFormSkinComponent(owner);
+    TComponent* second = owner->GetOwner();
+    return dynamic_cast<TCustomForm*>(second) ? GetFormSkinComponent(second) : nullptr;
+}
+
+void TskSkinPopupMenu::Open(TControl* ACtrl, const RECT& R, bool APopupUp, bool NeedSkinData)
+{
+    DoPopup(this);
+    TskFormSkin* frame = FindSkinForm();
+    if (frame && !FSD)
+        SetSkinData(frame->MenusData());
+    if (!frame || !frame->SkinMenu() || (NeedSkinData && !FSD))
+        return;
+    TskFrameMenu* manager = frame->SkinMenu();
+    if (manager->Visible())
+        frame->SkinMenuClose();
+    FPopupPoint = POINT{R.left, R.top};
+    frame->SkinMenuOpen();
+    manager->Popup(ACtrl, FSD, 0, R, Items(), APopupUp);
+    // The close event goes over only to an opening that showed something.
+    if (OnMenuClose && manager->Visible())
+        if (auto* skinMenu = dynamic_cast<TskSkinMenu*>(manager))
+            skinMenu->OnMenuClose = OnMenuClose;
+}
+
+void TskSkinPopupMenu::Popup(int X, int Y)
+{
+    Open(nullptr, RECT{X, Y, X, Y}, false, false);
+}
+
+void TskSkinPopupMenu::PopupFromRect(const RECT& R, bool APopupUp)
+{
+    Open(nullptr, R, APopupUp, false);
+}
+
+void TskSkinPopupMenu::Popup2(TControl* ACtrl, int X, int Y)
+{
+    Open(ACtrl, RECT{X, Y, X, Y}, false, true);
+}
+
+void TskSkinPopupMenu::PopupFromRect2(TControl* ACtrl, const RECT& R, bool APopupUp)
+{
+    Open(ACtrl, R, APopupUp, false);
+}

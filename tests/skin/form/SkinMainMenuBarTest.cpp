@@ -1,0 +1,198 @@
+#include "FrameTestSupport.h"
+
+#include "skin/form/skSkinMainMenuBar.h"
+#include "skin/form/skSkinMenus.h"
+
+class MainMenuBarTest : public FrameTest {
+protected:
+    MainMenuBarTest() { InstallSkinMenus(); }
+    ~MainMenuBarTest() override { SetFrameMenuFactory(nullptr); }
+
+    // A form with a bar over the items File (Open, Save), Edit (Cut), Run (no sub-items), Help
+    // (About).
+    void Build(TskSkinData* Data, int Width = 400)
+    {
+        form = MakeForm(Data, Width);
+        menu = new TskSkinMainMenu(form);
+        auto add = [this](TMenuItem* parent, const std::string& caption) {
+            auto* item = new TMenuItem(form);
+            item->SetCaption(caption);
+            item->OnClick = [this, caption](TObject*) { log.push_back(caption); };
+            parent->Add(item);
+            return item;
+        };
+        TMenuItem* file = add(menu->Items(), "&File");
+        add(file, "Open");
+        add(file, "Save");
+        add(add(menu->Items(), "&Edit"), "Cut");
+        add(menu->Items(), "&Run");
+        add(add(menu->Items(), "&Help"), "About");
+        bar = new TskSkinMainMenuBar(form);
+        bar->SetParent(form);
+        bar->SetSkinData(Data);
+        bar->SetFormSkin(FrameOf(form));
+        bar->SetMainMenu(menu);
+        Pump();
+    }
+    TskSkinMenu* Manager() { return dynamic_cast<TskSkinMenu*>(FrameOf(form)->SkinMenu()); }
+    // The caption of the first item of the open menu's root window.
+    std::string OpenMenu()
+    {
+        if (!Manager()->Visible() || Manager()->OpenCount() == 0)
+            return "";
+        return Manager()->PopupWindow(0)->Item(0)->MenuItem->GetCaption();
+    }
+    int Hot()
+    {
+        for (int i = 0; i < bar->ItemCount(); ++i)
+            if (bar->Item(i)->Active || bar->Item(i)->FDown)
+                return i;
+        return -1;
+    }
+    POINT ItemCentre(int i)
+    {
+        const RECT& r = bar->Item(i)->ObjectRect;
+        return bar->ClientToScreen(POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+    }
+    void Key(UINT vk)
+    {
+        kit.PressKey(vk);
+        kit.ReleaseKey(vk);
+        Pump();
+    }
+
+    TForm* form = nullptr;
+    TskSkinMainMenu* menu = nullptr;
+    TskSkinMainMenuBar* bar = nullptr;
+    std::vector<std::string> log;
+};
+
+TEST_F(MainMenuBarTest, KeyboardModeMovesOpensAndLeaves)
+{
+    Build(Skin(0));
+    ASSERT_EQ(bar->ItemCount(), 4);
+    Key(VK_MENU);
+    EXPECT_TRUE(bar->MenuActive());
+    EXPECT_TRUE(FrameOf(form)->InMainMenu);
+    struct Step {
+        UINT key;
+        int hot;
+        const char* open;
+    };
+    const Step steps[] = {
+        {VK_LEFT, 3, ""},          // wraps to the last item
+        {VK_RIGHT, 0, ""},         // and back to the first
+        {VK_RETURN, 0, "Open"},    // Enter opens the hot item
+        {VK_RIGHT, 1, "Cut"},      // the open menu moves with the arrows
+        {VK_ESCAPE, 1, ""},        // releases the item, keeps it hot
+        {VK_DOWN, 1, "Cut"},
+        {VK_ESCAPE, 1, ""},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.key);
+        Key(s.key);
+        EXPECT_EQ(Hot(), s.hot);
+        EXPECT_EQ(OpenMenu(), s.open);
+    }
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(FrameOf(form)->InMainMenu);
+    EXPECT_EQ(Hot(), -1);
+    // Alt with a letter opens that item's menu; an item without sub-items runs at once.
+    kit.PressKey(VK_MENU);
+    kit.PressKey('H');
+    kit.ReleaseKey('H');
+    kit.ReleaseKey(VK_MENU);
+    Pump();
+    EXPECT_EQ(OpenMenu(), "About");
+    Key(VK_ESCAPE);
+    Key(VK_ESCAPE);
+    kit.PressKey(VK_MENU);
+    kit.PressKey('R');
+    kit.ReleaseKey('R');
+    kit.ReleaseKey(VK_MENU);
+    Pump();
+    EXPECT_EQ(OpenMenu(), "");
+    EXPECT_EQ(log, (std::vector<std::string>{"&Run"}));
+    EXPECT_FALSE(FrameOf(form)->InMainMenu);
+}
+
+TEST_F(MainMenuBarTest, PointerOpensMovesTheMenuAndRunsPlainItems)
+{
+    Build(nullptr);
+    kit.Click(ItemCentre(0));
+    Pump();
+    EXPECT_EQ(OpenMenu(), "Open");
+    EXPECT_TRUE(bar->Item(0)->FDown);
+    kit.MoveMouse(ItemCentre(3));
+    kit.Advance(50);
+    Pump();
+    EXPECT_EQ(OpenMenu(), "About");
+    EXPECT_FALSE(bar->Item(0)->FDown);
+    EXPECT_TRUE(bar->Item(3)->FDown);
+    // Two unnamed items hand the menu over as well (by object, not by name).
+    EXPECT_EQ(bar->Item(1)->MenuItem->GetName(), bar->Item(3)->MenuItem->GetName());
+    kit.MoveMouse(ItemCentre(1));
+    kit.Advance(50);
+    Pump();
+    EXPECT_EQ(OpenMenu(), "Cut");
+    Manager()->Hide();
+    Pump();
+    kit.Click(ItemCentre(2));
+    Pump();
+    EXPECT_EQ(OpenMenu(), "");
+    EXPECT_EQ(log, (std::vector<std::string>{"&Run"}));
+    EXPECT_TRUE(form->GetActive());
+}
+
+TEST_F(MainMenuBarTest, NarrowBarListsTheRestBehindItsMarker)
+{
+    Build(nullptr, 140);
+    Pump();
+    ASSERT_TRUE(bar->Scrolled());
+    int shown = 0;
+    while (shown < bar->ItemCount() && bar->Item(shown)->Visible)
+        ++shown;
+    ASSERT_LT(shown, 4);
+    EXPECT_FALSE(bar->Item(shown)->Enabled);
+    // The marker: a right-pointing arrow 5 pixels wide at the right end.
+    const RECT m = bar->MarkerRect();
+    EXPECT_EQ(m.right - m.left, 5);
+    const POINT mp = bar->ClientToScreen(POINT{m.left + 2, (m.top + m.bottom) / 2});
+    kit.Click(mp);
+    Pump();
+    ASSERT_TRUE(Manager()->Visible());
+    EXPECT_EQ(Manager()->PopupWindow(0)->ItemCount(), 4 - shown);
+    EXPECT_EQ(Manager()->PopupWindow(0)->Item(0)->MenuItem, bar->Item(shown)->MenuItem);
+    Manager()->Hide();
+    // Wider again: the items come back with their enabled state.
+    form->SetWidth(600);
+    Pump();
+    EXPECT_FALSE(bar->Scrolled());
+    EXPECT_TRUE(bar->Item(3)->Visible);
+    EXPECT_TRUE(bar->Item(3)->Enabled);
+}
+
+TEST_F(MainMenuBarTest, MergesByGroupKeepingTheOrderOfEqualGroups)
+{
+    Build(nullptr);
+    auto* child = new TMainMenu(form);
+    auto group = [this](TMenuItem* parent, const std::string& caption, BYTE g) {
+        auto* item = new TMenuItem(form);
+        item->SetCaption(caption);
+        item->SetGroupIndex(g);
+        parent->Add(item);
+    };
+    menu->Items()->Clear();
+    group(menu->Items(), "M0", 0);
+    group(menu->Items(), "M2", 2);
+    group(menu->Items(), "M5", 5);
+    group(menu->Items(), "M5b", 5);
+    group(child->Items(), "C2", 2);
+    group(child->Items(), "C3", 3);
+    bar->Merge(child);
+    std::vector<std::string> captions;
+    for (int i = 0; i < bar->ItemCount(); ++i)
+        captions.push_back(bar->Item(i)->MenuItem->GetCaption());
+    EXPECT_EQ(captions, (std::vector<std::string>{"M0", "C2", "C3", "M5", "M5b"}));
+    EXPECT_FALSE(bar->ScrollMenu);
+}

@@ -1,0 +1,57 @@
+#pragma once
+// Skinned windows on a real X server: generated skins, screen pixels and waiting until the
+// screen shows a colour.
+
+#include "app/artwork/Artwork.h"
+#include "classlib/Forms.h"
+#include "classlib/Streams.h"
+#include "platform/window/User.h"
+#include "skin/core/skCompressedStoredSkin.h"
+#include "skin/core/skSkinData.h"
+
+#include <QColor>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QScreen>
+
+namespace screen {
+
+inline void LoadSkin(TskSkinData* Data, int Index)
+{
+    const std::string_view bytes = ArtworkSkins()[static_cast<std::size_t>(Index)].Data;
+    TMemoryStream stream;
+    stream.WriteBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
+    stream.SetPosition(0);
+    TskCompressedStoredSkin stored(nullptr);
+    stored.LoadFromCompressStream(&stream);
+    Data->LoadCompressedStoredSkin(&stored);
+}
+
+inline QColor ScreenPixel(int x, int y)
+{
+    return QColor(QGuiApplication::primaryScreen()->grabWindow(0, x, y, 1, 1).toImage().pixel(0, 0));
+}
+
+inline QColor Colour(COLORREF c)
+{
+    return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
+}
+
+// Runs messages and Qt events until the screen shows `color` at (x, y), for at most five seconds.
+inline bool ScreenShows(int x, int y, QColor color)
+{
+    QElapsedTimer clock;
+    clock.start();
+    do {
+        Application->ProcessMessages();
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        if (ScreenPixel(x, y) == color)
+            return true;
+    } while (clock.elapsed() < 5000);
+    return false;
+}
+
+} // namespace screen
