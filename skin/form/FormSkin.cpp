@@ -1,10 +1,9 @@
 #include "skin/form/FormSkin.h"
 
-#include "skin/form/FormSkinLayerBorder.h"
-
 #include "classlib/SysUtils.h"
 #include "platform/window/User.h"
 #include "skin/core/TskLayerManager.h"
+#include "skin/form/FormSkinLayerBorder.h"
 #include "skin/form/skSkinChange.h"
 
 namespace {

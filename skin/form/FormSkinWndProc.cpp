@@ -1,9 +1,8 @@
 #include "skin/form/FormSkin.h"
 
-#include "skin/form/FormSkinLayerBorder.h"
-
 #include "platform/window/User.h"
 #include "skin/core/TskLayerManager.h"
+#include "skin/form/FormSkinLayerBorder.h"
 #include "skin/form/skSkinChange.h"
 #include "skin/form/skSkinMessages.h"
 
