@@ -57,6 +57,12 @@ TEST_F(FrameLayerBorderTest, BandsSurroundTheFormExactly)
     // The bands follow moves and sizes, and go with the form.
     form->SetBounds(200, 150, 300, 200);
     Pump();
+    // Rebuilt for the active form: the glow next to the form, fading out towards the outer edge
+    // (the black shadow of an inactive form came with the first picture, made before activation).
+    auto band = kit.Render(border->Band(Band::skflTop)->GetHandle());
+    const std::uint32_t inner = band->Pixel(150, 15), outer = band->Pixel(150, 0);
+    EXPECT_GT(inner >> 24, outer >> 24);
+    EXPECT_NE(inner & 0xFFFFFF, 0u);
     RECT r = Place(form, Band::skflRight);
     const RECT right{500, 150, 516, 350};
     EXPECT_TRUE(EqualRect(&r, &right));
