@@ -50,14 +50,6 @@ void TskLayerManager::Notification(TComponent* AComponent, TOperation Operation)
         LayerWindow = nullptr;
 }
 
-void TskLayerManager::BeforeDestruction()
-{
-    // The owned timer and layer window go here, before the component frees what it owns.
-    FreeAndNil(Timer);
-    FreeLayer();
-    TComponent::BeforeDestruction();
-}
-
 void TskLayerManager::FreeLayer()
 {
     if (LayerWindow)

@@ -44,7 +44,6 @@ protected:
     // The timer and the layer window are owned components: a teardown that frees them before
     // the destructor runs must leave no pointer behind.
     void Notification(TComponent* AComponent, TOperation Operation) override;
-    void BeforeDestruction() override;
 
 private:
     void FadeStep(TObject* Sender);

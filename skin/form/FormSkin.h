@@ -9,9 +9,9 @@
 //
 // Sources: FormSkin.cpp (component, properties, skin application), FormSkinWndProc.cpp (the
 // window procedure and hit tests), FormSkinPaint.cpp (geometry, painting, region),
-// FormSkinWindow.cpp (sizes, window states, magnetic edges, fade), FormSkinMenus.cpp (menus,
-// keys), FormSkinObjects.cpp (the frame's objects: creation, states, hover, timers) and the
-// object classes in FrameObject*.cpp.
+// FormSkinWindow.cpp (sizes, window states, magnetic edges, fade), FormSkinMDI.cpp (MDI main
+// forms and children), FormSkinMenus.cpp (menus, keys), FormSkinObjects.cpp (the frame's
+// objects: creation, states, hover, timers) and the object classes in Frame*.cpp.
 
 #include "classlib/ExtCtrls.h"
 #include "classlib/Forms.h"
@@ -80,6 +80,11 @@ public:
     void SetUseRibbon(bool Value);
     // The frame is drawn from a non-empty skin.
     bool SkinSupport() const { return FSkinSupport; }
+    // Translucent layers reach the screen (read when the frame was made; the layered border
+    // needs it).
+    bool IsLayerEnabled() const { return FIsLayerEnabled; }
+    // ApplySkinData is running.
+    bool InChangeSkinData() const { return FInChangeSkinData; }
     void ApplySkinData();
 
     // --- frame settings ---
@@ -339,8 +344,6 @@ private:
     void PaintBGPicture(HDC DC, TBitmap* Picture, const RECT& Source, bool Stretch, TskStretchType Type,
                         TColor Face = clBtnFace);
     void DrawLogo(HDC DC);
-    // Numbered skin picture Index; nullptr out of range.
-    TBitmap* SkinPicture(int Index) const;
     void SetRegion(HRGN Region);
     HICON GetSmallIcon();
 
@@ -420,6 +423,7 @@ private:
     std::unique_ptr<TBitmap> RMTop, RMBottom, RMLeft, RMRight;
     TColor BlackColor = 0;
     bool FHasRegion = false;
+    // The form's or the application's icon (theirs; never destroyed here).
     HICON FIcon = nullptr;
     std::unique_ptr<TPopupMenu> FSysMenu;
     std::unique_ptr<TPopupMenu> FSysTrayMenu;

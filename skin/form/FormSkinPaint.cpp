@@ -8,6 +8,7 @@
 #include "skin/core/skSkinImages.h"
 #include "skin/core/skTextUtils.h"
 #include "skin/core/skUtils.h"
+#include "skin/form/skSkinCtrls.h"
 #include "skin/form/skSkinMessages.h"
 
 #include <algorithm>
@@ -497,18 +498,11 @@ void TskFormSkin::PaintBG(HDC DC)
     PaintBGPicture(DC, FSD->FPicture.get(), FSD->ClRect, FSD->StretchEffect, FSD->StretchType);
 }
 
-TBitmap* TskFormSkin::SkinPicture(int Index) const
-{
-    return Index >= 0 && Index < static_cast<int>(FSD->FActivePictures.size())
-               ? FSD->FActivePictures[static_cast<std::size_t>(Index)].get()
-               : nullptr;
-}
-
 void TskFormSkin::PaintBG2(HDC DC)
 {
     if (!DC || !FSD || FSD->Empty)
         return;
-    TBitmap* picture = SkinPicture(FSD->BGPictureIndex);
+    TBitmap* picture = ::SkinPicture(FSD, FSD->BGPictureIndex);
     const RECT whole{0, 0, picture ? picture->GetWidth() : 0, picture ? picture->GetHeight() : 0};
     PaintBGPicture(DC, picture, whole, FSD->StretchEffect, FSD->StretchType);
 }
@@ -517,7 +511,7 @@ void TskFormSkin::PaintBG3(HDC DC)
 {
     if (!DC || !FSD || FSD->Empty)
         return;
-    TBitmap* picture = SkinPicture(FSD->MDIBGPictureIndex);
+    TBitmap* picture = ::SkinPicture(FSD, FSD->MDIBGPictureIndex);
     const RECT whole{0, 0, picture ? picture->GetWidth() : 0, picture ? picture->GetHeight() : 0};
     PaintBGPicture(DC, picture, whole, FSD->MDIBGStretchEffect, FSD->MDIBGStretchType);
 }

@@ -3,20 +3,9 @@
 #include "skin/core/TskEffectBmp.h"
 #include "skin/core/TskLayerManager.h"
 #include "skin/core/skUtils.h"
+#include "skin/form/skSkinCtrls.h"
 
 #include <algorithm>
-
-namespace {
-
-// Item Index of the skin's numbered pictures; nullptr for -1 or an index past the end.
-TBitmap* ActivePictureOf(TskSkinData* SD, int Index)
-{
-    if (!SD || Index < 0 || Index >= static_cast<int>(SD->FActivePictures.size()))
-        return nullptr;
-    return SD->FActivePictures[static_cast<std::size_t>(Index)].get();
-}
-
-} // namespace
 
 void MorphBy(TskEffectBmp& Normal, const TskEffectBmp& Hot, TskMorphKind Kind, double Kf)
 {
@@ -49,8 +38,8 @@ TskActiveSkinObject::TskActiveSkinObject(TskFormSkin* AParent, TskDataSkinObject
     GlowLayerOffsetX = AData->GlowLayerOffsetX;
     GlowLayerOffsetY = AData->GlowLayerOffsetY;
     GlowLayerAlphaBlendValue = AData->GlowLayerAlphaBlendValue;
-    ActivePicture = ActivePictureOf(SD, AData->ActivePictureIndex);
-    ActiveMaskPicture = ActivePictureOf(SD, AData->ActiveMaskPictureIndex);
+    ActivePicture = SkinPicture(SD, AData->ActivePictureIndex);
+    ActiveMaskPicture = SkinPicture(SD, AData->ActiveMaskPictureIndex);
     ObjectRect = SkinRect;
     if (SD)
         Picture = SD->FPicture.get();
@@ -162,8 +151,8 @@ void TskActiveSkinObject::ShowLayerOn(bool MenuLayer)
 {
     if (!HasSkin() || GlowLayerPictureIndex == -1 || !SD->ShowCaptionButtonGlowFrames())
         return;
-    TBitmap* image = ActivePictureOf(SD, GlowLayerPictureIndex);
-    TBitmap* mask = ActivePictureOf(SD, GlowLayerMaskPictureIndex);
+    TBitmap* image = SkinPicture(SD, GlowLayerPictureIndex);
+    TBitmap* mask = SkinPicture(SD, GlowLayerMaskPictureIndex);
     if (!image || !mask)
         return;
     const RECT r = ScreenRect();
