@@ -38,11 +38,23 @@ TskSkinHint::TskSkinHint(TComponent* AOwner) : TComponent(AOwner), FDefaultFont(
     const bool show = Application->GetShowHint();
     Application->SetShowHint(!show);
     Application->SetShowHint(show);
-    Application->OnShowHint = [this](std::string& s, bool& can, THintInfo& info) { DoShowHint(s, can, info); };
+    InstallShowHint();
     Application->SetHintShortPause(100);
 }
 
-TskSkinHint::~TskSkinHint() = default;
+TskSkinHint::~TskSkinHint()
+{
+    *FAlive = false;
+}
+
+void TskSkinHint::InstallShowHint()
+{
+    std::weak_ptr<bool> alive = FAlive;
+    Application->OnShowHint = [this, alive](std::string& s, bool& can, THintInfo& info) {
+        if (auto a = alive.lock(); a && *a)
+            DoShowHint(s, can, info);
+    };
+}
 
 void TskSkinHint::SetActive(bool Value)
 {
@@ -53,7 +65,7 @@ void TskSkinHint::SetActive(bool Value)
         for (int i = 0; i < main->ComponentCount(); ++i)
             if (auto* other = dynamic_cast<TskSkinHint*>(main->Components(i)); other && other != this)
                 other->FActive = false;
-    Application->OnShowHint = [this](std::string& s, bool& can, THintInfo& info) { DoShowHint(s, can, info); };
+    InstallShowHint();
 }
 
 void TskSkinHint::SetSkinData(TskSkinData* Value)

@@ -67,6 +67,9 @@ protected:
 private:
     enum class TPending { None, AtCursor, AtCursorEx, FromRect };
     void DoShowHint(std::string& HintStr, bool& CanShow, THintInfo& HintInfo);
+    // Makes the application's OnShowHint this component's handler; it does nothing once the
+    // component is gone.
+    void InstallShowHint();
     void StartPending(TPending Kind, const std::string& AHint);
     void HintTimerTick();
 
@@ -80,6 +83,7 @@ private:
     std::string HintText;
     RECT FromRect{};
     bool Top = false;
+    std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 };
 
 class TskSkinHintWindow : public THintWindow {

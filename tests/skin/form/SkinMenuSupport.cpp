@@ -46,7 +46,8 @@ void SkinMenuTest::SetUp()
 void SkinMenuTest::TearDown()
 {
     if (skin) {
-        menu->Hide();
+        if (menu)
+            menu->Hide();
         skin->Free();
     }
     SkinFormTest::TearDown();

@@ -426,3 +426,36 @@ TEST_F(SkinMenuTest, DrawsDefaultItems)
     EXPECT_LE(ink, right - 19 - 1);
     EXPECT_GE(ink, right - 19 - 4);
 }
+
+TEST_F(SkinMenuTest, DrawItemHandlerPaintsInPlaceOfTheText)
+{
+    AddItems(popup->Items(), {"Drawn", "Plain"});
+    std::vector<bool> selected;
+    TObject* sender = nullptr;
+    popup->Items()->Items(0)->OnDrawItem = [&](TObject* Sender, TCanvas* C, const RECT& R, bool Selected) {
+        sender = Sender;
+        selected.push_back(Selected);
+        C->Brush()->SetColor(clRed);
+        C->FillRect(RECT{R.left, R.top, R.left + 4, R.top + 4});
+    };
+    Open(RECT{100, 100, 150, 120});
+    auto s = kit.Render(Window(0)->GetHandle());
+    const RECT& r = Window(0)->Item(0)->ObjectRect;
+    EXPECT_EQ(sender, Window(0)->Item(0));
+    ASSERT_FALSE(selected.empty());
+    EXPECT_TRUE(selected.back());
+    EXPECT_EQ(WindowTestKit::ColorAt(*s, r.left + 3, r.top + 3), RGB(255, 0, 0));
+}
+
+TEST_F(SkinMenuTest, FreeingTheManagerWhileOpenTellsTheOpener)
+{
+    auto* opener = new TLoggingOpener(form, "opener", &log);
+    opener->SetParent(form);
+    AddNumbered(popup->Items(), 3);
+    Open(RECT{100, 100, 150, 120}, false, opener);
+    log.clear();
+    menu->Free();
+    menu = nullptr;
+    Pump();
+    EXPECT_EQ(log, (std::vector<std::string>{"opener closed"}));
+}
