@@ -68,8 +68,10 @@ TskTrayIcon::TskTrayIcon(TComponent* AOwner) : TComponent(AOwner)
     if (Application) {
         // The window must exist to hear the tray's announcements.
         Application->Handle();
-        Application->HookMainWindow([this](TMessage& Message) { return AppProc(Message); });
-        FHookedApp = true;
+        // The hook stays with the application (which removes only its last hook); it goes quiet
+        // once the tray icon is gone.
+        std::shared_ptr<bool> alive = FAlive;
+        Application->HookMainWindow([this, alive](TMessage& Message) { return *alive && AppProc(Message); });
     }
     if (TCustomForm* form = OwnerForm()) {
         OldWndProc = form->WindowProc;
@@ -79,9 +81,8 @@ TskTrayIcon::TskTrayIcon(TComponent* AOwner) : TComponent(AOwner)
 
 TskTrayIcon::~TskTrayIcon()
 {
+    *FAlive = false;
     HideIconInTray();
-    if (FHookedApp && Application)
-        Application->UnhookMainWindow();
     if (TCustomForm* form = OwnerForm(); form && OldWndProc)
         form->WindowProc = OldWndProc;
 }

@@ -125,6 +125,6 @@ private:
     UINT FAnimateTimerInterval = 0;
     std::unique_ptr<TUtilityWindow> FWindow;
     TWndMethod OldWndProc;
-    bool FHookedApp = false;
+    std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
     NOTIFYICONDATA IconData;
 };

@@ -246,3 +246,16 @@ TEST_F(SkinTrayIconTest, ARestartedTrayGetsOnlyTheVisibleIconBack)
     EXPECT_TRUE(shown->ModifyIcon());
     EXPECT_FALSE(hidden->ModifyIcon());
 }
+
+TEST_F(SkinTrayIconTest, AFreedTrayIconLeavesMinimisingAlone)
+{
+    TForm* form = MakeForm(Skin(0));
+    TskTrayIcon* t = MakeTray(form);
+    t->ShowIcon();
+    delete t;
+    EXPECT_TRUE(tray.icons.empty()) << "freeing removes the icon";
+    Application->Minimize();
+    Pump();
+    EXPECT_TRUE(form->GetVisible());
+    EXPECT_TRUE(IsIconic(form->GetHandle()));
+}
