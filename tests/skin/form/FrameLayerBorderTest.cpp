@@ -1,6 +1,7 @@
 #include "FrameTestSupport.h"
 
 #include "platform/window/Layered.h"
+#include "skin/core/skDataSkinForm.h"
 #include "skin/core/skSkinData.h"
 #include "skin/form/FormSkinLayerBorder.h"
 
@@ -169,4 +170,40 @@ TEST_F(FrameLayerBorderTest, HitZonesAndResizeSteps)
             << static_cast<int>(d.band) << ": " << now.left << "," << now.top << " " << now.right << "," << now.bottom;
     }
     EXPECT_FALSE(FrameOf(form)->FBorderLayerChangeSize);
+}
+
+TEST_F(FrameLayerBorderTest, BadDescriptionsDrawNothingOrNoSides)
+{
+    TForm* form = MakeForm(Skin(kLayerSkin));
+    TskSkinData* data = FrameOf(form)->GetSkinData();
+    TskDataSkinLayerFrame& layer = *data->LayerFrame;
+    auto border = std::make_unique<TskFormLayerBorder>(FrameOf(form));
+
+    // No rows between the top and the bottom bands: nothing to tile the sides from.
+    const TskDataSkinLayerFrame kept = layer;
+    layer.LTPoint.y = layer.RTPoint.y = 60;
+    layer.LBPoint.y = layer.RBPoint.y = 60;
+    border->InitFrame(data, form);
+    border->Show(84, 84, 432, 400);
+    EXPECT_NE(border->Band(Band::skflTop), nullptr);
+    EXPECT_EQ(border->Band(Band::skflLeft), nullptr);
+    EXPECT_EQ(border->Band(Band::skflRight), nullptr);
+    border->Hide();
+
+    // A picture index past the skin's pictures: no border at all.
+    layer = kept;
+    layer.PictureIndex = 100000;
+    border->InitFrame(data, form);
+    EXPECT_FALSE(border->HasData());
+    border->Show(84, 84, 432, 400);
+    EXPECT_FALSE(border->Visible());
+
+    // A mask index past the pictures: the picture is there, fully transparent.
+    layer = kept;
+    layer.MaskPictureIndex = 100000;
+    border->InitFrame(data, form);
+    border->Show(84, 84, 432, 332);
+    ASSERT_NE(border->BandImage(Band::skflTop), nullptr);
+    EXPECT_EQ(border->BandImage(Band::skflTop)->GetBits()[200 + 15 * 432] >> 24, 0u);
+    layer = kept;
 }
