@@ -13,11 +13,8 @@
 #include "skin/form/skSkinCtrls.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
-#include <numeric>
 #include <string>
 #include <vector>
 

@@ -100,6 +100,7 @@ void TApplication::Minimize()
 {
     if (FMainForm && FMainForm->HandleAllocated() && !IsIconic(FMainForm->FHandle))
         ShowWindow(FMainForm->FHandle, SW_MINIMIZE);
+    SendMessage(Handle(), WM_SIZE, SIZE_MINIMIZED, 0);
     if (auto handler = OnMinimize)
         handler(this);
 }
@@ -108,6 +109,7 @@ void TApplication::Restore()
 {
     if (FMainForm && FMainForm->HandleAllocated() && IsIconic(FMainForm->FHandle))
         ShowWindow(FMainForm->FHandle, SW_RESTORE);
+    SendMessage(Handle(), WM_SIZE, SIZE_RESTORED, 0);
     if (auto handler = OnRestore)
         handler(this);
 }

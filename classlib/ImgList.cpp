@@ -3,6 +3,7 @@
 #include "classlib/Bitmap.h"
 #include "classlib/Canvas.h"
 #include "classlib/DibDraw.h"
+#include "classlib/Icon.h"
 
 #include <algorithm>
 #include <cstring>
@@ -122,6 +123,16 @@ bool TCustomImageList::GetBitmap(int Index, TBitmap* Image)
     if (!Image || Index < 0 || Index >= Count())
         return false;
     Image->SetDibData(FImages[static_cast<std::size_t>(Index)]);
+    return true;
+}
+
+bool TCustomImageList::GetIcon(int Index, TIcon* Icon)
+{
+    if (!Icon || Index < 0 || Index >= Count())
+        return false;
+    TBitmap picture;
+    picture.SetDibData(FImages[static_cast<std::size_t>(Index)]);
+    Icon->Assign(&picture);
     return true;
 }
 

@@ -10,6 +10,7 @@
 
 class TBitmap;
 class TCanvas;
+class TIcon;
 
 class TCustomImageList : public TComponent {
 public:
@@ -34,6 +35,8 @@ public:
     // Fills Image with the entry as a 32-bit bitmap (transparent pixels have alpha 0); false for
     // an index outside the list.
     bool GetBitmap(int Index, TBitmap* Image);
+    // Fills Icon with the entry (its alpha kept); false for an index outside the list.
+    bool GetIcon(int Index, TIcon* Icon);
 
     // Draws the entry with its top-left at (X, Y); an index outside the list draws nothing. A
     // disabled entry is drawn as an embossed shape in the button highlight and shadow colours.

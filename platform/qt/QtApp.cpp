@@ -2,7 +2,7 @@
 
 #include "platform/kernel/Exceptions.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 
 void EnsureGuiApplication()
 {
@@ -19,5 +19,6 @@ void EnsureGuiApplication()
     static char name[] = "zudevivivoduv";
     static char* argv[] = {name, nullptr};
     // Lives until the process ends; destroying it at exit would race other static destructors.
-    new QGuiApplication(argc, argv);
+    // A widgets application, for the tray icon; the program draws no Qt widgets.
+    new QApplication(argc, argv);
 }

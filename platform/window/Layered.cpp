@@ -100,7 +100,18 @@ BOOL UpdateLayeredWindow(HWND hwnd, HDC, const POINT* position, const SIZE* size
     return TRUE;
 }
 
+namespace {
+int translucencyOverride = -1;
+}
+
+void SetTranslucencyOverride(int Value)
+{
+    translucencyOverride = Value;
+}
+
 bool TranslucencyReachesScreen()
 {
+    if (translucencyOverride >= 0)
+        return translucencyOverride != 0;
     return GetDisplayBackend().TranslucencyReachesScreen();
 }

@@ -25,3 +25,6 @@ BOOL UpdateLayeredWindow(HWND hwnd, HDC screen, const POINT* position, const SIZ
 // Whether layered windows' alpha (per-pixel or constant) reaches the screen: on X11 only while a
 // compositing manager runs.
 bool TranslucencyReachesScreen();
+// Screen tests on a server without compositor: true or false answers the query above as given,
+// a negative value asks the display again.
+void SetTranslucencyOverride(int Value);

@@ -3,6 +3,7 @@
 #include "classlib/SysUtils.h"
 #include "platform/window/User.h"
 #include "skin/core/TskLayerManager.h"
+#include "skin/form/FormSkinLayerBorder.h"
 #include "skin/form/skSkinChange.h"
 
 namespace {
@@ -42,6 +43,7 @@ TskFormSkin::TskFormSkin(TComponent* AOwner) : TComponent(AOwner)
         throw EInvalidCast();
     FLayerManager = new TskLayerManager(this);
     FMenuLayerManager = new TskLayerManager(this);
+    FBorderLayer = new TskFormLayerBorder(this);
     FIsLayerEnabled = TranslucencyReachesScreen();
     FLogoBitMap = std::make_unique<TBitmap>();
     FDefCaptionFont = std::make_unique<TFont>();
@@ -193,6 +195,23 @@ bool TskFormSkin::GetFormActive() const
     return IsMDIChild() || IsMDIForm() ? FFormActive : FForm->GetActive();
 }
 
+bool TskFormSkin::IsLayeredBorderEnabled() const
+{
+    return FSD && !FSD->Empty && FSD->ShowLayeredBorders() && FSD->LayerFrame && FSD->LayerFrame->PictureIndex != -1 &&
+           FIsLayerEnabled && FSkinnableForm && !AlwaysDisableLayeredFrames && !PreviewMode &&
+           FForm->GetBorderStyle() != TFormBorderStyle::bsNone && !IsMDIChild();
+}
+
+void TskFormSkin::UpdateBorderLayer()
+{
+    FBorderLayer->Hide();
+    FBorderLayer->InitFrame(FSD, FForm);
+    if (IsLayeredBorderEnabled() && FForm->GetVisible()) {
+        FBorderLayer->SetActive(FFormActive, false);
+        FBorderLayer->ShowWithForm();
+    }
+}
+
 void TskFormSkin::ApplySkinData()
 {
     if (FUseRibbon)
@@ -255,6 +274,7 @@ void TskFormSkin::ApplySkinData()
     if (FForm->HandleAllocated())
         RedrawWindow(FForm->GetHandle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     UpdateCaptionActive(!IsMaximizedMDIChild());
+    UpdateBorderLayer();
     MouseTimer->SetEnabled(true);
     if (auto handler = OnChangeSkinData)
         handler(this);

@@ -56,6 +56,8 @@ inline constexpr std::intptr_t kTrayRestoreTag = -10000;
 // The default frame (no skin): border 3, caption 19 (15 for tool windows), buttons 17 (13).
 inline constexpr int kDefFrameBorder = 3;
 
+class TskFormLayerBorder;
+
 class TskFormSkin : public TComponent {
 public:
     // AOwner must be a form (EInvalidCast otherwise). Hooks the form's window procedure.
@@ -150,6 +152,13 @@ public:
     int GetMinHeight();
     int GetMaxWidth();
     int GetMaxHeight();
+    // The layered outer border (band windows around the form) and whether it applies now.
+    TskFormLayerBorder* BorderLayer() const { return FBorderLayer; }
+    bool IsLayeredBorderEnabled() const;
+    bool AlwaysDisableLayeredFrames = false;
+    // Set while a band of the layered border resizes the form.
+    bool FBorderLayerChangeSize = false;
+
     TskFrameTrayIcon* GetTrayIcon() const { return FTrayIcon; }
     void SetTrayIcon(TskFrameTrayIcon* Value);
     void MinimizeToTray();
@@ -391,6 +400,8 @@ private:
     bool FStartShow = true;
     bool FInChangeSkinData = false;
     bool FIsLayerEnabled = true;
+    TskFormLayerBorder* FBorderLayer = nullptr;
+    void UpdateBorderLayer();
     bool FFullDrag = true;
     bool FShowIcon = false;
     TskBorderIcons FBorderIcons{TskBorderIcon::biSystemMenu, TskBorderIcon::biMinimize, TskBorderIcon::biMaximize,

@@ -4,6 +4,7 @@
 #include "platform/window/User.h"
 #include "skin/core/skMonitors.h"
 #include "skin/core/skUtils.h"
+#include "skin/form/FormSkinLayerBorder.h"
 #include "skin/form/skSkinMessages.h"
 
 #include <algorithm>
@@ -307,6 +308,7 @@ void TskFormSkin::StartShowFade()
     const HWND hwnd = FForm->GetHandle();
     SetWindowLong(hwnd, GWL_EXSTYLE, GetWindowLong(hwnd, GWL_EXSTYLE) | WS_EX_LAYERED);
     SetLayeredWindowAttributes(hwnd, 0, 0, LWA_ALPHA);
+    FBorderLayer->CheckFormAlpha(0, false);
     SetTimer(hwnd, 1, 1, nullptr);
 }
 
@@ -331,6 +333,7 @@ void TskFormSkin::ShowFadeTick()
                 return;
             alpha = std::min(target, alpha + step);
             SetLayeredAlpha(hwnd, alpha);
+            FBorderLayer->CheckFormAlpha(alpha, true);
             if (alpha < target) {
                 WaitUntilTick(last + 6);
                 last = GetTickCount64();
@@ -339,6 +342,7 @@ void TskFormSkin::ShowFadeTick()
     } else if (target != 255) {
         SetLayeredAlpha(hwnd, target);
     }
+    FBorderLayer->CheckFormAlpha(target, true);
     if (target == 255)
         SetWindowLong(hwnd, GWL_EXSTYLE, GetWindowLong(hwnd, GWL_EXSTYLE) & ~static_cast<LONG>(WS_EX_LAYERED));
 }

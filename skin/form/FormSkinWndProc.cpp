@@ -2,6 +2,7 @@
 
 #include "platform/window/User.h"
 #include "skin/core/TskLayerManager.h"
+#include "skin/form/FormSkinLayerBorder.h"
 #include "skin/form/skSkinChange.h"
 #include "skin/form/skSkinMessages.h"
 
@@ -435,6 +436,7 @@ void TskFormSkin::OnSize(TMessage& Message)
 void TskFormSkin::OnShowWindow(TMessage& Message)
 {
     if (Message.WParam == 0) {
+        FBorderLayer->Hide();
         if (FSkinnableForm) {
             if (FLayerManager->IsVisible)
                 FLayerManager->Hide();
@@ -465,6 +467,10 @@ void TskFormSkin::OnShowWindow(TMessage& Message)
         MainMenu = FForm->GetMenu();
         FForm->SetMenu(nullptr);
     }
+    if (IsLayeredBorderEnabled() && !FBorderLayer->Visible()) {
+        FBorderLayer->SetActive(FFormActive, false);
+        FBorderLayer->ShowWithForm();
+    }
 }
 
 void TskFormSkin::OnWindowPosChanged(TMessage& Message)
@@ -476,6 +482,14 @@ void TskFormSkin::OnWindowPosChanged(TMessage& Message)
         FFormLeft = pos->x;
         FFormTop = pos->y;
     }
+    const int left = (pos->flags & SWP_NOMOVE) ? FForm->GetLeft() : pos->x;
+    const int top = (pos->flags & SWP_NOMOVE) ? FForm->GetTop() : pos->y;
+    if (pos->flags & SWP_HIDEWINDOW)
+        FBorderLayer->Hide();
+    else if (!(pos->flags & SWP_NOSIZE))
+        FBorderLayer->SetBoundsWithForm3(left, top, pos->cx, pos->cy);
+    else if (!(pos->flags & SWP_NOMOVE))
+        FBorderLayer->MoveWithForm2(left, top);
 }
 
 void TskFormSkin::OnSizing(TMessage& Message)
@@ -523,6 +537,8 @@ void TskFormSkin::OnNCActivate(TMessage& Message)
             SendMessage(main->GetHandle(), WM_NCPAINT, 0, 0);
     if (IsMDIChild())
         UpDateChildActiveInMenu();
+    if (FBorderLayer->Visible())
+        FBorderLayer->SetActive(FFormActive, true);
 }
 
 void TskFormSkin::OnCalcSize(TMessage& Message)

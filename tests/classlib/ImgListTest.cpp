@@ -1,5 +1,6 @@
 #include "classlib/Bitmap.h"
 #include "classlib/Canvas.h"
+#include "classlib/Icon.h"
 #include "classlib/ImgList.h"
 #include "classlib/Menus.h"
 
@@ -110,3 +111,19 @@ TEST(ImageList, MenuForgetsAFreedImageList)
 }
 
 } // namespace
+
+TEST(ImageList, GetIconKeepsTheEntryWithItsTransparency)
+{
+    TImageList list(nullptr);
+    list.SetSize(4, 4);
+    list.AddMasked(strip().get(), clFuchsia);
+    TIcon icon;
+    EXPECT_FALSE(list.GetIcon(3, &icon));
+    EXPECT_FALSE(list.GetIcon(-1, &icon));
+    EXPECT_TRUE(icon.Empty());
+    ASSERT_TRUE(list.GetIcon(1, &icon));
+    ASSERT_EQ(icon.GetWidth(), 4);
+    const TDibData pixels = icon.GetDibData();
+    EXPECT_EQ(pixels.PixelARGB(0, 0) >> 24, 0u) << "the mask colour stays transparent";
+    EXPECT_EQ(pixels.PixelARGB(1, 1), 0xFF00FF00u);
+}

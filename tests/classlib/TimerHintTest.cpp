@@ -140,11 +140,14 @@ TEST_F(ControlsTest, TheApplicationWindowCanBeHookedForMinimizeAndRestore)
 {
     TForm* f = ShownForm();
     std::vector<WPARAM> commands;
+    std::vector<WPARAM> sizes;
     int minimized = 0;
     Application->OnMinimize = [&](TObject*) { ++minimized; };
     Application->HookMainWindow([&](TMessage& m) {
         if (m.Msg == WM_SYSCOMMAND)
             commands.push_back(m.WParam & 0xFFF0);
+        if (m.Msg == WM_SIZE)
+            sizes.push_back(m.WParam);
         return false;
     });
     SendMessage(f->GetHandle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
@@ -153,6 +156,7 @@ TEST_F(ControlsTest, TheApplicationWindowCanBeHookedForMinimizeAndRestore)
     SendMessage(f->GetHandle(), WM_SYSCOMMAND, SC_RESTORE, 0);
     EXPECT_FALSE(IsIconic(f->GetHandle()));
     EXPECT_EQ(commands, (std::vector<WPARAM>{SC_MINIMIZE, SC_RESTORE}));
+    EXPECT_EQ(sizes, (std::vector<WPARAM>{SIZE_MINIMIZED, SIZE_RESTORED})) << "the application window hears both";
 
     Application->HookMainWindow([](TMessage& m) { return m.Msg == WM_SYSCOMMAND; });  // swallows them
     SendMessage(f->GetHandle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
