@@ -49,15 +49,7 @@ int main(int argc, char** argv)
     Application->CreateForm(form);
     form->SetBounds(0, 0, 640, 120);
     auto& skin = *new TskSkinData(form);
-    {
-        const std::string_view bytes = ArtworkSkins()[0].Data;
-        TMemoryStream stream;
-        stream.Write(bytes.data(), static_cast<std::int64_t>(bytes.size()));
-        stream.SetPosition(0);
-        TskCompressedStoredSkin stored(nullptr);
-        stored.LoadFromCompressStream(&stream);
-        skin.LoadCompressedStoredSkin(&stored);
-    }
+    skin.LoadFromCompressedBytes(ArtworkSkins()[0].Data);
     auto* edit = new TskSkinEdit(form);
     edit->SetParent(form);
     edit->SetBounds(10, 10, 600, 22);

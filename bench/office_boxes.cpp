@@ -6,7 +6,7 @@
 #include "app/artwork/Artwork.h"
 #include "classlib/Forms.h"
 #include "platform/window/User.h"
-#include "skin/core/skStoredSkinBytes.h"
+#include "skin/core/skSkinData.h"
 #include "skin/input/skSkinOfficeCtrls.h"
 
 #include <algorithm>
@@ -34,7 +34,7 @@ int main(int argc, char** argv)
     Application->CreateForm(form);
     form->SetBounds(0, 0, 600, 700);
     auto* skin = new TskSkinData(form);
-    LoadStoredSkinBytes(skin, ArtworkFixedSkin().Data);
+    skin->LoadFromCompressedBytes(ArtworkFixedSkin().Data);
     auto* images = new TImageList(form);
     images->SetSize(32, 32);
     for (int i = 0; i < 35; ++i) {

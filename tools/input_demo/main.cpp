@@ -55,13 +55,7 @@ bool WriteScreenshot(const std::string& path)
 
 void LoadSkin(TskSkinData* data, int index)
 {
-    const std::string_view bytes = ArtworkSkins()[static_cast<std::size_t>(index)].Data;
-    TMemoryStream stream;
-    stream.Write(bytes.data(), static_cast<std::int64_t>(bytes.size()));
-    stream.SetPosition(0);
-    TskCompressedStoredSkin stored(nullptr);
-    stored.LoadFromCompressStream(&stream);
-    data->LoadCompressedStoredSkin(&stored);
+    data->LoadFromCompressedBytes(ArtworkSkins()[static_cast<std::size_t>(index)].Data);
 }
 
 template <class T>

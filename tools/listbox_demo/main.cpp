@@ -36,13 +36,7 @@ void Settle()
 
 void LoadSkin(TskSkinData* data, int index)
 {
-    const std::string_view bytes = ArtworkSkins()[static_cast<std::size_t>(index)].Data;
-    TMemoryStream stream;
-    stream.Write(bytes.data(), static_cast<std::int64_t>(bytes.size()));
-    stream.SetPosition(0);
-    TskCompressedStoredSkin stored(nullptr);
-    stored.LoadFromCompressStream(&stream);
-    data->LoadCompressedStoredSkin(&stored);
+    data->LoadFromCompressedBytes(ArtworkSkins()[static_cast<std::size_t>(index)].Data);
 }
 
 void PrintPoint(const char* name, TWinControl* control, int x, int y)

@@ -9,7 +9,7 @@
 #include "classlib/PngImage.h"
 #include "classlib/Streams.h"
 #include "platform/window/User.h"
-#include "skin/core/skStoredSkinBytes.h"
+#include "skin/core/skSkinData.h"
 #include "skin/input/skSkinOfficeCtrls.h"
 
 #include <QElapsedTimer>
@@ -111,7 +111,7 @@ int main(int argc, char** argv)
     form->SetCaption("Office boxes");
     form->SetBounds(40, 40, 520, 560);
     auto* skin = new TskSkinData(form);
-    LoadStoredSkinBytes(skin, ArtworkFixedSkin().Data);
+    skin->LoadFromCompressedBytes(ArtworkFixedSkin().Data);
     auto* images = new TImageList(form);
     LoadCategoryPictures(images, 8);
     TskSkinOfficeComboBox* category = Box(form, skin, images, 16, false);

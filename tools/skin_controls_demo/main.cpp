@@ -36,13 +36,7 @@ T* Place(TWinControl* parent, TskSkinData* data, RECT bounds, const std::string&
 
 void LoadSkin(TskSkinData* data, int index)
 {
-    const std::string_view bytes = ArtworkSkins()[static_cast<std::size_t>(index)].Data;
-    TMemoryStream stream;
-    stream.Write(bytes.data(), static_cast<std::int64_t>(bytes.size()));
-    stream.SetPosition(0);
-    TskCompressedStoredSkin stored(nullptr);
-    stored.LoadFromCompressStream(&stream);
-    data->LoadCompressedStoredSkin(&stored);
+    data->LoadFromCompressedBytes(ArtworkSkins()[static_cast<std::size_t>(index)].Data);
 }
 
 // A 16 x 16 glyph drawn in code: a disc on the transparent magenta.

@@ -4,7 +4,7 @@
 #include "classlib/Bitmap.h"
 #include "classlib/Streams.h"
 #include "skin/core/skCompressedStoredSkin.h"
-#include "skin/core/skStoredSkinBytes.h"
+#include "skin/core/skSkinData.h"
 
 namespace skinform {
 
@@ -17,12 +17,12 @@ std::unique_ptr<TskSkinData> ArtworkSkin(int Index)
 
 void LoadArtworkSkin(TskSkinData* SkinData, int Index)
 {
-    LoadStoredSkinBytes(SkinData, ArtworkSkins()[static_cast<std::size_t>(Index)].Data);
+    SkinData->LoadFromCompressedBytes(ArtworkSkins()[static_cast<std::size_t>(Index)].Data);
 }
 
 void LoadArtworkFixedSkin(TskSkinData* SkinData)
 {
-    LoadStoredSkinBytes(SkinData, ArtworkFixedSkin().Data);
+    SkinData->LoadFromCompressedBytes(ArtworkFixedSkin().Data);
 }
 
 

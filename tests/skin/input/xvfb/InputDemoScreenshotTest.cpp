@@ -51,13 +51,7 @@ Shot RunDemo(int skin)
 std::unique_ptr<TskSkinData> Skin(int index)
 {
     auto data = std::make_unique<TskSkinData>(nullptr);
-    const std::string_view bytes = ArtworkSkins()[static_cast<std::size_t>(index)].Data;
-    TMemoryStream stream;
-    stream.Write(bytes.data(), static_cast<std::int64_t>(bytes.size()));
-    stream.SetPosition(0);
-    TskCompressedStoredSkin stored(nullptr);
-    stored.LoadFromCompressStream(&stream);
-    data->LoadCompressedStoredSkin(&stored);
+    data->LoadFromCompressedBytes(ArtworkSkins()[static_cast<std::size_t>(index)].Data);
     return data;
 }
 
