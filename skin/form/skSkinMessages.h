@@ -21,6 +21,9 @@ inline constexpr UINT SKM_SHOWGLOWLAYER = WM_USER + 400;
 inline constexpr UINT SKM_HIDEGLOWLAYER = WM_USER + 401;
 // Posted to the main form once the tray icon restored it (acted on while its Tag is -10000).
 inline constexpr UINT SKM_TRAYRESTORE = WM_USER + 402;
+// Posted by a control to itself to free its context menu once the menu's command has finished
+// (wParam: which menu, so a newer one survives).
+inline constexpr UINT SKM_RELEASEMENU = WM_USER + 404;
 
 // Asked by other components of a skinned window; nothing in the program sends them.
 inline constexpr UINT SKM_QUERYFRAMESKINNED = 45490;

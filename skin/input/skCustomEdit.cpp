@@ -5,6 +5,7 @@
 #include "classlib/Forms.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/window/User.h"
+#include "skin/form/skSkinMessages.h"
 
 TskCustomEdit::TskCustomEdit(TComponent* AOwner) : TCustomMaskEdit(AOwner)
 {
@@ -171,13 +172,23 @@ void TskCustomEdit::Dispatch(TMessage& Message)
             handler(reinterpret_cast<TControl*>(Message.LParam));
         break;
     case WM_CONTEXTMENU:
-        // With a PopupMenu the class library shows it. The edit's own skinned menu needs the
-        // skinned pop-up menu and frame, which this program does not have yet: no menu then,
-        // and never the native one.
-        if (GetPopupMenu())
+        // With a PopupMenu the class library shows it; otherwise the edit's own skinned menu, and
+        // never the native one.
+        if (GetPopupMenu()) {
             TCustomMaskEdit::Dispatch(Message);
-        else
+        } else {
+            showContextMenu(Message.LParam);
             Message.Result = 1;
+        }
+        break;
+    case SKM_SKINMENUCOMMAND:
+        // The menu is still unwinding from the command: free it once that is over.
+        if (FSysPopupMenu)
+            PostMessage(FHandle, SKM_RELEASEMENU, FSysPopupMenuNumber, 0);
+        break;
+    case SKM_RELEASEMENU:
+        if (Message.WParam == FSysPopupMenuNumber)
+            releaseContextMenu();
         break;
     default:
         TCustomMaskEdit::Dispatch(Message);

@@ -1,10 +1,13 @@
-// The context-menu items of TskCustomEdit: captions, enabled states, commands and position.
+// The context menu of TskCustomEdit: its items (captions, enabled states, commands), its position,
+// and the skinned pop-up menu built from them.
 
 #include "skin/input/skSkinEdits.h"
 
 #include "platform/kernel/Utf8.h"
 #include "platform/window/User.h"
 #include "skin/core/skResourceStrData.h"
+#include "skin/form/FormSkin.h"
+#include "skin/form/skSkinMenus.h"
 
 std::vector<TskEditMenuItem> TskCustomEdit::ContextMenuItems(TskResourceStrData* Store)
 {
@@ -48,4 +51,36 @@ POINT TskCustomEdit::ContextMenuPoint(LPARAM Pos)
         p.y += GetHeight() / 2;
     }
     return p;
+}
+
+void TskCustomEdit::releaseContextMenu()
+{
+    delete FSysPopupMenu;
+    FSysPopupMenu = nullptr;
+}
+
+void TskCustomEdit::showContextMenu(LPARAM Pos)
+{
+    TCustomForm* form = GetParentForm(this);
+    TskFormSkin* frame = form ? GetFormSkinComponent(form) : nullptr;
+    // A menu still open shows the previous menu's items: close it before they go.
+    if (FSysPopupMenu && frame && frame->SkinMenu() && frame->SkinMenu()->Visible())
+        frame->SkinMenuClose();
+    releaseContextMenu();
+    FSysPopupMenu = new TskSkinPopupMenu(this);
+    ++FSysPopupMenuNumber;
+    const bool mdiChild = form && form->GetFormStyle() == TFormStyle::fsMDIChild;
+    FSysPopupMenu->ComponentForm = mdiChild ? Application->MainForm() : form;
+
+    TskSkinData* data = frame ? frame->GetSkinData() : nullptr;
+    for (const TskEditMenuItem& entry : ContextMenuItems(data ? data->ResourceStrData() : nullptr)) {
+        auto* item = new TMenuItem(FSysPopupMenu);
+        item->SetCaption(entry.Caption);
+        item->SetEnabled(entry.Enabled);
+        if (entry.Command != 0)
+            item->OnClick = [this, entry](TObject*) { RunContextMenuItem(entry); };
+        FSysPopupMenu->Items()->Add(item);
+    }
+    const POINT p = ContextMenuPoint(Pos);
+    FSysPopupMenu->Popup2(this, p.x, p.y);
 }

@@ -16,6 +16,7 @@
 
 class TBitmap;
 class TskResourceStrData;
+class TskSkinPopupMenu;
 
 using TskOnEditCancelMode = std::function<void(TControl* C)>;
 
@@ -53,6 +54,9 @@ public:
     // The screen point a context-menu request (WM_CONTEXTMENU's lParam) asks for; a request from
     // the keyboard (a negative coordinate) opens it at the edit's centre.
     POINT ContextMenuPoint(LPARAM Pos);
+    // The skinned context menu built by the last request without a PopupMenu (nullptr: none, or
+    // freed after its command ran). It shows only on a form with a skinned frame.
+    TskSkinPopupMenu* SysPopupMenu() const { return FSysPopupMenu; }
 
     void Dispatch(TMessage& Message) override;
 
@@ -68,6 +72,11 @@ protected:
 
 private:
     void doChar(TMessage& Message);
+    void showContextMenu(LPARAM Pos);
+    void releaseContextMenu();
+
+    TskSkinPopupMenu* FSysPopupMenu = nullptr;
+    WPARAM FSysPopupMenuNumber = 0;
 };
 
 class TskSkinNumEdit : public TskCustomEdit {
