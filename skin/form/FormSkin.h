@@ -387,6 +387,7 @@ private:
     void HookAppMessages();
     void UnhookAppMessages();
     void CloseMenusOnMessage(UINT Msg);
+    void CancelChildDropDowns();
 
     TCustomForm* FForm = nullptr;
     TskFrameTrayIcon* FTrayIcon = nullptr;
