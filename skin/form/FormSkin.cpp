@@ -199,7 +199,7 @@ bool TskFormSkin::IsLayeredBorderEnabled() const
 {
     return FSD && !FSD->Empty && FSD->ShowLayeredBorders() && FSD->LayerFrame && FSD->LayerFrame->PictureIndex != -1 &&
            FIsLayerEnabled && FSkinnableForm && !AlwaysDisableLayeredFrames && !PreviewMode &&
-           FForm->GetBorderStyle() != TFormBorderStyle::bsNone && !IsMDIChild();
+           FForm->GetBorderStyle() != TFormBorderStyle::bsNone && !IsMDIChild() && !FSmartEffectsShow;
 }
 
 void TskFormSkin::UpdateBorderLayer()
@@ -209,6 +209,29 @@ void TskFormSkin::UpdateBorderLayer()
     if (IsLayeredBorderEnabled() && FForm->GetVisible()) {
         FBorderLayer->SetActive(FFormActive, false);
         FBorderLayer->ShowWithForm();
+    }
+}
+
+void TskFormSkin::LayeredBordersChanged()
+{
+    if (!IsLayeredBorderEnabled()) {
+        if (FBorderLayer->Visible())
+            FBorderLayer->Hide();
+    } else if (FForm->GetVisible() && !FBorderLayer->Visible()) {
+        FBorderLayer->SetActive(FFormActive, false);
+        FBorderLayer->ShowWithForm();
+    }
+}
+
+void TskFormSkin::EffectsShowEnd()
+{
+    if (!FSmartEffectsShow)
+        return;
+    FSmartEffectsShow = false;
+    if ((FForm->GetVisible() || FForm->GetTag() == kTrayRestoreTag) && IsLayeredBorderEnabled()) {
+        Application->ProcessMessages();
+        FBorderLayer->SetActive(true, false);
+        FBorderLayer->ShowWithFormAnimation();
     }
 }
 

@@ -387,6 +387,7 @@ private:
     void HookAppMessages();
     void UnhookAppMessages();
     void CloseMenusOnMessage(UINT Msg);
+    void CancelChildDropDowns();
 
     TCustomForm* FForm = nullptr;
     TskFrameTrayIcon* FTrayIcon = nullptr;
@@ -401,7 +402,11 @@ private:
     bool FInChangeSkinData = false;
     bool FIsLayerEnabled = true;
     TskFormLayerBorder* FBorderLayer = nullptr;
+    // Set while another component's show effect runs: the layered border stays off meanwhile.
+    bool FSmartEffectsShow = false;
     void UpdateBorderLayer();
+    void LayeredBordersChanged();
+    void EffectsShowEnd();
     bool FFullDrag = true;
     bool FShowIcon = false;
     TskBorderIcons FBorderIcons{TskBorderIcon::biSystemMenu, TskBorderIcon::biMinimize, TskBorderIcon::biMaximize,

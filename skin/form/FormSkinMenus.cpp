@@ -2,6 +2,7 @@
 
 #include "platform/window/User.h"
 #include "skin/core/TskLayerManager.h"
+#include "skin/form/skSkinChange.h"
 
 #include <array>
 
@@ -383,5 +384,17 @@ void TskFormSkin::CloseMenusOnMessage(UINT Msg)
         FSkinMenu->Hide();
     } else if (InMenu) {
         SkinMenuClose();
+    }
+    CancelChildDropDowns();
+}
+
+void TskFormSkin::CancelChildDropDowns()
+{
+    if (!(ComponentState() == TComponentState{}) || !IsMDIForm() || !FForm->GetVisible())
+        return;
+    for (int i = 0; i < FForm->ComponentCount(); ++i) {
+        auto* control = dynamic_cast<TControl*>(FForm->Components(i));
+        if (control && dynamic_cast<TskDropDownCancelable*>(control) && control->GetVisible() && control->GetEnabled())
+            control->Perform(CM_CANCELMODE, 0, 0);
     }
 }

@@ -309,6 +309,15 @@ bool TskFormSkin::FirstDispatch(TMessage& Message)
         if (FForm->GetTag() == kTrayRestoreTag)
             FForm->SetTag(0);
         return false;
+    case SKM_LAYEREDBORDERSCHANGED:
+        LayeredBordersChanged();
+        return false;
+    case SKM_EFFECTSSHOWBEGIN:
+        FSmartEffectsShow = true;
+        return false;
+    case SKM_EFFECTSSHOWEND:
+        EffectsShowEnd();
+        return false;
     case SKM_QUERYFRAMESKINNED:
         Message.Result = skinnable ? SKM_FRAMESKINNED : SKM_FRAMENOTSKINNED;
         return true;

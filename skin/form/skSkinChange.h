@@ -20,6 +20,14 @@ public:
     virtual void ChangeSkinData() = 0;
 };
 
+// A skinned edit or combo box: the frame of an MDI main form tells each visible, enabled one it
+// owns (CM_CANCELMODE with both parameters 0) to close its drop-downs when a closing message
+// arrives. The interface only marks the classes; the input controls live in a later library.
+class TskDropDownCancelable {
+public:
+    virtual ~TskDropDownCancelable() = default;
+};
+
 // Applies to Control, then to each of its children in order (a windowed child recursively).
 // A control is applied to when it implements TskSkinChangeable and its skin data is SkinData,
 // or SkinData is nullptr (which stands for every skinned control).

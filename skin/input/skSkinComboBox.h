@@ -48,7 +48,7 @@ struct TskCBItem {
     TOwnerDrawState State;
 };
 
-class TskSkinCustomComboBox : public TskSkinCustomControl {
+class TskSkinCustomComboBox : public TskSkinCustomControl, public TskDropDownCancelable {
 public:
     explicit TskSkinCustomComboBox(TComponent* AOwner);
     ~TskSkinCustomComboBox() override;

@@ -135,7 +135,7 @@ inline constexpr LRESULT HTEDITRIGHTBUTTON = 105;
 // The skinned edit: its frame is the non-client area, drawn from the description SkinDataName
 // ("edit", "buttonedit" with ButtonMode); the client area shows the middle of the same skin image
 // and the text is drawn over it. Without a description: a plain two-colour frame on DefaultColor.
-class TskSkinCustomEdit : public TskCustomEdit, public TskSkinChangeable {
+class TskSkinCustomEdit : public TskCustomEdit, public TskSkinChangeable, public TskDropDownCancelable {
 public:
     explicit TskSkinCustomEdit(TComponent* AOwner);
     ~TskSkinCustomEdit() override;

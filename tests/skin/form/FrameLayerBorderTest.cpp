@@ -4,6 +4,7 @@
 #include "skin/core/skDataSkinForm.h"
 #include "skin/core/skSkinData.h"
 #include "skin/form/FormSkinLayerBorder.h"
+#include "skin/form/skSkinMessages.h"
 
 using Band = TskFormLayerBorderType;
 using Hit = TskFormLayerBorderHit;
@@ -113,6 +114,43 @@ TEST_F(FrameLayerBorderTest, AlphaFollowsActivationAndTheFormsFade)
     border->ShowWithFormAnimation();
     EXPECT_EQ(border->CurrentActiveAlpha(), 255);
     EXPECT_GE(kit.Clock().TickCount() - start, 14u * 6u);
+}
+
+TEST_F(FrameLayerBorderTest, FollowsTheSkinSwitchAndStaysOffDuringAnotherShowEffect)
+{
+    TskSkinData* skin = Skin(kLayerSkin);
+    TForm* form = MakeForm(skin);
+    TForm* hidden = MakeForm(skin);
+    hidden->Hide();
+    Pump();
+    TskFormLayerBorder* border = Border(form);
+    ASSERT_TRUE(border->Visible());
+    skin->SetShowLayeredBorders(false);
+    EXPECT_FALSE(border->Visible());
+    skin->SetShowLayeredBorders(true);
+    EXPECT_TRUE(border->Visible());
+    EXPECT_FALSE(Border(hidden)->Visible());
+
+    const HWND h = form->GetHandle();
+    SendMessage(h, SKM_EFFECTSSHOWBEGIN, 0, 0);
+    EXPECT_FALSE(FrameOf(form)->IsLayeredBorderEnabled());
+    SendMessage(h, SKM_LAYEREDBORDERSCHANGED, reinterpret_cast<WPARAM>(skin), 1000);
+    EXPECT_FALSE(border->Visible());
+    // The effect's end brings the border back, active, fading in on the clock.
+    border->SetActive(false, false);
+    const std::uint64_t start = kit.Clock().TickCount();
+    SendMessage(h, SKM_EFFECTSSHOWEND, 0, 0);
+    EXPECT_TRUE(border->Visible());
+    EXPECT_EQ(border->CurrentAlpha(), 255);
+    EXPECT_GE(kit.Clock().TickCount() - start, 14u * 6u);
+
+    // An end without a beginning, or for a hidden form, shows nothing.
+    border->Hide();
+    SendMessage(h, SKM_EFFECTSSHOWEND, 0, 0);
+    EXPECT_FALSE(border->Visible());
+    SendMessage(hidden->GetHandle(), SKM_EFFECTSSHOWBEGIN, 0, 0);
+    SendMessage(hidden->GetHandle(), SKM_EFFECTSSHOWEND, 0, 0);
+    EXPECT_FALSE(Border(hidden)->Visible());
 }
 
 TEST_F(FrameLayerBorderTest, HitZonesAndResizeSteps)
