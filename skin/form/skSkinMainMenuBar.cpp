@@ -291,8 +291,10 @@ void TskSkinMainMenuBar::Notification(TComponent* AComponent, TOperation Operati
         FMainMenu = nullptr;
         FItems.clear();
     }
-    if (AComponent == FMergeMenu) {
+    if (AComponent == FMergeMenu)
         FMergeMenu = nullptr;
+    if (AComponent == FChildMenu) {
+        FChildMenu = nullptr;
         FItems.clear();
     }
     if (AComponent == FFormSkin)
@@ -360,9 +362,13 @@ void TskSkinMainMenuBar::CreateMenu()
     }
     std::vector<TMenuItem*> items;
     TMenuItem* root = FMainMenu->Items();
-    if (FMergeMenu) {
+    FChildMenu = FMergeMenu || (FFormSkin && FFormSkin->Form()->GetFormStyle() == TFormStyle::fsMDIForm)
+                     ? GetChildMainMenu()
+                     : nullptr;
+    if (FChildMenu) {
+        FChildMenu->FreeNotification(this);
         ScrollMenu = false;
-        TMenuItem* child = FMergeMenu->Items();
+        TMenuItem* child = FChildMenu->Items();
         auto childHasGroup = [child](BYTE g) {
             for (int i = 0; i < child->Count(); ++i)
                 if (child->Items(i)->GetGroupIndex() == g)
@@ -405,6 +411,24 @@ void TskSkinMainMenuBar::Merge(TMainMenu* Menu)
     if (Menu)
         Menu->FreeNotification(this);
     UpDateItems();
+}
+
+TMainMenu* TskSkinMainMenuBar::GetChildMainMenu() const
+{
+    if (FMergeMenu)
+        return FMergeMenu;
+    TCustomForm* main = Application->MainForm();
+    TCustomForm* child = main ? main->ActiveMDIChild() : nullptr;
+    for (int i = 0; child && i < child->ComponentCount(); ++i)
+        if (auto* menu = dynamic_cast<TMainMenu*>(child->Components(i)))
+            return menu;
+    return nullptr;
+}
+
+void TskSkinMainMenuBar::MDIChildChanged()
+{
+    if (FChildMenu || GetChildMainMenu())
+        UpDateItems();
 }
 
 void TskSkinMainMenuBar::UnMerge()

@@ -88,6 +88,11 @@ public:
     // Shows Menu's items merged with the main menu's by group index (a stable sort).
     void Merge(TMainMenu* Menu);
     void UnMerge();
+    // The menu merged into the bar: the merged menu, else (in an MDI main form) the first main
+    // menu of the active MDI child; nullptr when none.
+    TMainMenu* GetChildMainMenu() const;
+    // A child menu is merged.
+    bool ChildMenuIn() const { return FChildMenu != nullptr; }
 
     void ActivateMenu() override;
     void NextMainMenuItem() override;
@@ -96,6 +101,7 @@ public:
     bool FindHotKey(WORD Key) override;
     void ReleaseDownItem() override;
     void DeactivateMenu() override;
+    void MDIChildChanged() override;
 
     int ItemCount() const { return static_cast<int>(FItems.size()); }
     TskSkinMainMenuBarItem* Item(int Index) const { return FItems[static_cast<std::size_t>(Index)].get(); }
@@ -141,6 +147,7 @@ private:
     TskFormSkin* FFormSkin = nullptr;
     TMainMenu* FMainMenu = nullptr;
     TMainMenu* FMergeMenu = nullptr;
+    TMainMenu* FChildMenu = nullptr;
     int FDefaultHeight = 22;
     int ActiveObject = -1;
     int OldActiveObject = -1;
