@@ -89,3 +89,71 @@ TEST_F(SkinMenuMDI, TheMainFormsBarMergesTheMenuOfTheActiveChild)
     EXPECT_EQ(Captions(bar), (Names{"File", "Edit", "Window"}));
     EXPECT_FALSE(bar->ChildMenuIn());
 }
+
+TEST_F(SkinMenuMDI, AMaximisedChildShowsItsButtonsOnTheMainFormsBar)
+{
+    TForm* main = MakeMain(Skin(0));
+    auto* menu = new TskSkinMainMenu(main);
+    AddItem(menu, "File", 0);
+    auto* bar = new TskSkinMainMenuBar(main);
+    bar->SetParent(main);
+    bar->SetFormSkin(FrameOf(main));
+    bar->SetMainMenu(menu);
+    TForm* child = MakeChild(Skin(0), "Doc");
+    child->SetBorderIcons(TBorderIcons{biSystemMenu, biMaximize});
+    TskFormSkin* frame = FrameOf(child);
+    auto centre = [bar](int i) {
+        const RECT r = bar->Button(i)->ObjectRect;
+        return bar->ClientToScreen(POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+    };
+
+    frame->SetWindowState(TWindowState::wsMaximized);
+    Pump();
+    ASSERT_EQ(bar->ButtonsCount(), 4);
+    const TskStdCommand roles[] = {cmSysMenu, cmClose, cmMaximize, cmMinimize};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(bar->Button(i)->Command, roles[i]);
+    EXPECT_FALSE(bar->Button(3)->Enabled);  // no minimise icon
+    EXPECT_TRUE(bar->Button(0)->Enabled);
+    // The system-menu button holds the left end, the others line up from the right end.
+    const int h = bar->GetHeight() - 4;
+    EXPECT_EQ(bar->Button(0)->ObjectRect, (RECT{2, 2, 2 + h, 2 + h}));
+    EXPECT_EQ(bar->Button(1)->ObjectRect.right, bar->GetWidth() - 2);
+    EXPECT_EQ(bar->Button(2)->ObjectRect.right, bar->Button(1)->ObjectRect.left - 2);
+    EXPECT_EQ(bar->Item(0)->ObjectRect.left, 4 + h);
+
+    // The system-menu button opens the child's system menu from the main form's frame.
+    kit.Click(centre(0));
+    Pump();
+    TskSkinMenu* manager = dynamic_cast<TskSkinMenu*>(Manager(main));
+    ASSERT_TRUE(manager->Visible());
+    EXPECT_EQ(manager->PopupWindow(0)->Item(0)->MenuItem->Parent(), frame->GetSystemMenuItems());
+    manager->Hide();
+    Pump();
+    EXPECT_FALSE(bar->Button(0)->FDown);
+
+    // Restore takes the buttons away; a disabled minimise button does nothing.
+    kit.Click(centre(3));
+    Pump();
+    EXPECT_EQ(frame->GetWindowState(), TWindowState::wsMaximized);
+    kit.Click(centre(2));
+    Pump();
+    EXPECT_EQ(frame->GetWindowState(), TWindowState::wsNormal);
+    EXPECT_EQ(bar->ButtonsCount(), 0);
+    EXPECT_EQ(bar->Item(0)->ObjectRect.left, 2);
+
+    // Close closes the maximised child; a child that goes takes the buttons with it.
+    bool closed = false;
+    child->OnClose = [&closed](TObject*, TCloseAction& Action) {
+        closed = true;
+        Action = TCloseAction::caFree;
+    };
+    frame->SetWindowState(TWindowState::wsMaximized);
+    Pump();
+    ASSERT_EQ(bar->ButtonsCount(), 4);
+    kit.Click(centre(1));
+    Pump();
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(main->MDIChildCount(), 0);
+    EXPECT_EQ(bar->ButtonsCount(), 0);
+}
