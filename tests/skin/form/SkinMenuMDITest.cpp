@@ -144,16 +144,33 @@ TEST_F(SkinMenuMDI, AMaximisedChildShowsItsButtonsOnTheMainFormsBar)
 
     // Close closes the maximised child; a child that goes takes the buttons with it.
     bool closed = false;
-    child->OnClose = [&closed](TObject*, TCloseAction& Action) {
+    const TCloseEvent freeOnClose = [&closed](TObject*, TCloseAction& Action) {
         closed = true;
         Action = TCloseAction::caFree;
     };
+    child->OnClose = freeOnClose;
     frame->SetWindowState(TWindowState::wsMaximized);
     Pump();
     ASSERT_EQ(bar->ButtonsCount(), 4);
     kit.Click(centre(1));
     Pump();
     EXPECT_TRUE(closed);
+    EXPECT_EQ(main->MDIChildCount(), 0);
+    EXPECT_EQ(bar->ButtonsCount(), 0);
+
+    // A double click on the system-menu button closes the child too, with the menu it opened.
+    closed = false;
+    TForm* second = MakeChild(Skin(0), "Second");
+    second->OnClose = freeOnClose;
+    FrameOf(second)->SetWindowState(TWindowState::wsMaximized);
+    Pump();
+    ASSERT_EQ(bar->ButtonsCount(), 4);
+    kit.Click(centre(0));
+    Pump();
+    bar->Button(0)->DblClick();
+    Pump();
+    EXPECT_TRUE(closed);
+    EXPECT_FALSE(manager->Visible());
     EXPECT_EQ(main->MDIChildCount(), 0);
     EXPECT_EQ(bar->ButtonsCount(), 0);
 }
