@@ -297,6 +297,8 @@ void TskFormSkin::UpDateChildActiveInMenu()
         if (!name.empty())
             menu->Items(i)->SetChecked(active && name == active->GetName());
     }
+    if (main && main->MainMenuBar)
+        main->MainMenuBar->MDIChildChanged();
 }
 
 void TskFormSkin::MDIItemClick(TObject* Sender)

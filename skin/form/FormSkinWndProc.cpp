@@ -289,12 +289,16 @@ bool TskFormSkin::FirstDispatch(TMessage& Message)
         if (IsMDIForm()) {
             FMDIChildMaximized = true;
             SendNCPaint();
+            if (MainMenuBar)
+                MainMenuBar->MDIChildMaximize();
         }
         return false;
     case SKM_MDICHILDRESTORED:
         if (IsMDIForm()) {
             FMDIChildMaximized = GetMaximizedMDIChild() != nullptr;
             SendNCPaint();
+            if (MainMenuBar)
+                MainMenuBar->MDIChildRestore();
         }
         return false;
     case SKM_RESOURCESTRCHANGED:

@@ -65,6 +65,12 @@ public:
     virtual bool FindHotKey(WORD Key) = 0;
     virtual void ReleaseDownItem() = 0;
     virtual void DeactivateMenu() = 0;
+    // An MDI child of the form became active or went: a bar that shows (or showed) a child's
+    // menu rebuilds its items.
+    virtual void MDIChildChanged() = 0;
+    // A child of the form was maximised, or restored (another may still be maximised).
+    virtual void MDIChildMaximize() = 0;
+    virtual void MDIChildRestore() = 0;
 };
 
 // Makes the menu manager of a frame (Owner) on Form.

@@ -231,14 +231,7 @@ void TskSkinMainMenuBarItem::DrawDefault(TCanvas* Cnvs)
     if (w <= 0 || h <= 0)
         return;
     TBitmap b;
-    b.SetSize(w, h);
-    TCanvas* c = b.Canvas();
-    if (FDown || Active) {
-        DrawDefaultHotFace(c, RECT{0, 0, w, h}, FDown);
-    } else {
-        c->Brush()->SetColor(clBtnFace);
-        c->FillRect(RECT{0, 0, w, h});
-    }
+    TCanvas* c = BeginDefaultBarPart(&b, w, h, Active, FDown);
     c->Brush()->SetStyle(TBrushStyle::bsClear);
     Parent->SetItemFont(c, this);
     if (!MenuItem->GetEnabled())
@@ -291,8 +284,10 @@ void TskSkinMainMenuBar::Notification(TComponent* AComponent, TOperation Operati
         FMainMenu = nullptr;
         FItems.clear();
     }
-    if (AComponent == FMergeMenu) {
+    if (AComponent == FMergeMenu)
         FMergeMenu = nullptr;
+    if (AComponent == FChildMenu) {
+        FChildMenu = nullptr;
         FItems.clear();
     }
     if (AComponent == FFormSkin)
@@ -348,7 +343,13 @@ void TskSkinMainMenuBar::ChangeSkinData()
 void TskSkinMainMenuBar::CreateMenu()
 {
     FItems.clear();
+    FButtons.clear();
+    FHotButton = FCaptureButton = nullptr;
     ActiveObject = OldActiveObject = -1;
+    if (FMDIChildMax) {
+        CreateMDIButtons();
+        CheckMDIButtons();
+    }
     if (!FMainMenu)
         return;
     LookupSkinData();
@@ -360,9 +361,13 @@ void TskSkinMainMenuBar::CreateMenu()
     }
     std::vector<TMenuItem*> items;
     TMenuItem* root = FMainMenu->Items();
-    if (FMergeMenu) {
+    FChildMenu = FMergeMenu || (FFormSkin && FFormSkin->Form()->GetFormStyle() == TFormStyle::fsMDIForm)
+                     ? GetChildMainMenu()
+                     : nullptr;
+    if (FChildMenu) {
+        FChildMenu->FreeNotification(this);
         ScrollMenu = false;
-        TMenuItem* child = FMergeMenu->Items();
+        TMenuItem* child = FChildMenu->Items();
         auto childHasGroup = [child](BYTE g) {
             for (int i = 0; i < child->Count(); ++i)
                 if (child->Items(i)->GetGroupIndex() == g)
@@ -407,6 +412,24 @@ void TskSkinMainMenuBar::Merge(TMainMenu* Menu)
     UpDateItems();
 }
 
+TMainMenu* TskSkinMainMenuBar::GetChildMainMenu() const
+{
+    if (FMergeMenu)
+        return FMergeMenu;
+    TCustomForm* main = Application->MainForm();
+    TCustomForm* child = main ? main->ActiveMDIChild() : nullptr;
+    for (int i = 0; child && i < child->ComponentCount(); ++i)
+        if (auto* menu = dynamic_cast<TMainMenu*>(child->Components(i)))
+            return menu;
+    return nullptr;
+}
+
+void TskSkinMainMenuBar::MDIChildChanged()
+{
+    if (FChildMenu || GetChildMainMenu())
+        UpDateItems();
+}
+
 void TskSkinMainMenuBar::UnMerge()
 {
     FMergeMenu = nullptr;
@@ -440,6 +463,7 @@ void TskSkinMainMenuBar::CalcItemsRect()
                             w + FDesc->ItemsRect.right - WidthOfRect(FDesc->SkinRect), FDesc->ItemsRect.bottom};
     else
         NewItemsRect = RECT{2, 2, w - 2, h - 2};
+    PlaceMDIButtons();
     FScroll = false;
     int left = NewItemsRect.left;
     const int limit = ScrollMenu ? NewItemsRect.right - 5 : NewItemsRect.right;
@@ -492,6 +516,8 @@ void TskSkinMainMenuBar::Paint()
         b.Canvas()->FillRect(RECT{0, 0, w, h});
     }
     CalcItemsRect();
+    for (auto& button : FButtons)
+        button->Draw(b.Canvas());
     for (auto& item : FItems)
         item->Draw(b.Canvas());
     if (FScroll && ScrollMenu) {
@@ -528,6 +554,15 @@ void TskSkinMainMenuBar::Dispatch(TMessage& Message)
         MouseTimer->SetEnabled(false);
         TestActive(-1, -1);
         return;
+    case SKM_SKINMENUCLOSED:
+        for (auto& button : FButtons)
+            if (button->FDown && button->Command == cmSysMenu) {
+                button->FDown = false;
+                button->Active = button.get() == FHotButton;
+                DrawButton(button.get());
+            }
+        TskSkinControl::Dispatch(Message);
+        return;
     case SKM_PARENTBGCHANGED:
         if (FSkinSupport && FSD->MainMenuBarTransparent)
             Invalidate();
@@ -548,6 +583,7 @@ int TskSkinMainMenuBar::IndexOf(const TskSkinMainMenuBarItem* Item) const
 
 void TskSkinMainMenuBar::TestActive(int X, int Y)
 {
+    TestActiveButton(X, Y);
     if (FItems.empty())
         return;
     OldActiveObject = ActiveObject;
@@ -614,12 +650,119 @@ void TskSkinMainMenuBar::MouseDown(TMouseButton Button, TShiftState Shift, int X
 {
     TskSkinControl::MouseDown(Button, Shift, X, Y);
     TestActive(X, Y);
-    if (ActiveObject != -1) {
+    if (FHotButton) {
+        if (Button != TMouseButton::mbLeft)
+            return;
+        FCaptureButton = FHotButton;
+        if (Shift.Contains(ssDouble))
+            FCaptureButton->DblClick();
+        else
+            FCaptureButton->MouseDown();
+    } else if (ActiveObject != -1) {
         if (Button == TMouseButton::mbLeft)
             Item(ActiveObject)->MouseDown();
     } else if (const RECT marker = MarkerRect(); FScroll && ScrollMenu && PtInRect(&marker, POINT{X, Y})) {
         PopupScrollMenu();
     }
+}
+
+void TskSkinMainMenuBar::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    if (TskSkinMainMenuBarButton* captured = FCaptureButton; captured && Button == TMouseButton::mbLeft) {
+        FCaptureButton = nullptr;
+        captured->MouseUp();
+    }
+    TskSkinControl::MouseUp(Button, Shift, X, Y);
+}
+
+void TskSkinMainMenuBar::TestActiveButton(int X, int Y)
+{
+    TskSkinMainMenuBarButton* found = nullptr;
+    for (auto& button : FButtons)
+        if (button->Enabled && PtInRect(&button->ObjectRect, POINT{X, Y})) {
+            found = button.get();
+            break;
+        }
+    // While a button holds the pointer no other one becomes hot.
+    if (FCaptureButton && found != FCaptureButton)
+        found = nullptr;
+    if (found == FHotButton)
+        return;
+    if (FHotButton)
+        FHotButton->MouseLeave();
+    FHotButton = found;
+    if (found)
+        found->MouseEnter();
+}
+
+void TskSkinMainMenuBar::DrawButton(TskSkinMainMenuBarButton* Button)
+{
+    if (HandleAllocated() && Showing())
+        Button->Draw(Canvas());
+}
+
+void TskSkinMainMenuBar::CreateMDIButtons()
+{
+    const TskDataSkinMainMenuBar* d = BarDescription();
+    FButtons.push_back(std::make_unique<TskSkinMainMenuBarButton>(this, d ? d->SysMenuButton : "SysMenuButton", cmSysMenu));
+    FButtons.push_back(std::make_unique<TskSkinMainMenuBarButton>(this, d ? d->CloseButton : "CloseButton", cmClose));
+    FButtons.push_back(std::make_unique<TskSkinMainMenuBarButton>(this, d ? d->MaxButton : "MaxButton", cmMaximize));
+    FButtons.push_back(std::make_unique<TskSkinMainMenuBarButton>(this, d ? d->MinButton : "MinButton", cmMinimize));
+}
+
+void TskSkinMainMenuBar::CheckMDIButtons()
+{
+    TskFormSkin* child = GetMaximizedChildSkinForm();
+    if (!child || FButtons.size() != 4)
+        return;
+    const TBorderIcons icons = child->Form()->GetBorderIcons();
+    for (auto& button : FButtons)
+        button->Enabled = true;
+    Button(3)->Enabled = icons.Contains(biMinimize);
+    Button(0)->Enabled = icons.Contains(biSystemMenu);
+}
+
+void TskSkinMainMenuBar::PlaceMDIButtons()
+{
+    if (!FMDIChildMax || FButtons.size() != 4)
+        return;
+    const int ih = HeightOfRect(NewItemsRect);
+    auto place = [this, ih](TskSkinMainMenuBarButton* b, int Left) {
+        const SIZE s = b->Size(ih);
+        const int top = NewItemsRect.top + (ih - s.cy) / 2;
+        b->ObjectRect = RECT{Left, top, Left + s.cx, top + s.cy};
+        return s.cx;
+    };
+    NewItemsRect.left += place(Button(0), NewItemsRect.left) + 2;
+    for (int i = 1; i < 4; ++i)
+        NewItemsRect.right -= place(Button(i), NewItemsRect.right - Button(i)->Size(ih).cx) + 2;
+}
+
+void TskSkinMainMenuBar::MDIChildMaximize()
+{
+    if (FMDIChildMax)
+        return;
+    FMDIChildMax = true;
+    ActiveObject = OldActiveObject = -1;
+    CreateMDIButtons();
+    CheckMDIButtons();
+    Invalidate();
+}
+
+void TskSkinMainMenuBar::MDIChildRestore()
+{
+    if (GetMaximizedChildSkinForm()) {
+        CheckMDIButtons();
+        Invalidate();
+        return;
+    }
+    if (!FMDIChildMax)
+        return;
+    FMDIChildMax = false;
+    FButtons.clear();
+    FHotButton = FCaptureButton = nullptr;
+    ActiveObject = -1;
+    Invalidate();
 }
 
 void TskSkinMainMenuBar::PopupScrollMenu()

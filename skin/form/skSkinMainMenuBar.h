@@ -66,6 +66,36 @@ private:
     void TrackMenu();
 };
 
+// One of the buttons of a maximised MDI child the bar of the main form shows: system menu, close,
+// restore and minimise. They act on the maximised child's frame.
+class TskSkinMainMenuBarButton : public TObject {
+public:
+    TskSkinMainMenuBarButton(TskSkinMainMenuBar* AParent, const std::string& AName, TskStdCommand ADefault);
+
+    void MouseEnter();
+    void MouseLeave();
+    void MouseDown();
+    void MouseUp();
+    void DblClick();
+    void Draw(TCanvas* Cnvs);
+    // The button's size before it is placed.
+    SIZE Size(int ItemsHeight) const;
+
+    TskSkinMainMenuBar* Parent;
+    TskDataSkinMainMenuBarButton* D = nullptr;  // nullptr: the default look
+    TBitmap* Picture = nullptr;
+    std::string IDName;
+    TskStdCommand Command;
+    RECT ObjectRect{};
+    bool Active = false;
+    bool FDown = false;
+    bool Enabled = true;
+
+private:
+    void DefaultDraw(TCanvas* Cnvs);
+    void DoCommand();
+};
+
 using TskItemEnterEvent = std::function<void(TMenuItem* MenuItem)>;
 
 class TskSkinMainMenuBar : public TskSkinControl, public TskFrameMenuBar {
@@ -88,6 +118,11 @@ public:
     // Shows Menu's items merged with the main menu's by group index (a stable sort).
     void Merge(TMainMenu* Menu);
     void UnMerge();
+    // The menu merged into the bar: the merged menu, else (in an MDI main form) the first main
+    // menu of the active MDI child; nullptr when none.
+    TMainMenu* GetChildMainMenu() const;
+    // A child menu is merged.
+    bool ChildMenuIn() const { return FChildMenu != nullptr; }
 
     void ActivateMenu() override;
     void NextMainMenuItem() override;
@@ -96,6 +131,12 @@ public:
     bool FindHotKey(WORD Key) override;
     void ReleaseDownItem() override;
     void DeactivateMenu() override;
+    void MDIChildChanged() override;
+    void MDIChildMaximize() override;
+    void MDIChildRestore() override;
+    // The maximised child's buttons: system menu, close, restore, minimise; empty when none shows.
+    int ButtonsCount() const { return static_cast<int>(FButtons.size()); }
+    TskSkinMainMenuBarButton* Button(int Index) const { return FButtons[static_cast<std::size_t>(Index)].get(); }
 
     int ItemCount() const { return static_cast<int>(FItems.size()); }
     TskSkinMainMenuBarItem* Item(int Index) const { return FItems[static_cast<std::size_t>(Index)].get(); }
@@ -106,6 +147,7 @@ public:
     // Follows the pointer at (X, Y) in client coordinates; (-1, -1) when it left.
     void TestActive(int X, int Y);
     void DrawObject(TskSkinMainMenuBarItem* Item);
+    void DrawButton(TskSkinMainMenuBarButton* Button);
     void CalcItemsRect();
     void PopupScrollMenu();
     TskDataSkinMainMenuBar* BarDescription() const { return FSkinSupport ? FDesc : nullptr; }
@@ -123,6 +165,7 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 
 private:
     friend class TskSkinMainMenuBarItem;
@@ -132,6 +175,11 @@ private:
     bool Selectable(int Index) const;
     void MouseTimerTick();
     void MorphTimerTick();
+    void CreateMDIButtons();
+    void CheckMDIButtons();
+    void PlaceMDIButtons();
+    void TestActiveButton(int X, int Y);
+    friend class TskSkinMainMenuBarButton;
 
     std::unique_ptr<TFont> FDefItemFont;
     bool FSkinSupport = false;
@@ -141,6 +189,7 @@ private:
     TskFormSkin* FFormSkin = nullptr;
     TMainMenu* FMainMenu = nullptr;
     TMainMenu* FMergeMenu = nullptr;
+    TMainMenu* FChildMenu = nullptr;
     int FDefaultHeight = 22;
     int ActiveObject = -1;
     int OldActiveObject = -1;
@@ -150,4 +199,8 @@ private:
     std::unique_ptr<TTimer> MouseTimer;
     std::unique_ptr<TTimer> MorphTimer;
     std::vector<std::unique_ptr<TskSkinMainMenuBarItem>> FItems;
+    std::vector<std::unique_ptr<TskSkinMainMenuBarButton>> FButtons;
+    bool FMDIChildMax = false;
+    TskSkinMainMenuBarButton* FHotButton = nullptr;
+    TskSkinMainMenuBarButton* FCaptureButton = nullptr;
 };

@@ -86,6 +86,19 @@ void DrawDefaultHotFace(TCanvas* Cnvs, const RECT& R, bool Pressed)
     Cnvs->FrameRect(R);
 }
 
+TCanvas* BeginDefaultBarPart(TBitmap* B, int Width, int Height, bool Hot, bool Pressed)
+{
+    B->SetSize(Width, Height);
+    TCanvas* c = B->Canvas();
+    if (Hot || Pressed) {
+        DrawDefaultHotFace(c, RECT{0, 0, Width, Height}, Pressed);
+    } else {
+        c->Brush()->SetColor(clBtnFace);
+        c->FillRect(RECT{0, 0, Width, Height});
+    }
+    return c;
+}
+
 bool BuildLabelBand(TBitmap* B, TskSkinData* SD, int ControlIndex, int Width, const std::string& Caption)
 {
     if (!SD || ControlIndex < 0)

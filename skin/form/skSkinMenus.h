@@ -37,6 +37,8 @@ void DrawMenuRadioGlyph(TCanvas* Cnvs, int X, int Y, TColor Color);
 void SetPopupWindowParams(TCreateParams& Params);
 // The default look of a hot or pressed part: a navy frame round a light or darker blue face.
 void DrawDefaultHotFace(TCanvas* Cnvs, const RECT& R, bool Pressed);
+// A default bar part of Width x Height drawn into B: the hot face when hot or pressed, else plain.
+TCanvas* BeginDefaultBarPart(TBitmap* B, int Width, int Height, bool Hot, bool Pressed);
 // A band Width wide from the label description ControlIndex of SD with Caption centred in its
 // client part; false (B untouched) without such a description or picture.
 bool BuildLabelBand(TBitmap* B, TskSkinData* SD, int ControlIndex, int Width, const std::string& Caption);

@@ -32,10 +32,16 @@ TskFormSkin* TskSkinPopupMenu::FindSkinForm()
     TComponent* owner = GetOwner();
     if (!owner)
         return nullptr;
-    if (dynamic_cast<TCustomForm*>(owner))
-        return GetFormSkinComponent(owner);
-    TComponent* second = owner->GetOwner();
-    return dynamic_cast<TCustomForm*>(second) ? GetFormSkinComponent(second) : nullptr;
+    auto* form = dynamic_cast<TCustomForm*>(owner);
+    if (!form)
+        form = dynamic_cast<TCustomForm*>(owner->GetOwner());
+    if (!form)
+        return nullptr;
+    TskFormSkin* found = GetFormSkinComponent(form);
+    // An MDI child has no place of its own for menus: the main form's frame serves them.
+    if (found && form->GetFormStyle() == TFormStyle::fsMDIChild && Application->MainForm())
+        return GetFormSkinComponent(Application->MainForm());
+    return found;
 }
 
 void TskSkinPopupMenu::Open(TControl* ACtrl, const RECT& R, bool APopupUp, bool NeedSkinData)

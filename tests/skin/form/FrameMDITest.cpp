@@ -1,4 +1,4 @@
-#include "FrameTestSupport.h"
+#include "FrameMDISupport.h"
 
 #include "classlib/Menus.h"
 #include "skin/form/skSkinMessages.h"
@@ -8,49 +8,7 @@
 
 namespace {
 
-// A form made in an MDI style before its window exists.
-template <TFormStyle Style>
-class TStyledForm : public TForm {
-public:
-    explicit TStyledForm(TComponent* AOwner) : TForm(AOwner) { SetFormStyle(Style); }
-};
-
 const char* const kNames[] = {"C0", "C1", "C2", "C3", "C4"};
-
-class FrameMDI : public FrameTest {
-protected:
-    // The MDI main form (client area ClientW x ClientH) with a window menu.
-    TForm* MakeMain(TskSkinData* Data, int ClientW = 1000, int ClientH = 600)
-    {
-        TStyledForm<TFormStyle::fsMDIForm>* main;
-        Application->CreateForm(main);
-        main->SetCaption("Main");
-        main->SetBounds(10, 10, 1100, 700);
-        auto* frame = new TskFormSkin(main);
-        frame->SetSkinData(Data);
-        main->SetClientWidth(ClientW);
-        main->SetClientHeight(ClientH);
-        windowMenu = new TMenuItem(main);
-        main->SetWindowMenu(windowMenu);
-        main->Show();
-        main->SetFocus();
-        Pump();
-        return main;
-    }
-    TForm* MakeChild(TskSkinData* Data, const std::string& Name, RECT Bounds = {0, 0, 300, 200})
-    {
-        TStyledForm<TFormStyle::fsMDIChild>* child;
-        Application->CreateForm(child);
-        child->SetName(Name);
-        child->SetCaption(Name);
-        child->SetBoundsRect(Bounds);
-        (new TskFormSkin(child))->SetSkinData(Data);
-        child->Show();
-        Pump();
-        return child;
-    }
-    TMenuItem* windowMenu = nullptr;
-};
 
 TEST_F(FrameMDI, AMaximizedChildFillsTheClientAreaAndNamesItselfInTheMainCaption)
 {

@@ -1,0 +1,176 @@
+#include "FrameMDISupport.h"
+#include "SkinMenuSupport.h"
+
+#include "classlib/ExtCtrls.h"
+#include "skin/form/skSkinMainMenuBar.h"
+
+class SkinMenuMDI : public FrameMDI {
+protected:
+    SkinMenuMDI() { InstallSkinMenus(); }
+    ~SkinMenuMDI() override { SetFrameMenuFactory(nullptr); }
+    TskFrameMenu* Manager(TForm* Form) { return FrameOf(Form)->SkinMenu(); }
+    static void AddItem(TMainMenu* Menu, const std::string& Caption, BYTE Group)
+    {
+        auto* item = new TMenuItem(Menu);
+        item->SetCaption(Caption);
+        item->SetGroupIndex(Group);
+        Menu->Items()->Add(item);
+    }
+    static std::vector<std::string> Captions(TskSkinMainMenuBar* Bar)
+    {
+        std::vector<std::string> result;
+        for (int i = 0; i < Bar->ItemCount(); ++i)
+            result.push_back(Bar->Item(i)->MenuItem->GetCaption());
+        return result;
+    }
+};
+
+TEST_F(SkinMenuMDI, APopupMenuOfAChildOpensThroughTheMainFormsFrame)
+{
+    TForm* main = MakeMain(Skin(0));
+    TForm* child = MakeChild(Skin(1), "Doc");
+    // Owned by the child itself, and by a control on the child.
+    auto* onChild = new TskSkinPopupMenu(child);
+    auto* panel = new TPanel(child);
+    auto* onControl = new TskSkinPopupMenu(panel);
+    for (TskSkinPopupMenu* m : {onChild, onControl}) {
+        auto* item = new TMenuItem(child);
+        item->SetCaption("Item");
+        m->Items()->Add(item);
+        m->Popup(200, 200);
+        Pump();
+        EXPECT_TRUE(Manager(main)->Visible());
+        EXPECT_FALSE(Manager(child)->Visible());
+        EXPECT_EQ(m->GetSkinData(), FrameOf(main)->MenusData());
+        Manager(main)->Hide();
+        Pump();
+    }
+}
+
+TEST_F(SkinMenuMDI, TheMainFormsBarMergesTheMenuOfTheActiveChild)
+{
+    TForm* main = MakeMain(Skin(0));
+    auto* menu = new TskSkinMainMenu(main);
+    AddItem(menu, "File", 0);
+    AddItem(menu, "Edit", 1);
+    AddItem(menu, "Window", 9);
+    auto* bar = new TskSkinMainMenuBar(main);
+    bar->SetParent(main);
+    bar->SetFormSkin(FrameOf(main));
+    bar->SetMainMenu(menu);
+    using Names = std::vector<std::string>;
+    EXPECT_EQ(Captions(bar), (Names{"File", "Edit", "Window"}));
+
+    // The first child's menu replaces the main menu's group 1 and adds group 2.
+    TForm* editor = MakeChild(Skin(0), "Editor");
+    auto* childMenu = new TMainMenu(editor);
+    AddItem(childMenu, "Text", 1);
+    AddItem(childMenu, "Format", 2);
+    TForm* plain = MakeChild(Skin(0), "Plain");
+    EXPECT_EQ(main->ActiveMDIChild(), plain);
+    EXPECT_EQ(Captions(bar), (Names{"File", "Edit", "Window"}));
+    EXPECT_FALSE(bar->ChildMenuIn());
+
+    main->SetActiveMDIChild(editor);
+    Pump();
+    EXPECT_EQ(Captions(bar), (Names{"File", "Text", "Format", "Window"}));
+    EXPECT_TRUE(bar->ChildMenuIn());
+    EXPECT_FALSE(bar->ScrollMenu);
+
+    main->SetActiveMDIChild(plain);
+    Pump();
+    EXPECT_EQ(Captions(bar), (Names{"File", "Edit", "Window"}));
+
+    // A child that goes while its menu shows takes its items off the bar.
+    main->SetActiveMDIChild(editor);
+    Pump();
+    delete editor;
+    Pump();
+    EXPECT_EQ(Captions(bar), (Names{"File", "Edit", "Window"}));
+    EXPECT_FALSE(bar->ChildMenuIn());
+}
+
+TEST_F(SkinMenuMDI, AMaximisedChildShowsItsButtonsOnTheMainFormsBar)
+{
+    TForm* main = MakeMain(Skin(0));
+    auto* menu = new TskSkinMainMenu(main);
+    AddItem(menu, "File", 0);
+    auto* bar = new TskSkinMainMenuBar(main);
+    bar->SetParent(main);
+    bar->SetFormSkin(FrameOf(main));
+    bar->SetMainMenu(menu);
+    TForm* child = MakeChild(Skin(0), "Doc");
+    child->SetBorderIcons(TBorderIcons{biSystemMenu, biMaximize});
+    TskFormSkin* frame = FrameOf(child);
+    auto centre = [bar](int i) {
+        const RECT r = bar->Button(i)->ObjectRect;
+        return bar->ClientToScreen(POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+    };
+
+    frame->SetWindowState(TWindowState::wsMaximized);
+    Pump();
+    ASSERT_EQ(bar->ButtonsCount(), 4);
+    const TskStdCommand roles[] = {cmSysMenu, cmClose, cmMaximize, cmMinimize};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(bar->Button(i)->Command, roles[i]);
+    EXPECT_FALSE(bar->Button(3)->Enabled);  // no minimise icon
+    EXPECT_TRUE(bar->Button(0)->Enabled);
+    // The system-menu button holds the left end, the others line up from the right end.
+    const int h = bar->GetHeight() - 4;
+    EXPECT_EQ(bar->Button(0)->ObjectRect, (RECT{2, 2, 2 + h, 2 + h}));
+    EXPECT_EQ(bar->Button(1)->ObjectRect.right, bar->GetWidth() - 2);
+    EXPECT_EQ(bar->Button(2)->ObjectRect.right, bar->Button(1)->ObjectRect.left - 2);
+    EXPECT_EQ(bar->Item(0)->ObjectRect.left, 4 + h);
+
+    // The system-menu button opens the child's system menu from the main form's frame.
+    kit.Click(centre(0));
+    Pump();
+    TskSkinMenu* manager = dynamic_cast<TskSkinMenu*>(Manager(main));
+    ASSERT_TRUE(manager->Visible());
+    EXPECT_EQ(manager->PopupWindow(0)->Item(0)->MenuItem->Parent(), frame->GetSystemMenuItems());
+    manager->Hide();
+    Pump();
+    EXPECT_FALSE(bar->Button(0)->FDown);
+
+    // Restore takes the buttons away; a disabled minimise button does nothing.
+    kit.Click(centre(3));
+    Pump();
+    EXPECT_EQ(frame->GetWindowState(), TWindowState::wsMaximized);
+    kit.Click(centre(2));
+    Pump();
+    EXPECT_EQ(frame->GetWindowState(), TWindowState::wsNormal);
+    EXPECT_EQ(bar->ButtonsCount(), 0);
+    EXPECT_EQ(bar->Item(0)->ObjectRect.left, 2);
+
+    // Close closes the maximised child; a child that goes takes the buttons with it.
+    bool closed = false;
+    const TCloseEvent freeOnClose = [&closed](TObject*, TCloseAction& Action) {
+        closed = true;
+        Action = TCloseAction::caFree;
+    };
+    child->OnClose = freeOnClose;
+    frame->SetWindowState(TWindowState::wsMaximized);
+    Pump();
+    ASSERT_EQ(bar->ButtonsCount(), 4);
+    kit.Click(centre(1));
+    Pump();
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(main->MDIChildCount(), 0);
+    EXPECT_EQ(bar->ButtonsCount(), 0);
+
+    // A double click on the system-menu button closes the child too, with the menu it opened.
+    closed = false;
+    TForm* second = MakeChild(Skin(0), "Second");
+    second->OnClose = freeOnClose;
+    FrameOf(second)->SetWindowState(TWindowState::wsMaximized);
+    Pump();
+    ASSERT_EQ(bar->ButtonsCount(), 4);
+    kit.Click(centre(0));
+    Pump();
+    bar->Button(0)->DblClick();
+    Pump();
+    EXPECT_TRUE(closed);
+    EXPECT_FALSE(manager->Visible());
+    EXPECT_EQ(main->MDIChildCount(), 0);
+    EXPECT_EQ(bar->ButtonsCount(), 0);
+}
