@@ -350,10 +350,13 @@ RECT TskSkinPageControl::FrameRect()
     return RECT{r.left - c.left, r.top - c.top, r.right + RectWidth(s) - c.right, r.bottom + RectHeight(s) - c.bottom};
 }
 
+// Side tabs are never a single row of the kind that scrolls: only a top or bottom row moves its
+// first tab.
 RECT TskSkinPageControl::GetTabRect(int TabIndex)
 {
     RECT r = TabRect(TabIndex);
-    if (TabIndex == 0 && !GetMultiLine() && !IsRectEmpty(&r))
+    const TTabPosition pos = GetTabPosition();
+    if (TabIndex == 0 && !GetMultiLine() && !IsSide(pos) && !IsRectEmpty(&r))
         r.left += 1;
     return r;
 }

@@ -173,6 +173,7 @@ void TskSkinPageControl::HideTabs()
     FOldTabHeight = GetTabHeight();
     SetTabHeight(1);
     FreeUpDown();
+    Realign();
 }
 
 void TskSkinPageControl::ShowTabs()
@@ -187,6 +188,7 @@ void TskSkinPageControl::ShowTabs()
     SetTabHeight(height);  // 0: the description's tab height again (SetTabSize)
     if (!GetMultiLine())
         CheckUpDown();
+    Realign();
 }
 
 void TskSkinPageControl::HideBorderAndTabs()

@@ -1,5 +1,6 @@
 #include "SkinFormSupport.h"
 
+#include "platform/gdi/Gdi.h"
 #include "platform/win/Rect.h"
 #include "skin/core/skDataSkinControls.h"
 #include "skin/form/skSkinChange.h"
@@ -111,6 +112,247 @@ TEST_F(SkinPageControlTest, TabsAndFrameComeFromTheSkinAndFollowASwitch)
         kit.MoveMouse(ScreenOf(pc, 200, 150));
         Pump();
     }
+}
+
+TEST_F(SkinPageControlTest, BottomTabsAreFlippedAndSideTabsTurned)
+{
+    auto data = skinform::ArtworkSkin(0);
+    const auto& tab = skinform::Described<TskDataSkinTabControl>(*data, "tab");
+    const COLORREF corner = skinform::PicturePixel(*data, tab.PictureIndex, tab.ActiveTabRect.left + 1, tab.ActiveTabRect.top);
+    const int h = RectHeight(tab.TabRect);
+    // Where the selected tab shows its image's pixel (1, 0): the outer edge, one in from its start.
+    struct Case {
+        TTabPosition position;
+        POINT (*probe)(const RECT& r);
+        RECT sheet;  // the sheet's bounds in a 300 x 200 control
+    };
+    const Case cases[] = {
+        {TTabPosition::tpTop, [](const RECT& r) { return POINT{r.left + 1, r.top}; }, RECT{2, h + 2, 298, 198}},
+        {TTabPosition::tpBottom, [](const RECT& r) { return POINT{r.left + 1, r.bottom - 1}; }, RECT{2, 2, 298, 198 - h}},
+        {TTabPosition::tpLeft, [](const RECT& r) { return POINT{r.left, r.bottom - 2}; }, RECT{h + 2, 2, 298, 198}},
+        {TTabPosition::tpRight, [](const RECT& r) { return POINT{r.right - 1, r.top + 1}; }, RECT{2, 2, 298 - h, 198}},
+    };
+    TForm* f = ShownForm(400, 300);
+    TskSkinPageControl* pc = Make(f, 2);
+    pc->SetSkinData(data.get());
+    for (const Case& c : cases) {
+        pc->SetTabPosition(c.position);
+        Pump();
+        const POINT p = c.probe(pc->GetTabRect(0));
+        EXPECT_EQ(PixelOf(pc, p.x, p.y), corner) << static_cast<int>(c.position);
+        EXPECT_EQ(sheets[0]->GetBoundsRect(), c.sheet) << static_cast<int>(c.position);
+    }
+}
+
+TEST_F(SkinPageControlTest, CentredTabsNeedAFixedWidthAndClicksFollowTheShiftedRow)
+{
+    TForm* f = ShownForm(600, 300);
+    TskSkinPageControl* pc = Make(f, 4, RECT{0, 0, 500, 200});
+    pc->SetTabsInCenter(true);
+    EXPECT_FALSE(pc->GetTabsInCenter());  // TabWidth 0
+    pc->SetTabWidth(80);
+    pc->SetTabsInCenter(true);
+    EXPECT_TRUE(pc->GetTabsBGTransparent());
+    Pump();
+    EXPECT_EQ(pc->GetTabRect(0).left, 90 + 1);  // 250 - 4 * 80 / 2
+    EXPECT_EQ(pc->GetTabRect(3), (RECT{330, 0, 410, 20}));
+    ClickAt(pc, POINT{370, 10});
+    EXPECT_EQ(pc->GetActivePage(), sheets[3]);
+    ClickAt(pc, POINT{60, 10});  // left of the row
+    EXPECT_EQ(pc->GetActivePage(), sheets[3]);
+}
+
+TEST_F(SkinPageControlTest, ASkinnedUpDownStandsInForTheArrowsUntilEveryTabFits)
+{
+    auto data = skinform::ArtworkSkin(0);
+    TForm* f = ShownForm(800, 300);
+    TskSkinPageControl* pc = Make(f, 6, RECT{0, 0, 300, 200});
+    pc->SetTabWidth(80);
+    pc->SetSkinData(data.get());
+    Pump();
+    auto plainArrows = [pc] {
+        for (HWND c = GetWindow(pc->GetHandle(), GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+            if (GetClassName(c) == UPDOWN_CLASS)
+                return true;
+        return false;
+    };
+    TskSkinUpDown* u = pc->SkinUpDown();
+    ASSERT_NE(u, nullptr);
+    EXPECT_FALSE(plainArrows());
+    EXPECT_EQ(u->GetMax(), 3);  // the tabs from 240 on do not fit in 297
+    EXPECT_EQ(u->GetPosition(), 0);
+    EXPECT_EQ(u->GetBoundsRect(), (RECT{300 - u->GetWidth(), 0, 300, u->GetHeight()}));
+    u->SetPosition(2);
+    EXPECT_EQ(pc->GetTabRect(2).left, 0);  // the row starts at tab 2
+    pc->SetTabPosition(TTabPosition::tpBottom);
+    Pump();
+    ASSERT_NE(pc->SkinUpDown(), nullptr);
+    EXPECT_EQ(pc->SkinUpDown()->GetTop(), 200 - pc->SkinUpDown()->GetHeight());
+    EXPECT_FALSE(plainArrows());
+    pc->SetWidth(600);
+    Pump();
+    EXPECT_EQ(pc->SkinUpDown(), nullptr);
+    EXPECT_FALSE(plainArrows());
+    pc->SetWidth(300);  // a row that no longer fits gets it back
+    Pump();
+    EXPECT_NE(pc->SkinUpDown(), nullptr);
+}
+
+TEST_F(SkinPageControlTest, ACloseButtonClosesItsOwnPageUnlessRefused)
+{
+    struct Case {
+        const char* name;
+        bool freeOnClose;
+        bool refuse;
+        bool pressOnOtherTab;  // the button goes down on the first tab, up over the third's close button
+    };
+    const Case cases[] = {
+        {"hide", false, false, false},
+        {"free", true, false, false},
+        {"refused", false, true, false},
+        {"released over it", false, false, true},
+    };
+    for (const Case& c : cases) {
+        sheets.clear();
+        TForm* f = ShownForm(600, 300);
+        TskSkinPageControl* pc = Make(f, 3, RECT{0, 0, 500, 200});
+        pc->SetShowCloseButtons(true);
+        pc->SetFreeOnClose(c.freeOnClose);
+        std::vector<std::string> log;
+        pc->OnClose = [&](TObject* Sender, bool& CanClose) {
+            log.push_back(dynamic_cast<TTabSheet*>(Sender)->GetCaption());
+            CanClose = !c.refuse;
+        };
+        pc->OnAfterClose = [&](TObject* Sender) { log.push_back(Sender == pc ? "after" : "?"); };
+        Pump();
+        const RECT tab = pc->GetTabRect(2);
+        RECT button = sheets[2]->ButtonRect;
+        OffsetRect(&button, tab.left, tab.top);
+        ASSERT_FALSE(IsRectEmpty(&button)) << c.name;
+        EXPECT_GE(button.left, tab.left + 14) << c.name;  // the tab has room for it
+        EXPECT_LE(button.right, tab.right) << c.name;
+        const POINT at = Centre(button);
+        if (c.pressOnOtherTab) {
+            kit.MoveMouse(ScreenOf(pc, 10, 10));
+            kit.PressButton(ScreenOf(pc, 10, 10));
+            Pump();
+            kit.MoveMouse(ScreenOf(pc, at.x, at.y));
+            kit.ReleaseButton(ScreenOf(pc, at.x, at.y));
+            Pump();
+            EXPECT_EQ(pc->GetActivePage(), sheets[0]) << c.name;
+        } else {
+            ClickAt(pc, at);
+        }
+        const std::vector<std::string> expected =
+            c.refuse ? std::vector<std::string>{"页2"} : std::vector<std::string>{"页2", "after"};
+        EXPECT_EQ(log, expected) << c.name;
+        EXPECT_EQ(pc->PageCount(), c.freeOnClose ? 2 : 3) << c.name;
+        if (!c.freeOnClose) {
+            EXPECT_EQ(sheets[2]->GetTabVisible(), c.refuse) << c.name;
+        }
+        EXPECT_TRUE(sheets[0]->GetTabVisible()) << c.name;
+        DoneApplication();
+    }
+}
+
+TEST_F(SkinPageControlTest, TheWheelStepsOverHiddenTabsAndStopsAtTheEnds)
+{
+    TForm* f = ShownForm(400, 300);
+    TskSkinPageControl* pc = Make(f, 4);
+    sheets[2]->SetTabVisible(false);
+    pc->SetActivePage(sheets[1]);
+    pc->SetFocus();
+    auto wheel = [&](int delta) {
+        kit.Wheel(ScreenOf(pc, 100, 100), delta);
+        Pump();
+        return pc->GetActivePageIndex();
+    };
+    EXPECT_EQ(wheel(-120), 1);  // without MouseWheelSupport
+    pc->SetMouseWheelSupport(true);
+    EXPECT_EQ(wheel(-120), 3);
+    EXPECT_EQ(wheel(-120), 3);
+    EXPECT_EQ(wheel(120), 1);
+    EXPECT_EQ(wheel(120), 0);
+    EXPECT_EQ(wheel(120), 0);
+}
+
+TEST_F(SkinPageControlTest, HidingTheRowKeepsItsSettingsForShowing)
+{
+    TForm* f = ShownForm(400, 300);
+    TskSkinPageControl* pc = Make(f, 2);
+    pc->ShowTabs();  // not hidden: nothing
+    EXPECT_FALSE(pc->TabsHidden());
+    for (TskSkinTabSheet* s : sheets)
+        s->SetTabVisible(false);
+    pc->HideTabs();  // no tab to hide
+    EXPECT_FALSE(pc->TabsHidden());
+    for (TskSkinTabSheet* s : sheets)
+        s->SetTabVisible(true);
+    pc->SetActivePage(sheets[0]);
+    pc->SetTabPosition(TTabPosition::tpLeft);
+    pc->SetTabHeight(30);
+    Pump();
+    const RECT shown = sheets[0]->GetBoundsRect();
+    pc->HideTabs();
+    Pump();
+    EXPECT_TRUE(pc->TabsHidden());
+    EXPECT_EQ(pc->GetTabPosition(), TTabPosition::tpTop);
+    EXPECT_EQ(sheets[0]->GetBoundsRect(), (RECT{1, 1, 299, 199}));
+    pc->ShowTabs();
+    Pump();
+    EXPECT_EQ(pc->GetTabPosition(), TTabPosition::tpLeft);
+    EXPECT_EQ(pc->GetTabHeight(), 30);
+    EXPECT_EQ(sheets[0]->GetBoundsRect(), shown);
+    pc->SetTabPosition(TTabPosition::tpTop);
+    Pump();
+    const RECT top = sheets[0]->GetBoundsRect();
+    pc->HideBorderAndTabs();
+    Pump();
+    EXPECT_EQ(sheets[0]->GetBoundsRect(), (RECT{0, 0, 300, 200}));
+    pc->ShowBorderAndTabs();
+    Pump();
+    EXPECT_EQ(sheets[0]->GetBoundsRect(), top);
+}
+
+TEST_F(SkinPageControlTest, OnlyAChangeOfTheHotTabRedrawsTheRow)
+{
+    TForm* f = ShownForm(400, 300);
+    TskSkinPageControl* pc = Make(f, 3);
+    int drawn = 0;
+    pc->OnDrawSkinTab = [&](int, const RECT&, bool, bool, TCanvas*) { ++drawn; };
+    Pump();
+    auto move = [&](POINT p) {
+        drawn = 0;
+        kit.MoveMouse(ScreenOf(pc, p.x, p.y));
+        Pump();
+        return drawn;
+    };
+    EXPECT_EQ(move(Centre(pc->GetTabRect(0))), 0);  // the selected tab
+    EXPECT_EQ(pc->HotTabIndex(), 0);
+    EXPECT_GT(move(Centre(pc->GetTabRect(1))), 0);
+    EXPECT_EQ(move(POINT{Centre(pc->GetTabRect(1)).x + 1, 5}), 0);
+    EXPECT_GT(move(POINT{150, 150}), 0);  // off the hot tab
+    EXPECT_EQ(pc->HotTabIndex(), -1);
+}
+
+TEST_F(SkinPageControlTest, AControlWithoutPagesOrWithAForeignDescriptionStillPaints)
+{
+    auto data = skinform::ArtworkSkin(0);
+    const auto& tab = skinform::Described<TskDataSkinTabControl>(*data, "tab");
+    TForm* f = ShownForm(400, 300);
+    TskSkinPageControl* pc = Make(f, 0);
+    pc->SetSkinData(data.get());
+    Pump();
+    EXPECT_EQ(PixelOf(pc, 0, 100),
+              skinform::PicturePixel(*data, tab.PictureIndex, tab.SkinRect.left, tab.SkinRect.top + RectHeight(tab.SkinRect) / 2));
+    auto made = skinform::MadeSkin();
+    skinform::AddDescription<TskDataSkinButtonControl>(*made, "tab");
+    pc->SetSkinData(made.get());
+    auto* sheet = new TskSkinTabSheet(f);
+    sheet->SetPageControl(pc);
+    Pump();
+    EXPECT_EQ(pc->GetIndex(), -1);  // the default look
+    EXPECT_EQ(PixelOf(pc, 150, 2), GetSysColor(COLOR_BTNFACE));
 }
 
 TEST_F(SkinPageControlTest, PageControlAndSheetsAnswerBorderPaintingWithoutPainting)
