@@ -205,17 +205,22 @@ TEST_F(SkinPageControlTest, ACloseButtonClosesItsOwnPageUnlessRefused)
         bool freeOnClose;
         bool refuse;
         bool pressOnOtherTab;  // the button goes down on the first tab, up over the third's close button
+        bool skinned;          // the skin's small button face ("resizetoolbutton")
     };
     const Case cases[] = {
-        {"hide", false, false, false},
-        {"free", true, false, false},
-        {"refused", false, true, false},
-        {"released over it", false, false, true},
+        {"hide", false, false, false, false},
+        {"free", true, false, false, false},
+        {"refused", false, true, false, false},
+        {"released over it", false, false, true, false},
+        {"skinned", false, false, false, true},
     };
     for (const Case& c : cases) {
         sheets.clear();
+        auto data = skinform::ArtworkSkin(0);
         TForm* f = ShownForm(600, 300);
         TskSkinPageControl* pc = Make(f, 3, RECT{0, 0, 500, 200});
+        if (c.skinned)
+            pc->SetSkinData(data.get());
         pc->SetShowCloseButtons(true);
         pc->SetFreeOnClose(c.freeOnClose);
         std::vector<std::string> log;
@@ -231,6 +236,7 @@ TEST_F(SkinPageControlTest, ACloseButtonClosesItsOwnPageUnlessRefused)
         ASSERT_FALSE(IsRectEmpty(&button)) << c.name;
         EXPECT_GE(button.left, tab.left + 14) << c.name;  // the tab has room for it
         EXPECT_LE(button.right, tab.right) << c.name;
+        EXPECT_EQ(RectWidth(button), 14) << c.name;
         const POINT at = Centre(button);
         if (c.pressOnOtherTab) {
             kit.MoveMouse(ScreenOf(pc, 10, 10));
@@ -333,6 +339,36 @@ TEST_F(SkinPageControlTest, OnlyAChangeOfTheHotTabRedrawsTheRow)
     EXPECT_EQ(move(POINT{Centre(pc->GetTabRect(1)).x + 1, 5}), 0);
     EXPECT_GT(move(POINT{150, 150}), 0);  // off the hot tab
     EXPECT_EQ(pc->HotTabIndex(), -1);
+}
+
+TEST_F(SkinPageControlTest, ASkinWithOnlyTheNormalTabImageDrawsEveryStateFromIt)
+{
+    auto data = skinform::MadeSkin();
+    const int pic = skinform::AddPicture(*data, 100, 100, RGB(200, 0, 0));
+    data->FActivePictures[0]->Canvas()->Brush()->SetColor(static_cast<TColor>(RGB(0, 0, 200)));
+    data->FActivePictures[0]->Canvas()->FillRect(RECT{0, 0, 40, 20});
+    auto& tab = skinform::AddDescription<TskDataSkinTabControl>(*data, "tab");
+    tab.PictureIndex = pic;
+    tab.TabRect = RECT{0, 0, 40, 20};
+    tab.SkinRect = RECT{50, 50, 100, 100};
+    tab.ClRect = RECT{2, 2, 48, 48};
+    tab.LTPoint = POINT{2, 2};
+    tab.RTPoint = POINT{48, 2};
+    tab.LBPoint = POINT{2, 48};
+    tab.RBPoint = POINT{48, 48};
+    TForm* f = ShownForm(400, 300);
+    TskSkinPageControl* pc = Make(f, 2);
+    pc->SetSkinData(data.get());
+    pc->SetFocus();
+    Pump();
+    ASSERT_TRUE(pc->Focused());
+    const RECT sel = pc->GetTabRect(0), other = pc->GetTabRect(1);
+    EXPECT_EQ(pc->GetActiveTabRect(), sel);  // no taller image: nothing reaches into the page
+    EXPECT_EQ(PixelOf(pc, sel.left + 1, 1), RGB(0, 0, 200));
+    kit.MoveMouse(ScreenOf(pc, other.left + 1, 1));
+    Pump();
+    EXPECT_EQ(PixelOf(pc, other.left + 1, 1), RGB(0, 0, 200));
+    EXPECT_EQ(PixelOf(pc, 0, 100), RGB(200, 0, 0));  // the frame
 }
 
 TEST_F(SkinPageControlTest, AControlWithoutPagesOrWithAForeignDescriptionStillPaints)
