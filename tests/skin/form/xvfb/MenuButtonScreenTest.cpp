@@ -23,41 +23,12 @@ namespace {
 
 using namespace screen;
 
-class MenuButtonScreen : public testing::TestWithParam<int> {
-protected:
-    void TearDown() override
-    {
-        DoneApplication();
-        SetFrameMenuFactory(nullptr);
-        skin.reset();
-    }
-
-    void Run(int Ms)
-    {
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < Ms) {
-            Application->ProcessMessages();
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        }
-    }
-
-    std::unique_ptr<TskSkinData> skin;
-};
+using MenuButtonScreen = SkinnedFormScreen;
 
 TEST_P(MenuButtonScreen, TheAddButtonsMenuOpensBelowIt)
 {
-    const int index = GetParam();
-    GetDisplayBackend();
     InstallSkinMenus();
-    skin = std::make_unique<TskSkinData>(nullptr);
-    LoadSkin(skin.get(), index);
-    TForm* form;
-    Application->CreateForm(form);
-    form->SetCaption("转换");
-    form->SetBounds(100, 100, 420, 320);
-    auto* frame = new TskFormSkin(form);
-    frame->SetSkinData(skin.get());
+    TForm* form = MakeForm("转换");
 
     auto* images = new TImageList(form);
     images->SetSize(48, 48);
@@ -94,14 +65,14 @@ TEST_P(MenuButtonScreen, TheAddButtonsMenuOpensBelowIt)
     add->SetSkinPopupMenu(menu);
     add->SetParent(bar);
     form->Show();
-    Run(300);
+    RunFor(300);
 
     const POINT p = add->ClientToScreen(POINT{10, 10});
     QTest::mouseMove(NativeOf(form), QPoint(p.x - form->GetLeft(), p.y - form->GetTop()));
-    Run(100);
+    RunFor(100);
     add->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
     add->Perform(WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
-    Run(400);
+    RunFor(400);
     EXPECT_TRUE(add->MenuTracked());
     EXPECT_TRUE(add->GetDown());
     auto* manager = dynamic_cast<TskSkinMenu*>(frame->SkinMenu());
@@ -110,10 +81,9 @@ TEST_P(MenuButtonScreen, TheAddButtonsMenuOpensBelowIt)
     const POINT below = add->ClientToScreen(POINT{0, add->GetHeight()});
     EXPECT_EQ(manager->PopupWindow(0)->GetLeft(), below.x);
     EXPECT_EQ(manager->PopupWindow(0)->GetTop(), below.y);
-    QGuiApplication::primaryScreen()->grabWindow(0, 80, 80, 460, 360).save(
-        QString::fromStdString(std::string(ZD_SCREENSHOT_DIR) + "/menu_button_skin" + std::to_string(index) + ".png"));
+    Screenshot("menu_button_skin");
     manager->Hide();
-    Run(50);
+    RunFor(50);
     EXPECT_FALSE(add->GetDown());
 }
 

@@ -8,6 +8,9 @@
 #include "platform/window/User.h"
 #include "skin/core/skCompressedStoredSkin.h"
 #include "skin/core/skSkinData.h"
+#include "platform/display/DisplayBackend.h"
+#include "skin/form/FormSkin.h"
+#include "skin/form/skFrameMenu.h"
 
 #include <QColor>
 #include <QCoreApplication>
@@ -17,6 +20,11 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QWindow>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
 
 namespace screen {
 
@@ -58,5 +66,49 @@ inline bool ScreenShows(int x, int y, QColor color)
     } while (clock.elapsed() < 5000);
     return false;
 }
+
+// Runs messages and Qt events for Ms milliseconds.
+inline void RunFor(int Ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < Ms) {
+        Application->ProcessMessages();
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+}
+
+// Tests over generated skins (the parameter): a form at (100, 100), 420 x 320, with a skinned
+// frame; the menu factory and the forms go at the end.
+class SkinnedFormScreen : public testing::TestWithParam<int> {
+protected:
+    void TearDown() override
+    {
+        DoneApplication();
+        SetFrameMenuFactory(nullptr);
+        skin.reset();
+    }
+    TForm* MakeForm(const std::string& Caption)
+    {
+        GetDisplayBackend();
+        skin = std::make_unique<TskSkinData>(nullptr);
+        LoadSkin(skin.get(), GetParam());
+        TForm* form;
+        Application->CreateForm(form);
+        form->SetCaption(Caption);
+        form->SetBounds(100, 100, 420, 320);
+        frame = new TskFormSkin(form);
+        frame->SetSkinData(skin.get());
+        return form;
+    }
+    void Screenshot(const std::string& Name)
+    {
+        QGuiApplication::primaryScreen()->grabWindow(0, 80, 80, 460, 360).save(
+            QString::fromStdString(std::string(ZD_SCREENSHOT_DIR) + "/" + Name + std::to_string(GetParam()) + ".png"));
+    }
+
+    std::unique_ptr<TskSkinData> skin;
+    TskFormSkin* frame = nullptr;
+};
 
 } // namespace screen

@@ -22,39 +22,11 @@ namespace {
 
 using namespace screen;
 
-class TabsScreen : public testing::TestWithParam<int> {
-protected:
-    void TearDown() override
-    {
-        DoneApplication();
-        skin.reset();
-    }
-
-    void Run(int Ms)
-    {
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < Ms) {
-            Application->ProcessMessages();
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        }
-    }
-
-    std::unique_ptr<TskSkinData> skin;
-};
+using TabsScreen = SkinnedFormScreen;
 
 TEST_P(TabsScreen, APageControlWithTwoTabsOnASkinnedForm)
 {
-    const int index = GetParam();
-    GetDisplayBackend();
-    skin = std::make_unique<TskSkinData>(nullptr);
-    LoadSkin(skin.get(), index);
-    TForm* form;
-    Application->CreateForm(form);
-    form->SetCaption("页面");
-    form->SetBounds(100, 100, 420, 320);
-    auto* frame = new TskFormSkin(form);
-    frame->SetSkinData(skin.get());
+    TForm* form = MakeForm("页面");
     auto* pc = new TskSkinPageControl(form);
     pc->SetBounds(10, 10, 380, 240);
     pc->SetSkinData(skin.get());
@@ -70,12 +42,12 @@ TEST_P(TabsScreen, APageControlWithTwoTabsOnASkinnedForm)
     }
     pc->SetParent(form);
     form->Show();
-    Run(300);
+    RunFor(300);
 
     const RECT hot = pc->GetTabRect(1);
     const POINT at = pc->ClientToScreen(POINT{hot.left + 3, hot.top + 5});
     QTest::mouseMove(NativeOf(form), QPoint(at.x - form->GetLeft(), at.y - form->GetTop()));
-    Run(200);
+    RunFor(200);
     EXPECT_EQ(pc->HotTabIndex(), 1);
 
     const auto& tab = *dynamic_cast<const TskDataSkinTabControl*>(
@@ -85,8 +57,7 @@ TEST_P(TabsScreen, APageControlWithTwoTabsOnASkinnedForm)
     const POINT corner = pc->ClientToScreen(POINT{sel.left + 1, sel.top + 3});
     EXPECT_TRUE(ScreenShows(corner.x, corner.y,
                             Colour(picture->GetPixelColor(tab.ActiveTabRect.left + 1, tab.ActiveTabRect.top + 3))));
-    QGuiApplication::primaryScreen()->grabWindow(0, 80, 80, 460, 360).save(
-        QString::fromStdString(std::string(ZD_SCREENSHOT_DIR) + "/tabs_skin" + std::to_string(index) + ".png"));
+    Screenshot("tabs_skin");
 }
 
 INSTANTIATE_TEST_SUITE_P(Skins, TabsScreen, testing::Values(0, 2));
