@@ -66,17 +66,27 @@ void TskSkinMenuSpeedButton::DrawPartFaces(TBitmap* B, bool Tool, bool Pressed, 
     const bool idle = !Pressed && !Hot && !FMenuTracked;
     if (idle && GetFlat())
         return;
-    auto draw = [&](const RECT& place, TFace face) {
+    auto drawFrom = [&](const TskDataSkinButtonControl& from, TBitmap* pic, const RECT& place, TFace face) {
         TBitmap part;
-        ComposeSized(*d, picture, StateRect(*d, face), Tool, &part, WidthOfRect(place), HeightOfRect(place));
+        ComposeSized(from, pic, StateRect(from, face), Tool, &part, WidthOfRect(place), HeightOfRect(place));
         B->Canvas()->Draw(place.left, place.top, &part);
     };
+    auto draw = [&](const RECT& place, TFace face) { drawFrom(*d, picture, place, face); };
     const RECT whole{0, 0, B->GetWidth(), B->GetHeight()};
     if (!FTrackButtonMode || (FNewStyle && !Hot)) {
         draw(whole, Pressed && !(FNewStyle && FTrackButtonMode && FMenuTracked) ? TFace::Down : Hot ? TFace::Hot : TFace::Normal);
         return;
     }
     const RECT strip = TrackStrip();
+    if (FNewStyle) {
+        // A skin with its own track face lays it over the whole main face.
+        const char* name = StripAtBottom() ? "htracktoolbutton" : "vtracktoolbutton";
+        if (const TskDataSkinButtonControl* t = FindButtonDescription(FSD, name)) {
+            draw(whole, Pressed && !FMenuTracked ? TFace::Down : TFace::Hot);
+            drawFrom(*t, SkinPicture(FSD, t->PictureIndex), strip, FMenuTracked ? TFace::Down : TFace::Hot);
+            return;
+        }
+    }
     RECT main = whole;
     if (StripAtBottom())
         main.bottom = strip.top;

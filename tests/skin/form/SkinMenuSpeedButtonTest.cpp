@@ -173,4 +173,27 @@ TEST_F(SkinMenuSpeedButtonTest, TheResizeFaceShowsItsStatesAndTheMarkerStrip)
     EXPECT_EQ(at(), corner(d.SkinRect));
 }
 
+TEST_F(SkinMenuSpeedButtonTest, TheNewStyleStripTakesTheSkinsOwnTrackFaceWhileHot)
+{
+    TskSkinData* data = Skin(0);
+    TForm* f = MakeForm(data);
+    TskSkinMenuSpeedButton* b = Make(f);
+    b->SetNewStyle(true);
+    b->SetTrackButtonMode(true);
+    b->SetTrackPosition(sktpBottom);
+    b->SetSkinData(data);
+    b->SetSkinPopupMenu(MenuOf(f, 2));
+    const auto& t = skinform::Described<TskDataSkinButtonControl>(*data, "htracktoolbutton");
+    const POINT strip = b->ClientToScreen(POINT{1, b->GetHeight() - 15 + 1});
+    kit.MoveMouse(b->ClientToScreen(POINT{10, 5}));
+    Pump();
+    EXPECT_EQ(At(f, strip.x - f->GetLeft(), strip.y - f->GetTop()),
+              skinform::PicturePixel(*data, t.PictureIndex, t.ActiveSkinRect.left + 1, t.ActiveSkinRect.top + 1));
+    Press(b, 10, 25);  // on the strip
+    EXPECT_TRUE(b->MenuTracked());
+    EXPECT_EQ(At(f, strip.x - f->GetLeft(), strip.y - f->GetTop()),
+              skinform::PicturePixel(*data, t.PictureIndex, t.DownSkinRect.left + 1, t.DownSkinRect.top + 1));
+    Manager(f)->Hide();
+}
+
 } // namespace
