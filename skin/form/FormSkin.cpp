@@ -5,6 +5,7 @@
 #include "skin/core/TskLayerManager.h"
 #include "skin/form/FormSkinLayerBorder.h"
 #include "skin/form/skSkinChange.h"
+#include "skin/form/skSkinHint.h"
 
 namespace {
 
@@ -119,6 +120,8 @@ void TskFormSkin::Notification(TComponent* AComponent, TOperation Operation)
         MainMenu = nullptr;
     if (AComponent == SystemMenu)
         SystemMenu = nullptr;
+    if (AComponent == FSkinHint)
+        FSkinHint = nullptr;
     if (AComponent == FForm) {
         // The form is going: it gets its own procedure back for its last messages, and nothing
         // of it is touched afterwards.
@@ -140,6 +143,15 @@ void TskFormSkin::SetSkinData(TskSkinData* Value)
     }
     if (!ComponentState().Contains(csDesigning))
         ApplySkinData();
+}
+
+void TskFormSkin::SetSkinHint(TskSkinHint* Value)
+{
+    if (FSkinHint)
+        FSkinHint->RemoveFreeNotification(this);
+    FSkinHint = Value;
+    if (FSkinHint)
+        FSkinHint->FreeNotification(this);
 }
 
 void TskFormSkin::SetMenusSkinData(TskSkinData* Value)

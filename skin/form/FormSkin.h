@@ -57,6 +57,7 @@ inline constexpr std::intptr_t kTrayRestoreTag = -10000;
 inline constexpr int kDefFrameBorder = 3;
 
 class TskFormLayerBorder;
+class TskSkinHint;
 
 class TskFormSkin : public TComponent {
 public:
@@ -105,6 +106,9 @@ public:
     bool UseDefaultSysMenu = true;
     bool UseDefaultObjectHint = true;
     bool ShowObjectHint = false;
+    // The hint component that shows the caption buttons' hints (with ShowObjectHint).
+    TskSkinHint* GetSkinHint() const { return FSkinHint; }
+    void SetSkinHint(TskSkinHint* Value);
     bool MaximizeOnFullScreen = false;
     bool MinimizeDefault = false;
     bool AlwaysMinimizeToTray = false;
@@ -387,10 +391,13 @@ private:
     void HookAppMessages();
     void UnhookAppMessages();
     void CloseMenusOnMessage(UINT Msg);
+    // Hides the open skin menu or leaves menu mode; false when neither was open.
+    bool CloseOpenSkinMenu();
     void CancelChildDropDowns();
 
     TCustomForm* FForm = nullptr;
     TskFrameTrayIcon* FTrayIcon = nullptr;
+    TskSkinHint* FSkinHint = nullptr;
     TWndMethod OldWindowProc;
     TskSkinData* FSD = nullptr;
     TskSkinData* FMSD = nullptr;

@@ -174,3 +174,22 @@ TEST_F(SkinMenuMDI, AMaximisedChildShowsItsButtonsOnTheMainFormsBar)
     EXPECT_EQ(main->MDIChildCount(), 0);
     EXPECT_EQ(bar->ButtonsCount(), 0);
 }
+
+TEST_F(SkinMenuMDI, AClickOnTheMainFormClosesAMenuTheActiveChildOpened)
+{
+    TForm* main = MakeMain(Skin(0));
+    TForm* child = MakeChild(Skin(1), "Doc");
+    auto* root = new TMenuItem(child);
+    auto* item = new TMenuItem(child);
+    item->SetCaption("Item");
+    root->Add(item);
+    FrameOf(child)->SkinMenuOpen();
+    Manager(child)->PopupAt(nullptr, Skin(1), 0, 300, 300, root, false);
+    Pump();
+    ASSERT_TRUE(Manager(child)->Visible());
+    ASSERT_FALSE(Manager(main)->Visible());
+    SendMessage(main->GetHandle(), WM_LBUTTONDOWN, 0, 0);
+    Pump();
+    EXPECT_FALSE(Manager(child)->Visible());
+    EXPECT_FALSE(FrameOf(child)->InMenu);
+}
