@@ -42,6 +42,7 @@ TskFormSkin::TskFormSkin(TComponent* AOwner) : TComponent(AOwner)
     FForm = dynamic_cast<TCustomForm*>(AOwner);
     if (FForm == nullptr)
         throw EInvalidCast();
+    FQuickButtons = std::make_unique<TskQuickButtonItems>(this);
     FLayerManager = new TskLayerManager(this);
     FMenuLayerManager = new TskLayerManager(this);
     FBorderLayer = new TskFormLayerBorder(this);
@@ -93,6 +94,7 @@ TskFormSkin::~TskFormSkin()
 {
     *FAlive = false;
     UnhookAppMessages();
+    FQuickButtons.reset();
     ClearObjects();
     UnhookClientWindow();
     Unhook();
@@ -122,6 +124,10 @@ void TskFormSkin::Notification(TComponent* AComponent, TOperation Operation)
         SystemMenu = nullptr;
     if (AComponent == FSkinHint)
         FSkinHint = nullptr;
+    if (AComponent == FQuickImageList)
+        FQuickImageList = nullptr;
+    if (AComponent == FClientInActivePanel)
+        FClientInActivePanel = nullptr;
     if (AComponent == FForm) {
         // The form is going: it gets its own procedure back for its last messages, and nothing
         // of it is touched afterwards.
@@ -152,6 +158,15 @@ void TskFormSkin::SetSkinHint(TskSkinHint* Value)
     FSkinHint = Value;
     if (FSkinHint)
         FSkinHint->FreeNotification(this);
+}
+
+void TskFormSkin::SetQuickImageList(TCustomImageList* Value)
+{
+    if (FQuickImageList)
+        FQuickImageList->RemoveFreeNotification(this);
+    FQuickImageList = Value;
+    if (FQuickImageList)
+        FQuickImageList->FreeNotification(this);
 }
 
 void TskFormSkin::SetMenusSkinData(TskSkinData* Value)

@@ -204,7 +204,12 @@ TskSkinCaptionObject* TskFormSkin::CaptionObject() const
 bool TskFormSkin::InCaptionZone(POINT P) const
 {
     const TskSkinCaptionObject* caption = CaptionObject();
-    return caption && PtInRect(&caption->ObjectRect, P);
+    if (!caption)
+        return false;
+    // The quick buttons at the caption's left end are the frame's objects, not the caption.
+    RECT zone = caption->ObjectRect;
+    zone.left += QuickButtonsWidth();
+    return PtInRect(&zone, P);
 }
 
 void TskFormSkin::UpdateActiveObject(int X, int Y, bool AActive)
