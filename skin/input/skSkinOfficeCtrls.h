@@ -316,7 +316,6 @@ private:
     void DrawDefaultBackground(TCanvas* C);
     void DrawToolButton(TCanvas* C, bool Skinned, const std::string* Replacement);
     void SetItemFont(TFont* F);
-    TskDataSkinButtonControl* ToolButtonDescription();
 
     bool FShowItemTitle = true;
     bool FShowItemImage = true;
