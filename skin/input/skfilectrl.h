@@ -5,7 +5,9 @@
 // Routines that enter folders use the class library's working folder and restore it.
 
 #include "classlib/Object.h"
+#include "skin/input/skSkinComboBox.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -81,3 +83,31 @@ std::vector<std::string> ListFiles(const std::string& Directory, const std::stri
 // The index of Name in a listing: the exact name first, else the first equal without regard to
 // case; -1 when none.
 int SelectFileByName(const std::vector<std::string>& Items, const std::string& Name);
+
+// --- the skinned filter box ---------------------------------------------------------------
+
+// A combo box of file filters: Filter holds descriptions and masks in turn, separated by "|";
+// the items are the descriptions and Mask is the selected one's mask.
+class TskSkinFilterComboBox : public TskSkinComboBox {
+public:
+    explicit TskSkinFilterComboBox(TComponent* AOwner);
+
+    const std::string& GetFilter() const { return FFilterText; }
+    // A text that differs only in letter case is ignored. The items follow once the window
+    // exists; the first filter is selected.
+    void SetFilter(const std::string& Value);
+    // The selected filter's mask. With nothing selected the last filter is selected first; "*.*"
+    // when there are no filters.
+    std::string GetMask();
+    // The masks, at their items' indexes.
+    TStringList* MaskList() const { return FMaskList.get(); }
+
+protected:
+    void CreateWnd() override;
+
+private:
+    void BuildFilterList();
+
+    std::string FFilterText;
+    std::unique_ptr<TStringList> FMaskList;
+};
