@@ -37,6 +37,31 @@ std::string TskSkinFilterComboBox::GetMask()
     return FMaskList->Get(index);
 }
 
+void TskSkinFilterComboBox::SetFileList(TskSkinFileListBox* Value)
+{
+    if (FFileList)
+        FFileList->FFilterCombo = nullptr;
+    FFileList = Value;
+    if (Value) {
+        Value->FreeNotification(this);
+        Value->FFilterCombo = this;
+    }
+}
+
+void TskSkinFilterComboBox::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TskSkinComboBox::Notification(AComponent, Operation);
+    if (Operation == TOperation::opRemove && AComponent == FFileList)
+        FFileList = nullptr;
+}
+
+void TskSkinFilterComboBox::SelectionChanged()
+{
+    if (FFileList)
+        FFileList->SetMask(GetMask());
+    TskSkinComboBox::SelectionChanged();
+}
+
 void TskSkinFilterComboBox::CreateWnd()
 {
     TskSkinComboBox::CreateWnd();

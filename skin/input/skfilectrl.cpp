@@ -7,6 +7,7 @@
 #include "platform/shell/ShellPlaces.h"
 
 #include <algorithm>
+#include <set>
 
 namespace {
 
@@ -143,10 +144,31 @@ std::vector<TFilterItem> ParseFilter(const std::string& Filter)
 
 std::vector<TDriveItem> BuildDriveList()
 {
+    static const std::set<std::string> remote = {"nfs", "nfs4", "cifs", "smb3", "smbfs", "fuse.sshfs", "sshfs", "9p", "ceph"};
     std::vector<TDriveItem> items;
-    for (const auto& volume : Volumes())
-        items.push_back({volume.mountPoint, bracketed(volume.name), volume.removable});
+    for (const auto& volume : Volumes()) {
+        TDriveItem item{volume.mountPoint, bracketed(volume.name), TDriveKind::Fixed};
+        if (remote.count(volume.fileSystem)) {
+            item.Kind = TDriveKind::Network;
+            item.Label = volume.device;
+        } else if (volume.fileSystem == "iso9660" || volume.fileSystem == "udf") {
+            item.Kind = TDriveKind::CDROM;
+        } else if (volume.removable) {
+            item.Kind = TDriveKind::Removable;
+        }
+        items.push_back(item);
+    }
     return items;
+}
+
+std::string VolumeOf(const std::string& Path)
+{
+    const std::string path = NormalizePath(ExpandFileName(Path));
+    std::string best = "/";
+    for (const auto& volume : Volumes())
+        if (PathIsWithin(path, volume.mountPoint) && volume.mountPoint.size() > best.size())
+            best = volume.mountPoint;
+    return best;
 }
 
 std::vector<std::string> CollectSubfolders(const std::string& Parent)
