@@ -88,19 +88,7 @@ void TskSkinDirectoryListBox::DriveChange(const std::string& NewDrive)
 
 void TskSkinDirectoryListBox::ChangeToFolder(const std::string& Path)
 {
-    const std::string previous = FDirectory;
-    if (IsExistingDirectory(previous))
-        ChDir(previous);
-    ChDir(Path);
-    FDirectory = GetCurrentDir();
-    try {
-        BuildFolderList();
-    } catch (...) {
-        // A folder that can be entered but not read: the list stays on the folder it shows.
-        FDirectory = previous;
-        SetCurrentDir(previous);
-        throw;
-    }
+    EnterShownFolder(FDirectory, Path, [this] { BuildFolderList(); });
     FolderChanged();
 }
 

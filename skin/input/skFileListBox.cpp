@@ -71,19 +71,7 @@ void TskSkinFileListBox::EnterFolder(const std::string& Path)
 {
     if (Path == FDirectory)
         return;
-    const std::string previous = FDirectory;
-    if (IsExistingDirectory(previous))
-        ChDir(previous);
-    ChDir(Path);
-    FDirectory = GetCurrentDir();
-    try {
-        ListFiles();
-    } catch (...) {
-        // A folder that can be entered but not read: the list stays on the folder it shows.
-        FDirectory = previous;
-        SetCurrentDir(previous);
-        throw;
-    }
+    EnterShownFolder(FDirectory, Path, [this] { ListFiles(); });
 }
 
 void TskSkinFileListBox::ListFiles()

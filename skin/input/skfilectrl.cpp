@@ -122,6 +122,22 @@ TPathParts ResolvePathParts(const std::string& EditText)
     return {folder, file};
 }
 
+void EnterShownFolder(std::string& Shown, const std::string& Path, const std::function<void()>& Refill)
+{
+    const std::string previous = Shown;
+    if (IsExistingDirectory(previous))
+        ChDir(previous);
+    ChDir(Path);
+    Shown = GetCurrentDir();
+    try {
+        Refill();
+    } catch (...) {
+        Shown = previous;
+        SetCurrentDir(previous);
+        throw;
+    }
+}
+
 std::vector<TFilterItem> ParseFilter(const std::string& Filter)
 {
     std::vector<TFilterItem> items;

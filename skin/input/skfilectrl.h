@@ -7,6 +7,7 @@
 #include "classlib/Object.h"
 #include "skin/input/skSkinComboBox.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -133,6 +134,12 @@ private:
 // They browse through the class library's working folder: after a change of folder it is the
 // folder shown. A folder that cannot be entered raises EInOutError from the call that tried,
 // and the items keep what they showed.
+
+// Enters Path from the folder Shown (a relative Path is taken from it), makes the working folder
+// the new Shown and runs Refill. When Path cannot be entered it raises EInOutError and nothing
+// changes; when Refill raises (a folder that can be entered but not read), Shown and the working
+// folder go back before the error passes on.
+void EnterShownFolder(std::string& Shown, const std::string& Path, const std::function<void()>& Refill);
 
 // A 16-pixel glyph of the program's named bitmaps, drawn without its bottom-left pixel's colour.
 std::unique_ptr<TBitmap> LoadFileCtrlBitmap(const std::string& Name);

@@ -6,6 +6,7 @@
 #include "skin/input/skfilectrl.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -19,9 +20,9 @@ protected:
         auto* c = new TskSkinFilterComboBox(form);
         c->SetParent(form);
         c->SetBounds(10, 10, 200, 20);
-        c->OnChange = [this](TObject*) { log.push_back("change"); };
-        c->OnClick = [this](TObject*) { log.push_back("click"); };
-        c->OnSelectionChanged = [this] { log.push_back("hook"); };
+        c->OnChange = [this](TObject*) { Note("change"); };
+        c->OnClick = [this](TObject*) { Note("click"); };
+        c->OnSelectionChanged = [this] { Note("hook"); };
         Pump();
         return c;
     }
@@ -32,17 +33,17 @@ protected:
             items.push_back(c->Items()->Get(i) + "=" + c->MaskList()->Get(i));
         return items;
     }
-    std::string Take()
+    void Note(const char* Event)
     {
-        std::string s;
-        for (const auto& e : log)
-            s += (s.empty() ? "" : " ") + e;
-        log.clear();
-        return s;
+        if (!log.empty())
+            log += ' ';
+        log += Event;
     }
+    // The events since the last call, in order.
+    std::string Take() { return std::exchange(log, std::string()); }
 
     TForm* form = nullptr;
-    std::vector<std::string> log;
+    std::string log;
 };
 
 TEST_F(FilterComboBox, FilterTextGivesItemsMasksAndTheFirstSelected)
