@@ -18,7 +18,13 @@ TskSkinDirectoryListBox::TskSkinDirectoryListBox(TComponent* AOwner)
     };
     SetWidth(145);
     SetSorted(false);
-    SetDirectory(GetCurrentDir());
+    // A working folder that cannot be read leaves the new list empty on it, rather than a
+    // control half made.
+    try {
+        SetDirectory(GetCurrentDir());
+    } catch (const EInOutError&) {
+        FDirectory = GetCurrentDir();
+    }
 }
 
 TskSkinDirectoryListBox::~TskSkinDirectoryListBox() = default;
@@ -26,7 +32,11 @@ TskSkinDirectoryListBox::~TskSkinDirectoryListBox() = default;
 void TskSkinDirectoryListBox::CreateWnd()
 {
     TskSkinListBox::CreateWnd();
-    BuildFolderList();
+    // Showing the control never fails: a folder gone or unreadable since keeps its items.
+    try {
+        BuildFolderList();
+    } catch (const EInOutError&) {
+    }
     SetItemIndex(CountSlashes(FDirectory));
 }
 

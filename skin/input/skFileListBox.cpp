@@ -24,7 +24,11 @@ TskSkinFileListBox::TskSkinFileListBox(TComponent* AOwner) : TskSkinListBox(AOwn
 void TskSkinFileListBox::CreateWnd()
 {
     TskSkinListBox::CreateWnd();
-    ListFiles();
+    // Showing the control never fails: a folder gone or unreadable since lists nothing.
+    try {
+        ListFiles();
+    } catch (const EInOutError&) {
+    }
 }
 
 void TskSkinFileListBox::Notification(TComponent* AComponent, TOperation Operation)

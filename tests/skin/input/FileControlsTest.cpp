@@ -232,6 +232,14 @@ TEST_F(FileControls, FoldersThatCannotBeEnteredOrRead)
     EXPECT_EQ(ItemsOf(files), fileItems);
     EXPECT_EQ(files->GetDirectory(), fx.Path("Src"));
     EXPECT_EQ(GetCurrentDir(), fx.Path("Src"));
+
+    // Made and shown on a working folder that cannot be read: empty lists, no error.
+    ASSERT_TRUE(SetCurrentDir(fx.Path("Src/alpha")));
+    auto* lateDirs = Put<TskSkinDirectoryListBox>(10, 200);
+    auto* lateFiles = Put<TskSkinFileListBox>(220, 200);
+    EXPECT_EQ(lateDirs->GetDirectory(), fx.Path("Src/alpha"));
+    EXPECT_EQ(lateDirs->Items()->Count(), 0);
+    EXPECT_EQ(lateFiles->Items()->Count(), 0);
 }
 
 TEST_F(FileControls, DriveBoxListsTheVolumesAndDrivesTheFolderList)
