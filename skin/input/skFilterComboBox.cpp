@@ -62,6 +62,12 @@ void TskSkinFilterComboBox::SelectionChanged()
     TskSkinComboBox::SelectionChanged();
 }
 
+void TskSkinFilterComboBox::Click()
+{
+    TskSkinComboBox::Click();
+    SelectionChanged();
+}
+
 void TskSkinFilterComboBox::CreateWnd()
 {
     TskSkinComboBox::CreateWnd();

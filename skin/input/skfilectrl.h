@@ -116,6 +116,8 @@ public:
     // The file list whose Mask follows the selected filter.
     TskSkinFileListBox* GetFileList() const { return FFileList; }
     void SetFileList(TskSkinFileListBox* Value);
+    // OnClick, then the selection hook (so the file list follows every click).
+    void Click() override;
 
 protected:
     void CreateWnd() override;

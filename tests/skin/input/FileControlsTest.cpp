@@ -313,6 +313,17 @@ TEST_F(FileControls, FilterBoxSetsTheFileListMask)
     filter->SetItemIndex(1);
     EXPECT_EQ(ItemsOf(files), (Items{"old.bak", "run.log"}));
 
+    // A new window builds the filters again, from the first. In the edit style the Down key
+    // only clicks: the file list follows all the same.
+    filter->SetStyle(TskSkinCustomComboBoxStyle::skcbEditStyle);
+    EXPECT_EQ(files->GetMask(), "*.txt");
+    filter->Edit()->SetFocus();
+    Pump();
+    kit.PressKey(VK_DOWN);
+    Pump();
+    EXPECT_EQ(filter->GetItemIndex(), 1);
+    EXPECT_EQ(files->GetMask(), "*.log;*.bak");
+
     // Without filters the box has nothing to select: the mask is "*.*", and reading it from the
     // selection handler does not recurse.
     filter->SetFilter("");
