@@ -178,6 +178,9 @@ void TskSkinDirectoryListBox::BuildFolderList()
 {
     // Read first: a folder that cannot be read leaves the items as they were.
     std::vector<TFolderItem> items = ::BuildFolderList(FDirectory);
+    const TVolumeCase volumeCase = VolumeCaseOf(FDirectory);
+    FPreserveCase = volumeCase.PreserveCase;
+    FCaseSensitive = volumeCase.CaseSensitive;
     FStopUpDateHScrollBar = true;
     Items()->BeginUpdate();
     Items()->Clear();

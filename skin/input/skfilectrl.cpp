@@ -177,14 +177,34 @@ std::vector<TDriveItem> BuildDriveList()
     return items;
 }
 
-std::string VolumeOf(const std::string& Path)
+namespace {
+
+ShellVolume volumeHolding(const std::string& Path)
 {
     const std::string path = NormalizePath(ExpandFileName(Path));
-    std::string best = "/";
-    for (const auto& volume : Volumes())
-        if (PathIsWithin(path, volume.mountPoint) && volume.mountPoint.size() > best.size())
-            best = volume.mountPoint;
+    const std::vector<ShellVolume> volumes = Volumes();
+    ShellVolume best = volumes.front();
+    for (const auto& volume : volumes)
+        if (PathIsWithin(path, volume.mountPoint) && volume.mountPoint.size() > best.mountPoint.size())
+            best = volume;
     return best;
+}
+
+} // namespace
+
+std::string VolumeOf(const std::string& Path)
+{
+    return volumeHolding(Path).mountPoint;
+}
+
+TVolumeCase VolumeCaseOf(const std::string& Path)
+{
+    const std::string type = volumeHolding(Path).fileSystem;
+    if (type == "msdos")
+        return {false, false};
+    if (type == "vfat" || type == "exfat")
+        return {true, false};
+    return {};
 }
 
 std::vector<std::string> CollectSubfolders(const std::string& Parent)

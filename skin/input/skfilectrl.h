@@ -64,6 +64,13 @@ struct TDriveItem {
 std::vector<TDriveItem> BuildDriveList();
 // The mount point of the volume holding the path (relative ones from the working folder).
 std::string VolumeOf(const std::string& Path);
+// How the volume holding the path treats the letter case of names: FAT and exFAT keep it but
+// match without regard to it; MS-DOS FAT keeps neither; the others keep and match it.
+struct TVolumeCase {
+    bool PreserveCase = true;
+    bool CaseSensitive = true;
+};
+TVolumeCase VolumeCaseOf(const std::string& Path);
 
 // --- the folder list ----------------------------------------------------------------------
 

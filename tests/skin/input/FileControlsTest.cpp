@@ -302,6 +302,35 @@ TEST_F(FileControls, DriveKindsFromTheMountsTable)
     EXPECT_EQ(VolumeOf("/mnt/diskette"), "/");
 }
 
+TEST_F(FileControls, LetterCaseFollowsTheVolume)
+{
+    zdtest::TempDir dir;
+    const std::string table = dir.path() + "/mounts";
+    std::ofstream(table) << "/dev/sdb1 " << fx.Path("Src") << " vfat rw 0 0\n"
+                         << "/dev/sdc1 " << fx.Path("Docs") << " msdos rw 0 0\n";
+    SetMountsTable(table);
+    struct Case { std::string path; bool preserve, sensitive; std::string shown; } cases[] = {
+        {fx.Path("Src/alpha"), true, false, "MiXed"},
+        {fx.Path("Docs"), false, false, "mixed"},
+        {fx.Home(), true, true, "MiXed"},
+    };
+    auto* dirs = Put<TskSkinDirectoryListBox>(10, 10);
+    for (const Case& c : cases) {
+        dirs->SetDirectory(c.path);
+        EXPECT_EQ(dirs->PreserveCase(), c.preserve) << c.path;
+        EXPECT_EQ(dirs->CaseSensitive(), c.sensitive) << c.path;
+        EXPECT_EQ(dirs->DisplayCase("MiXed"), c.shown) << c.path;
+    }
+    // On a volume that matches without regard to case, the same folder in other letters is the
+    // folder shown: nothing is entered.
+    dirs->SetDirectory(fx.Path("Src"));
+    int changes = 0;
+    dirs->OnChange = [&](TObject*) { ++changes; };
+    dirs->SetDirectory(fx.Path("Src").substr(0, fx.Path("Src").size() - 3) + "SRC");
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(dirs->GetDirectory(), fx.Path("Src"));
+}
+
 TEST_F(FileControls, FilterBoxSetsTheFileListMask)
 {
     auto* files = Put<TskSkinFileListBox>(10, 40);
