@@ -95,6 +95,8 @@ public:
     void ChangeSkinData() override;
     void Dispatch(TMessage& Message) override;
     void Invalidate() override;
+    // Fires this control's OnClick (every OnClick of the combo box goes through it).
+    void Click() override;
 
     TNotifyEvent OnChange;
     TNotifyEvent OnClick;

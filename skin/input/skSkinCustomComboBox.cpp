@@ -68,6 +68,11 @@ void TskSkinCustomComboBox::Fire(const TNotifyEvent& Event)
         handler(this);
 }
 
+void TskSkinCustomComboBox::Click()
+{
+    Fire(OnClick);
+}
+
 void TskSkinCustomComboBox::SelectionChanged()
 {
     if (auto handler = OnSelectionChanged)
@@ -89,7 +94,7 @@ void TskSkinCustomComboBox::SetItemIndex(int Value)
     if (!FEdit)
         Repaint();
     if (!Busy()) {
-        Fire(OnClick);
+        Click();
         SelectionChanged();
     }
 }

@@ -11,12 +11,9 @@
 #include "platform/window/User.h"
 #include "skin/core/skCompressedStoredSkin.h"
 #include "skin/input/skSkinComboBox.h"
+#include "tools/DemoScreen.h"
 
-#include <QElapsedTimer>
-#include <QGuiApplication>
 #include <QImage>
-#include <QPixmap>
-#include <QScreen>
 
 #include <cstdio>
 #include <cstdlib>
@@ -25,25 +22,9 @@
 
 namespace {
 
-void Settle()
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 1500) {
-        Application->ProcessMessages();
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-}
-
 void LoadSkin(TskSkinData* data, int index)
 {
     data->LoadFromCompressedBytes(ArtworkSkins()[static_cast<std::size_t>(index)].Data);
-}
-
-void PrintPoint(const char* name, TWinControl* control, int x, int y)
-{
-    const POINT p = control->ClientToScreen(POINT{x, y});
-    std::printf("point %s %d %d\n", name, static_cast<int>(p.x), static_cast<int>(p.y));
 }
 
 } // namespace
@@ -118,9 +99,7 @@ int main(int argc, char** argv)
         Application->Run();
         return 0;
     }
-    Settle();
-    RedrawWindow(nullptr, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    Settle();
+    RepaintAll();
     const RECT selected = list->ItemRect(12);
     PrintPoint("list-selected", list->ListBox, 1, (selected.top + selected.bottom) / 2);
     const RECT normal = list->ItemRect(13);
@@ -137,7 +116,7 @@ int main(int argc, char** argv)
     const RECT up = captioned->Buttons[0].R;
     PrintPoint("caption-up", captioned, up.left + 2, up.top + 2);
     std::fflush(stdout);
-    QImage image = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    QImage image = GrabScreen();
     const bool ok = !image.isNull() && image.save(QString::fromStdString(screenshot), "PNG");
     DoneApplication();
     return ok ? 0 : 1;

@@ -4,9 +4,12 @@
 // dangling link, an XDG Documents folder and a mounted volume under home.
 
 #include "TestPaths.h"
+#include "platform/shell/FolderReader.h"
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 class ShellFixture {
 public:
@@ -21,4 +24,14 @@ private:
     zdtest::TempDir dir_;
     std::string home_;
     std::optional<std::string> oldHome_, oldConfig_;
+};
+
+// A folder reader that refuses one folder as if its mode bits forbade reading it.
+class RefusingReader : public FolderReader {
+public:
+    explicit RefusingReader(std::string refused) : refused_(std::move(refused)) {}
+    std::vector<FolderEntry> Read(const std::string& folder) const override;
+
+private:
+    std::string refused_;
 };
