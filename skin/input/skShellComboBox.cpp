@@ -6,6 +6,7 @@
 #include "classlib/ImgList.h"
 #include "classlib/Resources.h"
 #include "classlib/SysUtils.h"
+#include "skin/input/skShellTreeView.h"
 
 namespace {
 
@@ -63,8 +64,10 @@ TskCustomShellComboBox::~TskCustomShellComboBox() = default;
 
 void TskCustomShellComboBox::BeforeDestruction()
 {
+    if (FTreeView)
+        FTreeView->LinkComboBox(nullptr);
     if (FListView)
-        LinkListView(nullptr);
+        FListView->LinkComboBox(nullptr);
     for (int i = 0; i < FItemsEx->Count(); ++i) {
         delete FItemsEx->Items(i)->Data;
         FItemsEx->Items(i)->Data = nullptr;
@@ -117,8 +120,32 @@ void TskCustomShellComboBox::ApplyRoot()
     TskFlagScope updating(FUpdating);
     ClearFolderItems();
     RebuildRootItems();
+    if (FTreeView)
+        FTreeView->SetRoot(FRoot);
     if (FListView)
         FListView->SetRoot(FRoot);
+}
+
+void TskCustomShellComboBox::SetShellTreeView(TskCustomShellTreeView* Value)
+{
+    if (Value == FTreeView)
+        return;
+    if (FTreeView)
+        FTreeView->LinkComboBox(nullptr);
+    LinkTreeView(Value);
+    if (Value) {
+        Value->SetRoot(FRoot);
+        Value->LinkComboBox(this);
+    }
+}
+
+void TskCustomShellComboBox::LinkTreeView(TskCustomShellTreeView* Value)
+{
+    if (FTreeView)
+        FTreeView->RemoveFreeNotification(this);
+    FTreeView = Value;
+    if (Value)
+        Value->FreeNotification(this);
 }
 
 void TskCustomShellComboBox::SetShellListView(TskShellListLink* Value)
@@ -146,7 +173,11 @@ void TskCustomShellComboBox::LinkListView(TskShellListLink* Value)
 void TskCustomShellComboBox::Notification(TComponent* AComponent, TOperation Operation)
 {
     TskSkinCustomComboBox::Notification(AComponent, Operation);
-    if (Operation == TOperation::opRemove && FListView && dynamic_cast<TskShellListLink*>(AComponent) == FListView)
+    if (Operation != TOperation::opRemove)
+        return;
+    if (AComponent == FTreeView)
+        FTreeView = nullptr;
+    if (FListView && dynamic_cast<TskShellListLink*>(AComponent) == FListView)
         FListView = nullptr;
 }
 
@@ -185,6 +216,8 @@ void TskCustomShellComboBox::SelectionChanged()
     if (!folder)
         return;
     const ShellItemId id = folder->AbsoluteID();
+    if (FTreeView)
+        FTreeView->SelectIdList(id);
     if (FListView)
         FListView->FollowFolder(id);
 }

@@ -47,10 +47,14 @@ public:
     void SetRoot(const TRoot& Value);
     TShellObjectTypes GetObjectTypes() const { return FObjectTypes; }
     virtual void SetObjectTypes(TShellObjectTypes Value);
+    TskCustomShellTreeView* GetShellTreeView() const { return FTreeView; }
+    // The tree takes the box's Root and links back.
+    void SetShellTreeView(TskCustomShellTreeView* Value);
     TskShellListLink* GetShellListView() const { return FListView; }
     // The list view takes the box's Root and links back.
     void SetShellListView(TskShellListLink* Value);
-    // The back link set by a partner's own setter (nullptr forgets it).
+    // The back links set by a partner's own setter (nullptr forgets it).
+    void LinkTreeView(TskCustomShellTreeView* Value);
     void LinkListView(TskShellListLink* Value);
 
     // Called by the linked views: shows the folder unless it is the selected one.
@@ -96,6 +100,7 @@ private:
     TRoot FOldRoot;
     TRoot FRoot = "rfDesktop";
     TskShellFolder* FRootFolder = nullptr;
+    TskCustomShellTreeView* FTreeView = nullptr;
     TskShellListLink* FListView = nullptr;
     TShellObjectTypes FObjectTypes{otFolders};
     bool FUseShellImages = true;

@@ -5,6 +5,8 @@
 
 #include "TestPaths.h"
 
+#include "platform/shell/FolderReader.h"
+
 #include <optional>
 #include <string>
 
@@ -21,4 +23,14 @@ private:
     zdtest::TempDir dir_;
     std::string home_;
     std::optional<std::string> oldHome_, oldConfig_;
+};
+
+// A folder reader that refuses one folder (EACCES) and reads the others.
+class RefusingReader : public FolderReader {
+public:
+    explicit RefusingReader(std::string refused) : refused_(std::move(refused)) {}
+    std::vector<FolderEntry> Read(const std::string& folder) const override;
+
+private:
+    std::string refused_;
 };
