@@ -149,10 +149,15 @@ TEST_F(SelectDirectoryDialog, NewFolderAndThePathEdit)
 {
     dialog->SetShowToolBar(true);
     dialog->SetDirectory(fx.Path("sub"));
+    fs::create_directory(fx.Path("sub/.cache"));
     std::vector<std::string> errors;
     Application->OnException = [&](TObject*, const std::exception& e) { errors.push_back(e.what()); };
     Then([&] {
         EXPECT_EQ(Form()->DirEdit->GetText(), fx.Path("sub"));
+        // Dot-folders are listed.
+        TTreeNode* sub = Tree()->GetSelected();
+        ASSERT_EQ(sub->Count(), 2);
+        EXPECT_EQ(sub->Item(0)->GetText(), ".cache");
         kit.Click(Form()->NewFolderToolButton->ClientToScreen(POINT{10, 10}));
     });
     Then([&] {
@@ -188,7 +193,7 @@ TEST_F(SelectDirectoryDialog, NewFolderAndThePathEdit)
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_NE(errors[0].find("/proc/New Folder"), std::string::npos) << errors[0];
     EXPECT_EQ(dialog->GetDirectory(), fx.Path("sub"));
-    EXPECT_EQ(std::distance(fs::directory_iterator(fx.Path("sub")), fs::directory_iterator()), 2);
+    EXPECT_EQ(std::distance(fs::directory_iterator(fx.Path("sub")), fs::directory_iterator()), 3);
 }
 
 TEST_F(SelectDirectoryDialog, TheTreeTakesTheSkinAndFollowsItsChanges)
