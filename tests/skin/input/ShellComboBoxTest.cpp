@@ -15,18 +15,6 @@
 
 namespace {
 
-// A file list stand-in that records what the box asks of it.
-class FakeListLink : public TComponent, public TskShellListLink {
-public:
-    using TComponent::TComponent;
-    void SetRoot(const TRoot& Value) override { calls.push_back("root " + Value); }
-    void FollowFolder(const ShellItemId& AbsoluteID) override { calls.push_back("follow " + ShellItemName(AbsoluteID)); }
-    void LinkComboBox(TskCustomShellComboBox* Value) override { combo = Value; }
-    void LinkTreeView(TskCustomShellTreeView*) override {}
-    std::vector<std::string> calls;
-    TskCustomShellComboBox* combo = nullptr;
-};
-
 class ShellComboBox : public SkinFormTest {
 protected:
     void SetUp() override

@@ -17,17 +17,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class FakeListLink : public TComponent, public TskShellListLink {
-public:
-    using TComponent::TComponent;
-    void SetRoot(const TRoot& Value) override { calls.push_back("root " + Value); }
-    void FollowFolder(const ShellItemId& AbsoluteID) override { calls.push_back("follow " + ShellItemName(AbsoluteID)); }
-    void LinkComboBox(TskCustomShellComboBox*) override {}
-    void LinkTreeView(TskCustomShellTreeView* Value) override { tree = Value; }
-    std::vector<std::string> calls;
-    TskCustomShellTreeView* tree = nullptr;
-};
-
 class ShellTreeView : public SkinFormTest {
 protected:
     void SetUp() override
