@@ -6,6 +6,7 @@
 #include "SkinFormSupport.h"
 
 #include "app/artwork/ArtworkResources.h"
+#include "classlib/FileSystem.h"
 #include "platform/kernel/MainThread.h"
 #include "skin/input/skShellComboBox.h"
 #include "skin/input/skShellTreeView.h"
@@ -197,6 +198,33 @@ TEST_F(ShellTreeView, LabelsRenameFoldersOnDisk)
     EXPECT_EQ(Root()->GetText(), "Desktop");
     EXPECT_NE(Child(Root(), "Computer"), nullptr);
     EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(ShellTreeView, TheContextMenusVerbs)
+{
+    TTreeNode* sub = Child(Root(), "sub");
+    tree->SetSelected(sub);
+    bool handled = false;
+    tree->ExecuteCommand("Rename", handled);
+    EXPECT_TRUE(handled);
+    EXPECT_TRUE(tree->IsEditing());
+    sub->EndEdit(true);
+
+    const std::string working = GetCurrentDir();
+    handled = false;
+    tree->ExecuteCommand("OPEN", handled);
+    EXPECT_FALSE(handled);  // the shell runs it, in the folder that holds the item
+    EXPECT_EQ(GetCurrentDir(), fx.Home());
+    tree->CommandCompleted("open", true);
+    EXPECT_EQ(GetCurrentDir(), working);
+
+    // A delete that failed or left the folder keeps the node; one that removed it drops it.
+    tree->CommandCompleted("delete", false);
+    tree->CommandCompleted("delete", true);
+    EXPECT_EQ(Child(Root(), "sub"), sub);
+    fs::remove_all(fx.Path("sub"));
+    tree->CommandCompleted("delete", true);
+    EXPECT_EQ(Child(Root(), "sub"), nullptr);
 }
 
 TEST_F(ShellTreeView, LinkedViewsFollowEachOther)
