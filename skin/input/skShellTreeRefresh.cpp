@@ -48,7 +48,7 @@ void TskCustomShellTreeView::RefreshSelectedNode()
 
 void TskCustomShellTreeView::Edit(TTreeNode* Node, const std::string* Text)
 {
-    if (!Text || !Node)
+    if (!Text || !FolderOf(Node))
         return;
     std::string name = *Text;
     if (auto handler = OnEdited)
