@@ -90,28 +90,39 @@ void TskSkinSelectDirectoryDialog::Configure(TskSelDirDlgForm* Form)
     Form->SetActiveControl(tree);
 }
 
+void TskSkinSelectDirectoryDialog::FinishExecute()
+{
+    // The form goes even when OnClose raises.
+    struct Release {
+        TskSkinSelectDirectoryDialog* dialog;
+        ~Release()
+        {
+            TskSelDirDlgForm* form = dialog->FDlgFrm;
+            dialog->FDlgFrm = nullptr;
+            form->Free();
+        }
+    } release{this};
+    if (auto handler = OnClose)
+        handler(this);
+}
+
 bool TskSkinSelectDirectoryDialog::Execute()
 {
     if (auto handler = OnShow)
         handler(this);
     FDlgFrm = new TskSelDirDlgForm(Application, FCtrlFSD, FShowToolBar, FToolButtonsTransparent);
-    // OnClose, then the form goes, whatever happens in between.
-    struct Closing {
-        TskSkinSelectDirectoryDialog* dialog;
-        ~Closing()
-        {
-            if (auto handler = dialog->OnClose)
-                handler(dialog);
-            TskSelDirDlgForm* form = dialog->FDlgFrm;
-            dialog->FDlgFrm = nullptr;
-            form->Free();
-        }
-    } closing{this};
-    Configure(FDlgFrm);
-    const bool result = FDlgFrm->ShowModal() == mrOk;
-    FDialogWidth = FDlgFrm->GetClientWidth();
-    FDialogHeight = FDlgFrm->GetClientHeight();
-    if (result)
-        FDirectory = FDlgFrm->DirTreeView->GetPath();
+    bool result = false;
+    try {
+        Configure(FDlgFrm);
+        result = FDlgFrm->ShowModal() == mrOk;
+        FDialogWidth = FDlgFrm->GetClientWidth();
+        FDialogHeight = FDlgFrm->GetClientHeight();
+        if (result)
+            FDirectory = FDlgFrm->DirTreeView->GetPath();
+    } catch (...) {
+        FinishExecute();
+        throw;
+    }
+    FinishExecute();
     return result;
 }

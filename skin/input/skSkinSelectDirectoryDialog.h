@@ -94,6 +94,8 @@ protected:
 
 private:
     void Configure(TskSelDirDlgForm* Form);
+    // Raises OnClose and frees the form.
+    void FinishExecute();
 
     bool FToolButtonsTransparent = false;
     int FDialogWidth = 0;

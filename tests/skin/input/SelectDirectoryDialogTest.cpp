@@ -95,6 +95,15 @@ TEST_F(SelectDirectoryDialog, StartsAtComputerKeepsItsSizeAndCancelChangesNothin
     EXPECT_EQ(dialog->GetDirectory(), fx.Path("a.avi"));
 }
 
+TEST_F(SelectDirectoryDialog, AnOnCloseThatRaisesStillFreesTheForm)
+{
+    dialog->OnClose = [](TObject*) { throw Exception("closing failed"); };
+    Then([&] { Key(VK_ESCAPE); });
+    EXPECT_THROW(dialog->Execute(), Exception);
+    EXPECT_EQ(dialog->Form(), nullptr);
+    EXPECT_EQ(dialog->GetDialogWidth(), 280);
+}
+
 TEST_F(SelectDirectoryDialog, KeysAndTheMouseChooseAFolder)
 {
     dialog->SetDirectory(fx.Home());
