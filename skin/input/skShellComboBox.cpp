@@ -192,17 +192,6 @@ void TskCustomShellComboBox::FollowFolder(const ShellItemId& AbsoluteID)
     ShowIdList(AbsoluteID);
 }
 
-void TskCustomShellComboBox::Click()
-{
-    const int index = GetItemIndex();
-    if (index < 0 || index >= FItemsEx->Count() || !FItemsEx->Items(index)->Data)
-        return;
-    TskFlagScope updating(FUpdating);
-    const ShellItemId id = FItemsEx->Items(index)->Data->AbsoluteID();
-    ShowIdList(id);
-    TskSkinCustomComboBox::Click();
-}
-
 void TskCustomShellComboBox::SelectionChanged()
 {
     if (FItemsEx->UpdateCount() > 0)

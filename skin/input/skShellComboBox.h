@@ -59,8 +59,6 @@ public:
 
     // Called by the linked views: shows the folder unless it is the selected one.
     void FollowFolder(const ShellItemId& AbsoluteID);
-    // Rebuilds the list around the selected folder.
-    void Click() override;
     // The item's folder; an index past the end means the last item; nullptr without items.
     TskShellFolder* FolderAt(int Index) const;
     // The last item showing this folder, -1 when none.
