@@ -159,6 +159,7 @@ TEST_F(SelectDirectoryDialog, NewFolderAndThePathEdit)
     dialog->SetShowToolBar(true);
     dialog->SetDirectory(fx.Path("sub"));
     fs::create_directory(fx.Path("sub/.cache"));
+    fs::create_directory(fx.Path("sub/deeper/.only"));
     std::vector<std::string> errors;
     Application->OnException = [&](TObject*, const std::exception& e) { errors.push_back(e.what()); };
     Then([&] {
@@ -167,6 +168,8 @@ TEST_F(SelectDirectoryDialog, NewFolderAndThePathEdit)
         TTreeNode* sub = Tree()->GetSelected();
         ASSERT_EQ(sub->Count(), 2);
         EXPECT_EQ(sub->Item(0)->GetText(), ".cache");
+        // A folder holding only a dot-folder keeps its button.
+        EXPECT_TRUE(sub->Item(1)->GetHasChildren());
         kit.Click(Form()->NewFolderToolButton->ClientToScreen(POINT{10, 10}));
     });
     Then([&] {
