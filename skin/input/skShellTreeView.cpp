@@ -5,6 +5,7 @@
 
 #include "classlib/Forms.h"
 #include "classlib/ImgList.h"
+#include "classlib/Menus.h"
 #include "classlib/Resources.h"
 #include "classlib/SysUtils.h"
 #include "platform/shell/ShellExecute.h"
@@ -414,4 +415,16 @@ void TskCustomShellTreeView::Loaded()
 {
     TskSkinCustomTreeView::Loaded();
     RebuildFromRoot();
+}
+
+void TskCustomShellTreeView::Dispatch(TMessage& Message)
+{
+    if (Message.Msg == WM_CONTEXTMENU && FAutoContext && !(GetPopupMenu() && GetPopupMenu()->GetAutoPopup())) {
+        POINT p{GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)};
+        p = p.x == -1 && p.y == -1 ? POINT{0, 0} : ScreenToClient(p);
+        Message.Result = 1;
+        ShowShellContextMenu(this, SelectedFolder(), p.x, p.y);
+        return;
+    }
+    TskSkinCustomTreeView::Dispatch(Message);
 }

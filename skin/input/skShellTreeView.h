@@ -6,13 +6,14 @@
 
 #include "skin/form/skSkinViews.h"
 #include "skin/input/skShellViewLinks.h"
+#include "skin/input/skSkinShellCtrls.h"
 
 #include <functional>
 #include <string>
 
 using TAddFolderEvent = std::function<void(TObject* Sender, TskShellFolder* AFolder, bool& CanAdd)>;
 
-class TskCustomShellTreeView : public TskSkinCustomTreeView {
+class TskCustomShellTreeView : public TskSkinCustomTreeView, public IShellVerbHandler {
 public:
     explicit TskCustomShellTreeView(TComponent* AOwner);
     ~TskCustomShellTreeView() override;
@@ -60,8 +61,8 @@ public:
     // The shell context menu's verbs: "rename" starts editing the selected label (Handled);
     // "open" keeps the working folder and enters the selected item's folder; afterwards a
     // deleted folder's node goes, "paste" refreshes and "open" restores the working folder.
-    void ExecuteCommand(const std::string& Verb, bool& Handled);
-    void CommandCompleted(const std::string& Verb, bool Succeeded);
+    void ExecuteCommand(const std::string& Verb, bool& Handled) override;
+    void CommandCompleted(const std::string& Verb, bool Succeeded) override;
 
     TAddFolderEvent OnAddFolder;
 
@@ -76,6 +77,9 @@ protected:
     bool CanExpand(TTreeNode* Node) override;
     void Edit(TTreeNode* Node, const std::string* Text) override;
     void Delete(TTreeNode* Node) override;
+    // A right click shows the shell's context menu of the selected folder (AutoContextMenus,
+    // unless the tree's own pop-up menu takes it).
+    void Dispatch(TMessage& Message) override;
 
 private:
     void ApplyRoot();

@@ -4,10 +4,13 @@
 #include "ShellFixture.h"
 #include "SkinFormSupport.h"
 
+#include "app/artwork/ArtworkResources.h"
+
 #include "classlib/ExtCtrls.h"
 #include "skin/form/FormSkin.h"
 #include "skin/form/skFrameMenu.h"
 #include "skin/form/skSkinMenus.h"
+#include "skin/input/skShellTreeView.h"
 #include "skin/input/skSkinShellCtrls.h"
 
 #include <memory>
@@ -202,4 +205,33 @@ TEST_F(ShellContextMenu, ExecuteDefaultAndNamedVerbs)
     EXPECT_EQ(kit.OpenedTargets().back(), fx.Path("noext"));
 }
 
+TEST_F(ShellContextMenu, ARightClickOnTheFolderTreeOffersTheSelectedFoldersVerbs)
+{
+    RegisterArtworkBitmaps();
+    Put();
+    auto* tree = new TskSkinDirTreeView(form);
+    tree->SetParent(form);
+    tree->SetBounds(0, 0, 300, 250);
+    tree->SetPath(fx.Path("sub"));
+    Pump();
+    const POINT at = tree->ClientToScreen(POINT{40, 200});
+    std::vector<std::string> shown;
+    kit.WhenIdle([&] {
+        shown = Manager()->Visible() ? Shown() : std::vector<std::string>{};
+        Choose(1);
+    });
+    kit.Click(at, VK_RBUTTON);
+    Pump();
+    EXPECT_EQ(shown, (std::vector<std::string>{"Open+", "Rename+"}));
+    EXPECT_TRUE(tree->IsEditing());  // the tree renames in place
+    tree->GetSelected()->EndEdit(true);
+
+    // Without automatic context menus a right click shows nothing.
+    tree->SetAutoContextMenus(false);
+    kit.Click(at, VK_RBUTTON);
+    Pump();
+    EXPECT_FALSE(Manager()->Visible());
+}
+
 } // namespace
+
