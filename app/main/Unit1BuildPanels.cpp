@@ -93,7 +93,6 @@ void TForm1::BuildJobList()
 
     // The cover lies over the list while it is empty.
     skSkinPanel5 = MakeSkinned<TskSkinPanel>(this, skSkinPanel1, "skSkinPanel5", At(4, 4, 567, 211), skSkinData1);
-    skSkinPanel5->BringToFront();
     auto* cover = MakeControl<TImage>(this, skSkinPanel5, "CoverImage", At(0, 0, 567, 211));
     cover->SetAlign(TAlign::alClient);
     cover->SetCenter(true);
