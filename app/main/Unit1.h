@@ -40,11 +40,13 @@ class TskSkinListView;
 class TskSkinMainMenu;
 class TskSkinMainMenuBar;
 class TskSkinOfficeComboBox;
+class TskSkinPageControl;
 class TskSkinPanel;
 class TskSkinPopupMenu;
 class TskSkinSlider;
 class TskSkinSpeedButton;
 class TskSkinStdLabel;
+class TskSkinTabSheet;
 class TskSkinToolBar;
 
 // The groups of controls the handlers switch together (each member with its own look).
@@ -155,9 +157,9 @@ public:
     TskSkinPanel* skSkinPanel5 = nullptr;     // cover over the empty list
 
     // --- settings pages ---
-    TskSkinPanel* skSkinPageControl1 = nullptr;
-    TskSkinPanel* skSkinTabSheet1 = nullptr;  // "常规设置"
-    TskSkinPanel* skSkinTabSheet2 = nullptr;  // "音视频高级设置"
+    TskSkinPageControl* skSkinPageControl1 = nullptr;
+    TskSkinTabSheet* skSkinTabSheet1 = nullptr;  // "常规设置"
+    TskSkinTabSheet* skSkinTabSheet2 = nullptr;  // "音视频高级设置"
     TskSkinOfficeComboBox* skSkinOfficeComboBox2 = nullptr;  // categories
     TskSkinOfficeComboBox* skSkinOfficeComboBox1 = nullptr;  // formats
     TskSkinEdit* Video_OutPut_Folder_Edit = nullptr;
