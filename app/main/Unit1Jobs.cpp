@@ -26,10 +26,15 @@ TNotifyEvent Handler(TForm1* Form, void (TForm1::*Method)(TObject*))
     return [Form, Method](TObject* Sender) { (Form->*Method)(Sender); };
 }
 
+void Focus(TForm1& Form, TWinControl* Control)
+{
+    if (Form.GetVisible() && Control->CanFocus())
+        Control->SetFocus();
+}
+
 void FocusJobList(TForm1& Form)
 {
-    if (Form.lvFiles->CanFocus())
-        Form.lvFiles->SetFocus();
+    Focus(Form, Form.lvFiles);
 }
 
 void AppendJobRow(TForm1& Form, const TJobRow& Row)
@@ -107,8 +112,7 @@ void OpenRenameEditor(TForm1& Form, bool QuietWithoutRow)
     Form.edt->SetText(WithoutExtension(Form.JobText(row, jcOutputName)));
     Form.edt->SetVisible(true);
     Form.edt->BringToFront();
-    if (Form.edt->CanFocus())
-        Form.edt->SetFocus();
+    jobs::Focus(Form, Form.edt);
 }
 
 }  // namespace

@@ -29,6 +29,8 @@ void BindAddHandlers(TForm1& Form);
 void BindConvertHandlers(TForm1& Form);
 void BindSelectHandlers(TForm1& Form);
 
+// Gives a control the focus when the window and the control can take it.
+void Focus(TForm1& Form, TWinControl* Control);
 void FocusJobList(TForm1& Form);
 void AppendJobRow(TForm1& Form, const TJobRow& Row);
 // Appends a line to the window's log memo.

@@ -102,6 +102,15 @@ std::string SelectedFormatTitle(TForm1& Form)
 
 void jobs::BindSelectHandlers(TForm1& Form)
 {
+    // The category box's fixed items, the first one selected (the window is loading: no events).
+    TskSkinOfficeItems* categories = Form.skSkinOfficeComboBox2->Items();
+    categories->Clear();
+    for (const TCategory& category : Categories()) {
+        TskSkinOfficeItem* item = categories->Add();
+        item->SetCaption(std::string(category.Caption));
+        item->SetImageIndex(category.Code);
+    }
+    Form.skSkinOfficeComboBox2->SetItemIndex(0);
     Form.Button2->OnClick = Handler(&Form, &TForm1::Button2Click);
     Form.Button5->OnClick = Handler(&Form, &TForm1::Button5Click);
     Form.Button6->OnClick = Handler(&Form, &TForm1::Button6Click);
