@@ -2,6 +2,7 @@
 
 #include "app/main/WarningBox.h"
 #include "classlib/ComCtrls.h"
+#include "engine/FFmpeg.h"
 #include "classlib/Menus.h"
 #include "classlib/StdCtrls.h"
 #include "skin/form/skSkinCtrls.h"
@@ -11,10 +12,31 @@
 
 #include <filesystem>
 
+void JobConverter::ReleaseFailing(ScriptedTask* Task)
+{
+    {
+        std::lock_guard<std::mutex> guard(FLock);
+        FFailing.insert(Task);
+    }
+    Task->Release();
+}
+
+std::unique_ptr<TFFmpeg> JobConverter::CreateTask(int MaxFiles)
+{
+    std::unique_ptr<TFFmpeg> made = ScriptedConverter::CreateTask(MaxFiles);
+    static_cast<ScriptedTask&>(*made).script = [this](ScriptedTask& Task) {
+        Task.WaitForRelease();
+        std::lock_guard<std::mutex> guard(FLock);
+        if (FFailing.count(&Task))
+            throw FFmpegException("boom");
+    };
+    return made;
+}
+
 void JobListTest::SetUp()
 {
     SetConverterMaker([this] {
-        auto made = std::make_unique<ScriptedConverter>();
+        auto made = std::make_unique<JobConverter>();
         converter = made.get();
         return std::unique_ptr<TFFmpegConverter>(std::move(made));
     });

@@ -7,8 +7,24 @@
 
 #include "tests/engine/ScriptedConverter.h"
 
+#include <mutex>
+#include <set>
 #include <string>
 #include <vector>
+
+// Scripted tasks that wait for their release and then end, or fail with "boom" when the test
+// marked them.
+class JobConverter : public ScriptedConverter {
+public:
+    void ReleaseFailing(ScriptedTask* Task);
+
+protected:
+    std::unique_ptr<TFFmpeg> CreateTask(int MaxFiles) override;
+
+private:
+    std::mutex FLock;
+    std::set<ScriptedTask*> FFailing;
+};
 
 class JobListTest : public MainFormTest {
 protected:
@@ -33,7 +49,7 @@ protected:
     // The batch's tasks (made by Start), in task order.
     std::vector<ScriptedTask*> BatchTasks() const;
 
-    ScriptedConverter* converter = nullptr;
+    JobConverter* converter = nullptr;
     std::vector<std::string> warnings;
     int finalEvents = 0;
     std::size_t tasksBeforeStart = 0;
