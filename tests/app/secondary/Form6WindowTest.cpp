@@ -4,10 +4,8 @@
 #include "app/secondary/SecondaryCatalogue.h"
 #include "app/secondary/Unit6.h"
 #include "classlib/ComCtrls.h"
-#include "classlib/PngFile.h"
-#include "classlib/Streams.h"
-#include "platform/gdi/Surface.h"
 #include "engine/FFmpegConverter.h"
+#include "FrameTestSupport.h"
 #include "SkinFormSupport.h"
 #include "skin/form/skSkinCtrls.h"
 #include "skin/input/skSkinComboBox.h"
@@ -16,26 +14,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 namespace {
 
 const std::vector<std::string> Key100Texts = {"保持原分辨率", "816 kbps", "25.00", "128 kbps", "44100", "保持原视频模式"};
-
-// A rendered window as a PNG file, for a look at it.
-void WriteSurfacePng(const Surface& pixels, const std::string& path)
-{
-    TDibData image;
-    image.Width = pixels.Width();
-    image.Height = pixels.Height();
-    image.BitsPerPixel = 24;
-    image.Allocate();
-    for (int y = 0; y < image.Height; ++y)
-        for (int x = 0; x < image.Width; ++x)
-            std::memcpy(image.Row(y) + x * 3, &pixels.Row(y)[x], 3);
-    TFileStream file(path, fmCreate);
-    WritePng(&file, image);
-}
 
 class SkinnedHost : public FakeSecondaryHost {
 public:
@@ -178,7 +159,7 @@ TEST_F(Form6Test, TakesTheLookOfEachSkin)
         for (const Probe& p : probes)
             looks[s].push_back(PixelsOf(p.control)(p.x, p.y));
         std::shared_ptr<Surface> shot = kit.Render(form->GetHandle());
-        WriteSurfacePng(*shot, "form6_skin" + std::to_string(skins[s]) + ".png");
+        WritePicture(*shot, "form6_skin" + std::to_string(skins[s]) + ".png");
     }
     for (std::size_t i = 0; i < std::size(probes); ++i)
         EXPECT_NE(looks[0][i], looks[1][i]) << probes[i].name;
