@@ -1,6 +1,5 @@
 #include "app/main/PreviewPanel.h"
 
-#include <algorithm>
 #include <cstdio>
 
 std::optional<int> SliderValueAt(const std::string& dragState, std::int64_t APTS, std::int64_t ADuration,
@@ -47,17 +46,4 @@ std::string FileOpenLogLine(std::int64_t ADuration, int frameWidth, int frameHei
     std::snprintf(text, sizeof text, "duration: %.2f, frame size: %dx%d", static_cast<double>(ADuration) / 1e6,
                   frameWidth, frameHeight);
     return text;
-}
-
-std::vector<std::string> ScreenTargetNames(const std::vector<TScreenCandidate>& children)
-{
-    std::vector<std::string> names{"Panel6"};
-    for (int order = 0;; ++order) {
-        auto found = std::find_if(children.begin(), children.end(), [order](const TScreenCandidate& c) {
-            return c.windowed && c.tabOrder == order;
-        });
-        if (found == children.end())
-            return names;
-        names.push_back(found->name);
-    }
 }

@@ -1,14 +1,13 @@
 #pragma once
 // The preview panel's arithmetic and texts, apart from any window: where a shown picture puts
 // the seek slider, where a released slider seeks to, which player drivers the driver lists name,
-// the log texts of the player's events, and the names the render-target list offers.
+// and the log texts of the player's events.
 
 #include "engine/FFPlayTypes.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <vector>
 
 // The seek slider's drag state as the main window keeps it.
 inline constexpr const char* kSliderUp = "UP";
@@ -35,14 +34,3 @@ std::string PlayStateName(TPlayState state);
 
 // "duration: 12.34, frame size: 320x240" (seconds with two decimals).
 std::string FileOpenLogLine(std::int64_t ADuration, int frameWidth, int frameHeight);
-
-// A direct child of the main window as the render-target list sees it.
-struct TScreenCandidate {
-    std::string name;
-    int tabOrder = -1;
-    bool windowed = false;
-};
-
-// The render-target list: "Panel6", then for tab orders 0, 1, 2 ... the name of the first
-// windowed child with that tab order, up to the first tab order no windowed child has.
-std::vector<std::string> ScreenTargetNames(const std::vector<TScreenCandidate>& children);

@@ -1,11 +1,13 @@
 #include "app/main/Snapshots.h"
 
+#include "app/main/OptionIni.h"
+
 #include "classlib/Bitmap.h"
 #include "classlib/GifImage.h"
-#include "classlib/IniFiles.h"
 #include "classlib/JpegImage.h"
 #include "classlib/PngImage.h"
 #include "classlib/SysUtils.h"
+#include "platform/shell/ShellPlaces.h"
 
 #include <array>
 #include <cstring>
@@ -14,7 +16,6 @@
 namespace {
 
 constexpr const char* kSection = "SnapShot";
-constexpr const char* kMissing = "Error";
 
 struct TTypeRow {
     TSnapshotType type;
@@ -32,11 +33,6 @@ constexpr std::array<TTypeRow, 4> kTypes{{
 const TTypeRow& RowOf(TSnapshotType type)
 {
     return kTypes[static_cast<std::size_t>(type)];
-}
-
-bool IsMissing(const std::string& value)
-{
-    return value.empty() || value == kMissing;
 }
 
 // The player's picture (32 bits, alpha without meaning) as a 24-bit bitmap.
@@ -83,46 +79,43 @@ std::string SnapshotExtension(TSnapshotType type)
     return RowOf(type).extension;
 }
 
-TSnapshotSettings::TSnapshotSettings(std::string iniFile, std::string defaultFolder)
-    : FIniFile(std::move(iniFile)), FDefaultFolder(std::move(defaultFolder))
+std::string DefaultSnapshotFolder()
 {
+    return HomeFolder() + "/Velkor视频软件/快照";
 }
 
-std::string TSnapshotSettings::ResolveFolder() const
+std::string ResolveSnapshotFolder()
 {
-    // A missing file reads as a missing key, which leads to the same default.
-    std::string folder = TIniFile(FIniFile).ReadString(kSection, "Dir", kMissing);
-    if (IsMissing(folder)) {
-        folder = FDefaultFolder;
-        if (!DirectoryExists(folder))
-            ForceDirectories(folder);
-        TIniFile(FIniFile).WriteString(kSection, "Dir", folder);
-        return folder;
-    }
+    std::string folder = ReadOption(kSection, "Dir");
+    const bool missing = OptionMissing(folder);
+    if (missing)
+        folder = DefaultSnapshotFolder();
     if (!DirectoryExists(folder))
         ForceDirectories(folder);
+    if (missing)
+        WriteOption(kSection, "Dir", folder);
     return folder;
 }
 
-TSnapshotType TSnapshotSettings::ResolveType() const
+TSnapshotType ResolveSnapshotType()
 {
-    const std::string stored = TIniFile(FIniFile).ReadString(kSection, "Picture", kMissing);
+    const std::string stored = ReadOption(kSection, "Picture");
     for (const TTypeRow& row : kTypes)
         if (stored == row.name)
             return row.type;
-    WriteType(TSnapshotType::BMP);
+    WriteSnapshotType(TSnapshotType::BMP);
     return TSnapshotType::BMP;
 }
 
-void TSnapshotSettings::WriteType(TSnapshotType type) const
+void WriteSnapshotType(TSnapshotType type)
 {
-    TIniFile(FIniFile).WriteString(kSection, "Picture", SnapshotTypeName(type));
+    WriteOption(kSection, "Picture", SnapshotTypeName(type));
 }
 
-void TSnapshotSettings::WriteFolder(const std::string& folder) const
+void WriteSnapshotFolder(const std::string& folder)
 {
     if (DirectoryExists(folder))
-        TIniFile(FIniFile).WriteString(kSection, "Dir", folder);
+        WriteOption(kSection, "Dir", folder);
 }
 
 std::string SnapshotFileName(const std::string& folder, const std::string& previewFile, TSnapshotType type,
@@ -149,14 +142,15 @@ void SaveSnapshotPicture(const TFFPicture& picture, TSnapshotType type, const st
     encoder->SaveToFile(fileName);
 }
 
-std::string TakeSnapshot(const TFFPicture& picture, const TSnapshotSettings& settings,
-                         const std::string& previewFile, const TSnapshotFileExists& exists)
+TSnapshotResult TakeSnapshot(const TFFPicture& picture, const std::string& previewFile,
+                             const TSnapshotFileExists& exists)
 {
-    const std::string folder = settings.ResolveFolder();
-    const TSnapshotType type = settings.ResolveType();
+    const std::string folder = ResolveSnapshotFolder();
+    TSnapshotResult result;
+    result.type = ResolveSnapshotType();
     if (picture.Width <= 0 || picture.Height <= 0)
-        return std::string();
-    const std::string name = SnapshotFileName(folder, previewFile, type, exists);
-    SaveSnapshotPicture(picture, type, name);
-    return name;
+        return result;
+    result.fileName = SnapshotFileName(folder, previewFile, result.type, exists);
+    SaveSnapshotPicture(picture, result.type, result.fileName);
+    return result;
 }

@@ -1,8 +1,7 @@
 #pragma once
 // Snapshots of the preview: the picture type and folder kept in the settings file (section
 // "SnapShot", keys "Dir" and "Picture"), the numbered picture names, and writing the player's
-// picture in the chosen type. The settings file is opened for every single read or write, so a
-// value written is what the next read sees; nothing is cached.
+// picture in the chosen type. Every read and write opens the settings file afresh.
 
 #include "engine/FFPicture.h"
 
@@ -16,24 +15,17 @@ std::string SnapshotTypeName(TSnapshotType type);
 // ".bmp", ".jpg", ".gif", ".png".
 std::string SnapshotExtension(TSnapshotType type);
 
-class TSnapshotSettings {
-public:
-    // iniFile: the settings file; defaultFolder: the snapshot folder used while none is stored.
-    TSnapshotSettings(std::string iniFile, std::string defaultFolder);
+// ~/Velkor视频软件/快照: the snapshot folder while the settings file names none.
+std::string DefaultSnapshotFolder();
 
-    // The stored folder (created with its parents unless it exists; one that cannot be created
-    // is still used), else the default folder, created and written back.
-    std::string ResolveFolder() const;
-    // The stored type when it is one of the four names exactly; anything else writes back "BMP".
-    TSnapshotType ResolveType() const;
-    void WriteType(TSnapshotType type) const;
-    // Writes an existing folder as the snapshot folder; a folder that does not exist is ignored.
-    void WriteFolder(const std::string& folder) const;
-
-private:
-    std::string FIniFile;
-    std::string FDefaultFolder;
-};
+// The stored folder (created with its parents unless it exists; one that cannot be created is
+// still used), else the default folder, created and written back.
+std::string ResolveSnapshotFolder();
+// The stored type when it is one of the four names exactly; anything else writes back "BMP".
+TSnapshotType ResolveSnapshotType();
+void WriteSnapshotType(TSnapshotType type);
+// Writes an existing folder as the snapshot folder; a folder that does not exist is ignored.
+void WriteSnapshotFolder(const std::string& folder);
 
 using TSnapshotFileExists = std::function<bool(const std::string&)>;
 
@@ -47,8 +39,14 @@ std::string SnapshotFileName(const std::string& folder, const std::string& previ
 // picture library's or the stream's error.
 void SaveSnapshotPicture(const TFFPicture& picture, TSnapshotType type, const std::string& fileName);
 
+// What one press of the snapshot button did: the type it resolved, and the file it saved (empty
+// when the picture was empty and nothing was saved).
+struct TSnapshotResult {
+    TSnapshotType type = TSnapshotType::BMP;
+    std::string fileName;
+};
+
 // One press of the snapshot button: resolves the folder and the type (with their write-backs),
-// then, when the picture is not empty, saves it under the next free name. Returns that name, or
-// the empty text when nothing was saved.
-std::string TakeSnapshot(const TFFPicture& picture, const TSnapshotSettings& settings,
-                         const std::string& previewFile, const TSnapshotFileExists& exists);
+// then, when the picture is not empty, saves it under the next free name.
+TSnapshotResult TakeSnapshot(const TFFPicture& picture, const std::string& previewFile,
+                             const TSnapshotFileExists& exists);

@@ -58,14 +58,3 @@ TEST(PreviewPanel, FileOpenLine)
     EXPECT_EQ(FileOpenLogLine(12'345'678, 320, 240), "duration: 12.35, frame size: 320x240");
     EXPECT_EQ(FileOpenLogLine(90'000'000'000, 0, 0), "duration: 90000.00, frame size: 0x0");
 }
-
-TEST(PreviewPanel, ScreenListStopsAtTheFirstMissingTabOrder)
-{
-    const std::vector<TScreenCandidate> children{
-        {"Panel3", 2, true}, {"skSkinPanel1", 0, true}, {"Label1", 1, false},
-        {"skSkinToolBar2", 1, true}, {"Panel5", 4, true},
-    };
-    EXPECT_EQ(ScreenTargetNames(children),
-              (std::vector<std::string>{"Panel6", "skSkinPanel1", "skSkinToolBar2", "Panel3"}));
-    EXPECT_EQ(ScreenTargetNames({}), std::vector<std::string>{"Panel6"});
-}

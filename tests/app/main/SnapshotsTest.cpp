@@ -1,8 +1,9 @@
 #include "app/main/Snapshots.h"
 
+#include "app/main/OptionIni.h"
+
 #include "classlib/Bitmap.h"
 #include "classlib/GifImage.h"
-#include "classlib/IniFiles.h"
 #include "classlib/JpegImage.h"
 #include "classlib/PngImage.h"
 #include "classlib/SysUtils.h"
@@ -10,20 +11,43 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
+#include <optional>
 #include <set>
+#include <utility>
+#include <vector>
 
 namespace {
 
+// A private user: HOME and XDG_CONFIG_HOME in a temporary folder, given back afterwards.
 class SnapshotsTest : public ::testing::Test {
 protected:
-    zdtest::TempDir dir;
-    std::string ini = dir.file("option.ini");
-    std::string defaultFolder = dir.file("home/快照");
-    TSnapshotSettings settings{ini, defaultFolder};
+    SnapshotsTest()
+    {
+        Keep("HOME", dir.path());
+        Keep("XDG_CONFIG_HOME", dir.file("config"));
+    }
+    ~SnapshotsTest() override
+    {
+        for (const auto& [name, value] : kept)
+            value ? setenv(name.c_str(), value->c_str(), 1) : unsetenv(name.c_str());
+    }
 
-    std::string Stored(const char* key) { return TIniFile(ini).ReadString("SnapShot", key, "<none>"); }
-    void Store(const char* key, const std::string& value) { TIniFile(ini).WriteString("SnapShot", key, value); }
+    std::string Stored(const char* key) { return ReadOption("SnapShot", key); }
+    void Store(const char* key, const std::string& value) { WriteOption("SnapShot", key, value); }
+
+    zdtest::TempDir dir;
+    const std::string defaultFolder = dir.path() + "/Velkor视频软件/快照";
+
+private:
+    void Keep(const std::string& name, const std::string& value)
+    {
+        const char* old = getenv(name.c_str());
+        kept.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+        setenv(name.c_str(), value.c_str(), 1);
+    }
+    std::vector<std::pair<std::string, std::optional<std::string>>> kept;
 };
 
 // A 6 x 4 picture with a distinct colour in each corner.
@@ -44,7 +68,10 @@ TFFPicture Picture()
 
 TEST_F(SnapshotsTest, WithoutSettingsFileTheDefaultsAreWrittenAndABitmapSaved)
 {
-    const std::string saved = TakeSnapshot(Picture(), settings, "/films/clip.mp4", FileExists);
+    EXPECT_EQ(DefaultSnapshotFolder(), defaultFolder);
+    const TSnapshotResult result = TakeSnapshot(Picture(), "/films/clip.mp4", FileExists);
+    const std::string& saved = result.fileName;
+    EXPECT_EQ(result.type, TSnapshotType::BMP);
     EXPECT_EQ(saved, defaultFolder + "/clip_1.bmp");
     EXPECT_TRUE(DirectoryExists(defaultFolder));
     EXPECT_EQ(Stored("Dir"), defaultFolder);
@@ -58,11 +85,13 @@ TEST_F(SnapshotsTest, WithoutSettingsFileTheDefaultsAreWrittenAndABitmapSaved)
 
 TEST_F(SnapshotsTest, EmptyPictureSavesNothingButStillResolves)
 {
-    EXPECT_EQ(TakeSnapshot(TFFPicture{}, settings, "/films/clip.mp4", FileExists), "");
+    Store("Picture", "PNG");
+    const TSnapshotResult result = TakeSnapshot(TFFPicture{}, "/films/clip.mp4", FileExists);
+    EXPECT_EQ(result.fileName, "");
+    EXPECT_EQ(result.type, TSnapshotType::PNG);
     EXPECT_EQ(Stored("Dir"), defaultFolder);
-    EXPECT_EQ(Stored("Picture"), "BMP");
     EXPECT_TRUE(DirectoryExists(defaultFolder));
-    EXPECT_FALSE(FileExists(defaultFolder + "/clip_1.bmp"));
+    EXPECT_FALSE(FileExists(defaultFolder + "/clip_1.png"));
 }
 
 TEST_F(SnapshotsTest, StoredValuesAndTheirReplacements)
@@ -79,21 +108,21 @@ TEST_F(SnapshotsTest, StoredValuesAndTheirReplacements)
     };
     for (const Case& c : cases) {
         Store("Picture", c.stored);
-        EXPECT_EQ(settings.ResolveType(), c.type) << c.stored;
+        EXPECT_EQ(ResolveSnapshotType(), c.type) << c.stored;
         EXPECT_EQ(Stored("Picture"), c.after) << c.stored;
     }
 
     const std::string stored = dir.file("elsewhere/deeper");
     Store("Dir", stored);
-    EXPECT_EQ(settings.ResolveFolder(), stored);
+    EXPECT_EQ(ResolveSnapshotFolder(), stored);
     EXPECT_TRUE(DirectoryExists(stored));
     Store("Dir", "Error");
-    EXPECT_EQ(settings.ResolveFolder(), defaultFolder);
+    EXPECT_EQ(ResolveSnapshotFolder(), defaultFolder);
     EXPECT_EQ(Stored("Dir"), defaultFolder);
 
-    settings.WriteFolder(dir.file("missing"));
+    WriteSnapshotFolder(dir.file("missing"));
     EXPECT_EQ(Stored("Dir"), defaultFolder);
-    settings.WriteFolder(stored);
+    WriteSnapshotFolder(stored);
     EXPECT_EQ(Stored("Dir"), stored);
 }
 
