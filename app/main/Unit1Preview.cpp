@@ -39,12 +39,11 @@ void TForm1::BindPreviewHandlers()
         skSkinSlider1MouseUp(Sender, Button, Shift, X, Y);
     };
     // The window's moves and resizes reach the player after their default handling.
-    TWndMethod previous = GetWindowProc();
-    SetWindowProc([this, previous](TMessage& Message) {
+    WindowProc = [this, previous = WindowProc](TMessage& Message) {
         previous(Message);
         if ((Message.Msg == WM_WINDOWPOSCHANGING || Message.Msg == WM_WINDOWPOSCHANGED) && FFPlayer)
             FFPlayer->UpdateScreenPosition();
-    });
+    };
     BindSnapshotHandlers();
 }
 
@@ -60,11 +59,11 @@ TPlayerHost* TForm1::PreviewHost()
     FScreenControl = control;
     if (!control)
         return nullptr;
-    control->HandleNeeded();
-    if (!FPreviewHost || FPreviewHostControl != control) {
+    const HWND window = control->GetHandle();
+    if (!FPreviewHost || FPreviewHostWindow != window) {
         FPreviewHost.reset();
-        FPreviewHost = std::make_unique<WindowPlayerHost>(control->GetHandle());
-        FPreviewHostControl = control;
+        FPreviewHost = std::make_shared<WindowPlayerHost>(window);
+        FPreviewHostWindow = window;
     }
     return FPreviewHost.get();
 }
@@ -119,9 +118,9 @@ void TForm1::FFPlayerState(TCustomPlayer*, TPlayState AState)
     AppendLog(PlayStateName(AState));
     if (AState == psStop) {
         // The last picture leaves the panel.
-        if (FFPlayer->GetScreenHandle() && FPreviewHostControl && FPreviewHostControl->HandleAllocated()) {
-            InvalidateRect(FPreviewHostControl->GetHandle(), nullptr, TRUE);
-            UpdateWindow(FPreviewHostControl->GetHandle());
+        if (FFPlayer->GetScreenHandle() && IsWindow(FPreviewHostWindow)) {
+            InvalidateRect(FPreviewHostWindow, nullptr, TRUE);
+            UpdateWindow(FPreviewHostWindow);
         }
     } else if (AState == psEnd) {
         FFPlayer->Seek(std::int64_t{0}, TSeekFlags{sfAny}, false);

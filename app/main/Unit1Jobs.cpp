@@ -1,0 +1,5 @@
+#include "app/main/Unit1.h"
+
+void TForm1::BindJobHandlers()
+{
+}
