@@ -18,8 +18,30 @@
 #include "skin/form/skSkinSlider.h"
 #include "skin/form/skSkinViews.h"
 
+#include <array>
+#include <utility>
+
+namespace {
+
+void FocusJobList(TForm1& Form)
+{
+    if (Form.lvFiles->CanFocus())
+        Form.lvFiles->SetFocus();
+}
+
+}  // namespace
+
 void TForm1::BindPreviewHandlers()
 {
+    // The off-screen player settings as the window's description stores them: default drivers,
+    // files opened paused.
+    for (const auto& [box, names] : {std::pair{cboVideoDriver, std::array{"Default", "DDraw", "GDI"}},
+                                     std::pair{cboAudioDriver, std::array{"Default", "DSound", "waveOut"}}}) {
+        for (const char* name : names)
+            box->Items()->Add(name);
+        box->SetItemIndex(0);
+    }
+    chkOpenPaused->SetChecked(true);
     FFPlayer->OnFileOpen = [this](TCustomPlayer* Sender, std::int64_t ADuration, int AFrameWidth, int AFrameHeight,
                                   int& AScreenWidth, int& AScreenHeight) {
         FFPlayerFileOpen(Sender, ADuration, AFrameWidth, AFrameHeight, AScreenWidth, AScreenHeight);
@@ -131,13 +153,13 @@ void TForm1::FFPlayerState(TCustomPlayer*, TPlayState AState)
 void TForm1::skSkinButton13Click(TObject*)
 {
     FFPlayer->Resume();
-    lvFiles->SetFocus();
+    FocusJobList(*this);
 }
 
 void TForm1::skSkinButton14Click(TObject*)
 {
     FFPlayer->Pause();
-    lvFiles->SetFocus();
+    FocusJobList(*this);
 }
 
 void TForm1::skSkinButton15Click(TObject*)
@@ -147,7 +169,7 @@ void TForm1::skSkinButton15Click(TObject*)
     try {
         FFPlayer->Stop(true);
         OpenPreview();
-        lvFiles->SetFocus();
+        FocusJobList(*this);
     } catch (const std::exception&) {
         FFPlayer->Stop(true);
     }
