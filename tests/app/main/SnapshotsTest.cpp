@@ -7,47 +7,22 @@
 #include "classlib/JpegImage.h"
 #include "classlib/PngImage.h"
 #include "classlib/SysUtils.h"
-#include "TestPaths.h"
+#include "MainFormSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
-#include <optional>
 #include <set>
-#include <utility>
-#include <vector>
 
 namespace {
 
-// A private user: HOME and XDG_CONFIG_HOME in a temporary folder, given back afterwards.
-class SnapshotsTest : public ::testing::Test {
+// A private user (HOME and XDG_CONFIG_HOME in a temporary folder); no window is made.
+class SnapshotsTest : public MainFormTest {
 protected:
-    SnapshotsTest()
-    {
-        Keep("HOME", dir.path());
-        Keep("XDG_CONFIG_HOME", dir.file("config"));
-    }
-    ~SnapshotsTest() override
-    {
-        for (const auto& [name, value] : kept)
-            value ? setenv(name.c_str(), value->c_str(), 1) : unsetenv(name.c_str());
-    }
-
     std::string Stored(const char* key) { return ReadOption("SnapShot", key); }
     void Store(const char* key, const std::string& value) { WriteOption("SnapShot", key, value); }
 
-    zdtest::TempDir dir;
-    const std::string defaultFolder = dir.path() + "/Velkor视频软件/快照";
-
-private:
-    void Keep(const std::string& name, const std::string& value)
-    {
-        const char* old = getenv(name.c_str());
-        kept.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
-        setenv(name.c_str(), value.c_str(), 1);
-    }
-    std::vector<std::pair<std::string, std::optional<std::string>>> kept;
+    const std::string defaultFolder = Home() + "/Velkor视频软件/快照";
 };
 
 // A 6 x 4 picture with a distinct colour in each corner.
