@@ -6,6 +6,12 @@
 #include <filesystem>
 #include <system_error>
 
+namespace {
+std::function<void(const std::string&)> Reporter;
+int StartUps = 0;
+bool ReportedInStartUp = false;
+} // namespace
+
 std::string OptionIniPath()
 {
     return ConfigHome() + "/Zudevivivoduv/option.ini";
@@ -40,4 +46,35 @@ void WriteOption(const std::string& Section, const std::string& Key, const std::
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
     TIniFile ini(path);
     ini.WriteString(Section, Key, Value);
+}
+
+bool WriteOptionReported(const std::string& Section, const std::string& Key, const std::string& Value)
+{
+    try {
+        WriteOption(Section, Key, Value);
+        return true;
+    } catch (const std::exception& e) {
+        if (StartUps > 0 && ReportedInStartUp)
+            return false;
+        ReportedInStartUp = StartUps > 0;
+        if (Reporter)
+            Reporter(e.what());
+        return false;
+    }
+}
+
+void SetRefusedWriteReporter(std::function<void(const std::string& Message)> Value)
+{
+    Reporter = std::move(Value);
+}
+
+TStartUpWrites::TStartUpWrites()
+{
+    if (StartUps++ == 0)
+        ReportedInStartUp = false;
+}
+
+TStartUpWrites::~TStartUpWrites()
+{
+    --StartUps;
 }

@@ -1,6 +1,7 @@
 #include "app/main/Unit1.h"
 
 #include "app/main/MainEngine.h"
+#include "app/main/OptionIni.h"
 #include "app/main/OwnDialogs.h"
 #include "app/main/SecondaryHostOfForm1.h"
 
@@ -12,6 +13,7 @@
 #include "engine/FFPlay.h"
 #include "engine/FFmpegConverter.h"
 #include "engine/FFmpegLogger.h"
+#include "skin/core/skSkinData.h"
 #include "skin/form/FormSkin.h"
 #include "skin/form/skSkinCtrls.h"
 #include "skin/input/skSkinComboBox.h"
@@ -82,6 +84,7 @@ void TForm1::BeforeDestruction()
     TForm::BeforeDestruction();
     FLogger.reset();
     FFLogger = nullptr;
+    SetRefusedWriteReporter(nullptr);
     if (Form1 == this)
         Form1 = nullptr;
 }
@@ -98,6 +101,13 @@ TFrontEndDialogs& TForm1::Dialogs()
 void TForm1::SetDialogs(TFrontEndDialogs* dialogs)
 {
     InstalledDialogs = dialogs;
+}
+
+void TForm1::ApplySkinIndex(int index)
+{
+    skSkinData1->SetSkinIndex(index);
+    SetClientWidth(839);
+    SetClientHeight(522);
 }
 
 void TForm1::FormCreate(TObject*)

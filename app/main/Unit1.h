@@ -11,6 +11,7 @@
 #include "app/secondary/SecondaryHost.h"
 #include "engine/EngineRecords.h"
 #include "engine/FFPlayTypes.h"
+#include "engine/FFmpegLogger.h"
 #include "platform/kernel/PlayerHost.h"
 
 #include "classlib/Forms.h"
@@ -24,7 +25,6 @@ class TButton;
 class TCheckBox;
 class TComboBox;
 class TEdit;
-class TFFLogger;
 class TFFPlayer;
 class TFFmpegConverter;
 class TImage;
@@ -250,6 +250,9 @@ public:
     // Shows the tool bar's "暂停" (true) or "继续" (false) in their shared place.
     void ShowPauseButton(bool pause);
 
+    // Sets the skin of every skinned element, keeping the client area's size.
+    void ApplySkinIndex(int index);
+
     // --- dialogs seam ---
     // The dialogs in force: the installed ones, else the window's own.
     TFrontEndDialogs& Dialogs();
@@ -274,6 +277,22 @@ public:
     void skSkinButton12Click(TObject* Sender);
     void skSkinButton6Click(TObject* Sender);
     void Video_OutPut_Folder_EditClick(TObject* Sender);
+
+    // --- settings file ---
+    void Button17Click(TObject* Sender);
+    void Button16Click(TObject* Sender);
+    void skSkinButton5Click(TObject* Sender);
+    void Button3Click(TObject* Sender);
+    void Button4Click(TObject* Sender);
+
+    // --- skins, options, help, about, log ---
+    void N23Click(TObject* Sender);
+    void N24Click(TObject* Sender);
+    void N15Click(TObject* Sender);
+    void N19Click(TObject* Sender);
+    void N5Click(TObject* Sender);
+    void Button21Click(TObject* Sender);
+    void FFLoggerLog(const void* Sender, std::uint32_t AThreadID, TLogLevel ALogLevel, const std::string& ALogMsg);
 
     // What the secondary settings form reaches of this window.
     TSecondaryHost& SecondaryHost() { return *FSecondaryHost; }

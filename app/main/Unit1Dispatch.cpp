@@ -1,5 +1,6 @@
 // The visible commands that run a command button's logic, and their binding.
 
+#include "app/main/OptionIni.h"
 #include "app/main/Unit1.h"
 
 #include "classlib/Menus.h"
@@ -30,6 +31,23 @@ void TForm1::BindHandlers()
     N11->OnClick = bind(&TForm1::skSkinButton12Click);
     skSkinButton6->OnClick = bind(&TForm1::skSkinButton6Click);
     Video_OutPut_Folder_Edit->OnClick = bind(&TForm1::Video_OutPut_Folder_EditClick);
+    Button17->OnClick = bind(&TForm1::Button17Click);
+    Button16->OnClick = bind(&TForm1::Button16Click);
+    skSkinButton5->OnClick = bind(&TForm1::skSkinButton5Click);
+    Button3->OnClick = bind(&TForm1::Button3Click);
+    Button4->OnClick = bind(&TForm1::Button4Click);
+    N23->OnClick = bind(&TForm1::N23Click);
+    skSkinButton9->OnClick = bind(&TForm1::N23Click);
+    N24->OnClick = bind(&TForm1::N24Click);
+    skSkinButton19->OnClick = bind(&TForm1::N24Click);
+    N15->OnClick = bind(&TForm1::N15Click);
+    N19->OnClick = bind(&TForm1::N19Click);
+    N5->OnClick = bind(&TForm1::N5Click);
+    Button21->OnClick = bind(&TForm1::Button21Click);
+    FFLogger->SetOnLog([this](const void* Sender, std::uint32_t Thread, TLogLevel Level, const std::string& Message) {
+        FFLoggerLog(Sender, Thread, Level, Message);
+    });
+    SetRefusedWriteReporter([this](const std::string& Message) { Dialogs().ShowMessage(Message, "提示"); });
     // The tool bar's "添加" drops down the add menu under itself.
     skSkinMenuSpeedButton1->OnClick = [this](TObject*) {
         const POINT p = skSkinMenuSpeedButton1->ClientToScreen(POINT{0, skSkinMenuSpeedButton1->GetHeight()});

@@ -28,7 +28,7 @@ void ReadChoice(const char* Key, const std::vector<TRadioChoice>& Group, const c
             c.Box->SetChecked(true);
             return;
         }
-    WriteOption("Options", Key, Default);
+    WriteOptionReported("Options", Key, Default);
     for (const TRadioChoice& c : Group)
         if (std::string(c.Value) == Default)
             c.Box->SetChecked(true);
@@ -61,11 +61,11 @@ void TForm5::Button1Click(TObject*)
                                              {skSkinCheckRadioBox12, "3"}};
     const std::vector<TRadioChoice> overwrite{{skSkinCheckRadioBox3, "0"}, {skSkinCheckRadioBox6, "1"}};
     if (!OptionIniExists()) {
-        WriteOption("Options", "Thread_Count", "0");
-        WriteOption("Options", "After_Done", "0");
-        WriteOption("Options", "Show_Preview", "0");
-        WriteOption("Options", "Thread_Priority", "3");
-        WriteOption("Options", "Overwrite_File", "1");
+        WriteOptionReported("Options", "Thread_Count", "0");
+        WriteOptionReported("Options", "After_Done", "0");
+        WriteOptionReported("Options", "Show_Preview", "0");
+        WriteOptionReported("Options", "Thread_Priority", "3");
+        WriteOptionReported("Options", "Overwrite_File", "1");
         skSkinComboBox2->SetItemIndex(0);
         skSkinCheckRadioBox1->SetChecked(true);
         skSkinCheckRadioBox12->SetChecked(true);
@@ -78,13 +78,13 @@ void TForm5::Button1Click(TObject*)
     const int index = skSkinComboBox2->Items()->IndexOf(count);
     skSkinComboBox2->SetItemIndex(index >= 0 ? index : 0);
     if (index < 0 && count != "0")
-        WriteOption("Options", "Thread_Count", "0");
+        WriteOptionReported("Options", "Thread_Count", "0");
     ReadChoice("After_Done", after, "0");
     ReadChoice("Thread_Priority", priority, "3");
     ReadChoice("Overwrite_File", overwrite, "1");
     const std::string preview = ReadOption("Options", "Show_Preview");
     if (preview != "0" && preview != "1")
-        WriteOption("Options", "Show_Preview", "0");
+        WriteOptionReported("Options", "Show_Preview", "0");
     skSkinCheckRadioBox8->SetChecked(preview == "1");
 }
 

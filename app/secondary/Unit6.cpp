@@ -55,6 +55,8 @@ void TForm6::BeforeDestruction()
     delete FFConverter;
     FFConverter = nullptr;
     TForm::BeforeDestruction();
+    if (Form6 == this)
+        Form6 = nullptr;
 }
 
 void TForm6::BuildComponents()

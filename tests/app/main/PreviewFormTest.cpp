@@ -54,13 +54,17 @@ TEST_F(PreviewForm, OpeningLogsTheFileAndPreparesTheSlider)
     StartForms();
     Form1->skSkinSlider1->SetValue(70);
     OpenPaused("sample.avi");
+    // The probe's description of the file, the file-open line, then the player's states.
     const auto log = Log();
-    ASSERT_GE(log.size(), 3u);
-    EXPECT_FALSE(log[0].empty());  // the probe's description of the file
-    EXPECT_EQ(log[1], FileOpenLogLine(Form1->FDuration, 160, 120));
+    const auto line = std::find(log.begin(), log.end(), FileOpenLogLine(Form1->FDuration, 160, 120));
+    ASSERT_TRUE(line != log.end() && line != log.begin() && line + 1 != log.end()) << testing::PrintToString(log);
+    EXPECT_EQ(line[-1].rfind("File Name: " + zdtest::fixture("sample.avi"), 0), 0u) << line[-1];
+    EXPECT_EQ(line[1], "Play");
     EXPECT_NEAR(static_cast<double>(Form1->FDuration), 2e6, 1e5);
-    EXPECT_EQ(log[2], "Play");
     EXPECT_TRUE(Form1->FFPlayer->GetPaused());
+    EXPECT_TRUE(Form1->chkOpenPaused->GetChecked());
+    EXPECT_EQ(Form1->FFPlayer->GetVideoDriver(), vdDefault);
+    EXPECT_EQ(Form1->FFPlayer->GetAudioDriver(), adDefault);
     EXPECT_EQ(Form1->FScreenControl, Form1->Panel6);
     EXPECT_NE(Form1->FFPlayer->GetScreenHandle(), nullptr);
     EXPECT_EQ(Form1->skSkinSlider1->GetMaxValue(), Form1->skSkinSlider1->GetWidth());

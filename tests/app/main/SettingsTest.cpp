@@ -1,0 +1,110 @@
+#include "MainFormSupport.h"
+
+#include "app/main/OpenFilter.h"
+#include "classlib/Memo.h"
+#include "skin/core/skSkinData.h"
+#include "skin/form/skSkinCtrls.h"
+#include "skin/input/skSkinComboBox.h"
+#include "skin/input/skSkinEdits.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <tuple>
+
+using MainSettings = MainFormTest;
+
+TEST_F(MainSettings, TheFirstStartWritesEveryDefaultAndMakesTheOutputFolder)
+{
+    StartForms();
+    const std::string out = Home() + "/Velkor视频软件/输出";
+    EXPECT_TRUE(std::filesystem::is_directory(out));
+    EXPECT_EQ(Form1->FileOutPutPath, out);
+    EXPECT_EQ(Form1->Video_OutPut_Folder_Edit->GetText(), out);
+    for (const auto& [section, key, value] : {std::tuple{"OutPath", "OutPath", out.c_str()},
+                                             {"Skin", "SetSkin", "0"},
+                                             {"Options", "Thread_Count", "0"},
+                                             {"Options", "After_Done", "0"},
+                                             {"Options", "Thread_Priority", "3"},
+                                             {"Options", "Overwrite_File", "1"},
+                                             {"Options", "Show_Preview", "0"}})
+        EXPECT_EQ(Ini(section, key), value) << key;
+    EXPECT_EQ(Form1->skSkinData1->SkinIndex(), 0);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+// Stored values and what the next start makes of them.
+TEST_F(MainSettings, StoredValuesAreReadBackOrReplacedByTheirDefaults)
+{
+    struct Case {
+        const char* stored;     // file text
+        int skin;               // skin index after start
+        const char* setSkin;    // SetSkin after start
+        const char* threads;    // thread box after start
+        const char* threadKey;  // Thread_Count after start
+        int after;              // ticked after-finish box number
+    };
+    const Case cases[] = {
+        {"[Skin]\nSetSkin=5\n[Options]\nThread_Count=8\nAfter_Done=2\n", 5, "5", "8", "8", 4},
+        {"[Skin]\nSetSkin=9\n[Options]\nThread_Count=25\nAfter_Done=7\n", 1, "9", "1", "0", 1},
+        {"[Skin]\nSetSkin=abc\n[OutPath]\nOutPath=relative/dir\n", 0, "0", "1", "0", 1},
+        {"[Skin]\nSetSkin=Error\n[Options]\nThread_Count=0\n", 0, "0", "1", "0", 1},
+    };
+    for (const Case& c : cases) {
+        WriteIniText(c.stored);
+        StartForms();
+        EXPECT_EQ(Form1->skSkinData1->SkinIndex(), c.skin) << c.stored;
+        EXPECT_EQ(Ini("Skin", "SetSkin"), c.setSkin) << c.stored;
+        EXPECT_EQ(Form5->skSkinComboBox2->GetText(), c.threads) << c.stored;
+        EXPECT_EQ(Ini("Options", "Thread_Count"), c.threadKey) << c.stored;
+        EXPECT_EQ(Form5->skSkinCheckRadioBox4->GetChecked(), c.after == 4) << c.stored;
+        EXPECT_EQ(Form5->skSkinCheckRadioBox1->GetChecked(), c.after == 1) << c.stored;
+        EXPECT_EQ(Form1->FileOutPutPath.front(), '/') << c.stored;
+        StopForms();
+    }
+}
+
+TEST_F(MainSettings, AnUnwritableSettingsFolderGivesOneMessageAndTheStartCompletes)
+{
+    std::filesystem::create_directories(Home() + "/.config");
+    // The settings file's folder is a file: nothing can be written there.
+    WriteIniText("");
+    std::filesystem::remove_all(Home() + "/.config/Zudevivivoduv");
+    std::ofstream(Home() + "/.config/Zudevivivoduv") << "not a folder";
+    StartForms();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(dialogs.messages[0].first.find("Unable to write to"), std::string::npos);
+    EXPECT_EQ(Form1->FileOutPutPath, Home() + "/Velkor视频软件/输出");
+    EXPECT_EQ(Form1->skSkinSlider1_down_UP, "UP");
+    EXPECT_EQ(Form5->skSkinComboBox2->GetText(), "1");
+}
+
+TEST_F(MainSettings, ACancelledSkinDialogStillWritesTheIndexAndAConfirmedOneSwitches)
+{
+    StartForms();
+    dialogs.skinAnswers = {std::nullopt, 3};
+    Form1->N23Click(nullptr);
+    EXPECT_EQ(dialogs.skinStarts, std::vector<int>{0});
+    EXPECT_EQ(Form1->skSkinData1->SkinIndex(), 0);
+    EXPECT_EQ(Ini("Skin", "SetSkin"), "0");
+    Form1->N23Click(nullptr);
+    EXPECT_EQ(Form1->skSkinData1->SkinIndex(), 3);
+    EXPECT_EQ(Ini("Skin", "SetSkin"), "3");
+    EXPECT_EQ(Form1->GetClientWidth(), 839);
+}
+
+TEST_F(MainSettings, LogLinesHelpAndTheOpenDialogsFilter)
+{
+    StartForms();
+    Form1->FFLoggerLog(nullptr, 3000, llInfo, "opened");
+    EXPECT_EQ(Form1->mmoLog->Lines()->Strings(Form1->mmoLog->Lines()->Count() - 1), "#3000.5: opened");
+    Form1->N15Click(nullptr);
+    ASSERT_FALSE(kit.OpenedTargets().empty());
+    EXPECT_NE(kit.OpenedTargets().back().find("help.html"), std::string::npos);
+    const std::string filter = OpenDialogFilter();
+    EXPECT_EQ(std::count(filter.begin(), filter.end(), '|'), 84);
+    EXPECT_EQ(filter.rfind("所有文件格式 (*.*)|*.*|", 0), 0u);
+    EXPECT_NE(filter.find("AIFF音频编码格式(*.aif; *.aiff)|*.aif; *.aiff|"), std::string::npos);
+    EXPECT_EQ(Form1->OpenDialog2.Filter, filter);
+    EXPECT_EQ(Form1->OpenDialog1.FilterIndex, 1);
+}
