@@ -446,7 +446,7 @@ protected:
     // The selected tab changed (by the user or from code).
     virtual void Change();
     // Sends the tab size (TabWidth, TabHeight) to the window.
-    void SetTabSize();
+    virtual void SetTabSize();
     void UpdateTabs();
 
 private:

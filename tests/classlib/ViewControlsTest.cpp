@@ -169,7 +169,7 @@ TEST_F(ViewControls, ThePageControlShowsThePageOfTheChosenTab)
     EXPECT_FALSE(sheets[1]->GetVisible());
     EXPECT_EQ(SendMessage(pc->GetHandle(), TCM_GETITEMCOUNT, 0, 0), 3);
     // The sheet takes the display rectangle as the control (and its subclass) answer it.
-    EXPECT_EQ(sheets[0]->GetBoundsRect(), (RECT{12, 22, 298, 198}));
+    EXPECT_EQ(sheets[0]->GetBoundsRect(), (RECT{14, 26, 296, 196}));
 
     int changes = 0;
     pc->OnChange = [&](TObject*) { ++changes; };
@@ -188,7 +188,7 @@ TEST_F(ViewControls, ThePageControlShowsThePageOfTheChosenTab)
     EXPECT_EQ(sheets[1]->GetTabIndex(), 0);
     EXPECT_EQ(pc->GetTabIndex(), 0);
     EXPECT_EQ(pc->PageForTab(1), sheets[2]);
-    EXPECT_EQ(pc->TabRect(1), (RECT{80, 0, 160, 20}));
+    EXPECT_EQ(pc->TabRect(1), (RECT{82, 2, 162, 22}));
     pc->SelectNextPage(true);
     EXPECT_EQ(pc->GetActivePage(), sheets[2]);
     EXPECT_EQ(changes, 2);
