@@ -1,6 +1,7 @@
 #include "MainFormSupport.h"
 
 #include "app/main/OpenFilter.h"
+#include "platform/window/Keys.h"
 #include "classlib/Memo.h"
 #include "skin/core/skSkinData.h"
 #include "skin/form/skSkinCtrls.h"
@@ -107,4 +108,38 @@ TEST_F(MainSettings, LogLinesHelpAndTheOpenDialogsFilter)
     EXPECT_NE(filter.find("AIFF音频编码格式(*.aif; *.aiff)|*.aif; *.aiff|"), std::string::npos);
     EXPECT_EQ(Form1->OpenDialog2.Filter, filter);
     EXPECT_EQ(Form1->OpenDialog1.FilterIndex, 1);
+}
+
+// The output folder through the scripted dialog, then through the window's own skinned folder
+// dialog: a cancel still takes the folder last confirmed, a confirmation the shown folder.
+TEST_F(MainSettings, TheOutputFolderDialogWritesTheConfirmedFolderAlsoAfterACancel)
+{
+    const std::string clips = Home() + "/片段", other = Home() + "/other";
+    std::filesystem::create_directories(clips);
+    std::filesystem::create_directories(other);
+    StartForms(true);
+    dialogs.folderAnswers = {clips, std::nullopt};
+    Form1->skSkinButton5->ButtonClick();
+    EXPECT_EQ(dialogs.folderRuns.at(0).Title, "选择输出目录");
+    EXPECT_EQ(Form1->FileOutPutPath, clips);
+    EXPECT_EQ(Ini("OutPath", "OutPath"), clips);
+    WriteIniText("[OutPath]\nOutPath=" + other + "\n");
+    Form1->skSkinButton5->ButtonClick();
+    EXPECT_EQ(dialogs.folderRuns.at(1).Directory, clips);
+    EXPECT_EQ(Ini("OutPath", "OutPath"), clips);
+
+    TForm1::SetDialogs(nullptr);
+    Form1->skSkinSelectDirectoryDialog2.Directory = other;
+    std::string caption;
+    kit.WhenIdle([&] {
+        caption = Screen->ActiveCustomForm()->GetCaption();
+        kit.PressKey(VK_RETURN);
+        kit.ReleaseKey(VK_RETURN);
+        Pump();
+    });
+    Form1->skSkinButton5->ButtonClick();
+    EXPECT_EQ(caption, "选择输出目录");
+    EXPECT_EQ(Form1->FileOutPutPath, other);
+    EXPECT_EQ(Form1->Video_OutPut_Folder_Edit->GetText(), other);
+    EXPECT_EQ(Ini("OutPath", "OutPath"), other);
 }
