@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <tuple>
 
 using MainSettings = MainFormTest;
@@ -142,4 +143,37 @@ TEST_F(MainSettings, TheOutputFolderDialogWritesTheConfirmedFolderAlsoAfterACanc
     EXPECT_EQ(Form1->FileOutPutPath, other);
     EXPECT_EQ(Form1->Video_OutPut_Folder_Edit->GetText(), other);
     EXPECT_EQ(Ini("OutPath", "OutPath"), other);
+}
+
+// Settings files that hold nothing usable: the defaults are in force and the start completes;
+// only a file that cannot be written gives a message, once.
+TEST_F(MainSettings, UnusableSettingsFilesLeaveTheDefaultsInForce)
+{
+    struct Case {
+        const char* name;
+        std::function<void()> make;
+        std::size_t messages;
+    };
+    const std::string path = IniPath();
+    const Case cases[] = {
+        {"empty", [&] { WriteIniText(""); }, 0},
+        {"binary", [&] { WriteIniText(std::string("\0\x01\xff\xfe[\x80]=\n\x7f=\xc3", 13)); }, 0},
+        {"a folder", [&] {
+             std::filesystem::remove_all(path);
+             std::filesystem::create_directories(path);
+         }, 1},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove_all(path);
+        c.make();
+        dialogs.messages.clear();
+        StartForms();
+        EXPECT_EQ(dialogs.messages.size(), c.messages) << c.name;
+        EXPECT_EQ(Form1->FileOutPutPath, Home() + "/Velkor视频软件/输出") << c.name;
+        EXPECT_EQ(Form1->skSkinData1->SkinIndex(), 0) << c.name;
+        EXPECT_EQ(Form5->skSkinComboBox2->GetText(), "1") << c.name;
+        EXPECT_TRUE(Form5->skSkinCheckRadioBox12->GetChecked()) << c.name;
+        EXPECT_EQ(Form1->skSkinSlider1_down_UP, "UP") << c.name;
+        StopForms();
+    }
 }
