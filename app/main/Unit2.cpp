@@ -38,12 +38,12 @@ TForm2::TForm2(TComponent* AOwner) : TForm(AOwner)
                                                    "Zudevivivoduv");
     skSkinStdLabel2 = PlaceSkinned<TskSkinStdLabel>(this, skSkinPanel1, "skSkinStdLabel2", At(88, 54, 220, 18), data,
                                                    "版本:6.8.6.0");
-    skSkinStdLabel3 = PlaceSkinned<TskSkinStdLabel>(this, skSkinPanel1, "skSkinStdLabel3", At(24, 112, 90, 18), data,
+    skSkinStdLabel3 = PlaceSkinned<TskSkinStdLabel>(this, skSkinPanel1, "skSkinStdLabel3", At(24, 114, 90, 18), data,
                                                    "官方网站：");
-    skSkinStdLabel4 = PlaceSkinned<TskSkinStdLabel>(this, skSkinPanel1, "skSkinStdLabel4", At(24, 144, 90, 18), data,
+    skSkinStdLabel4 = PlaceSkinned<TskSkinStdLabel>(this, skSkinPanel1, "skSkinStdLabel4", At(24, 146, 90, 18), data,
                                                    "支持E-Mail：");
     auto link = [this, data](const char* Name, int Top, const std::string& Caption, const std::string& URL) {
-        auto* l = PlaceSkinned<TskSkinLinkLabel>(this, skSkinPanel1, Name, At(116, Top, 210, 18), data, Caption);
+        auto* l = PlaceSkinned<TskSkinLinkLabel>(this, skSkinPanel1, Name, At(110, Top, 222, 30), data, Caption);
         l->SetURL(URL);
         l->SetUseUnderLine(true);
         l->SetGlowEffect(true);
@@ -51,8 +51,8 @@ TForm2::TForm2(TComponent* AOwner) : TForm(AOwner)
         l->SetDefaultActiveFontColor(clBlue);
         return l;
     };
-    skSkinLinkLabel1 = link("skSkinLinkLabel1", 112, SiteAddress, SiteAddress);
-    skSkinLinkLabel2 = link("skSkinLinkLabel2", 144, SupportMailAddress, std::string("mailto:") + SupportMailAddress);
+    skSkinLinkLabel1 = link("skSkinLinkLabel1", 106, SiteAddress, SiteAddress);
+    skSkinLinkLabel2 = link("skSkinLinkLabel2", 138, SupportMailAddress, std::string("mailto:") + SupportMailAddress);
     skSkinButton1 = PlaceSkinned<TskSkinButton>(this, skSkinPanel1, "skSkinButton1", At(125, 210, 88, 28), data, "确定");
     skSkinButton1->OnClick = [this](TObject* Sender) { skSkinButton1Click(Sender); };
     SetClientWidth(338);

@@ -62,6 +62,7 @@ void TForm5::BuildComponents()
     auto box = [this, data](TWinControl* Parent, const char* Name, int Top, const char* Caption, int Group) {
         auto* b = PlaceSkinned<TskSkinCheckRadioBox>(this, Parent, Name, At(24, Top, 440, 22), data, Caption);
         if (Group > 0) {
+            b->SetSkinDataName("radiobox");
             b->SetRadio(true);
             b->SetGroupIndex(Group);
         }
