@@ -129,6 +129,7 @@ private:
 
 using TLVChangeEvent = std::function<void(TObject* Sender, TListItem* Item, TItemChange Change)>;
 using TLVColumnClickEvent = std::function<void(TObject* Sender, TListColumn* Column)>;
+using TLVSelectItemEvent = std::function<void(TObject* Sender, TListItem* Item, bool Selected)>;
 
 class TCustomListView : public TCommonControl {
 public:
@@ -173,6 +174,8 @@ public:
 
     TLVChangeEvent OnChange;
     TLVColumnClickEvent OnColumnClick;
+    // An item gained or lost the selection (after OnChange), by the user or by code.
+    TLVSelectItemEvent OnSelectItem;
 
 protected:
     void CreateParams(TCreateParams& Params) override;
@@ -486,7 +489,7 @@ protected:
     // The selected tab changed (by the user or from code).
     virtual void Change();
     // Sends the tab size (TabWidth, TabHeight) to the window.
-    void SetTabSize();
+    virtual void SetTabSize();
     void UpdateTabs();
 
 private:

@@ -16,6 +16,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
+#include <QWindow>
 
 namespace screen {
 
@@ -27,6 +28,16 @@ inline void LoadSkin(TskSkinData* Data, int Index)
 inline QColor ScreenPixel(int x, int y)
 {
     return QColor(QGuiApplication::primaryScreen()->grabWindow(0, x, y, 1, 1).toImage().pixel(0, 0));
+}
+
+// The native window showing Form.
+inline QWindow* NativeOf(TForm* Form)
+{
+    for (QWindow* w : QGuiApplication::topLevelWindows())
+        if (w->isVisible() &&
+            w->geometry() == QRect(Form->GetLeft(), Form->GetTop(), Form->GetWidth(), Form->GetHeight()))
+            return w;
+    return nullptr;
 }
 
 inline QColor Colour(COLORREF c)
