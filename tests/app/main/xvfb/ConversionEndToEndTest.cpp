@@ -14,7 +14,9 @@
 #include "platform/system/PowerOff.h"
 #include "platform/system/SoundPlayer.h"
 #include "platform/window/User.h"
+#include "classlib/CustomEdit.h"
 #include "skin/form/skFrameMenu.h"
+#include "skin/form/skSkinCtrls.h"
 #include "skin/form/skSkinViews.h"
 #include "skin/input/skSkinOfficeCtrls.h"
 
@@ -74,6 +76,18 @@ std::string ProbedStreams(const std::string& file)
         streams.append(line, strcspn(line, "\n"));
     }
     return pipe && pclose(pipe) == 0 ? streams : std::string();
+}
+
+// Pictures the main window as the screen shows it, for review.
+void Shoot(const std::string& name)
+{
+    RECT r{};
+    GetWindowRect(Form1->GetHandle(), &r);
+    const QImage image = QGuiApplication::primaryScreen()
+                             ->grabWindow(0, r.left, r.top, r.right - r.left, r.bottom - r.top)
+                             .toImage();
+    ASSERT_FALSE(image.isNull());
+    EXPECT_TRUE(image.save(QString::fromStdString(std::string(ZD_SCREENSHOT_DIR) + "/" + name), "PNG"));
 }
 
 void Serve()
@@ -174,11 +188,12 @@ TEST_F(ConversionEndToEnd, TwoAddedFilesAreConvertedIntoTheOutputFolder)
     EXPECT_TRUE(Form1->Item111->GetEnabled());
     EXPECT_EQ(opened, std::vector<std::string>{out});
 
-    RECT r{};
-    GetWindowRect(Form1->GetHandle(), &r);
-    const QImage image = QGuiApplication::primaryScreen()
-                             ->grabWindow(0, r.left, r.top, r.right - r.left, r.bottom - r.top)
-                             .toImage();
-    ASSERT_FALSE(image.isNull());
-    EXPECT_TRUE(image.save(QString::fromStdString(std::string(ZD_SCREENSHOT_DIR) + "/jobs_converted.png"), "PNG"));
+    Shoot("jobs_converted.png");
+
+    // The rename editor lies over the selected row's output name.
+    Form1->skSkinButton21->ButtonClick();
+    for (int i = 0; i < 20; ++i)
+        Serve();
+    EXPECT_TRUE(Form1->edt->GetVisible());
+    Shoot("jobs_rename.png");
 }
