@@ -71,7 +71,13 @@ TEST_F(JobBatch, ThePhasesOfABatchSwitchTheControlGroups)
 
     tasks[0]->Release();
     ASSERT_TRUE(Started(tasks[1]));
-    EXPECT_EQ(Form1->JobText(0, jcProgress), "100%");
+    // The first task's end reaches the window through the main thread's queue.
+    EXPECT_TRUE(MainThread::WaitServing(
+        [] {
+            MainThread::ProcessPendingMessages();
+            return Form1->JobText(0, jcProgress) == "100%";
+        },
+        10000));
     converter->ReleaseFailing(tasks[1]);
     ASSERT_TRUE(WaitForBatchEnd());
     EXPECT_EQ(Groups(), Ended);
