@@ -93,6 +93,11 @@ TEST_F(JobBatch, ThePhasesOfABatchSwitchTheControlGroups)
     AddOne(Media("c.avi"));
     EXPECT_EQ(Groups(), Ready);
     EXPECT_EQ(Form1->JobText(2, jcTaskNumber), "1");
+    // A row of the ended batch names no task: removing it leaves the new row's task alone.
+    Form1->lvFiles->SetSelected(Form1->lvFiles->Items()->Item(0));
+    Form1->btnRemove->Click();
+    EXPECT_EQ(converter->TasksCount(), 1);
+    EXPECT_EQ(Column(jcTaskNumber), (std::vector<std::string>{"", "1"}));
 }
 
 TEST_F(JobBatch, AStoppedBatchRunsItsAfterFinishActionButNeverPowersOff)
@@ -206,4 +211,41 @@ TEST_F(JobBatch, ClosingDuringABatchEndsItWithoutEventsOrActions)
     EXPECT_TRUE(warnings.empty());
     EXPECT_TRUE(kit.OpenedTargets().empty());
     EXPECT_EQ(power.requests, 0);
+}
+
+TEST_F(JobBatch, StartTakesThePriorityAndTheThreadCountOfTheOptionsDialog)
+{
+    std::vector<std::string> files;
+    for (const char* name : {"e.avi", "d.avi", "c.avi", "b.avi", "a.avi"})
+        files.push_back(Media(name));
+    AddSeveral(files);
+    const struct {
+        bool multiThread;
+        int countIndex;
+        TskSkinCheckRadioBox* priorityBox;
+        ThreadPriority priority;
+        std::size_t running;
+    } cases[] = {
+        {true, 3, Form5->skSkinCheckRadioBox9, ThreadPriority::Idle, 4},
+        {false, 3, Form5->skSkinCheckRadioBox11, ThreadPriority::Lower, 1},
+        {true, 0, Form5->skSkinCheckRadioBox12, ThreadPriority::Normal, 1},
+    };
+    for (const auto& c : cases) {
+        Form5->skSkinCheckRadioBox7->SetChecked(c.multiThread);
+        Form5->skSkinComboBox2->SetItemIndex(c.countIndex);
+        c.priorityBox->SetChecked(true);
+        tasksBeforeStart = converter->tasks.size();
+        Form1->btnStart->Click();
+        EXPECT_EQ(converter->GetThreadPriority(), c.priority);
+        const std::vector<ScriptedTask*> tasks = BatchTasks();
+        ASSERT_EQ(tasks.size(), 5u);
+        for (std::size_t i = 0; i < c.running; ++i)
+            ASSERT_TRUE(Started(tasks[i]));
+        // No task has ended, so no further one starts.
+        for (std::size_t i = c.running; i < tasks.size(); ++i)
+            EXPECT_FALSE(tasks[i]->started.WaitFor(0)) << i;
+        Form1->btnStopClick(nullptr);
+        ASSERT_TRUE(finalEvents > 0 || WaitForBatchEnd());
+        finalEvents = 0;
+    }
 }
