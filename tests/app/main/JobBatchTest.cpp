@@ -10,6 +10,7 @@
 #include "platform/kernel/AppPath.h"
 #include "platform/kernel/Clock.h"
 #include "skin/form/skSkinCtrls.h"
+#include "skin/form/skSkinViews.h"
 #include "skin/input/skSkinComboBox.h"
 
 #include <filesystem>
