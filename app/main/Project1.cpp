@@ -6,6 +6,7 @@
 #include "app/main/Unit1.h"
 #include "app/main/Unit2.h"
 #include "app/main/Unit5.h"
+#include "app/secondary/Unit6.h"
 
 #include "classlib/Icon.h"
 #include "classlib/PngImage.h"
@@ -32,4 +33,6 @@ void CreateProgramForms()
     Application->CreateForm(Form1);
     Application->CreateForm(Form2);
     Application->CreateForm(Form5);
+    Form6 = new TForm6(Application, Form1->SecondaryHost());
+    Form6->AfterConstruction();
 }

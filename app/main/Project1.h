@@ -5,5 +5,5 @@
 // resources, the skinned menus and the conversion preview window.
 void InitialiseProgram();
 // The forms in their order: the main window (which becomes the application's main form), the
-// about box, the options dialog.
+// about box, the options dialog, the secondary settings form (never shown).
 void CreateProgramForms();

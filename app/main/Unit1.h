@@ -6,10 +6,13 @@
 // log in the other Unit1*.cpp files.
 
 #include "app/main/FrontEndDialogs.h"
+#include "app/main/Snapshots.h"
 #include "app/presets/ScratchFields.h"
 #include "app/secondary/SecondaryHost.h"
 #include "engine/EngineRecords.h"
+#include "engine/FFPlayTypes.h"
 #include "engine/FFmpegLogger.h"
+#include "platform/kernel/PlayerHost.h"
 
 #include "classlib/Forms.h"
 
@@ -40,11 +43,13 @@ class TskSkinListView;
 class TskSkinMainMenu;
 class TskSkinMainMenuBar;
 class TskSkinOfficeComboBox;
+class TskSkinPageControl;
 class TskSkinPanel;
 class TskSkinPopupMenu;
 class TskSkinSlider;
 class TskSkinSpeedButton;
 class TskSkinStdLabel;
+class TskSkinTabSheet;
 class TskSkinToolBar;
 
 // The groups of controls the handlers switch together (each member with its own look).
@@ -155,9 +160,9 @@ public:
     TskSkinPanel* skSkinPanel5 = nullptr;     // cover over the empty list
 
     // --- settings pages ---
-    TskSkinPanel* skSkinPageControl1 = nullptr;
-    TskSkinPanel* skSkinTabSheet1 = nullptr;  // "常规设置"
-    TskSkinPanel* skSkinTabSheet2 = nullptr;  // "音视频高级设置"
+    TskSkinPageControl* skSkinPageControl1 = nullptr;
+    TskSkinTabSheet* skSkinTabSheet1 = nullptr;  // "常规设置"
+    TskSkinTabSheet* skSkinTabSheet2 = nullptr;  // "音视频高级设置"
     TskSkinOfficeComboBox* skSkinOfficeComboBox2 = nullptr;  // categories
     TskSkinOfficeComboBox* skSkinOfficeComboBox1 = nullptr;  // formats
     TskSkinEdit* Video_OutPut_Folder_Edit = nullptr;
@@ -353,6 +358,46 @@ public:
 
     // ---- preview and snapshots (Unit1Preview*.cpp) ----
     void BindPreviewHandlers();
+    // The preview panel (Unit1Preview.cpp).
+    void Button31Click(TObject* Sender);
+    void FFPlayerFileOpen(TCustomPlayer* Sender, std::int64_t ADuration, int AFrameWidth, int AFrameHeight,
+                          int& AScreenWidth, int& AScreenHeight);
+    void FFPlayerPosition(TCustomPlayer* Sender, std::int64_t APTS);
+    void FFPlayerState(TCustomPlayer* Sender, TPlayState AState);
+    void skSkinButton13Click(TObject* Sender);  // play
+    void skSkinButton14Click(TObject* Sender);  // pause
+    void skSkinButton15Click(TObject* Sender);  // stop
+    void skSkinButton16Click(TObject* Sender);  // mute
+    void skSkinButton20Click(TObject* Sender);  // unmute
+    void skSkinSlider1MouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void skSkinSlider1MouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    // Snapshots (Unit1PreviewSnapshots.cpp).
+    void skSkinButton22Click(TObject* Sender);
+    void skSkinButton23MouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void skSkinButton23Click(TObject* Sender);
+    void MenuItem1Click(TObject* Sender);
+    void MenuItem2Click(TObject* Sender);
+    void BMP1Click(TObject* Sender);
+    void JPG1Click(TObject* Sender);
+    void GIF1Click(TObject* Sender);
+    void PNG1Click(TObject* Sender);
+    // Appends one line to the log memo.
+    void AppendLog(const std::string& Line);
+
+private:
+    void BindSnapshotHandlers();
+    // The player's host for the render control named by cboScreens (FScreenControl), made once
+    // per window; nullptr without such a control.
+    TPlayerHost* PreviewHost();
+    // Opens T_Movie_PLayer_FileName into the render control; a failure goes to the log.
+    bool OpenPreview();
+    void TickSnapshotType(TSnapshotType Type);
+    void ChooseSnapshotType(TSnapshotType Type);
+    // Shared, so that the window's teardown needs no complete type.
+    std::shared_ptr<TPlayerHost> FPreviewHost;
+    HWND FPreviewHostWindow = nullptr;
+
+public:
     // ---- end preview ----
 
 protected:

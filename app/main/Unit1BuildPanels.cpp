@@ -4,6 +4,7 @@
 #include "app/main/MainArtwork.h"
 #include "app/main/Unit1.h"
 
+#include "classlib/Bitmap.h"
 #include "classlib/ComCtrls.h"
 #include "classlib/ComboBox.h"
 #include "classlib/CustomEdit.h"
@@ -16,6 +17,7 @@
 #include "classlib/StdCtrls.h"
 #include "skin/form/skSkinCtrls.h"
 #include "skin/form/skSkinSlider.h"
+#include "skin/form/skSkinTabs.h"
 #include "skin/form/skSkinViews.h"
 #include "skin/input/skSkinComboBox.h"
 #include "skin/input/skSkinEdits.h"
@@ -50,20 +52,23 @@ void TForm1::BuildPreviewGroup()
     Panel6->SetColor(clBlack);
     Panel6->SetBevelOuter(TPanelBevel::bvNone);
     skSkinSlider1 = MakeSkinned<TskSkinSlider>(this, skSkinPanel3, "skSkinSlider1", At(6, 176, 240, 20), skSkinData1);
-    auto button = [this](const char* Name, int Left, const char* Hint) {
+    auto button = [this](const char* Name, int Left, const char* Hint, const char* Glyph) {
         auto* b = MakeSkinned<TskSkinButton>(this, skSkinPanel3, Name, At(Left, 204, 36, 28), skSkinData1);
         b->SetHint(Hint);
         b->SetShowHint(true);
+        TBitmap glyph;
+        LoadBitmapResource(&glyph, Glyph);
+        b->SetGlyph(&glyph);
         return b;
     };
-    skSkinButton13 = button("skSkinButton13", 6, "播放");
-    skSkinButton14 = button("skSkinButton14", 46, "暂停");
-    skSkinButton15 = button("skSkinButton15", 86, "停止");
-    skSkinButton16 = button("skSkinButton16", 126, "静音");
-    skSkinButton20 = button("skSkinButton20", 126, "静音");
+    skSkinButton13 = button("skSkinButton13", 6, "播放", "PREVIEW_PLAY");
+    skSkinButton14 = button("skSkinButton14", 46, "暂停", "PREVIEW_PAUSE");
+    skSkinButton15 = button("skSkinButton15", 86, "停止", "PREVIEW_STOP");
+    skSkinButton16 = button("skSkinButton16", 126, "静音", "PREVIEW_SOUND");
+    skSkinButton20 = button("skSkinButton20", 126, "静音", "PREVIEW_MUTED");
     skSkinButton20->SetVisible(false);
-    skSkinButton22 = button("skSkinButton22", 166, "快照");
-    skSkinButton23 = button("skSkinButton23", 206, "设置");
+    skSkinButton22 = button("skSkinButton22", 166, "快照", "PREVIEW_SNAPSHOT");
+    skSkinButton23 = button("skSkinButton23", 206, "设置", "PREVIEW_MENU");
     FScreenControl = Panel6;
 }
 
@@ -104,23 +109,18 @@ void TForm1::BuildJobList()
 
 void TForm1::BuildSettingsPages()
 {
-    skSkinPageControl1 = MakeSkinned<TskSkinPanel>(this, this, "skSkinPageControl1", At(4, 362, 831, 156), skSkinData1);
-    skSkinTabSheet1 = MakeSkinned<TskSkinPanel>(this, skSkinPageControl1, "skSkinTabSheet1", At(2, 28, 827, 126),
-                                                skSkinData1, "常规设置");
-    skSkinTabSheet2 = MakeSkinned<TskSkinPanel>(this, skSkinPageControl1, "skSkinTabSheet2", At(2, 28, 827, 126),
-                                                skSkinData1, "音视频高级设置");
-    skSkinTabSheet2->SetVisible(false);
-    // One tab per sheet above them.
-    auto tab = [this](const char* Name, int Left, TskSkinPanel* Sheet, TskSkinPanel* Other) {
-        auto* t = MakeSkinned<TskSkinButton>(this, skSkinPageControl1, Name, At(Left, 2, 110, 24), skSkinData1,
-                                             Sheet->GetCaption());
-        t->OnClick = [Sheet, Other](TObject*) {
-            Other->SetVisible(false);
-            Sheet->SetVisible(true);
-        };
+    skSkinPageControl1 =
+        MakeSkinned<TskSkinPageControl>(this, this, "skSkinPageControl1", At(4, 362, 831, 156), skSkinData1);
+    auto sheet = [this](const char* Name, const char* Caption) {
+        auto* s = new TskSkinTabSheet(this);
+        s->SetName(Name);
+        s->SetCaption(Caption);
+        s->SetPageControl(skSkinPageControl1);
+        return s;
     };
-    tab("skSkinTab1", 2, skSkinTabSheet1, skSkinTabSheet2);
-    tab("skSkinTab2", 114, skSkinTabSheet2, skSkinTabSheet1);
+    skSkinTabSheet1 = sheet("skSkinTabSheet1", "常规设置");
+    skSkinTabSheet2 = sheet("skSkinTabSheet2", "音视频高级设置");
+    skSkinPageControl1->SetActivePage(skSkinTabSheet1);
 
     auto office = [this](const char* Name, int Left, int Width, bool Formats) {
         auto* box = MakeSkinned<TskSkinOfficeComboBox>(this, skSkinTabSheet1, Name, At(Left, 28, Width, 41), skSkinData2);
