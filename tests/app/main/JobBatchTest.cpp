@@ -12,6 +12,7 @@
 #include "skin/form/skSkinCtrls.h"
 #include "skin/form/skSkinViews.h"
 #include "skin/input/skSkinComboBox.h"
+#include "skin/input/skSkinOfficeCtrls.h"
 
 #include <filesystem>
 #include <fstream>
@@ -62,6 +63,11 @@ TEST_F(JobBatch, ThePhasesOfABatchSwitchTheControlGroups)
     EXPECT_EQ(Column(jcFramesPerSecond), (std::vector<std::string>{"25", ""}));
     EXPECT_EQ(Column(jcCurrentTime), (std::vector<std::string>{"00:00:30", "00:00:05"}));
     EXPECT_EQ(Column(jcOutputSize), (std::vector<std::string>{"1.18MB", "0MB"}));
+
+    // Rows stay in place while the batch runs.
+    Form1->lvFiles->SetSelected(Form1->lvFiles->Items()->Item(1));
+    Form1->skSkinButton3Click(nullptr);
+    EXPECT_EQ(Inputs(), (std::vector<std::string>{"a.avi", "b.avi"}));
 
     Form1->skSkinButton11Click(nullptr);
     EXPECT_EQ(Groups(), Paused);
@@ -249,4 +255,19 @@ TEST_F(JobBatch, StartTakesThePriorityAndTheThreadCountOfTheOptionsDialog)
         ASSERT_TRUE(finalEvents > 0 || WaitForBatchEnd());
         finalEvents = 0;
     }
+}
+
+TEST_F(JobBatch, StartBuildsEachOutputRecordFromItsRowAlone)
+{
+    Form1->skSkinOfficeComboBox1->SetItemIndex(11);  // DVD: target "dvd", norm PAL
+    AddOne(Media("clip.avi"));
+    EXPECT_EQ(Form1->OO1[0].TargetType, ttDVD);
+    Form1->skSkinOfficeComboBox1->SetItemIndex(1);  // MP4: no target
+    Form1->btnStart->Click();
+    EXPECT_EQ(Form1->OO1[0].TargetType, ttIgnore);
+    EXPECT_EQ(Form1->OO1[0].NormType, ntAuto);
+    EXPECT_EQ(Form1->OO1[0].VideoCodec, "mpeg4");
+    EXPECT_EQ(Form1->OO1[0].FileName, dir.file("out/clip.mp4"));
+    EXPECT_EQ(Form1->IO1[0].FileName, dir.file("in/clip.avi"));
+    Form1->btnStopClick(nullptr);
 }
