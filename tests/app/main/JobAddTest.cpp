@@ -62,7 +62,13 @@ TEST_F(JobAdd, OneFileBecomesARowWithItsTaskAndSlot)
     EXPECT_EQ(Form1->IO1[0].FileName, dir.file("in/clip.avi"));
     EXPECT_EQ(Form1->OO1[0].FileName, dir.file("out/clip.avi"));
     EXPECT_EQ(Form1->OO1[0].VideoCodec, "mpeg4");
-    EXPECT_NE(Form1->mmoLog->Lines()->IndexOf("***Can do convert."), -1);
+    TStrings* log = Form1->mmoLog->Lines();
+    EXPECT_NE(log->IndexOf("***Can do convert."), -1);
+    // The probe's text arrives line by line.
+    const std::string info = converter->AVProbe()->FileInfoText();
+    const std::string first = info.substr(0, info.find("\r\n"));
+    ASSERT_FALSE(first.empty());
+    EXPECT_NE(log->IndexOf(first), -1) << first;
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
