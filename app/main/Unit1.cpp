@@ -94,7 +94,7 @@ TFrontEndDialogs& TForm1::Dialogs()
     if (InstalledDialogs)
         return *InstalledDialogs;
     if (!FOwnDialogs)
-        FOwnDialogs = std::make_unique<TOwnDialogs>();
+        FOwnDialogs = std::make_unique<TOwnDialogs>(skSkinData1);
     return *FOwnDialogs;
 }
 

@@ -81,12 +81,10 @@ void TForm1::skSkinButton5Click(TObject*)
 
 void TForm1::Button3Click(TObject*)
 {
-    if (!OptionIniExists()) {
-        WriteOptionReported("Skin", "SetSkin", "0");
-        return;
-    }
-    // A value that is not a decimal number counts as missing.
-    const std::optional<int> index = Decimal(ReadOption("Skin", "SetSkin"));
+    // Without a file (its write was refused) or with a value that is not a decimal number the
+    // default skin is in force.
+    const std::optional<int> index =
+        OptionIniExists() ? Decimal(ReadOption("Skin", "SetSkin")) : std::optional<int>();
     if (!index) {
         WriteOptionReported("Skin", "SetSkin", "0");
         ApplySkinIndex(0);

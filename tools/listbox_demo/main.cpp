@@ -1,6 +1,7 @@
 // listbox_demo [--skin N] [--screenshot file.png]
 // Shows under generated skin N (0..7) a skinned list box scrolled down with both scroll bars and
-// an item selected, a combo box with its list open and an edit-style combo box. With
+// an item selected, a combo box with its list open, an edit-style combo box and a plain list box
+// with its caption strip. With
 // --screenshot it writes a picture of the screen, prints named screen points ("point NAME X Y")
 // for checking it and exits.
 
@@ -100,6 +101,16 @@ int main(int argc, char** argv)
         edit->Items()->Add(s);
     edit->SetText("4 threads");
 
+    // A plain list box with its caption strip and buttons.
+    auto* captioned = new TskSkinListBox(form);
+    captioned->SetParent(form);
+    captioned->SetBounds(230, 232, 200, 90);
+    captioned->SetCaptionMode(true);
+    captioned->SetCaption("输出格式");
+    for (const char* s : {"MP4", "AVI", "MKV", "WebM"})
+        captioned->Items()->Add(s);
+    captioned->SetItemIndex(1);
+
     form->Show();
     Settle();
     combo->DropDown();
@@ -123,6 +134,8 @@ int main(int argc, char** argv)
     PrintPoint("drop-normal", drop->ListBox, 1, (rest.top + rest.bottom) / 2);
     PrintPoint("combo-bottom", combo, 0, combo->GetHeight());
     PrintPoint("drop-top", drop, 0, 0);
+    const RECT up = captioned->Buttons[0].R;
+    PrintPoint("caption-up", captioned, up.left + 2, up.top + 2);
     std::fflush(stdout);
     QImage image = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
     const bool ok = !image.isNull() && image.save(QString::fromStdString(screenshot), "PNG");

@@ -137,12 +137,12 @@ TImage32 FileControlGlyph(std::string_view name)
         });
     if (name == "BS_CLOSEDFOLDER" || name == "BS_CURRENTFOLDER")
         return Glyph(16, 15, outline, [&](TIconPainter& p) {
-            DrawFolder(p, TBox{8, 20, 184, 172}, kFolderYellow, Darker(kFolderYellow, 50));
+            DrawFolder(p, TBox{20, 20, 184, 172}, kFolderYellow, Darker(kFolderYellow, 50));
             if (name == "BS_CURRENTFOLDER")
                 p.Fill(p.Ellipse(128, 116, 28, 28), Rgb(0x2E86C1));
         });
     if (name == "BS_OPENFOLDER")
-        return Glyph(16, 15, outline, [](TIconPainter& p) { DrawOpenFolder(p, TBox{8, 20, 176, 172}); });
+        return Glyph(16, 15, outline, [](TIconPainter& p) { DrawOpenFolder(p, TBox{20, 20, 180, 172}); });
     if (name == "BS_BACK")
         return Glyph(16, 16, outline, [&](TIconPainter& p) {
             p.Fill(Either(p.Polygon({{16, 96}, {88, 28}, {88, 164}}), p.RoundRect(80, 76, 176, 116, 6)), Rgb(0x2E86C1));
@@ -151,7 +151,7 @@ TImage32 FileControlGlyph(std::string_view name)
         return Glyph(16, 16, outline, [](TIconPainter& p) { DrawArrow(p, TBox{24, 16, 168, 176}, Rgb(0x2E86C1), true); });
     if (name == "BS_NEWFOLDER")
         return Glyph(16, 16, outline, [](TIconPainter& p) {
-            DrawFolder(p, TBox{8, 48, 160, 180}, kFolderYellow, Darker(kFolderYellow, 50));
+            DrawFolder(p, TBox{20, 48, 164, 180}, kFolderYellow, Darker(kFolderYellow, 50));
             p.Fill(Either(p.Line(152, 8, 152, 72, 10), p.Line(120, 40, 184, 40, 10)), Rgb(0xF1C40F));
         });
     if (name == "BS_LVSTYLE")

@@ -1,6 +1,7 @@
 #include "MainFormSupport.h"
 
 #include "app/main/OpenFilter.h"
+#include "platform/window/Keys.h"
 #include "classlib/Memo.h"
 #include "skin/core/skSkinData.h"
 #include "skin/form/skSkinCtrls.h"
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <tuple>
 
 using MainSettings = MainFormTest;
@@ -107,4 +109,71 @@ TEST_F(MainSettings, LogLinesHelpAndTheOpenDialogsFilter)
     EXPECT_NE(filter.find("AIFF音频编码格式(*.aif; *.aiff)|*.aif; *.aiff|"), std::string::npos);
     EXPECT_EQ(Form1->OpenDialog2.Filter, filter);
     EXPECT_EQ(Form1->OpenDialog1.FilterIndex, 1);
+}
+
+// The output folder through the scripted dialog, then through the window's own skinned folder
+// dialog: a cancel still takes the folder last confirmed, a confirmation the shown folder.
+TEST_F(MainSettings, TheOutputFolderDialogWritesTheConfirmedFolderAlsoAfterACancel)
+{
+    const std::string clips = Home() + "/片段", other = Home() + "/other";
+    std::filesystem::create_directories(clips);
+    std::filesystem::create_directories(other);
+    StartForms(true);
+    dialogs.folderAnswers = {clips, std::nullopt};
+    Form1->skSkinButton5->ButtonClick();
+    EXPECT_EQ(dialogs.folderRuns.at(0).Title, "选择输出目录");
+    EXPECT_EQ(Form1->FileOutPutPath, clips);
+    EXPECT_EQ(Ini("OutPath", "OutPath"), clips);
+    WriteIniText("[OutPath]\nOutPath=" + other + "\n");
+    Form1->skSkinButton5->ButtonClick();
+    EXPECT_EQ(dialogs.folderRuns.at(1).Directory, clips);
+    EXPECT_EQ(Ini("OutPath", "OutPath"), clips);
+
+    TForm1::SetDialogs(nullptr);
+    Form1->skSkinSelectDirectoryDialog2.Directory = other;
+    std::string caption;
+    kit.WhenIdle([&] {
+        caption = Screen->ActiveCustomForm()->GetCaption();
+        kit.PressKey(VK_RETURN);
+        kit.ReleaseKey(VK_RETURN);
+        Pump();
+    });
+    Form1->skSkinButton5->ButtonClick();
+    EXPECT_EQ(caption, "选择输出目录");
+    EXPECT_EQ(Form1->FileOutPutPath, other);
+    EXPECT_EQ(Form1->Video_OutPut_Folder_Edit->GetText(), other);
+    EXPECT_EQ(Ini("OutPath", "OutPath"), other);
+}
+
+// Settings files that hold nothing usable: the defaults are in force and the start completes;
+// only a file that cannot be written gives a message, once.
+TEST_F(MainSettings, UnusableSettingsFilesLeaveTheDefaultsInForce)
+{
+    struct Case {
+        const char* name;
+        std::function<void()> make;
+        std::size_t messages;
+    };
+    const std::string path = IniPath();
+    const Case cases[] = {
+        {"empty", [&] { WriteIniText(""); }, 0},
+        {"binary", [&] { WriteIniText(std::string("\0\x01\xff\xfe[\x80]=\n\x7f=\xc3", 13)); }, 0},
+        {"a folder", [&] {
+             std::filesystem::remove_all(path);
+             std::filesystem::create_directories(path);
+         }, 1},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove_all(path);
+        c.make();
+        dialogs.messages.clear();
+        StartForms();
+        EXPECT_EQ(dialogs.messages.size(), c.messages) << c.name;
+        EXPECT_EQ(Form1->FileOutPutPath, Home() + "/Velkor视频软件/输出") << c.name;
+        EXPECT_EQ(Form1->skSkinData1->SkinIndex(), 0) << c.name;
+        EXPECT_EQ(Form5->skSkinComboBox2->GetText(), "1") << c.name;
+        EXPECT_TRUE(Form5->skSkinCheckRadioBox12->GetChecked()) << c.name;
+        EXPECT_EQ(Form1->skSkinSlider1_down_UP, "UP") << c.name;
+        StopForms();
+    }
 }

@@ -24,6 +24,10 @@ TEST(ShellArtTest, GlyphsAndKindIconsLoadByNameAtTheirSizes)
         LoadBitmapResource(&bitmap, c.name);
         EXPECT_EQ(bitmap.GetWidth(), c.width) << c.name;
         EXPECT_EQ(bitmap.GetHeight(), c.height) << c.name;
+        // Buttons draw glyphs with their bottom-left pixel as the transparent colour.
+        if (c.name.rfind("BS_", 0) == 0) {
+            EXPECT_EQ(bitmap.GetPixelColor(0, c.height - 1), static_cast<COLORREF>(0xFF00FF)) << c.name;
+        }
     }
     EXPECT_TRUE(BitmapResourceExists("bs_hard"));
     TBitmap none;

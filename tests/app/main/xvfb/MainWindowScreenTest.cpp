@@ -1,5 +1,7 @@
 #include "app/main/Project1.h"
 #include "app/main/Unit1.h"
+#include "app/main/Unit2.h"
+#include "app/main/Unit5.h"
 #include "platform/window/User.h"
 #include "skin/form/skFrameMenu.h"
 
@@ -72,3 +74,25 @@ TEST_P(MainWindowScreen, TheSkinnedWindowReachesTheScreen)
 }
 
 INSTANTIATE_TEST_SUITE_P(Skins, MainWindowScreen, ::testing::Values(0, 2));
+
+// The options dialog and the about box under the same skins, written for review.
+TEST_P(MainWindowScreen, TheDialogsReachTheScreen)
+{
+    InitialiseProgram();
+    CreateProgramForms();
+    Form1->ApplySkinIndex(GetParam());
+    for (auto [form, name] : {std::pair<TForm*, const char*>{Form5, "options_dialog"}, {Form2, "about_box"}}) {
+        form->Show();
+        Settle();
+        RECT r{};
+        GetWindowRect(form->GetHandle(), &r);
+        const QImage image = QGuiApplication::primaryScreen()
+                                 ->grabWindow(0, r.left, r.top, r.right - r.left, r.bottom - r.top)
+                                 .toImage();
+        ASSERT_FALSE(image.isNull()) << name;
+        const std::string file =
+            std::string(ZD_SCREENSHOT_DIR) + "/" + name + "_skin" + std::to_string(GetParam()) + ".png";
+        EXPECT_TRUE(image.save(QString::fromStdString(file), "PNG")) << name;
+        form->Hide();
+    }
+}
