@@ -22,7 +22,6 @@ public:
     // Every file from the list's position on was not tried because the add stopped.
     void LoseRest(const std::vector<std::string>& Files, std::size_t From);
     bool Empty() const { return FLost.empty(); }
-    const std::vector<TLostFile>& Lost() const { return FLost; }
     // "以下文件没有添加：" and one line "<file>: <reason>" per lost file.
     std::string Message() const;
 

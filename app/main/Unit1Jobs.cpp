@@ -45,9 +45,22 @@ void AppendJobRow(TForm1& Form, const TJobRow& Row)
         item->SubItems()->Add(text);
 }
 
-void Log(TForm1& Form, const std::string& Line)
+void Log(TForm1& Form, const std::string& Text)
 {
-    Form.mmoLog->Lines()->Add(Line);
+    // A probe's text comes as lines ended by CR LF: one memo line each.
+    for (std::size_t start = 0;;) {
+        const std::size_t end = Text.find('\n', start);
+        std::string line = Text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (end == std::string::npos) {
+            if (!line.empty() || start == 0)
+                Form.mmoLog->Lines()->Add(line);
+            return;
+        }
+        Form.mmoLog->Lines()->Add(line);
+        start = end + 1;
+    }
 }
 
 void ForgetTaskNumbers(TForm1& Form)

@@ -33,8 +33,8 @@ void BindSelectHandlers(TForm1& Form);
 void Focus(TForm1& Form, TWinControl* Control);
 void FocusJobList(TForm1& Form);
 void AppendJobRow(TForm1& Form, const TJobRow& Row);
-// Appends a line to the window's log memo.
-void Log(TForm1& Form, const std::string& Line);
+// Appends a line (or each line of a text, CR LF or LF ended) to the window's log memo.
+void Log(TForm1& Form, const std::string& Text);
 // The converter holds no tasks any more: no row names one.
 void ForgetTaskNumbers(TForm1& Form);
 // The decimal separator the list's sizes show.

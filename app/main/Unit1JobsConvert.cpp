@@ -54,7 +54,7 @@ int ChosenThreadCount()
 
 // Waits on the clock in force while the main thread's queued calls (the converter's end events
 // among them) are served.
-void WaitServing(std::uint64_t Milliseconds)
+void WaitServingMainThread(std::uint64_t Milliseconds)
 {
     const std::uint64_t end = GetTickCount64() + Milliseconds;
     for (std::uint64_t now = GetTickCount64(); now < end; now = GetTickCount64()) {
@@ -180,7 +180,7 @@ void TForm1::btnStopClick(TObject*)
     Button24->Click();
     FFConverter->Stop(true);
     FFPlayer->Stop(true);
-    WaitServing(1000);
+    WaitServingMainThread(1000);
     FFConverter->ClearTasks();
     jobs::ForgetTaskNumbers(*this);
     SetGroupEnabled(TControlGroup::Add, true);

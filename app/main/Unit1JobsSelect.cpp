@@ -7,6 +7,7 @@
 #include "app/main/JobFileSystem.h"
 #include "app/main/Unit5.h"
 #include "app/presets/ParameterValues.h"
+#include "app/secondary/SkinParameterBox.h"
 #include "classlib/ComCtrls.h"
 #include "classlib/StdCtrls.h"
 #include "classlib/SysUtils.h"
@@ -18,19 +19,6 @@
 #include "skin/input/skSkinOfficeCtrls.h"
 
 namespace {
-
-// A skinned combo box as the preset filler sees it.
-class TComboParameterBox : public TParameterBox {
-public:
-    explicit TComboParameterBox(TskSkinComboBox* Box) : FBox(Box) {}
-    void ClearItems() override { FBox->Items()->Clear(); }
-    void AddItem(const std::string& Text) override { FBox->Items()->Add(Text); }
-    void SetItemIndex(int Index) override { FBox->SetItemIndex(Index); }
-    void SetEnabled(bool Value) override { FBox->SetEnabled(Value); }
-
-private:
-    TskSkinComboBox* FBox;
-};
 
 TskSkinComboBox* ParameterBox(TForm1& Form, TParameterKind Kind)
 {
@@ -178,10 +166,10 @@ void TForm1::Button13Click(TObject*)
 
 void TForm1::Button18Click(TObject*)
 {
-    std::array<TComboParameterBox, ParameterKindCount> adapters = {
-        TComboParameterBox(skSkinComboBox1), TComboParameterBox(skSkinComboBox2),
-        TComboParameterBox(skSkinComboBox3), TComboParameterBox(skSkinComboBox4),
-        TComboParameterBox(skSkinComboBox9), TComboParameterBox(skSkinComboBox10)};
+    std::array<TSkinComboParameterBox, ParameterKindCount> adapters = {
+        TSkinComboParameterBox(skSkinComboBox1), TSkinComboParameterBox(skSkinComboBox2),
+        TSkinComboParameterBox(skSkinComboBox3), TSkinComboParameterBox(skSkinComboBox4),
+        TSkinComboParameterBox(skSkinComboBox9), TSkinComboParameterBox(skSkinComboBox10)};
     TParameterBoxes boxes{};
     for (TParameterKind kind : CodeOrder)
         boxes[kind] = &adapters[static_cast<std::size_t>(kind)];

@@ -15,6 +15,7 @@
 #include "skin/form/skSkinCtrls.h"
 #include "skin/form/skSkinViews.h"
 #include "skin/input/skSkinComboBox.h"
+#include "skin/input/skSkinEdits.h"
 #include "skin/input/skSkinOfficeCtrls.h"
 
 #include <sys/stat.h>
@@ -61,7 +62,13 @@ TEST_F(JobAdd, OneFileBecomesARowWithItsTaskAndSlot)
     EXPECT_EQ(Form1->IO1[0].FileName, dir.file("in/clip.avi"));
     EXPECT_EQ(Form1->OO1[0].FileName, dir.file("out/clip.avi"));
     EXPECT_EQ(Form1->OO1[0].VideoCodec, "mpeg4");
-    EXPECT_NE(Form1->mmoLog->Lines()->IndexOf("***Can do convert."), -1);
+    TStrings* log = Form1->mmoLog->Lines();
+    EXPECT_NE(log->IndexOf("***Can do convert."), -1);
+    // The probe's text arrives line by line.
+    const std::string info = converter->AVProbe()->FileInfoText();
+    const std::string first = info.substr(0, info.find("\r\n"));
+    ASSERT_FALSE(first.empty());
+    EXPECT_NE(log->IndexOf(first), -1) << first;
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -234,4 +241,16 @@ TEST_F(JobAdd, ClearEmptiesTheListTheTasksAndTheSlots)
     EXPECT_EQ(Form1->JobSlots().State(0), TSlotState::Free);
     EXPECT_EQ(Groups(), Empty);
     EXPECT_TRUE(Form1->skSkinPanel5->GetVisible());
+}
+
+TEST_F(JobAdd, AnOutputFolderThatIsGoneFailsTheAddWithItsMessage)
+{
+    Form1->Video_OutPut_Folder_Edit->SetText(dir.file("gone"));
+    const std::string clip = Media("clip.avi");
+    AddOne(clip);
+    EXPECT_EQ(Form1->JobCount(), 0);
+    EXPECT_EQ(converter->TasksCount(), 0) << "the refused task is removed";
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].first.rfind("以下文件没有添加：\n" + clip + ": ", 0), 0u) << dialogs.messages[0].first;
+    EXPECT_NE(Form1->mmoLog->Lines()->Text().find("***Cannot do convert, error: "), std::string::npos);
 }

@@ -10,7 +10,9 @@
 #include "platform/kernel/AppPath.h"
 #include "platform/kernel/Clock.h"
 #include "skin/form/skSkinCtrls.h"
+#include "skin/form/skSkinViews.h"
 #include "skin/input/skSkinComboBox.h"
+#include "skin/input/skSkinOfficeCtrls.h"
 
 #include <filesystem>
 #include <fstream>
@@ -62,6 +64,11 @@ TEST_F(JobBatch, ThePhasesOfABatchSwitchTheControlGroups)
     EXPECT_EQ(Column(jcCurrentTime), (std::vector<std::string>{"00:00:30", "00:00:05"}));
     EXPECT_EQ(Column(jcOutputSize), (std::vector<std::string>{"1.18MB", "0MB"}));
 
+    // Rows stay in place while the batch runs.
+    Form1->lvFiles->SetSelected(Form1->lvFiles->Items()->Item(1));
+    Form1->skSkinButton3Click(nullptr);
+    EXPECT_EQ(Inputs(), (std::vector<std::string>{"a.avi", "b.avi"}));
+
     Form1->skSkinButton11Click(nullptr);
     EXPECT_EQ(Groups(), Paused);
     EXPECT_FALSE(Form1->skSkinButton11->GetVisible());
@@ -71,7 +78,13 @@ TEST_F(JobBatch, ThePhasesOfABatchSwitchTheControlGroups)
 
     tasks[0]->Release();
     ASSERT_TRUE(Started(tasks[1]));
-    EXPECT_EQ(Form1->JobText(0, jcProgress), "100%");
+    // The first task's end reaches the window through the main thread's queue.
+    EXPECT_TRUE(MainThread::WaitServing(
+        [] {
+            MainThread::ProcessPendingMessages();
+            return Form1->JobText(0, jcProgress) == "100%";
+        },
+        10000));
     converter->ReleaseFailing(tasks[1]);
     ASSERT_TRUE(WaitForBatchEnd());
     EXPECT_EQ(Groups(), Ended);
@@ -87,6 +100,11 @@ TEST_F(JobBatch, ThePhasesOfABatchSwitchTheControlGroups)
     AddOne(Media("c.avi"));
     EXPECT_EQ(Groups(), Ready);
     EXPECT_EQ(Form1->JobText(2, jcTaskNumber), "1");
+    // A row of the ended batch names no task: removing it leaves the new row's task alone.
+    Form1->lvFiles->SetSelected(Form1->lvFiles->Items()->Item(0));
+    Form1->btnRemove->Click();
+    EXPECT_EQ(converter->TasksCount(), 1);
+    EXPECT_EQ(Column(jcTaskNumber), (std::vector<std::string>{"", "1"}));
 }
 
 TEST_F(JobBatch, AStoppedBatchRunsItsAfterFinishActionButNeverPowersOff)
@@ -200,4 +218,56 @@ TEST_F(JobBatch, ClosingDuringABatchEndsItWithoutEventsOrActions)
     EXPECT_TRUE(warnings.empty());
     EXPECT_TRUE(kit.OpenedTargets().empty());
     EXPECT_EQ(power.requests, 0);
+}
+
+TEST_F(JobBatch, StartTakesThePriorityAndTheThreadCountOfTheOptionsDialog)
+{
+    std::vector<std::string> files;
+    for (const char* name : {"e.avi", "d.avi", "c.avi", "b.avi", "a.avi"})
+        files.push_back(Media(name));
+    AddSeveral(files);
+    const struct {
+        bool multiThread;
+        int countIndex;
+        TskSkinCheckRadioBox* priorityBox;
+        ThreadPriority priority;
+        std::size_t running;
+    } cases[] = {
+        {true, 3, Form5->skSkinCheckRadioBox9, ThreadPriority::Idle, 4},
+        {false, 3, Form5->skSkinCheckRadioBox11, ThreadPriority::Lower, 1},
+        {true, 0, Form5->skSkinCheckRadioBox12, ThreadPriority::Normal, 1},
+    };
+    for (const auto& c : cases) {
+        Form5->skSkinCheckRadioBox7->SetChecked(c.multiThread);
+        Form5->skSkinComboBox2->SetItemIndex(c.countIndex);
+        c.priorityBox->SetChecked(true);
+        tasksBeforeStart = converter->tasks.size();
+        Form1->btnStart->Click();
+        EXPECT_EQ(converter->GetThreadPriority(), c.priority);
+        const std::vector<ScriptedTask*> tasks = BatchTasks();
+        ASSERT_EQ(tasks.size(), 5u);
+        for (std::size_t i = 0; i < c.running; ++i)
+            ASSERT_TRUE(Started(tasks[i]));
+        // No task has ended, so no further one starts.
+        for (std::size_t i = c.running; i < tasks.size(); ++i)
+            EXPECT_FALSE(tasks[i]->started.WaitFor(0)) << i;
+        Form1->btnStopClick(nullptr);
+        ASSERT_TRUE(finalEvents > 0 || WaitForBatchEnd());
+        finalEvents = 0;
+    }
+}
+
+TEST_F(JobBatch, StartBuildsEachOutputRecordFromItsRowAlone)
+{
+    Form1->skSkinOfficeComboBox1->SetItemIndex(11);  // DVD: target "dvd", norm PAL
+    AddOne(Media("clip.avi"));
+    EXPECT_EQ(Form1->OO1[0].TargetType, ttDVD);
+    Form1->skSkinOfficeComboBox1->SetItemIndex(1);  // MP4: no target
+    Form1->btnStart->Click();
+    EXPECT_EQ(Form1->OO1[0].TargetType, ttIgnore);
+    EXPECT_EQ(Form1->OO1[0].NormType, ntAuto);
+    EXPECT_EQ(Form1->OO1[0].VideoCodec, "mpeg4");
+    EXPECT_EQ(Form1->OO1[0].FileName, dir.file("out/clip.mp4"));
+    EXPECT_EQ(Form1->IO1[0].FileName, dir.file("in/clip.avi"));
+    Form1->btnStopClick(nullptr);
 }

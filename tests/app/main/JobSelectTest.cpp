@@ -118,8 +118,9 @@ TEST_F(JobSelect, CodesThatDoNotReadStopTheRestoringSilently)
     Select(0);
     Select(1);
     EXPECT_EQ(Boxes(), before);
-    // A format past the category's list stops after the category was set.
-    Form1->SetJobText(1, jcSelectionCode, "1299");
+    // 1205 reads as category 11, format 5, which that category lacks: the category is set, then
+    // the restoring stops.
+    Form1->SetJobText(1, jcSelectionCode, "1205");
     Form1->SetJobText(1, jcParameterCode, "000000000000");
     Select(0);
     Select(1);
