@@ -57,9 +57,10 @@ TEST_F(PreviewForm, OpeningLogsTheFileAndPreparesTheSlider)
     // The probe's description of the file, the file-open line, then the player's states.
     const auto log = Log();
     const auto line = std::find(log.begin(), log.end(), FileOpenLogLine(Form1->FDuration, 160, 120));
-    ASSERT_TRUE(line != log.end() && line != log.begin() && line + 1 != log.end()) << testing::PrintToString(log);
+    ASSERT_TRUE(line != log.end() && line != log.begin()) << testing::PrintToString(log);
     EXPECT_EQ(line[-1].rfind("File Name: " + zdtest::fixture("sample.avi"), 0), 0u) << line[-1];
-    EXPECT_EQ(line[1], "Play");
+    // The engine's own log lines may come in between.
+    EXPECT_NE(std::find(line, log.end(), "Play"), log.end()) << testing::PrintToString(log);
     EXPECT_NEAR(static_cast<double>(Form1->FDuration), 2e6, 1e5);
     EXPECT_TRUE(Form1->FFPlayer->GetPaused());
     EXPECT_TRUE(Form1->chkOpenPaused->GetChecked());
