@@ -140,6 +140,22 @@ TEST_F(Form6Test, ItsBoxesAndButtonsRunTheHandlers)
     EXPECT_EQ(host.FolderReads, 1);
 }
 
+// A bit-rate text that is no number: OK's error reaches the application's handler and the form
+// stays open.
+TEST_F(Form6Test, ABitRateThatIsNoNumberReachesTheApplicationsHandler)
+{
+    Create();
+    std::vector<std::string> errors;
+    Application->OnException = [&errors](TObject*, const std::exception& E) { errors.push_back(E.what()); };
+    form->skSkinComboBox2->Items()->Add("many kbps");
+    form->skSkinComboBox2->SetItemIndex(form->skSkinComboBox2->Items()->Count() - 1);
+    ShowAt(40, 40);
+    ClickOn(form->skSkinButton2);
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_TRUE(form->GetVisible());
+    EXPECT_EQ(host.Fields.Scratch.Video_FrameRate, "25.00");  // written before the failing step
+}
+
 TEST_F(Form6Test, CategoryOutsideTheListLeavesEmptyEnabledBoxes)
 {
     Create();
