@@ -1,6 +1,7 @@
 #include "app/secondary/Unit6.h"
 
-#include "app/secondary/SecondaryBuild.h"
+#include "app/main/BuildHelpers.h"
+#include "app/secondary/SecondaryPictures.h"
 #include "app/secondary/SecondaryCatalogue.h"
 #include "classlib/ExtCtrls.h"
 #include "classlib/ImgList.h"
@@ -69,10 +70,12 @@ void TForm6::BuildComponents()
     BuildCategoryBoxes();
     BuildLogicPanel();
     FFConverter = new TFFmpegConverter();
-    ImageList1 = MakeComponent<TImageList>(this, "ImageList1");
+    ImageList1 = new TImageList(this);
+    ImageList1->SetName("ImageList1");
     ImageList1->SetSize(32, 32);
     AddCategoryPictures(ImageList1, 12);
-    ImageList2 = MakeComponent<TImageList>(this, "ImageList2");
+    ImageList2 = new TImageList(this);
+    ImageList2->SetName("ImageList2");
     ImageList2->SetSize(32, 32);
     skSkinOfficeComboBox2->SetImages(ImageList1);
     BuildPages();
