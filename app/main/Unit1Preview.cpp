@@ -23,9 +23,10 @@
 
 namespace {
 
+// Only a shown window can give its list the focus.
 void FocusJobList(TForm1& Form)
 {
-    if (Form.lvFiles->CanFocus())
+    if (Form.GetVisible() && Form.lvFiles->CanFocus())
         Form.lvFiles->SetFocus();
 }
 

@@ -134,7 +134,7 @@ TEST_F(PreviewForm, AFileAtItsEndGoesBackToTheStartPaused)
         << Form1->FFPlayer->GetCurrentPTS();
 }
 
-TEST_F(PreviewForm, StopNeedsASelectedRowAndMuteSwapsItsButtons)
+TEST_F(PreviewForm, StopNeedsASelectedRowAndReopensAndMuteSwapsItsButtons)
 {
     StartForms();
     OpenPaused("sample.avi");
@@ -142,6 +142,17 @@ TEST_F(PreviewForm, StopNeedsASelectedRowAndMuteSwapsItsButtons)
     Form1->skSkinButton15->ButtonClick();  // stop, no row selected
     EXPECT_EQ(Log().size(), lines);
     EXPECT_EQ(Form1->FFPlayer->GetFileName(), zdtest::fixture("sample.avi"));
+
+    // With a row selected, stop goes back to the start of the file, paused.
+    Form1->FFPlayer->Seek(std::int64_t{1'000'000}, TSeekFlags{}, true);
+    TListItem* row = Form1->lvFiles->Items()->Add();
+    row->SetCaption(zdtest::fixture("sample.avi"));
+    row->SetSelected(true);
+    Form1->skSkinButton15->ButtonClick();
+    ASSERT_TRUE(WaitForLine("Stop")) << testing::PrintToString(Log());
+    ASSERT_TRUE(WaitForLine("Pause", 2)) << testing::PrintToString(Log());
+    EXPECT_TRUE(Form1->FFPlayer->GetPaused());
+    EXPECT_LT(Form1->FFPlayer->GetCurrentPTS(), 500'000);
 
     Form1->skSkinButton16->ButtonClick();
     EXPECT_TRUE(Form1->FFPlayer->GetMute());
