@@ -128,6 +128,7 @@ private:
 
 using TLVChangeEvent = std::function<void(TObject* Sender, TListItem* Item, TItemChange Change)>;
 using TLVColumnClickEvent = std::function<void(TObject* Sender, TListColumn* Column)>;
+using TLVSelectItemEvent = std::function<void(TObject* Sender, TListItem* Item, bool Selected)>;
 
 class TCustomListView : public TCommonControl {
 public:
@@ -172,6 +173,8 @@ public:
 
     TLVChangeEvent OnChange;
     TLVColumnClickEvent OnColumnClick;
+    // An item gained or lost the selection (after OnChange), by the user or by code.
+    TLVSelectItemEvent OnSelectItem;
 
 protected:
     void CreateParams(TCreateParams& Params) override;

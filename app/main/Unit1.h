@@ -43,11 +43,13 @@ class TskSkinListView;
 class TskSkinMainMenu;
 class TskSkinMainMenuBar;
 class TskSkinOfficeComboBox;
+class TskSkinPageControl;
 class TskSkinPanel;
 class TskSkinPopupMenu;
 class TskSkinSlider;
 class TskSkinSpeedButton;
 class TskSkinStdLabel;
+class TskSkinTabSheet;
 class TskSkinToolBar;
 
 // The groups of controls the handlers switch together (each member with its own look).
@@ -158,9 +160,9 @@ public:
     TskSkinPanel* skSkinPanel5 = nullptr;     // cover over the empty list
 
     // --- settings pages ---
-    TskSkinPanel* skSkinPageControl1 = nullptr;
-    TskSkinPanel* skSkinTabSheet1 = nullptr;  // "常规设置"
-    TskSkinPanel* skSkinTabSheet2 = nullptr;  // "音视频高级设置"
+    TskSkinPageControl* skSkinPageControl1 = nullptr;
+    TskSkinTabSheet* skSkinTabSheet1 = nullptr;  // "常规设置"
+    TskSkinTabSheet* skSkinTabSheet2 = nullptr;  // "音视频高级设置"
     TskSkinOfficeComboBox* skSkinOfficeComboBox2 = nullptr;  // categories
     TskSkinOfficeComboBox* skSkinOfficeComboBox1 = nullptr;  // formats
     TskSkinEdit* Video_OutPut_Folder_Edit = nullptr;
@@ -299,6 +301,59 @@ public:
 
     // ---- job list, adding, conversion, selection (Unit1Jobs*.cpp) ----
     void BindJobHandlers();
+    // The job list and its option slots (Unit1Jobs.cpp).
+    void Button15Click(TObject* Sender);
+    void btnRemoveClick(TObject* Sender);
+    void btnClearClick(TObject* Sender);
+    void skSkinButton3Click(TObject* Sender);
+    void skSkinButton4Click(TObject* Sender);
+    void skSkinButton21Click(TObject* Sender);
+    void N26Click(TObject* Sender);
+    void lvFilesDblClick(TObject* Sender);
+    void lvFilesClick(TObject* Sender);
+    void edtExit(TObject* Sender);
+    int JobCount() const;
+    int SelectedJob() const;  // -1 without a selected row
+    std::string JobText(int Row, int Column) const;
+    void SetJobText(int Row, int Column, const std::string& Text);
+    class TOptionSlots& JobSlots();
+    // Adding files (Unit1JobsAdd.cpp).
+    void btnAddClick(TObject* Sender);
+    void Button8Click(TObject* Sender);
+    void Button12Click(TObject* Sender);
+    // The regular files of a folder matching the mask, in the file system's order.
+    std::vector<std::string> GetFilenames(const std::string& FilePath, const std::string& ExtMask);
+    // Conversion control and the converter's events (Unit1JobsConvert.cpp).
+    void btnStartClick(TObject* Sender);
+    void button28Click(TObject* Sender);
+    void Button22Click(TObject* Sender);
+    void Button23Click(TObject* Sender);
+    void btnPauseClick(TObject* Sender);
+    void btnResumeClick(TObject* Sender);
+    void btnStopClick(TObject* Sender);
+    void FFConverterProgress(class TCustomFFmpegConverter* Sender, PProgressInfo AProgressInfo);
+    void FFConverterTerminate(class TCustomFFmpegConverter* Sender, const TTerminateInfo& ATerminateInfo);
+    void Button20Click(TObject* Sender);
+    void Button25Click(TObject* Sender);
+    void Button29Click(TObject* Sender);
+    // The catalogue, the six parameter boxes and the row selection (Unit1JobsSelect.cpp).
+    void Button2Click(TObject* Sender);
+    void Button5Click(TObject* Sender);
+    void Button6Click(TObject* Sender);
+    void Button13Click(TObject* Sender);
+    void Button18Click(TObject* Sender);
+    void skSkinComboBox1Change(TObject* Sender);
+    void skSkinComboBox2Change(TObject* Sender);
+    void skSkinComboBox3Change(TObject* Sender);
+    void skSkinComboBox4Change(TObject* Sender);
+    void skSkinComboBox9Change(TObject* Sender);
+    void skSkinComboBox10Change(TObject* Sender);
+    void skSkinOfficeComboBox1Change(TObject* Sender);
+    void skSkinOfficeComboBox2Change(TObject* Sender);
+    void lvFilesSelectItem(TObject* Sender, class TListItem* Item, bool Selected);
+    // What the job handlers keep between calls (Unit1Jobs.h).
+    struct TJobState;
+    std::shared_ptr<TJobState> FJobs;
     // ---- end jobs ----
 
     // ---- preview and snapshots (Unit1Preview*.cpp) ----

@@ -16,6 +16,7 @@
 #include "classlib/StdCtrls.h"
 #include "skin/form/skSkinCtrls.h"
 #include "skin/form/skSkinSlider.h"
+#include "skin/form/skSkinTabs.h"
 #include "skin/form/skSkinViews.h"
 #include "skin/input/skSkinComboBox.h"
 #include "skin/input/skSkinEdits.h"
@@ -104,23 +105,18 @@ void TForm1::BuildJobList()
 
 void TForm1::BuildSettingsPages()
 {
-    skSkinPageControl1 = MakeSkinned<TskSkinPanel>(this, this, "skSkinPageControl1", At(4, 362, 831, 156), skSkinData1);
-    skSkinTabSheet1 = MakeSkinned<TskSkinPanel>(this, skSkinPageControl1, "skSkinTabSheet1", At(2, 28, 827, 126),
-                                                skSkinData1, "常规设置");
-    skSkinTabSheet2 = MakeSkinned<TskSkinPanel>(this, skSkinPageControl1, "skSkinTabSheet2", At(2, 28, 827, 126),
-                                                skSkinData1, "音视频高级设置");
-    skSkinTabSheet2->SetVisible(false);
-    // One tab per sheet above them.
-    auto tab = [this](const char* Name, int Left, TskSkinPanel* Sheet, TskSkinPanel* Other) {
-        auto* t = MakeSkinned<TskSkinButton>(this, skSkinPageControl1, Name, At(Left, 2, 110, 24), skSkinData1,
-                                             Sheet->GetCaption());
-        t->OnClick = [Sheet, Other](TObject*) {
-            Other->SetVisible(false);
-            Sheet->SetVisible(true);
-        };
+    skSkinPageControl1 =
+        MakeSkinned<TskSkinPageControl>(this, this, "skSkinPageControl1", At(4, 362, 831, 156), skSkinData1);
+    auto sheet = [this](const char* Name, const char* Caption) {
+        auto* s = new TskSkinTabSheet(this);
+        s->SetName(Name);
+        s->SetCaption(Caption);
+        s->SetPageControl(skSkinPageControl1);
+        return s;
     };
-    tab("skSkinTab1", 2, skSkinTabSheet1, skSkinTabSheet2);
-    tab("skSkinTab2", 114, skSkinTabSheet2, skSkinTabSheet1);
+    skSkinTabSheet1 = sheet("skSkinTabSheet1", "常规设置");
+    skSkinTabSheet2 = sheet("skSkinTabSheet2", "音视频高级设置");
+    skSkinPageControl1->SetActivePage(skSkinTabSheet1);
 
     auto office = [this](const char* Name, int Left, int Width, bool Formats) {
         auto* box = MakeSkinned<TskSkinOfficeComboBox>(this, skSkinTabSheet1, Name, At(Left, 28, Width, 41), skSkinData2);

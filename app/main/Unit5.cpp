@@ -7,6 +7,7 @@
 #include "classlib/StdCtrls.h"
 #include "skin/form/FormSkin.h"
 #include "skin/form/skSkinCtrls.h"
+#include "skin/form/skSkinTabs.h"
 #include "skin/input/skSkinComboBox.h"
 
 #include <string>
@@ -50,23 +51,19 @@ void TForm5::BuildComponents()
 
     auto* back = MakeSkinned<TskSkinPanel>(this, this, "skSkinPanel1", At(0, 0, 542, 550), data);
     back->SetAlign(TAlign::alClient);
-    skSkinPageControl1 = MakeSkinned<TskSkinPanel>(this, back, "skSkinPageControl1", At(8, 8, 526, 490), data);
-    skSkinTabSheet1 = MakeSkinned<TskSkinPanel>(this, skSkinPageControl1, "skSkinTabSheet1", At(2, 30, 522, 458), data,
-                                                "CPU设置");
-    skSkinTabSheet2 = MakeSkinned<TskSkinPanel>(this, skSkinPageControl1, "skSkinTabSheet2", At(2, 30, 522, 458), data,
-                                                "常规设置");
-    skSkinTabSheet2->SetVisible(false);
-    auto tab = [this, data](const char* Name, int Left, TskSkinPanel* Sheet, TskSkinPanel* Other) {
-        auto* t = MakeSkinned<TskSkinButton>(this, skSkinPageControl1, Name, At(Left, 2, 110, 26), data, Sheet->GetCaption());
-        t->OnClick = [Sheet, Other](TObject*) {
-            Other->SetVisible(false);
-            Sheet->SetVisible(true);
-        };
+    skSkinPageControl1 = MakeSkinned<TskSkinPageControl>(this, back, "skSkinPageControl1", At(8, 8, 526, 490), data);
+    auto sheet = [this](const char* Name, const char* Caption) {
+        auto* s = new TskSkinTabSheet(this);
+        s->SetName(Name);
+        s->SetCaption(Caption);
+        s->SetPageControl(skSkinPageControl1);
+        return s;
     };
-    tab("skSkinTab1", 2, skSkinTabSheet1, skSkinTabSheet2);
-    tab("skSkinTab2", 114, skSkinTabSheet2, skSkinTabSheet1);
+    skSkinTabSheet1 = sheet("skSkinTabSheet1", "CPU设置");
+    skSkinTabSheet2 = sheet("skSkinTabSheet2", "常规设置");
+    skSkinPageControl1->SetActivePage(skSkinTabSheet1);
 
-    auto group = [this, data](TskSkinPanel* Sheet, const char* Name, int Top, int Height, const char* Caption) {
+    auto group = [this, data](TWinControl* Sheet, const char* Name, int Top, int Height, const char* Caption) {
         return MakeSkinned<TskSkinGroupBox>(this, Sheet, Name, At(16, Top, 490, Height), data, Caption);
     };
     auto box = [this, data](TWinControl* Parent, const char* Name, int Top, const char* Caption, int Group) {

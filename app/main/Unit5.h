@@ -15,8 +15,10 @@ class TskSkinButton;
 class TskSkinCheckRadioBox;
 class TskSkinComboBox;
 class TskSkinGroupBox;
+class TskSkinPageControl;
 class TskSkinPanel;
 class TskSkinStdLabel;
+class TskSkinTabSheet;
 
 class TForm5 : public TForm {
 public:
@@ -24,9 +26,9 @@ public:
     ~TForm5() override;
 
     TskFormSkin* skFormSkin1 = nullptr;
-    TskSkinPanel* skSkinPageControl1 = nullptr;
-    TskSkinPanel* skSkinTabSheet1 = nullptr;  // "CPU设置"
-    TskSkinPanel* skSkinTabSheet2 = nullptr;  // "常规设置"
+    TskSkinPageControl* skSkinPageControl1 = nullptr;
+    TskSkinTabSheet* skSkinTabSheet1 = nullptr;  // "CPU设置"
+    TskSkinTabSheet* skSkinTabSheet2 = nullptr;  // "常规设置"
     TskSkinGroupBox* skSkinGroupBox1 = nullptr;  // "转换时CPU利用方式"
     TskSkinGroupBox* skSkinGroupBox2 = nullptr;  // "转换参数"
     TskSkinGroupBox* skSkinGroupBox3 = nullptr;  // "转换工作完成后"
