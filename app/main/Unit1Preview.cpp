@@ -4,6 +4,7 @@
 #include "app/main/Unit1.h"
 
 #include "app/main/PreviewPanel.h"
+#include "app/main/Unit1Jobs.h"
 
 #include "classlib/ComboBox.h"
 #include "classlib/ComCtrls.h"
@@ -20,17 +21,6 @@
 
 #include <array>
 #include <utility>
-
-namespace {
-
-// Only a shown window can give its list the focus.
-void FocusJobList(TForm1& Form)
-{
-    if (Form.GetVisible() && Form.lvFiles->CanFocus())
-        Form.lvFiles->SetFocus();
-}
-
-}  // namespace
 
 void TForm1::BindPreviewHandlers()
 {
@@ -70,11 +60,6 @@ void TForm1::BindPreviewHandlers()
     BindSnapshotHandlers();
 }
 
-void TForm1::AppendLog(const std::string& Line)
-{
-    mmoLog->Lines()->Add(Line);
-}
-
 TPlayerHost* TForm1::PreviewHost()
 {
     // The render control is the window's component named by the render-target list.
@@ -96,14 +81,14 @@ bool TForm1::OpenPreview()
     const bool opened =
         FFPlayer->Open(T_Movie_PLayer_FileName, PreviewHost(), chkOpenPaused->GetChecked());
     if (!opened)
-        AppendLog(FFPlayer->GetLastErrMsg());
+        jobs::Log(*this, FFPlayer->GetLastErrMsg());
     return opened;
 }
 
 void TForm1::Button31Click(TObject*)
 {
     if (!FFPlayer->AVLibLoaded() && !FFPlayer->LoadAVLib(GetAppFolder() + "LibAV")) {
-        AppendLog(FFPlayer->GetLastErrMsg());
+        jobs::Log(*this, FFPlayer->GetLastErrMsg());
         return;
     }
     FFPlayer->SetVideoDriver(VideoDriverAt(cboVideoDriver->GetItemIndex()));
@@ -115,8 +100,8 @@ void TForm1::FFPlayerFileOpen(TCustomPlayer*, std::int64_t ADuration, int AFrame
                               int& AScreenWidth, int& AScreenHeight)
 {
     if (TAVProbe* probe = FFPlayer->AVProbe())
-        AppendLog(probe->FileInfoText());
-    AppendLog(FileOpenLogLine(ADuration, AFrameWidth, AFrameHeight));
+        jobs::Log(*this, probe->FileInfoText());
+    jobs::Log(*this, FileOpenLogLine(ADuration, AFrameWidth, AFrameHeight));
     if (FScreenControl) {
         AScreenWidth = FScreenControl->GetWidth();
         AScreenHeight = FScreenControl->GetHeight();
@@ -138,7 +123,7 @@ void TForm1::FFPlayerPosition(TCustomPlayer*, std::int64_t APTS)
 
 void TForm1::FFPlayerState(TCustomPlayer*, TPlayState AState)
 {
-    AppendLog(PlayStateName(AState));
+    jobs::Log(*this, PlayStateName(AState));
     if (AState == psStop) {
         // The last picture leaves the panel.
         if (FFPlayer->GetScreenHandle() && IsWindow(FPreviewHostWindow)) {
@@ -154,13 +139,13 @@ void TForm1::FFPlayerState(TCustomPlayer*, TPlayState AState)
 void TForm1::skSkinButton13Click(TObject*)
 {
     FFPlayer->Resume();
-    FocusJobList(*this);
+    jobs::FocusJobList(*this);
 }
 
 void TForm1::skSkinButton14Click(TObject*)
 {
     FFPlayer->Pause();
-    FocusJobList(*this);
+    jobs::FocusJobList(*this);
 }
 
 void TForm1::skSkinButton15Click(TObject*)
@@ -170,7 +155,7 @@ void TForm1::skSkinButton15Click(TObject*)
     try {
         FFPlayer->Stop(true);
         OpenPreview();
-        FocusJobList(*this);
+        jobs::FocusJobList(*this);
     } catch (const std::exception&) {
         FFPlayer->Stop(true);
     }
