@@ -39,12 +39,12 @@ void TForm1::BindPreviewHandlers()
     };
     FFPlayer->OnPosition = [this](TCustomPlayer* Sender, std::int64_t APTS) { FFPlayerPosition(Sender, APTS); };
     FFPlayer->OnState = [this](TCustomPlayer* Sender, TPlayState AState) { FFPlayerState(Sender, AState); };
-    Button31->OnClick = [this](TObject* Sender) { Button31Click(Sender); };
-    skSkinButton13->OnClick = [this](TObject* Sender) { skSkinButton13Click(Sender); };
-    skSkinButton14->OnClick = [this](TObject* Sender) { skSkinButton14Click(Sender); };
-    skSkinButton15->OnClick = [this](TObject* Sender) { skSkinButton15Click(Sender); };
-    skSkinButton16->OnClick = [this](TObject* Sender) { skSkinButton16Click(Sender); };
-    skSkinButton20->OnClick = [this](TObject* Sender) { skSkinButton20Click(Sender); };
+    Button31->OnClick = jobs::Handler(this, &TForm1::Button31Click);
+    skSkinButton13->OnClick = jobs::Handler(this, &TForm1::skSkinButton13Click);
+    skSkinButton14->OnClick = jobs::Handler(this, &TForm1::skSkinButton14Click);
+    skSkinButton15->OnClick = jobs::Handler(this, &TForm1::skSkinButton15Click);
+    skSkinButton16->OnClick = jobs::Handler(this, &TForm1::skSkinButton16Click);
+    skSkinButton20->OnClick = jobs::Handler(this, &TForm1::skSkinButton20Click);
     skSkinSlider1->OnMouseDown = [this](TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y) {
         skSkinSlider1MouseDown(Sender, Button, Shift, X, Y);
     };
@@ -69,6 +69,9 @@ TPlayerHost* TForm1::PreviewHost()
         return nullptr;
     const HWND window = control->GetHandle();
     if (!FPreviewHost || FPreviewHostWindow != window) {
+        // A file playing into the old host ends before that host goes.
+        if (FPreviewHost && FFPlayer->GetScreenHandle() == FPreviewHost.get())
+            FFPlayer->Stop(true);
         FPreviewHost.reset();
         FPreviewHost = std::make_shared<WindowPlayerHost>(window);
         FPreviewHostWindow = window;

@@ -73,6 +73,20 @@ TEST_F(PreviewForm, OpeningLogsTheFileAndPreparesTheSlider)
     EXPECT_EQ(Form1->skSkinSlider1->GetValue(), 0);
 }
 
+// The render panel's window made again: the file playing into the old one ends first, and the
+// next open draws into the new window.
+TEST_F(PreviewForm, ARenderPanelMadeAgainGetsAHostOfItsOwn)
+{
+    StartForms();
+    OpenPaused("sample.avi");
+    Form1->Panel6->RecreateWnd();
+    Form1->Panel6->HandleNeeded();
+    Form1->Button31->Click();
+    ASSERT_TRUE(WaitForLine("Pause", 2)) << testing::PrintToString(Log());
+    EXPECT_EQ(Count("Stop"), 1);
+    EXPECT_NE(Form1->FFPlayer->GetScreenHandle(), nullptr);
+}
+
 TEST_F(PreviewForm, AFileThatDoesNotOpenIsLoggedOnly)
 {
     StartForms();
