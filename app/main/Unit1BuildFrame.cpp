@@ -104,6 +104,8 @@ void TForm1::BuildMenus()
     skSkinMainMenuBar1->SetAlign(TAlign::alTop);
     skSkinMainMenuBar1->SetMainMenu(skSkinMainMenu1);
     skSkinMainMenuBar1->SetFormSkin(skFormSkin1);
+    // The form's menu: the frame takes it over for its shortcuts (F1) when the form shows.
+    SetMenu(skSkinMainMenu1);
 
     skSkinPopupMenu1 = new TskSkinPopupMenu(this);
     skSkinPopupMenu1->SetName("skSkinPopupMenu1");

@@ -4,6 +4,7 @@
 #include "app/main/MainArtwork.h"
 #include "app/main/Unit1.h"
 
+#include "classlib/Bitmap.h"
 #include "classlib/ComCtrls.h"
 #include "classlib/ComboBox.h"
 #include "classlib/CustomEdit.h"
@@ -51,20 +52,23 @@ void TForm1::BuildPreviewGroup()
     Panel6->SetColor(clBlack);
     Panel6->SetBevelOuter(TPanelBevel::bvNone);
     skSkinSlider1 = MakeSkinned<TskSkinSlider>(this, skSkinPanel3, "skSkinSlider1", At(6, 176, 240, 20), skSkinData1);
-    auto button = [this](const char* Name, int Left, const char* Hint) {
+    auto button = [this](const char* Name, int Left, const char* Hint, const char* Glyph) {
         auto* b = MakeSkinned<TskSkinButton>(this, skSkinPanel3, Name, At(Left, 204, 36, 28), skSkinData1);
         b->SetHint(Hint);
         b->SetShowHint(true);
+        TBitmap glyph;
+        LoadBitmapResource(&glyph, Glyph);
+        b->SetGlyph(&glyph);
         return b;
     };
-    skSkinButton13 = button("skSkinButton13", 6, "播放");
-    skSkinButton14 = button("skSkinButton14", 46, "暂停");
-    skSkinButton15 = button("skSkinButton15", 86, "停止");
-    skSkinButton16 = button("skSkinButton16", 126, "静音");
-    skSkinButton20 = button("skSkinButton20", 126, "静音");
+    skSkinButton13 = button("skSkinButton13", 6, "播放", "PREVIEW_PLAY");
+    skSkinButton14 = button("skSkinButton14", 46, "暂停", "PREVIEW_PAUSE");
+    skSkinButton15 = button("skSkinButton15", 86, "停止", "PREVIEW_STOP");
+    skSkinButton16 = button("skSkinButton16", 126, "静音", "PREVIEW_SOUND");
+    skSkinButton20 = button("skSkinButton20", 126, "静音", "PREVIEW_MUTED");
     skSkinButton20->SetVisible(false);
-    skSkinButton22 = button("skSkinButton22", 166, "快照");
-    skSkinButton23 = button("skSkinButton23", 206, "设置");
+    skSkinButton22 = button("skSkinButton22", 166, "快照", "PREVIEW_SNAPSHOT");
+    skSkinButton23 = button("skSkinButton23", 206, "设置", "PREVIEW_MENU");
     FScreenControl = Panel6;
 }
 
