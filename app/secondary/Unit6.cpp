@@ -1,7 +1,6 @@
 #include "app/secondary/Unit6.h"
 
-#include "app/main/BuildHelpers.h"
-#include "app/secondary/SecondaryPictures.h"
+#include "app/secondary/SecondaryBuild.h"
 #include "app/secondary/SecondaryCatalogue.h"
 #include "classlib/ExtCtrls.h"
 #include "classlib/ImgList.h"
