@@ -94,6 +94,22 @@ TEST_F(ViewControls, ClicksOnTheListViewReportTheChangedItems)
     EXPECT_EQ(lv->GetTopItem(), lv->Items()->Item(2));
 }
 
+TEST_F(ViewControls, TheListViewReportsEachItemThatGainsOrLosesTheSelection)
+{
+    TForm* f = ShownForm(300, 200);
+    TListView* lv = JobList(f, 10);
+    Pump();
+    std::vector<std::string> log;
+    lv->OnSelectItem = [&](TObject*, TListItem* item, bool selected) {
+        log.push_back(std::to_string(item->GetIndex()) + (selected ? "+" : "-"));
+    };
+    Click(lv, 150, lv->Items()->Item(4)->DisplayRect(LVIR_BOUNDS).top + 3);
+    Click(lv, 150, lv->Items()->Item(6)->DisplayRect(LVIR_BOUNDS).top + 3);
+    lv->SetSelected(lv->Items()->Item(2));
+    lv->Items()->Item(2)->SetSelected(true);
+    EXPECT_EQ(log, (std::vector<std::string>{"4+", "4-", "6+", "2+", "6-"}));
+}
+
 TEST_F(ViewControls, TheTreeViewKeepsItsNodesAndAsksBeforeExpanding)
 {
     TForm* f = ShownForm(300, 200);
