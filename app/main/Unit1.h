@@ -381,8 +381,6 @@ public:
     void JPG1Click(TObject* Sender);
     void GIF1Click(TObject* Sender);
     void PNG1Click(TObject* Sender);
-    // Appends one line to the log memo.
-    void AppendLog(const std::string& Line);
 
 private:
     void BindSnapshotHandlers();

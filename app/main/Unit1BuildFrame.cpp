@@ -100,7 +100,7 @@ void TForm1::BuildMenus()
     N19 = Item(this, N17, "N19", "官方网站");
     N5 = Item(this, N17, "N5", "关于软件");
 
-    skSkinMainMenuBar1 = PlaceSkinned<TskSkinMainMenuBar>(this, this, "skSkinMainMenuBar1", At(0, 0, 839, 22), skSkinData1);
+    skSkinMainMenuBar1 = MakeSkinned<TskSkinMainMenuBar>(this, this, "skSkinMainMenuBar1", At(0, 0, 839, 22), skSkinData1);
     skSkinMainMenuBar1->SetAlign(TAlign::alTop);
     skSkinMainMenuBar1->SetMainMenu(skSkinMainMenu1);
     skSkinMainMenuBar1->SetFormSkin(skFormSkin1);
@@ -133,20 +133,20 @@ void TForm1::BuildMenus()
 
 void TForm1::BuildToolBar()
 {
-    skSkinToolBar2 = PlaceSkinned<TskSkinToolBar>(this, this, "skSkinToolBar2", At(0, 22, 839, 79), skSkinData1);
+    skSkinToolBar2 = MakeSkinned<TskSkinToolBar>(this, this, "skSkinToolBar2", At(0, 22, 839, 79), skSkinData1);
     skSkinToolBar2->SetAlign(TAlign::alTop);
     skSkinToolBar2->SetImages(skPngImageList1);
     skSkinToolBar2->SetShowCaptions(true);
     // Tool buttons: picture above the caption.
     auto tool = [this](const char* Name, int Left, const char* Caption, int Image) {
-        auto* b = PlaceSkinned<TskSkinButton>(this, skSkinToolBar2, Name, At(Left, 4, 72, 71), skSkinData1, Caption);
+        auto* b = MakeSkinned<TskSkinButton>(this, skSkinToolBar2, Name, At(Left, 4, 72, 71), skSkinData1, Caption);
         b->SetSkinDataName("resizetoolbutton");
         b->SetImageList(skPngImageList1);
         b->SetImageIndex(Image);
         b->SetLayout(blGlyphTop);
         return b;
     };
-    skSkinMenuSpeedButton1 = PlaceSkinned<TskSkinSpeedButton>(this, skSkinToolBar2, "skSkinMenuSpeedButton1",
+    skSkinMenuSpeedButton1 = MakeSkinned<TskSkinSpeedButton>(this, skSkinToolBar2, "skSkinMenuSpeedButton1",
                                                              At(8, 4, 72, 71), skSkinData1, "添加");
     skSkinMenuSpeedButton1->SetSkinDataName("resizetoolbutton");
     skSkinMenuSpeedButton1->SetImageList(skPngImageList1);

@@ -43,15 +43,15 @@ constexpr TColumnSpec JobColumns[] = {
 
 void TForm1::BuildPreviewGroup()
 {
-    skSkinPanel3 = PlaceSkinned<TskSkinPanel>(this, this, "skSkinPanel3", At(4, 105, 252, 253), skSkinData1, "视频预览");
+    skSkinPanel3 = MakeSkinned<TskSkinPanel>(this, this, "skSkinPanel3", At(4, 105, 252, 253), skSkinData1, "视频预览");
     skSkinPanel3->SetSkinDataName("groupbox");
     skSkinPanel3->SetCaptionMode(true);
-    Panel6 = PlaceControl<TPanel>(this, skSkinPanel3, "Panel6", At(6, 26, 240, 145));
+    Panel6 = MakeControl<TPanel>(this, skSkinPanel3, "Panel6", At(6, 26, 240, 145));
     Panel6->SetColor(clBlack);
     Panel6->SetBevelOuter(TPanelBevel::bvNone);
-    skSkinSlider1 = PlaceSkinned<TskSkinSlider>(this, skSkinPanel3, "skSkinSlider1", At(6, 176, 240, 20), skSkinData1);
+    skSkinSlider1 = MakeSkinned<TskSkinSlider>(this, skSkinPanel3, "skSkinSlider1", At(6, 176, 240, 20), skSkinData1);
     auto button = [this](const char* Name, int Left, const char* Hint, const char* Glyph) {
-        auto* b = PlaceSkinned<TskSkinButton>(this, skSkinPanel3, Name, At(Left, 204, 36, 28), skSkinData1);
+        auto* b = MakeSkinned<TskSkinButton>(this, skSkinPanel3, Name, At(Left, 204, 36, 28), skSkinData1);
         b->SetHint(Hint);
         b->SetShowHint(true);
         TBitmap glyph;
@@ -72,8 +72,8 @@ void TForm1::BuildPreviewGroup()
 
 void TForm1::BuildJobList()
 {
-    skSkinPanel1 = PlaceSkinned<TskSkinPanel>(this, this, "skSkinPanel1", At(260, 105, 575, 253), skSkinData1);
-    lvFiles = PlaceSkinned<TskSkinListView>(this, skSkinPanel1, "lvFiles", At(4, 4, 567, 211), skSkinData1);
+    skSkinPanel1 = MakeSkinned<TskSkinPanel>(this, this, "skSkinPanel1", At(260, 105, 575, 253), skSkinData1);
+    lvFiles = MakeSkinned<TskSkinListView>(this, skSkinPanel1, "lvFiles", At(4, 4, 567, 211), skSkinData1);
     lvFiles->SetViewStyle(TViewStyle::vsReport);
     lvFiles->SetReadOnly(true);
     lvFiles->SetRowSelect(true);
@@ -86,7 +86,7 @@ void TForm1::BuildJobList()
         column->SetWidth(spec.Width);
     }
     auto button = [this](const char* Name, int Left, const char* Caption) {
-        return PlaceSkinned<TskSkinButton>(this, skSkinPanel1, Name, At(Left, 220, 84, 27), skSkinData1, Caption);
+        return MakeSkinned<TskSkinButton>(this, skSkinPanel1, Name, At(Left, 220, 84, 27), skSkinData1, Caption);
     };
     skSkinButton3 = button("skSkinButton3", 4, "上移");
     skSkinButton4 = button("skSkinButton4", 92, "下移");
@@ -95,8 +95,8 @@ void TForm1::BuildJobList()
     skSkinButton21 = button("skSkinButton21", 356, "重命名");
 
     // The cover lies over the list while it is empty.
-    skSkinPanel5 = PlaceSkinned<TskSkinPanel>(this, skSkinPanel1, "skSkinPanel5", At(4, 4, 567, 211), skSkinData1);
-    auto* cover = PlaceControl<TImage>(this, skSkinPanel5, "CoverImage", At(0, 0, 567, 211));
+    skSkinPanel5 = MakeSkinned<TskSkinPanel>(this, skSkinPanel1, "skSkinPanel5", At(4, 4, 567, 211), skSkinData1);
+    auto* cover = MakeControl<TImage>(this, skSkinPanel5, "CoverImage", At(0, 0, 567, 211));
     cover->SetAlign(TAlign::alClient);
     cover->SetCenter(true);
     cover->SetProportional(true);
@@ -106,13 +106,13 @@ void TForm1::BuildJobList()
 void TForm1::BuildSettingsPages()
 {
     skSkinPageControl1 =
-        PlaceSkinned<TskSkinPageControl>(this, this, "skSkinPageControl1", At(4, 362, 831, 156), skSkinData1);
+        MakeSkinned<TskSkinPageControl>(this, this, "skSkinPageControl1", At(4, 362, 831, 156), skSkinData1);
     skSkinTabSheet1 = MakeTabSheet(this, skSkinPageControl1, "skSkinTabSheet1", "常规设置");
     skSkinTabSheet2 = MakeTabSheet(this, skSkinPageControl1, "skSkinTabSheet2", "音视频高级设置");
     skSkinPageControl1->SetActivePage(skSkinTabSheet1);
 
     auto office = [this](const char* Name, int Left, int Width, bool Formats) {
-        auto* box = PlaceSkinned<TskSkinOfficeComboBox>(this, skSkinTabSheet1, Name, At(Left, 28, Width, 41), skSkinData2);
+        auto* box = MakeSkinned<TskSkinOfficeComboBox>(this, skSkinTabSheet1, Name, At(Left, 28, Width, 41), skSkinData2);
         box->SetToolButtonStyle(true);
         box->SetImages(skPngImageList5);
         box->SetShowItemTitle(false);
@@ -124,17 +124,17 @@ void TForm1::BuildSettingsPages()
         box->SetDropDownCount(7);
         return box;
     };
-    PlaceSkinned<TskSkinStdLabel>(this, skSkinTabSheet1, "skSkinStdLabel2", At(12, 8, 140, 18), skSkinData1, "输出类别：");
-    PlaceSkinned<TskSkinStdLabel>(this, skSkinTabSheet1, "skSkinStdLabel3", At(164, 8, 260, 18), skSkinData1, "输出格式：");
+    MakeSkinned<TskSkinStdLabel>(this, skSkinTabSheet1, "skSkinStdLabel2", At(12, 8, 140, 18), skSkinData1, "输出类别：");
+    MakeSkinned<TskSkinStdLabel>(this, skSkinTabSheet1, "skSkinStdLabel3", At(164, 8, 260, 18), skSkinData1, "输出格式：");
     skSkinOfficeComboBox2 = office("skSkinOfficeComboBox2", 12, 140, false);
     skSkinOfficeComboBox1 = office("skSkinOfficeComboBox1", 164, 260, true);
-    PlaceSkinned<TskSkinStdLabel>(this, skSkinTabSheet1, "skSkinStdLabel4", At(12, 84, 70, 18), skSkinData1, "输出目录：");
-    Video_OutPut_Folder_Edit = PlaceSkinned<TskSkinEdit>(this, skSkinTabSheet1, "Video_OutPut_Folder_Edit",
+    MakeSkinned<TskSkinStdLabel>(this, skSkinTabSheet1, "skSkinStdLabel4", At(12, 84, 70, 18), skSkinData1, "输出目录：");
+    Video_OutPut_Folder_Edit = MakeSkinned<TskSkinEdit>(this, skSkinTabSheet1, "Video_OutPut_Folder_Edit",
                                                         At(84, 82, 560, 22), skSkinData1);
     Video_OutPut_Folder_Edit->SetReadOnly(true);
-    skSkinButton5 = PlaceSkinned<TskSkinButton>(this, skSkinTabSheet1, "skSkinButton5", At(652, 80, 80, 26), skSkinData1,
+    skSkinButton5 = MakeSkinned<TskSkinButton>(this, skSkinTabSheet1, "skSkinButton5", At(652, 80, 80, 26), skSkinData1,
                                                "浏览...");
-    skSkinButton6 = PlaceSkinned<TskSkinButton>(this, skSkinTabSheet1, "skSkinButton6", At(738, 80, 80, 26), skSkinData1,
+    skSkinButton6 = MakeSkinned<TskSkinButton>(this, skSkinTabSheet1, "skSkinButton6", At(738, 80, 80, 26), skSkinData1,
                                                "打开");
 
     struct TBoxSpec {
@@ -151,8 +151,8 @@ void TForm1::BuildSettingsPages()
         const int left = 12 + (i % 3) * 272, top = 14 + (i / 3) * 52;
         char label[32];
         std::snprintf(label, sizeof label, "skSkinStdLabel%d", 10 + i);
-        PlaceSkinned<TskSkinStdLabel>(this, skSkinTabSheet2, label, At(left, top + 3, 90, 18), skSkinData1, boxes[i].Label);
-        *boxes[i].Box = PlaceSkinned<TskSkinComboBox>(this, skSkinTabSheet2, boxes[i].Name, At(left + 92, top, 160, 22),
+        MakeSkinned<TskSkinStdLabel>(this, skSkinTabSheet2, label, At(left, top + 3, 90, 18), skSkinData1, boxes[i].Label);
+        *boxes[i].Box = MakeSkinned<TskSkinComboBox>(this, skSkinTabSheet2, boxes[i].Name, At(left + 92, top, 160, 22),
                                                      skSkinData1);
     }
 }
@@ -160,7 +160,7 @@ void TForm1::BuildSettingsPages()
 void TForm1::BuildOffScreenPanels()
 {
     // Beyond the right edge of the client area: never seen, but ordinary children.
-    Panel1 = PlaceControl<TPanel>(this, this, "Panel1", At(900, 0, 420, 520));
+    Panel1 = MakeControl<TPanel>(this, this, "Panel1", At(900, 0, 420, 520));
     struct TCommand {
         TButton** Button;
         const char* Name;
@@ -184,28 +184,28 @@ void TForm1::BuildOffScreenPanels()
     };
     int i = 0;
     for (const TCommand& c : commands) {
-        *c.Button = PlaceControl<TButton>(this, Panel1, c.Name, At(4 + (i % 3) * 138, 4 + (i / 3) * 26, 134, 24), c.Caption);
+        *c.Button = MakeControl<TButton>(this, Panel1, c.Name, At(4 + (i % 3) * 138, 4 + (i / 3) * 26, 134, 24), c.Caption);
         ++i;
     }
-    chkThreadMode = PlaceControl<TCheckBox>(this, Panel1, "chkThreadMode", At(4, 270, 130, 20), "Thread Mode");
+    chkThreadMode = MakeControl<TCheckBox>(this, Panel1, "chkThreadMode", At(4, 270, 130, 20), "Thread Mode");
     chkThreadMode->SetChecked(true);
-    ListBox1 = PlaceControl<TListBox>(this, Panel1, "ListBox1", At(4, 294, 200, 100));
+    ListBox1 = MakeControl<TListBox>(this, Panel1, "ListBox1", At(4, 294, 200, 100));
     for (int n = 4; n <= 17; ++n) {
         char name[16];
         std::snprintf(name, sizeof name, "Image%d", n);
-        TImage* image = PlaceControl<TImage>(this, Panel1, name, At(210 + ((n - 4) % 7) * 20, 294 + ((n - 4) / 7) * 20, 16, 16));
+        TImage* image = MakeControl<TImage>(this, Panel1, name, At(210 + ((n - 4) % 7) * 20, 294 + ((n - 4) / 7) * 20, 16, 16));
         LoadBitmapResource(image->Picture()->Bitmap(), name);
         Images[static_cast<std::size_t>(n)] = image;
     }
 
-    Panel5 = PlaceControl<TPanel>(this, this, "Panel5", At(1330, 0, 300, 300));
-    mmoLog = PlaceControl<TMemo>(this, Panel5, "mmoLog", At(4, 4, 290, 180));
-    cboScreens = PlaceControl<TComboBox>(this, Panel5, "cboScreens", At(4, 190, 140, 21));
-    cboVideoDriver = PlaceControl<TComboBox>(this, Panel5, "cboVideoDriver", At(150, 190, 140, 21));
-    cboAudioDriver = PlaceControl<TComboBox>(this, Panel5, "cboAudioDriver", At(4, 216, 140, 21));
-    chkOpenPaused = PlaceControl<TCheckBox>(this, Panel5, "chkOpenPaused", At(150, 216, 140, 21), "Open Paused");
-    Panel3 = PlaceControl<TPanel>(this, this, "Panel3", At(1330, 310, 300, 40));
-    Button9 = PlaceControl<TButton>(this, Panel3, "Button9", At(4, 4, 120, 24), "播放视频");
-    edt = PlaceControl<TEdit>(this, this, "edt", At(1330, 360, 120, 21));
+    Panel5 = MakeControl<TPanel>(this, this, "Panel5", At(1330, 0, 300, 300));
+    mmoLog = MakeControl<TMemo>(this, Panel5, "mmoLog", At(4, 4, 290, 180));
+    cboScreens = MakeControl<TComboBox>(this, Panel5, "cboScreens", At(4, 190, 140, 21));
+    cboVideoDriver = MakeControl<TComboBox>(this, Panel5, "cboVideoDriver", At(150, 190, 140, 21));
+    cboAudioDriver = MakeControl<TComboBox>(this, Panel5, "cboAudioDriver", At(4, 216, 140, 21));
+    chkOpenPaused = MakeControl<TCheckBox>(this, Panel5, "chkOpenPaused", At(150, 216, 140, 21), "Open Paused");
+    Panel3 = MakeControl<TPanel>(this, this, "Panel3", At(1330, 310, 300, 40));
+    Button9 = MakeControl<TButton>(this, Panel3, "Button9", At(4, 4, 120, 24), "播放视频");
+    edt = MakeControl<TEdit>(this, this, "edt", At(1330, 360, 120, 21));
     edt->SetVisible(false);
 }

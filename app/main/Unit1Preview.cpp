@@ -4,6 +4,7 @@
 #include "app/main/Unit1.h"
 
 #include "app/main/PreviewPanel.h"
+#include "app/main/Unit1Jobs.h"
 
 #include "classlib/ComboBox.h"
 #include "classlib/ComCtrls.h"
@@ -20,16 +21,6 @@
 
 #include <array>
 #include <utility>
-
-namespace {
-
-void FocusJobList(TForm1& Form)
-{
-    if (Form.lvFiles->CanFocus())
-        Form.lvFiles->SetFocus();
-}
-
-}  // namespace
 
 void TForm1::BindPreviewHandlers()
 {
@@ -48,12 +39,12 @@ void TForm1::BindPreviewHandlers()
     };
     FFPlayer->OnPosition = [this](TCustomPlayer* Sender, std::int64_t APTS) { FFPlayerPosition(Sender, APTS); };
     FFPlayer->OnState = [this](TCustomPlayer* Sender, TPlayState AState) { FFPlayerState(Sender, AState); };
-    Button31->OnClick = [this](TObject* Sender) { Button31Click(Sender); };
-    skSkinButton13->OnClick = [this](TObject* Sender) { skSkinButton13Click(Sender); };
-    skSkinButton14->OnClick = [this](TObject* Sender) { skSkinButton14Click(Sender); };
-    skSkinButton15->OnClick = [this](TObject* Sender) { skSkinButton15Click(Sender); };
-    skSkinButton16->OnClick = [this](TObject* Sender) { skSkinButton16Click(Sender); };
-    skSkinButton20->OnClick = [this](TObject* Sender) { skSkinButton20Click(Sender); };
+    Button31->OnClick = jobs::Handler(this, &TForm1::Button31Click);
+    skSkinButton13->OnClick = jobs::Handler(this, &TForm1::skSkinButton13Click);
+    skSkinButton14->OnClick = jobs::Handler(this, &TForm1::skSkinButton14Click);
+    skSkinButton15->OnClick = jobs::Handler(this, &TForm1::skSkinButton15Click);
+    skSkinButton16->OnClick = jobs::Handler(this, &TForm1::skSkinButton16Click);
+    skSkinButton20->OnClick = jobs::Handler(this, &TForm1::skSkinButton20Click);
     skSkinSlider1->OnMouseDown = [this](TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y) {
         skSkinSlider1MouseDown(Sender, Button, Shift, X, Y);
     };
@@ -69,11 +60,6 @@ void TForm1::BindPreviewHandlers()
     BindSnapshotHandlers();
 }
 
-void TForm1::AppendLog(const std::string& Line)
-{
-    mmoLog->Lines()->Add(Line);
-}
-
 TPlayerHost* TForm1::PreviewHost()
 {
     // The render control is the window's component named by the render-target list.
@@ -83,6 +69,9 @@ TPlayerHost* TForm1::PreviewHost()
         return nullptr;
     const HWND window = control->GetHandle();
     if (!FPreviewHost || FPreviewHostWindow != window) {
+        // A file playing into the old host ends before that host goes.
+        if (FPreviewHost && FFPlayer->GetScreenHandle() == FPreviewHost.get())
+            FFPlayer->Stop(true);
         FPreviewHost.reset();
         FPreviewHost = std::make_shared<WindowPlayerHost>(window);
         FPreviewHostWindow = window;
@@ -95,14 +84,14 @@ bool TForm1::OpenPreview()
     const bool opened =
         FFPlayer->Open(T_Movie_PLayer_FileName, PreviewHost(), chkOpenPaused->GetChecked());
     if (!opened)
-        AppendLog(FFPlayer->GetLastErrMsg());
+        jobs::Log(*this, FFPlayer->GetLastErrMsg());
     return opened;
 }
 
 void TForm1::Button31Click(TObject*)
 {
     if (!FFPlayer->AVLibLoaded() && !FFPlayer->LoadAVLib(GetAppFolder() + "LibAV")) {
-        AppendLog(FFPlayer->GetLastErrMsg());
+        jobs::Log(*this, FFPlayer->GetLastErrMsg());
         return;
     }
     FFPlayer->SetVideoDriver(VideoDriverAt(cboVideoDriver->GetItemIndex()));
@@ -114,8 +103,8 @@ void TForm1::FFPlayerFileOpen(TCustomPlayer*, std::int64_t ADuration, int AFrame
                               int& AScreenWidth, int& AScreenHeight)
 {
     if (TAVProbe* probe = FFPlayer->AVProbe())
-        AppendLog(probe->FileInfoText());
-    AppendLog(FileOpenLogLine(ADuration, AFrameWidth, AFrameHeight));
+        jobs::Log(*this, probe->FileInfoText());
+    jobs::Log(*this, FileOpenLogLine(ADuration, AFrameWidth, AFrameHeight));
     if (FScreenControl) {
         AScreenWidth = FScreenControl->GetWidth();
         AScreenHeight = FScreenControl->GetHeight();
@@ -137,7 +126,7 @@ void TForm1::FFPlayerPosition(TCustomPlayer*, std::int64_t APTS)
 
 void TForm1::FFPlayerState(TCustomPlayer*, TPlayState AState)
 {
-    AppendLog(PlayStateName(AState));
+    jobs::Log(*this, PlayStateName(AState));
     if (AState == psStop) {
         // The last picture leaves the panel.
         if (FFPlayer->GetScreenHandle() && IsWindow(FPreviewHostWindow)) {
@@ -153,13 +142,13 @@ void TForm1::FFPlayerState(TCustomPlayer*, TPlayState AState)
 void TForm1::skSkinButton13Click(TObject*)
 {
     FFPlayer->Resume();
-    FocusJobList(*this);
+    jobs::FocusJobList(*this);
 }
 
 void TForm1::skSkinButton14Click(TObject*)
 {
     FFPlayer->Pause();
-    FocusJobList(*this);
+    jobs::FocusJobList(*this);
 }
 
 void TForm1::skSkinButton15Click(TObject*)
@@ -169,7 +158,7 @@ void TForm1::skSkinButton15Click(TObject*)
     try {
         FFPlayer->Stop(true);
         OpenPreview();
-        FocusJobList(*this);
+        jobs::FocusJobList(*this);
     } catch (const std::exception&) {
         FFPlayer->Stop(true);
     }

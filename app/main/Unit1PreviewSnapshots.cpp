@@ -3,6 +3,7 @@
 #include "app/main/Unit1.h"
 
 #include "app/main/Snapshots.h"
+#include "app/main/Unit1Jobs.h"
 
 #include "classlib/Menus.h"
 #include "classlib/SysUtils.h"
@@ -14,18 +15,18 @@
 
 void TForm1::BindSnapshotHandlers()
 {
-    skSkinButton22->OnClick = [this](TObject* Sender) { skSkinButton22Click(Sender); };
-    skSkinButton23->OnClick = [this](TObject* Sender) { skSkinButton23Click(Sender); };
+    skSkinButton22->OnClick = jobs::Handler(this, &TForm1::skSkinButton22Click);
+    skSkinButton23->OnClick = jobs::Handler(this, &TForm1::skSkinButton23Click);
     skSkinButton23->OnMouseDown = [this](TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y) {
         skSkinButton23MouseDown(Sender, Button, Shift, X, Y);
     };
     skSkinButton23->SetPopupMenu(skSkinPopupMenu2);
-    MenuItem1->OnClick = [this](TObject* Sender) { MenuItem1Click(Sender); };
-    MenuItem2->OnClick = [this](TObject* Sender) { MenuItem2Click(Sender); };
-    BMP1->OnClick = [this](TObject* Sender) { BMP1Click(Sender); };
-    JPG1->OnClick = [this](TObject* Sender) { JPG1Click(Sender); };
-    GIF1->OnClick = [this](TObject* Sender) { GIF1Click(Sender); };
-    PNG1->OnClick = [this](TObject* Sender) { PNG1Click(Sender); };
+    MenuItem1->OnClick = jobs::Handler(this, &TForm1::MenuItem1Click);
+    MenuItem2->OnClick = jobs::Handler(this, &TForm1::MenuItem2Click);
+    BMP1->OnClick = jobs::Handler(this, &TForm1::BMP1Click);
+    JPG1->OnClick = jobs::Handler(this, &TForm1::JPG1Click);
+    GIF1->OnClick = jobs::Handler(this, &TForm1::GIF1Click);
+    PNG1->OnClick = jobs::Handler(this, &TForm1::PNG1Click);
 }
 
 void TForm1::TickSnapshotType(TSnapshotType Type)

@@ -49,18 +49,18 @@ void TForm5::BuildComponents()
     skFormSkin1->SetBorderIcons(TskBorderIcons{});
     skFormSkin1->SetSkinData(data);
 
-    auto* back = PlaceSkinned<TskSkinPanel>(this, this, "skSkinPanel1", At(0, 0, 542, 550), data);
+    auto* back = MakeSkinned<TskSkinPanel>(this, this, "skSkinPanel1", At(0, 0, 542, 550), data);
     back->SetAlign(TAlign::alClient);
-    skSkinPageControl1 = PlaceSkinned<TskSkinPageControl>(this, back, "skSkinPageControl1", At(8, 8, 526, 490), data);
+    skSkinPageControl1 = MakeSkinned<TskSkinPageControl>(this, back, "skSkinPageControl1", At(8, 8, 526, 490), data);
     skSkinTabSheet1 = MakeTabSheet(this, skSkinPageControl1, "skSkinTabSheet1", "CPU设置");
     skSkinTabSheet2 = MakeTabSheet(this, skSkinPageControl1, "skSkinTabSheet2", "常规设置");
     skSkinPageControl1->SetActivePage(skSkinTabSheet1);
 
     auto group = [this, data](TWinControl* Sheet, const char* Name, int Top, int Height, const char* Caption) {
-        return PlaceSkinned<TskSkinGroupBox>(this, Sheet, Name, At(16, Top, 490, Height), data, Caption);
+        return MakeSkinned<TskSkinGroupBox>(this, Sheet, Name, At(16, Top, 490, Height), data, Caption);
     };
     auto box = [this, data](TWinControl* Parent, const char* Name, int Top, const char* Caption, int Group) {
-        auto* b = PlaceSkinned<TskSkinCheckRadioBox>(this, Parent, Name, At(24, Top, 440, 22), data, Caption);
+        auto* b = MakeSkinned<TskSkinCheckRadioBox>(this, Parent, Name, At(24, Top, 440, 22), data, Caption);
         if (Group > 0) {
             b->SetSkinDataName("radiobox");
             b->SetRadio(true);
@@ -74,9 +74,9 @@ void TForm5::BuildComponents()
     skSkinCheckRadioBox11 = box(skSkinGroupBox1, "skSkinCheckRadioBox11", 86, "较低优先级进行", 1);
     skSkinCheckRadioBox12 = box(skSkinGroupBox1, "skSkinCheckRadioBox12", 114, "正常优先级进行", 1);
     skSkinGroupBox2 = group(skSkinTabSheet1, "skSkinGroupBox2", 182, 150, "转换参数");
-    skSkinStdLabel1 = PlaceSkinned<TskSkinStdLabel>(this, skSkinGroupBox2, "skSkinStdLabel1", At(24, 32, 440, 18), data,
+    skSkinStdLabel1 = MakeSkinned<TskSkinStdLabel>(this, skSkinGroupBox2, "skSkinStdLabel1", At(24, 32, 440, 18), data,
                                                    "程序最大运行线程数--（同时进行转换的文件个数）");
-    skSkinComboBox2 = PlaceSkinned<TskSkinComboBox>(this, skSkinGroupBox2, "skSkinComboBox2", At(24, 58, 120, 22), data);
+    skSkinComboBox2 = MakeSkinned<TskSkinComboBox>(this, skSkinGroupBox2, "skSkinComboBox2", At(24, 58, 120, 22), data);
     for (int n = 1; n <= 19; ++n)
         skSkinComboBox2->Items()->Add(std::to_string(n));
     skSkinCheckRadioBox7 = box(skSkinGroupBox2, "skSkinCheckRadioBox7", 88, "启用多线程模式   （同时进行转换的视频个数）", 0);
@@ -92,14 +92,14 @@ void TForm5::BuildComponents()
     skSkinCheckRadioBox3 = box(skSkinGroupBox4, "skSkinCheckRadioBox3", 30, "直接覆盖输出文件", 3);
     skSkinCheckRadioBox6 = box(skSkinGroupBox4, "skSkinCheckRadioBox6", 58, "自动重命名输出文件", 3);
 
-    skSkinButton6 = PlaceSkinned<TskSkinButton>(this, back, "skSkinButton6", At(346, 510, 88, 28), data, "确定");
-    skSkinButton1 = PlaceSkinned<TskSkinButton>(this, back, "skSkinButton1", At(442, 510, 88, 28), data, "取消");
+    skSkinButton6 = MakeSkinned<TskSkinButton>(this, back, "skSkinButton6", At(346, 510, 88, 28), data, "确定");
+    skSkinButton1 = MakeSkinned<TskSkinButton>(this, back, "skSkinButton1", At(442, 510, 88, 28), data, "取消");
 
     // Never shown: the read and write commands.
-    Panel1 = PlaceControl<TPanel>(this, this, "Panel1", At(600, 0, 200, 60));
+    Panel1 = MakeControl<TPanel>(this, this, "Panel1", At(600, 0, 200, 60));
     Panel1->SetVisible(false);
-    Button1 = PlaceControl<TButton>(this, Panel1, "Button1", At(4, 4, 90, 24), "读取ini");
-    Button2 = PlaceControl<TButton>(this, Panel1, "Button2", At(100, 4, 90, 24), "写ini");
+    Button1 = MakeControl<TButton>(this, Panel1, "Button1", At(4, 4, 90, 24), "读取ini");
+    Button2 = MakeControl<TButton>(this, Panel1, "Button2", At(100, 4, 90, 24), "写ini");
 
     // The stored description's states.
     skSkinCheckRadioBox12->SetChecked(true);

@@ -1,14 +1,15 @@
 #include "app/secondary/Unit6.h"
 
-#include "app/secondary/SecondaryBuild.h"
+#include "app/main/BuildHelpers.h"
+#include "app/secondary/SecondaryPictures.h"
 #include "app/secondary/SecondaryCatalogue.h"
-#include "classlib/ComCtrls.h"
 #include "classlib/ExtCtrls.h"
 #include "classlib/ImgList.h"
 #include "classlib/StdCtrls.h"
 #include "engine/FFmpegConverter.h"
 #include "skin/form/FormSkin.h"
 #include "skin/form/skSkinCtrls.h"
+#include "skin/form/skSkinTabs.h"
 #include "skin/input/skSkinComboBox.h"
 #include "skin/input/skSkinOfficeCtrls.h"
 
@@ -69,17 +70,19 @@ void TForm6::BuildComponents()
     BuildCategoryBoxes();
     BuildLogicPanel();
     FFConverter = new TFFmpegConverter();
-    ImageList1 = MakeComponent<TImageList>(this, "ImageList1");
+    ImageList1 = new TImageList(this);
+    ImageList1->SetName("ImageList1");
     ImageList1->SetSize(32, 32);
     AddCategoryPictures(ImageList1, 12);
-    ImageList2 = MakeComponent<TImageList>(this, "ImageList2");
+    ImageList2 = new TImageList(this);
+    ImageList2->SetName("ImageList2");
     ImageList2->SetSize(32, 32);
     skSkinOfficeComboBox2->SetImages(ImageList1);
     BuildPages();
     skSkinButton3 = MakeSkinned<TskSkinButton>(this, this, "skSkinButton3", At(594, 416, 69, 25), skin, "取消");
     skSkinButton2 = MakeSkinned<TskSkinButton>(this, this, "skSkinButton2", At(480, 416, 69, 25), skin, "确定");
     BuildParameterBoxes(skSkinTabSheet1);
-    skSkinTabSheet3 = MakeControl<TTabSheet>(this, nullptr, "skSkinTabSheet3", At(0, 0, 0, 0), "文字水印");
+    skSkinTabSheet3 = MakeControl<TskSkinTabSheet>(this, nullptr, "skSkinTabSheet3", At(0, 0, 0, 0), "文字水印");
     skSkinTabSheet3->SetPageControl(skSkinPageControl1);
     skSkinPageControl1->SetActivePage(skSkinTabSheet1);
     Image1 = MakeControl<TImage>(this, Panel1, "Image1", At(8, 200, 64, 64));
@@ -164,12 +167,14 @@ void TForm6::BuildLogicPanel()
 
 void TForm6::BuildPages()
 {
-    skSkinPageControl1 = MakeControl<TPageControl>(this, this, "skSkinPageControl1", At(39, 171, 625, 222));
-    const std::pair<TTabSheet**, const char*> sheets[] = {
+    skSkinPageControl1 =
+        MakeSkinned<TskSkinPageControl>(this, this, "skSkinPageControl1", At(39, 171, 625, 222), FHost.SkinData());
+    skSkinPageControl1->SetSkinDataName("tab");
+    const std::pair<TskSkinTabSheet**, const char*> sheets[] = {
         {&skSkinTabSheet1, "标准参数设置"}, {&skSkinTabSheet2, "剪辑设置"}, {&滤镜设置, "滤镜设置"}};
     const char* names[] = {"skSkinTabSheet1", "skSkinTabSheet2", "滤镜设置"};
     for (std::size_t i = 0; i < std::size(sheets); ++i) {
-        *sheets[i].first = MakeControl<TTabSheet>(this, nullptr, names[i], At(0, 0, 0, 0), sheets[i].second);
+        *sheets[i].first = MakeControl<TskSkinTabSheet>(this, nullptr, names[i], At(0, 0, 0, 0), sheets[i].second);
         (*sheets[i].first)->SetPageControl(skSkinPageControl1);
     }
 }

@@ -17,15 +17,15 @@ class TButton;
 class TFFmpegConverter;
 class TImage;
 class TImageList;
-class TPageControl;
 class TPanel;
 class TskFormSkin;
 class TskSkinButton;
 class TskSkinComboBox;
 class TskSkinOfficeComboBox;
+class TskSkinPageControl;
 class TskSkinPanel;
+class TskSkinTabSheet;
 class TskSkinTextLabel;
-class TTabSheet;
 
 class TForm6 : public TForm, private TSecondaryView {
 public:
@@ -50,10 +50,10 @@ public:
     TFFmpegConverter* FFConverter = nullptr;
     TImageList* ImageList1 = nullptr;
     TImageList* ImageList2 = nullptr;
-    TPageControl* skSkinPageControl1 = nullptr;
-    TTabSheet* skSkinTabSheet1 = nullptr;  // "标准参数设置"
-    TTabSheet* skSkinTabSheet2 = nullptr;  // "剪辑设置"
-    TTabSheet* 滤镜设置 = nullptr;
+    TskSkinPageControl* skSkinPageControl1 = nullptr;
+    TskSkinTabSheet* skSkinTabSheet1 = nullptr;  // "标准参数设置"
+    TskSkinTabSheet* skSkinTabSheet2 = nullptr;  // "剪辑设置"
+    TskSkinTabSheet* 滤镜设置 = nullptr;
     TskSkinButton* skSkinButton3 = nullptr;      // Cancel
     TskSkinButton* skSkinButton2 = nullptr;      // OK
     TskSkinTextLabel* skSkinTextLabel3 = nullptr;
@@ -68,7 +68,7 @@ public:
     TskSkinComboBox* skSkinComboBox10 = nullptr;  // sample rate
     TskSkinTextLabel* skSkinTextLabel9 = nullptr;
     TskSkinComboBox* skSkinComboBox4 = nullptr;  // scaling
-    TTabSheet* skSkinTabSheet3 = nullptr;  // "文字水印"
+    TskSkinTabSheet* skSkinTabSheet3 = nullptr;  // "文字水印"
     TImage* Image1 = nullptr;
 
     // The form's logic, bound to its controls' events.

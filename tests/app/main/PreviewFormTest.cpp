@@ -57,9 +57,10 @@ TEST_F(PreviewForm, OpeningLogsTheFileAndPreparesTheSlider)
     // The probe's description of the file, the file-open line, then the player's states.
     const auto log = Log();
     const auto line = std::find(log.begin(), log.end(), FileOpenLogLine(Form1->FDuration, 160, 120));
-    ASSERT_TRUE(line != log.end() && line != log.begin() && line + 1 != log.end()) << testing::PrintToString(log);
+    ASSERT_TRUE(line != log.end() && line != log.begin()) << testing::PrintToString(log);
     EXPECT_EQ(line[-1].rfind("File Name: " + zdtest::fixture("sample.avi"), 0), 0u) << line[-1];
-    EXPECT_EQ(line[1], "Play");
+    // The engine's own log lines may come in between.
+    EXPECT_NE(std::find(line, log.end(), "Play"), log.end()) << testing::PrintToString(log);
     EXPECT_NEAR(static_cast<double>(Form1->FDuration), 2e6, 1e5);
     EXPECT_TRUE(Form1->FFPlayer->GetPaused());
     EXPECT_TRUE(Form1->chkOpenPaused->GetChecked());
@@ -70,6 +71,20 @@ TEST_F(PreviewForm, OpeningLogsTheFileAndPreparesTheSlider)
     EXPECT_EQ(Form1->skSkinSlider1->GetMaxValue(), Form1->skSkinSlider1->GetWidth());
     EXPECT_EQ(Form1->skSkinSlider1->GetIncrement(), 5);
     EXPECT_EQ(Form1->skSkinSlider1->GetValue(), 0);
+}
+
+// The render panel's window made again: the file playing into the old one ends first, and the
+// next open draws into the new window.
+TEST_F(PreviewForm, ARenderPanelMadeAgainGetsAHostOfItsOwn)
+{
+    StartForms();
+    OpenPaused("sample.avi");
+    Form1->Panel6->RecreateWnd();
+    Form1->Panel6->HandleNeeded();
+    Form1->Button31->Click();
+    ASSERT_TRUE(WaitForLine("Pause", 2)) << testing::PrintToString(Log());
+    EXPECT_EQ(Count("Stop"), 1);
+    EXPECT_NE(Form1->FFPlayer->GetScreenHandle(), nullptr);
 }
 
 TEST_F(PreviewForm, AFileThatDoesNotOpenIsLoggedOnly)
@@ -133,7 +148,7 @@ TEST_F(PreviewForm, AFileAtItsEndGoesBackToTheStartPaused)
         << Form1->FFPlayer->GetCurrentPTS();
 }
 
-TEST_F(PreviewForm, StopNeedsASelectedRowAndMuteSwapsItsButtons)
+TEST_F(PreviewForm, StopNeedsASelectedRowAndReopensAndMuteSwapsItsButtons)
 {
     StartForms();
     OpenPaused("sample.avi");
@@ -141,6 +156,17 @@ TEST_F(PreviewForm, StopNeedsASelectedRowAndMuteSwapsItsButtons)
     Form1->skSkinButton15->ButtonClick();  // stop, no row selected
     EXPECT_EQ(Log().size(), lines);
     EXPECT_EQ(Form1->FFPlayer->GetFileName(), zdtest::fixture("sample.avi"));
+
+    // With a row selected, stop goes back to the start of the file, paused.
+    Form1->FFPlayer->Seek(std::int64_t{1'000'000}, TSeekFlags{}, true);
+    TListItem* row = Form1->lvFiles->Items()->Add();
+    row->SetCaption(zdtest::fixture("sample.avi"));
+    row->SetSelected(true);
+    Form1->skSkinButton15->ButtonClick();
+    ASSERT_TRUE(WaitForLine("Stop")) << testing::PrintToString(Log());
+    ASSERT_TRUE(WaitForLine("Pause", 2)) << testing::PrintToString(Log());
+    EXPECT_TRUE(Form1->FFPlayer->GetPaused());
+    EXPECT_LT(Form1->FFPlayer->GetCurrentPTS(), 500'000);
 
     Form1->skSkinButton16->ButtonClick();
     EXPECT_TRUE(Form1->FFPlayer->GetMute());

@@ -11,6 +11,7 @@
 #include "engine/FFPlay.h"
 #include "platform/kernel/MainThread.h"
 #include "skin/form/skSkinCtrls.h"
+#include "skin/form/skSkinMenus.h"
 
 #include <filesystem>
 
@@ -112,6 +113,17 @@ TEST_F(SnapshotForm, TheMenuChoosesAndOpensTheFolderAndTicksTheStoredType)
         EXPECT_EQ(Ticked(), c.ticked) << c.stored;
         EXPECT_EQ(Ini("SnapShot", "Picture"), c.after);
     }
+}
+
+TEST_F(SnapshotForm, PressingSettingsOpensTheMenuAtThePointer)
+{
+    StartForms(true);
+    const POINT at = Form1->skSkinButton23->ClientToScreen(POINT{6, 5});
+    kit.PressButton(at);
+    Pump();
+    const POINT shown = Form1->skSkinPopupMenu2->PopupPoint();
+    EXPECT_EQ(shown.x, at.x);
+    EXPECT_EQ(shown.y, at.y);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 
 #include "app/secondary/SecondaryCatalogue.h"
 #include "app/secondary/Unit6.h"
-#include "classlib/ComCtrls.h"
+#include "skin/form/skSkinTabs.h"
 #include "engine/FFmpegConverter.h"
 #include "FrameTestSupport.h"
 #include "SkinFormSupport.h"
@@ -13,6 +13,8 @@
 #include "tests/app/secondary/FakeSecondaryForm.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 namespace {
 
@@ -52,6 +54,22 @@ protected:
         for (TskSkinComboBox* box : BoxesInFillOrder())
             texts.push_back(box->GetText());
         return texts;
+    }
+    // The colour farthest from the control's top-left pixel (its background): a label's text.
+    COLORREF TextColourOf(TControl* control)
+    {
+        auto pixels = PixelsOf(control);
+        const COLORREF back = pixels(0, 0);
+        auto distance = [back](COLORREF c) {
+            return std::abs(GetRValue(c) - GetRValue(back)) + std::abs(GetGValue(c) - GetGValue(back)) +
+                   std::abs(GetBValue(c) - GetBValue(back));
+        };
+        COLORREF text = back;
+        for (int y = 0; y < control->GetHeight(); ++y)
+            for (int x = 0; x < control->GetWidth(); ++x)
+                if (distance(pixels(x, y)) > distance(text))
+                    text = pixels(x, y);
+        return text;
     }
     void ClickOn(TControl* control)
     {
@@ -122,6 +140,22 @@ TEST_F(Form6Test, ItsBoxesAndButtonsRunTheHandlers)
     EXPECT_EQ(host.FolderReads, 1);
 }
 
+// A bit-rate text that is no number: OK's error reaches the application's handler and the form
+// stays open.
+TEST_F(Form6Test, ABitRateThatIsNoNumberReachesTheApplicationsHandler)
+{
+    Create();
+    std::vector<std::string> errors;
+    Application->OnException = [&errors](TObject*, const std::exception& E) { errors.push_back(E.what()); };
+    form->skSkinComboBox2->Items()->Add("many kbps");
+    form->skSkinComboBox2->SetItemIndex(form->skSkinComboBox2->Items()->Count() - 1);
+    ShowAt(40, 40);
+    ClickOn(form->skSkinButton2);
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_TRUE(form->GetVisible());
+    EXPECT_EQ(host.Fields.Scratch.Video_FrameRate, "25.00");  // written before the failing step
+}
+
 TEST_F(Form6Test, CategoryOutsideTheListLeavesEmptyEnabledBoxes)
 {
     Create();
@@ -149,6 +183,8 @@ TEST_F(Form6Test, TakesTheLookOfEachSkin)
         {"category box", form->skSkinOfficeComboBox2, 6, 6},
         {"resolution box", form->skSkinComboBox1, 40, 10},
         {"OK button", form->skSkinButton2, 34, 12},
+        {"page", form->skSkinTabSheet1, 300, 170},
+        {"tab", form->skSkinPageControl1, 20, 8},
         {"panel", form->skSkinPanel2, 4, 100},
     };
     std::vector<COLORREF> looks[2];
@@ -158,11 +194,13 @@ TEST_F(Form6Test, TakesTheLookOfEachSkin)
         Pump();
         for (const Probe& p : probes)
             looks[s].push_back(PixelsOf(p.control)(p.x, p.y));
+        looks[s].push_back(TextColourOf(form->skSkinTextLabel3));
         std::shared_ptr<Surface> shot = kit.Render(form->GetHandle());
         WritePicture(*shot, "form6_skin" + std::to_string(skins[s]) + ".png");
     }
     for (std::size_t i = 0; i < std::size(probes); ++i)
         EXPECT_NE(looks[0][i], looks[1][i]) << probes[i].name;
+    EXPECT_NE(looks[0].back(), looks[1].back()) << "label text";
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "app/secondary/SecondaryBuild.h"
+#include "app/secondary/SecondaryPictures.h"
 
 #include "app/artwork/Artwork.h"
 #include "classlib/Bitmap.h"
