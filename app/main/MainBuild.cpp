@@ -5,7 +5,8 @@
 TskSkinTabSheet* MakeTabSheet(TComponent* Owner, TskSkinPageControl* PageControl, const char* Name,
                               const std::string& Caption)
 {
-    auto* sheet = MakeComponent<TskSkinTabSheet>(Owner, Name);
+    auto* sheet = new TskSkinTabSheet(Owner);
+    sheet->SetName(Name);
     sheet->SetCaption(Caption);
     sheet->SetPageControl(PageControl);
     return sheet;
