@@ -74,3 +74,28 @@ TEST_F(SkinMDITabsBar, AOnePixelMoveDragsATabIntoAnotherPlaceUnlessMovingIsOff)
         Pump();
     }
 }
+
+TEST_F(SkinMDITabsBar, OnlyAPressAndReleaseOnTheSameCloseButtonCloses)
+{
+    TForm* main = MakeMain(nullptr);
+    TskSkinMDITabsBar* bar = MakeBar(main);
+    bar->SetShowCloseButtons(true);
+    std::vector<TForm*> docs = MakeChildren(2);
+    int closed = 0;
+    for (TForm* d : docs)
+        d->OnClose = [&closed](TObject*, TCloseAction& Action) {
+            ++closed;
+            Action = TCloseAction::caNone;
+        };
+    bar->Repaint();
+    Pump();
+    const RECT button = bar->Tab(1)->CloseButtonOnBar();
+    const int bx = button.left + 3, by = button.top + 3;
+    // A press elsewhere, released over the close button: nothing closes.
+    SendMessage(bar->GetHandle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(bar->Tab(0)->ObjectRect.left + 5, 10));
+    SendMessage(bar->GetHandle(), WM_LBUTTONUP, 0, MAKELPARAM(bx, by));
+    EXPECT_EQ(closed, 0);
+    SendMessage(bar->GetHandle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(bx, by));
+    SendMessage(bar->GetHandle(), WM_LBUTTONUP, 0, MAKELPARAM(bx, by));
+    EXPECT_EQ(closed, 1);
+}
