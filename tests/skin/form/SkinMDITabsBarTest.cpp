@@ -1,4 +1,5 @@
 #include "FrameMDISupport.h"
+#include "SkinMenuSupport.h"
 
 #include "skin/form/skSkinMDITabsBar.h"
 
@@ -98,4 +99,21 @@ TEST_F(SkinMDITabsBar, OnlyAPressAndReleaseOnTheSameCloseButtonCloses)
     SendMessage(bar->GetHandle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(bx, by));
     SendMessage(bar->GetHandle(), WM_LBUTTONUP, 0, MAKELPARAM(bx, by));
     EXPECT_EQ(closed, 1);
+}
+
+TEST_F(SkinMDITabsBar, ARightClickOpensTheChildsSystemMenuAtThePointer)
+{
+    InstallSkinMenus();
+    TForm* main = MakeMain(nullptr);
+    TskSkinMDITabsBar* bar = MakeBar(main);
+    MakeChildren(2);
+    bar->Repaint();
+    Pump();
+    const int x = bar->Tab(1)->ObjectRect.left + 5;
+    SendMessage(bar->GetHandle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(x, 10));
+    Pump();
+    EXPECT_TRUE(FrameOf(main)->SkinMenu()->Visible());
+    FrameOf(main)->SkinMenu()->Hide();
+    Pump();
+    SetFrameMenuFactory(nullptr);
 }
