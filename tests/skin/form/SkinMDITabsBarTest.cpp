@@ -117,3 +117,18 @@ TEST_F(SkinMDITabsBar, ARightClickOpensTheChildsSystemMenuAtThePointer)
     Pump();
     SetFrameMenuFactory(nullptr);
 }
+
+TEST_F(SkinMDITabsBar, TheDefaultLookMarksTheActiveChildsTab)
+{
+    TForm* main = MakeMain(nullptr);
+    TskSkinMDITabsBar* bar = MakeBar(main);
+    std::vector<TForm*> docs = MakeChildren(2);
+    main->SetActiveMDIChild(docs[1]);
+    Pump();
+    bar->Repaint();
+    Pump();
+    auto picture = kit.Render(bar->GetHandle());
+    auto at = [&](int Tab) { return WindowTestKit::ColorAt(*picture, bar->Tab(Tab)->ObjectRect.left + 1, 2); };
+    EXPECT_EQ(at(1), RGB(133, 147, 181));
+    EXPECT_EQ(at(0), ColorToRGB(clBtnFace));
+}
