@@ -1,6 +1,7 @@
 #include "FrameMDISupport.h"
 #include "SkinMenuSupport.h"
 
+#include "skin/core/skUtils.h"
 #include "skin/form/skSkinMDITabsBar.h"
 
 #include <vector>
@@ -131,4 +132,23 @@ TEST_F(SkinMDITabsBar, TheDefaultLookMarksTheActiveChildsTab)
     auto at = [&](int Tab) { return WindowTestKit::ColorAt(*picture, bar->Tab(Tab)->ObjectRect.left + 1, 2); };
     EXPECT_EQ(at(1), RGB(133, 147, 181));
     EXPECT_EQ(at(0), ColorToRGB(clBtnFace));
+}
+
+TEST_F(SkinMDITabsBar, TheSkinnedLookCutsTheActiveTabFromTheSkin)
+{
+    TskSkinData* data = Skin(1);
+    TForm* main = MakeMain(nullptr);
+    TskSkinMDITabsBar* bar = MakeBar(main);
+    bar->SetSkinData(data);
+    MakeChildren(1);
+    bar->Repaint();
+    Pump();
+    const auto* tab = NamedDescription<TskDataSkinTabControl>(data, "tab");
+    ASSERT_NE(tab, nullptr);
+    const RECT src = RectHasNoArea(tab->ActiveTabRect) ? tab->TabRect : tab->ActiveTabRect;
+    ASSERT_GT(tab->TabLeftOffset, 1);
+    EXPECT_EQ(bar->GetHeight(), tab->TabRect.bottom - tab->TabRect.top + tab->ClRect.top);
+    auto picture = kit.Render(bar->GetHandle());
+    EXPECT_EQ(WindowTestKit::ColorAt(*picture, bar->Tab(0)->ObjectRect.left + 1, 3),
+              data->GetActivePicture(tab->PictureIndex)->GetPixelColor(src.left + 1, src.top + 3));
 }
