@@ -60,6 +60,7 @@ inline constexpr int kDefFrameBorder = 3;
 
 class TskFormLayerBorder;
 class TskSkinHint;
+class TskSkinMDITabsBar;
 class TCustomImageList;
 
 class TskFormSkin : public TComponent {
@@ -212,6 +213,14 @@ public:
     void UpDateChildCaptionInMenu(TCustomForm* Child);
     void UpDateChildActiveInMenu();
     void MDIItemClick(TObject* Sender);
+    // Tabs of the main form's bar: a new child (when OnAcceptToMDITabsBar lets it), a child that
+    // went, a changed caption.
+    void AddChildToBar(TCustomForm* Child);
+    void DeleteChildFromBar(TCustomForm* Child);
+    void RefreshMDIBarTab(TCustomForm* Child);
+    // The bar marks the active child's tab.
+    void UpdateMDITabs();
+    std::function<void(bool& Accept)> OnAcceptToMDITabsBar;
     // The main form's client area less its visible aligned controls (main form client
     // coordinates).
     static RECT GetMDIClientArea();
@@ -261,6 +270,8 @@ public:
     void EnterMainMenu(TObject* Sender);
     // The main menu bar on the form (it registers itself), or nullptr.
     TskFrameMenuBar* MainMenuBar = nullptr;
+    // The main form's tabs bar (its FormSkin sets it).
+    TskSkinMDITabsBar* MDITabsBar = nullptr;
     bool InMenu = false;
     bool InMainMenu = false;
 

@@ -91,8 +91,10 @@ bool TskFormSkin::FirstDispatch(TMessage& Message)
         CallOld(Message);
         if (!NoBorder() && !IsMaximizedMDIChild())
             SendNCPaint();
-        if (IsMDIChild())
+        if (IsMDIChild()) {
             UpDateChildCaptionInMenu(FForm);
+            RefreshMDIBarTab(FForm);
+        }
         return true;
     case WM_ERASEBKGND: {
         const HDC dc = reinterpret_cast<HDC>(Message.WParam);
@@ -455,8 +457,10 @@ void TskFormSkin::OnShowWindow(TMessage& Message)
                 FLayerManager->Hide();
             if (FMenuLayerManager->IsVisible)
                 FMenuLayerManager->Hide();
-            if (IsMDIChild())
+            if (IsMDIChild()) {
                 DeleteChildFromMenu(FForm);
+                DeleteChildFromBar(FForm);
+            }
         }
         return;
     }
@@ -474,8 +478,10 @@ void TskFormSkin::OnShowWindow(TMessage& Message)
         HookClientWindow();
     else if (FSkinnableForm)
         ForceRelayout();
-    if (FSkinnableForm && IsMDIChild())
+    if (FSkinnableForm && IsMDIChild()) {
         AddChildToMenu(FForm);
+        AddChildToBar(FForm);
+    }
     if (FSkinnableForm && FForm->GetMenu()) {
         MainMenu = FForm->GetMenu();
         FForm->SetMenu(nullptr);
@@ -554,8 +560,10 @@ void TskFormSkin::OnNCActivate(TMessage& Message)
         else
             ShowClientInActiveEffect();
     }
-    if (IsMDIChild())
+    if (IsMDIChild()) {
         UpDateChildActiveInMenu();
+        UpdateMDITabs();
+    }
     if (FBorderLayer->Visible())
         FBorderLayer->SetActive(FFormActive, true);
 }

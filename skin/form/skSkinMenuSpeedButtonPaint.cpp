@@ -9,6 +9,7 @@
 #include "skin/core/skSkinImages.h"
 #include "platform/win/Rect.h"
 #include "skin/core/skUtils.h"
+#include "skin/form/skButtonDescriptionImage.h"
 
 namespace {
 
@@ -19,36 +20,6 @@ const TskDataSkinButtonControl* FindButtonDescription(TskSkinData* SkinData, con
     const int i = SkinData ? SkinData->GetControlIndex(Name) : -1;
     return i == -1 ? nullptr
                    : dynamic_cast<const TskDataSkinButtonControl*>(SkinData->CtrlList[static_cast<std::size_t>(i)].get());
-}
-
-// Rectangle S of D's picture as a nine-slice image of W x H (corner points and client rectangle
-// moved for the size).
-void ComposeSized(const TskDataSkinButtonControl& D, TBitmap* Picture, const RECT& S, bool Tool, TBitmap* Out, int W,
-                  int H)
-{
-    Out->SetSize(W, H);
-    if (Picture == nullptr || W <= 0 || H <= 0)
-        return;
-    if (Tool) {
-        ComposeNineSliceFromClientRect(Out, Picture, S, D.ClRect, true);
-        return;
-    }
-    const int dw = W - WidthOfRect(D.SkinRect), dh = H - HeightOfRect(D.SkinRect);
-    ComposeNineSliceImage(D.LTPoint, D.RTPoint, D.LBPoint, D.RBPoint, D.ClRect, D.LTPoint,
-                          POINT{D.RTPoint.x + dw, D.RTPoint.y}, POINT{D.LBPoint.x, D.LBPoint.y + dh},
-                          POINT{D.RBPoint.x + dw, D.RBPoint.y + dh},
-                          RECT{D.ClRect.left, D.ClRect.top, D.ClRect.right + dw, D.ClRect.bottom + dh}, Out, Picture, S,
-                          W, H, true, D.LeftStretch, D.TopStretch, D.RightStretch, D.BottomStretch, D.StretchEffect,
-                          D.StretchType);
-}
-
-enum class TFace { Normal, Hot, Down };
-
-RECT StateRect(const TskDataSkinButtonControl& D, TFace Face)
-{
-    const RECT hot = RectHasNoArea(D.ActiveSkinRect) ? D.SkinRect : D.ActiveSkinRect;
-    const RECT down = RectHasNoArea(D.DownSkinRect) ? hot : D.DownSkinRect;
-    return Face == TFace::Down ? down : Face == TFace::Hot ? hot : D.SkinRect;
 }
 
 } // namespace
@@ -66,15 +37,15 @@ void TskSkinMenuSpeedButton::DrawPartFaces(TBitmap* B, bool Tool, bool Pressed, 
     const bool idle = !Pressed && !Hot && !FMenuTracked;
     if (idle && GetFlat())
         return;
-    auto drawFrom = [&](const TskDataSkinButtonControl& from, TBitmap* pic, const RECT& place, TFace face) {
+    auto drawFrom = [&](const TskDataSkinButtonControl& from, TBitmap* pic, const RECT& place, TskButtonFace face) {
         TBitmap part;
-        ComposeSized(from, pic, StateRect(from, face), Tool, &part, WidthOfRect(place), HeightOfRect(place));
+        ComposeButtonFace(from, pic, ButtonFaceRect(from, face), Tool, &part, WidthOfRect(place), HeightOfRect(place));
         B->Canvas()->Draw(place.left, place.top, &part);
     };
-    auto draw = [&](const RECT& place, TFace face) { drawFrom(*d, picture, place, face); };
+    auto draw = [&](const RECT& place, TskButtonFace face) { drawFrom(*d, picture, place, face); };
     const RECT whole{0, 0, B->GetWidth(), B->GetHeight()};
     if (!FTrackButtonMode || (FNewStyle && !Hot)) {
-        draw(whole, Pressed && !(FNewStyle && FTrackButtonMode && FMenuTracked) ? TFace::Down : Hot ? TFace::Hot : TFace::Normal);
+        draw(whole, Pressed && !(FNewStyle && FTrackButtonMode && FMenuTracked) ? TskButtonFace::Down : Hot ? TskButtonFace::Hot : TskButtonFace::Normal);
         return;
     }
     const RECT strip = TrackStrip();
@@ -82,8 +53,8 @@ void TskSkinMenuSpeedButton::DrawPartFaces(TBitmap* B, bool Tool, bool Pressed, 
         // A skin with its own track face lays it over the whole main face.
         const char* name = StripAtBottom() ? "htracktoolbutton" : "vtracktoolbutton";
         if (const TskDataSkinButtonControl* t = FindButtonDescription(FSD, name)) {
-            draw(whole, Pressed && !FMenuTracked ? TFace::Down : TFace::Hot);
-            drawFrom(*t, SkinPicture(FSD, t->PictureIndex), strip, FMenuTracked ? TFace::Down : TFace::Hot);
+            draw(whole, Pressed && !FMenuTracked ? TskButtonFace::Down : TskButtonFace::Hot);
+            drawFrom(*t, SkinPicture(FSD, t->PictureIndex), strip, FMenuTracked ? TskButtonFace::Down : TskButtonFace::Hot);
             return;
         }
     }
@@ -92,8 +63,8 @@ void TskSkinMenuSpeedButton::DrawPartFaces(TBitmap* B, bool Tool, bool Pressed, 
         main.bottom = strip.top;
     else
         main.right = strip.left;
-    const TFace mainFace = FMenuTracked ? TFace::Hot : Pressed ? TFace::Down : Hot ? TFace::Hot : TFace::Normal;
-    const TFace trackFace = FMenuTracked || Pressed ? TFace::Down : Hot ? TFace::Hot : TFace::Normal;
+    const TskButtonFace mainFace = FMenuTracked ? TskButtonFace::Hot : Pressed ? TskButtonFace::Down : Hot ? TskButtonFace::Hot : TskButtonFace::Normal;
+    const TskButtonFace trackFace = FMenuTracked || Pressed ? TskButtonFace::Down : Hot ? TskButtonFace::Hot : TskButtonFace::Normal;
     draw(main, mainFace);
     draw(strip, trackFace);
 }
