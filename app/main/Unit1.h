@@ -48,6 +48,7 @@ class TskSkinPanel;
 class TskSkinPopupMenu;
 class TskSkinSlider;
 class TskSkinSpeedButton;
+class TskSkinMenuSpeedButton;
 class TskSkinStdLabel;
 class TskSkinTabSheet;
 class TskSkinToolBar;
@@ -129,7 +130,7 @@ public:
 
     // --- tool bar ---
     TskSkinToolBar* skSkinToolBar2 = nullptr;
-    TskSkinSpeedButton* skSkinMenuSpeedButton1 = nullptr;  // "添加"
+    TskSkinMenuSpeedButton* skSkinMenuSpeedButton1 = nullptr;  // "添加"
     TskSkinButton* skSkinButton2 = nullptr;   // "开始"
     TskSkinButton* skSkinButton10 = nullptr;  // "停止"
     TskSkinButton* skSkinButton11 = nullptr;  // "暂停"

@@ -146,9 +146,12 @@ void TForm1::BuildToolBar()
         b->SetLayout(blGlyphTop);
         return b;
     };
-    skSkinMenuSpeedButton1 = MakeSkinned<TskSkinSpeedButton>(this, skSkinToolBar2, "skSkinMenuSpeedButton1",
-                                                             At(8, 4, 72, 71), skSkinData1, "添加");
+    // "添加" drops down the add menu under itself.
+    skSkinMenuSpeedButton1 = MakeSkinned<TskSkinMenuSpeedButton>(this, skSkinToolBar2, "skSkinMenuSpeedButton1",
+                                                                 At(8, 4, 72, 71), skSkinData1, "添加");
     skSkinMenuSpeedButton1->SetSkinDataName("resizetoolbutton");
+    skSkinMenuSpeedButton1->SetUseSkinSize(false);
+    skSkinMenuSpeedButton1->SetSkinPopupMenu(skSkinPopupMenu1);
     skSkinMenuSpeedButton1->SetImageList(skPngImageList1);
     skSkinMenuSpeedButton1->SetImageIndex(0);
     skSkinMenuSpeedButton1->SetLayout(blGlyphTop);

@@ -48,11 +48,6 @@ void TForm1::BindHandlers()
         FFLoggerLog(Sender, Thread, Level, Message);
     });
     SetRefusedWriteReporter([this](const std::string& Message) { Dialogs().ShowMessage(Message, "提示"); });
-    // The tool bar's "添加" drops down the add menu under itself.
-    skSkinMenuSpeedButton1->OnClick = [this](TObject*) {
-        const POINT p = skSkinMenuSpeedButton1->ClientToScreen(POINT{0, skSkinMenuSpeedButton1->GetHeight()});
-        skSkinPopupMenu1->Popup(p.x, p.y);
-    };
 }
 
 void TForm1::N2222Click(TObject*)
