@@ -1,7 +1,14 @@
-#include <cstdio>
+// The program: start-up, the forms, the message loop until the main window closes.
+
+#include "app/main/Project1.h"
+
+#include "classlib/Forms.h"
 
 int main()
 {
-    std::puts("Zudevivivoduv: the main window is not built yet.");
+    InitialiseProgram();
+    CreateProgramForms();
+    Application->Run();
+    DoneApplication();
     return 0;
 }

@@ -84,7 +84,10 @@ bool isValidIdent(const std::string& s)
 {
     if (s.empty())
         return false;
-    auto alpha = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; };
+    // Names may hold letters beyond ASCII ("滤镜设置"): every byte of a UTF-8 sequence counts.
+    auto alpha = [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || static_cast<unsigned char>(c) >= 0x80;
+    };
     if (!alpha(s[0]))
         return false;
     for (char c : s)

@@ -12,6 +12,7 @@
 #include "classlib/StdCtrls.h"
 #include "classlib/Strings.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -128,6 +129,7 @@ private:
 
 using TLVChangeEvent = std::function<void(TObject* Sender, TListItem* Item, TItemChange Change)>;
 using TLVColumnClickEvent = std::function<void(TObject* Sender, TListColumn* Column)>;
+using TLVSelectItemEvent = std::function<void(TObject* Sender, TListItem* Item, bool Selected)>;
 
 class TCustomListView : public TCommonControl {
 public:
@@ -172,6 +174,8 @@ public:
 
     TLVChangeEvent OnChange;
     TLVColumnClickEvent OnColumnClick;
+    // An item gained or lost the selection (after OnChange), by the user or by code.
+    TLVSelectItemEvent OnSelectItem;
 
 protected:
     void CreateParams(TCreateParams& Params) override;
@@ -246,6 +250,19 @@ public:
     TTreeNode* Item(int Index) const { return FChildren.at(static_cast<std::size_t>(Index)); }
     int GetIndex() const;
     int Level() const;
+    TTreeNode* GetFirstChild() const { return FChildren.empty() ? nullptr : FChildren.front(); }
+    TTreeNode* GetNextSibling() const;
+    // The next node in pre-order (children first, then siblings, then the ancestors' siblings).
+    TTreeNode* GetNext() const;
+    bool HasAsParent(const TTreeNode* Value) const;
+    // Frees the node with its children (the view's deletion hook runs for each).
+    void Delete();
+    void DeleteChildren();
+    // Sorts the children (not deeper) by Compare's sign, keeping equal ones in their order.
+    void CustomSort(const std::function<int(TTreeNode* A, TTreeNode* B)>& Compare);
+    // Starts editing the label in place (the view must not be read-only); false when refused.
+    bool EditText();
+    void EndEdit(bool Cancel);
     HTREEITEM ItemId() const { return FItem; }
     TTreeNodes* Owner() const { return FOwner; }
     // The row (or with TextOnly the label) in the view's client coordinates; empty when hidden.
@@ -278,6 +295,8 @@ public:
     TTreeNode* AddChildFirst(TTreeNode* Parent, const std::string& S);
     // A new last sibling of Sibling (nullptr: a top-level node).
     TTreeNode* Add(TTreeNode* Sibling, const std::string& S);
+    // A new node just before Sibling (nullptr: a new last top-level node).
+    TTreeNode* Insert(TTreeNode* Sibling, const std::string& S);
     void Delete(TTreeNode* Node);
     void Clear();
     // All nodes, parents before children.
@@ -291,7 +310,7 @@ public:
 private:
     friend class TTreeNode;
     friend class TCustomTreeView;
-    TTreeNode* insert(TTreeNode* Parent, const std::string& S, bool First);
+    TTreeNode* insert(TTreeNode* Parent, const std::string& S, std::size_t Position);
     TCustomTreeView* FOwner;
     std::vector<TTreeNode*> FRoots;
 };
@@ -299,6 +318,9 @@ private:
 using TTVChangedEvent = std::function<void(TObject* Sender, TTreeNode* Node)>;
 using TTVExpandingEvent = std::function<void(TObject* Sender, TTreeNode* Node, bool& AllowExpansion)>;
 using TTVExpandedEvent = std::function<void(TObject* Sender, TTreeNode* Node)>;
+using TTVChangingEvent = std::function<void(TObject* Sender, TTreeNode* Node, bool& AllowChange)>;
+using TTVEditingEvent = std::function<void(TObject* Sender, TTreeNode* Node, bool& AllowEdit)>;
+using TTVEditedEvent = std::function<void(TObject* Sender, TTreeNode* Node, std::string& S)>;
 
 class TCustomTreeView : public TCommonControl {
 public:
@@ -318,23 +340,33 @@ public:
     void SetShowRoot(bool Value);
     bool GetHideSelection() const { return FHideSelection; }
     void SetHideSelection(bool Value);
+    // Labels can be edited in place unless read-only.
     bool GetReadOnly() const { return FReadOnly; }
-    void SetReadOnly(bool Value) { FReadOnly = Value; }
+    void SetReadOnly(bool Value);
     int GetIndent() const { return FIndent; }
     void SetIndent(int Value);
     TTreeNode* GetSelected() const;
     void SetSelected(TTreeNode* Value);
+    // The first row shown; setting it scrolls (with a window).
     TTreeNode* GetTopItem();
+    void SetTopItem(TTreeNode* Value);
     TTreeNode* GetNodeAt(int X, int Y);
     int VisibleCount();
+    bool IsEditing();
+    // Sorts the top-level nodes (see TTreeNode::CustomSort).
+    void CustomSort(const std::function<int(TTreeNode* A, TTreeNode* B)>& Compare);
 
     void Dispatch(TMessage& Message) override;
 
     TTVChangedEvent OnChange;
+    TTVChangingEvent OnChanging;
     TTVExpandingEvent OnExpanding;
     TTVExpandingEvent OnCollapsing;
     TTVExpandedEvent OnExpanded;
     TTVExpandedEvent OnCollapsed;
+    TTVEditingEvent OnEditing;
+    TTVEditedEvent OnEdited;
+    TTVExpandedEvent OnDeletion;
 
 protected:
     void CreateParams(TCreateParams& Params) override;
@@ -342,6 +374,17 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
     // The selection moved.
     virtual void Change(TTreeNode* Node);
+    // Hooks asked before the selection moves to Node, before a node expands or collapses and
+    // before a label edit starts (each raises its event; false refuses).
+    virtual bool CanChange(TTreeNode* Node);
+    virtual bool CanExpand(TTreeNode* Node);
+    virtual bool CanCollapse(TTreeNode* Node);
+    virtual bool CanEdit(TTreeNode* Node);
+    // A label edit ended with Text (nullptr: cancelled): OnEdited may change it, then the node
+    // takes it.
+    virtual void Edit(TTreeNode* Node, const std::string* Text);
+    // A node is being freed (its children first).
+    virtual void Delete(TTreeNode* Node);
 
 private:
     friend class TTreeNode;
@@ -446,7 +489,7 @@ protected:
     // The selected tab changed (by the user or from code).
     virtual void Change();
     // Sends the tab size (TabWidth, TabHeight) to the window.
-    void SetTabSize();
+    virtual void SetTabSize();
     void UpdateTabs();
 
 private:

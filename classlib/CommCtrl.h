@@ -217,6 +217,7 @@ inline const HTREEITEM TVI_LAST = reinterpret_cast<HTREEITEM>(static_cast<std::i
 inline constexpr DWORD TVS_HASBUTTONS = 0x0001;
 inline constexpr DWORD TVS_HASLINES = 0x0002;
 inline constexpr DWORD TVS_LINESATROOT = 0x0004;
+inline constexpr DWORD TVS_EDITLABELS = 0x0008;
 inline constexpr DWORD TVS_SHOWSELALWAYS = 0x0020;
 
 inline constexpr UINT TV_FIRST = 0x1100;
@@ -232,9 +233,13 @@ inline constexpr UINT TVM_GETNEXTITEM = TV_FIRST + 10;  // wParam: TVGN_, lParam
 inline constexpr UINT TVM_SELECTITEM = TV_FIRST + 11;
 inline constexpr UINT TVM_GETITEM = TV_FIRST + 12;
 inline constexpr UINT TVM_SETITEM = TV_FIRST + 13;
+inline constexpr UINT TVM_EDITLABEL = TV_FIRST + 14;  // lParam: item; returns the edit window
+inline constexpr UINT TVM_GETEDITCONTROL = TV_FIRST + 15;
 inline constexpr UINT TVM_GETVISIBLECOUNT = TV_FIRST + 16;
 inline constexpr UINT TVM_HITTEST = TV_FIRST + 17;
 inline constexpr UINT TVM_ENSUREVISIBLE = TV_FIRST + 20;
+inline constexpr UINT TVM_SORTCHILDRENCB = TV_FIRST + 21;  // lParam: TVSORTCB*
+inline constexpr UINT TVM_ENDEDITLABELNOW = TV_FIRST + 22;  // wParam: cancel
 inline constexpr UINT TVM_SETBKCOLOR = TV_FIRST + 29;
 inline constexpr UINT TVM_SETTEXTCOLOR = TV_FIRST + 30;
 inline constexpr UINT TVM_GETITEMHEIGHT = TV_FIRST + 28;
@@ -292,16 +297,29 @@ struct TVHITTESTINFO {
     HTREEITEM hItem = nullptr;
 };
 inline constexpr int TVN_FIRST = -400;
+inline constexpr int TVN_SELCHANGING = TVN_FIRST - 1;  // answer TRUE to refuse
 inline constexpr int TVN_SELCHANGED = TVN_FIRST - 2;
 inline constexpr int TVN_ITEMEXPANDING = TVN_FIRST - 5;  // answer TRUE to refuse
 inline constexpr int TVN_ITEMEXPANDED = TVN_FIRST - 6;
 inline constexpr int TVN_DELETEITEM = TVN_FIRST - 9;
+inline constexpr int TVN_BEGINLABELEDIT = TVN_FIRST - 10;  // answer TRUE to refuse
+inline constexpr int TVN_ENDLABELEDIT = TVN_FIRST - 11;  // item.pszText nullptr: cancelled; answer TRUE to keep the text
 struct NMTREEVIEW {
     NMHDR hdr;
     UINT action = 0;
     TVITEM itemOld;
     TVITEM itemNew;
     POINT ptDrag{};
+};
+struct NMTVDISPINFO {
+    NMHDR hdr;
+    TVITEM item;
+};
+using PFNTVCOMPARE = int (*)(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
+struct TVSORTCB {
+    HTREEITEM hParent = nullptr;
+    PFNTVCOMPARE lpfnCompare = nullptr;
+    LPARAM lParam = 0;
 };
 
 // --- tab control -----------------------------------------------------------------------------

@@ -7,6 +7,7 @@
 #include "platform/win/Rect.h"
 #include "platform/window/User.h"
 
+#include <functional>
 #include <string>
 
 namespace commctl {
@@ -65,6 +66,27 @@ int ImageHeight(HIMAGELIST images);
 // Copies text into a caller's buffer of `size` bytes (UTF-8, never cut inside a character).
 void CopyOut(const std::string& text, char* out, int size);
 void FillColor(HDC dc, const RECT& r, COLORREF color);
+
+// An in-place edit over a label: an EDIT child of the owner window with the text selected and
+// the focus. Enter or losing the focus ends it with the text, Escape without (done gets nullptr);
+// done runs once, after the edit window is gone.
+class LabelEditor {
+public:
+    using Finished = std::function<void(const std::string* text)>;
+    LabelEditor() = default;
+    ~LabelEditor();
+    LabelEditor(const LabelEditor&) = delete;
+    LabelEditor& operator=(const LabelEditor&) = delete;
+
+    HWND Begin(HWND owner, const RECT& r, const std::string& text, HFONT font, Finished done);
+    void End(bool cancel);
+    HWND Handle() const { return hwnd_; }
+
+private:
+    HWND hwnd_ = nullptr;
+    HWND owner_ = nullptr;
+    Finished done_;
+};
 
 } // namespace commctl
 

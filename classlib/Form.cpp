@@ -48,6 +48,9 @@ void TCustomForm::teardown()
                 Application->HandleException(this);
         }
     }
+    // The window goes later, when the form's own message handling is gone already: a deleted
+    // child must not stay in its main form's list.
+    detachFromMDIParent();
     if (Screen)
         Screen->removeForm(this);
     if (Application && Application->FMainForm == this)

@@ -99,6 +99,16 @@ void TCustomForm::activateNextMDIChild(TCustomForm* Leaving)
     SetActiveMDIChild(next);
 }
 
+void TCustomForm::detachFromMDIParent()
+{
+    if (FFormStyle != TFormStyle::fsMDIChild || !Application || !Application->MainForm())
+        return;
+    TCustomForm* parent = Application->MainForm();
+    std::erase(parent->FMDIChildren, this);
+    if (parent->FActiveMDIChild == this)
+        parent->activateNextMDIChild(this);
+}
+
 void TCustomForm::mdiDispatch(TMessage& Message)
 {
     switch (Message.Msg) {
@@ -111,11 +121,7 @@ void TCustomForm::mdiDispatch(TMessage& Message)
         break;
     case WM_DESTROY:
         FClientHandle = nullptr;
-        if (TCustomForm* parent = FFormStyle == TFormStyle::fsMDIChild ? mdiParent() : nullptr) {
-            std::erase(parent->FMDIChildren, this);
-            if (parent->FActiveMDIChild == this)
-                parent->activateNextMDIChild(this);
-        }
+        detachFromMDIParent();
         break;
     case WM_MOUSEACTIVATE:
         if (TCustomForm* parent = FFormStyle == TFormStyle::fsMDIChild ? mdiParent() : nullptr)

@@ -178,6 +178,8 @@ private:
     void mdiDispatch(TMessage& Message);
     // The first visible child other than Leaving takes the MDI activation (or none).
     void activateNextMDIChild(TCustomForm* Leaving);
+    // An MDI child leaves its main form's list (and activation) before it goes.
+    void detachFromMDIParent();
 
     TFormBorderStyle FBorderStyle = TFormBorderStyle::bsSizeable;
     TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};

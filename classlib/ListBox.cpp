@@ -200,8 +200,9 @@ void TCustomListBox::PaintWindow(HDC DC)
 
 int TCustomListBox::GetItemIndex()
 {
+    // Without a window the index waits for the items; it selects nothing past them.
     if (!HandleAllocated())
-        return FSaveItemIndex;
+        return FSaveItemIndex < Count() ? FSaveItemIndex : -1;
     if (!FMultiSelect)
         return static_cast<int>(send(LB_GETCURSEL));
     const int caret = static_cast<int>(send(LB_GETCARETINDEX));

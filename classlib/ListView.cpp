@@ -444,8 +444,13 @@ void TCustomListView::Dispatch(TMessage& Message)
         if (header->code == LVN_ITEMCHANGED && !FFilling) {
             const auto* note = reinterpret_cast<const NMLISTVIEW*>(header);
             if (note->iItem >= 0 && note->iItem < FItems->Count()) {
-                FItems->Item(note->iItem)->FSelected = (note->uNewState & LVIS_SELECTED) != 0;
-                Change(FItems->Item(note->iItem), TItemChange::ctState);
+                TListItem* item = FItems->Item(note->iItem);
+                const bool selected = (note->uNewState & LVIS_SELECTED) != 0;
+                item->FSelected = selected;
+                Change(item, TItemChange::ctState);
+                const TLVSelectItemEvent handler = OnSelectItem;
+                if (handler && ((note->uOldState ^ note->uNewState) & LVIS_SELECTED))
+                    handler(this, item, selected);
             }
         } else if (header->code == LVN_COLUMNCLICK) {
             const int column = reinterpret_cast<const NMLISTVIEW*>(header)->iSubItem;

@@ -69,8 +69,14 @@ void TTabSheet::SetTabVisible(bool Value)
     if (Value == FTabVisible)
         return;
     FTabVisible = Value;
-    if (FPageControl)
-        FPageControl->UpdateTabs();
+    if (!FPageControl)
+        return;
+    FPageControl->UpdateTabs();
+    // The active page whose tab goes gives way to the next page with a tab.
+    if (!Value && FPageControl->FActivePage == this) {
+        TTabSheet* next = FPageControl->FindNextPage(this, true, true);
+        FPageControl->SetActivePage(next == this ? nullptr : next);
+    }
 }
 
 void TTabSheet::SetImageIndex(int Value)

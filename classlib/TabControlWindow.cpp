@@ -1,7 +1,13 @@
 // The tab control window: a row (or rows) of tabs on one side of a page area. A single row that
 // does not fit gets an up-down child that scrolls it; its WM_HSCROLL SB_THUMBPOSITION n makes tab
-// n the first shown. Hit tests ask the window itself for each tab's rectangle (TCM_GETITEMRECT),
-// so a subclass that places tabs differently is followed.
+// n the first shown. An owner that destroys that child scrolls the row itself: the control makes
+// no new one. Hit tests ask the window itself for each tab's rectangle (TCM_GETITEMRECT), so a
+// subclass that places tabs differently is followed.
+//
+// Geometry: the rows stand 2 pixels off their side of the window, a single top or bottom row
+// starts 2 pixels in, and the page frame meets the rows. The display rectangle lies 4 pixels
+// inside the window on every side and beyond the rows on theirs (2 more on top, where the
+// selected tab grows).
 
 #include "classlib/CommCtrlParts.h"
 #include "platform/gdi/Gdi.h"
@@ -12,7 +18,9 @@
 namespace commctl {
 namespace {
 
-constexpr int kFrame = 2;  // the page area's edge
+constexpr int kEdge = 2;     // between the window's edge and the rows, and before a single row
+constexpr int kInset = 4;    // between the window's edge and the display rectangle
+constexpr int kTopGrow = 2;  // more room above the display rectangle under top tabs
 
 struct Tab {
     std::string text;
@@ -53,6 +61,12 @@ public:
                 Choose(std::min(cur_ + 1, Count() - 1));
             return 0;
         case WM_GETDLGCODE: return DLGC_WANTARROWS;
+        case WM_PARENTNOTIFY:
+            if (LOWORD(wParam) == WM_DESTROY && arrows_ && reinterpret_cast<HWND>(lParam) == arrows_) {
+                arrows_ = nullptr;
+                arrowsTaken_ = true;
+            }
+            return 0;
         case WM_HSCROLL:
             if (LOWORD(wParam) == SB_THUMBPOSITION) {
                 first_ = std::clamp(static_cast<int>(static_cast<short>(HIWORD(wParam))), 0, std::max(Count() - 1, 0));
@@ -243,30 +257,32 @@ private:
                     r = r == chosen ? 0 : r < chosen ? r + 1 : r;
             }
         } else {
+            const int lead = Vertical() ? 0 : kEdge;
+            const int room = span - lead;
             // Counted back from the end: the first tab that may lead so that the rest fits.
             int maxFirst = 0;
             for (int rest = 0, i = Count() - 1; i >= 0; --i) {
                 rest += lengths[static_cast<std::size_t>(i)];
-                if (rest > span - (total > span ? 2 * thick : 0)) {
+                if (rest > room - (total > room ? 2 * thick : 0)) {
                     maxFirst = i + 1;
                     break;
                 }
             }
             maxFirst = std::min(maxFirst, std::max(Count() - 1, 0));
-            first_ = total > span ? std::clamp(first_, 0, maxFirst) : 0;
-            int x = 0;
+            first_ = total > room ? std::clamp(first_, 0, maxFirst) : 0;
+            int x = lead;
             for (int i = 0; i < first_; ++i)
                 x -= lengths[static_cast<std::size_t>(i)];
             for (std::size_t i = 0; i < tabs_.size(); ++i) {
                 along[i] = x;
                 x += lengths[i];
             }
-            UpdateArrows(total > span, maxFirst, thick);
+            UpdateArrows(total > room, maxFirst, thick);
         }
         rects_.resize(tabs_.size());
         for (std::size_t i = 0; i < tabs_.size(); ++i) {
             const int outer = rows_ - 1 - rowOf[i];  // rows from the window's edge
-            RECT r{along[i], outer * thick, along[i] + lengths[i], (outer + 1) * thick};
+            RECT r{along[i], kEdge + outer * thick, along[i] + lengths[i], kEdge + (outer + 1) * thick};
             rects_[i] = Turn(r, c);
         }
         InvalidateRect(hwnd_, nullptr, TRUE);
@@ -282,7 +298,7 @@ private:
 
     void UpdateArrows(bool needed, int maxFirst, int thick)
     {
-        if (!needed || Vertical()) {
+        if (!needed || Vertical() || arrowsTaken_) {
             if (arrows_) {
                 HWND old = arrows_;
                 arrows_ = nullptr;
@@ -291,7 +307,7 @@ private:
             return;
         }
         const RECT c = Client();
-        const int y = FarSide() ? c.bottom - thick : 0;
+        const int y = FarSide() ? c.bottom - kEdge - thick : kEdge;
         if (!arrows_)
             arrows_ = CreateWindowEx(0, UPDOWN_CLASS, "", WS_CHILD | WS_VISIBLE | UDS_HORZ, 0, 0, 0, 0, hwnd_, nullptr,
                                      nullptr, nullptr);
@@ -325,22 +341,35 @@ private:
         return -1;
     }
 
+    // Moves the edge of R on the tabs' side inwards by Amount (outwards when negative).
+    void Shrink(RECT* r, int amount) const
+    {
+        if (!Vertical() && !FarSide())
+            r->top += amount;
+        else if (!Vertical())
+            r->bottom -= amount;
+        else if (!FarSide())
+            r->left += amount;
+        else
+            r->right -= amount;
+    }
+
     // Window rectangle to display rectangle (larger = FALSE) or back.
     void Adjust(bool larger, RECT* r) const
     {
         if (!r)
             return;
-        const int strip = rows_ * Thickness();
         const int sign = larger ? -1 : 1;
-        if (!Vertical() && !FarSide())
-            r->top += sign * strip;
-        else if (!Vertical())
-            r->bottom -= sign * strip;
-        else if (!FarSide())
-            r->left += sign * strip;
-        else
-            r->right -= sign * strip;
-        InflateRect(r, -sign * kFrame, -sign * kFrame);
+        Shrink(r, sign * (rows_ * Thickness() + (!Vertical() && !FarSide() ? kTopGrow : 0)));
+        InflateRect(r, -sign * kInset, -sign * kInset);
+    }
+
+    // The page frame: the client area less the rows and their edge.
+    RECT PageFrame() const
+    {
+        RECT page = Client();
+        Shrink(&page, kEdge + rows_ * Thickness());
+        return page;
     }
 
     void Paint(HDC given)
@@ -351,10 +380,7 @@ private:
             return;
         const RECT c = Client();
         FillRect(dc, &c, GetSysColorBrush(COLOR_BTNFACE));
-        RECT page = c;
-        Adjust(false, &page);
-        InflateRect(&page, kFrame, kFrame);
-        ButtonFace(dc, page, false);
+        ButtonFace(dc, PageFrame(), false);
         for (int i = 0; i < Count(); ++i) {
             RECT r;
             SendMessage(hwnd_, TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r));
@@ -401,6 +427,7 @@ private:
     HFONT font_ = nullptr;
     HIMAGELIST images_ = nullptr;
     HWND arrows_ = nullptr;
+    bool arrowsTaken_ = false;  // the owner destroyed the arrows and scrolls the row itself
 };
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <unordered_map>
 
 // --- nodes -----------------------------------------------------------------------------------
 
@@ -82,7 +83,7 @@ void TTreeNode::SetExpanded(bool Value)
     TCustomTreeView* view = FOwner->Owner();
     if (FItem && view->HandleAllocated())
         SendMessage(view->GetHandle(), TVM_EXPAND, Value ? TVE_EXPAND : TVE_COLLAPSE, reinterpret_cast<LPARAM>(FItem));
-    else
+    else if (Value != FExpanded && (Value ? view->CanExpand(this) : view->CanCollapse(this)))
         FExpanded = Value;
 }
 
@@ -127,6 +128,88 @@ RECT TTreeNode::DisplayRect(bool TextOnly) const
     return r;
 }
 
+TTreeNode* TTreeNode::GetNextSibling() const
+{
+    const std::vector<TTreeNode*>& siblings = FParent ? FParent->FChildren : FOwner->FRoots;
+    const auto it = std::find(siblings.begin(), siblings.end(), this);
+    return it == siblings.end() || it + 1 == siblings.end() ? nullptr : *(it + 1);
+}
+
+TTreeNode* TTreeNode::GetNext() const
+{
+    if (!FChildren.empty())
+        return FChildren.front();
+    for (const TTreeNode* n = this; n; n = n->FParent)
+        if (TTreeNode* next = n->GetNextSibling())
+            return next;
+    return nullptr;
+}
+
+bool TTreeNode::HasAsParent(const TTreeNode* Value) const
+{
+    for (const TTreeNode* p = FParent; p; p = p->FParent)
+        if (p == Value)
+            return true;
+    return false;
+}
+
+void TTreeNode::Delete()
+{
+    FOwner->Delete(this);
+}
+
+void TTreeNode::DeleteChildren()
+{
+    while (!FChildren.empty())
+        FOwner->Delete(FChildren.back());
+}
+
+namespace {
+
+int compareByPosition(LPARAM A, LPARAM B, LPARAM Positions)
+{
+    const auto& at = *reinterpret_cast<const std::unordered_map<LPARAM, int>*>(Positions);
+    return at.at(A) - at.at(B);
+}
+
+// Sorts the nodes by Compare's sign (stable), then the window's items the same way.
+void sortNodes(TCustomTreeView* View, std::vector<TTreeNode*>& Nodes, bool InWindow, HTREEITEM Parent,
+               const std::function<int(TTreeNode*, TTreeNode*)>& Compare)
+{
+    std::stable_sort(Nodes.begin(), Nodes.end(), [&](TTreeNode* a, TTreeNode* b) { return Compare(a, b) < 0; });
+    if (!InWindow || !View->HandleAllocated())
+        return;
+    std::unordered_map<LPARAM, int> positions;
+    for (std::size_t i = 0; i < Nodes.size(); ++i)
+        positions[reinterpret_cast<LPARAM>(Nodes[i])] = static_cast<int>(i);
+    TVSORTCB sort;
+    sort.hParent = Parent;
+    sort.lpfnCompare = &compareByPosition;
+    sort.lParam = reinterpret_cast<LPARAM>(&positions);
+    SendMessage(View->GetHandle(), TVM_SORTCHILDRENCB, 0, reinterpret_cast<LPARAM>(&sort));
+}
+
+} // namespace
+
+void TTreeNode::CustomSort(const std::function<int(TTreeNode* A, TTreeNode* B)>& Compare)
+{
+    sortNodes(FOwner->Owner(), FChildren, FItem != nullptr, FItem, Compare);
+}
+
+bool TTreeNode::EditText()
+{
+    TCustomTreeView* view = FOwner->Owner();
+    return FItem && view->HandleAllocated() &&
+           SendMessage(view->GetHandle(), TVM_EDITLABEL, 0, reinterpret_cast<LPARAM>(FItem)) != 0;
+}
+
+void TTreeNode::EndEdit(bool Cancel)
+{
+    TCustomTreeView* view = FOwner->Owner();
+    if (view->HandleAllocated())
+        SendMessage(view->GetHandle(), TVM_ENDEDITLABELNOW, Cancel ? TRUE : FALSE, 0);
+}
+
 // Gives the node (and its children) to the window after the sibling item `After`.
 void TTreeNode::insertWindowItem(HTREEITEM After)
 {
@@ -159,36 +242,51 @@ TTreeNodes::~TTreeNodes()
         delete n;
 }
 
-TTreeNode* TTreeNodes::insert(TTreeNode* Parent, const std::string& S, bool First)
+TTreeNode* TTreeNodes::insert(TTreeNode* Parent, const std::string& S, std::size_t Position)
 {
     auto* node = new TTreeNode(this, Parent);
     node->FText = S;
     std::vector<TTreeNode*>& siblings = Parent ? Parent->FChildren : FRoots;
-    siblings.insert(First ? siblings.begin() : siblings.end(), node);
+    Position = std::min(Position, siblings.size());
+    siblings.insert(siblings.begin() + static_cast<std::ptrdiff_t>(Position), node);
     if (!Parent || Parent->FItem)
-        node->insertWindowItem(First ? TVI_FIRST : TVI_LAST);
+        node->insertWindowItem(Position == 0 ? TVI_FIRST : siblings[Position - 1]->FItem);
     return node;
 }
 
 TTreeNode* TTreeNodes::AddChild(TTreeNode* Parent, const std::string& S)
 {
-    return insert(Parent, S, false);
+    return insert(Parent, S, static_cast<std::size_t>(-1));
 }
 
 TTreeNode* TTreeNodes::AddChildFirst(TTreeNode* Parent, const std::string& S)
 {
-    return insert(Parent, S, true);
+    return insert(Parent, S, 0);
 }
 
 TTreeNode* TTreeNodes::Add(TTreeNode* Sibling, const std::string& S)
 {
-    return insert(Sibling ? Sibling->FParent : nullptr, S, false);
+    return insert(Sibling ? Sibling->FParent : nullptr, S, static_cast<std::size_t>(-1));
+}
+
+TTreeNode* TTreeNodes::Insert(TTreeNode* Sibling, const std::string& S)
+{
+    if (!Sibling)
+        return Add(nullptr, S);
+    return insert(Sibling->FParent, S, static_cast<std::size_t>(Sibling->GetIndex()));
 }
 
 void TTreeNodes::Delete(TTreeNode* Node)
 {
     if (!Node || Node->FOwner != this)
         return;
+    // The hook hears of the children first, while the node still stands.
+    std::function<void(TTreeNode*)> tell = [&](TTreeNode* n) {
+        for (auto it = n->FChildren.rbegin(); it != n->FChildren.rend(); ++it)
+            tell(*it);
+        FOwner->Delete(n);
+    };
+    tell(Node);
     for (TTreeNode* p = FOwner->FSelected; p; p = p->FParent)
         if (p == Node) {
             FOwner->FSelected = nullptr;
@@ -282,6 +380,8 @@ void TCustomTreeView::CreateParams(TCreateParams& Params)
         Params.Style |= TVS_LINESATROOT;
     if (!FHideSelection)
         Params.Style |= TVS_SHOWSELALWAYS;
+    if (!FReadOnly)
+        Params.Style |= TVS_EDITLABELS;
     Params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
@@ -328,6 +428,12 @@ void TCustomTreeView::SetShowRoot(bool Value)
 void TCustomTreeView::SetHideSelection(bool Value)
 {
     FHideSelection = Value;
+    restyle();
+}
+
+void TCustomTreeView::SetReadOnly(bool Value)
+{
+    FReadOnly = Value;
     restyle();
 }
 
@@ -387,6 +493,22 @@ TTreeNode* TCustomTreeView::GetTopItem()
     return FNodes->FindNode(reinterpret_cast<HTREEITEM>(SendMessage(GetHandle(), TVM_GETNEXTITEM, TVGN_FIRSTVISIBLE, 0)));
 }
 
+void TCustomTreeView::SetTopItem(TTreeNode* Value)
+{
+    if (Value && Value->FItem && HandleAllocated())
+        SendMessage(FHandle, TVM_SELECTITEM, TVGN_FIRSTVISIBLE, reinterpret_cast<LPARAM>(Value->FItem));
+}
+
+bool TCustomTreeView::IsEditing()
+{
+    return HandleAllocated() && SendMessage(FHandle, TVM_GETEDITCONTROL, 0, 0) != 0;
+}
+
+void TCustomTreeView::CustomSort(const std::function<int(TTreeNode* A, TTreeNode* B)>& Compare)
+{
+    sortNodes(this, FNodes->FRoots, true, TVI_ROOT, Compare);
+}
+
 TTreeNode* TCustomTreeView::GetNodeAt(int X, int Y)
 {
     TVHITTESTINFO hit;
@@ -402,8 +524,56 @@ int TCustomTreeView::VisibleCount()
 
 void TCustomTreeView::Change(TTreeNode* Node)
 {
-    if (OnChange)
-        OnChange(this, Node);
+    if (auto handler = OnChange)
+        handler(this, Node);
+}
+
+namespace {
+
+bool ask(const TTVExpandingEvent& Event, TObject* Sender, TTreeNode* Node)
+{
+    bool allow = true;
+    if (auto handler = Event)
+        handler(Sender, Node, allow);
+    return allow;
+}
+
+} // namespace
+
+bool TCustomTreeView::CanChange(TTreeNode* Node)
+{
+    return ask(OnChanging, this, Node);
+}
+
+bool TCustomTreeView::CanExpand(TTreeNode* Node)
+{
+    return ask(OnExpanding, this, Node);
+}
+
+bool TCustomTreeView::CanCollapse(TTreeNode* Node)
+{
+    return ask(OnCollapsing, this, Node);
+}
+
+bool TCustomTreeView::CanEdit(TTreeNode* Node)
+{
+    return ask(OnEditing, this, Node);
+}
+
+void TCustomTreeView::Edit(TTreeNode* Node, const std::string* Text)
+{
+    if (!Text)
+        return;
+    std::string s = *Text;
+    if (auto handler = OnEdited)
+        handler(this, Node, s);
+    Node->SetText(s);
+}
+
+void TCustomTreeView::Delete(TTreeNode* Node)
+{
+    if (auto handler = OnDeletion)
+        handler(this, Node);
 }
 
 LRESULT TCustomTreeView::notify(const NMHDR* Header)
@@ -414,15 +584,25 @@ LRESULT TCustomTreeView::notify(const NMHDR* Header)
         FSelected = FNodes->FindNode(note->itemNew.hItem);
         Change(FSelected);
         return 0;
+    case TVN_SELCHANGING: return CanChange(FNodes->FindNode(note->itemNew.hItem)) ? 0 : 1;
     case TVN_ITEMEXPANDING: {
         TTreeNode* node = FNodes->FindNode(note->itemNew.hItem);
         if (!node)
             return 0;
-        bool allow = true;
-        const auto& event = note->action == TVE_EXPAND ? OnExpanding : OnCollapsing;
-        if (event)
-            event(this, node, allow);
-        return allow ? 0 : 1;
+        return (note->action == TVE_EXPAND ? CanExpand(node) : CanCollapse(node)) ? 0 : 1;
+    }
+    case TVN_BEGINLABELEDIT: {
+        const auto* info = reinterpret_cast<const NMTVDISPINFO*>(Header);
+        TTreeNode* node = FNodes->FindNode(info->item.hItem);
+        return node && CanEdit(node) ? 0 : 1;
+    }
+    case TVN_ENDLABELEDIT: {
+        const auto* info = reinterpret_cast<const NMTVDISPINFO*>(Header);
+        if (TTreeNode* node = FNodes->FindNode(info->item.hItem)) {
+            const std::string text = info->item.pszText ? info->item.pszText : "";
+            Edit(node, info->item.pszText ? &text : nullptr);
+        }
+        return 0;
     }
     case TVN_ITEMEXPANDED: {
         TTreeNode* node = FNodes->FindNode(note->itemNew.hItem);

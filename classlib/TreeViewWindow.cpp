@@ -90,7 +90,17 @@ public:
             return reinterpret_cast<LRESULT>(old);
         }
         case TVM_GETNEXTITEM: return reinterpret_cast<LRESULT>(HandleOf(Next(wParam, Find(reinterpret_cast<HTREEITEM>(lParam)))));
-        case TVM_SELECTITEM: Select(Find(reinterpret_cast<HTREEITEM>(lParam))); return TRUE;
+        case TVM_SELECTITEM:
+            if (wParam == TVGN_FIRSTVISIBLE)
+                ScrollToTop(Find(reinterpret_cast<HTREEITEM>(lParam)));
+            else
+                Select(Find(reinterpret_cast<HTREEITEM>(lParam)));
+            return TRUE;
+        case TVM_EDITLABEL: return reinterpret_cast<LRESULT>(EditLabel(Find(reinterpret_cast<HTREEITEM>(lParam))));
+        case TVM_GETEDITCONTROL: return reinterpret_cast<LRESULT>(editor_.Handle());
+        case TVM_ENDEDITLABELNOW: editor_.End(wParam != 0); return TRUE;
+        case TVM_SORTCHILDRENCB: return SortChildren(reinterpret_cast<const TVSORTCB*>(lParam));
+        case WM_DESTROY: editor_.End(true); return 0;
         case TVM_GETITEM: return GetItem(reinterpret_cast<TVITEM*>(lParam));
         case TVM_SETITEM: return SetItem(reinterpret_cast<const TVITEM*>(lParam));
         case TVM_GETVISIBLECOUNT: return VisibleCount();
@@ -234,6 +244,8 @@ private:
         siblings.erase(std::find(siblings.begin(), siblings.end(), n));
         if (caret_ == n)
             caret_ = nullptr;
+        if (editing_ == n)
+            editor_.End(true);
         live_.erase(n);
         delete n;
     }
@@ -524,6 +536,11 @@ private:
         note.itemOld.lParam = caret_ ? caret_->lParam : 0;
         note.itemNew.hItem = HandleOf(n);
         note.itemNew.lParam = n ? n->lParam : 0;
+        // The parent may refuse, or change the tree while it is asked.
+        if (Notify(hwnd_, TVN_SELCHANGING, &note.hdr) || (n && !Find(HandleOf(n))) || n == caret_)
+            return;
+        note.itemOld.hItem = HandleOf(caret_);
+        note.itemOld.lParam = caret_ ? caret_->lParam : 0;
         caret_ = n;
         EnsureVisible(n);
         InvalidateRect(hwnd_, nullptr, FALSE);
@@ -641,7 +658,71 @@ private:
             EndPaint(hwnd_, &ps);
     }
 
+    // --- label editing and sorting ---
+    HWND EditLabel(Node* n)
+    {
+        if (!n || !(GetWindowLongPtr(hwnd_, GWL_STYLE) & TVS_EDITLABELS))
+            return nullptr;
+        editor_.End(false);
+        Select(n);
+        if (!Find(HandleOf(n)))
+            return nullptr;
+        NMTVDISPINFO begin;
+        begin.item.mask = TVIF_TEXT | TVIF_PARAM;
+        begin.item.hItem = HandleOf(n);
+        begin.item.pszText = n->text.c_str();
+        begin.item.lParam = n->lParam;
+        if (Notify(hwnd_, TVN_BEGINLABELEDIT, &begin.hdr) || !Find(HandleOf(n)))
+            return nullptr;
+        EnsureVisible(n);
+        RECT r = PartsOf(n, RowOf(n)).label;
+        RECT c;
+        GetClientRect(hwnd_, &c);
+        r.right = std::max(r.right + 40, std::min<LONG>(c.right, r.left + 120));
+        editing_ = n;
+        return editor_.Begin(hwnd_, r, n->text, font_, [this, h = HandleOf(n)](const std::string* text) {
+            editing_ = nullptr;
+            Node* edited = Find(h);
+            if (!edited)
+                return;
+            NMTVDISPINFO end;
+            end.item.mask = TVIF_TEXT | TVIF_PARAM;
+            end.item.hItem = h;
+            end.item.pszText = text ? text->c_str() : nullptr;
+            end.item.lParam = edited->lParam;
+            if (Notify(hwnd_, TVN_ENDLABELEDIT, &end.hdr) && text && Find(h)) {
+                edited->text = *text;
+                edited->labelWidth = -1;
+                Relayout();
+            }
+        });
+    }
+
+    LRESULT SortChildren(const TVSORTCB* sort)
+    {
+        if (!sort || !sort->lpfnCompare)
+            return FALSE;
+        Node* parent = nullptr;
+        if (sort->hParent && sort->hParent != TVI_ROOT && !(parent = Find(sort->hParent)))
+            return FALSE;
+        std::vector<Node*>& kids = SiblingsOf(parent);
+        std::stable_sort(kids.begin(), kids.end(), [sort](const Node* a, const Node* b) {
+            return sort->lpfnCompare(a->lParam, b->lParam, sort->lParam) < 0;
+        });
+        Relayout();
+        return TRUE;
+    }
+
+    void ScrollToTop(Node* n)
+    {
+        const int row = n ? RowOf(n) : -1;
+        if (row >= 0)
+            MoveTo(SB_VERT, row);
+    }
+
     HWND hwnd_;
+    LabelEditor editor_;
+    Node* editing_ = nullptr;
     std::unordered_set<Node*> live_;
     std::vector<Node*> roots_;
     std::vector<Node*> rows_;  // the expanded tree from top to bottom

@@ -115,24 +115,20 @@ void TWinControl::CreateHandle()
         return;
     CreateWnd();
     if (FParent) {
-        // Keep the windows' z-order the order of the parent's windowed children.
-        HWND after = HWND_BOTTOM;
+        // Keep the windows' z-order the order of the parent's windowed children: a later one lies
+        // above an earlier one (as BringToFront, which moves a control to the end, expects), also
+        // for a window made again.
+        HWND above = HWND_TOP;
+        bool later = false;
         for (TWinControl* sibling : FParent->FWinControls) {
             if (sibling == this)
+                later = true;
+            else if (later && sibling->FHandle) {
+                above = sibling->FHandle;
                 break;
-            if (sibling->FHandle)
-                after = sibling->FHandle;
+            }
         }
-        if (after == HWND_BOTTOM) {
-            // No earlier sibling has a window: go below every later one.
-            for (TWinControl* sibling : FParent->FWinControls)
-                if (sibling != this && sibling->FHandle) {
-                    SetWindowPos(FHandle, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-                    break;
-                }
-        } else {
-            SetWindowPos(FHandle, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        }
+        SetWindowPos(FHandle, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
     for (int i = 0; i < ControlCount(); ++i)
         Controls(i)->UpdateAnchorRules();

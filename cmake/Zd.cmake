@@ -1,6 +1,26 @@
 # Shared build helpers. Every source folder is one static library whose sources are the
 # .cpp files of that folder (globbed, so adding a file needs no CMake edit).
 
+# zd_exclude_sources(<list var> <regexes...>): drops the files whose path below the current source
+# folder, written with a leading "/", matches one of the regexes. The folder's own path is left
+# out, so a checkout under a folder named like an excluded one ("/preview/") keeps its sources.
+function(zd_exclude_sources var)
+  set(kept)
+  foreach(src IN LISTS ${var})
+    file(RELATIVE_PATH rel ${CMAKE_CURRENT_SOURCE_DIR} ${src})
+    set(drop FALSE)
+    foreach(ex IN LISTS ARGN)
+      if("/${rel}" MATCHES "${ex}")
+        set(drop TRUE)
+      endif()
+    endforeach()
+    if(NOT drop)
+      list(APPEND kept ${src})
+    endif()
+  endforeach()
+  set(${var} ${kept} PARENT_SCOPE)
+endfunction()
+
 # zd_library(<target> [RECURSE] DEPS <libs...>)
 function(zd_library target)
   cmake_parse_arguments(ZL "RECURSE" "" "DEPS;EXCLUDE" ${ARGN})
@@ -9,9 +29,7 @@ function(zd_library target)
   else()
     file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   endif()
-  foreach(ex IN LISTS ZL_EXCLUDE)
-    list(FILTER srcs EXCLUDE REGEX "${ex}")
-  endforeach()
+  zd_exclude_sources(srcs ${ZL_EXCLUDE})
   add_library(${target} STATIC ${srcs})
   # Includes are written from the repository's top: "platform/kernel/Clock.h".
   target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
@@ -24,9 +42,7 @@ endfunction()
 function(zd_test target)
   cmake_parse_arguments(ZT "XVFB" "" "DEPS;LABELS;FIXTURES;EXCLUDE" ${ARGN})
   file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  foreach(ex IN LISTS ZT_EXCLUDE)
-    list(FILTER srcs EXCLUDE REGEX "${ex}")
-  endforeach()
+  zd_exclude_sources(srcs ${ZT_EXCLUDE})
   add_executable(${target} ${srcs})
   if(ZT_XVFB)
     # Runs (and lists) the tests inside a private X server.

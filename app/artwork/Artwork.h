@@ -12,6 +12,8 @@
 //   categories/48/00.png .. 34.png, categories/32/00.png .. 34.png  by category code
 //   cover.png  the empty job list's picture, 520 x 300 with alpha
 //   icon/16.png, icon/32.png, icon/48.png  the program icon
+//   glyphs/PREVIEW_PLAY.bmp .. PREVIEW_MENU.bmp  the preview buttons' glyphs (play, pause, stop,
+//       sound, muted, snapshot, menu)
 //   glyphs/BS_<name>.bmp  the file controls' and dialogs' glyphs, registered as bitmap resources
 //       of that name; shell/16/00.png .. 12.png, shell/32/...  the shell item kinds' icons
 // The chime is not embedded: the build writes it to sounds/ring001.wav beside the program.

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 // A read-only view of 32-bit pixels (blue, green, red, alpha from the low byte; rows top-down).
@@ -71,6 +72,8 @@ public:
     virtual std::unique_ptr<NativeChildWindow> CreateChild(HWND child, const RECT& rectInTopLevel) = 0;
     // What the input method asks of the window (focus window, caret, whether it takes text) changed.
     virtual void UpdateInputMethod() {}
+    // The window's text, as the desktop names the window (UTF-8).
+    virtual void SetTitle(const std::string&) {}
 };
 
 struct MonitorDescription {

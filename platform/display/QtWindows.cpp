@@ -238,6 +238,11 @@ void QtTopLevelWindow::SetShape(const std::optional<std::vector<RECT>>& rects)
     setMask(region);
 }
 
+void QtTopLevelWindow::SetTitle(const std::string& title)
+{
+    setTitle(QString::fromStdString(title));
+}
+
 void QtTopLevelWindow::SetOpacity(BYTE alpha)
 {
     if (alpha != opacity_) {

@@ -33,6 +33,7 @@ public:
     void Present(const PixelView& pixels, const RECT& dirty) override;
     std::unique_ptr<NativeChildWindow> CreateChild(HWND child, const RECT& rectInTopLevel) override;
     void UpdateInputMethod() override;
+    void SetTitle(const std::string& title) override;
 
 protected:
     bool event(QEvent* event) override;

@@ -3,6 +3,7 @@
 #include "platform/kernel/Utf8.h"
 #include "platform/qt/QtApp.h"
 
+#include <QByteArray>
 #include <QDesktopServices>
 #include <QUrl>
 
@@ -13,7 +14,10 @@ namespace {
 bool OpenWithDesktop(const std::string& target)
 {
     EnsureGuiApplication();
-    const QUrl url = QUrl::fromUserInput(QString::fromStdString(target));
+    // A local path goes as a file address of its own bytes: names that are not UTF-8 open too.
+    const QUrl url = target[0] == '/'
+                         ? QUrl::fromEncoded("file://" + QByteArray::fromStdString(target).toPercentEncoding("/"))
+                         : QUrl::fromUserInput(QString::fromStdString(target));
     return url.isValid() && QDesktopServices::openUrl(url);
 }
 
@@ -36,7 +40,7 @@ HINSTANCE ShellExecute(HWND, LPCSTR verb, LPCSTR file, LPCSTR, LPCSTR, int)
         return Code(31);
     if (!file || !*file)
         return Code(2);
-    const std::string target = SanitizeUtf8(file);
+    const std::string target = file[0] == '/' ? std::string(file) : SanitizeUtf8(file);
     auto opener = Opener();
     const bool taken = opener ? opener(target) : OpenWithDesktop(target);
     return Code(taken ? 42 : 31);

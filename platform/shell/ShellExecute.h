@@ -14,6 +14,6 @@
 // parameters, directory and show are not used.
 HINSTANCE ShellExecute(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory, int show);
 
-// The opener gets the target as given (a path, a file URL or a web address) and answers whether
-// it was taken. nullptr returns to the desktop's opener.
+// The opener gets the target as given (a path, a file URL or a web address; an absolute path
+// keeps its bytes, other texts have invalid UTF-8 replaced) and answers whether it was taken. nullptr returns to the desktop's opener.
 void SetShellOpener(std::function<bool(const std::string& target)> opener);

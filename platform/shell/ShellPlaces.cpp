@@ -114,7 +114,7 @@ std::string DesktopFolder()
 
 std::vector<ShellVolume> Volumes()
 {
-    std::vector<ShellVolume> volumes{{"/", "File System", false}};
+    std::vector<ShellVolume> volumes{{"/", "File System", false, "", ""}};
     const std::string home = HomeFolder();
     std::set<std::string> seen{"/"};
     std::ifstream in(currentMountsTable());
@@ -129,8 +129,8 @@ std::vector<ShellVolume> Volumes()
             continue;
         if (!seen.insert(point).second)
             continue;
-        volumes.push_back({point, PathBaseName(point),
-                           PathIsWithin(point, "/media") || PathIsWithin(point, "/run/media")});
+        volumes.push_back({point, PathBaseName(point), PathIsWithin(point, "/media") || PathIsWithin(point, "/run/media"),
+                           decodeMountField(device), type});
     }
     return volumes;
 }

@@ -23,6 +23,9 @@ struct ShellVolume {
     std::string name;
     // Mounted under /media or /run/media.
     bool removable = false;
+    // The mounts table's source and file-system type ("" for "/").
+    std::string device;
+    std::string fileSystem;
 };
 
 // "/" first, then the user mounts of the mounts table in its order: points under /media,

@@ -21,6 +21,7 @@ public:
     void SetMinimized(bool minimized) override { state_.minimized = minimized; }
     void SetShape(const std::optional<std::vector<RECT>>& rects) override { state_.shape = rects; }
     void SetOpacity(BYTE alpha) override { state_.opacity = alpha; }
+    void SetTitle(const std::string& title) override { state_.title = title; }
     void SetCursor(CursorShape shape) override { state_.cursor = shape; }
     void SetMouseGrab(bool grab) override { state_.grab = grab; }
     void Present(const PixelView&, const RECT&) override { ++state_.presents; }

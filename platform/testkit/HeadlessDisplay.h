@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <mutex>
+#include <string>
 
 // What a headless native window was last told.
 struct HeadlessWindowState {
@@ -24,6 +25,7 @@ struct HeadlessWindowState {
     int presents = 0;
     int raises = 0;
     int activations = 0;
+    std::string title;
 };
 
 class HeadlessDisplay final : public DisplayBackend {

@@ -141,6 +141,8 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     }
     case WM_SETTEXT:
         w->text = lParam ? reinterpret_cast<const char*>(lParam) : "";
+        if (w->IsTopLevel() && w->top && w->top->native)
+            w->top->native->SetTitle(w->text);
         if ((w->style & WS_CAPTION) == WS_CAPTION)
             RedrawWindow(hwnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
         return TRUE;

@@ -102,6 +102,7 @@ void SyncNative(Window* top)
         d.native = Sys().Backend().CreateWindow(top->handle);
         d.attributes = attributes;
         d.native->SetAttributes(attributes);
+        d.native->SetTitle(top->text);
     } else if (attributes != d.attributes) {
         d.attributes = attributes;
         d.native->SetAttributes(attributes);

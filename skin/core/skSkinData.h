@@ -114,3 +114,14 @@ private:
     bool FShowLayeredBorders = true;
     bool FAnimationForAllWindows = false;
 };
+
+// The control description Name of SkinData as class T; nullptr without skin data, without the
+// name or for a description of another class.
+template <class T>
+T* NamedDescription(TskSkinData* SkinData, const std::string& Name)
+{
+    if (SkinData == nullptr || SkinData->Empty)
+        return nullptr;
+    const int i = SkinData->GetControlIndex(Name);
+    return i < 0 ? nullptr : dynamic_cast<T*>(SkinData->CtrlList[static_cast<std::size_t>(i)].get());
+}

@@ -5,6 +5,7 @@
 #include "skin/core/TskLayerManager.h"
 #include "skin/form/FormSkinLayerBorder.h"
 #include "skin/form/skSkinChange.h"
+#include "skin/form/skSkinHint.h"
 
 namespace {
 
@@ -41,6 +42,7 @@ TskFormSkin::TskFormSkin(TComponent* AOwner) : TComponent(AOwner)
     FForm = dynamic_cast<TCustomForm*>(AOwner);
     if (FForm == nullptr)
         throw EInvalidCast();
+    FQuickButtons = std::make_unique<TskQuickButtonItems>(this);
     FLayerManager = new TskLayerManager(this);
     FMenuLayerManager = new TskLayerManager(this);
     FBorderLayer = new TskFormLayerBorder(this);
@@ -92,6 +94,7 @@ TskFormSkin::~TskFormSkin()
 {
     *FAlive = false;
     UnhookAppMessages();
+    FQuickButtons.reset();
     ClearObjects();
     UnhookClientWindow();
     Unhook();
@@ -119,6 +122,12 @@ void TskFormSkin::Notification(TComponent* AComponent, TOperation Operation)
         MainMenu = nullptr;
     if (AComponent == SystemMenu)
         SystemMenu = nullptr;
+    if (AComponent == FSkinHint)
+        FSkinHint = nullptr;
+    if (AComponent == FQuickImageList)
+        FQuickImageList = nullptr;
+    if (AComponent == FClientInActivePanel)
+        FClientInActivePanel = nullptr;
     if (AComponent == FForm) {
         // The form is going: it gets its own procedure back for its last messages, and nothing
         // of it is touched afterwards.
@@ -140,6 +149,24 @@ void TskFormSkin::SetSkinData(TskSkinData* Value)
     }
     if (!ComponentState().Contains(csDesigning))
         ApplySkinData();
+}
+
+void TskFormSkin::SetSkinHint(TskSkinHint* Value)
+{
+    if (FSkinHint)
+        FSkinHint->RemoveFreeNotification(this);
+    FSkinHint = Value;
+    if (FSkinHint)
+        FSkinHint->FreeNotification(this);
+}
+
+void TskFormSkin::SetQuickImageList(TCustomImageList* Value)
+{
+    if (FQuickImageList)
+        FQuickImageList->RemoveFreeNotification(this);
+    FQuickImageList = Value;
+    if (FQuickImageList)
+        FQuickImageList->FreeNotification(this);
 }
 
 void TskFormSkin::SetMenusSkinData(TskSkinData* Value)

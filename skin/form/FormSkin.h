@@ -18,7 +18,9 @@
 #include "classlib/Menus.h"
 #include "platform/win/Rect.h"
 #include "skin/core/skSkinData.h"
+#include "skin/form/FormSkinInActivePanel.h"
 #include "skin/form/FormSkinObjects.h"
+#include "skin/form/FormSkinQuickButtons.h"
 #include "skin/form/skFrameMenu.h"
 
 #include <memory>
@@ -57,6 +59,8 @@ inline constexpr std::intptr_t kTrayRestoreTag = -10000;
 inline constexpr int kDefFrameBorder = 3;
 
 class TskFormLayerBorder;
+class TskSkinHint;
+class TCustomImageList;
 
 class TskFormSkin : public TComponent {
 public:
@@ -105,6 +109,26 @@ public:
     bool UseDefaultSysMenu = true;
     bool UseDefaultObjectHint = true;
     bool ShowObjectHint = false;
+    // The hint component that shows the caption buttons' hints (with ShowObjectHint).
+    TskSkinHint* GetSkinHint() const { return FSkinHint; }
+    void SetSkinHint(TskSkinHint* Value);
+    // The caption's quick buttons, their images and whether they show their hints.
+    TskQuickButtonItems* QuickButtons() const { return FQuickButtons.get(); }
+    void SetQuickButtons(TskQuickButtonItems* Value) { FQuickButtons->Assign(Value); }
+    TCustomImageList* GetQuickImageList() const { return FQuickImageList; }
+    void SetQuickImageList(TCustomImageList* Value);
+    bool QuickButtonsShowHint = false;
+    // While inactive the client area is covered by a frozen, faded or blurred picture of itself.
+    bool ClientInActiveEffect = false;
+    TskClientInActiveEffect ClientInActiveEffectType = TskClientInActiveEffect::skieSemiTransparent;
+    void ShowClientInActiveEffect();
+    void HideClientInActiveEffect();
+    // The overlay while the form is inactive, else nullptr.
+    TskClientInActivePanel* ClientInActivePanel() const { return FClientInActivePanel; }
+    // Quick buttons take effect: at least one item and an image list.
+    bool HasQuickButtons() const;
+    // The room the quick buttons take at the caption's left end (every item counts).
+    int QuickButtonsWidth() const;
     bool MaximizeOnFullScreen = false;
     bool MinimizeDefault = false;
     bool AlwaysMinimizeToTray = false;
@@ -387,10 +411,18 @@ private:
     void HookAppMessages();
     void UnhookAppMessages();
     void CloseMenusOnMessage(UINT Msg);
+    // Hides the open skin menu or leaves menu mode; false when neither was open.
+    bool CloseOpenSkinMenu();
     void CancelChildDropDowns();
 
     TCustomForm* FForm = nullptr;
     TskFrameTrayIcon* FTrayIcon = nullptr;
+    TskSkinHint* FSkinHint = nullptr;
+    std::unique_ptr<TskQuickButtonItems> FQuickButtons;
+    TCustomImageList* FQuickImageList = nullptr;
+    TskClientInActivePanel* FClientInActivePanel = nullptr;
+    // Set while the overlay takes the background: an MDI main form paints it then too.
+    bool FClientInActiveDraw = false;
     TWndMethod OldWindowProc;
     TskSkinData* FSD = nullptr;
     TskSkinData* FMSD = nullptr;

@@ -3,6 +3,7 @@
 #include "platform/window/User.h"
 #include "skin/core/TskLayerManager.h"
 #include "skin/form/skSkinChange.h"
+#include "skin/form/skSkinHint.h"
 
 #include <array>
 
@@ -378,14 +379,29 @@ void TskFormSkin::CloseMenusOnMessage(UINT Msg)
     default:
         return;
     }
+    if (ShowObjectHint && FSkinHint)
+        FSkinHint->HideHint();
     if (InMainMenu && !InMenu) {
         MainMenuExit();
-    } else if (FSkinMenu && FSkinMenu->Visible()) {
-        FSkinMenu->Hide();
-    } else if (InMenu) {
-        SkinMenuClose();
+    } else if (!CloseOpenSkinMenu() && IsMDIForm() && FForm->GetVisible()) {
+        // The main form's click or move also ends a menu the active child opened.
+        if (TskFormSkin* child = GetFormSkinComponent(FForm->ActiveMDIChild()))
+            child->CloseOpenSkinMenu();
     }
     CancelChildDropDowns();
+}
+
+bool TskFormSkin::CloseOpenSkinMenu()
+{
+    if (FSkinMenu && FSkinMenu->Visible()) {
+        FSkinMenu->Hide();
+        return true;
+    }
+    if (InMenu) {
+        SkinMenuClose();
+        return true;
+    }
+    return false;
 }
 
 void TskFormSkin::CancelChildDropDowns()

@@ -2,6 +2,7 @@
 
 #include "platform/window/User.h"
 #include "skin/core/skUtils.h"
+#include "skin/form/skSkinHint.h"
 
 #include <optional>
 
@@ -203,7 +204,12 @@ TskSkinCaptionObject* TskFormSkin::CaptionObject() const
 bool TskFormSkin::InCaptionZone(POINT P) const
 {
     const TskSkinCaptionObject* caption = CaptionObject();
-    return caption && PtInRect(&caption->ObjectRect, P);
+    if (!caption)
+        return false;
+    // The quick buttons at the caption's left end are the frame's objects, not the caption.
+    RECT zone = caption->ObjectRect;
+    zone.left += QuickButtonsWidth();
+    return PtInRect(&zone, P);
 }
 
 void TskFormSkin::UpdateActiveObject(int X, int Y, bool AActive)
@@ -234,13 +240,19 @@ void TskFormSkin::UpdateActiveObject(int X, int Y, bool AActive)
         return;
     if (OldActiveObject >= 0 && OldActiveObject < count) {
         TskActiveSkinObject* old = ObjectList[static_cast<std::size_t>(OldActiveObject)].get();
-        if (old->Enabled && old->Visible)
+        if (old->Enabled && old->Visible) {
             old->MouseLeave();
+            if (ShowObjectHint && FSkinHint && !old->Hint.empty())
+                FSkinHint->HideHint();
+        }
     }
     if (ActiveObject >= 0) {
         TskActiveSkinObject* now = ObjectList[static_cast<std::size_t>(ActiveObject)].get();
-        if (now->Enabled && now->Visible)
+        if (now->Enabled && now->Visible) {
             now->MouseEnter();
+            if (ShowObjectHint && FSkinHint && !now->Hint.empty())
+                FSkinHint->ActivateHint2(now->Hint);
+        }
     }
 }
 

@@ -22,7 +22,7 @@ void ApplySkinInActiveEffect(TskInActiveEffect Effect, TBitmap* B);
 // Mixes Hot into Normal by Kf (0 normal .. 1 hot) with the transition Kind.
 void MorphBy(TskEffectBmp& Normal, const TskEffectBmp& Hot, TskMorphKind Kind, double Kf);
 
-class TskActiveSkinObject {
+class TskActiveSkinObject : public TObject {
 public:
     // AData is the object's description, or nullptr for the default caption buttons.
     TskActiveSkinObject(TskFormSkin* AParent, TskDataSkinObject* AData);
@@ -187,10 +187,16 @@ class TskSkinCaptionObject : public TskActiveSkinObject {
 public:
     TskSkinCaptionObject(TskFormSkin* AParent, TskDataSkinObject* AData);
     void Draw(TCanvas* Cnvs, bool UpDate) override;
+    void MouseDown(int X, int Y, TMouseButton Button) override;
     void MouseUp(int X, int Y, TMouseButton Button) override;
+    void MouseMove(int X, int Y) override;
     void MouseEnter() override;
     void MouseLeave() override;
     bool EnableAnimation() const;
+    // The quick buttons: laid out from the caption's left end and drawn on Cnvs; the hot one
+    // follows the pointer at (X, Y) in window coordinates.
+    void DrawQuickButtons(TCanvas* Cnvs);
+    void TrackQuickButtons(int X, int Y);
 
     int ActiveQuickButton = -1, OldActiveQuickButton = -1;
     std::string FontName;

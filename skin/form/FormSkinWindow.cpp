@@ -239,6 +239,16 @@ void TskFormSkin::SnapToMagneticEdges(int& L, int& T, int W, int H)
         const POINT origin = Application->MainForm()->GetClientOrigin();
         OffsetRect(&area, origin.x, origin.y);
     }
+    // The layered border's shadow lies outside the window: its outer edge is what snaps.
+    const TskFormLayerBorder* border = FBorderLayer;
+    const bool withShadow = IsLayeredBorderEnabled() && border->Visible() && border->HasData() &&
+                            !IsRectEmpty(&border->Data()->BorderRect);
+    if (withShadow) {
+        L -= border->LeftSize;
+        T -= border->TopSize;
+        W += border->RightSize;
+        H += border->BottomSize;
+    }
     POINT cursor{};
     GetCursorPos(&cursor);
     // One edge: Pos is the window's coordinate of the edge, Target the area's, Cursor the
@@ -259,6 +269,12 @@ void TskFormSkin::SnapToMagneticEdges(int& L, int& T, int W, int H)
     T = snap(T, area.top, cursor.y, FOnMouseDownCoord.y, VMagnetized, 0);
     L = snap(L, area.right, cursor.x, FOnMouseDownCoord.x, HMagnetized2, W);
     T = snap(T, area.bottom, cursor.y, FOnMouseDownCoord.y, VMagnetized2, H);
+    if (withShadow) {
+        if (!HMagnetized2)
+            L += border->LeftSize;
+        if (!VMagnetized2)
+            T += border->TopSize;
+    }
 }
 
 POINT TskFormSkin::GetPositionInMonitor(int X, int Y, int W, int H)

@@ -98,7 +98,7 @@ bool TskFormSkin::FirstDispatch(TMessage& Message)
         const HDC dc = reinterpret_cast<HDC>(Message.WParam);
         Message.Result = 1;
         // An MDI main form's client window paints the background.
-        if (IsMDIForm())
+        if (IsMDIForm() && !FClientInActiveDraw)
             return true;
         if (!FSkinSupport)
             PaintBGDefault(dc);
@@ -548,6 +548,12 @@ void TskFormSkin::OnNCActivate(TMessage& Message)
     if (IsMaximizedMDIChild())
         if (TCustomForm* main = Application->MainForm(); main && main->HandleAllocated())
             SendMessage(main->GetHandle(), WM_NCPAINT, 0, 0);
+    if (ClientInActiveEffect && FForm->GetVisible()) {
+        if (FFormActive)
+            HideClientInActiveEffect();
+        else
+            ShowClientInActiveEffect();
+    }
     if (IsMDIChild())
         UpDateChildActiveInMenu();
     if (FBorderLayer->Visible())

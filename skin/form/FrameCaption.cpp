@@ -63,6 +63,7 @@ RECT TskSkinCaptionObject::TextRect() const
     RECT t = TextRct;
     if (!RectHasNoArea(TextRct))
         t.right = WidthOfRect(ObjectRect) - (WidthOfRect(SkinRect) - TextRct.right);
+    t.left += Parent->QuickButtonsWidth();
     if (!RectHasNoArea(FrameRect)) {
         t.top += FrameTextRect.top;
         t.left += FrameTextRect.left;
@@ -92,9 +93,11 @@ void TskSkinCaptionObject::PaintText(TCanvas* Cnvs, int X0, int Y0, bool AActive
     const int tw = MeasureWideTextWidth(Cnvs, text), th = MeasureWideTextHeight(Cnvs, text);
     int y = t.top + HeightOfRect(t) / 2 - th / 2;
     int x = t.left + WidthOfRect(t) / 2 - tw / 2;
-    if (Alignment == TAlignment::taLeftJustify)
+    // Quick buttons centre the text whatever the alignment says.
+    const bool centred = Parent->QuickButtons()->Count() > 0;
+    if (Alignment == TAlignment::taLeftJustify && !centred)
         x = t.left;
-    else if (Alignment == TAlignment::taRightJustify)
+    else if (Alignment == TAlignment::taRightJustify && !centred)
         x = t.right - tw;
     x += X0;
     y += Y0;
@@ -191,6 +194,7 @@ void TskSkinCaptionObject::Draw(TCanvas* Cnvs, bool)
     } else if (RectHasNoArea(ActiveSkinRect) ||
                (!Active && !EnableMorphing() && !EnableAnimation() && !StretchEffect)) {
         PaintText(Cnvs, ObjectRect.left, ObjectRect.top, Active);
+        DrawQuickButtons(Cnvs);
         return;
     } else if (!Active) {
         ComposePicture(&picture, Picture, SkinRect, false);
@@ -199,7 +203,9 @@ void TskSkinCaptionObject::Draw(TCanvas* Cnvs, bool)
     } else {
         ComposePicture(&picture, ActivePicture, ActiveSkinRect, true);
     }
+    // The buttons go over the composed picture, which would otherwise cover them.
     Cnvs->Draw(ObjectRect.left, ObjectRect.top, &picture);
+    DrawQuickButtons(Cnvs);
 }
 
 void TskSkinCaptionObject::MouseEnter()
@@ -214,10 +220,8 @@ void TskSkinCaptionObject::MouseLeave()
     FMouseIn = false;
     if (auto handler = Parent->OnMouseLeaveEvent)
         handler(IDName);
-}
-
-void TskSkinCaptionObject::MouseUp(int X, int Y, TMouseButton Button)
-{
-    if (auto handler = Parent->OnMouseUpEvent)
-        handler(IDName, X, Y, ObjectRect, Button);
+    if (!Parent->HasQuickButtons())
+        return;
+    ActiveQuickButton = OldActiveQuickButton = -1;
+    TrackQuickButtons(-1, -1);
 }

@@ -25,6 +25,8 @@
 #include <vector>
 
 class TBitmap;
+class TskSkinImagesMenu;
+class TskSkinPopupMenu;
 
 // A parent that centres its skinned children vertically in its skin client area while
 // AdjustControls is on (the skinned tool bar).
@@ -618,14 +620,20 @@ protected:
     bool MorphTarget() override { return FMouseIn; }
     bool DescriptionInUse() const override { return FIndex != -1 && !GetTransparent(); }
 
-private:
-    bool AnimationPossible() const;
     bool DownLook() const { return FDown && (FGroupIndex != 0 || FMouseIn); }
     std::string CaptionText() { return FShowCaption ? GetCaption() : std::string(); }
-    // The face in R: the tool-bar lists (Active: hot images may be used), else the own list or
-    // the glyph.
+    // The face in R: the images menu's selected item, the tool-bar lists (Active: hot images may
+    // be used), else the own list or the glyph.
     void DrawSpeedFace(TCanvas* Canvas, const RECT& R, const RECT& GlyphRect, bool ADown, bool AMouseIn,
                        bool Active, bool GlyphPressed);
+
+    // An images menu whose selected item gives the face (set by the menu speed button).
+    TskSkinImagesMenu* FSkinImagesMenu = nullptr;
+    bool FUseImagesMenuImage = false;
+    bool FUseImagesMenuCaption = false;
+
+private:
+    bool AnimationPossible() const;
     // Idle transparent look: only the face on the control's canvas.
     void PaintTransparentFace(const RECT& R, TColor Color);
 
@@ -1047,4 +1055,72 @@ class TskSkinGroupBox : public TskSkinPanel {
 public:
     explicit TskSkinGroupBox(TComponent* AOwner);
     void LookupSkinData() override;
+};
+
+// ---------------------------------------------------------------------------------------------
+// A tool button with a drop-down: a press (or, in track-button mode, a press on its arrow part)
+// opens the skinned popup menu and/or the images menu below it; the button stays down until the
+// menu closes.
+enum TskTrackPosition : unsigned char { sktpRight, sktpBottom };
+
+class TskSkinMenuSpeedButton : public TskSkinSpeedButton {
+public:
+    explicit TskSkinMenuSpeedButton(TComponent* AOwner);
+    ~TskSkinMenuSpeedButton() override;
+
+    bool GetNewStyle() const { return FNewStyle; }
+    // On, the description name becomes "resizetoolbutton".
+    void SetNewStyle(bool Value);
+    TskTrackPosition GetTrackPosition() const { return FTrackPosition; }
+    void SetTrackPosition(TskTrackPosition Value);
+    TskSkinImagesMenu* GetSkinImagesMenu() const { return FSkinImagesMenu; }
+    void SetSkinImagesMenu(TskSkinImagesMenu* Value);
+    bool GetUseImagesMenuImage() const { return FUseImagesMenuImage; }
+    void SetUseImagesMenuImage(bool Value);
+    bool GetUseImagesMenuCaption() const { return FUseImagesMenuCaption; }
+    void SetUseImagesMenuCaption(bool Value);
+    TskSkinPopupMenu* GetSkinPopupMenu() const { return FSkinPopupMenu; }
+    void SetSkinPopupMenu(TskSkinPopupMenu* Value);
+    bool GetTrackButtonMode() const { return FTrackButtonMode; }
+    void SetTrackButtonMode(bool Value);
+    // A menu opened by this button is open.
+    bool MenuTracked() const { return FMenuTracked; }
+    // Whether a press at P (client coordinates) opens the menus.
+    bool InTrackArea(POINT P);
+    // Opens the menus below the button.
+    void ShowTrackMenu();
+
+    void LookupSkinData() override;
+    void Dispatch(TMessage& Message) override;
+
+    TNotifyEvent OnShowTrackMenu;
+    TNotifyEvent OnHideTrackMenu;
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void BeforeDestruction() override;
+    void Paint() override;
+    void CreateControlDefaultImage(TBitmap* B) override;
+    void CreateButtonImage(TBitmap* B, const RECT& R, bool ADown, bool AMouseIn) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+
+private:
+    // A menu closed (or none opened): the button comes up.
+    void TrackMenuClosed();
+    bool IsMenuButtonDescription() const;
+    bool StripAtBottom() const { return FNewStyle && FTrackPosition == sktpBottom; }
+    RECT TrackStrip() const;
+    RECT GetTrackArea() const;
+    // Faces of the button styles (skSkinMenuSpeedButtonPaint.cpp).
+    void DrawPartFaces(TBitmap* B, bool Tool, bool Pressed, bool Hot);
+    void DrawContentAndMarker(TBitmap* B, bool ADown, bool AMouseIn, bool Pressed);
+    void DrawMarker(TCanvas* C, RECT Area, bool Hot, bool Down, TColor Color);
+
+    bool FTrackButtonMode = false;
+    bool FMenuTracked = false;
+    TskSkinPopupMenu* FSkinPopupMenu = nullptr;
+    bool FNewStyle = false;
+    TskTrackPosition FTrackPosition = sktpRight;
+    RECT TrackButtonRect{};
 };

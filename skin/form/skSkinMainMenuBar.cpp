@@ -8,6 +8,7 @@
 #include "skin/core/skTextUtils.h"
 #include "skin/core/skUtils.h"
 #include "skin/form/FormSkin.h"
+#include "skin/form/FormSkinObjects.h"
 #include "skin/form/skSkinMenus.h"
 #include "skin/form/skSkinMessages.h"
 
@@ -66,12 +67,47 @@ void TskSkinMainMenuBarItem::DoMorphing()
     Parent->DrawObject(this);
 }
 
+bool TskSkinMainMenuBarItem::EnableAnimation() const
+{
+    TskSkinData* sd = Parent->GetSkinData();
+    return D && !RectHasNoArea(D->AnimateSkinRect) && D->FrameCount > 0 && sd && !sd->Empty &&
+           sd->EnableSkinEffects();
+}
+
+bool TskSkinMainMenuBarItem::Animate()
+{
+    if (Active && CurrentFrame <= D->FrameCount)
+        ++CurrentFrame;
+    else if (!Active && CurrentFrame > 0)
+        --CurrentFrame;
+    else
+        return false;
+    Parent->DrawObject(this);
+    return true;
+}
+
+RECT TskSkinMainMenuBarItem::AnimationCell() const
+{
+    const RECT& strip = D->AnimateSkinRect;
+    const int k = CurrentFrame - 1;
+    if (HeightOfRect(strip) > HeightOfRect(D->SkinRect)) {
+        const int h = HeightOfRect(strip) / D->FrameCount;
+        return RECT{strip.left, strip.top + k * h, strip.right, strip.top + (k + 1) * h};
+    }
+    const int w = WidthOfRect(strip) / D->FrameCount;
+    return RECT{strip.left + k * w, strip.top, strip.left + (k + 1) * w, strip.bottom};
+}
+
 void TskSkinMainMenuBarItem::ReDraw()
 {
     if (EnableMorphing())
         Parent->MorphTimer->SetEnabled(true);
     else
         Parent->DrawObject(this);
+    if (EnableAnimation()) {
+        Parent->AnimateTimer->SetInterval(static_cast<UINT>(std::max(1, D->AnimateInterval)));
+        Parent->AnimateTimer->SetEnabled(true);
+    }
 }
 
 void TskSkinMainMenuBarItem::MouseEnter()
@@ -102,6 +138,10 @@ void TskSkinMainMenuBarItem::MouseEnter()
 void TskSkinMainMenuBarItem::MouseLeave()
 {
     Active = FMouseIn = false;
+    if (EnableAnimation() && !D->InActiveAnimation) {
+        CurrentFrame = 0;
+        Parent->DrawObject(this);
+    }
     if (FDown && EnableMorphing())
         MorphKf = 0;
     ReDraw();
@@ -135,7 +175,15 @@ void TskSkinMainMenuBarItem::SetDown(bool Value)
 {
     if (!Value) {
         FDown = Active = false;
-        if (EnableMorphing()) {
+        if (EnableAnimation()) {
+            if (D->InActiveAnimation) {
+                CurrentFrame = D->FrameCount + 1;
+                ReDraw();
+            } else {
+                CurrentFrame = 0;
+                Parent->DrawObject(this);
+            }
+        } else if (EnableMorphing()) {
             MorphKf = 1;
             ReDraw();
         } else {
@@ -194,13 +242,15 @@ void TskSkinMainMenuBarItem::DrawSkinned(TCanvas* Cnvs)
     bool activeLook = true;
     if (FDown) {
         band(&b, down, true);
+    } else if (EnableAnimation() && CurrentFrame >= 1 && CurrentFrame <= D->FrameCount) {
+        band(&b, AnimationCell(), true);
     } else if (EnableMorphing() && MorphKf > 0 && MorphKf < 1) {
         TBitmap a;
         band(&b, D->SkinRect, false);
         band(&a, hot, true);
         TskEffectBmp normal(b.GetHandle());
         TskEffectBmp act(a.GetHandle());
-        normal.Morph(act, MorphKf);
+        MorphBy(normal, act, D->MorphKind, MorphKf);
         normal.Draw(b.Canvas()->GetHandle(), 0, 0);
     } else if (Active) {
         band(&b, hot, true);
@@ -267,6 +317,10 @@ TskSkinMainMenuBar::TskSkinMainMenuBar(TComponent* AOwner)
     MorphTimer->SetEnabled(false);
     MorphTimer->SetInterval(25);
     MorphTimer->OnTimer = [this](TObject*) { MorphTimerTick(); };
+    AnimateTimer = std::make_unique<TTimer>(nullptr);
+    AnimateTimer->SetEnabled(false);
+    AnimateTimer->SetInterval(25);
+    AnimateTimer->OnTimer = [this](TObject*) { AnimateTimerTick(); };
 }
 
 TskSkinMainMenuBar::~TskSkinMainMenuBar()
@@ -559,7 +613,7 @@ void TskSkinMainMenuBar::Dispatch(TMessage& Message)
             if (button->FDown && button->Command == cmSysMenu) {
                 button->FDown = false;
                 button->Active = button.get() == FHotButton;
-                DrawButton(button.get());
+                button->ReDraw();
             }
         TskSkinControl::Dispatch(Message);
         return;
@@ -635,8 +689,23 @@ void TskSkinMainMenuBar::MorphTimerTick()
             item->DoMorphing();
             busy = true;
         }
+    for (auto& button : FButtons)
+        if (button->EnableMorphing() && button->CanMorphing()) {
+            button->DoMorphing();
+            busy = true;
+        }
     if (!busy)
         MorphTimer->SetEnabled(false);
+}
+
+void TskSkinMainMenuBar::AnimateTimerTick()
+{
+    bool moved = false;
+    for (auto& item : FItems)
+        if (item->EnableAnimation() && item->Animate())
+            moved = true;
+    if (!moved)
+        AnimateTimer->SetEnabled(false);
 }
 
 void TskSkinMainMenuBar::MouseMove(TShiftState Shift, int X, int Y)
@@ -715,11 +784,12 @@ void TskSkinMainMenuBar::CheckMDIButtons()
     TskFormSkin* child = GetMaximizedChildSkinForm();
     if (!child || FButtons.size() != 4)
         return;
-    const TBorderIcons icons = child->Form()->GetBorderIcons();
+    // The frame's icons: the frame empties the form's own set when it takes the form over.
+    const TskBorderIcons icons = child->GetBorderIcons();
     for (auto& button : FButtons)
         button->Enabled = true;
-    Button(3)->Enabled = icons.Contains(biMinimize);
-    Button(0)->Enabled = icons.Contains(biSystemMenu);
+    Button(3)->Enabled = icons.Contains(TskBorderIcon::biMinimize);
+    Button(0)->Enabled = icons.Contains(TskBorderIcon::biSystemMenu);
 }
 
 void TskSkinMainMenuBar::PlaceMDIButtons()
@@ -900,7 +970,12 @@ void TskSkinMainMenuBar::DeactivateMenu()
     for (auto& item : FItems)
         if (item->FDown || item->Active) {
             item->Active = item->FMouseIn = item->FDown = false;
-            item->ReDraw();
+            if (item->EnableAnimation() && !item->D->InActiveAnimation) {
+                item->CurrentFrame = 0;
+                DrawObject(item.get());
+            } else {
+                item->ReDraw();
+            }
             break;
         }
     ActiveObject = OldActiveObject = -1;

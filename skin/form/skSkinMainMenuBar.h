@@ -45,6 +45,10 @@ public:
     bool EnableMorphing() const;
     bool CanMorphing() const;
     void DoMorphing();
+    // The description has frame cells and the skin allows effects.
+    bool EnableAnimation() const;
+    // One step of the frame animation towards the hot or the normal look; false when none moved.
+    bool Animate();
 
     TskSkinMainMenuBar* Parent;
     TMenuItem* MenuItem;
@@ -59,9 +63,13 @@ public:
     // The item fits in the bar.
     bool Visible = true;
     double MorphKf = 0;
+    // 1..FrameCount: the frame cell shown; 0 the normal look, FrameCount + 1 the hot one.
+    int CurrentFrame = 0;
 
 private:
     void DrawSkinned(TCanvas* Cnvs);
+    // Cell CurrentFrame of the description's animation strip.
+    RECT AnimationCell() const;
     void DrawDefault(TCanvas* Cnvs);
     void TrackMenu();
 };
@@ -80,6 +88,10 @@ public:
     void Draw(TCanvas* Cnvs);
     // The button's size before it is placed.
     SIZE Size(int ItemsHeight) const;
+    bool EnableMorphing() const;
+    bool CanMorphing() const;
+    void DoMorphing();
+    void ReDraw();
 
     TskSkinMainMenuBar* Parent;
     TskDataSkinMainMenuBarButton* D = nullptr;  // nullptr: the default look
@@ -90,6 +102,7 @@ public:
     bool Active = false;
     bool FDown = false;
     bool Enabled = true;
+    double MorphKf = 0;
 
 private:
     void DefaultDraw(TCanvas* Cnvs);
@@ -175,6 +188,7 @@ private:
     bool Selectable(int Index) const;
     void MouseTimerTick();
     void MorphTimerTick();
+    void AnimateTimerTick();
     void CreateMDIButtons();
     void CheckMDIButtons();
     void PlaceMDIButtons();
@@ -198,6 +212,7 @@ private:
     TBitmap* FPicture = nullptr;
     std::unique_ptr<TTimer> MouseTimer;
     std::unique_ptr<TTimer> MorphTimer;
+    std::unique_ptr<TTimer> AnimateTimer;
     std::vector<std::unique_ptr<TskSkinMainMenuBarItem>> FItems;
     std::vector<std::unique_ptr<TskSkinMainMenuBarButton>> FButtons;
     bool FMDIChildMax = false;

@@ -1,11 +1,15 @@
+#include "skin/core/TskEffectBmp.h"
 #include "skin/core/skDrawMarks.h"
 #include "skin/core/skSkinImages.h"
 #include "skin/core/skUtils.h"
 #include "skin/form/FormSkin.h"
+#include "skin/form/FormSkinObjects.h"
 #include "skin/form/skSkinMainMenuBar.h"
 #include "skin/form/skSkinMenus.h"
 
 #include "platform/win/Rect.h"
+
+#include <algorithm>
 
 TskSkinMainMenuBarButton::TskSkinMainMenuBarButton(TskSkinMainMenuBar* AParent, const std::string& AName,
                                                    TskStdCommand ADefault)
@@ -30,16 +34,51 @@ SIZE TskSkinMainMenuBarButton::Size(int ItemsHeight) const
     return SIZE{ItemsHeight, ItemsHeight};
 }
 
+bool TskSkinMainMenuBarButton::EnableMorphing() const
+{
+    TskSkinData* sd = Parent->GetSkinData();
+    return D && D->Morphing && !IsRectEmpty(&D->ActiveSkinRect) && sd && !sd->Empty && sd->EnableSkinEffects();
+}
+
+bool TskSkinMainMenuBarButton::CanMorphing() const
+{
+    if (FDown && D && !IsRectEmpty(&D->DownRect))
+        return false;
+    return (Active && MorphKf < 1) || (!Active && MorphKf > 0);
+}
+
+void TskSkinMainMenuBarButton::DoMorphing()
+{
+    MorphKf = std::clamp(MorphKf + (Active ? 0.2 : -0.2), 0.0, 1.0);
+    Parent->DrawButton(this);
+}
+
+void TskSkinMainMenuBarButton::ReDraw()
+{
+    if (EnableMorphing())
+        Parent->MorphTimer->SetEnabled(true);
+    else
+        Parent->DrawButton(this);
+}
+
 void TskSkinMainMenuBarButton::MouseEnter()
 {
     Active = true;
-    Parent->DrawButton(this);
+    // The system-menu button stays pressed while its menu is open.
+    if (FDown && Command == cmSysMenu)
+        return;
+    ReDraw();
 }
 
 void TskSkinMainMenuBarButton::MouseLeave()
 {
     Active = false;
-    Parent->DrawButton(this);
+    if (FDown && Command == cmSysMenu) {
+        if (EnableMorphing())
+            MorphKf = 1;
+        return;
+    }
+    ReDraw();
 }
 
 void TskSkinMainMenuBarButton::MouseDown()
@@ -47,6 +86,8 @@ void TskSkinMainMenuBarButton::MouseDown()
     if (!Enabled || FDown)
         return;
     FDown = true;
+    if (EnableMorphing() && D && !IsRectEmpty(&D->DownRect))
+        MorphKf = 1;
     Parent->DrawButton(this);
     if (Command == cmSysMenu)
         DoCommand();
@@ -58,6 +99,8 @@ void TskSkinMainMenuBarButton::MouseUp()
         return;
     FDown = false;
     Parent->DrawButton(this);
+    if (EnableMorphing())
+        ReDraw();
     if (Active)
         DoCommand();
 }
@@ -108,14 +151,28 @@ void TskSkinMainMenuBarButton::Draw(TCanvas* Cnvs)
         return;
     }
     const bool pressed = FDown && Active;
-    RECT src = D->SkinRect;
-    if (pressed && !IsRectEmpty(&D->DownRect))
-        src = D->DownRect;
-    else if (Active && !IsRectEmpty(&D->ActiveSkinRect))
-        src = D->ActiveSkinRect;
+    auto copy = [this](TBitmap& Target, const RECT& Src) {
+        Target.SetSize(WidthOfRect(Src), HeightOfRect(Src));
+        Target.Canvas()->CopyRect(RECT{0, 0, WidthOfRect(Src), HeightOfRect(Src)}, Picture->Canvas(), Src);
+    };
     TBitmap b;
-    b.SetSize(WidthOfRect(src), HeightOfRect(src));
-    b.Canvas()->CopyRect(RECT{0, 0, WidthOfRect(src), HeightOfRect(src)}, Picture->Canvas(), src);
+    if (pressed && !IsRectEmpty(&D->DownRect)) {
+        copy(b, D->DownRect);
+    } else if (EnableMorphing() && MorphKf > 0 && MorphKf < 1 &&
+               WidthOfRect(D->ActiveSkinRect) == WidthOfRect(D->SkinRect) &&
+               HeightOfRect(D->ActiveSkinRect) == HeightOfRect(D->SkinRect)) {
+        TBitmap hot;
+        copy(b, D->SkinRect);
+        copy(hot, D->ActiveSkinRect);
+        TskEffectBmp normal(b.GetHandle());
+        TskEffectBmp active(hot.GetHandle());
+        MorphBy(normal, active, D->MorphKind, MorphKf);
+        normal.Draw(b.Canvas()->GetHandle(), 0, 0);
+    } else if (Active && !IsRectEmpty(&D->ActiveSkinRect)) {
+        copy(b, D->ActiveSkinRect);
+    } else {
+        copy(b, D->SkinRect);
+    }
     Cnvs->Draw(ObjectRect.left, ObjectRect.top, &b);
 }
 

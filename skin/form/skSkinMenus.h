@@ -293,9 +293,10 @@ public:
 
     void Popup(int X, int Y) override;
     void PopupFromRect(const RECT& R, bool APopupUp);
-    // The same with ACtrl as the opener (it hears when the menu closes).
+    // The same with ACtrl as the opener (it hears when the menu closes); false when nothing
+    // opened (no frame serves the menu, or it has no items).
     void Popup2(TControl* ACtrl, int X, int Y);
-    void PopupFromRect2(TControl* ACtrl, const RECT& R, bool APopupUp);
+    bool PopupFromRect2(TControl* ACtrl, const RECT& R, bool APopupUp);
 
     POINT PopupPoint() const { return FPopupPoint; }
     TskSkinData* GetSkinData() const { return FSD; }
@@ -309,7 +310,7 @@ protected:
 
 private:
     TskFormSkin* FindSkinForm();
-    void Open(TControl* ACtrl, const RECT& R, bool APopupUp, bool NeedSkinData);
+    bool Open(TControl* ACtrl, const RECT& R, bool APopupUp, bool NeedSkinData);
 
     POINT FPopupPoint{-1, -1};
     TskSkinData* FSD = nullptr;

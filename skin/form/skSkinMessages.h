@@ -24,6 +24,9 @@ inline constexpr UINT SKM_TRAYRESTORE = WM_USER + 402;
 // Posted by a control to itself to free its context menu once the menu's command has finished
 // (wParam: which menu, so a newer one survives).
 inline constexpr UINT SKM_RELEASEMENU = WM_USER + 404;
+// Posted by a page control to itself when its tab row may have changed: the skinned up-down
+// comes, goes or takes its new range.
+inline constexpr UINT SKM_CHECKTABSUPDOWN = WM_USER + 405;
 
 // Asked by other components of a skinned window; nothing in the program sends them.
 inline constexpr UINT SKM_QUERYFRAMESKINNED = 45490;

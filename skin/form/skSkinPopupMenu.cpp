@@ -44,14 +44,14 @@ TskFormSkin* TskSkinPopupMenu::FindSkinForm()
     return found;
 }
 
-void TskSkinPopupMenu::Open(TControl* ACtrl, const RECT& R, bool APopupUp, bool NeedSkinData)
+bool TskSkinPopupMenu::Open(TControl* ACtrl, const RECT& R, bool APopupUp, bool NeedSkinData)
 {
     DoPopup(this);
     TskFormSkin* frame = FindSkinForm();
     if (frame && !FSD)
         SetSkinData(frame->MenusData());
     if (!frame || !frame->SkinMenu() || (NeedSkinData && !FSD))
-        return;
+        return false;
     TskFrameMenu* manager = frame->SkinMenu();
     if (manager->Visible())
         frame->SkinMenuClose();
@@ -62,6 +62,7 @@ void TskSkinPopupMenu::Open(TControl* ACtrl, const RECT& R, bool APopupUp, bool 
     if (OnMenuClose && manager->Visible())
         if (auto* skinMenu = dynamic_cast<TskSkinMenu*>(manager))
             skinMenu->OnMenuClose = OnMenuClose;
+    return manager->Visible();
 }
 
 void TskSkinPopupMenu::Popup(int X, int Y)
@@ -79,7 +80,7 @@ void TskSkinPopupMenu::Popup2(TControl* ACtrl, int X, int Y)
     Open(ACtrl, RECT{X, Y, X, Y}, false, true);
 }
 
-void TskSkinPopupMenu::PopupFromRect2(TControl* ACtrl, const RECT& R, bool APopupUp)
+bool TskSkinPopupMenu::PopupFromRect2(TControl* ACtrl, const RECT& R, bool APopupUp)
 {
-    Open(ACtrl, R, APopupUp, false);
+    return Open(ACtrl, R, APopupUp, false);
 }

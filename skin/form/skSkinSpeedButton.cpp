@@ -7,6 +7,7 @@
 #include "classlib/Frame3D.h"
 #include "skin/core/skSkinImages.h"
 #include "skin/core/skUtils.h"
+#include "skin/form/skSkinMenus.h"
 
 TskSkinSpeedButton::TskSkinSpeedButton(TComponent* AOwner) : TskGraphicSkinCustomControl(AOwner)
 {
@@ -75,6 +76,8 @@ void TskSkinSpeedButton::Notification(TComponent* AComponent, TOperation Operati
 {
     TskGraphicSkinCustomControl::Notification(AComponent, Operation);
     ButtonNotification(AComponent, Operation);
+    if (Operation == TOperation::opRemove && AComponent == FSkinImagesMenu)
+        FSkinImagesMenu = nullptr;
 }
 
 void TskSkinSpeedButton::RefreshButton()
@@ -137,6 +140,11 @@ void TskSkinSpeedButton::DrawSpeedFace(TCanvas* Canvas, const RECT& R, const REC
     const bool pressed = ADown && AMouseIn;
     const std::string caption = CaptionText();
     Canvas->Brush()->SetStyle(TBrushStyle::bsClear);
+    if (const TskImagesMenuItem* item = FSkinImagesMenu && FUseImagesMenuImage ? FSkinImagesMenu->SelectedItem() : nullptr) {
+        DrawImageListButtonFace(Canvas, R, FMargin, FSpacing, FLayout, FUseImagesMenuCaption ? item->Caption : caption,
+                                item->ImageIndex, FSkinImagesMenu->GetImages(), pressed, enabled);
+        return;
+    }
     auto* host = dynamic_cast<TskButtonImagesHost*>(GetParent());
     if (FGlyph->Empty() && host != nullptr) {
         TCustomImageList* list = host->GetImages();

@@ -82,7 +82,7 @@ void TskSkinCustomComboBox::CloseUp(bool Value)
             SetText(Items()->Get(index));
             Repaint();
         }
-        Fire(OnClick);
+        Click();
         SelectionChanged();
     } else {
         SetListIndex(FOldItemIndex);
@@ -318,7 +318,7 @@ void TskSkinCustomComboBox::EditSelectPrevious(bool Commit)
     if (Commit && GetItemIndex() >= 0) {
         SetText(Items()->Get(GetItemIndex()));
         FEdit->SelectAll();
-        Fire(OnClick);
+        Click();
     }
 }
 
@@ -329,7 +329,7 @@ void TskSkinCustomComboBox::EditSelectNext(bool Commit)
     if (Commit && GetItemIndex() >= 0) {
         SetText(Items()->Get(GetItemIndex()));
         FEdit->SelectAll();
-        Fire(OnClick);
+        Click();
     }
 }
 

@@ -70,6 +70,9 @@ void TskCustomEdit::doChar(TMessage& Message)
         char32_t copy = c;
         if (auto handler = OnKeyPress)
             handler(this, copy);
+        // A handler that cleared the key took it.
+        if (copy == 0)
+            return;
         if (TCustomForm* form = GetParentForm(this))
             form->Perform(CM_DIALOGKEY, Message.WParam, Message.LParam);
         return;

@@ -8,6 +8,7 @@
 #include "skin/core/skDrawMarks.h"
 #include "skin/core/skSkinImages.h"
 #include "skin/core/skTextUtils.h"
+#include "skin/input/skComboLooks.h"
 
 #include <memory>
 
@@ -26,42 +27,6 @@ int W(const RECT& R)
 int H(const RECT& R)
 {
     return R.bottom - R.top;
-}
-
-void FramedFill(TCanvas* C, const RECT& R, TColor Frame, TColor Fill)
-{
-    C->Brush()->SetStyle(TBrushStyle::bsSolid);
-    C->Brush()->SetColor(Fill);
-    C->FillRect(R);
-    C->Brush()->SetColor(Frame);
-    C->FrameRect(R);
-}
-
-// The glyph M of Picture, transparent in Key, centred in R (moved down by Down pixels).
-void DrawMarker(TCanvas* C, TBitmap* Picture, const RECT& M, TColor Key, const RECT& R, int Down)
-{
-    if (Picture == nullptr || Empty(M))
-        return;
-    TBitmap marker;
-    marker.SetSize(W(M), H(M));
-    marker.Canvas()->CopyRect(RECT{0, 0, W(M), H(M)}, Picture->Canvas(), M);
-    marker.SetTransparentColor(Key);
-    marker.SetTransparent(true);
-    C->Draw(R.left + W(R) / 2 - W(M) / 2, R.top + H(R) / 2 - H(M) / 2 + Down, &marker);
-}
-
-// A button description's image at W x H, its corners and client rectangle moved with the size.
-void ComposeButton(TBitmap* Target, TBitmap* Picture, TskDataSkinButtonControl* D, const RECT& S, int Width,
-                   int Height)
-{
-    const int dx = Width - W(D->SkinRect), dy = Height - H(D->SkinRect);
-    const POINT nrt{D->RTPoint.x + dx, D->RTPoint.y};
-    const POINT nlb{D->LBPoint.x, D->LBPoint.y + dy};
-    const POINT nrb{D->RBPoint.x + dx, D->RBPoint.y + dy};
-    const RECT nc{D->ClRect.left, D->ClRect.top, D->ClRect.right + dx, D->ClRect.bottom + dy};
-    ComposeNineSliceImage(D->LTPoint, D->RTPoint, D->LBPoint, D->RBPoint, D->ClRect, D->LTPoint, nrt, nlb, nrb, nc,
-                          Target, Picture, S, Width, Height, true, D->LeftStretch, D->TopStretch, D->RightStretch,
-                          D->BottomStretch, D->StretchEffect, D->StretchType);
 }
 
 } // namespace
@@ -167,10 +132,7 @@ bool TskSkinCustomOfficeComboBox::Hovered() const
 
 TColor TskSkinCustomOfficeComboBox::DisabledColor()
 {
-    if (FIndex == -1)
-        return clGrayText;
-    auto* edit = NamedDescription<TskDataSkinEditControl>(FSD, "edit");
-    return edit ? edit->DisabledFontColor : clGrayText;
+    return ComboDisabledFontColor(FSD, FIndex != -1);
 }
 
 void TskSkinCustomOfficeComboBox::SetItemFont(TFont* F)
@@ -214,13 +176,7 @@ void TskSkinCustomOfficeComboBox::DrawShownContent(TCanvas* C, RECT T, bool With
 
 void TskSkinCustomOfficeComboBox::DrawDefaultButton(TCanvas* C)
 {
-    if (Button.Down && Button.MouseIn)
-        FramedFill(C, Button.R, clNavy, RGB(133, 147, 181));
-    else if (Button.MouseIn)
-        FramedFill(C, Button.R, clNavy, RGB(182, 189, 210));
-    else
-        FramedFill(C, Button.R, clBtnShadow, clBtnFace);
-    DrawTriangleArrow(C, Button.R, GetEnabled() ? clBlack : clBtnShadow, 4);
+    DrawDefaultDropButton(C, Button.R, Button.Down && Button.MouseIn, Button.MouseIn, GetEnabled());
 }
 
 void TskSkinCustomOfficeComboBox::DrawDefaultItem(TCanvas* C)
@@ -304,32 +260,7 @@ void TskSkinCustomOfficeComboBox::DrawButtonState(TCanvas* C)
 
 void TskSkinCustomOfficeComboBox::DrawButtonDescription(TCanvas* C)
 {
-    TskDataSkinButtonControl* d = nullptr;
-    for (const char* name : {"combobutton", "editbutton", "resizebutton"})
-        if ((d = NamedDescription<TskDataSkinButtonControl>(FSD, name)) != nullptr)
-            break;
-    TBitmap* picture = d ? SkinPicture(FSD, d->PictureIndex) : nullptr;
-    if (!picture || W(Button.R) <= 0 || H(Button.R) <= 0)
-        return;
-    const bool down = Button.Down && Button.MouseIn;
-    const RECT active = Empty(d->ActiveSkinRect) ? d->SkinRect : d->ActiveSkinRect;
-    const RECT pressed = Empty(d->DownSkinRect) ? active : d->DownSkinRect;
-    const RECT s = down ? pressed : Button.MouseIn ? active : d->SkinRect;
-    const TColor color = down ? d->DownFontColor : Button.MouseIn ? d->ActiveFontColor : d->FontColor;
-    TBitmap bmp;
-    ComposeButton(&bmp, picture, d, s, W(Button.R), H(Button.R));
-    const RECT whole{0, 0, W(Button.R), H(Button.R)};
-    if (Empty(d->MenuMarkerRect)) {
-        if (GetEnabled())
-            DrawTriangleArrow(bmp.Canvas(), down ? RECT{0, 2, whole.right, whole.bottom} : whole, color, 4);
-    } else {
-        const RECT m = down && !Empty(d->MenuMarkerDownRect) ? d->MenuMarkerDownRect
-                       : !Button.MouseIn                      ? d->MenuMarkerRect
-                       : !Empty(d->MenuMarkerActiveRect)      ? d->MenuMarkerActiveRect
-                                                              : d->MenuMarkerRect;
-        DrawMarker(bmp.Canvas(), Picture, m, d->MenuMarkerTransparentColor, whole, down ? 1 : 0);
-    }
-    C->Draw(Button.R.left, Button.R.top, &bmp);
+    DrawSeparateDropButton(C, FSD, Picture, Button.R, Button.Down && Button.MouseIn, Button.MouseIn, GetEnabled());
 }
 
 void TskSkinCustomOfficeComboBox::DrawSkinItem(TCanvas* C)
@@ -429,60 +360,22 @@ void TskSkinCustomOfficeComboBox::CreateControlSkinImage(TBitmap* B)
 
 // --- tool-button style ---------------------------------------------------------------------------
 
-TskDataSkinButtonControl* TskSkinCustomOfficeComboBox::ToolButtonDescription()
-{
-    auto* d = NamedDescription<TskDataSkinButtonControl>(FSD, "resizetoolbutton");
-    if (!d)
-        d = NamedDescription<TskDataSkinButtonControl>(FSD, "resizebutton");
-    return d && SkinPicture(FSD, d->PictureIndex) ? d : nullptr;
-}
-
 void TskSkinCustomOfficeComboBox::DrawToolButton(TCanvas* C, bool Skinned, const std::string* Replacement)
 {
     const bool hot = Hovered() || Focused();
-    const int open = FDropDown ? 2 : 0;
-    RECT t{2 + open, 2 + open, FWidth - 17, FHeight - 2};
-    RECT a{FWidth - 15 + open, open, FWidth, FHeight};
+    const TskToolButtonParts parts = ToolButtonParts(FWidth, FHeight, FDropDown);
+    const TskDataSkinButtonControl* d = nullptr;
     if (!Skinned) {
-        if (FDropDown)
-            FramedFill(C, RECT{0, 0, FWidth, FHeight}, clNavy, RGB(133, 147, 181));
-        else if (hot)
-            FramedFill(C, RECT{0, 0, FWidth, FHeight}, clNavy, RGB(182, 189, 210));
-        else
-            FramedFill(C, RECT{0, 0, FWidth, FHeight}, clBtnShadow, clBtnFace);
-        C->Font()->Assign(DefaultFont());
-        C->Brush()->SetStyle(TBrushStyle::bsClear);
-        DrawShownContent(C, t, true, false, Replacement);
-        DrawSmallDownTriangle(C, a, C->Font()->GetColor());
-        return;
-    }
-    TskDataSkinButtonControl* d = FIndex == -1 ? nullptr : ToolButtonDescription();
-    if (!d)
-        return;
-    RECT s = FDropDown ? d->DownSkinRect : hot ? d->ActiveSkinRect : d->SkinRect;
-    if (Empty(s))
-        s = d->SkinRect;
-    if (Empty(s))
-        s = d->ActiveSkinRect;
-    TBitmap face;
-    ComposeButton(&face, SkinPicture(FSD, d->PictureIndex), d, s, FWidth, FHeight);
-    C->Draw(0, 0, &face);
-    AssignSkinFont(C->Font(), DefaultFont(), FUseSkinFont, FSD, d->FontName, d->FontHeight, d->FontStyle);
-    C->Font()->SetColor(FDropDown ? d->DownFontColor : hot ? d->ActiveFontColor
-                                                 : GetEnabled() ? d->FontColor : d->DisabledFontColor);
-    C->Brush()->SetStyle(TBrushStyle::bsClear);
-    DrawShownContent(C, t, true, false, Replacement);
-    if (!Empty(d->MenuMarkerRect)) {
-        RECT m = FDropDown && !Empty(d->MenuMarkerDownRect) ? d->MenuMarkerDownRect
-                 : !hot                                     ? d->MenuMarkerRect
-                 : !Empty(d->MenuMarkerActiveRect)          ? d->MenuMarkerActiveRect
-                                                            : d->MenuMarkerRect;
-        if (FDropDown && Empty(d->MenuMarkerDownRect) && !Empty(d->MenuMarkerActiveRect))
-            m = d->MenuMarkerActiveRect;
-        DrawMarker(C, Picture, m, d->MenuMarkerTransparentColor, a, 0);
+        DrawDefaultToolButtonFace(C, FWidth, FHeight, FDropDown, hot, DefaultFont());
     } else {
-        DrawSmallDownTriangle(C, a, FDropDown ? d->DownFontColor : C->Font()->GetColor());
+        d = FIndex == -1 ? nullptr
+                         : DrawSkinToolButtonFace(C, FSD, FWidth, FHeight, FDropDown, hot, GetEnabled(), DefaultFont(),
+                                                  FUseSkinFont);
+        if (!d)
+            return;
     }
+    DrawShownContent(C, parts.Text, true, false, Replacement);
+    DrawToolButtonGlyph(C, d, Picture, parts.Glyph, FDropDown, hot);
 }
 
 void TskSkinCustomOfficeComboBox::PaintSkinTo(TCanvas* C, int X, int Y, const std::string& AText)

@@ -1,6 +1,5 @@
 #include "skin/input/skSkinShellCtrls.h"
 
-#include "classlib/SysUtils.h"
 #include "platform/kernel/MainThread.h"
 
 namespace {
@@ -145,7 +144,8 @@ void TskCustomShellChangeNotifier::SetNotifyFilters(TNotifyFilters Value)
 
 void TskCustomShellChangeNotifier::SetRoot(const TRoot& Value)
 {
-    if (SameText(Value, FRoot))
+    // Folder names differ by case on this file system: only the same text is the same root.
+    if (Value == FRoot)
         return;
     FRoot = Value;
     ApplyOptions();

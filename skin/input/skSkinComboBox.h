@@ -82,6 +82,8 @@ public:
     TskCustomEdit* Edit() const { return FEdit; }
     TskPopupListBox* ListBoxWindow() const { return FListBox; }
     const TskCBButtonX& DropButton() const { return Button; }
+    // Draws the control as it would look showing AText onto C at (X, Y); Text stays.
+    void PaintSkinTo(TCanvas* C, int X, int Y, const std::string& AText);
 
     virtual void DropDown();
     void CloseUp(bool Value);
@@ -93,6 +95,8 @@ public:
     void ChangeSkinData() override;
     void Dispatch(TMessage& Message) override;
     void Invalidate() override;
+    // Fires this control's OnClick (every OnClick of the combo box goes through it).
+    void Click() override;
 
     TNotifyEvent OnChange;
     TNotifyEvent OnClick;
@@ -160,7 +164,16 @@ private:
     void AutoCompleteEditText(bool AfterPause);
     int FindPrefix(const std::string& Text, int Start);
     BYTE SkinCharset();
-    void DrawItemArea(TCanvas* C, const RECT& R, bool Skin);
+    // The shown item's look: plain, a band at the skin's item height, or framed to the area.
+    enum class TItemLook { Plain, Band, Framed };
+    void DrawItemArea(TCanvas* C, const RECT& R, TItemLook Look);
+    // The shown item's image and text (Text when not empty, else the item's) in T, or the
+    // owner's drawing; W x H is the item bitmap's size.
+    void DrawItemContent(TCanvas* C, int Shown, RECT T, int W, int H, const std::string& Text);
+    void DrawFrameImage(TBitmap* B, bool Described, bool NormalOnly);
+    void DrawToolButton(TCanvas* C, bool Skinned, const std::string& Text);
+    void PaintWithEditTo(HDC DC);
+    bool Pressed() const { return Button.Down && Button.MouseIn; }
 
     bool FDropDown = false;
     bool FToolButtonStyle = false;

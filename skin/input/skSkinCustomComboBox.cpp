@@ -3,6 +3,8 @@
 
 #include "skin/input/skSkinComboBox.h"
 
+#include "skin/input/skComboLooks.h"
+
 #include "classlib/Messages.h"
 #include "platform/window/ListBoxes.h"
 #include "platform/gdi/Gdi.h"
@@ -66,6 +68,11 @@ void TskSkinCustomComboBox::Fire(const TNotifyEvent& Event)
         handler(this);
 }
 
+void TskSkinCustomComboBox::Click()
+{
+    Fire(OnClick);
+}
+
 void TskSkinCustomComboBox::SelectionChanged()
 {
     if (auto handler = OnSelectionChanged)
@@ -87,7 +94,7 @@ void TskSkinCustomComboBox::SetItemIndex(int Value)
     if (!FEdit)
         Repaint();
     if (!Busy()) {
-        Fire(OnClick);
+        Click();
         SelectionChanged();
     }
 }
@@ -333,7 +340,7 @@ void TskSkinCustomComboBox::ChangeSkinData()
         f->SetCharset(SkinCharset());
         FEdit->SetEditTransparent(FIndex != -1);
         if (!GetEnabled())
-            f->SetColor(clGrayText);
+            f->SetColor(ComboDisabledFontColor(FSD, FIndex != -1));
     }
     Repaint();
     FListBox->SetSkinDataName(FIndex == -1 ? "" : ListBoxName);
@@ -385,10 +392,16 @@ void TskSkinCustomComboBox::Dispatch(TMessage& Message)
             Invalidate();
         }
         break;
+    case WM_ERASEBKGND:
+        // Outside its own paint cycle the control, and its edit, paint into the given context.
+        if (!FromWMPaint && Message.WParam != 0)
+            PaintWithEditTo(reinterpret_cast<HDC>(Message.WParam));
+        return;
     case CM_ENABLEDCHANGED:
         TskSkinCustomControl::Dispatch(Message);
         if (FEdit)
-            SetEditFontColor(!GetEnabled() ? clGrayText : FIndex == -1 ? DefaultFont()->GetColor() : FontColor);
+            SetEditFontColor(!GetEnabled() ? ComboDisabledFontColor(FSD, FIndex != -1)
+                                             : FIndex == -1 ? DefaultFont()->GetColor() : FontColor);
         Repaint();
         break;
     case CM_MOUSEENTER:

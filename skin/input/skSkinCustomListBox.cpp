@@ -42,6 +42,14 @@ TskSkinCustomListBox::TskSkinCustomListBox(TComponent* AOwner) : TskSkinCustomCo
     FForceBackground = true;
     FDrawbackground = false;
     FTabWidths = std::make_unique<TStringList>();
+    FGlyph = std::make_unique<TBitmap>();
+    FDefaultCaptionFont = std::make_unique<TFont>();
+    FDefaultCaptionFont->SetName("Arial");
+    FDefaultCaptionFont->SetHeight(14);
+    FDefaultCaptionFont->OnChange = [this](TObject*) {
+        if (FIndex == -1 && FCaptionMode)
+            Invalidate();
+    };
     Font()->SetName("Arial");
     Font()->SetHeight(14);
     Font()->SetColor(clWindowText);
@@ -165,14 +173,6 @@ void TskSkinCustomListBox::DescribeHScrollBar()
     }
 }
 
-void TskSkinCustomListBox::CreateControlDefaultImage(TBitmap* B)
-{
-    TskSkinCustomControl::CreateControlDefaultImage(B);
-    TCanvas* c = B->Canvas();
-    c->Brush()->SetColor(clBtnShadow);
-    c->FrameRect(RECT{0, 0, GetWidth(), GetHeight()});
-}
-
 void TskSkinCustomListBox::DefaultFontChanged()
 {
     if (FIndex == -1)
@@ -197,6 +197,18 @@ void TskSkinCustomListBox::Dispatch(TMessage& Message)
             ScrollBar->Invalidate();
     } else if (Message.Msg == CM_FONTCHANGED) {
         ItemsReset();
+    } else if (Message.Msg == CM_TEXTCHANGED && FCaptionMode) {
+        Invalidate();
+    } else if (Message.Msg == CM_MOUSEENTER && CaptionButtonsOn()) {
+        TestActiveButton(-1, -1);
+    } else if (Message.Msg == CM_MOUSELEAVE && CaptionButtonsOn()) {
+        for (TCaptionButton& b : Buttons)
+            if (b.MouseIn) {
+                b.MouseIn = false;
+                Invalidate();
+            }
+    } else if (Message.Msg == WM_TIMER) {
+        CaptionTimer();
     }
 }
 

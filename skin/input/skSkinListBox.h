@@ -7,9 +7,11 @@
 
 #include "classlib/ImgList.h"
 #include "classlib/ListBox.h"
+#include "classlib/StdCtrls.h"
 #include "skin/form/skSkinCtrls.h"
 #include "skin/form/skSkinScrollBar.h"
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -129,6 +131,34 @@ public:
     void SetCaptionMode(bool Value);
     int GetDefaultCaptionHeight() const { return FDefaultCaptionHeight; }
     void SetDefaultCaptionHeight(int Value);
+    // The caption strip: the control's Caption with an optional glyph, and the up, down and
+    // check buttons that step the selection or raise their events.
+    bool GetShowCaptionButtons() const { return FShowCaptionButtons; }
+    void SetShowCaptionButtons(bool Value);
+    TFont* DefaultCaptionFont() const { return FDefaultCaptionFont.get(); }
+    void SetDefaultCaptionFont(TFont* Value) { FDefaultCaptionFont->Assign(Value); }
+    TAlignment GetAlignment() const { return FAlignment; }
+    void SetAlignment(TAlignment Value);
+    TBitmap* Glyph() const { return FGlyph.get(); }
+    void SetGlyph(TBitmap* Value);
+    int GetNumGlyphs() const { return FNumGlyphs; }
+    void SetNumGlyphs(int Value);
+    int GetSpacing() const { return FSpacing; }
+    void SetSpacing(int Value);
+    TNotifyEvent OnUpButtonClick, OnDownButtonClick, OnCheckButtonClick;
+
+    // The caption buttons: 0 up, 1 down, 2 check; R on the control.
+    struct TCaptionButton {
+        RECT R{};
+        bool MouseIn = false;
+        bool Down = false;
+    };
+    std::array<TCaptionButton, 3> Buttons{};
+    int OldActiveButton = -1, ActiveButton = -1, CaptureButton = -1;
+    RECT NewCaptionRect{};
+    // 0 no auto-repeat, 1 up repeats, 2 down repeats; WaitMode until the first repeat.
+    int TimerMode = 0;
+    bool WaitMode = false;
     RECT GetListRect() const { return ListRect; }
 
     // The control's height for this many rows.
@@ -199,7 +229,11 @@ protected:
     void CreateParams(TCreateParams& Params) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void CreateControlDefaultImage(TBitmap* B) override;
+    void CreateControlSkinImage(TBitmap* B) override;
     void DefaultFontChanged() override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void CalcRects();
     int VisibleTextWidth();
 
@@ -216,6 +250,26 @@ protected:
     RECT ListRect{};
 
 private:
+    bool CaptionButtonsOn() const { return FCaptionMode && FShowCaptionButtons; }
+    void TestActiveButton(int X, int Y);
+    void ButtonEnter(int I);
+    void ButtonLeave(int I);
+    void ButtonDown(int I);
+    void ButtonUp(int I);
+    void DrawButton(TCanvas* C, int I);
+    void CaptionTimer();
+    // The caption's text and glyph drawn in T (the alignment's x from Left and Right) at the
+    // vertical text position Y, the glyph centred at GlyphTop.
+    void DrawCaptionContent(TCanvas* C, const RECT& T, int Left, int Right, int Y, int GlyphTop);
+    RECT MoveButtonRect(const RECT& Q, int DW, int DH) const;
+
+    bool FShowCaptionButtons = true;
+    std::unique_ptr<TFont> FDefaultCaptionFont;
+    TAlignment FAlignment = TAlignment::taLeftJustify;
+    std::unique_ptr<TBitmap> FGlyph;
+    int FNumGlyphs = 1;
+    int FSpacing = 2;
+
     void CreateVScrollBar();
     void CreateHScrollBar();
     void DestroyVScrollBar();

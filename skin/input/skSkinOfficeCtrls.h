@@ -17,17 +17,6 @@
 
 class TskSkinOfficeListBox;
 
-// The description Name of SkinData as class T; nullptr without skin data, without the name or
-// for a description of another class.
-template <class T>
-T* NamedDescription(TskSkinData* SkinData, const std::string& Name)
-{
-    if (SkinData == nullptr || SkinData->Empty)
-        return nullptr;
-    const int i = SkinData->GetControlIndex(Name);
-    return i < 0 ? nullptr : dynamic_cast<T*>(SkinData->CtrlList[static_cast<std::size_t>(i)].get());
-}
-
 // Owner drawing of an item's content: the canvas, the item's position, the rectangle to fill.
 using TskDrawSkinOfficeItemEvent = std::function<void(TCanvas* Cnvs, int Index, RECT& TextRct)>;
 
@@ -327,7 +316,6 @@ private:
     void DrawDefaultBackground(TCanvas* C);
     void DrawToolButton(TCanvas* C, bool Skinned, const std::string* Replacement);
     void SetItemFont(TFont* F);
-    TskDataSkinButtonControl* ToolButtonDescription();
 
     bool FShowItemTitle = true;
     bool FShowItemImage = true;

@@ -96,6 +96,12 @@ public:
     int ImageIndex(bool LargeIcon) const;
     // False without fcCanRename; raises Exception "Rename to <name> failed" when refused.
     bool Rename(const std::string& NewName);
+    // Opens the item with the desktop's handler for it; non-zero when the desktop took it (never
+    // for an item without a path, such as Computer).
+    int ExecuteDefault();
+    // Runs a verb of the item's context menu: "open" (any case) as ExecuteDefault; the others
+    // ("rename" needs a view, "properties" has no sheet here) do nothing.
+    void RunVerb(const std::string& Verb);
 
     // Fills the detail texts of columns 1 .. ColumnCount once (a later call with as many or
     // fewer columns keeps them): 1 size in bytes (empty for a folder), 2 type name, 3 modified
@@ -131,6 +137,27 @@ bool FolderHasItems(const TskShellFolder* Folder, int Flags);
 // Raises EInOutError naming the folder and the reason when it cannot be read.
 std::vector<TskShellFolder*> ListShellFolder(TskShellFolder* Folder, TShellObjectTypes ObjectTypes);
 [[noreturn]] void RaiseDetailsError(const TskShellFolder* Item, int ErrorCode);
+
+// --- the context menu ---------------------------------------------------------------------
+
+class TWinControl;
+
+// A control that takes part in the context menu: it may run a chosen verb itself (Handled) and
+// hears when the verb has run.
+class IShellVerbHandler {
+public:
+    virtual ~IShellVerbHandler() = default;
+    virtual void ExecuteCommand(const std::string& Verb, bool& Handled) = 0;
+    virtual void CommandCompleted(const std::string& Verb, bool Succeeded) = 0;
+};
+
+// Shows the item's context menu ("Open", "Rename": the verbs "open" and "rename") at (X, Y) of
+// Control's client area through the skinned frame of Control's form, and waits until it closes
+// (the message loop runs meanwhile). A chosen verb goes to Control's ExecuteCommand when Control
+// is an IShellVerbHandler; unless handled there, "open" runs ExecuteDefault; then
+// CommandCompleted. Nothing without a folder, or without a frame with skin data. Folder need not
+// outlive the menu: the item is kept by its ID.
+void ShowShellContextMenu(TWinControl* Control, TskShellFolder* Folder, int X, int Y);
 
 // --- icons --------------------------------------------------------------------------------
 

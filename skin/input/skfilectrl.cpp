@@ -7,6 +7,7 @@
 #include "platform/shell/ShellPlaces.h"
 
 #include <algorithm>
+#include <set>
 
 namespace {
 
@@ -121,6 +122,22 @@ TPathParts ResolvePathParts(const std::string& EditText)
     return {folder, file};
 }
 
+void EnterShownFolder(std::string& Shown, const std::string& Path, const std::function<void()>& Refill)
+{
+    const std::string previous = Shown;
+    if (IsExistingDirectory(previous))
+        ChDir(previous);
+    ChDir(Path);
+    Shown = GetCurrentDir();
+    try {
+        Refill();
+    } catch (...) {
+        Shown = previous;
+        SetCurrentDir(previous);
+        throw;
+    }
+}
+
 std::vector<TFilterItem> ParseFilter(const std::string& Filter)
 {
     std::vector<TFilterItem> items;
@@ -143,10 +160,51 @@ std::vector<TFilterItem> ParseFilter(const std::string& Filter)
 
 std::vector<TDriveItem> BuildDriveList()
 {
+    static const std::set<std::string> remote = {"nfs", "nfs4", "cifs", "smb3", "smbfs", "fuse.sshfs", "sshfs", "9p", "ceph"};
     std::vector<TDriveItem> items;
-    for (const auto& volume : Volumes())
-        items.push_back({volume.mountPoint, bracketed(volume.name), volume.removable});
+    for (const auto& volume : Volumes()) {
+        TDriveItem item{volume.mountPoint, bracketed(volume.name), TDriveKind::Fixed};
+        if (remote.count(volume.fileSystem)) {
+            item.Kind = TDriveKind::Network;
+            item.Label = volume.device;
+        } else if (volume.fileSystem == "iso9660" || volume.fileSystem == "udf") {
+            item.Kind = TDriveKind::CDROM;
+        } else if (volume.removable) {
+            item.Kind = TDriveKind::Removable;
+        }
+        items.push_back(item);
+    }
     return items;
+}
+
+namespace {
+
+ShellVolume volumeHolding(const std::string& Path)
+{
+    const std::string path = NormalizePath(ExpandFileName(Path));
+    const std::vector<ShellVolume> volumes = Volumes();
+    ShellVolume best = volumes.front();
+    for (const auto& volume : volumes)
+        if (PathIsWithin(path, volume.mountPoint) && volume.mountPoint.size() > best.mountPoint.size())
+            best = volume;
+    return best;
+}
+
+} // namespace
+
+std::string VolumeOf(const std::string& Path)
+{
+    return volumeHolding(Path).mountPoint;
+}
+
+TVolumeCase VolumeCaseOf(const std::string& Path)
+{
+    const std::string type = volumeHolding(Path).fileSystem;
+    if (type == "msdos")
+        return {false, false};
+    if (type == "vfat" || type == "exfat")
+        return {true, false};
+    return {};
 }
 
 std::vector<std::string> CollectSubfolders(const std::string& Parent)

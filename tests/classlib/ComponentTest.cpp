@@ -56,7 +56,11 @@ TEST(Component, OwnerFreesWhatItOwnsAndFindsByNameWithoutCase)
 
     EXPECT_THROW(b->SetName("button1"), EComponentError);
     EXPECT_THROW(b->SetName("1abc"), EComponentError);
+    EXPECT_THROW(b->SetName("a b"), EComponentError);
     EXPECT_EQ(b->GetName(), "edit_2");
+    b->SetName("滤镜设置");
+    EXPECT_EQ(owner->FindComponent("滤镜设置"), b);
+    b->SetName("edit_2");
 
     // b watches a component owned elsewhere; freeing the owner frees a and b.
     auto* outside = new TComponent(nullptr);

@@ -80,6 +80,17 @@ TEST_F(ControlsTest, MDIChildrenLiveInTheClientWindowAndOneHasTheActivation)
     EXPECT_EQ(main->ActiveMDIChild(), b);
     EXPECT_EQ(log, (std::vector<std::string>{"A off", "B on"}));
     b->Free();  // while the log it writes to still exists
+    EXPECT_EQ(main->MDIChildCount(), 0);
+
+    // Deleted rather than freed, a child leaves the list too: nothing keeps a dangling child.
+    TForm* c = child("C", 10);
+    TForm* d = child("D", 250);
+    delete d;
+    EXPECT_EQ(main->MDIChildCount(), 1);
+    EXPECT_EQ(main->ActiveMDIChild(), c);
+    delete c;
+    EXPECT_EQ(main->MDIChildCount(), 0);
+    EXPECT_EQ(main->ActiveMDIChild(), nullptr);
 }
 
 } // namespace

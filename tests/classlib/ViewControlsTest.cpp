@@ -94,6 +94,22 @@ TEST_F(ViewControls, ClicksOnTheListViewReportTheChangedItems)
     EXPECT_EQ(lv->GetTopItem(), lv->Items()->Item(2));
 }
 
+TEST_F(ViewControls, TheListViewReportsEachItemThatGainsOrLosesTheSelection)
+{
+    TForm* f = ShownForm(300, 200);
+    TListView* lv = JobList(f, 10);
+    Pump();
+    std::vector<std::string> log;
+    lv->OnSelectItem = [&](TObject*, TListItem* item, bool selected) {
+        log.push_back(std::to_string(item->GetIndex()) + (selected ? "+" : "-"));
+    };
+    Click(lv, 150, lv->Items()->Item(4)->DisplayRect(LVIR_BOUNDS).top + 3);
+    Click(lv, 150, lv->Items()->Item(6)->DisplayRect(LVIR_BOUNDS).top + 3);
+    lv->SetSelected(lv->Items()->Item(2));
+    lv->Items()->Item(2)->SetSelected(true);
+    EXPECT_EQ(log, (std::vector<std::string>{"4+", "4-", "6+", "2+", "6-"}));
+}
+
 TEST_F(ViewControls, TheTreeViewKeepsItsNodesAndAsksBeforeExpanding)
 {
     TForm* f = ShownForm(300, 200);
@@ -169,7 +185,7 @@ TEST_F(ViewControls, ThePageControlShowsThePageOfTheChosenTab)
     EXPECT_FALSE(sheets[1]->GetVisible());
     EXPECT_EQ(SendMessage(pc->GetHandle(), TCM_GETITEMCOUNT, 0, 0), 3);
     // The sheet takes the display rectangle as the control (and its subclass) answer it.
-    EXPECT_EQ(sheets[0]->GetBoundsRect(), (RECT{12, 22, 298, 198}));
+    EXPECT_EQ(sheets[0]->GetBoundsRect(), (RECT{14, 26, 296, 196}));
 
     int changes = 0;
     pc->OnChange = [&](TObject*) { ++changes; };
@@ -188,7 +204,7 @@ TEST_F(ViewControls, ThePageControlShowsThePageOfTheChosenTab)
     EXPECT_EQ(sheets[1]->GetTabIndex(), 0);
     EXPECT_EQ(pc->GetTabIndex(), 0);
     EXPECT_EQ(pc->PageForTab(1), sheets[2]);
-    EXPECT_EQ(pc->TabRect(1), (RECT{80, 0, 160, 20}));
+    EXPECT_EQ(pc->TabRect(1), (RECT{82, 2, 162, 22}));
     pc->SelectNextPage(true);
     EXPECT_EQ(pc->GetActivePage(), sheets[2]);
     EXPECT_EQ(changes, 2);

@@ -17,12 +17,9 @@
 #include "skin/input/skSkinLinkLabel.h"
 #include "skin/input/skSkinScrollBox.h"
 #include "classlib/ExtCtrls.h"
+#include "tools/DemoScreen.h"
 
-#include <QElapsedTimer>
-#include <QGuiApplication>
 #include <QImage>
-#include <QPixmap>
-#include <QScreen>
 #include <QWindow>
 
 #include <cstdio>
@@ -34,22 +31,10 @@ using namespace inputdemo;
 
 namespace {
 
-void Settle()
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 1500) {
-        Application->ProcessMessages();
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-}
-
 bool WriteScreenshot(const std::string& path)
 {
-    Settle();
-    RedrawWindow(nullptr, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    Settle();
-    QImage image = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    RepaintAll();
+    QImage image = GrabScreen();
     return !image.isNull() && image.save(QString::fromStdString(path), "PNG");
 }
 

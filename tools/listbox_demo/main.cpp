@@ -1,6 +1,7 @@
 // listbox_demo [--skin N] [--screenshot file.png]
 // Shows under generated skin N (0..7) a skinned list box scrolled down with both scroll bars and
-// an item selected, a combo box with its list open and an edit-style combo box. With
+// an item selected, a combo box with its list open, an edit-style combo box and a plain list box
+// with its caption strip. With
 // --screenshot it writes a picture of the screen, prints named screen points ("point NAME X Y")
 // for checking it and exits.
 
@@ -10,12 +11,9 @@
 #include "platform/window/User.h"
 #include "skin/core/skCompressedStoredSkin.h"
 #include "skin/input/skSkinComboBox.h"
+#include "tools/DemoScreen.h"
 
-#include <QElapsedTimer>
-#include <QGuiApplication>
 #include <QImage>
-#include <QPixmap>
-#include <QScreen>
 
 #include <cstdio>
 #include <cstdlib>
@@ -24,25 +22,9 @@
 
 namespace {
 
-void Settle()
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 1500) {
-        Application->ProcessMessages();
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-}
-
 void LoadSkin(TskSkinData* data, int index)
 {
     data->LoadFromCompressedBytes(ArtworkSkins()[static_cast<std::size_t>(index)].Data);
-}
-
-void PrintPoint(const char* name, TWinControl* control, int x, int y)
-{
-    const POINT p = control->ClientToScreen(POINT{x, y});
-    std::printf("point %s %d %d\n", name, static_cast<int>(p.x), static_cast<int>(p.y));
 }
 
 } // namespace
@@ -100,6 +82,16 @@ int main(int argc, char** argv)
         edit->Items()->Add(s);
     edit->SetText("4 threads");
 
+    // A plain list box with its caption strip and buttons.
+    auto* captioned = new TskSkinListBox(form);
+    captioned->SetParent(form);
+    captioned->SetBounds(230, 232, 200, 90);
+    captioned->SetCaptionMode(true);
+    captioned->SetCaption("输出格式");
+    for (const char* s : {"MP4", "AVI", "MKV", "WebM"})
+        captioned->Items()->Add(s);
+    captioned->SetItemIndex(1);
+
     form->Show();
     Settle();
     combo->DropDown();
@@ -107,9 +99,7 @@ int main(int argc, char** argv)
         Application->Run();
         return 0;
     }
-    Settle();
-    RedrawWindow(nullptr, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    Settle();
+    RepaintAll();
     const RECT selected = list->ItemRect(12);
     PrintPoint("list-selected", list->ListBox, 1, (selected.top + selected.bottom) / 2);
     const RECT normal = list->ItemRect(13);
@@ -123,8 +113,10 @@ int main(int argc, char** argv)
     PrintPoint("drop-normal", drop->ListBox, 1, (rest.top + rest.bottom) / 2);
     PrintPoint("combo-bottom", combo, 0, combo->GetHeight());
     PrintPoint("drop-top", drop, 0, 0);
+    const RECT up = captioned->Buttons[0].R;
+    PrintPoint("caption-up", captioned, up.left + 2, up.top + 2);
     std::fflush(stdout);
-    QImage image = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    QImage image = GrabScreen();
     const bool ok = !image.isNull() && image.save(QString::fromStdString(screenshot), "PNG");
     DoneApplication();
     return ok ? 0 : 1;

@@ -11,28 +11,15 @@
 #include "platform/window/User.h"
 #include "skin/core/skSkinData.h"
 #include "skin/input/skSkinOfficeCtrls.h"
+#include "tools/DemoScreen.h"
 
-#include <QElapsedTimer>
-#include <QGuiApplication>
 #include <QImage>
-#include <QPixmap>
-#include <QScreen>
 
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 namespace {
-
-void Settle()
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 1500) {
-        Application->ProcessMessages();
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-}
 
 // The category pictures 0..Count-1 at 32 pixels, drawn on white.
 void LoadCategoryPictures(TImageList* Images, int Count)
@@ -124,10 +111,8 @@ int main(int argc, char** argv)
         Application->Run();
         return 0;
     }
-    Settle();
-    RedrawWindow(nullptr, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    Settle();
-    QImage image = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    RepaintAll();
+    QImage image = GrabScreen();
     // Named points: the format list's separator under row 1 is the skin's button shadow colour.
     TskPopupOfficeListBox* fl = format->ListBox();
     const RECT row1 = fl->Items()->Items(1)->ItemRect;

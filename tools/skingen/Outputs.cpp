@@ -2,6 +2,7 @@
 
 #include "tools/skingen/CategoryIcons.h"
 #include "tools/skingen/Chime.h"
+#include "tools/skingen/PreviewGlyphs.h"
 #include "tools/skingen/ProgramArt.h"
 #include "tools/skingen/ShellArt.h"
 #include "tools/skingen/SkinPackage.h"
@@ -69,6 +70,8 @@ std::vector<TArtFile> ArtworkOutputs()
         files.push_back({"icon/" + std::to_string(size) + ".png", EncodePng(ProgramIcon(size)), true});
     for (std::string_view name : FileControlGlyphNames())
         files.push_back({"glyphs/" + std::string(name) + ".bmp", EncodeBmp24(FileControlGlyph(name)), true});
+    for (std::string_view name : PreviewGlyphNames())
+        files.push_back({"glyphs/" + std::string(name) + ".bmp", EncodeBmp24(PreviewGlyph(name)), true});
     for (int size : {16, 32})
         for (int kind = 0; kind < kShellIconCount; ++kind)
             files.push_back({"shell/" + std::to_string(size) + "/" + TwoDigits(kind) + ".png",

@@ -86,13 +86,16 @@ void DrawKind(TIconPainter& p, int kind)
     }
 }
 
-// Drawn soft at 16 pixels, then made crisp on the transparent colour.
+// Drawn soft at 16 pixels, then made crisp on the transparent colour. The controls take the
+// bottom-left pixel's colour as the transparent one, so that corner stays the key colour.
 TImage32 Glyph(int width, int height, TRgb outline, const std::function<void(TIconPainter&)>& draw)
 {
     TImage32 soft(width, height);
     TIconPainter p(soft, 16);
     draw(p);
-    return Crisp(soft, outline);
+    TImage32 glyph = Crisp(soft, outline);
+    glyph.Set(0, height - 1, kKeyColor);
+    return glyph;
 }
 
 } // namespace

@@ -222,3 +222,21 @@ TEST_F(LayeredAndNative, WhatTheNativeSideDidByItselfReachesTheWindow)
 }
 
 } // namespace
+
+namespace {
+
+class NativeTitle : public WindowTest, public testing::Test {};
+
+// The desktop names a top-level window by its text, given before or after it is shown.
+TEST_F(NativeTitle, ATopLevelWindowsTextBecomesItsNativeTitle)
+{
+    HWND top = Top(RECT{0, 0, 100, 100}, WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    SetWindowText(top, "第一");
+    kit.Pump();
+    ASSERT_NE(kit.Display().State(top), nullptr);
+    EXPECT_EQ(kit.Display().State(top)->title, "第一");
+    SetWindowText(top, "Zudevivivoduv");
+    EXPECT_EQ(kit.Display().State(top)->title, "Zudevivivoduv");
+}
+
+} // namespace

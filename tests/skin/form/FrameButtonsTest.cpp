@@ -1,5 +1,7 @@
 #include "FrameTestSupport.h"
 
+#include "skin/form/skSkinHint.h"
+
 namespace {
 
 using FrameButtons = FrameTest;
@@ -115,6 +117,39 @@ TEST_F(FrameButtons, InactiveCaptionsUseTheInactivePictureOrTheSkinsDarkening)
     ApplySkinInActiveEffect(ieDarkness, &expected);
     EXPECT_EQ(At(second, 200, 8), expected.GetPixelColor(0, 0));
     EXPECT_NE(At(second, 200, 8), active2);
+}
+
+TEST_F(FrameButtons, CaptionButtonHintsShowOnHoverAndCloseWithTheMenus)
+{
+    TForm* form = MakeForm(Skin(1));
+    TskFormSkin* frame = FrameOf(form);
+    auto* hint = new TskSkinHint(form);
+    frame->SetSkinHint(hint);
+    const POINT close = ScreenAt(form, CentreOf(frame, "closebutton").x, CentreOf(frame, "closebutton").y);
+
+    // Without ShowObjectHint the button is hot but says nothing.
+    kit.MoveMouse(close);
+    kit.Advance(50);
+    ASSERT_TRUE(frame->Objects(frame->GetIndex("closebutton"))->Active);
+    kit.Advance(Application->GetHintPause());
+    EXPECT_FALSE(hint->IsVisible());
+    kit.MoveMouse(ScreenAt(form, 200, 150));
+    kit.Advance(50);
+
+    frame->ShowObjectHint = true;
+    kit.MoveMouse(close);
+    kit.Advance(50);
+    kit.Advance(Application->GetHintPause());
+    ASSERT_TRUE(hint->IsVisible());
+    EXPECT_EQ(hint->Window()->GetCaption(), "Close");
+    // A closing message of the frame (a click in the client area) hides it.
+    SendMessage(form->GetHandle(), WM_CANCELMODE, 0, 0);
+    EXPECT_FALSE(hint->IsVisible());
+
+    // The hint component going leaves the frame without one.
+    delete hint;
+    EXPECT_EQ(frame->GetSkinHint(), nullptr);
+    SendMessage(form->GetHandle(), WM_CANCELMODE, 0, 0);
 }
 
 } // namespace

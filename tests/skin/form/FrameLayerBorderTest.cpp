@@ -6,6 +6,8 @@
 #include "skin/form/FormSkinLayerBorder.h"
 #include "skin/form/skSkinMessages.h"
 
+#include <vector>
+
 using Band = TskFormLayerBorderType;
 using Hit = TskFormLayerBorderHit;
 
@@ -244,4 +246,26 @@ TEST_F(FrameLayerBorderTest, BadDescriptionsDrawNothingOrNoSides)
     ASSERT_NE(border->BandImage(Band::skflTop), nullptr);
     EXPECT_EQ(border->BandImage(Band::skflTop)->GetBits()[200 + 15 * 432] >> 24, 0u);
     layer = kept;
+}
+
+TEST_F(FrameLayerBorderTest, TheShadowsOuterEdgeSnapsToTheWorkArea)
+{
+    TForm* form = MakeForm(Skin(kLayerSkin));
+    TskFormSkin* frame = FrameOf(form);
+    frame->Magnetic = true;
+    frame->MagneticSize = 10;
+    ASSERT_TRUE(Border(form)->Visible());
+    ASSERT_EQ(Border(form)->LeftSize, 5);
+    const POINT start = ScreenAt(form, 150, 12);
+    std::vector<int> lefts;
+    auto moveTo = [&](int x) {
+        kit.WhenIdle([&, x] { kit.MoveMouse(POINT{x, start.y}); });
+        kit.WhenIdle([&] { lefts.push_back(form->GetLeft()); });
+    };
+    kit.PressButton(start);
+    moveTo(start.x - 91);  // the shadow 4 pixels from the edge: it snaps, the form 5 in
+    moveTo(start.x - 50);  // pulled away: measured from the snap point, as without a shadow
+    kit.WhenIdle([&] { kit.ReleaseButton(POINT{start.x - 50, start.y}); });
+    Pump();
+    EXPECT_EQ(lefts, (std::vector<int>{5, 46}));
 }

@@ -196,3 +196,52 @@ TEST_F(MainMenuBarTest, MergesByGroupKeepingTheOrderOfEqualGroups)
     EXPECT_EQ(captions, (std::vector<std::string>{"M0", "C2", "C3", "M5", "M5b"}));
     EXPECT_FALSE(bar->ScrollMenu);
 }
+
+TEST_F(MainMenuBarTest, AnimatedItemsStepThroughTheirFramesAndBack)
+{
+    TskSkinData* data = Skin(1);
+    auto* d = dynamic_cast<TskDataSkinMainMenuBarItem*>(
+        data->ObjectList[static_cast<std::size_t>(data->GetIndex("menubaritem"))].get());
+    ASSERT_NE(d, nullptr);
+    d->AnimateSkinRect = d->SkinRect;  // three cells side by side
+    d->FrameCount = 3;
+    d->AnimateInterval = 40;
+    Build(data);
+    TskSkinMainMenuBarItem* item = bar->Item(0);
+    ASSERT_TRUE(item->EnableAnimation());
+    const POINT away = bar->ClientToScreen(POINT{bar->GetWidth() / 2, bar->GetHeight() + 40});
+    auto frames = [&](int Ticks) {
+        std::vector<int> seen;
+        for (int i = 0; i < Ticks; ++i) {
+            kit.Advance(40);
+            seen.push_back(item->CurrentFrame);
+        }
+        return seen;
+    };
+    using Frames = std::vector<int>;
+
+    kit.MoveMouse(ItemCentre(0));
+    Pump();
+    kit.Advance(50);
+    ASSERT_TRUE(item->Active);
+    EXPECT_EQ(frames(5), (Frames{1, 2, 3, 4, 4}));  // past the last cell: the hot look
+    // Leaving shows the normal look at once...
+    kit.MoveMouse(away);
+    Pump();
+    EXPECT_EQ(item->CurrentFrame, 0);
+
+    // ...unless the frames run back as well.
+    d->InActiveAnimation = true;
+    kit.MoveMouse(ItemCentre(0));
+    Pump();
+    kit.Advance(50);
+    frames(5);
+    kit.MoveMouse(away);
+    Pump();
+    EXPECT_EQ(frames(5), (Frames{3, 2, 1, 0, 0}));
+
+    // A skin without effects does not animate.
+    data->SetEnableSkinEffects(false);
+    EXPECT_FALSE(item->EnableAnimation());
+}
+

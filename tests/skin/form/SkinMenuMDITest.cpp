@@ -100,8 +100,8 @@ TEST_F(SkinMenuMDI, AMaximisedChildShowsItsButtonsOnTheMainFormsBar)
     bar->SetFormSkin(FrameOf(main));
     bar->SetMainMenu(menu);
     TForm* child = MakeChild(Skin(0), "Doc");
-    child->SetBorderIcons(TBorderIcons{biSystemMenu, biMaximize});
     TskFormSkin* frame = FrameOf(child);
+    frame->SetBorderIcons(TskBorderIcons{TskBorderIcon::biSystemMenu, TskBorderIcon::biMaximize});
     auto centre = [bar](int i) {
         const RECT r = bar->Button(i)->ObjectRect;
         return bar->ClientToScreen(POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
@@ -174,3 +174,72 @@ TEST_F(SkinMenuMDI, AMaximisedChildShowsItsButtonsOnTheMainFormsBar)
     EXPECT_EQ(main->MDIChildCount(), 0);
     EXPECT_EQ(bar->ButtonsCount(), 0);
 }
+
+TEST_F(SkinMenuMDI, AClickOnTheMainFormClosesAMenuTheActiveChildOpened)
+{
+    TForm* main = MakeMain(Skin(0));
+    TForm* child = MakeChild(Skin(1), "Doc");
+    auto* root = new TMenuItem(child);
+    auto* item = new TMenuItem(child);
+    item->SetCaption("Item");
+    root->Add(item);
+    FrameOf(child)->SkinMenuOpen();
+    Manager(child)->PopupAt(nullptr, Skin(1), 0, 300, 300, root, false);
+    Pump();
+    ASSERT_TRUE(Manager(child)->Visible());
+    ASSERT_FALSE(Manager(main)->Visible());
+    SendMessage(main->GetHandle(), WM_LBUTTONDOWN, 0, 0);
+    Pump();
+    EXPECT_FALSE(Manager(child)->Visible());
+    EXPECT_FALSE(FrameOf(child)->InMenu);
+}
+
+TEST_F(SkinMenuMDI, TheChildsButtonsOnTheBarMorphInAndOut)
+{
+    TskSkinData* data = Skin(0);
+    TForm* main = MakeMain(data);
+    auto* menu = new TskSkinMainMenu(main);
+    AddItem(menu, "File", 0);
+    auto* bar = new TskSkinMainMenuBar(main);
+    bar->SetParent(main);
+    bar->SetSkinData(data);
+    bar->SetFormSkin(FrameOf(main));
+    bar->SetMainMenu(menu);
+    ASSERT_NE(bar->BarDescription(), nullptr);
+    auto min = std::make_unique<TskDataSkinMainMenuBarButton>("minbutton_bar");
+    min->ActivePictureIndex = 0;
+    min->SkinRect = RECT{0, 0, 16, 16};
+    min->ActiveSkinRect = RECT{16, 0, 32, 16};
+    min->Morphing = true;
+    min->Command = cmMinimize;
+    data->ObjectList.push_back(std::move(min));
+    bar->BarDescription()->MinButton = "minbutton_bar";
+    TForm* child = MakeChild(data, "Doc");
+    FrameOf(child)->SetWindowState(TWindowState::wsMaximized);
+    Pump();
+    ASSERT_EQ(bar->ButtonsCount(), 4);
+    TskSkinMainMenuBarButton* button = bar->Button(3);
+    ASSERT_TRUE(button->EnableMorphing());
+    const RECT r = button->ObjectRect;
+    std::vector<double> kf;
+    kit.MoveMouse(bar->ClientToScreen(POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}));
+    Pump();
+    kit.Advance(50);
+    ASSERT_TRUE(button->Active);
+    for (int i = 0; i < 6; ++i) {
+        kit.Advance(25);
+        kf.push_back(button->MorphKf);
+    }
+    kit.MoveMouse(bar->ClientToScreen(POINT{bar->GetWidth() / 2, bar->GetHeight() + 40}));
+    Pump();
+    for (int i = 0; i < 6; ++i) {
+        kit.Advance(25);
+        kf.push_back(button->MorphKf);
+    }
+    const std::vector<double> expected{0.2, 0.4, 0.6, 0.8, 1.0, 1.0, 0.8, 0.6, 0.4, 0.2, 0.0, 0.0};
+    ASSERT_EQ(kf.size(), expected.size());
+    for (std::size_t i = 0; i < kf.size(); ++i)
+        EXPECT_NEAR(kf[i], expected[i], 1e-9) << i;
+    EXPECT_EQ(FrameOf(child)->GetWindowState(), TWindowState::wsMaximized);
+}
+

@@ -228,6 +228,11 @@ TEST_F(EditKeyTables, EnterAndEscPressTheButtonsOnceAndOnKeyPressSeesThem)
     EXPECT_EQ(cancel, 1);
     EXPECT_EQ(pressed, (std::u32string{13, 27}));
     EXPECT_EQ(e->GetText(), "ab");
+    // A handler that clears the key takes it: the buttons hear nothing.
+    e->OnKeyPress = [](TObject*, char32_t& Key) { Key = 0; };
+    Type({K(VK_RETURN), K(VK_ESCAPE)});
+    EXPECT_EQ(ok, 1);
+    EXPECT_EQ(cancel, 1);
     Type({K(VK_TAB)});
     EXPECT_FALSE(e->Focused()) << "Tab still moves on";
 }

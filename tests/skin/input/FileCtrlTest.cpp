@@ -150,8 +150,8 @@ TEST_F(FileCtrlTest, FolderListAndItemPaths)
     const auto drives = BuildDriveList();
     ASSERT_EQ(drives.size(), 3u);
     EXPECT_EQ(drives[1].Drive, "/media/user/USB Stick");
-    EXPECT_EQ(drives[1].Text, "[USB Stick]");
-    EXPECT_TRUE(drives[1].Removable);
+    EXPECT_EQ(drives[1].Label, "[USB Stick]");
+    EXPECT_EQ(drives[1].Kind, TDriveKind::Removable);
 }
 
 } // namespace

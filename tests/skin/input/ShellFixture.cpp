@@ -3,6 +3,7 @@
 #include "platform/kernel/Environment.h"
 #include "platform/shell/ShellPlaces.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 
@@ -50,4 +51,11 @@ ShellFixture::~ShellFixture()
         else
             UnsetEnv(name);
     }
+}
+
+std::vector<FolderEntry> RefusingReader::Read(const std::string& folder) const
+{
+    if (folder == refused_)
+        throw EFolderRead(folder, EACCES);
+    return FolderReader::Read(folder);
 }

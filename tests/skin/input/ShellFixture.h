@@ -5,8 +5,14 @@
 
 #include "TestPaths.h"
 
+#include "classlib/Classes.h"
+#include "platform/shell/FolderReader.h"
+#include "skin/input/skShellViewLinks.h"
+
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 class ShellFixture {
 public:
@@ -21,4 +27,29 @@ private:
     zdtest::TempDir dir_;
     std::string home_;
     std::optional<std::string> oldHome_, oldConfig_;
+};
+
+// A folder reader that refuses one folder (EACCES) and reads the others.
+class RefusingReader : public FolderReader {
+public:
+    explicit RefusingReader(std::string refused) : refused_(std::move(refused)) {}
+    std::vector<FolderEntry> Read(const std::string& folder) const override;
+
+private:
+    std::string refused_;
+};
+
+// A file list stand-in for the shell views: records the roots it was given and the folders it
+// was asked to follow ("root <text>", "follow <name>"), and keeps its back links.
+class FakeListLink : public TComponent, public TskShellListLink {
+public:
+    using TComponent::TComponent;
+    void SetRoot(const TRoot& Value) override { calls.push_back("root " + Value); }
+    void FollowFolder(const ShellItemId& AbsoluteID) override { calls.push_back("follow " + ShellItemName(AbsoluteID)); }
+    void LinkComboBox(TskCustomShellComboBox* Value) override { combo = Value; }
+    void LinkTreeView(TskCustomShellTreeView* Value) override { tree = Value; }
+
+    std::vector<std::string> calls;
+    TskCustomShellComboBox* combo = nullptr;
+    TskCustomShellTreeView* tree = nullptr;
 };

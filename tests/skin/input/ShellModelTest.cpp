@@ -133,20 +133,6 @@ TEST_F(ShellModelTest, PlacesSkipOddLines)
 }
 
 // A reader that refuses one folder, as an unreadable folder would for an ordinary user.
-class RefusingReader : public FolderReader {
-public:
-    explicit RefusingReader(std::string refused) : refused_(std::move(refused)) {}
-    std::vector<FolderEntry> Read(const std::string& folder) const override
-    {
-        if (folder == refused_)
-            throw EFolderRead(folder, EACCES);
-        return FolderReader::Read(folder);
-    }
-
-private:
-    std::string refused_;
-};
-
 TEST_F(ShellModelTest, UnreadableFolderRaisesInOutErrorNamingIt)
 {
     SetFolderReader(std::make_shared<RefusingReader>(fx.Path("sub")));

@@ -92,14 +92,16 @@ TEST_F(ShellNotifierTest, SubfolderChangesOnlyWithWatchSubTree)
     EXPECT_TRUE(WaitCalls(1));
 }
 
-TEST_F(ShellNotifierTest, RootChangeAppliesAtOnceAndSameTextInOtherCaseIsIgnored)
+TEST_F(ShellNotifierTest, RootChangeAppliesAtOnceAndAFolderDifferingInCaseIsAnother)
 {
     Watch(dir.file("sub"), false);
     notifier->SetRoot(dir.file("other"));
     Touch("other/x.txt");
     ASSERT_TRUE(WaitCalls(1));
+    std::filesystem::create_directory(dir.file("OTHER"));
     notifier->SetRoot(dir.file("OTHER"));
-    EXPECT_EQ(notifier->Root(), dir.file("other"));
+    EXPECT_EQ(notifier->Root(), dir.file("OTHER"));
+    EXPECT_TRUE(notifier->Watching());
 
     // A folder that cannot be watched stops the worker; a good one starts a new one.
     notifier->SetRoot(dir.file("missing"));

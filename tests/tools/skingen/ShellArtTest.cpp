@@ -24,6 +24,10 @@ TEST(ShellArtTest, GlyphsAndKindIconsLoadByNameAtTheirSizes)
         LoadBitmapResource(&bitmap, c.name);
         EXPECT_EQ(bitmap.GetWidth(), c.width) << c.name;
         EXPECT_EQ(bitmap.GetHeight(), c.height) << c.name;
+        // Glyphs are drawn without their bottom-left pixel's colour: it must be the key colour.
+        if (c.name.rfind("BS_", 0) == 0) {
+            EXPECT_EQ(bitmap.GetPixelColor(0, c.height - 1), RGB(0xFF, 0x00, 0xFF)) << c.name;
+        }
     }
     EXPECT_TRUE(BitmapResourceExists("bs_hard"));
     TBitmap none;

@@ -2,7 +2,9 @@
 
 #include "ScreenSupport.h"
 
+#include "classlib/ExtCtrls.h"
 #include "classlib/Forms.h"
+#include "classlib/ImgList.h"
 #include "platform/display/DisplayBackend.h"
 #include "platform/system/Tray.h"
 #include "platform/window/Layered.h"
@@ -113,6 +115,41 @@ TEST_F(ExtrasScreen, WithoutATrayMinimisingToItLeavesTheFormRestorable)
     EXPECT_EQ(form->GetLeft(), 100);
     EXPECT_EQ(form->GetTop(), 100);
     Screenshot("extras_tray_restored.png");
+}
+
+TEST_F(ExtrasScreen, QuickButtonsSitOnTheCaptionAndAnInactiveFormIsFaded)
+{
+    TForm* form = ShowForm(1);
+    TskFormSkin* frame = GetFormSkinComponent(form);
+    auto* images = new TCustomImageList(form);
+    TBitmap strip;
+    strip.SetSize(32, 16);
+    strip.Canvas()->Brush()->SetColor(clRed);
+    strip.Canvas()->FillRect(RECT{2, 2, 14, 14});
+    strip.Canvas()->Brush()->SetColor(clBlue);
+    strip.Canvas()->FillRect(RECT{18, 2, 30, 14});
+    images->AddMasked(&strip, clWhite);
+    frame->SetQuickImageList(images);
+    for (int i = 0; i < 2; ++i)
+        frame->QuickButtons()->Add()->SetImageIndex(i);
+    auto* panel = new TPanel(form);
+    panel->SetParent(form);
+    panel->SetColor(clRed);
+    panel->SetBounds(20, 20, 120, 80);
+    Settle();
+    const RECT first = frame->QuickButtons()->Items(0)->ItemRect;
+    const QColor image = ScreenPixel(100 + (first.left + first.right) / 2, 100 + (first.top + first.bottom) / 2);
+    EXPECT_EQ(image, QColor(Qt::red));
+    Screenshot("extras_quick_buttons.png");
+
+    frame->ClientInActiveEffect = true;
+    SendMessage(form->GetHandle(), WM_NCACTIVATE, FALSE, 0);
+    Settle();
+    const POINT origin = form->GetClientOrigin();
+    const QColor faded = ScreenPixel(origin.x + 60, origin.y + 50);
+    EXPECT_NE(faded, QColor(Qt::red));
+    EXPECT_GT(faded.green(), 0);
+    Screenshot("extras_inactive_faded.png");
 }
 
 } // namespace

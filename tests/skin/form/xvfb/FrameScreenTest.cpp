@@ -55,16 +55,6 @@ protected:
             QString::fromStdString(std::string(ZD_SCREENSHOT_DIR) + "/" + Name));
     }
 
-    // The native window showing Form.
-    QWindow* NativeOf(TForm* Form)
-    {
-        for (QWindow* w : QGuiApplication::topLevelWindows())
-            if (w->isVisible() && w->geometry() == QRect(Form->GetLeft(), Form->GetTop(), Form->GetWidth(),
-                                                          Form->GetHeight()))
-                return w;
-        return nullptr;
-    }
-
     std::unique_ptr<TskSkinData> skin;
 };
 

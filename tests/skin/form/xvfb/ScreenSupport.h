@@ -8,6 +8,9 @@
 #include "platform/window/User.h"
 #include "skin/core/skCompressedStoredSkin.h"
 #include "skin/core/skSkinData.h"
+#include "platform/display/DisplayBackend.h"
+#include "skin/form/FormSkin.h"
+#include "skin/form/skFrameMenu.h"
 
 #include <QColor>
 #include <QCoreApplication>
@@ -16,6 +19,12 @@
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
+#include <QWindow>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
 
 namespace screen {
 
@@ -27,6 +36,16 @@ inline void LoadSkin(TskSkinData* Data, int Index)
 inline QColor ScreenPixel(int x, int y)
 {
     return QColor(QGuiApplication::primaryScreen()->grabWindow(0, x, y, 1, 1).toImage().pixel(0, 0));
+}
+
+// The native window showing Form.
+inline QWindow* NativeOf(TForm* Form)
+{
+    for (QWindow* w : QGuiApplication::topLevelWindows())
+        if (w->isVisible() &&
+            w->geometry() == QRect(Form->GetLeft(), Form->GetTop(), Form->GetWidth(), Form->GetHeight()))
+            return w;
+    return nullptr;
 }
 
 inline QColor Colour(COLORREF c)
@@ -47,5 +66,49 @@ inline bool ScreenShows(int x, int y, QColor color)
     } while (clock.elapsed() < 5000);
     return false;
 }
+
+// Runs messages and Qt events for Ms milliseconds.
+inline void RunFor(int Ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < Ms) {
+        Application->ProcessMessages();
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+}
+
+// Tests over generated skins (the parameter): a form at (100, 100), 420 x 320, with a skinned
+// frame; the menu factory and the forms go at the end.
+class SkinnedFormScreen : public testing::TestWithParam<int> {
+protected:
+    void TearDown() override
+    {
+        DoneApplication();
+        SetFrameMenuFactory(nullptr);
+        skin.reset();
+    }
+    TForm* MakeForm(const std::string& Caption)
+    {
+        GetDisplayBackend();
+        skin = std::make_unique<TskSkinData>(nullptr);
+        LoadSkin(skin.get(), GetParam());
+        TForm* form;
+        Application->CreateForm(form);
+        form->SetCaption(Caption);
+        form->SetBounds(100, 100, 420, 320);
+        frame = new TskFormSkin(form);
+        frame->SetSkinData(skin.get());
+        return form;
+    }
+    void Screenshot(const std::string& Name)
+    {
+        QGuiApplication::primaryScreen()->grabWindow(0, 80, 80, 460, 360).save(
+            QString::fromStdString(std::string(ZD_SCREENSHOT_DIR) + "/" + Name + std::to_string(GetParam()) + ".png"));
+    }
+
+    std::unique_ptr<TskSkinData> skin;
+    TskFormSkin* frame = nullptr;
+};
 
 } // namespace screen

@@ -87,6 +87,9 @@ TEST_P(ListBoxDemoScreenshot, ItemBandsBarsAndTheOpenList)
     EXPECT_NE(at("list-hbar"), band(d.SItemRect));
     // The open list starts right below the combo box.
     EXPECT_EQ(shot.points.at("drop-top"), shot.points.at("combo-bottom"));
+    // The plain list box's caption strip shows its up button face.
+    ASSERT_TRUE(shot.points.count("caption-up"));
+    EXPECT_EQ(at("caption-up"), Qc(GetSysColor(COLOR_BTNFACE)));
 }
 
 INSTANTIATE_TEST_SUITE_P(TwoSkins, ListBoxDemoScreenshot, testing::Values(0, 2));

@@ -1,0 +1,46 @@
+#include "app/main/OwnDialogs.h"
+
+#include "classlib/Forms.h"
+#include "skin/input/skSkinSelectDirectoryDialog.h"
+
+#include <memory>
+
+namespace {
+
+// A component made for one dialog run, freed the class library's way.
+template <class T>
+struct TFreed {
+    void operator()(T* Object) const { Object->Free(); }
+};
+template <class T>
+using TRunOnce = std::unique_ptr<T, TFreed<T>>;
+
+} // namespace
+
+void TOwnDialogs::ShowMessage(const std::string& Text, const std::string& Caption)
+{
+    Application->MessageBox(Text, Caption, MB_OK | MB_ICONINFORMATION);
+}
+
+std::vector<std::string> TOwnDialogs::OpenFiles(TOpenDialogSetup&)
+{
+    return {};
+}
+
+bool TOwnDialogs::SelectFolder(TFolderDialogSetup& Dialog)
+{
+    TRunOnce<TskSkinSelectDirectoryDialog> dialog(new TskSkinSelectDirectoryDialog(nullptr));
+    dialog->SetSkinData(FSkinData);
+    dialog->SetCtrlSkinData(FSkinData);
+    dialog->SetTitle(Dialog.Title);
+    dialog->SetDirectory(Dialog.Directory);
+    if (!dialog->Execute())
+        return false;
+    Dialog.Directory = dialog->GetDirectory();
+    return true;
+}
+
+std::optional<int> TOwnDialogs::ChooseSkin(int)
+{
+    return std::nullopt;
+}

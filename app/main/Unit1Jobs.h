@@ -1,0 +1,43 @@
+#pragma once
+// What the main window's job handlers share: their state between calls and small helpers over
+// the window's job list.
+
+#include "app/main/AddReport.h"
+#include "app/main/BatchOutputs.h"
+#include "app/main/JobRow.h"
+#include "app/main/OptionSlots.h"
+#include "app/main/Unit1.h"
+
+#include <string>
+#include <vector>
+
+struct TForm1::TJobState {
+    explicit TJobState(TForm1& Form) : Slots(Form.IO1, Form.OO1) {}
+    TOptionSlots Slots;
+    TTaskRowMap TaskRows;             // the batch's tasks and their rows
+    std::vector<std::string> FailedRows;  // why rows got no task at Start
+    bool AddingFile = false;          // an add's own catalogue step writes no row
+    bool BatchRunning = false;        // from Start to the final end event
+    bool StopPressed = false;         // the batch was stopped: no power-off at its end
+};
+
+namespace jobs {
+
+// A click handler calling one of the window's methods.
+TNotifyEvent Handler(TForm1* Form, void (TForm1::*Method)(TObject*));
+void BindAddHandlers(TForm1& Form);
+void BindConvertHandlers(TForm1& Form);
+void BindSelectHandlers(TForm1& Form);
+
+// Gives a control the focus when the window and the control can take it.
+void Focus(TForm1& Form, TWinControl* Control);
+void FocusJobList(TForm1& Form);
+void AppendJobRow(TForm1& Form, const TJobRow& Row);
+// Appends a line (or each line of a text, CR LF or LF ended) to the window's log memo.
+void Log(TForm1& Form, const std::string& Text);
+// The converter holds no tasks any more: no row names one.
+void ForgetTaskNumbers(TForm1& Form);
+// The decimal separator the list's sizes show.
+char32_t SizeSeparator();
+
+}  // namespace jobs

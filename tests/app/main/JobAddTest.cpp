@@ -1,0 +1,256 @@
+// Adding files to the job list, and the list's own operations: removing, clearing, moving and
+// renaming rows.
+
+#include "JobTestSupport.h"
+
+#include "app/main/AddReport.h"
+#include "app/main/JobRow.h"
+#include "app/main/OptionSlots.h"
+#include "app/main/Unit1Jobs.h"
+#include "classlib/ComCtrls.h"
+#include "classlib/CustomEdit.h"
+#include "classlib/Memo.h"
+#include "classlib/StdCtrls.h"
+#include "engine/FFmpegConverter.h"
+#include "skin/form/skSkinCtrls.h"
+#include "skin/form/skSkinViews.h"
+#include "skin/input/skSkinComboBox.h"
+#include "skin/input/skSkinEdits.h"
+#include "skin/input/skSkinOfficeCtrls.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <filesystem>
+
+using JobAdd = JobListTest;
+
+namespace {
+
+const std::string Ready = "Add+ Row+ Clear+ Start+ Stop- Pause- Resume- Settings+ (hidden)";
+const std::string Empty = "Add+ Row- Clear- Start- Stop- Pause- Resume- Settings+ (hidden)";
+
+void Select(int Row)
+{
+    Form1->lvFiles->SetSelected(Form1->lvFiles->Items()->Item(Row));
+}
+
+}  // namespace
+
+TEST_F(JobAdd, OneFileBecomesARowWithItsTaskAndSlot)
+{
+    ASSERT_EQ(Groups(), Empty);
+    EXPECT_TRUE(Form1->skSkinPanel5->GetVisible());
+    AddOne(Media("clip.avi"));
+
+    ASSERT_EQ(Form1->JobCount(), 1);
+    EXPECT_EQ(Form1->SelectedJob(), 0);
+    EXPECT_EQ(Groups(), Ready);
+    EXPECT_FALSE(Form1->skSkinPanel5->GetVisible());
+    EXPECT_EQ(converter->TasksCount(), 1);
+    EXPECT_EQ(Form1->JobText(0, jcDuration), "00:00:02");
+    EXPECT_EQ(Form1->JobText(0, jcOutputName), "clip.avi");
+    EXPECT_EQ(Form1->JobText(0, jcTaskNumber), "1");
+    EXPECT_EQ(Form1->JobText(0, jcSelectionCode), "100");
+    EXPECT_EQ(Form1->JobText(0, jcParameterCode).size(), 12u);
+    // The selection's catalogue step wrote the format's own texts.
+    EXPECT_EQ(Form1->JobText(0, jcFileExt), ".avi");
+    EXPECT_EQ(Form1->JobText(0, jcVideoTag), "XVID");
+    EXPECT_EQ(Form1->JobText(0, jcDisableVideo), "False");
+    EXPECT_EQ(Form1->JobSlots().State(0), TSlotState::Full);
+    EXPECT_EQ(Form1->JobSlots().State(1), TSlotState::Free);
+    EXPECT_EQ(Form1->IO1[0].FileName, dir.file("in/clip.avi"));
+    EXPECT_EQ(Form1->OO1[0].FileName, dir.file("out/clip.avi"));
+    EXPECT_EQ(Form1->OO1[0].VideoCodec, "mpeg4");
+    TStrings* log = Form1->mmoLog->Lines();
+    EXPECT_NE(log->IndexOf("***Can do convert."), -1);
+    // The probe's text arrives line by line.
+    const std::string info = converter->AVProbe()->FileInfoText();
+    const std::string first = info.substr(0, info.find("\r\n"));
+    ASSERT_FALSE(first.empty());
+    EXPECT_NE(log->IndexOf(first), -1) << first;
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(JobAdd, AFolderIsAddedInReverseListingOrderWithTheFirstListedSelected)
+{
+    for (const char* name : {"a.avi", "b.avi", "c.avi"})
+        Media(name);
+    std::filesystem::create_directories(dir.file("in/sub"));
+    ASSERT_EQ(mkfifo(dir.file("in/pipe.avi").c_str(), 0600), 0);
+    std::vector<std::string> listed;
+    for (const std::string& path : Form1->GetFilenames(dir.file("in"), "*.*"))
+        listed.push_back(std::filesystem::path(path).filename());
+    ASSERT_EQ(listed.size(), 3u) << "only regular files are listed";
+
+    AddFolder(dir.file("in"));
+    std::vector<std::string> reversed(listed.rbegin(), listed.rend());
+    EXPECT_EQ(Inputs(), reversed);
+    EXPECT_EQ(Form1->SelectedJob(), 2);
+    EXPECT_EQ(Column(jcTaskNumber), (std::vector<std::string>{"1", "2", "3"}));
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    std::filesystem::create_directories(dir.file("empty"));
+    AddFolder(dir.file("empty"));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].first, EmptyFolderText);
+    // A cancelled dialog and a folder that is gone do nothing.
+    Form1->Button12->Click();
+    AddFolder(dir.file("gone"));
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(Form1->JobCount(), 3);
+}
+
+TEST_F(JobAdd, LostFilesAreNamedInOneMessage)
+{
+    const std::string a = Media("a.avi"), bad = Media("bad.avi", "notmedia.avi"), b = Media("b.avi");
+    AddSeveral({a, bad, b});
+    EXPECT_EQ(Inputs(), (std::vector<std::string>{"b.avi", "a.avi"}));
+    EXPECT_EQ(Form1->SelectedJob(), 1);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].second, "提示");
+    EXPECT_EQ(dialogs.messages[0].first.rfind("以下文件没有添加：\n" + bad + ": ", 0), 0u) << dialogs.messages[0].first;
+    EXPECT_EQ(std::count(dialogs.messages[0].first.begin(), dialogs.messages[0].first.end(), '\n'), 1);
+    EXPECT_NE(Form1->mmoLog->Lines()->Text().find("***File load error: "), std::string::npos);
+
+    // A file gone before its turn stops the add: it and the files after it are named.
+    const std::string c = Media("c.avi"), d = Media("d.avi");
+    Select(0);
+    AddSeveral({c, dir.file("in/gone.avi"), d});
+    EXPECT_EQ(Inputs(), (std::vector<std::string>{"b.avi", "a.avi", "d.avi"}));
+    EXPECT_EQ(Form1->SelectedJob(), 0) << "a stopped add selects nothing";
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[1].first, "以下文件没有添加：\n" + dir.file("in/gone.avi") + ": 文件不存在\n" + c +
+                                             ": 添加已中止，没有处理");
+}
+
+TEST_F(JobAdd, The502ndRowIsRefusedWithAMessage)
+{
+    TJobRow row;
+    row.SubItems[jcSelectionCode] = "100";
+    for (int i = 0; i < JobSlotCount; ++i)
+        jobs::AppendJobRow(*Form1, row);
+    AddOne(Media("clip.avi"));
+    EXPECT_EQ(Form1->JobCount(), JobSlotCount);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0], std::make_pair(std::string(ListFullText), std::string("提示")));
+    EXPECT_EQ(converter->TasksCount(), 0);
+}
+
+TEST_F(JobAdd, AnAddChangesNoOtherRow)
+{
+    AddOne(Media("a.avi"));
+    // The user's own video bit rate for row 0.
+    Form1->skSkinComboBox2->SetItemIndex(Form1->skSkinComboBox2->GetItemIndex() + 1);
+    const std::string own = Form1->JobText(0, jcVideoBitrate);
+    const std::string code = Form1->JobText(0, jcParameterCode);
+    AddOne(Media("b.avi"));
+    EXPECT_EQ(Form1->JobText(0, jcVideoBitrate), own);
+    EXPECT_EQ(Form1->JobText(0, jcParameterCode), code);
+}
+
+TEST_F(JobAdd, RemovalRenumbersTheTasksAndMovesTheSlots)
+{
+    std::vector<std::string> files;
+    for (const char* name : {"e.avi", "d.avi", "c.avi", "b.avi", "a.avi"})
+        files.push_back(Media(name));
+    AddSeveral(files);
+    ASSERT_EQ(Inputs(), (std::vector<std::string>{"a.avi", "b.avi", "c.avi", "d.avi", "e.avi"}));
+
+    Select(1);
+    Form1->btnRemove->Click();
+    EXPECT_EQ(Inputs(), (std::vector<std::string>{"a.avi", "c.avi", "d.avi", "e.avi"}));
+    EXPECT_EQ(Column(jcTaskNumber), (std::vector<std::string>{"1", "2", "3", "4"}));
+    EXPECT_EQ(converter->TasksCount(), 4);
+    EXPECT_EQ(Form1->IO1[1].FileName, dir.file("in/c.avi"));
+    EXPECT_EQ(Form1->JobSlots().State(3), TSlotState::Full);
+    EXPECT_EQ(Form1->JobSlots().State(4), TSlotState::Free);
+    EXPECT_EQ(Form1->SelectedJob(), 0);
+    EXPECT_EQ(Groups(), Ready);
+
+    Form1->lvFiles->SetSelected(nullptr);
+    Form1->btnRemove->Click();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].first, "请先选择您需要删除的项目！");
+
+    for (int left = 4; left > 0; --left) {
+        Select(0);
+        Form1->btnRemove->Click();
+    }
+    EXPECT_EQ(Groups(), Empty);
+    EXPECT_TRUE(Form1->skSkinPanel5->GetVisible());
+    EXPECT_EQ(converter->TasksCount(), 0);
+}
+
+TEST_F(JobAdd, MovingARowMovesItsSlot)
+{
+    AddSeveral({Media("c.avi"), Media("b.avi"), Media("a.avi")});
+    Select(1);
+    Form1->skSkinButton3->ButtonClick();
+    EXPECT_EQ(Inputs(), (std::vector<std::string>{"b.avi", "a.avi", "c.avi"}));
+    EXPECT_EQ(Form1->SelectedJob(), 0);
+    EXPECT_EQ(Form1->IO1[0].FileName, dir.file("in/b.avi"));
+    Form1->skSkinButton3->ButtonClick();
+    EXPECT_EQ(Inputs(), (std::vector<std::string>{"b.avi", "a.avi", "c.avi"})) << "the first row stays";
+    Select(2);
+    Form1->skSkinButton4->ButtonClick();
+    EXPECT_EQ(Inputs(), (std::vector<std::string>{"b.avi", "a.avi", "c.avi"})) << "the last row stays";
+    Select(0);
+    Form1->skSkinButton4->ButtonClick();
+    EXPECT_EQ(Inputs(), (std::vector<std::string>{"a.avi", "b.avi", "c.avi"}));
+    EXPECT_EQ(Form1->OO1[1].FileName, dir.file("out/b.avi"));
+    EXPECT_EQ(Form1->SelectedJob(), 1);
+}
+
+TEST_F(JobAdd, RenamingRefusesAnEmptyNameAndASlash)
+{
+    Form1->skSkinButton21->ButtonClick();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].first, "请先选中您需要重命名的项目！");
+    Form1->lvFilesDblClick(nullptr);
+    EXPECT_EQ(dialogs.messages.size(), 1u) << "a double click without a row says nothing";
+
+    AddOne(Media("clip.avi"));
+    const struct {
+        const char* text;
+        const char* name;
+        bool editorStays;
+    } cases[] = {
+        {"", "clip.avi", true},
+        {"sub/clip", "clip.avi", true},
+        {"新名字", "新名字.avi", false},
+        {"a.b", "a.b.avi", false},
+    };
+    for (const auto& c : cases) {
+        Form1->skSkinButton21->ButtonClick();
+        EXPECT_TRUE(Form1->edt->GetVisible());
+        Form1->edt->SetText(c.text);
+        Form1->edtExit(nullptr);
+        EXPECT_EQ(Form1->JobText(0, jcOutputName), c.name) << c.text;
+        EXPECT_EQ(Form1->edt->GetVisible(), c.editorStays) << c.text;
+    }
+    EXPECT_EQ(Form1->OO1[0].FileName, dir.file("out/a.b.avi"));
+}
+
+TEST_F(JobAdd, ClearEmptiesTheListTheTasksAndTheSlots)
+{
+    AddSeveral({Media("b.avi"), Media("a.avi")});
+    Form1->btnClear->Click();
+    EXPECT_EQ(Form1->JobCount(), 0);
+    EXPECT_EQ(converter->TasksCount(), 0);
+    EXPECT_EQ(Form1->JobSlots().State(0), TSlotState::Free);
+    EXPECT_EQ(Groups(), Empty);
+    EXPECT_TRUE(Form1->skSkinPanel5->GetVisible());
+}
+
+TEST_F(JobAdd, AnOutputFolderThatIsGoneFailsTheAddWithItsMessage)
+{
+    Form1->Video_OutPut_Folder_Edit->SetText(dir.file("gone"));
+    const std::string clip = Media("clip.avi");
+    AddOne(clip);
+    EXPECT_EQ(Form1->JobCount(), 0);
+    EXPECT_EQ(converter->TasksCount(), 0) << "the refused task is removed";
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].first.rfind("以下文件没有添加：\n" + clip + ": ", 0), 0u) << dialogs.messages[0].first;
+    EXPECT_NE(Form1->mmoLog->Lines()->Text().find("***Cannot do convert, error: "), std::string::npos);
+}

@@ -1,0 +1,48 @@
+#pragma once
+// Helpers the demos share for their screenshots: letting every window paint, and naming screen
+// points that the screenshot tests read back.
+
+#include "classlib/Controls.h"
+#include "classlib/Forms.h"
+#include "platform/window/User.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QScreen>
+
+#include <cstdio>
+
+// Runs the application's and Qt's messages for a moment, so that everything shown is painted.
+inline void Settle()
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 1500) {
+        Application->ProcessMessages();
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+}
+
+// Prints "point NAME X Y" for the screen point at (X, Y) of the control's client area.
+inline void PrintPoint(const char* Name, TWinControl* Control, int X, int Y)
+{
+    const POINT p = Control->ClientToScreen(POINT{X, Y});
+    std::printf("point %s %d %d\n", Name, static_cast<int>(p.x), static_cast<int>(p.y));
+}
+
+// Settles, has every window painted again and settles once more, before a screenshot.
+inline void RepaintAll()
+{
+    Settle();
+    RedrawWindow(nullptr, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Settle();
+}
+
+// The X server's picture of the whole screen.
+inline QImage GrabScreen()
+{
+    return QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+}
