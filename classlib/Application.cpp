@@ -36,6 +36,12 @@ HWND TApplication::Handle()
     return FWindow->Handle();
 }
 
+bool TApplication::HelpContext(int Context)
+{
+    auto handler = OnHelp;
+    return handler && handler(HELP_CONTEXT, Context);
+}
+
 void TApplication::SetTitle(const std::string& Value)
 {
     FTitle = Value;

@@ -116,6 +116,10 @@ void TCustomForm::CreateParams(TCreateParams& Params)
         // An MDI child is a child window of its main form's client window.
         Params.Style = (Params.Style & ~WS_POPUP) | WS_CHILD | WS_CLIPSIBLINGS;
         Params.WndParent = parent->ClientHandle();
+    } else if (TWinControl* owner = GetParent()) {
+        // A form placed on another control is a child window: it never takes the activation.
+        Params.Style = (Params.Style & ~WS_POPUP) | WS_CHILD | WS_CLIPSIBLINGS;
+        Params.WndParent = owner->GetHandle();
     }
 }
 

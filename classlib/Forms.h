@@ -36,6 +36,10 @@ inline constexpr TModalResult mrRetry = 4;
 inline constexpr TModalResult mrIgnore = 5;
 inline constexpr TModalResult mrYes = 6;
 inline constexpr TModalResult mrNo = 7;
+inline constexpr TModalResult mrAll = 8;
+inline constexpr TModalResult mrNoToAll = 9;
+inline constexpr TModalResult mrYesToAll = 10;
+inline constexpr TModalResult mrClose = 11;
 
 // Message-box buttons and answers, with the Windows values.
 inline constexpr UINT MB_OK = 0x0;
@@ -114,6 +118,11 @@ public:
     void SetMenu(TMainMenu* Value);
     // The form's own icon (empty: the application's is used).
     TIcon* Icon() const { return FIcon.get(); }
+    // The help topic and file the form's help requests name.
+    int GetHelpContext() const { return FHelpContext; }
+    void SetHelpContext(int Value) { FHelpContext = Value; }
+    const std::string& GetHelpFile() const { return FHelpFile; }
+    void SetHelpFile(const std::string& Value) { FHelpFile = Value; }
 
     // --- MDI (FormMDI.cpp) ---
     // The client window of an fsMDIForm (filling its client area), else nullptr.
@@ -187,6 +196,8 @@ private:
     std::vector<TCustomForm*> FMDIChildren;
     TCustomForm* FActiveMDIChild = nullptr;
     TMenuItem* FWindowMenu = nullptr;
+    int FHelpContext = 0;
+    std::string FHelpFile;
     bool FActive = false;
     bool FKeyPreview = false;
     bool FPlaced = false;
@@ -273,6 +284,9 @@ using TMessageEvent = std::function<void(MSG& Msg, bool& Handled)>;
 using TIdleEvent = std::function<void(TObject* Sender, bool& Done)>;
 using TExceptionEvent = std::function<void(TObject* Sender, const std::exception& E)>;
 using TShowHintEvent = std::function<void(std::string& HintStr, bool& CanShow, THintInfo& HintInfo)>;
+// A help request (Command HELP_CONTEXT with the topic as Data); true when it was served.
+using THelpEvent = std::function<bool(WORD Command, int Data)>;
+inline constexpr WORD HELP_CONTEXT = 1;
 // Returns true when it handled the message (the window's other handling is skipped).
 using TWindowHook = std::function<bool(TMessage& Message)>;
 
@@ -316,6 +330,8 @@ public:
     void SetTitle(const std::string& Value);
     const std::string& GetHelpFile() const { return FHelpFile; }
     void SetHelpFile(const std::string& Value) { FHelpFile = Value; }
+    // Context help for the topic: OnHelp serves it; without a handler nothing happens (false).
+    bool HelpContext(int Context);
     void Minimize();
     void Restore();
     // The program's icon (the start-up code fills it).
@@ -356,6 +372,7 @@ public:
     TNotifyEvent OnMinimize;
     TNotifyEvent OnRestore;
     TShowHintEvent OnShowHint;
+    THelpEvent OnHelp;
 
 private:
     friend class TCustomForm;

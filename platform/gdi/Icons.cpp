@@ -39,9 +39,7 @@ HBITMAP ToBitmap(const Surface& pixels, bool mono)
     return bitmap;
 }
 
-} // namespace
-
-HICON CreateIconIndirect(const ICONINFO* info)
+HICON MakeIcon(const ICONINFO* info, bool stock)
 {
     if (!info)
         return nullptr;
@@ -63,7 +61,19 @@ HICON CreateIconIndirect(const ICONINFO* info)
     icon->info.fIcon = info->fIcon;
     icon->info.xHotspot = info->fIcon ? static_cast<DWORD>(w / 2) : info->xHotspot;
     icon->info.yHotspot = info->fIcon ? static_cast<DWORD>(h / 2) : info->yHotspot;
-    return static_cast<HICON>(gdi::Register(icon));
+    return static_cast<HICON>(gdi::Register(icon, stock));
+}
+
+} // namespace
+
+HICON CreateIconIndirect(const ICONINFO* info)
+{
+    return MakeIcon(info, false);
+}
+
+HICON CreateSharedIconIndirect(const ICONINFO* info)
+{
+    return MakeIcon(info, true);
 }
 
 BOOL DestroyIcon(HICON icon)

@@ -11,6 +11,8 @@
 // bitmap (monochrome icons are not supported); the colour bitmap gives the size. For an icon
 // (fIcon) the hot spot is its centre.
 HICON CreateIconIndirect(const ICONINFO* info);
+// The same for an icon the system shares among its users: DestroyIcon leaves it (and says TRUE).
+HICON CreateSharedIconIndirect(const ICONINFO* info);
 BOOL DestroyIcon(HICON icon);
 // Fills info with new copies of the icon's bitmaps, which the caller deletes.
 BOOL GetIconInfo(HICON icon, ICONINFO* info);

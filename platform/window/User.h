@@ -20,3 +20,4 @@
 #include "platform/window/Clipboard.h"
 #include "platform/window/Ime.h"
 #include "platform/window/MessageBeep.h"
+#include "platform/window/SystemIcons.h"

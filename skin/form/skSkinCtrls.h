@@ -681,6 +681,9 @@ public:
     TCustomAction* GetAction() const { return FAction; }
     void SetAction(TCustomAction* Value);
     bool MouseIn() const { return FMouseIn; }
+    // The font name and height copied from the description (the defaults without one).
+    const std::string& SkinFontName() const { return FontName; }
+    int SkinFontHeight() const { return FontHeight; }
 
     // A check box toggles; a radio box only checks.
     virtual void ToggleCheck();

@@ -94,3 +94,42 @@ TEST_F(ControlsTest, MDIChildrenLiveInTheClientWindowAndOneHasTheActivation)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ControlsTest, AFormWithAParentIsAChildWindowThatNeverTakesTheActivation)
+{
+    TForm* host = ShownForm(300, 200);
+    auto* inner = new TForm(host);
+    inner->SetParent(host);
+    inner->SetBounds(20, 30, 120, 80);
+    inner->Show();
+    Pump();
+    ASSERT_TRUE(inner->HandleAllocated());
+    EXPECT_TRUE(GetWindowLongPtr(inner->GetHandle(), GWL_STYLE) & WS_CHILD);
+    EXPECT_EQ(GetParent(inner->GetHandle()), host->GetHandle());
+    RECT r{};
+    GetWindowRect(inner->GetHandle(), &r);
+    const POINT at = host->ClientToScreen(POINT{20, 30});
+    EXPECT_EQ(r.left, at.x);
+    EXPECT_EQ(r.top, at.y);
+    EXPECT_EQ(Screen->ActiveCustomForm(), host);
+    Click(inner, 10, 10);
+    EXPECT_EQ(Screen->ActiveCustomForm(), host);
+    EXPECT_TRUE(host->GetActive());
+}
+
+TEST_F(ControlsTest, ContextHelpGoesToTheApplicationsHandlerOnly)
+{
+    EXPECT_FALSE(Application->HelpContext(12));  // no handler: nothing happens
+    std::vector<int> topics;
+    Application->OnHelp = [&](WORD Command, int Data) {
+        EXPECT_EQ(Command, HELP_CONTEXT);
+        topics.push_back(Data);
+        return true;
+    };
+    EXPECT_TRUE(Application->HelpContext(12));
+    EXPECT_EQ(topics, std::vector<int>{12});
+}
+
+} // namespace
