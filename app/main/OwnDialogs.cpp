@@ -1,6 +1,6 @@
 #include "app/main/OwnDialogs.h"
 
-#include "classlib/Forms.h"
+#include "skin/input/skMessages.h"
 #include "skin/input/skSkinSelectDirectoryDialog.h"
 
 #include <memory>
@@ -19,7 +19,10 @@ using TRunOnce = std::unique_ptr<T, TFreed<T>>;
 
 void TOwnDialogs::ShowMessage(const std::string& Text, const std::string& Caption)
 {
-    Application->MessageBox(Text, Caption, MB_OK | MB_ICONINFORMATION);
+    TRunOnce<TskSkinMessage> message(new TskSkinMessage(nullptr));
+    message->SetSkinData(FSkinData);
+    message->SetCtrlSkinData(FSkinData);
+    message->MessageDlg2(Text, Caption, mtInformation, {mbOK}, 0);
 }
 
 std::vector<std::string> TOwnDialogs::OpenFiles(TOpenDialogSetup&)
