@@ -18,6 +18,7 @@
 #include "platform/window/WindowTree.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 
 namespace {
@@ -224,8 +225,19 @@ void ConvertWheel(const RawInput& raw)
 {
     InputState& in = Sys().input;
     in.cursor = raw.pt;
-    if (Window* target = KeyboardTarget())
-        Emit(target->handle, WM_MOUSEWHEEL, MAKEWPARAM(static_cast<int>(MouseKeyFlags()), raw.wheelDelta),
+    Window* target = KeyboardTarget();
+    if (!target)
+        return;
+    // Controls step once per message: parts of a notch are summed until they make whole ones.
+    if (target->handle != in.wheelTarget) {
+        in.wheelTarget = target->handle;
+        in.wheelRest = 0;
+    }
+    in.wheelRest += raw.wheelDelta;
+    const int notches = std::clamp(in.wheelRest / WHEEL_DELTA, -SHRT_MAX / WHEEL_DELTA, SHRT_MAX / WHEEL_DELTA);
+    in.wheelRest -= notches * WHEEL_DELTA;
+    if (notches != 0)
+        Emit(target->handle, WM_MOUSEWHEEL, MAKEWPARAM(static_cast<int>(MouseKeyFlags()), notches * WHEEL_DELTA),
              MAKELPARAM(raw.pt.x, raw.pt.y));
 }
 

@@ -25,6 +25,9 @@ struct InputState {
     std::array<BYTE, 256> keys{};       // as of the last message taken: 0x80 down, 0x01 toggled
     std::array<BYTE, 256> asyncKeys{};  // as the input arrived
     HCURSOR cursorHandle = nullptr;
+    // Wheel turns short of a whole notch (touchpads), summed for the window they went to.
+    int wheelRest = 0;
+    HWND wheelTarget = nullptr;
 
     // The last button press, for double clicks.
     struct Click {

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 class Mouse : public WindowTest, public testing::Test {
@@ -217,6 +219,36 @@ TEST_F(Mouse, TheWheelGoesToTheFocusWindowAndUpToItsParents)
     EXPECT_EQ(GET_WHEEL_DELTA_WPARAM(atChild[0].wParam), -WHEEL_DELTA);
     EXPECT_EQ(atChild[0].lParam, MAKELPARAM(150, 150));
     EXPECT_EQ(Find(top, WM_MOUSEWHEEL).size(), 1u);  // passed on by the default handling
+}
+
+TEST_F(Mouse, PartsOfANotchAreSummedIntoWholeNotches)
+{
+    HWND top = Top(RECT{0, 0, 200, 200});
+    HWND child = Child(top, RECT{10, 10, 50, 50});
+    SetFocus(child);
+    kit.Pump();
+    Clear();
+    auto deltas = [&] {
+        std::vector<int> seen;
+        for (const auto& m : Find(child, WM_MOUSEWHEEL))
+            seen.push_back(GET_WHEEL_DELTA_WPARAM(m.wParam));
+        Clear();
+        return seen;
+    };
+    // A touchpad's small steps: one message per whole notch, the rest kept for the next.
+    for (int delta : {-40, -40, -50})
+        kit.Wheel(POINT{20, 20}, delta);
+    kit.Pump();
+    EXPECT_EQ(deltas(), (std::vector<int>{-WHEEL_DELTA}));
+    kit.Wheel(POINT{20, 20}, 30);  // back: -10 + 30 is short of a notch
+    kit.Wheel(POINT{20, 20}, -500);
+    kit.Pump();
+    EXPECT_EQ(deltas(), (std::vector<int>{-4 * WHEEL_DELTA}));
+    // The rest belongs to the window it went to.
+    SetFocus(top);
+    kit.Wheel(POINT{20, 20}, 100);
+    kit.Pump();
+    EXPECT_TRUE(Find(top, WM_MOUSEWHEEL).empty());
 }
 
 TEST_F(Mouse, TheCursorFollowsTheClassCursorAndTheSizingEdges)
