@@ -166,7 +166,10 @@ void TskSkinCustomComboBox::DrawItemArea(TCanvas* C, const RECT& R, TItemLook Lo
         if (Look == TItemLook::Framed)
             text.bottom += GetHeight() - H(SkinRect);
         AssignSkinFont(c->Font(), DefaultFont(), FUseSkinFont, FSD, FontName, FontHeight, FontStyle);
-        c->Font()->SetColor(focused ? FocusFontColor : hot ? ActiveFontColor : FontColor);
+        // The text takes the hot colour whenever the control has a hot look, with or without a
+        // hot item picture.
+        const bool hotText = HasArea(ActiveSkinRect) && FMouseIn;
+        c->Font()->SetColor(focused ? FocusFontColor : hotText ? ActiveFontColor : FontColor);
         if (Look == TItemLook::Band && !GetEnabled())
             c->Font()->SetColor(ComboDisabledFontColor(FSD, true));
     }

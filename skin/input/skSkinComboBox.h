@@ -68,7 +68,7 @@ public:
     bool GetToolButtonStyle() const { return FToolButtonStyle; }
     void SetToolButtonStyle(bool Value);
     bool GetUseSkinSize() const { return FUseSkinSize; }
-    void SetUseSkinSize(bool Value) { FUseSkinSize = Value; }
+    void SetUseSkinSize(bool Value);
     TColor GetDefaultColor() const { return FDefaultColor; }
     void SetDefaultColor(TColor Value);
     bool GetAlphaBlend() const { return FAlphaBlend; }
@@ -82,6 +82,7 @@ public:
     TskCustomEdit* Edit() const { return FEdit; }
     TskPopupListBox* ListBoxWindow() const { return FListBox; }
     const TskCBButtonX& DropButton() const { return Button; }
+    const TskCBItem& ItemArea() const { return CBItem; }
     // Draws the control as it would look showing AText onto C at (X, Y); Text stays.
     void PaintSkinTo(TCanvas* C, int X, int Y, const std::string& AText);
 
@@ -128,6 +129,8 @@ protected:
     void CreateControlDefaultImage(TBitmap* B) override;
     void CreateControlSkinImage(TBitmap* B) override;
     void FitBoundsToSkin(int& W, int& H) override;
+    // The mask's region only at the skin's size; a control of any size has none.
+    void ApplyMaskRegion() override;
     void DefaultFontChanged() override;
     void MouseDown(TMouseButton ButtonPressed, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;

@@ -205,9 +205,18 @@ void TskSkinCustomComboBox::SetToolButtonStyle(bool Value)
     FToolButtonStyle = Value;
     if (Value) {
         SetStyle(TskSkinCustomComboBoxStyle::skcbFixedStyle);
-        FUseSkinSize = false;
+        SetUseSkinSize(false);
     }
     Repaint();
+}
+
+void TskSkinCustomComboBox::SetUseSkinSize(bool Value)
+{
+    if (Value == FUseSkinSize)
+        return;
+    FUseSkinSize = Value;
+    if (HandleAllocated())
+        ApplyMaskRegion();
 }
 
 void TskSkinCustomComboBox::SetDefaultColor(TColor Value)
@@ -294,6 +303,19 @@ void TskSkinCustomComboBox::FitBoundsToSkin(int& W_, int& H_)
     NewRTPoint = POINT{RTPt.x + W_ - W(SkinRect), RTPt.y};
     NewClRect = ClRect;
     NewClRect.right += W_ - W(SkinRect);
+}
+
+void TskSkinCustomComboBox::ApplyMaskRegion()
+{
+    if (FUseSkinSize) {
+        TskSkinCustomControl::ApplyMaskRegion();
+        return;
+    }
+    // A region cut while the skin's size was in force would clip the freely sized control.
+    if (FRgn != nullptr && HandleAllocated()) {
+        SetWindowRgn(GetHandle(), nullptr, TRUE);
+        FRgn = nullptr;
+    }
 }
 
 void TskSkinCustomComboBox::DefaultFontChanged()

@@ -1,5 +1,5 @@
-// The list box's caption strip: button geometry, the buttons' steps, events and auto-repeat on
-// the clock, and the skin's buttons hidden when the control shows none.
+// The list box's caption strip: button geometry in both looks, the buttons' states, steps,
+// events and auto-repeat on the clock, and the skin's buttons hidden when the control shows none.
 
 #include "SkinFormSupport.h"
 
@@ -7,7 +7,9 @@
 #include "skin/form/skSkinCtrls.h"
 #include "skin/input/skSkinListBox.h"
 
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 using skinform::AddDescription;
@@ -155,37 +157,107 @@ TEST_F(ListBoxCaption, WithoutCaptionModeTheButtonsDoNotReact)
     EXPECT_EQ(l->ActiveButton, -1);
 }
 
-TEST_F(ListBoxCaption, TheSkinsOwnButtonsAreCoveredWhenTheControlShowsNone)
+// A "listbox" description whose frame shows a caption and caption buttons: the up button's
+// normal, hot and pressed pictures in their own colours, the down button beside it, the check
+// button in the bottom band, and a picture that covers the buttons.
+struct CaptionSkin {
+    std::unique_ptr<TskSkinData> Data = MadeSkin();
+    TskDataSkinListBox* D = nullptr;
+    static constexpr COLORREF Frame = RGB(0, 128, 0), Up = RGB(0, 0, 255), Hot = RGB(255, 0, 0),
+                              Pressed = RGB(255, 255, 0), Cover = RGB(255, 0, 255), Text = RGB(255, 255, 255);
+    CaptionSkin()
+    {
+        const int frame = AddPicture(*Data, 120, 100, Frame);
+        D = &AddDescription<TskDataSkinListBox>(*Data, "listbox");
+        D->PictureIndex = frame;
+        D->SkinRect = RECT{0, 0, 100, 80};
+        D->LTPoint = POINT{4, 20};
+        D->RTPoint = POINT{60, 20};  // the buttons lie in the top band's fixed right end
+        D->LBPoint = POINT{4, 76};
+        D->RBPoint = POINT{96, 76};
+        D->ClRect = RECT{4, 20, 96, 76};
+        D->CaptionRect = RECT{4, 2, 60, 18};
+        D->CaptionFontColor = static_cast<TColor>(Text);
+        D->UpButtonRect = RECT{80, 2, 96, 18};
+        D->ActiveUpButtonRect = RECT{40, 84, 56, 100};
+        D->DownUpButtonRect = RECT{60, 84, 76, 100};
+        D->DownButtonRect = RECT{64, 2, 80, 18};
+        D->CheckButtonRect = RECT{84, 77, 96, 80};
+        D->ButtonsArea = RECT{64, 2, 96, 18};
+        D->DisabledButtonsRect = RECT{0, 84, 32, 100};
+        TCanvas* c = SkinPicture(Data.get(), frame)->Canvas();
+        const std::pair<RECT, COLORREF> fills[] = {
+            {D->UpButtonRect, Up}, {D->ActiveUpButtonRect, Hot}, {D->DownUpButtonRect, Pressed},
+            {D->DisabledButtonsRect, Cover}};
+        for (const auto& [r, colour] : fills) {
+            c->Brush()->SetColor(static_cast<TColor>(colour));
+            c->FillRect(r);
+        }
+    }
+};
+
+TEST_F(ListBoxCaption, SkinnedCaptionPlacesItsButtonsAndShowsTheirPictures)
 {
-    auto skin = MadeSkin();
-    const int frame = AddPicture(*skin, 120, 100, RGB(0, 128, 0));
-    auto& d = AddDescription<TskDataSkinListBox>(*skin, "listbox");
-    d.PictureIndex = frame;
-    d.SkinRect = RECT{0, 0, 100, 80};
-    d.LTPoint = POINT{4, 20};
-    d.RTPoint = POINT{60, 20};  // the buttons lie in the top band's fixed right end
-    d.LBPoint = POINT{4, 76};
-    d.RBPoint = POINT{96, 76};
-    d.ClRect = RECT{4, 20, 96, 76};
-    d.CaptionRect = RECT{4, 2, 60, 18};
-    d.UpButtonRect = RECT{80, 2, 96, 18};
-    d.DownButtonRect = RECT{64, 2, 80, 18};
-    d.ButtonsArea = RECT{64, 2, 96, 18};
-    d.DisabledButtonsRect = RECT{0, 84, 32, 100};
-    TBitmap* picture = SkinPicture(skin.get(), frame);
-    picture->Canvas()->Brush()->SetColor(static_cast<TColor>(RGB(255, 0, 255)));
-    picture->Canvas()->FillRect(d.DisabledButtonsRect);
+    CaptionSkin skin;
     TskSkinListBox* l = Put(200, 20, 3);
-    l->SetSkinData(skin.get());
+    l->SetCaption("Formats");
+    l->SetSkinData(skin.Data.get());
     Pump();
+    // 100 wider and 70 taller than the skin: the top band's right end moves right, the bottom
+    // band down.
     EXPECT_EQ(l->Buttons[0].R, (RECT{180, 2, 196, 18}));
-    EXPECT_EQ(PixelOf(l, 188, 10), RGB(0, 128, 0));
+    EXPECT_EQ(l->Buttons[1].R, (RECT{164, 2, 180, 18}));
+    EXPECT_EQ(l->Buttons[2].R, (RECT{84, 147, 96, 150}));
+    auto pixels = PixelsOf(l);
+    bool caption = false;
+    for (int x = 4; x < 160 && !caption; ++x)
+        for (int y = 2; y < 18 && !caption; ++y)
+            caption = pixels(x, y) == CaptionSkin::Text;
+    EXPECT_TRUE(caption) << "the caption in the skin's caption colour";
+
+    const POINT up = Centre(l, 0);
+    EXPECT_EQ(PixelOf(l, 188, 10), CaptionSkin::Up);
+    kit.MoveMouse(up);
+    Pump();
+    EXPECT_EQ(PixelOf(l, 188, 10), CaptionSkin::Hot);
+    kit.PressButton(up);
+    Pump();
+    EXPECT_EQ(PixelOf(l, 188, 10), CaptionSkin::Pressed);
+    // Held and moved off: drawn as at rest.
+    kit.MoveMouse(Centre(l, 1));
+    Pump();
+    EXPECT_EQ(PixelOf(l, 188, 10), CaptionSkin::Up);
+    kit.ReleaseButton(Centre(l, 1));
+    Pump();
+
     // Without buttons of its own the skin's disabled picture covers the button area.
     l->SetShowCaptionButtons(false);
     Pump();
-    EXPECT_EQ(PixelOf(l, 188, 10), RGB(255, 0, 255));
-    EXPECT_EQ(PixelOf(l, 166, 10), RGB(255, 0, 255));
+    EXPECT_EQ(PixelOf(l, 188, 10), CaptionSkin::Cover);
+    EXPECT_EQ(PixelOf(l, 166, 10), CaptionSkin::Cover);
     EXPECT_EQ(l->Buttons[0].R, RECT{});
+}
+
+TEST_F(ListBoxCaption, PlainButtonsShowHotAndPressedAndRestWhenThePointerLeaves)
+{
+    TskSkinListBox* l = Put(200, 20, 3);
+    const RECT check = l->Buttons[2].R;
+    const POINT face{check.right - 2, check.bottom - 2};
+    EXPECT_EQ(PixelOf(l, face.x, face.y), ColorToRGB(clBtnFace));
+    kit.MoveMouse(Centre(l, 2));
+    Pump();
+    EXPECT_EQ(PixelOf(l, check.left, check.top), RGB(0, 0, 128));
+    EXPECT_EQ(PixelOf(l, face.x, face.y), RGB(182, 189, 210));
+    kit.PressButton(Centre(l, 2));
+    Pump();
+    EXPECT_EQ(PixelOf(l, face.x, face.y), RGB(133, 147, 181));
+    kit.ReleaseButton(Centre(l, 2));
+    Pump();
+    EXPECT_EQ(PixelOf(l, face.x, face.y), RGB(182, 189, 210));
+    // Leaving the control while the check button is hot draws it at rest again.
+    kit.MoveMouse(ScreenOf(l, 300, 10));
+    Pump();
+    EXPECT_EQ(PixelOf(l, face.x, face.y), ColorToRGB(clBtnFace));
 }
 
 } // namespace

@@ -10,8 +10,11 @@
 #include "platform/window/ListBoxes.h"
 #include "platform/window/User.h"
 #include "skin/core/skDataSkinControls.h"
+#include "skin/form/FormSkin.h"
 #include "skin/input/skSkinComboBox.h"
 
+#include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -412,19 +415,63 @@ TEST_F(SkinComboBox, StylesAndDropDownCount)
     EXPECT_EQ(c->GetDropDownCount(), 8);
 }
 
-TEST_F(SkinComboBox, SkinChangeRestylesTheComboAndItsOpenList)
+TEST_F(SkinComboBox, SkinSwitchRestylesTheComboAndItsOpenList)
 {
     auto skin = skinform::ArtworkSkin(0);
-    auto* c = Put();
-    c->SetItemIndex(0);
-    c->DropDown();
+    form = ShownForm(400, 300);
+    (new TskFormSkin(form))->SetSkinData(skin.get());
+    auto* c = Put(10);
     c->SetSkinData(skin.get());
+    auto* tool = Put(150);
+    tool->SetToolButtonStyle(true);
+    tool->SetSkinData(skin.get());
+    c->SetItemIndex(2);
+    c->SetFocus();
+    c->DropDown();
     Pump();
-    EXPECT_NE(c->GetIndex(), -1);
-    EXPECT_NE(c->ListBoxWindow()->GetIndex(), -1);
-    auto& d = skinform::Described<TskDataSkinComboBox>(*skin, "combobox");
-    // The skin's button sits at the control's right end.
-    EXPECT_EQ(c->DropButton().R.right - c->DropButton().R.left, d.ButtonRect.right - d.ButtonRect.left);
+    const RECT button = c->DropButton().R;
+    kit.MoveMouse(ScreenOf(c, (button.left + button.right) / 2, (button.top + button.bottom) / 2));
+    Pump();
+    ASSERT_TRUE(c->DropButton().MouseIn);
+    TskPopupListBox* list = c->ListBoxWindow();
+    auto listPixel = [&] {
+        const RECT r = list->ItemRect(2);
+        auto picture = kit.Render(list->GetHandle());
+        return WindowTestKit::ColorAt(*picture, list->ListBox->GetLeft() + 1, list->ListBox->GetTop() + r.top + 1);
+    };
+    struct Probe {
+        const char* Name;
+        std::function<COLORREF()> Shown;
+        std::function<COLORREF()> Expected;
+    };
+    auto pixel = [&](int Picture, const RECT& R) { return skinform::PicturePixel(*skin, Picture, R.left + 1, R.top + 1); };
+    const auto& d = [&]() -> TskDataSkinComboBox& { return skinform::Described<TskDataSkinComboBox>(*skin, "combobox"); };
+    const auto& l = [&]() -> TskDataSkinListBox& { return skinform::Described<TskDataSkinListBox>(*skin, "listbox"); };
+    const auto& t = [&]() -> TskDataSkinButtonControl& {
+        return skinform::Described<TskDataSkinButtonControl>(*skin, "resizetoolbutton");
+    };
+    const Probe probes[] = {
+        {"hot button", [&] { return PixelOf(c, c->DropButton().R.left + 1, c->DropButton().R.top + 1); },
+         [&] { return pixel(d().PictureIndex, d().ActiveButtonRect); }},
+        {"focused item band", [&] { return PixelOf(c, c->ItemArea().R.left + 1, c->ItemArea().R.top + 1); },
+         [&] { return pixel(d().PictureIndex, d().FocusItemRect); }},
+        {"open list's selected item", listPixel, [&] { return pixel(l().PictureIndex, l().ActiveItemRect); }},
+        {"tool-button look", [&] { return PixelOf(tool, 1, 1); },
+         [&] { return pixel(t().PictureIndex, t().SkinRect); }},
+    };
+    std::vector<COLORREF> before;
+    for (const Probe& p : probes) {
+        EXPECT_EQ(p.Shown(), p.Expected()) << p.Name << " in the first skin";
+        before.push_back(p.Expected());
+    }
+
+    skinform::LoadArtworkSkin(skin.get(), 3);
+    Pump();
+    ASSERT_TRUE(c->IsPopupVisible());
+    for (std::size_t i = 0; i < std::size(probes); ++i) {
+        EXPECT_NE(probes[i].Expected(), before[i]) << probes[i].Name << ": the skins differ there";
+        EXPECT_EQ(probes[i].Shown(), probes[i].Expected()) << probes[i].Name << " in the second skin";
+    }
     c->CloseUp(false);
 }
 
