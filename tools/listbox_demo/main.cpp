@@ -1,7 +1,8 @@
 // listbox_demo [--skin N] [--screenshot file.png]
 // Shows under generated skin N (0..7) a skinned list box scrolled down with both scroll bars and
-// an item selected, a combo box with its list open, an edit-style combo box and a plain list box
-// with its caption strip. With
+// an item selected, a combo box with its list open, an edit-style combo box, a combo box in the
+// tool-button look and a plain list box with its caption strip, scrolled with both bars (the
+// generated skins' list box has no caption strip). With
 // --screenshot it writes a picture of the screen, prints named screen points ("point NAME X Y")
 // for checking it and exits.
 
@@ -51,7 +52,7 @@ int main(int argc, char** argv)
     TForm* form;
     Application->CreateForm(form);
     form->SetCaption("List and combo boxes");
-    form->SetBounds(40, 40, 480, 360);
+    form->SetBounds(40, 40, 480, 420);
     auto* skin = new TskSkinData(form);
     LoadSkin(skin, skinIndex);
 
@@ -82,15 +83,26 @@ int main(int argc, char** argv)
         edit->Items()->Add(s);
     edit->SetText("4 threads");
 
-    // A plain list box with its caption strip and buttons.
+    auto* tool = new TskSkinComboBox(form);
+    tool->SetParent(form);
+    tool->SetSkinData(skin);
+    tool->SetToolButtonStyle(true);
+    tool->SetBounds(10, 240, 150, 26);
+    for (const char* s : {"Skin 1", "Skin 2", "Skin 3"})
+        tool->Items()->Add(s);
+    tool->SetItemIndex(0);
+
+    // A plain list box with its caption strip and buttons, scrolled with both bars.
     auto* captioned = new TskSkinListBox(form);
     captioned->SetParent(form);
-    captioned->SetBounds(230, 232, 200, 90);
+    captioned->SetBounds(230, 232, 200, 110);
     captioned->SetCaptionMode(true);
     captioned->SetCaption("输出格式");
-    for (const char* s : {"MP4", "AVI", "MKV", "WebM"})
+    captioned->SetHorizontalExtent(true);
+    for (const char* s : {"MP4", "AVI", "MKV", "WebM", "MPEG-2 program stream for DVD players", "FLV", "3GP", "WMV"})
         captioned->Items()->Add(s);
-    captioned->SetItemIndex(1);
+    captioned->SetItemIndex(4);
+    captioned->SetTopIndex(3);
 
     form->Show();
     Settle();
@@ -115,6 +127,11 @@ int main(int argc, char** argv)
     PrintPoint("drop-top", drop, 0, 0);
     const RECT up = captioned->Buttons[0].R;
     PrintPoint("caption-up", captioned, up.left + 2, up.top + 2);
+    if (captioned->ScrollBar && captioned->HScrollBar) {
+        PrintPoint("caption-vbar", captioned->ScrollBar, captioned->ScrollBar->GetWidth() / 2, 2);
+        PrintPoint("caption-hbar", captioned->HScrollBar, captioned->HScrollBar->GetWidth() / 2, 2);
+    }
+    PrintPoint("tool-face", tool, 1, 1);
     std::fflush(stdout);
     QImage image = GrabScreen();
     const bool ok = !image.isNull() && image.save(QString::fromStdString(screenshot), "PNG");

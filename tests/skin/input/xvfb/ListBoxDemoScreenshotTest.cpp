@@ -1,5 +1,6 @@
 // The list and combo boxes' demo on a real X server under two generated skins: item bands from
-// the skin's pictures, both bars of the scrolled list, and the open list right below its combo.
+// the skin's pictures, both bars of the scrolled lists, the open list right below its combo, the
+// caption strip and the tool-button look.
 
 #include "app/artwork/Artwork.h"
 #include "classlib/Bitmap.h"
@@ -87,9 +88,18 @@ TEST_P(ListBoxDemoScreenshot, ItemBandsBarsAndTheOpenList)
     EXPECT_NE(at("list-hbar"), band(d.SItemRect));
     // The open list starts right below the combo box.
     EXPECT_EQ(shot.points.at("drop-top"), shot.points.at("combo-bottom"));
-    // The plain list box's caption strip shows its up button face.
-    ASSERT_TRUE(shot.points.count("caption-up"));
+    // The plain list box's caption strip shows its up button face, and it is scrolled with both
+    // bars.
+    for (const char* name : {"caption-up", "caption-vbar", "caption-hbar", "tool-face"})
+        ASSERT_TRUE(shot.points.count(name)) << name;
     EXPECT_EQ(at("caption-up"), Qc(GetSysColor(COLOR_BTNFACE)));
+    EXPECT_NE(at("caption-vbar"), Qc(GetSysColor(COLOR_WINDOW)));
+    EXPECT_NE(at("caption-hbar"), Qc(GetSysColor(COLOR_WINDOW)));
+    // The tool-button look's face comes from the skin's tool button picture.
+    const auto& t = dynamic_cast<const TskDataSkinButtonControl&>(
+        *data->CtrlList.at(static_cast<std::size_t>(data->GetControlIndex("resizetoolbutton"))));
+    TBitmap* tool = data->FActivePictures.at(static_cast<std::size_t>(t.PictureIndex)).get();
+    EXPECT_EQ(at("tool-face"), Qc(tool->GetPixelColor(t.SkinRect.left + 1, t.SkinRect.top + 1)));
 }
 
 INSTANTIATE_TEST_SUITE_P(TwoSkins, ListBoxDemoScreenshot, testing::Values(0, 2));
