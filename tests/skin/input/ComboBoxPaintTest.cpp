@@ -265,7 +265,7 @@ TEST_F(ComboBoxPaint, AnotherWindowTakingTheActivationClosesTheOpenList)
     }
 }
 
-TEST_F(ComboBoxPaint, TheMasksRegionOnlyAtTheSkinsSize)
+TEST_F(ComboBoxPaint, ASkinWithOnlyTheComboDescriptionHasItsRegionOnlyAtItsSize)
 {
     auto skin = skinform::MadeSkin();
     const int picture = skinform::AddPicture(*skin, 100, 40, RGB(0, 128, 0));
@@ -283,6 +283,16 @@ TEST_F(ComboBoxPaint, TheMasksRegionOnlyAtTheSkinsSize)
     c->SetBounds(10, 10, 150, 30);
     EXPECT_EQ(c->GetWidth(), 150);
     EXPECT_EQ(c->Region(), nullptr);
+    // Without tool-button, button and list descriptions the control draws what it can and its
+    // list takes the plain look.
+    Pump();
+    c->SetToolButtonStyle(false);
+    c->DropDown();
+    Pump();
+    ASSERT_TRUE(c->IsPopupVisible());
+    EXPECT_EQ(c->ListBoxWindow()->GetIndex(), -1);
+    EXPECT_EQ(PixelOf(c, 1, 15), RGB(0, 128, 0)) << "the frame from the skin's picture";
+    c->CloseUp(false);
 }
 
 } // namespace
