@@ -4,6 +4,8 @@
 // same frame, shows its warning icon and redraws its check box, and that the two skins differ.
 // The pictures stay in the build folder for review.
 
+#include "DemoProbes.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -16,29 +18,12 @@ struct Colour {
     int r = 0, g = 0, b = 0;
 };
 
-// Probe name -> colour "rrggbb".
 std::map<std::string, std::string> RunDemo(const std::string& box, int skin)
 {
     const std::string file = std::string(ZD_SHOT_DIR) + "/" + box + "_skin" + std::to_string(skin) + ".png";
-    std::remove(file.c_str());
-    const std::string command = std::string("QT_QPA_PLATFORM=xcb '") + ZD_DIALOGS_DEMO + "' --box " + box +
-                                " --skin " + std::to_string(skin) + " --screenshot '" + file + "'";
-    std::map<std::string, std::string> probes;
-    FILE* out = popen(command.c_str(), "r");
-    if (!out)
-        return probes;
-    char line[256];
-    bool wrote = false;
-    while (std::fgets(line, sizeof line, out)) {
-        char name[64], colour[16];
-        int x = 0, y = 0;
-        if (std::sscanf(line, "probe %63s %d %d %15s", name, &x, &y, colour) == 4)
-            probes[name] = colour;
-        wrote = wrote || std::string(line).rfind("wrote ", 0) == 0;
-    }
-    EXPECT_EQ(pclose(out), 0) << box;
-    EXPECT_TRUE(wrote) << file;
-    return probes;
+    return RunProbingDemo(std::string("QT_QPA_PLATFORM=xcb '") + ZD_DIALOGS_DEMO + "' --box " + box + " --skin " +
+                              std::to_string(skin) + " --screenshot '" + file + "'",
+                          file);
 }
 
 Colour Parse(const std::string& hex)
