@@ -1,5 +1,6 @@
 #include "app/main/OwnDialogs.h"
 
+#include "skin/input/skDialogs.h"
 #include "skin/input/skMessages.h"
 #include "skin/input/skSkinSelectDirectoryDialog.h"
 
@@ -43,7 +44,13 @@ bool TOwnDialogs::SelectFolder(TFolderDialogSetup& Dialog)
     return true;
 }
 
-std::optional<int> TOwnDialogs::ChooseSkin(int)
+std::optional<int> TOwnDialogs::ChooseSkin(int StartIndex)
 {
-    return std::nullopt;
+    TRunOnce<TskSelectSkinDialog> dialog(new TskSelectSkinDialog(nullptr));
+    dialog->SetSkinList(FSkinData->SkinList());
+    dialog->SetSkinData(FSkinData);
+    dialog->SetCtrlSkinData(FSkinData);
+    if (!dialog->Execute(StartIndex))
+        return std::nullopt;
+    return dialog->SelectedSkinIndex();
 }

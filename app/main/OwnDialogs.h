@@ -1,6 +1,6 @@
 #pragma once
-// The window's own dialogs: the skinned folder dialog and message box in the window's skin; the
-// file and skin dialogs are not offered yet (they answer as cancelled).
+// The window's own dialogs: the skinned folder dialog, message box and skin chooser in the
+// window's skin; the file dialogs are not offered yet (they answer as cancelled).
 
 #include "app/main/FrontEndDialogs.h"
 

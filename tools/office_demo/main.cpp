@@ -114,10 +114,18 @@ int main(int argc, char** argv)
     RepaintAll();
     QImage image = GrabScreen();
     // Named points: the format list's separator under row 1 is the skin's button shadow colour.
+    // The active row (2) is drawn from the "listbox" item picture: its right part matches the
+    // picture's.
     TskPopupOfficeListBox* fl = format->ListBox();
     const RECT row1 = fl->Items()->Items(1)->ItemRect;
+    const RECT row2 = fl->Items()->Items(2)->ItemRect;
+    auto* lb = NamedDescription<TskDataSkinListBox>(skin, "listbox");
+    const RECT a = lb->ActiveItemRect;
+    const COLORREF activePicture =
+        skin->FActivePictures.at(static_cast<std::size_t>(lb->PictureIndex))->GetPixelColor(a.right - 3, (a.top + a.bottom) / 2);
     const Probe probes[] = {
         {"format separator", fl, row1.left + 120, row1.bottom - 1, ColorToRGB(skin->SkinColors()->cBtnShadow())},
+        {"format active row", fl, row2.right - 3, (row2.top + row2.bottom) / 2, activePicture},
     };
     bool ok = !image.isNull();
     for (const Probe& p : probes) {

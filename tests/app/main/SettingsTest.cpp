@@ -1,14 +1,19 @@
 #include "MainFormSupport.h"
 
+#include "app/artwork/Artwork.h"
 #include "app/main/OpenFilter.h"
+#include "app/main/OptionIni.h"
 #include "platform/window/Keys.h"
 #include "classlib/Memo.h"
 #include "skin/core/skSkinData.h"
+#include "skin/form/FormSkin.h"
 #include "skin/form/skSkinCtrls.h"
+#include "skin/input/skDialogs.h"
 #include "skin/input/skSkinComboBox.h"
 #include "skin/input/skSkinEdits.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -93,6 +98,56 @@ TEST_F(MainSettings, ACancelledSkinDialogStillWritesTheIndexAndAConfirmedOneSwit
     EXPECT_EQ(Form1->skSkinData1->SkinIndex(), 3);
     EXPECT_EQ(Ini("Skin", "SetSkin"), "3");
     EXPECT_EQ(Form1->GetClientWidth(), 839);
+}
+
+// The window's own skin chooser: the eight skins in the window's skin, starting at the current
+// one; a cancel keeps the skin and still writes the index, a confirmation restyles the window.
+TEST_F(MainSettings, TheOwnSkinChooserSwitchesTheWindowsSkin)
+{
+    TForm1::SetDialogs(nullptr);
+    StartForms(true);
+    const auto picture = [&] {
+        std::shared_ptr<Surface> s = kit.Render(Form1->GetHandle());
+        std::vector<std::uint32_t> pixels;
+        for (int y = 0; y < s->Height(); ++y)
+            pixels.insert(pixels.end(), s->Row(y), s->Row(y) + s->Width());
+        return pixels;
+    };
+    const std::vector<std::uint32_t> before = picture();
+    const auto chooser = [] { return dynamic_cast<TskSelectSkinDlgForm*>(Screen->ActiveCustomForm()); };
+    WriteOption("Skin", "SetSkin", "5");
+    kit.WhenIdle([&] {
+        TskSelectSkinDlgForm* form = chooser();
+        ASSERT_NE(form, nullptr);
+        EXPECT_EQ(form->GetCaption(), "Select skin");
+        EXPECT_EQ(form->BSF->GetSkinData(), Form1->skSkinData1);
+        EXPECT_EQ(form->OpenButton->GetSkinData(), Form1->skSkinData1);
+        ASSERT_EQ(form->SkinsListBox->Items()->Count(), 8);
+        EXPECT_EQ(form->SkinsListBox->Items()->Get(3), ArtworkSkins()[3].Name);
+        EXPECT_EQ(form->SkinsListBox->GetItemIndex(), 0);
+        kit.PressKey(VK_DOWN);
+    });
+    kit.WhenIdle([&] {
+        EXPECT_EQ(chooser()->PreviewSkinData->SkinIndex(), 1);
+        kit.PressKey(VK_ESCAPE);
+    });
+    Form1->N23Click(nullptr);
+    EXPECT_EQ(Form1->skSkinData1->SkinIndex(), 0);
+    EXPECT_EQ(Ini("Skin", "SetSkin"), "0");
+    Pump();
+    EXPECT_EQ(picture(), before);
+
+    kit.WhenIdle([&] { kit.PressKey(VK_DOWN); });
+    kit.WhenIdle([&] { kit.PressKey(VK_DOWN); });
+    kit.WhenIdle([&] { kit.PressKey(VK_RETURN); });
+    Form1->N23->Click();
+    EXPECT_EQ(Form1->skSkinData1->SkinIndex(), 2);
+    EXPECT_EQ(Ini("Skin", "SetSkin"), "2");
+    EXPECT_EQ(Form1->GetClientWidth(), 839);
+    Pump();
+    EXPECT_NE(picture(), before);
+    EXPECT_EQ(Screen->ActiveCustomForm(), Form1);
+    EXPECT_EQ(kit.PendingIdleSteps(), 0u);
 }
 
 TEST_F(MainSettings, LogLinesHelpAndTheOpenDialogsFilter)

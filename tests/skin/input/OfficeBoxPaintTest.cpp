@@ -5,7 +5,9 @@
 
 #include "skin/input/skSkinOfficeCtrls.h"
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 using skinform::Described;
 using skinform::PicturePixel;
@@ -189,6 +191,64 @@ TEST_F(OfficePaint, SkinsWithoutDescriptionsDoNotCrash)
     Pump();
     EXPECT_EQ(box->ListBox()->GetSkinDataName(), "listbox");
     EXPECT_NE(box->ListBox()->GetIndex(), -1);
+}
+
+TEST_F(OfficePaint, OwnerDrawingAndLabelHeaders)
+{
+    auto* list = new TskSkinOfficeListBox(form);
+    list->SetParent(form);
+    list->SetBounds(10, 10, 200, 124);
+    list->SetSkinData(skin);
+    for (const char* caption : {"Head", "one", "two"})
+        list->Items()->Add()->SetCaption(caption);
+    list->Items()->Items(0)->SetHeader(true);
+    list->SetItemIndex(2);
+    std::vector<int> drawn;
+    list->OnDrawItem = [&](TCanvas* C, int Index, RECT& R) {
+        drawn.push_back(Index);
+        C->Brush()->SetStyle(TBrushStyle::bsSolid);
+        C->Brush()->SetColor(RGB(1, 2, 3));
+        C->FillRect(R);
+    };
+    list->Invalidate();
+    Pump();
+    // Rows are drawn by the handler, the active one too (into its picture); headers never.
+    auto pixel = PixelsOf(list);
+    const auto centre = [&](int Index) {
+        const RECT r = list->Items()->Items(Index)->ItemRect;
+        return pixel((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    };
+    EXPECT_EQ(centre(1), RGB(1, 2, 3));
+    EXPECT_EQ(centre(2), RGB(1, 2, 3));
+    EXPECT_EQ(std::count(drawn.begin(), drawn.end(), 0), 0);
+    EXPECT_GT(std::count(drawn.begin(), drawn.end(), 1), 0);
+    // The fixed skin has no "menuheader": the header is made of the "label" picture.
+    EXPECT_LT(skin->GetControlIndex("menuheader"), 0);
+    auto& label = Described<TskDataSkinLabelControl>(*skin, "label");
+    const RECT head = list->Items()->Items(0)->ItemRect;
+    EXPECT_EQ(pixel(head.left, head.top), PicturePixel(*skin, label.PictureIndex, label.SkinRect.left, label.SkinRect.top));
+
+    // Without a skin the handler still draws the rows.
+    list->SetSkinData(nullptr);
+    drawn.clear();
+    Pump();
+    EXPECT_EQ(PixelOf(list, 100, (list->Items()->Items(1)->ItemRect.top + list->Items()->Items(1)->ItemRect.bottom) / 2),
+              RGB(1, 2, 3));
+    EXPECT_EQ(std::count(drawn.begin(), drawn.end(), 0), 0);
+}
+
+TEST_F(OfficePaint, UseSkinSizeTakesTheSkinsHeight)
+{
+    auto* box = new TskSkinOfficeComboBox(form);
+    box->SetParent(form);
+    box->SetSkinData(skin);
+    auto& cb = Described<TskDataSkinComboBox>(*skin, "combobox");
+    box->SetUseSkinSize(true);
+    box->SetBounds(10, 300, 150, 41);
+    EXPECT_EQ(box->GetHeight(), cb.SkinRect.bottom - cb.SkinRect.top);
+    box->SetUseSkinSize(false);
+    box->SetBounds(10, 300, 150, 41);
+    EXPECT_EQ(box->GetHeight(), 41);
 }
 
 } // namespace

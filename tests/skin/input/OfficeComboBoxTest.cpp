@@ -10,6 +10,7 @@
 #include "skin/core/skMonitors.h"
 #include "skin/input/skSkinOfficeCtrls.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -274,6 +275,73 @@ TEST_F(OfficeCombo, TranslucentDropDown)
         }
         combo->CloseUp(false);
     }
+}
+
+TEST_F(OfficeCombo, DraggingPastTheDropDownScrollsItOnTheClock)
+{
+    for (int i = 5; i < 12; ++i)
+        combo->Items()->Add()->SetCaption(Named("item ", i));
+    combo->SetDropDownCount(4);  // twelve rows, four shown: the drop-down has its scroll bar
+    Start(0);
+    kit.PressButton(ScreenOf(combo, 10, 10));
+    Pump();
+    ASSERT_TRUE(combo->IsPopupVisible());
+    TskPopupOfficeListBox* list = combo->ListBox();
+    ASSERT_NE(list->GetScrollBar(), nullptr);
+    kit.MoveMouse(list->ClientToScreen(POINT{20, 2 + 20 + 5}));
+    Pump();
+    EXPECT_EQ(list->GetItemIndex(), 1);
+    // Below the drop-down with the button still down: one row further every 25 ms.
+    kit.MoveMouse(list->ClientToScreen(POINT{20, list->GetHeight() + 15}));
+    Pump();
+    for (const int expected : {2, 3, 4, 5, 6}) {
+        kit.Advance(25);
+        EXPECT_EQ(list->GetItemIndex(), expected);
+    }
+    EXPECT_TRUE(list->Items()->Items(6)->IsVisible);  // the rows followed
+    // Above it: back up.
+    kit.MoveMouse(list->ClientToScreen(POINT{20, -15}));
+    Pump();
+    kit.Advance(25);
+    kit.Advance(25);
+    EXPECT_EQ(list->GetItemIndex(), 4);
+    // Back inside, the clock moves nothing; releasing over the list accepts the hovered row.
+    const int top = list->Items()->Items(list->GetItemIndex())->ItemRect.top;
+    const POINT inside = list->ClientToScreen(POINT{20, top + 5});
+    kit.MoveMouse(inside);
+    Pump();
+    kit.Advance(200);
+    EXPECT_EQ(list->GetItemIndex(), 4);
+    // Moving in the drop-down fires no event of the box itself.
+    EXPECT_EQ(std::count(log.begin(), log.end(), "click") + std::count(log.begin(), log.end(), "change"), 0);
+    log.clear();
+    kit.ReleaseButton(inside);
+    Pump();
+    EXPECT_FALSE(combo->IsPopupVisible());
+    EXPECT_EQ(combo->GetItemIndex(), 4);
+    EXPECT_EQ(log, (Log{"click", "change", "closeup"}));
+}
+
+TEST_F(OfficeCombo, PaintSkinToDrawsTheGivenTextAndKeepsTheBoxsText)
+{
+    Start(1);
+    combo->SetText("kept");
+    TBitmap target;
+    target.SetSize(200, 80);
+    target.Canvas()->Brush()->SetColor(RGB(1, 2, 3));
+    target.Canvas()->FillRect(RECT{0, 0, 200, 80});
+    combo->PaintSkinTo(target.Canvas(), 30, 20, "Painted");
+    EXPECT_EQ(combo->GetText(), "kept");
+    EXPECT_EQ(target.GetPixelColor(29, 20), RGB(1, 2, 3));   // left of the box
+    EXPECT_EQ(target.GetPixelColor(30, 19), RGB(1, 2, 3));   // above it
+    EXPECT_EQ(target.GetPixelColor(30, 20), ColorToRGB(clBtnShadow));  // the plain frame's corner
+    EXPECT_EQ(target.GetPixelColor(30 + 120, 20 + 41), RGB(1, 2, 3));
+    // The text is drawn: some pixel of the item area is neither the box's colour nor the frame's.
+    bool text = false;
+    for (int y = 22; y < 20 + 39 && !text; ++y)
+        for (int x = 32; x < 30 + 95 && !text; ++x)
+            text = target.GetPixelColor(x, y) != ColorToRGB(combo->GetDefaultColor());
+    EXPECT_TRUE(text);
 }
 
 } // namespace

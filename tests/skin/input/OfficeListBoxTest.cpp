@@ -278,4 +278,22 @@ TEST_F(OfficeList, WheelScrollsOneRowAndGrowingPullsRowsDown)
     EXPECT_GE(list->Items()->Items(6)->ItemRect.bottom, list->ItemsRect().bottom - 1);
 }
 
+TEST_F(OfficeList, RowHeightsBelowOneCountOneForPageMoves)
+{
+    // With no row height a page holds as many rows as the area has pixels: no division by zero,
+    // and a page move goes to the farthest row.
+    for (const int height : {0, -4}) {
+        SCOPED_TRACE(height);
+        list->SetItemHeight(height);
+        Fill(".......");
+        list->SetItemIndex(0);
+        WORD key = VK_NEXT;
+        list->Perform(WM_KEYDOWN, key, 0);
+        EXPECT_EQ(list->GetItemIndex(), 6);
+        key = VK_PRIOR;
+        list->Perform(WM_KEYDOWN, key, 0);
+        EXPECT_EQ(list->GetItemIndex(), 0);
+    }
+}
+
 } // namespace

@@ -9,7 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include "classlib/ExtCtrls.h"
 #include "skin/core/skSkinData.h"
+#include "skin/input/skDialogs.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -95,4 +97,42 @@ TEST_P(MainWindowScreen, TheDialogsReachTheScreen)
         EXPECT_TRUE(image.save(QString::fromStdString(file), "PNG")) << name;
         form->Hide();
     }
+}
+
+// The skin chooser over the main window, started at the window's skin: written for review; its
+// preview wears the same frame as the chooser itself.
+TEST_P(MainWindowScreen, TheSkinChooserReachesTheScreen)
+{
+    InitialiseProgram();
+    CreateProgramForms();
+    Form1->ApplySkinIndex(GetParam());
+    Form1->Show();
+    Settle();
+    QImage image;
+    QRgb dialogTop = 0, previewTop = 0;
+    auto* timer = new TTimer(Form1);
+    timer->SetInterval(200);
+    timer->OnTimer = [&](TObject*) {
+        timer->SetEnabled(false);
+        auto* chooser = dynamic_cast<TskSelectSkinDlgForm*>(Screen->ActiveCustomForm());
+        if (!chooser)
+            return;
+        Settle();
+        image = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+        const auto topMiddle = [&](TWinControl* control) {
+            RECT r{};
+            GetWindowRect(control->GetHandle(), &r);
+            return image.pixel((r.left + r.right) / 2, r.top + 2);
+        };
+        dialogTop = topMiddle(chooser);
+        previewTop = topMiddle(chooser->PreviewForm);
+        chooser->SetModalResult(mrCancel);
+    };
+    timer->SetEnabled(true);
+    Form1->N23Click(nullptr);
+    ASSERT_FALSE(image.isNull());
+    const std::string file = std::string(ZD_SCREENSHOT_DIR) + "/skin_chooser_skin" + std::to_string(GetParam()) + ".png";
+    EXPECT_TRUE(image.save(QString::fromStdString(file), "PNG"));
+    EXPECT_EQ(dialogTop, previewTop);
+    EXPECT_EQ(Form1->skSkinData1->SkinIndex(), GetParam());
 }

@@ -2,6 +2,8 @@
 // probes show the skin's frame, the tree's rows in the skin's colour with their icons, and the
 // two skins differ. The pictures stay in the build folder for review.
 
+#include "DemoProbes.h"
+
 #include "app/artwork/Artwork.h"
 #include "skin/core/skDataSkinControls.h"
 #include "skin/core/skSkinData.h"
@@ -15,29 +17,12 @@
 
 namespace {
 
-// Probe name -> "rrggbb".
 std::map<std::string, std::string> RunDemo(int skin)
 {
     const std::string file = std::string(ZD_SHOT_DIR) + "/folder_dialog_skin" + std::to_string(skin) + ".png";
-    std::remove(file.c_str());
-    const std::string command = std::string("QT_QPA_PLATFORM=xcb '") + ZD_FOLDER_DIALOG_DEMO + "' --skin " +
-                                std::to_string(skin) + " --screenshot '" + file + "'";
-    std::map<std::string, std::string> probes;
-    FILE* out = popen(command.c_str(), "r");
-    if (!out)
-        return probes;
-    char line[256];
-    bool wrote = false;
-    while (std::fgets(line, sizeof line, out)) {
-        char name[64], colour[16];
-        int x = 0, y = 0;
-        if (std::sscanf(line, "probe %63s %d %d %15s", name, &x, &y, colour) == 4)
-            probes[name] = colour;
-        wrote = wrote || std::string(line).rfind("wrote ", 0) == 0;
-    }
-    EXPECT_EQ(pclose(out), 0);
-    EXPECT_TRUE(wrote) << file;
-    return probes;
+    return RunProbingDemo(std::string("QT_QPA_PLATFORM=xcb '") + ZD_FOLDER_DIALOG_DEMO + "' --skin " +
+                              std::to_string(skin) + " --screenshot '" + file + "'",
+                          file);
 }
 
 std::string Hex(TColor c)
