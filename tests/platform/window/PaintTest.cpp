@@ -183,6 +183,38 @@ TEST_F(Painting, ACustomFrameShrinksTheClientAreaAndIsPaintedByNcPaint)
     EXPECT_FALSE(Find(framed, WM_NCPAINT).empty());
 }
 
+// A child reaching past its parent's client area is cut at its edge: the parent's frame beside
+// it is still the frame's, also for a parent that clips its children.
+TEST_F(Painting, AChildPastTheClientEdgeLeavesTheFrameAlone)
+{
+    HWND top = Top(RECT{0, 0, 100, 100});
+    HWND framed = Child(top, RECT{10, 10, 50, 50}, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN);
+    HWND inner = Child(framed, RECT{20, 5, 60, 15});
+    colors[top] = kRed;
+    colors[framed] = kBlue;
+    colors[inner] = kGreen;
+    onMessage = [this, framed, inner = onMessage](HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) -> std::optional<LRESULT> {
+        if (hwnd == framed && msg == WM_NCCALCSIZE) {
+            RECT* r = wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : reinterpret_cast<RECT*>(lParam);
+            InflateRect(r, -3, -3);
+            return 0;
+        }
+        if (hwnd == framed && msg == WM_NCPAINT) {
+            HDC dc = GetWindowDC(hwnd);
+            Fill(dc, RECT{0, 0, 40, 40}, kBorder);
+            ReleaseDC(hwnd, dc);
+            return 0;
+        }
+        return inner(hwnd, msg, wParam, lParam);
+    };
+    SetWindowPos(framed, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    kit.Pump();
+    auto picture = kit.Render(framed);
+    EXPECT_EQ(WindowTestKit::ColorAt(*picture, 30, 12), kGreen);   // the child inside the client area
+    EXPECT_EQ(WindowTestKit::ColorAt(*picture, 38, 12), kBorder);  // the frame beside it
+    EXPECT_EQ(WindowTestKit::ColorAt(*picture, 38, 30), kBorder);
+}
+
 TEST_F(Painting, AWindowRegionLimitsPaintingAndTheWindowsShape)
 {
     HWND top = Top(RECT{0, 0, 100, 100});
