@@ -179,13 +179,19 @@ TEST_F(SkinViewsTest, TinyViewsLeaveTheirBarsAlone)
 
 TEST_F(SkinViewsTest, ViewsAnswerBorderPaintingWithoutPainting)
 {
+    auto data = skinform::ArtworkSkin(0);
     TForm* f = ShownForm();
-    JobList j = Make(f, 3);
+    JobList j = Make(f, 3, 90, data.get());
     auto* tree = new TskSkinCustomTreeView(f);
+    tree->SetBounds(0, 0, 120, 80);
     tree->SetParent(f);
+    tree->SetSkinData(data.get());
     Pump();
-    EXPECT_EQ(j.view->Perform(SKM_PAINTBORDERTO, 0, 0), SKM_BORDERPAINTED);
-    EXPECT_EQ(tree->Perform(SKM_PAINTBORDERTO, 0, 0), SKM_BORDERPAINTED);
+    for (TControl* view : {static_cast<TControl*>(j.view), static_cast<TControl*>(tree)}) {
+        bool untouched = false;
+        EXPECT_EQ(skinform::PaintBorderToMarkedBitmap(view, untouched), SKM_BORDERPAINTED);
+        EXPECT_TRUE(untouched);
+    }
     RECT client = j.view->GetClientRect();
     EXPECT_EQ(client.right, j.view->GetWidth());  // no frame, no native bars
     EXPECT_EQ(client.bottom, j.view->GetHeight());
