@@ -56,10 +56,12 @@ Region VisibleRegion(const Window* w, bool clientOnly, bool clipChildren, bool c
     }
     if (clipChildren && !visible.IsEmpty()) {
         const POINT clientOrigin{origin.x + w->client.left, origin.y + w->client.top};
+        // Children show only inside the client area: the frame beside one reaching past it stays.
+        const Region clientArea(Offset(w->client, origin));
         for (const Window* child : w->children) {
             // A transparent child lets its parent paint beneath it.
             if (child->Visible() && !(child->exStyle & WS_EX_TRANSPARENT))
-                visible = visible.Subtract(WindowArea(child, clientOrigin));
+                visible = visible.Subtract(WindowArea(child, clientOrigin).Intersect(clientArea));
         }
     }
     return visible;

@@ -1,8 +1,9 @@
 // skin_controls_demo [--skin N] [--screenshot file.png]
-// Shows the skinned buttons, speed buttons, panels, check and radio boxes, labels, bevel and
-// splitter in their states under generated skin N (0..7, default 0). With --screenshot it writes
+// Shows the skinned buttons, speed buttons, panels, check and radio boxes, labels, bevel,
+// splitter, views, bars, sliders, page controls and menu buttons in their states under generated skin N (0..7, default 0). With --screenshot it writes
 // a picture of the form and quits by itself; otherwise it runs until the form is closed.
 
+#include "TabsDemo.h"
 #include "ViewsDemo.h"
 
 #include "app/artwork/Artwork.h"
@@ -173,9 +174,9 @@ int main(int argc, char** argv)
     TForm* form;
     Application->CreateForm(form);
     form->SetCaption("Skinned controls");
-    form->SetBounds(40, 40, 980, 420);
+    form->SetBounds(40, 40, 980, 620);
     form->SetClientWidth(960);
-    form->SetClientHeight(402);
+    form->SetClientHeight(602);
     auto* data = new TskSkinData(form);
     LoadSkin(data, skin);
     Build(form, data);
@@ -183,6 +184,8 @@ int main(int argc, char** argv)
     BuildViews(dynamic_cast<TWinControl*>(form->Controls(0)), data, RECT{570, 16, 950, 370});
     BuildStatusBar(form, data);
     BuildToolBar(dynamic_cast<TWinControl*>(form->Controls(0)), data, RECT{16, 330, 216, 360});
+    BuildPages(dynamic_cast<TWinControl*>(form->Controls(0)), data, RECT{16, 384, 776, 572});
+    BuildMenuButtons(dynamic_cast<TWinControl*>(form->Controls(0)), data, RECT{790, 384, 900, 454});
 
     if (!picture.empty()) {
         auto* step = new TTimer(form);

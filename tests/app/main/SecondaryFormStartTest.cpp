@@ -6,6 +6,8 @@
 #include "engine/FFmpegConverter.h"
 #include "skin/form/FormSkin.h"
 #include "skin/input/skSkinOfficeCtrls.h"
+#include "tests/app/secondary/FakeSecondaryForm.h"
+
 
 using SecondaryFormStart = MainFormTest;
 
@@ -32,4 +34,23 @@ TEST_F(SecondaryFormStart, IsMadeLastAndHiddenAndWritesTheFirstFormatsKey)
 
     StopForms();
     EXPECT_EQ(Form6, nullptr);
+}
+
+// The form's creation over the real main window writes its key and mark and no other field.
+TEST_F(SecondaryFormStart, CreationOverTheMainWindowWritesOnlyTheKeyAndTheMark)
+{
+    StartForms(false);
+    const MainWindowFields old = Untouched();
+    Form1->All_Trant_Number = old.All_Trant_Number;
+    Form1->Scratch = old.Scratch;
+    Form1->Video_CopyTimestamp = old.Video_CopyTimestamp;
+    Form1->Video_TimeStart = old.Video_TimeStart;
+    Form1->Video_TimeLength = old.Video_TimeLength;
+    auto* another = new TForm6(nullptr, Form1->SecondaryHost());
+    another->AfterConstruction();
+    const MainWindowFields now{Form1->All_Trant_Number, Form1->Scratch, Form1->Video_CopyTimestamp,
+                               Form1->Video_TimeStart, Form1->Video_TimeLength};
+    EXPECT_EQ(Describe(now), With(Describe(old), {{"All_Trant_Number", "100"}, {"DisableVideo", "False"}}));
+    another->Free();
+    StopForms();
 }

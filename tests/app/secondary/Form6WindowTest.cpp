@@ -15,8 +15,17 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 namespace {
+
+int ThreadCount()
+{
+    int n = 0;
+    for ([[maybe_unused]] const auto& task : std::filesystem::directory_iterator("/proc/self/task"))
+        ++n;
+    return n;
+}
 
 const std::vector<std::string> Key100Texts = {"保持原分辨率", "816 kbps", "25.00", "128 kbps", "44100", "保持原视频模式"};
 
@@ -109,6 +118,27 @@ TEST_F(Form6Test, CreationFillsKey100AndStaysHidden)
     EXPECT_EQ(form->FFConverter->TasksCount(), 0);
     EXPECT_EQ(form->skSkinPageControl1->GetActivePage(), form->skSkinTabSheet1);
     EXPECT_EQ(form->skSkinPageControl1->PageCount(), 4);
+}
+
+// The converter component is made idle (no libraries, no task, no thread) and goes with the form
+// without raising an event.
+TEST_F(Form6Test, TheConverterStaysIdleAndGoesWithTheFormSilently)
+{
+    const int threads = ThreadCount();
+    Create();
+    EXPECT_EQ(ThreadCount(), threads);
+    TFFmpegConverter* converter = form->FFConverter;
+    EXPECT_FALSE(converter->AVLibLoaded());
+    EXPECT_FALSE(converter->Working());
+    EXPECT_EQ(converter->TasksCount(), 0);
+    int events = 0;
+    converter->SetOnTerminate([&events](TCustomFFmpegConverter*, const TTerminateInfo&) { ++events; });
+    converter->SetOnProgress([&events](TCustomFFmpegConverter*, PProgressInfo) { ++events; });
+    form->Free();
+    form = nullptr;
+    Pump();
+    EXPECT_EQ(events, 0);
+    EXPECT_EQ(ThreadCount(), threads);
 }
 
 TEST_F(Form6Test, ItsBoxesAndButtonsRunTheHandlers)

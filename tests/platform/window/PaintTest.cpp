@@ -47,6 +47,27 @@ protected:
     }
 
     COLORREF At(HWND hwnd, int x, int y) { return WindowTestKit::ColorAt(*kit.Render(hwnd), x, y); }
+
+    // Gives a 40 x 40 window a frame of 3 pixels that it paints in kBorder (the client area is
+    // not part of what WM_NCPAINT paints).
+    void GiveFrame(HWND framed)
+    {
+        onMessage = [framed, inner = onMessage](HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) -> std::optional<LRESULT> {
+            if (hwnd == framed && msg == WM_NCCALCSIZE) {
+                RECT* r = wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : reinterpret_cast<RECT*>(lParam);
+                InflateRect(r, -3, -3);
+                return 0;
+            }
+            if (hwnd == framed && msg == WM_NCPAINT) {
+                HDC dc = GetWindowDC(hwnd);
+                Fill(dc, RECT{0, 0, 40, 40}, kBorder);
+                ReleaseDC(hwnd, dc);
+                return 0;
+            }
+            return inner(hwnd, msg, wParam, lParam);
+        };
+        SetWindowPos(framed, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    }
 };
 
 TEST_F(Painting, InvalidationsCoalesceIntoOnePaintOfTheirBoundingBox)
@@ -156,21 +177,7 @@ TEST_F(Painting, ACustomFrameShrinksTheClientAreaAndIsPaintedByNcPaint)
     HWND framed = Child(top, RECT{10, 10, 50, 50});
     colors[top] = kRed;
     colors[framed] = kBlue;
-    onMessage = [this, framed, inner = onMessage](HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) -> std::optional<LRESULT> {
-        if (hwnd == framed && msg == WM_NCCALCSIZE) {
-            RECT* r = wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : reinterpret_cast<RECT*>(lParam);
-            InflateRect(r, -3, -3);
-            return 0;
-        }
-        if (hwnd == framed && msg == WM_NCPAINT) {
-            HDC dc = GetWindowDC(hwnd);
-            Fill(dc, RECT{0, 0, 40, 40}, kBorder);  // the client area is not part of it
-            ReleaseDC(hwnd, dc);
-            return 0;
-        }
-        return inner(hwnd, msg, wParam, lParam);
-    };
-    SetWindowPos(framed, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    GiveFrame(framed);
     kit.Pump();
     RECT client;
     GetClientRect(framed, &client);
@@ -181,6 +188,24 @@ TEST_F(Painting, ACustomFrameShrinksTheClientAreaAndIsPaintedByNcPaint)
     EXPECT_EQ(WindowTestKit::ColorAt(*picture, 3, 3), kBlue);
     EXPECT_EQ(WindowTestKit::ColorAt(*picture, 36, 36), kBlue);
     EXPECT_FALSE(Find(framed, WM_NCPAINT).empty());
+}
+
+// A child reaching past its parent's client area is cut at its edge: the parent's frame beside
+// it is still the frame's, also for a parent that clips its children.
+TEST_F(Painting, AChildPastTheClientEdgeLeavesTheFrameAlone)
+{
+    HWND top = Top(RECT{0, 0, 100, 100});
+    HWND framed = Child(top, RECT{10, 10, 50, 50}, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN);
+    HWND inner = Child(framed, RECT{20, 5, 60, 15});
+    colors[top] = kRed;
+    colors[framed] = kBlue;
+    colors[inner] = kGreen;
+    GiveFrame(framed);
+    kit.Pump();
+    auto picture = kit.Render(framed);
+    EXPECT_EQ(WindowTestKit::ColorAt(*picture, 30, 12), kGreen);   // the child inside the client area
+    EXPECT_EQ(WindowTestKit::ColorAt(*picture, 38, 12), kBorder);  // the frame beside it
+    EXPECT_EQ(WindowTestKit::ColorAt(*picture, 38, 30), kBorder);
 }
 
 TEST_F(Painting, AWindowRegionLimitsPaintingAndTheWindowsShape)

@@ -5,6 +5,7 @@
 #include "classlib/Streams.h"
 #include "skin/core/skCompressedStoredSkin.h"
 #include "skin/core/skSkinData.h"
+#include "skin/form/skSkinMessages.h"
 
 namespace skinform {
 
@@ -47,6 +48,22 @@ int AddPicture(TskSkinData& SkinData, int W, int H, COLORREF Color)
 COLORREF PicturePixel(TskSkinData& SkinData, int Picture, int X, int Y)
 {
     return SkinData.FActivePictures.at(static_cast<std::size_t>(Picture))->GetPixelColor(X, Y);
+}
+
+LRESULT PaintBorderToMarkedBitmap(TControl* Control, bool& Untouched)
+{
+    constexpr COLORREF marker = RGB(1, 2, 3);
+    TBitmap target;
+    target.SetSize(Control->GetWidth(), Control->GetHeight());
+    target.Canvas()->Brush()->SetColor(static_cast<TColor>(marker));
+    target.Canvas()->FillRect(RECT{0, 0, Control->GetWidth(), Control->GetHeight()});
+    const LRESULT answer =
+        Control->Perform(SKM_PAINTBORDERTO, reinterpret_cast<WPARAM>(target.Canvas()->GetHandle()), 0);
+    Untouched = true;
+    for (int y = 0; y < Control->GetHeight(); ++y)
+        for (int x = 0; x < Control->GetWidth(); ++x)
+            Untouched = Untouched && target.GetPixelColor(x, y) == marker;
+    return answer;
 }
 
 } // namespace skinform

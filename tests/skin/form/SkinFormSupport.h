@@ -43,6 +43,9 @@ T& AddDescription(TskSkinData& SkinData, const std::string& Name)
 }
 // Pixel (X, Y) of the skin's numbered picture Picture.
 COLORREF PicturePixel(TskSkinData& SkinData, int Picture, int X, int Y);
+// Sends SKM_PAINTBORDERTO to Control with the device context of a bitmap of its size filled with
+// one marker colour; returns the answer, and in Untouched whether every pixel kept the marker.
+LRESULT PaintBorderToMarkedBitmap(TControl* Control, bool& Untouched);
 
 } // namespace skinform
 

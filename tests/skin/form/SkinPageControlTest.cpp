@@ -117,30 +117,39 @@ TEST_F(SkinPageControlTest, TabsAndFrameComeFromTheSkinAndFollowASwitch)
 TEST_F(SkinPageControlTest, BottomTabsAreFlippedAndSideTabsTurned)
 {
     auto data = skinform::ArtworkSkin(0);
-    const auto& tab = skinform::Described<TskDataSkinTabControl>(*data, "tab");
-    const COLORREF corner = skinform::PicturePixel(*data, tab.PictureIndex, tab.ActiveTabRect.left + 1, tab.ActiveTabRect.top);
-    const int h = RectHeight(tab.TabRect);
-    // Where the selected tab shows its image's pixel (1, 0): the outer edge, one in from its start.
-    struct Case {
-        TTabPosition position;
-        POINT (*probe)(const RECT& r);
-        RECT sheet;  // the sheet's bounds in a 300 x 200 control
-    };
-    const Case cases[] = {
-        {TTabPosition::tpTop, [](const RECT& r) { return POINT{r.left + 1, r.top}; }, RECT{2, h + 2, 298, 198}},
-        {TTabPosition::tpBottom, [](const RECT& r) { return POINT{r.left + 1, r.bottom - 1}; }, RECT{2, 2, 298, 198 - h}},
-        {TTabPosition::tpLeft, [](const RECT& r) { return POINT{r.left, r.bottom - 2}; }, RECT{h + 2, 2, 298, 198}},
-        {TTabPosition::tpRight, [](const RECT& r) { return POINT{r.right - 1, r.top + 1}; }, RECT{2, 2, 298 - h, 198}},
-    };
     TForm* f = ShownForm(400, 300);
     TskSkinPageControl* pc = Make(f, 2);
     pc->SetSkinData(data.get());
-    for (const Case& c : cases) {
-        pc->SetTabPosition(c.position);
-        Pump();
-        const POINT p = c.probe(pc->GetTabRect(0));
-        EXPECT_EQ(PixelOf(pc, p.x, p.y), corner) << static_cast<int>(c.position);
-        EXPECT_EQ(sheets[0]->GetBoundsRect(), c.sheet) << static_cast<int>(c.position);
+    for (int skin : {0, 2}) {
+        if (skin != 0) {
+            skinform::LoadArtworkSkin(data.get(), skin);
+            NotifySkinChange(data.get(), f);
+        }
+        const auto& tab = skinform::Described<TskDataSkinTabControl>(*data, "tab");
+        const COLORREF corner =
+            skinform::PicturePixel(*data, tab.PictureIndex, tab.ActiveTabRect.left + 1, tab.ActiveTabRect.top);
+        const int h = RectHeight(tab.TabRect);
+        // Where the selected tab shows its image's pixel (1, 0): the outer edge, one in from its start.
+        struct Case {
+            TTabPosition position;
+            POINT (*probe)(const RECT& r);
+            RECT sheet;  // the sheet's bounds in a 300 x 200 control under skin 0
+        };
+        const Case cases[] = {
+            {TTabPosition::tpTop, [](const RECT& r) { return POINT{r.left + 1, r.top}; }, RECT{2, h + 2, 298, 198}},
+            {TTabPosition::tpBottom, [](const RECT& r) { return POINT{r.left + 1, r.bottom - 1}; }, RECT{2, 2, 298, 198 - h}},
+            {TTabPosition::tpLeft, [](const RECT& r) { return POINT{r.left, r.bottom - 2}; }, RECT{h + 2, 2, 298, 198}},
+            {TTabPosition::tpRight, [](const RECT& r) { return POINT{r.right - 1, r.top + 1}; }, RECT{2, 2, 298 - h, 198}},
+        };
+        for (const Case& c : cases) {
+            pc->SetTabPosition(c.position);
+            Pump();
+            const POINT p = c.probe(pc->GetTabRect(0));
+            EXPECT_EQ(PixelOf(pc, p.x, p.y), corner) << skin << " " << static_cast<int>(c.position);
+            if (skin == 0) {
+                EXPECT_EQ(sheets[0]->GetBoundsRect(), c.sheet) << static_cast<int>(c.position);
+            }
+        }
     }
 }
 
@@ -393,10 +402,16 @@ TEST_F(SkinPageControlTest, AControlWithoutPagesOrWithAForeignDescriptionStillPa
 
 TEST_F(SkinPageControlTest, PageControlAndSheetsAnswerBorderPaintingWithoutPainting)
 {
+    auto data = skinform::ArtworkSkin(0);
     TForm* f = ShownForm(400, 300);
     TskSkinPageControl* pc = Make(f, 1);
-    EXPECT_EQ(SendMessage(pc->GetHandle(), SKM_PAINTBORDERTO, 0, 0), SKM_BORDERPAINTED);
-    EXPECT_EQ(SendMessage(sheets[0]->GetHandle(), SKM_PAINTBORDERTO, 0, 0), SKM_BORDERPAINTED);
+    pc->SetSkinData(data.get());
+    Pump();
+    for (TControl* c : {static_cast<TControl*>(pc), static_cast<TControl*>(sheets[0])}) {
+        bool untouched = false;
+        EXPECT_EQ(skinform::PaintBorderToMarkedBitmap(c, untouched), SKM_BORDERPAINTED);
+        EXPECT_TRUE(untouched);
+    }
 }
 
 } // namespace

@@ -3,12 +3,14 @@
 #include "classlib/Bitmap.h"
 #include "classlib/ExtCtrls.h"
 #include "platform/gdi/Gdi.h"
+#include "skin/core/skDataSkinControls.h"
 #include "skin/core/skUtils.h"
 #include "skin/form/skSkinChange.h"
 #include "skin/form/skSkinMessages.h"
 #include "skin/form/skSkinViews.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -179,13 +181,19 @@ TEST_F(SkinViewsTest, TinyViewsLeaveTheirBarsAlone)
 
 TEST_F(SkinViewsTest, ViewsAnswerBorderPaintingWithoutPainting)
 {
+    auto data = skinform::ArtworkSkin(0);
     TForm* f = ShownForm();
-    JobList j = Make(f, 3);
+    JobList j = Make(f, 3, 90, data.get());
     auto* tree = new TskSkinCustomTreeView(f);
+    tree->SetBounds(0, 0, 120, 80);
     tree->SetParent(f);
+    tree->SetSkinData(data.get());
     Pump();
-    EXPECT_EQ(j.view->Perform(SKM_PAINTBORDERTO, 0, 0), SKM_BORDERPAINTED);
-    EXPECT_EQ(tree->Perform(SKM_PAINTBORDERTO, 0, 0), SKM_BORDERPAINTED);
+    for (TControl* view : {static_cast<TControl*>(j.view), static_cast<TControl*>(tree)}) {
+        bool untouched = false;
+        EXPECT_EQ(skinform::PaintBorderToMarkedBitmap(view, untouched), SKM_BORDERPAINTED);
+        EXPECT_TRUE(untouched);
+    }
     RECT client = j.view->GetClientRect();
     EXPECT_EQ(client.right, j.view->GetWidth());  // no frame, no native bars
     EXPECT_EQ(client.bottom, j.view->GetHeight());
@@ -233,6 +241,60 @@ TEST_F(SkinViewsTest, HeaderSectionsComeFromTheSkinNormalAndPressedAndFollowASwi
         EXPECT_EQ(PixelOf(j.view, section.left + 1, 1),
                   skinform::PicturePixel(*data, d.PictureIndex, d.SkinRect.left + 1, d.SkinRect.top + 1))
             << skin;
+    }
+}
+
+// A pressed section takes the down image, else the hot one, else the normal one; a header
+// description of another kind gives the default look.
+TEST_F(SkinViewsTest, PressedSectionsFallBackAndAForeignHeaderDescriptionPaintsTheDefault)
+{
+    constexpr COLORREF normal = RGB(200, 0, 0), hot = RGB(0, 200, 0), down = RGB(0, 0, 200);
+    struct Case {
+        const char* name;
+        bool button;  // a button description, else a tab description under the header's name
+        bool hasHot, hasDown;
+        COLORREF up, pressed;
+    };
+    const Case cases[] = {
+        {"down image", true, true, true, normal, down},
+        {"hot image", true, true, false, normal, hot},
+        {"normal image", true, false, false, normal, normal},
+        {"another kind", false, false, false, ColorToRGB(clBtnFace), RGB(133, 147, 181)},
+    };
+    for (const Case& c : cases) {
+        auto data = skinform::MadeSkin();
+        const int pic = skinform::AddPicture(*data, 90, 20, normal);
+        TCanvas* canvas = data->FActivePictures[static_cast<std::size_t>(pic)]->Canvas();
+        for (auto [rect, color] : {std::pair{RECT{30, 0, 60, 20}, hot}, std::pair{RECT{60, 0, 90, 20}, down}}) {
+            canvas->Brush()->SetColor(static_cast<TColor>(color));
+            canvas->FillRect(rect);
+        }
+        if (c.button) {
+            auto& d = skinform::AddDescription<TskDataSkinButtonControl>(*data, "resizetoolbutton");
+            d.PictureIndex = pic;
+            d.SkinRect = RECT{0, 0, 30, 20};
+            d.ActiveSkinRect = c.hasHot ? RECT{30, 0, 60, 20} : RECT{};
+            d.DownSkinRect = c.hasDown ? RECT{60, 0, 90, 20} : RECT{};
+            d.LTPoint = POINT{3, 0};
+            d.RTPoint = POINT{27, 0};
+        } else {
+            skinform::AddDescription<TskDataSkinTabControl>(*data, "resizetoolbutton");
+        }
+        TForm* f = ShownForm();
+        JobList j = Make(f, 3, 90, data.get());
+        RECT section{};
+        SendMessage(j.view->HeaderHandle(), HDM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&section));
+        const int x = section.right - 4, y = 3;  // right of the caption's room
+        EXPECT_EQ(PixelOf(j.view, x, y), c.up) << c.name;
+        POINT p{section.left + 20, 5};
+        ClientToScreen(j.view->HeaderHandle(), &p);
+        kit.PressButton(p);
+        Pump();
+        EXPECT_EQ(PixelOf(j.view, x, y), c.pressed) << c.name;
+        kit.ReleaseButton(p);
+        Pump();
+        EXPECT_EQ(PixelOf(j.view, x, y), c.up) << c.name;
+        DoneApplication();
     }
 }
 

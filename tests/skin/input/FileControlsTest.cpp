@@ -242,6 +242,36 @@ TEST_F(FileControls, FoldersThatCannotBeEnteredOrRead)
     EXPECT_EQ(lateFiles->Items()->Count(), 0);
 }
 
+// The shown folder removed by another program: refreshing is refused naming it, the lists stay,
+// nothing else on disk changes, and the user can still move up.
+TEST_F(FileControls, AShownFolderRemovedFromDisk)
+{
+    auto* dirs = Put<TskSkinDirectoryListBox>(10, 10);
+    auto* files = Put<TskSkinFileListBox>(220, 10);
+    dirs->SetFileList(files);
+    const std::string alpha = fx.Path("Src/alpha");
+    dirs->SetDirectory(alpha);
+    const Items dirItems = ItemsOf(dirs), fileItems = ItemsOf(files);
+    std::filesystem::remove_all(alpha);
+
+    for (TskSkinCustomListBox* list : {static_cast<TskSkinCustomListBox*>(dirs), static_cast<TskSkinCustomListBox*>(files)}) {
+        try {
+            if (list == dirs)
+                dirs->UpdateList();
+            else
+                files->UpdateList();
+            ADD_FAILURE() << "no error";
+        } catch (const EInOutError& e) {
+            EXPECT_NE(e.Message().find(alpha), std::string::npos) << e.Message();
+        }
+    }
+    EXPECT_EQ(ItemsOf(dirs), dirItems);
+    EXPECT_EQ(ItemsOf(files), fileItems);
+    dirs->SetDirectory(fx.Path("Src"));
+    EXPECT_EQ(ItemsOf(files), (Items{"notes.txt", "old.bak", "Read.TXT", "run.log"}));
+    EXPECT_EQ(GetCurrentDir(), fx.Path("Src"));
+}
+
 TEST_F(FileControls, DriveBoxListsTheVolumesAndDrivesTheFolderList)
 {
     const std::string data = fx.Path("mnt/data");

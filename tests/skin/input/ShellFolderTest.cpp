@@ -1,5 +1,9 @@
 #include "ShellFixture.h"
 
+#include "app/artwork/ArtworkResources.h"
+#include "classlib/Bitmap.h"
+#include "classlib/ImgList.h"
+#include "classlib/Resources.h"
 #include "platform/shell/ShellPlaces.h"
 #include "skin/input/skSkinShellCtrls.h"
 
@@ -117,6 +121,33 @@ TEST_F(ShellFolderTest, DetailTexts)
     }
     for (auto* c : children)
         delete c;
+}
+
+// Both image lists hold every kind's picture from the program's artwork at its size, and an item's
+// index is its kind in either.
+TEST_F(ShellFolderTest, ShellImagesHoldEveryKindAtBothSizes)
+{
+    RegisterArtworkBitmaps();
+    for (bool large : {false, true}) {
+        const int size = large ? 32 : 16;
+        TImageList* images = ShellImages(large);
+        ASSERT_NE(images, nullptr);
+        EXPECT_EQ(images->GetWidth(), size);
+        EXPECT_EQ(images->GetHeight(), size);
+        EXPECT_EQ(images->Count(), ShellIconKindCount);
+        const int video = static_cast<int>(ShellIconKind::Video);
+        TBitmap shown, artwork;
+        images->GetBitmap(video, &shown);
+        LoadBitmapResource(&artwork, "SHELL" + std::to_string(size) + "_" + (video < 10 ? "0" : "") + std::to_string(video));
+        EXPECT_EQ(shown.GetPixelColor(size / 2, size / 2), artwork.GetPixelColor(size / 2, size / 2)) << size;
+    }
+    const ShellItemId home = ShellItemId().Child(fx.Home());
+    struct Case { ShellItemId id; bool open; ShellIconKind kind; };
+    for (const auto& c : {Case{home.Child("a.avi"), false, ShellIconKind::Video}, Case{home.Child("noext"), false, ShellIconKind::File},
+                          Case{home.Child("sub"), false, ShellIconKind::Folder}, Case{home.Child("sub"), true, ShellIconKind::OpenFolder},
+                          Case{ShellItemId({ShellComputerSegment}), false, ShellIconKind::Computer}})
+        for (bool large : {false, true})
+            EXPECT_EQ(ShellIconIndex(c.id, large, c.open), static_cast<int>(c.kind)) << ShellItemPath(c.id);
 }
 
 } // namespace

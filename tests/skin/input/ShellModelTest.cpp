@@ -153,6 +153,14 @@ TEST_F(ShellModelTest, UnreadableFolderRaisesInOutErrorNamingIt)
     }
     SetFolderReader(nullptr);
     EXPECT_TRUE(FolderHasItems(folder, SHCONTF_FOLDERS));
+    // Removed by another program after it was shown: refused the same way, naming it.
+    std::filesystem::remove_all(fx.Path("sub"));
+    try {
+        ListShellFolder(folder, {otFolders, otNonFolders});
+        ADD_FAILURE() << "no error";
+    } catch (const EInOutError& e) {
+        EXPECT_NE(e.Message().find(fx.Path("sub") + ": No such file or directory"), std::string::npos) << e.Message();
+    }
     delete folder;
 }
 
