@@ -6,6 +6,7 @@
 #include "skin/form/FormSkinLayerBorder.h"
 #include "skin/form/skSkinChange.h"
 #include "skin/form/skSkinHint.h"
+#include "skin/form/skSkinStatusBar.h"
 
 namespace {
 
@@ -124,6 +125,12 @@ void TskFormSkin::Notification(TComponent* AComponent, TOperation Operation)
         SystemMenu = nullptr;
     if (AComponent == FSkinHint)
         FSkinHint = nullptr;
+    if (AComponent == FStatusBar)
+        FStatusBar = nullptr;
+    if (AComponent == FTrayIconComponent) {
+        FTrayIcon = nullptr;
+        FTrayIconComponent = nullptr;
+    }
     if (AComponent == FQuickImageList)
         FQuickImageList = nullptr;
     if (AComponent == FClientInActivePanel)
@@ -158,6 +165,15 @@ void TskFormSkin::SetSkinHint(TskSkinHint* Value)
     FSkinHint = Value;
     if (FSkinHint)
         FSkinHint->FreeNotification(this);
+}
+
+void TskFormSkin::SetStatusBar(TskSkinStatusBar* Value)
+{
+    if (FStatusBar)
+        FStatusBar->RemoveFreeNotification(this);
+    FStatusBar = Value;
+    if (FStatusBar)
+        FStatusBar->FreeNotification(this);
 }
 
 void TskFormSkin::SetQuickImageList(TCustomImageList* Value)

@@ -61,6 +61,7 @@ inline constexpr int kDefFrameBorder = 3;
 class TskFormLayerBorder;
 class TskSkinHint;
 class TskSkinMDITabsBar;
+class TskSkinStatusBar;
 class TCustomImageList;
 
 class TskFormSkin : public TComponent {
@@ -186,6 +187,9 @@ public:
 
     TskFrameTrayIcon* GetTrayIcon() const { return FTrayIcon; }
     void SetTrayIcon(TskFrameTrayIcon* Value);
+    // The form's status bar: its size grip is hidden while the form is maximised.
+    TskSkinStatusBar* GetStatusBar() const { return FStatusBar; }
+    void SetStatusBar(TskSkinStatusBar* Value);
     void MinimizeToTray();
     void RestoreFromTray();
     // Moves L and T (screen) to the work area's edges when they are near (dragging).
@@ -425,9 +429,13 @@ private:
     // Hides the open skin menu or leaves menu mode; false when neither was open.
     bool CloseOpenSkinMenu();
     void CancelChildDropDowns();
+    // Shows or hides the status bar's size grip (only when the bar has one).
+    void ShowStatusBarGrip(bool Show);
 
     TCustomForm* FForm = nullptr;
     TskFrameTrayIcon* FTrayIcon = nullptr;
+    TComponent* FTrayIconComponent = nullptr;
+    TskSkinStatusBar* FStatusBar = nullptr;
     TskSkinHint* FSkinHint = nullptr;
     std::unique_ptr<TskQuickButtonItems> FQuickButtons;
     TCustomImageList* FQuickImageList = nullptr;

@@ -6,6 +6,7 @@
 #include "skin/core/skUtils.h"
 #include "skin/form/FormSkinLayerBorder.h"
 #include "skin/form/skSkinMessages.h"
+#include "skin/form/skSkinStatusBar.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -163,6 +164,7 @@ void TskFormSkin::Maximize()
         if (WidthOfRect(before) == FForm->GetWidth() && HeightOfRect(before) == FForm->GetHeight())
             ForceRelayout();
         SendToMainForm(SKM_MDICHILDMAXIMIZED);
+        ShowStatusBarGrip(false);
         if (auto handler = OnMaximize)
             handler(this);
         return;
@@ -176,6 +178,7 @@ void TskFormSkin::Maximize()
             InflateRect(&area, -1, -1);
     }
     FForm->SetBoundsRect(area);
+    ShowStatusBarGrip(false);
     if (auto handler = OnMaximize)
         handler(this);
 }
@@ -202,8 +205,16 @@ void TskFormSkin::Restore()
     if (IsMDIChild())
         SendToMainForm(SKM_MDICHILDRESTORED);
     OldBoundsRect = RECT{};
+    ShowStatusBarGrip(true);
     if (auto handler = OnRestore)
         handler(this);
+}
+
+void TskFormSkin::ShowStatusBarGrip(bool Show)
+{
+    // A form that fills its area cannot be sized by the grip.
+    if (FStatusBar && FStatusBar->GetSizeGrip())
+        FStatusBar->SetShowGrip(Show);
 }
 
 void TskFormSkin::SetRollUpState(bool Value)
@@ -365,7 +376,13 @@ void TskFormSkin::ShowFadeTick()
 
 void TskFormSkin::SetTrayIcon(TskFrameTrayIcon* Value)
 {
+    if (FTrayIconComponent)
+        FTrayIconComponent->RemoveFreeNotification(this);
     FTrayIcon = Value;
+    // Kept as a component so that its going is seen even from its destructor.
+    FTrayIconComponent = dynamic_cast<TComponent*>(Value);
+    if (FTrayIconComponent)
+        FTrayIconComponent->FreeNotification(this);
     if (FTrayIcon && !AlwaysShowInTray)
         FTrayIcon->HideIcon();
     if (FTrayIcon)

@@ -186,6 +186,20 @@ int TskSkinImagesMenuPopupWindow::Count() const
     return ImagesMenu->ImagesItems()->Count();
 }
 
+namespace {
+
+// The skin's pop-up window picture, when it exists and holds the items rectangle (else the grid
+// takes the default look).
+TBitmap* GridWindowPicture(TskSkinData* SD)
+{
+    if (!SD || SD->Empty || !SD->PopupWindow)
+        return nullptr;
+    TBitmap* picture = SkinPicture(SD, SD->PopupWindow->WindowPictureIndex);
+    return PictureHolds(picture, SD->PopupWindow->ItemsRect) ? picture : nullptr;
+}
+
+} // namespace
+
 void TskSkinImagesMenuPopupWindow::ArrangeItems()
 {
     TCustomImageList* il = ImagesMenu->GetImages();
@@ -225,8 +239,7 @@ void TskSkinImagesMenuPopupWindow::ArrangeItems()
 void TskSkinImagesMenuPopupWindow::CalcSize()
 {
     TskSkinData* sd = ImagesMenu->GetSkinData();
-    WindowPicture = sd && !sd->Empty && sd->PopupWindow ? SkinPicture(sd, sd->PopupWindow->WindowPictureIndex)
-                                                        : nullptr;
+    WindowPicture = GridWindowPicture(sd);
     FSkinSupport = WindowPicture != nullptr;
     ArrangeItems();
     TCustomImageList* il = ImagesMenu->GetImages();
@@ -586,8 +599,7 @@ void TskSkinImagesMenuPopupWindow::DrawHeader(TCanvas* C, const RECT& R, const s
 void TskSkinImagesMenuPopupWindow::Paint()
 {
     TskSkinData* skin = ImagesMenu->GetSkinData();
-    WindowPicture = skin && !skin->Empty && skin->PopupWindow ? SkinPicture(skin, skin->PopupWindow->WindowPictureIndex)
-                                                              : nullptr;
+    WindowPicture = GridWindowPicture(skin);
     FSkinSupport = WindowPicture != nullptr;
     const int w = GetWidth(), h = GetHeight();
     const int sel = ImagesMenu->ShowSelectedItem ? ImagesMenu->ItemIndex : -1;

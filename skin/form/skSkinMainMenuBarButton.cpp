@@ -67,7 +67,11 @@ void TskSkinMainMenuBarButton::MouseEnter()
     // The system-menu button stays pressed while its menu is open.
     if (FDown && Command == cmSysMenu)
         return;
-    ReDraw();
+    // A held button shows its pressed look again at once; the morph is for the hover only.
+    if (FDown && EnableMorphing())
+        Parent->DrawButton(this);
+    else
+        ReDraw();
 }
 
 void TskSkinMainMenuBarButton::MouseLeave()
@@ -78,7 +82,10 @@ void TskSkinMainMenuBarButton::MouseLeave()
             MorphKf = 1;
         return;
     }
-    ReDraw();
+    if (FDown && EnableMorphing())
+        Parent->DrawButton(this);
+    else
+        ReDraw();
 }
 
 void TskSkinMainMenuBarButton::MouseDown()

@@ -77,6 +77,12 @@ void SetPopupWindowParams(TCreateParams& Params)
         Params.WndParent = Application->Handle();
 }
 
+bool PictureHolds(TBitmap* Picture, const RECT& R)
+{
+    return Picture && !RectHasNoArea(R) && R.left >= 0 && R.top >= 0 && R.right <= Picture->GetWidth() &&
+           R.bottom <= Picture->GetHeight();
+}
+
 void DrawDefaultHotFace(TCanvas* Cnvs, const RECT& R, bool Pressed)
 {
     Cnvs->Brush()->SetStyle(TBrushStyle::bsSolid);

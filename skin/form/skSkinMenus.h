@@ -35,6 +35,9 @@ void DrawMenuRadioGlyph(TCanvas* Cnvs, int X, int Y, TColor Color);
 // Pop-up windows of the menus: a tool window that is never activated, over the application's
 // window.
 void SetPopupWindowParams(TCreateParams& Params);
+// A window picture that exists and holds R (with area): only then can a pop-up frame be composed
+// from it; otherwise the window takes the default look.
+bool PictureHolds(TBitmap* Picture, const RECT& R);
 // The default look of a hot or pressed part: a navy frame round a light or darker blue face.
 void DrawDefaultHotFace(TCanvas* Cnvs, const RECT& R, bool Pressed);
 // A default bar part of Width x Height drawn into B: the hot face when hot or pressed, else plain.

@@ -37,8 +37,10 @@ TskSkinPopupWindow::TskSkinPopupWindow(TComponent* AOwner, TskSkinMenu* AParentM
     MorphTimer = MakeTimer(20, [this](TObject*) { MorphTimerProc(); });
     FadeTimer = MakeTimer(5, [this](TObject*) { FadeStep(); });
     TskSkinData* sd = AParentMenu->SkinData();
-    // Skinned only with a window picture that exists; a broken index gives the default look.
-    if (AData && sd && (WindowPicture = SkinPicture(sd, AData->WindowPictureIndex)) != nullptr) {
+    // Skinned only with a window picture that exists and holds the items rectangle; a broken
+    // index or a rectangle past the picture gives the default look.
+    if (AData && sd && (WindowPicture = SkinPicture(sd, AData->WindowPictureIndex)) != nullptr &&
+        PictureHolds(WindowPicture, AData->ItemsRect)) {
         PW = AData;
         FSD = sd;
         MaskPicture = SkinPicture(sd, AData->MaskPictureIndex);

@@ -4,6 +4,8 @@
 #include "platform/gdi/Gdi.h"
 #include "skin/form/skSkinMessages.h"
 
+#include <functional>
+
 namespace {
 
 using FrameBadInput = FrameTest;
@@ -105,6 +107,72 @@ TEST_F(FrameBadInput, ABorderlessFormHasNoFrame)
     HRGN region = CreateRectRgn(0, 0, 0, 0);
     EXPECT_EQ(GetWindowRgn(form->GetHandle(), region), ERROR);
     DeleteObject(region);
+}
+
+} // namespace
+
+namespace {
+
+// Frame values of a skin that lie outside its pictures: the frame is clipped to what exists and
+// every operation on it ends without fault.
+TEST_F(FrameBadInput, FrameValuesBeyondThePicturesAreClipped)
+{
+    struct Case {
+        const char* what;
+        int skin;
+        std::function<void(TskSkinData&, int PW, int PH)> spoil;
+    };
+    const Case cases[] = {
+        {"client rectangle past the picture", 1, [](TskSkinData& d, int pw, int ph) {
+             d.ClRect = RECT{d.ClRect.left, d.ClRect.top, pw + 300, ph + 300};
+         }},
+        {"client rectangle wholly outside", 1, [](TskSkinData& d, int pw, int ph) {
+             d.ClRect = RECT{pw + 10, ph + 10, pw + 40, ph + 40};
+         }},
+        {"corner points past the picture", 2, [](TskSkinData& d, int pw, int ph) {
+             d.RTPoint = POINT{pw + 50, 0};
+             d.RBPoint = POINT{pw + 50, ph + 50};
+             d.LBPoint = POINT{0, ph + 50};
+         }},
+        {"corner points crossed", 1, [](TskSkinData& d, int pw, int ph) {
+             d.LTPoint = POINT{pw - 1, ph - 1};
+             d.RBPoint = POINT{1, 1};
+         }},
+        {"sizing corners and border width past the frame", 1, [](TskSkinData& d, int, int) {
+             d.HitTestLTPoint = POINT{5000, 5000};
+             d.HitTestRBPoint = POINT{5000, 5000};
+             d.BorderW = 5000;
+         }},
+        {"mask area past the mask", 2, [](TskSkinData& d, int pw, int ph) {
+             d.MaskRectArea = RECT{pw + 5, ph + 5, 3 * pw, 3 * ph};
+         }},
+        {"buttons and caption past the picture", 1, [](TskSkinData& d, int pw, int ph) {
+             d.ButtonsRect = RECT{pw + 20, ph + 20, pw + 90, ph + 40};
+             d.CaptionRect = RECT{pw + 20, 0, pw + 400, ph + 400};
+             for (auto& o : d.ObjectList)
+                 o->SkinRect = RECT{5000, 5000, 5030, 5030};
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TskSkinData* skin = Skin(c.skin);
+        c.spoil(*skin, skin->FPicture->GetWidth(), skin->FPicture->GetHeight());
+        TForm* form = MakeForm(skin);
+        TskFormSkin* frame = FrameOf(form);
+        At(form, 5, 5);
+        for (const POINT p : {POINT{0, 0}, POINT{399, 299}, POINT{200, 10}, POINT{200, 150}})
+            HitAt(form, p.x, p.y);
+        kit.MoveMouse(ScreenAt(form, 390, 8));
+        kit.Advance(50);
+        form->SetBounds(120, 120, 500, 380);
+        frame->SetWindowState(TWindowState::wsMaximized);
+        frame->SetWindowState(TWindowState::wsNormal);
+        EXPECT_GT(frame->GetMinWidth(), 0);
+        EXPECT_EQ(form->GetWidth(), 500);
+        At(form, 250, 190);
+        form->Free();
+        Pump();
+    }
 }
 
 } // namespace

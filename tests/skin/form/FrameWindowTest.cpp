@@ -1,6 +1,7 @@
 #include "FrameTestSupport.h"
 
 #include "platform/window/RawInput.h"
+#include "skin/form/skSkinStatusBar.h"
 
 #include <string>
 #include <vector>
@@ -122,6 +123,40 @@ TEST_F(FrameWindow, MaximizeFillsTheWorkAreaAndRestoreBringsTheBoundsBack)
     frame->SetWindowState(TWindowState::wsNormal);
     frame->SetWindowState(TWindowState::wsMaximized);
     EXPECT_EQ(form->GetBoundsRect(), (RECT{0, 0, 1280, 1024}));
+}
+
+TEST_F(FrameWindow, TheStatusBarsSizeGripHidesWhileTheFormIsMaximized)
+{
+    TForm* form = MakeForm(Skin(1));
+    TskFormSkin* frame = FrameOf(form);
+    auto* gripped = new TskSkinStatusBar(form);
+    gripped->SetParent(form);
+    gripped->SetSizeGrip(true);
+    frame->SetStatusBar(gripped);
+    Pump();
+    // The bar's bottom-right corner, where the grip is while it shows.
+    auto gripHit = [gripped] {
+        const POINT p = gripped->ClientToScreen(POINT{gripped->GetWidth() - 3, gripped->GetHeight() - 3});
+        return SendMessage(gripped->GetHandle(), WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y));
+    };
+    EXPECT_EQ(gripHit(), HTBOTTOMRIGHT);
+    frame->SetWindowState(TWindowState::wsMaximized);
+    EXPECT_FALSE(gripped->GetShowGrip());
+    EXPECT_EQ(gripHit(), HTCLIENT);
+    frame->SetWindowState(TWindowState::wsNormal);
+    EXPECT_TRUE(gripped->GetShowGrip());
+    EXPECT_EQ(gripHit(), HTBOTTOMRIGHT);
+
+    // A bar without a grip is left alone; a freed bar is forgotten.
+    gripped->SetSizeGrip(false);
+    gripped->SetShowGrip(true);
+    frame->SetWindowState(TWindowState::wsMaximized);
+    EXPECT_TRUE(gripped->GetShowGrip());
+    frame->SetWindowState(TWindowState::wsNormal);
+    gripped->Free();
+    EXPECT_EQ(frame->GetStatusBar(), nullptr);
+    frame->SetWindowState(TWindowState::wsMaximized);
+    frame->SetWindowState(TWindowState::wsNormal);
 }
 
 TEST_F(FrameWindow, RollUpKeepsTheRealHeight)

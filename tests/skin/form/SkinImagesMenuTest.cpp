@@ -135,3 +135,20 @@ TEST_F(SkinImagesMenuTest, OpensNothingWithoutItemsOrImages)
     grid->Popup(100, 100);
     EXPECT_EQ(W(), nullptr);
 }
+
+TEST_F(SkinImagesMenuTest, AWindowDescriptionPastItsPictureGivesTheDefaultLook)
+{
+    auto made = skinform::MadeSkin();
+    made->PopupWindow->WindowPictureIndex = skinform::AddPicture(*made, 64, 64, RGB(200, 200, 200));
+    made->PopupWindow->ItemsRect = RECT{3, 3, 640, 61};
+    made->PopupWindow->RBPoint = POINT{640, 61};
+    grid->SetSkinData(made.get());
+    grid->Popup(100, 100);
+    Pump();
+    ASSERT_NE(W(), nullptr);
+    EXPECT_EQ(W()->GetWidth(), 88);
+    EXPECT_EQ(W()->GetHeight(), 3 * 26 + 2 + 10);
+    kit.Render(W()->GetHandle());
+    Key(VK_ESCAPE);
+    grid->SetSkinData(nullptr);
+}

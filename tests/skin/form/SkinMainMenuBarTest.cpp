@@ -1,7 +1,11 @@
 #include "FrameTestSupport.h"
 
+#include "skin/core/skUtils.h"
+#include "skin/form/skSkinHint.h"
 #include "skin/form/skSkinMainMenuBar.h"
 #include "skin/form/skSkinMenus.h"
+
+#include <algorithm>
 
 class MainMenuBarTest : public FrameTest {
 protected:
@@ -245,3 +249,109 @@ TEST_F(MainMenuBarTest, AnimatedItemsStepThroughTheirFramesAndBack)
     EXPECT_FALSE(item->EnableAnimation());
 }
 
+TEST_F(MainMenuBarTest, EachAnimationFrameShowsItsCellOfAStackedStrip)
+{
+    TskSkinData* data = Skin(1);
+    auto* d = dynamic_cast<TskDataSkinMainMenuBarItem*>(
+        data->ObjectList[static_cast<std::size_t>(data->GetIndex("menubaritem"))].get());
+    ASSERT_NE(d, nullptr);
+    // The item's picture grown by three cells stacked below it, each in a colour of its own.
+    TBitmap* old = data->FActivePictures.at(static_cast<std::size_t>(d->ActivePictureIndex)).get();
+    const int sw = WidthOfRect(d->SkinRect), sh = HeightOfRect(d->SkinRect), top = old->GetHeight();
+    auto grown = std::make_unique<TBitmap>();
+    grown->SetPixelFormat(TPixelFormat::pf24bit);
+    grown->SetSize(std::max(old->GetWidth(), sw), top + 3 * sh);
+    grown->Canvas()->Draw(0, 0, old);
+    const COLORREF cells[] = {RGB(250, 0, 0), RGB(0, 250, 0), RGB(0, 0, 250)};
+    for (int i = 0; i < 3; ++i) {
+        grown->Canvas()->Brush()->SetColor(static_cast<TColor>(cells[i]));
+        grown->Canvas()->FillRect(RECT{0, top + i * sh, sw, top + (i + 1) * sh});
+    }
+    data->FActivePictures.push_back(std::move(grown));
+    d->ActivePictureIndex = static_cast<int>(data->FActivePictures.size()) - 1;
+    d->AnimateSkinRect = RECT{0, top, sw, top + 3 * sh};
+    d->FrameCount = 3;
+    d->AnimateInterval = 30;
+    d->Morphing = false;
+    Build(data);
+    TskSkinMainMenuBarItem* item = bar->Item(0);
+    ASSERT_TRUE(item->EnableAnimation());
+    // A pixel near the item's top-left corner, where no caption is written.
+    auto corner = [&] {
+        const POINT p = bar->ClientToScreen(POINT{item->ObjectRect.left + 1, item->ObjectRect.top + 1});
+        return At(form, p.x - form->GetLeft(), p.y - form->GetTop());
+    };
+    const COLORREF normal = corner();
+    kit.MoveMouse(ItemCentre(0));
+    Pump();
+    kit.Advance(50);
+    ASSERT_TRUE(item->Active);
+    for (int i = 0; i < 3; ++i) {
+        kit.Advance(30);
+        EXPECT_EQ(item->CurrentFrame, i + 1);
+        EXPECT_EQ(corner(), cells[i]) << i;
+    }
+    kit.Advance(30);
+    // Past the last cell: the hot look.
+    const RECT hr = RectHasNoArea(d->ActiveSkinRect) ? d->SkinRect : d->ActiveSkinRect;
+    const COLORREF hot = old->GetPixelColor(hr.left + 1, hr.top + 1);
+    EXPECT_EQ(corner(), hot);
+    kit.MoveMouse(POINT{ItemCentre(0).x, ItemCentre(0).y + 200});
+    Pump();
+    kit.Advance(50);
+    EXPECT_EQ(corner(), normal);
+    EXPECT_FALSE(bar->Item(0)->Active);
+}
+
+TEST_F(MainMenuBarTest, MenuDescriptionsBeyondTheirPicturesDrawClipped)
+{
+    TskSkinData* data = Skin(2);
+    const RECT far{4000, 4000, 4060, 4024};
+    auto* barDesc = dynamic_cast<TskDataSkinMainMenuBar*>(
+        data->CtrlList.at(static_cast<std::size_t>(data->GetControlIndex("mainmenubar"))).get());
+    ASSERT_NE(barDesc, nullptr);
+    barDesc->SkinRect = RECT{0, 0, 5000, 22};
+    barDesc->ItemsRect = RECT{4, 2, 6000, 20};
+    auto* itemDesc = dynamic_cast<TskDataSkinMainMenuBarItem*>(
+        data->ObjectList.at(static_cast<std::size_t>(data->GetIndex(barDesc->MenuBarItem))).get());
+    ASSERT_NE(itemDesc, nullptr);
+    itemDesc->SkinRect = itemDesc->ActiveSkinRect = itemDesc->DownRect = far;
+    itemDesc->TextRct = RECT{2, 2, 58, 20};
+    itemDesc->AnimateSkinRect = RECT{0, 0, 10, 10};
+    itemDesc->FrameCount = 1000;  // cells of no width
+    TskDataSkinMenuItem* menuItem = FindMenuItemData(data);
+    ASSERT_NE(menuItem, nullptr);
+    menuItem->SkinRect = menuItem->ActiveSkinRect = menuItem->DividerRect = far;
+    menuItem->ImageRct = RECT{3000, 3000, 3016, 3016};
+    data->PopupWindow->ItemsRect = RECT{3, 3, 9000, 9000};
+    data->PopupWindow->RBPoint = POINT{9000, 9000};
+    data->HintWindow->ClRect = RECT{3, 3, 9000, 9000};
+    data->HintWindow->RTPoint = POINT{9000, 0};
+    Build(data);
+    auto* hint = new TskSkinHint(form);
+    hint->SetSkinData(data);
+
+    kit.MoveMouse(ItemCentre(0));
+    Pump();
+    kit.Advance(50);
+    for (int i = 0; i < 4; ++i)
+        kit.Advance(25);
+    kit.Click(ItemCentre(0));
+    Pump();
+    ASSERT_EQ(OpenMenu(), "Open");
+    TskSkinPopupWindow* w = Manager()->PopupWindow(0);
+    EXPECT_GT(w->GetHeight(), 0);
+    const RECT second = w->Item(1)->ObjectRect;
+    kit.MoveMouse(w->ClientToScreen(POINT{second.left + 10, (second.top + second.bottom) / 2}));
+    for (int i = 0; i < 6; ++i)
+        kit.Advance(20);
+    kit.Render(w->GetHandle());
+    Manager()->Hide();
+    hint->ActivateHint(POINT{100, 100}, "Hint@text");
+    Pump();
+    EXPECT_TRUE(hint->IsVisible());
+    EXPECT_GT(hint->Window()->GetWidth(), 4);
+    EXPECT_GT(hint->Window()->GetHeight(), 4);
+    kit.Render(hint->Window()->GetHandle());
+    At(form, 20, 40);
+}

@@ -194,7 +194,7 @@ TEST_F(SkinMenuMDI, AClickOnTheMainFormClosesAMenuTheActiveChildOpened)
     EXPECT_FALSE(FrameOf(child)->InMenu);
 }
 
-TEST_F(SkinMenuMDI, TheChildsButtonsOnTheBarMorphInAndOut)
+TEST_F(SkinMenuMDI, TheChildsButtonsOnTheBarMorphInAndOutAndShowTheirPressedLook)
 {
     TskSkinData* data = Skin(0);
     TForm* main = MakeMain(data);
@@ -206,10 +206,19 @@ TEST_F(SkinMenuMDI, TheChildsButtonsOnTheBarMorphInAndOut)
     bar->SetFormSkin(FrameOf(main));
     bar->SetMainMenu(menu);
     ASSERT_NE(bar->BarDescription(), nullptr);
+    // Normal red, hot blue, pressed green.
+    const COLORREF red = RGB(250, 0, 0), blue = RGB(0, 0, 250), green = RGB(0, 250, 0);
+    const int picture = skinform::AddPicture(*data, 48, 16, red);
+    TCanvas* c = data->FActivePictures.back()->Canvas();
+    c->Brush()->SetColor(static_cast<TColor>(blue));
+    c->FillRect(RECT{16, 0, 32, 16});
+    c->Brush()->SetColor(static_cast<TColor>(green));
+    c->FillRect(RECT{32, 0, 48, 16});
     auto min = std::make_unique<TskDataSkinMainMenuBarButton>("minbutton_bar");
-    min->ActivePictureIndex = 0;
+    min->ActivePictureIndex = picture;
     min->SkinRect = RECT{0, 0, 16, 16};
     min->ActiveSkinRect = RECT{16, 0, 32, 16};
+    min->DownRect = RECT{32, 0, 48, 16};
     min->Morphing = true;
     min->Command = cmMinimize;
     data->ObjectList.push_back(std::move(min));
@@ -221,16 +230,26 @@ TEST_F(SkinMenuMDI, TheChildsButtonsOnTheBarMorphInAndOut)
     TskSkinMainMenuBarButton* button = bar->Button(3);
     ASSERT_TRUE(button->EnableMorphing());
     const RECT r = button->ObjectRect;
+    const POINT inside = bar->ClientToScreen(POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+    const POINT outside = bar->ClientToScreen(POINT{bar->GetWidth() / 2, bar->GetHeight() + 40});
+    auto face = [&] {
+        const POINT p = bar->ClientToScreen(POINT{r.left + 2, r.top + 2});
+        return At(main, p.x - main->GetLeft(), p.y - main->GetTop());
+    };
+    EXPECT_EQ(face(), red);
+
     std::vector<double> kf;
-    kit.MoveMouse(bar->ClientToScreen(POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}));
+    std::vector<COLORREF> faces;
+    kit.MoveMouse(inside);
     Pump();
     kit.Advance(50);
     ASSERT_TRUE(button->Active);
     for (int i = 0; i < 6; ++i) {
         kit.Advance(25);
         kf.push_back(button->MorphKf);
+        faces.push_back(face());
     }
-    kit.MoveMouse(bar->ClientToScreen(POINT{bar->GetWidth() / 2, bar->GetHeight() + 40}));
+    kit.MoveMouse(outside);
     Pump();
     for (int i = 0; i < 6; ++i) {
         kit.Advance(25);
@@ -240,6 +259,35 @@ TEST_F(SkinMenuMDI, TheChildsButtonsOnTheBarMorphInAndOut)
     ASSERT_EQ(kf.size(), expected.size());
     for (std::size_t i = 0; i < kf.size(); ++i)
         EXPECT_NEAR(kf[i], expected[i], 1e-9) << i;
+    // Between the pictures while morphing, the hot picture at the end.
+    EXPECT_NE(faces[1], red);
+    EXPECT_NE(faces[1], blue);
+    EXPECT_EQ(faces[5], blue);
+    EXPECT_EQ(face(), red);
+
+    // Held: pressed while the pointer is over it, normal while it is away, pressed again when it
+    // comes back; released outside it runs nothing.
+    kit.MoveMouse(inside);
+    Pump();
+    kit.Advance(50);
+    kit.PressButton(inside);
+    Pump();
+    EXPECT_EQ(face(), green);
+    kit.MoveMouse(outside);
+    Pump();
+    kit.Advance(50);
+    EXPECT_FALSE(button->Active);
+    EXPECT_EQ(face(), red);
+    kit.MoveMouse(inside);
+    Pump();
+    kit.Advance(50);
+    EXPECT_TRUE(button->Active);
+    EXPECT_EQ(face(), green);
+    kit.MoveMouse(outside);
+    Pump();
+    kit.Advance(50);
+    kit.ReleaseButton(outside);
+    Pump();
+    EXPECT_FALSE(button->FDown);
     EXPECT_EQ(FrameOf(child)->GetWindowState(), TWindowState::wsMaximized);
 }
-

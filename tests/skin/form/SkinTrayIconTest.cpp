@@ -251,9 +251,13 @@ TEST_F(SkinTrayIconTest, AFreedTrayIconLeavesMinimisingAlone)
 {
     TForm* form = MakeForm(Skin(0));
     TskTrayIcon* t = MakeTray(form);
+    TskFormSkin* frame = FrameOf(form);
+    frame->SetTrayIcon(t);
     t->ShowIcon();
     delete t;
     EXPECT_TRUE(tray.icons.empty()) << "freeing removes the icon";
+    EXPECT_EQ(frame->GetTrayIcon(), nullptr) << "the frame forgets it";
+    frame->MinimizeToTray();
     Application->Minimize();
     Pump();
     EXPECT_TRUE(form->GetVisible());

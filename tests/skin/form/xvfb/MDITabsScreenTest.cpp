@@ -15,25 +15,11 @@ namespace {
 
 using namespace screen;
 
-template <TFormStyle Style>
-class TStyledForm : public TForm {
-public:
-    explicit TStyledForm(TComponent* AOwner) : TForm(AOwner) { SetFormStyle(Style); }
-};
-
 using MDITabsScreen = SkinnedFormScreen;
 
 TEST_P(MDITabsScreen, AnMDIMainFormWithItsTabsBar)
 {
-    GetDisplayBackend();
-    skin = std::make_unique<TskSkinData>(nullptr);
-    LoadSkin(skin.get(), GetParam());
-    TStyledForm<TFormStyle::fsMDIForm>* main;
-    Application->CreateForm(main);
-    main->SetCaption("转换");
-    main->SetBounds(100, 100, 420, 320);
-    frame = new TskFormSkin(main);
-    frame->SetSkinData(skin.get());
+    auto* main = MakeForm<TStyledForm<TFormStyle::fsMDIForm>>("转换");
     auto* bar = new TskSkinMDITabsBar(main);
     bar->SetSkinData(skin.get());
     bar->SetParent(main);

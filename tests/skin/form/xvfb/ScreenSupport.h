@@ -3,6 +3,7 @@
 // screen shows a colour.
 
 #include "app/artwork/Artwork.h"
+#include "classlib/ControlHooks.h"
 #include "classlib/Forms.h"
 #include "classlib/Streams.h"
 #include "platform/window/User.h"
@@ -53,13 +54,21 @@ inline QColor Colour(COLORREF c)
     return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
 }
 
+// Runs the pending messages, then gives back the contexts controls drew on outside painting, as
+// the application's loop does when it runs out of messages (only then does such drawing show).
+inline void RunMessages()
+{
+    Application->ProcessMessages();
+    ControlHooks::FreeDeviceContexts();
+}
+
 // Runs messages and Qt events until the screen shows `color` at (x, y), for at most five seconds.
 inline bool ScreenShows(int x, int y, QColor color)
 {
     QElapsedTimer clock;
     clock.start();
     do {
-        Application->ProcessMessages();
+        RunMessages();
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         if (ScreenPixel(x, y) == color)
             return true;
@@ -73,13 +82,20 @@ inline void RunFor(int Ms)
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < Ms) {
-        Application->ProcessMessages();
+        RunMessages();
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     }
 }
 
-// Tests over generated skins (the parameter): a form at (100, 100), 420 x 320, with a skinned
-// frame; the menu factory and the forms go at the end.
+// A form made in an MDI style before its window exists.
+template <TFormStyle Style>
+class TStyledForm : public TForm {
+public:
+    explicit TStyledForm(TComponent* AOwner) : TForm(AOwner) { SetFormStyle(Style); }
+};
+
+// Tests over generated skins (the parameter): a form (of class F) at (100, 100), 420 x 320, with
+// a skinned frame; the menu factory and the forms go at the end.
 class SkinnedFormScreen : public testing::TestWithParam<int> {
 protected:
     void TearDown() override
@@ -88,12 +104,13 @@ protected:
         SetFrameMenuFactory(nullptr);
         skin.reset();
     }
-    TForm* MakeForm(const std::string& Caption)
+    template <class F = TForm>
+    F* MakeForm(const std::string& Caption)
     {
         GetDisplayBackend();
         skin = std::make_unique<TskSkinData>(nullptr);
         LoadSkin(skin.get(), GetParam());
-        TForm* form;
+        F* form;
         Application->CreateForm(form);
         form->SetCaption(Caption);
         form->SetBounds(100, 100, 420, 320);
