@@ -30,6 +30,11 @@ NativeAttributes AttributesOf(const Window* top)
     a.topmost = (top->exStyle & WS_EX_TOPMOST) != 0;
     a.clickThrough = (top->exStyle & WS_EX_TRANSPARENT) != 0;
     a.noActivate = a.popup;
+    // Stacked by the desktop with its owner: a managed tool window that never takes the focus.
+    if (top->top->stackedWithOwner && top->owner && (top->exStyle & WS_EX_LAYERED)) {
+        a.tool = true;
+        a.popup = false;
+    }
     a.perPixelAlpha = top->top->hasLayeredPicture;
     a.owner = top->owner ? top->owner->handle : nullptr;
     return a;
