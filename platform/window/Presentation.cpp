@@ -124,6 +124,10 @@ void SyncNative(Window* top)
         std::erase(NativeStack(), top->handle);
         NativeStack().push_back(top->handle);
         SyncNativeStacking();
+        // Owned windows shown before their owner learn of it now.
+        for (Window* owned : OwnedWindows(top))
+            if (owned->top && owned->top->native && owned->top->nativeShown)
+                owned->top->native->SetAttributes(owned->top->attributes);
     }
 }
 
