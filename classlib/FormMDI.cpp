@@ -88,6 +88,16 @@ void TCustomForm::SetActiveMDIChild(TCustomForm* Child)
     }
 }
 
+void TCustomForm::SetZOrder(bool TopMost)
+{
+    TCustomControl::SetZOrder(TopMost);
+    // A visible MDI child brought to the front becomes the active child (Show on a child that
+    // is already shown, a click on its tab).
+    if (TopMost && FFormStyle == TFormStyle::fsMDIChild && GetVisible() && HandleAllocated())
+        if (TCustomForm* parent = mdiParent())
+            parent->SetActiveMDIChild(this);
+}
+
 void TCustomForm::activateNextMDIChild(TCustomForm* Leaving)
 {
     TCustomForm* next = nullptr;

@@ -139,6 +139,33 @@ TEST_F(SkinMDITabsBar, ARightClickOpensTheChildsSystemMenuAtThePointer)
     SetFrameMenuFactory(nullptr);
 }
 
+TEST_F(SkinMDITabsBar, TheListMenuAndTheTabsBringTheirChildToTheFront)
+{
+    TForm* main = MakeMain(nullptr);
+    TskSkinMDITabsBar* bar = MakeBar(main);
+    std::vector<TForm*> docs{MakeChild(nullptr, ""), MakeChild(nullptr, "")};
+    docs[0]->SetCaption("第一");
+    docs[1]->SetCaption("第二");
+    main->SetActiveMDIChild(docs[0]);
+    Pump();
+    ASSERT_NE(bar->ListButton(), nullptr);
+    bar->ListButton()->OnShowTrackMenu(bar->ListButton());
+    ASSERT_EQ(bar->ListMenu()->Items()->Count(), 2);
+    TMenuItem* second = bar->ListMenu()->Items()->Items(1);
+    EXPECT_EQ(second->GetCaption(), "第二");
+    EXPECT_EQ(second->GetName(), "_BSFCHILDITEMBAR");
+    second->Click();
+    Pump();
+    EXPECT_EQ(main->ActiveMDIChild(), docs[1]);
+    // A press on a tab brings its child to the front too.
+    bar->CalcTabRects();
+    SendMessage(bar->GetHandle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(bar->Tab(0)->ObjectRect.left + 5, 10));
+    SendMessage(bar->GetHandle(), WM_LBUTTONUP, 0, MAKELPARAM(bar->Tab(0)->ObjectRect.left + 5, 10));
+    Pump();
+    EXPECT_EQ(main->ActiveMDIChild(), docs[0]);
+    EXPECT_TRUE(bar->Tab(0)->Active);
+}
+
 TEST_F(SkinMDITabsBar, AChildDestroyedWhileItsTabIsHotOrPressedTakesTheTabAlong)
 {
     TForm* main = MakeMain(nullptr);
