@@ -158,6 +158,7 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void BeforeDestruction() override;
     void SetZOrder(bool TopMost) override;
+    void AlignControls(TControl* AControl, RECT& Rect) override;
     virtual void DoShow();
     virtual void DoHide();
     virtual void DoClose(TCloseAction& Action);

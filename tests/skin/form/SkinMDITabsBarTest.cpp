@@ -139,6 +139,24 @@ TEST_F(SkinMDITabsBar, ARightClickOpensTheChildsSystemMenuAtThePointer)
     SetFrameMenuFactory(nullptr);
 }
 
+TEST_F(SkinMDITabsBar, AnAlignedBarLeavesTheChildrenTheRestOfTheClientArea)
+{
+    TForm* main = MakeMain(nullptr);
+    TskSkinMDITabsBar* bar = MakeBar(main);
+    bar->SetAlign(TAlign::alTop);
+    Pump();
+    RECT client{};
+    GetWindowRect(main->ClientHandle(), &client);
+    const POINT below = main->ClientToScreen(POINT{0, bar->GetHeight()});
+    EXPECT_EQ(client.top, below.y);
+    EXPECT_EQ(client.bottom - client.top, main->GetClientHeight() - bar->GetHeight());
+    // And keeps doing so when the form is sized.
+    main->SetClientHeight(400);
+    Pump();
+    GetWindowRect(main->ClientHandle(), &client);
+    EXPECT_EQ(client.bottom - client.top, 400 - bar->GetHeight());
+}
+
 TEST_F(SkinMDITabsBar, TheListMenuAndTheTabsBringTheirChildToTheFront)
 {
     TForm* main = MakeMain(nullptr);
