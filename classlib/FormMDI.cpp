@@ -1,6 +1,6 @@
-// The minimal MDI model: an fsMDIForm makes a client window filling its client area; its
-// fsMDIChild forms are child windows of that client window, listed in the order they were
-// made; one of them has the MDI activation.
+// The minimal MDI model: an fsMDIForm makes a client window filling what its aligned controls
+// leave of its client area; its fsMDIChild forms are child windows of that client window, listed
+// in the order they were made; one of them has the MDI activation.
 
 #include "classlib/Forms.h"
 #include "platform/gdi/Gdi.h"
@@ -68,6 +68,7 @@ void TCustomForm::CreateWnd()
         ::GetClientRect(FHandle, &r);
         FClientHandle = CreateWindowEx(0, kClientClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
                                        0, 0, r.right, r.bottom, FHandle, nullptr, nullptr, nullptr);
+        Realign();
     } else if (FFormStyle == TFormStyle::fsMDIChild) {
         if (TCustomForm* parent = mdiParent())
             parent->FMDIChildren.push_back(this);
@@ -86,6 +87,26 @@ void TCustomForm::SetActiveMDIChild(TCustomForm* Child)
         BringWindowToTop(Child->FHandle);
         SendMessage(Child->FHandle, WM_NCACTIVATE, TRUE, 0);
     }
+}
+
+void TCustomForm::AlignControls(TControl* AControl, RECT& Rect)
+{
+    TCustomControl::AlignControls(AControl, Rect);
+    // The MDI client takes what the aligned controls leave (a menu or tabs bar above it), under
+    // them; the realignment after every WM_SIZE keeps it fitted.
+    if (FClientHandle)
+        SetWindowPos(FClientHandle, HWND_BOTTOM, Rect.left, Rect.top, std::max<LONG>(0, Rect.right - Rect.left),
+                     std::max<LONG>(0, Rect.bottom - Rect.top), SWP_NOACTIVATE);
+}
+
+void TCustomForm::SetZOrder(bool TopMost)
+{
+    TCustomControl::SetZOrder(TopMost);
+    // A visible MDI child brought to the front becomes the active child (Show on a child that
+    // is already shown, a click on its tab).
+    if (TopMost && FFormStyle == TFormStyle::fsMDIChild && GetVisible() && HandleAllocated())
+        if (TCustomForm* parent = mdiParent())
+            parent->SetActiveMDIChild(this);
 }
 
 void TCustomForm::activateNextMDIChild(TCustomForm* Leaving)
@@ -112,13 +133,6 @@ void TCustomForm::detachFromMDIParent()
 void TCustomForm::mdiDispatch(TMessage& Message)
 {
     switch (Message.Msg) {
-    case WM_SIZE:
-        if (FClientHandle) {
-            RECT r;
-            ::GetClientRect(FHandle, &r);
-            MoveWindow(FClientHandle, 0, 0, r.right, r.bottom, TRUE);
-        }
-        break;
     case WM_DESTROY:
         FClientHandle = nullptr;
         detachFromMDIParent();

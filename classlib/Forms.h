@@ -157,6 +157,8 @@ protected:
     void Paint() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void BeforeDestruction() override;
+    void SetZOrder(bool TopMost) override;
+    void AlignControls(TControl* AControl, RECT& Rect) override;
     virtual void DoShow();
     virtual void DoHide();
     virtual void DoClose(TCloseAction& Action);

@@ -161,7 +161,17 @@ void QtTopLevelWindow::SetAttributes(const NativeAttributes& a)
             setFormat(FormatFor(a.perPixelAlpha));
         setFlags(flags);
     }
-    setTransientParent(display_.Find(a.owner));
+    QWindow* owner = display_.Find(a.owner);
+    if (owner != transientParent()) {
+        // The desktop reads the owner when the window is mapped: a window shown before its
+        // owner is mapped again once the owner is there.
+        const bool remap = owner && isVisible();
+        if (remap)
+            setVisible(false);
+        setTransientParent(owner);
+        if (remap)
+            setVisible(true);
+    }
 }
 
 void QtTopLevelWindow::SetGeometry(const RECT& screenRect)

@@ -38,6 +38,16 @@ BOOL SetLayeredWindowAttributes(HWND hwnd, COLORREF key, BYTE alpha, DWORD flags
     return TRUE;
 }
 
+BOOL StackLayeredWithOwner(HWND hwnd, bool on)
+{
+    Window* w = LayeredTop(hwnd);
+    if (!w || !w->owner)
+        return FALSE;
+    w->top->stackedWithOwner = on;
+    SyncNative(w);
+    return TRUE;
+}
+
 BOOL GetLayeredWindowAttributes(HWND hwnd, COLORREF* key, BYTE* alpha, DWORD* flags)
 {
     Window* w = LayeredTop(hwnd);

@@ -22,6 +22,11 @@ BOOL GetLayeredWindowAttributes(HWND hwnd, COLORREF* key, BYTE* alpha, DWORD* fl
 BOOL UpdateLayeredWindow(HWND hwnd, HDC screen, const POINT* position, const SIZE* size, HDC source,
                          const POINT* sourcePoint, COLORREF key, const BLENDFUNCTION* blend, DWORD flags);
 
+// An owned layered window that frames its owner (a shadow or border around it) and must go up
+// and down with it: the desktop keeps it just above the owner, under the programs that cover the
+// owner, where an owned pop-up would float above every program. FALSE for other windows.
+BOOL StackLayeredWithOwner(HWND hwnd, bool on);
+
 // Whether layered windows' alpha (per-pixel or constant) reaches the screen: on X11 only while a
 // compositing manager runs.
 bool TranslucencyReachesScreen();

@@ -30,6 +30,11 @@ NativeAttributes AttributesOf(const Window* top)
     a.topmost = (top->exStyle & WS_EX_TOPMOST) != 0;
     a.clickThrough = (top->exStyle & WS_EX_TRANSPARENT) != 0;
     a.noActivate = a.popup;
+    // Stacked by the desktop with its owner: a managed tool window that never takes the focus.
+    if (top->top->stackedWithOwner && top->owner && (top->exStyle & WS_EX_LAYERED)) {
+        a.tool = true;
+        a.popup = false;
+    }
     a.perPixelAlpha = top->top->hasLayeredPicture;
     a.owner = top->owner ? top->owner->handle : nullptr;
     return a;
@@ -119,6 +124,10 @@ void SyncNative(Window* top)
         std::erase(NativeStack(), top->handle);
         NativeStack().push_back(top->handle);
         SyncNativeStacking();
+        // Owned windows shown before their owner learn of it now.
+        for (Window* owned : OwnedWindows(top))
+            if (owned->top && owned->top->native && owned->top->nativeShown)
+                owned->top->native->SetAttributes(owned->top->attributes);
     }
 }
 

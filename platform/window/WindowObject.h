@@ -43,6 +43,7 @@ struct TopLevelData {
     bool hasLayeredPicture = false;
     std::vector<std::uint32_t> layeredPicture;  // straight alpha, window size
     BYTE layeredPictureAlpha = 255;
+    bool stackedWithOwner = false;  // StackLayeredWithOwner
     RECT restoreRect{};  // the normal place while minimized or maximized
 };
 

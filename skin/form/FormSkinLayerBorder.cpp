@@ -2,6 +2,7 @@
 
 #include "classlib/Forms.h"
 #include "platform/kernel/Clock.h"
+#include "platform/window/Layered.h"
 #include "platform/window/User.h"
 #include "skin/core/TskLayerManager.h"
 #include "skin/core/skBlur.h"
@@ -94,6 +95,13 @@ void TskFormLayerWindow::CreateParams(TCreateParams& Params)
     const RECT& b = FLayerBorder->Data()->BorderRect;
     if (b.right - b.left <= 0 || b.bottom - b.top <= 0)
         Params.ExStyle |= WS_EX_TRANSPARENT;
+}
+
+void TskFormLayerWindow::CreateWnd()
+{
+    TCustomControl::CreateWnd();
+    // Covered with the form by other programs' windows, raised with it.
+    StackLayeredWithOwner(GetHandle(), true);
 }
 
 bool TskFormLayerWindow::CanSizeForm() const

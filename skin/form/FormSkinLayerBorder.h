@@ -31,6 +31,7 @@ public:
 
 protected:
     void CreateParams(TCreateParams& Params) override;
+    void CreateWnd() override;
     void WndProc(TMessage& Message) override;
 
 private:

@@ -200,12 +200,18 @@ void TskSkinMDITabsBar::DeleteTab(TCustomForm* Child)
     if (it == ObjectList.end())
         return;
     TskMDITab* tab = it->get();
-    if (ActiveTabIndex != -1 && ActiveTabIndex == IndexOf(tab)) {
+    const int index = IndexOf(tab);
+    if (ActiveTabIndex != -1 && ActiveTabIndex == index) {
         if (OnTabMouseLeave)
             OnTabMouseLeave(tab);
         ActiveTabIndex = -1;
         OldTabIndex = -1;
     }
+    // The hot tab keeps its place when one before it goes.
+    if (ActiveTabIndex > index)
+        --ActiveTabIndex;
+    if (OldTabIndex > index)
+        --OldTabIndex;
     if (FCloseDownTab == tab)
         FCloseDownTab = nullptr;
     if (IsDrag || FDown)

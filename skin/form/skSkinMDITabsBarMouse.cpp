@@ -8,6 +8,7 @@
 #include "skin/form/FormSkin.h"
 #include "skin/form/skFrameMenu.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -84,8 +85,13 @@ void TskSkinMDITabsBar::MouseDown(TMouseButton Button, TShiftState Shift, int X,
     DragIndex = FMoveTabs ? IndexOf(tab) : -1;
     DX = X;
     TabDX = 0;
-    if (OnTabMouseDown)
+    if (OnTabMouseDown) {
+        TCustomForm* child = tab->Child;
         OnTabMouseDown(Button, Shift, tab);
+        // The handler may have destroyed the child, and its tab with it.
+        if (std::none_of(ObjectList.begin(), ObjectList.end(), [child](const auto& t) { return t->Child == child; }))
+            return;
+    }
     if (!FShowCloseButtons)
         return;
     const bool onClose = Inside(tab->CloseButtonOnBar(), X, Y);

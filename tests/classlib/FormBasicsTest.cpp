@@ -74,6 +74,14 @@ TEST_F(ControlsTest, MDIChildrenLiveInTheClientWindowAndOneHasTheActivation)
     EXPECT_EQ(main->ActiveMDIChild(), a);
     EXPECT_EQ(log, (std::vector<std::string>{"B off", "A on"}));
 
+    // Showing a child that is already shown brings it to the front, active.
+    log.clear();
+    b->Show();
+    EXPECT_EQ(main->ActiveMDIChild(), b);
+    EXPECT_EQ(log, (std::vector<std::string>{"A off", "B on"}));
+    a->Show();
+    EXPECT_EQ(main->ActiveMDIChild(), a);
+
     log.clear();
     a->Free();
     EXPECT_EQ(main->MDIChildCount(), 1);

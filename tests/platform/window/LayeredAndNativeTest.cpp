@@ -114,6 +114,25 @@ TEST_F(LayeredAndNative, StylesBecomeNativeAttributes)
     }
 }
 
+TEST_F(LayeredAndNative, AFrameAroundItsOwnerIsStackedWithItNotAboveEveryProgram)
+{
+    HWND owner = Top(RECT{0, 0, 10, 10});
+    HWND band = Top(RECT{0, 0, 10, 10}, WS_POPUP, WS_EX_TOOLWINDOW | WS_EX_LAYERED | WS_EX_NOACTIVATE, "Plain", owner);
+    ASSERT_TRUE(SetLayeredWindowAttributes(band, 0, 200, LWA_ALPHA));
+    ShowWindow(band, SW_SHOWNA);
+    EXPECT_TRUE(kit.Display().State(band)->attributes.popup);
+    ASSERT_TRUE(StackLayeredWithOwner(band, true));
+    const NativeAttributes& a = kit.Display().State(band)->attributes;
+    EXPECT_FALSE(a.popup);
+    EXPECT_TRUE(a.tool);
+    EXPECT_TRUE(a.noActivate);
+    EXPECT_EQ(a.owner, owner);
+    // Only owned layered windows can be stacked so.
+    EXPECT_FALSE(StackLayeredWithOwner(owner, true));
+    HWND unowned = Top(RECT{0, 0, 10, 10}, WS_POPUP, WS_EX_TOOLWINDOW | WS_EX_LAYERED);
+    EXPECT_FALSE(StackLayeredWithOwner(unowned, true));
+}
+
 TEST_F(LayeredAndNative, AShapedTopLevelWindowGivesItsShapeToTheNativeWindow)
 {
     HWND top = Top(RECT{0, 0, 100, 100});

@@ -52,6 +52,11 @@ TEST_F(FrameLayerBorderTest, BandsSurroundTheFormExactly)
         EXPECT_TRUE(ex & WS_EX_TOOLWINDOW);
         EXPECT_FALSE(ex & WS_EX_TRANSPARENT) << "the skin's bands take the pointer for resizing";
         EXPECT_EQ(GetWindow(border->Band(c.band)->GetHandle(), GW_OWNER), form->GetHandle());
+        // The desktop keeps it with the form, not above every program like a pop-up.
+        const NativeAttributes& a = kit.Display().State(border->Band(c.band)->GetHandle())->attributes;
+        EXPECT_FALSE(a.popup);
+        EXPECT_TRUE(a.noActivate);
+        EXPECT_EQ(a.owner, form->GetHandle());
     }
     EXPECT_EQ(border->LeftSize, 5);
     EXPECT_EQ(border->TopSize, 5);

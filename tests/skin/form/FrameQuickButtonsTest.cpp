@@ -1,6 +1,8 @@
 #include "FrameTestSupport.h"
 
 #include "classlib/ImgList.h"
+#include "skin/core/skDataSkinObjects.h"
+#include "skin/core/skUtils.h"
 #include "skin/form/FormSkin.h"
 
 #include <string>
@@ -39,6 +41,18 @@ protected:
         Frame->QuickButtons()->Items(2)->SetEnabled(false);
         Frame->QuickButtons()->Items(2)->SetImageIndex(1);
     }
+    // The first skin with an active caption picture (its first active picture, from the top
+    // left): the active caption composes its picture, which used to cover the buttons.
+    TskSkinData* ComposingSkin()
+    {
+        TskSkinData* data = Skin(1);
+        for (auto& o : data->ObjectList)
+            if (auto* c = dynamic_cast<TskDataSkinCaption*>(o.get())) {
+                c->ActivePictureIndex = 0;
+                c->ActiveSkinRect = RECT{0, 0, c->SkinRect.right - c->SkinRect.left, c->SkinRect.bottom - c->SkinRect.top};
+            }
+        return data;
+    }
     static TskSkinCaptionObject* CaptionOf(TskFormSkin* Frame)
     {
         for (int i = 0; i < Frame->ObjectCount(); ++i)
@@ -63,7 +77,7 @@ protected:
 
 TEST_F(FrameQuickButtons, LayoutLeavesRoomForEveryItemAndSitsOnTheCaptionsMiddle)
 {
-    TForm* form = MakeForm(Skin(1));
+    TForm* form = MakeForm(ComposingSkin());
     TskFormSkin* frame = FrameOf(form);
     AddItems(frame);
     // Without images nothing is laid out and the caption zone starts at the caption.
@@ -71,9 +85,14 @@ TEST_F(FrameQuickButtons, LayoutLeavesRoomForEveryItemAndSitsOnTheCaptionsMiddle
     EXPECT_TRUE(IsRectEmpty(&frame->QuickButtons()->Items(0)->ItemRect));
     EXPECT_EQ(HitAt(form, caption.left + 2, (caption.top + caption.bottom) / 2), HTCAPTION);
 
+    const int y = caption.top + (caption.bottom - caption.top) / 2 - 8 - 2;
+    const COLORREF bare = At(form, caption.left + 10, y + 10);
+    // The active caption composes its picture from the skin: the buttons must come after it.
+    ASSERT_TRUE(CaptionOf(frame)->Active);
+    ASSERT_FALSE(RectHasNoArea(CaptionOf(frame)->ActiveSkinRect));
+
     frame->SetQuickImageList(Images(form));
     SendMessage(form->GetHandle(), WM_NCPAINT, 0, 0);
-    const int y = caption.top + (caption.bottom - caption.top) / 2 - 8 - 2;
     const RECT first = frame->QuickButtons()->Items(0)->ItemRect;
     const RECT third = frame->QuickButtons()->Items(2)->ItemRect;
     EXPECT_EQ(first, (RECT{caption.left, y, caption.left + 20, y + 20}));
@@ -87,6 +106,11 @@ TEST_F(FrameQuickButtons, LayoutLeavesRoomForEveryItemAndSitsOnTheCaptionsMiddle
     // The images stay visible over the composed caption picture; a disabled one is greyed.
     EXPECT_EQ(At(form, first.left + 10, first.top + 10), ColorToRGB(clRed));
     EXPECT_NE(At(form, third.left + 10, third.top + 10), ColorToRGB(clBlue));
+
+    // An image index past the list draws nothing, the room stays.
+    frame->QuickButtons()->Items(0)->SetImageIndex(2);
+    EXPECT_EQ(At(form, first.left + 10, first.top + 10), bare);
+    EXPECT_EQ(frame->QuickButtons()->Items(2)->ItemRect, third);
 
     // The image list going takes the buttons away.
     delete frame->GetQuickImageList();

@@ -47,7 +47,13 @@ TEST_F(SkinMDITabsBar, TabsShareTheWidthOrOverflowIntoTheHiddenList)
         bar->Repaint();
         Pump();
         EXPECT_EQ(bar->HideListButton() != nullptr, c.Visible < 10);
-        EXPECT_NE(bar->ListButton(), nullptr);
+        ASSERT_NE(bar->ListButton(), nullptr);
+        if (bar->HideListButton()) {
+            // The hidden-tabs button lists exactly the tabs without room.
+            bar->HideListButton()->OnShowTrackMenu(bar->HideListButton());
+            ASSERT_EQ(bar->HideListMenu()->Items()->Count(), 10 - c.Visible);
+            EXPECT_EQ(bar->HideListMenu()->Items()->Items(0)->GetCaption(), bar->Tab(c.Visible)->Child->GetCaption());
+        }
         delete main;
         Pump();
     }
@@ -67,7 +73,14 @@ TEST_F(SkinMDITabsBar, AOnePixelMoveDragsATabIntoAnotherPlaceUnlessMovingIsOff)
         SendMessage(bar->GetHandle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x + 1, y));
         EXPECT_EQ(bar->Dragging(), move);
         const int overThird = bar->Tab(2)->ObjectRect.left + 50;
+        const RECT third = bar->Tab(2)->ObjectRect;
         SendMessage(bar->GetHandle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(overThird, y));
+        // While dragging right the drop marker inverts the dragged tab, drawn over the target's
+        // right edge.
+        auto picture = kit.Render(bar->GetHandle());
+        const COLORREF marker = WindowTestKit::ColorAt(*picture, third.right, 2);
+        const COLORREF face = WindowTestKit::ColorAt(*picture, first.left + overThird - x + 2, 2);
+        EXPECT_EQ(marker == (face ^ 0xFFFFFF), move) << std::hex << face << " " << marker;
         SendMessage(bar->GetHandle(), WM_LBUTTONUP, 0, MAKELPARAM(overThird, y));
         EXPECT_FALSE(bar->Dragging());
         EXPECT_EQ(bar->Tab(0)->Child, move ? docs[1] : docs[0]);
@@ -113,10 +126,124 @@ TEST_F(SkinMDITabsBar, ARightClickOpensTheChildsSystemMenuAtThePointer)
     const int x = bar->Tab(1)->ObjectRect.left + 5;
     SendMessage(bar->GetHandle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(x, 10));
     Pump();
-    EXPECT_TRUE(FrameOf(main)->SkinMenu()->Visible());
+    ASSERT_TRUE(FrameOf(main)->SkinMenu()->Visible());
+    const POINT at = bar->ClientToScreen(POINT{x, 10});
+    auto* skinMenu = dynamic_cast<TskSkinMenu*>(FrameOf(main)->SkinMenu());
+    ASSERT_NE(skinMenu, nullptr);
+    RECT menu{};
+    GetWindowRect(skinMenu->PopupWindow(0)->GetHandle(), &menu);
+    EXPECT_EQ(menu.left, at.x);
+    EXPECT_EQ(menu.top, at.y);
     FrameOf(main)->SkinMenu()->Hide();
     Pump();
     SetFrameMenuFactory(nullptr);
+}
+
+TEST_F(SkinMDITabsBar, AnAlignedBarLeavesTheChildrenTheRestOfTheClientArea)
+{
+    TForm* main = MakeMain(nullptr);
+    TskSkinMDITabsBar* bar = MakeBar(main);
+    bar->SetAlign(TAlign::alTop);
+    Pump();
+    RECT client{};
+    GetWindowRect(main->ClientHandle(), &client);
+    const POINT below = main->ClientToScreen(POINT{0, bar->GetHeight()});
+    EXPECT_EQ(client.top, below.y);
+    EXPECT_EQ(client.bottom - client.top, main->GetClientHeight() - bar->GetHeight());
+    // And keeps doing so when the form is sized.
+    main->SetClientHeight(400);
+    Pump();
+    GetWindowRect(main->ClientHandle(), &client);
+    EXPECT_EQ(client.bottom - client.top, 400 - bar->GetHeight());
+}
+
+TEST_F(SkinMDITabsBar, TheListMenuAndTheTabsBringTheirChildToTheFront)
+{
+    TForm* main = MakeMain(nullptr);
+    TskSkinMDITabsBar* bar = MakeBar(main);
+    std::vector<TForm*> docs{MakeChild(nullptr, ""), MakeChild(nullptr, "")};
+    docs[0]->SetCaption("第一");
+    docs[1]->SetCaption("第二");
+    main->SetActiveMDIChild(docs[0]);
+    Pump();
+    ASSERT_NE(bar->ListButton(), nullptr);
+    bar->ListButton()->OnShowTrackMenu(bar->ListButton());
+    ASSERT_EQ(bar->ListMenu()->Items()->Count(), 2);
+    TMenuItem* second = bar->ListMenu()->Items()->Items(1);
+    EXPECT_EQ(second->GetCaption(), "第二");
+    EXPECT_EQ(second->GetName(), "_BSFCHILDITEMBAR");
+    second->Click();
+    Pump();
+    EXPECT_EQ(main->ActiveMDIChild(), docs[1]);
+    // A press on a tab brings its child to the front too.
+    bar->CalcTabRects();
+    SendMessage(bar->GetHandle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(bar->Tab(0)->ObjectRect.left + 5, 10));
+    SendMessage(bar->GetHandle(), WM_LBUTTONUP, 0, MAKELPARAM(bar->Tab(0)->ObjectRect.left + 5, 10));
+    Pump();
+    EXPECT_EQ(main->ActiveMDIChild(), docs[0]);
+    EXPECT_TRUE(bar->Tab(0)->Active);
+}
+
+TEST_F(SkinMDITabsBar, AChildDestroyedWhileItsTabIsHotOrPressedTakesTheTabAlong)
+{
+    TForm* main = MakeMain(nullptr);
+    TskSkinMDITabsBar* bar = MakeBar(main);
+    bar->SetShowCloseButtons(true);
+    std::vector<TForm*> docs = MakeChildren(4);
+    bar->Repaint();
+    Pump();
+    auto move = [this, bar](int X) {
+        kit.MoveMouse(bar->ClientToScreen(POINT{X, 10}));
+        Pump();
+    };
+    int entered = 0, left = 0;
+    bar->OnTabMouseEnter = [&entered](TskMDITab*) { ++entered; };
+    bar->OnTabMouseLeave = [&left](TskMDITab*) { ++left; };
+
+    // Hot: a tab before the hot one goes; the hot tab stays hot and is not entered again.
+    const int x3 = bar->Tab(3)->ObjectRect.left + 5;
+    move(x3);
+    ASSERT_TRUE(bar->Tab(3)->MouseIn);
+    delete docs[0];
+    Pump();
+    ASSERT_EQ(bar->TabCount(), 3);
+    EXPECT_TRUE(bar->Tab(2)->MouseIn);
+    bar->CalcTabRects();
+    move(bar->Tab(2)->ObjectRect.left + 5);
+    EXPECT_EQ(entered, 1);
+    // The hot tab itself goes: it is left once.
+    delete docs[3];
+    Pump();
+    EXPECT_EQ(left, 1);
+    ASSERT_EQ(bar->TabCount(), 2);
+
+    // Pressed and dragging: the drag ends with the tab, nothing moves.
+    bar->CalcTabRects();
+    const int x0 = bar->Tab(0)->ObjectRect.left + 5;
+    SendMessage(bar->GetHandle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x0, 10));
+    SendMessage(bar->GetHandle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x0 + 1, 10));
+    ASSERT_TRUE(bar->Dragging());
+    delete docs[1];
+    Pump();
+    EXPECT_FALSE(bar->Dragging());
+    SendMessage(bar->GetHandle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x0 + 60, 10));
+    SendMessage(bar->GetHandle(), WM_LBUTTONUP, 0, MAKELPARAM(x0 + 60, 10));
+    ASSERT_EQ(bar->TabCount(), 1);
+    EXPECT_EQ(bar->Tab(0)->Child, docs[2]);
+
+    // A pressed close button whose child goes: the release closes nothing, the last tab takes
+    // the list button along.
+    bar->Repaint();
+    Pump();
+    const RECT button = bar->Tab(0)->CloseButtonOnBar();
+    SendMessage(bar->GetHandle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(button.left + 3, button.top + 3));
+    delete docs[2];
+    Pump();
+    SendMessage(bar->GetHandle(), WM_LBUTTONUP, 0, MAKELPARAM(button.left + 3, button.top + 3));
+    EXPECT_EQ(bar->TabCount(), 0);
+    EXPECT_EQ(bar->ListButton(), nullptr);
+    bar->Repaint();
+    Pump();
 }
 
 TEST_F(SkinMDITabsBar, TheDefaultLookMarksTheActiveChildsTab)

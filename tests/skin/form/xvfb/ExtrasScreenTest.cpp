@@ -13,19 +13,75 @@
 #include "skin/form/FormSkin.h"
 #include "skin/form/FormSkinLayerBorder.h"
 #include "skin/form/skTrayIcon.h"
+#include "skin/form/skFrameMenu.h"
+#include "skin/form/skSkinMenus.h"
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTest>
 #include <QWindow>
+#include <QtGui/qguiapplication_platform.h>
+#include <xcb/xcb.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <memory>
 #include <string>
 
 namespace {
 
 using namespace screen;
+
+// The native window showing a top-level window.
+QWindow* NativeOfWindow(HWND Handle)
+{
+    RECT r{};
+    GetWindowRect(Handle, &r);
+    for (QWindow* w : QGuiApplication::topLevelWindows())
+        if (w->isVisible() && w->geometry() == QRect(r.left, r.top, r.right - r.left, r.bottom - r.top))
+            return w;
+    return nullptr;
+}
+
+// How the X server holds a window against its owner's.
+struct XStacking {
+    bool overrideRedirect = true;
+    bool transientForOwner = false;
+    bool aboveOwner = false;
+};
+
+XStacking StackingOf(QWindow* Window, QWindow* Owner)
+{
+    XStacking result;
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!Window || !Owner || !x11)
+        return result;
+    xcb_connection_t* c = x11->connection();
+    const auto id = static_cast<xcb_window_t>(Window->winId());
+    const auto owner = static_cast<xcb_window_t>(Owner->winId());
+    if (auto* a = xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, id), nullptr)) {
+        result.overrideRedirect = a->override_redirect != 0;
+        std::free(a);
+    }
+    if (auto* p = xcb_get_property_reply(
+            c, xcb_get_property(c, 0, id, XCB_ATOM_WM_TRANSIENT_FOR, XCB_ATOM_WINDOW, 0, 1), nullptr)) {
+        result.transientForOwner = xcb_get_property_value_length(p) == 4 &&
+                                   *static_cast<xcb_window_t*>(xcb_get_property_value(p)) == owner;
+        std::free(p);
+    }
+    // Without a window manager the top-level windows are the root's children, bottom first.
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    if (auto* t = xcb_query_tree_reply(c, xcb_query_tree(c, root), nullptr)) {
+        const xcb_window_t* children = xcb_query_tree_children(t);
+        const int n = xcb_query_tree_children_length(t);
+        const auto find = [&](xcb_window_t w) { return std::find(children, children + n, w) - children; };
+        result.aboveOwner = find(id) < n && find(owner) < find(id);
+        std::free(t);
+    }
+    return result;
+}
 
 class ExtrasScreen : public testing::Test {
 protected:
@@ -73,11 +129,53 @@ protected:
             QString::fromStdString(std::string(ZD_SCREENSHOT_DIR) + "/" + Name));
     }
 
+    // Two quick buttons (a red and a blue square) in the form's caption.
+    void AddQuickButtons(TForm* Form)
+    {
+        TskFormSkin* frame = GetFormSkinComponent(Form);
+        auto* images = new TCustomImageList(Form);
+        TBitmap strip;
+        strip.SetSize(32, 16);
+        strip.Canvas()->Brush()->SetColor(clWhite);
+        strip.Canvas()->FillRect(RECT{0, 0, 32, 16});
+        strip.Canvas()->Brush()->SetColor(clRed);
+        strip.Canvas()->FillRect(RECT{2, 2, 14, 14});
+        strip.Canvas()->Brush()->SetColor(clBlue);
+        strip.Canvas()->FillRect(RECT{18, 2, 30, 14});
+        images->AddMasked(&strip, clWhite);
+        frame->SetQuickImageList(images);
+        for (int i = 0; i < 2; ++i)
+            frame->QuickButtons()->Add()->SetImageIndex(i);
+        Settle();
+        const RECT first = frame->QuickButtons()->Items(0)->ItemRect;
+        EXPECT_TRUE(ScreenShows(Form->GetLeft() + (first.left + first.right) / 2,
+                                Form->GetTop() + (first.top + first.bottom) / 2, QColor(Qt::red)));
+    }
+
+    // A right click on the caption, right of the quick buttons, through the X server.
+    void OpenSystemMenuFromCaption(TForm* Form)
+    {
+        TskFormSkin* frame = GetFormSkinComponent(Form);
+        QWindow* native = NativeOfWindow(Form->GetHandle());
+        ASSERT_NE(native, nullptr);
+        const RECT second = frame->QuickButtons()->Items(1)->ItemRect;
+        const QPoint at(second.right + 60, (second.top + second.bottom) / 2);
+        ASSERT_EQ(SendMessage(Form->GetHandle(), WM_NCHITTEST, 0,
+                              MAKELPARAM(Form->GetLeft() + at.x(), Form->GetTop() + at.y())),
+                  HTCAPTION);
+        QTest::mouseClick(native, Qt::RightButton, {}, at);
+        Settle();
+        ASSERT_NE(frame->SkinMenu(), nullptr);
+        EXPECT_TRUE(frame->SkinMenu()->Visible());
+        Settle();
+    }
+
     std::unique_ptr<TskSkinData> skin;
 };
 
 TEST_F(ExtrasScreen, BandWindowsSurroundAFormUnderTheLayeredSkinOnly)
 {
+    InstallSkinMenus();
     SetTranslucencyOverride(1);
     TForm* form = ShowForm(3);
     TskFormLayerBorder* border = GetFormSkinComponent(form)->BorderLayer();
@@ -88,13 +186,29 @@ TEST_F(ExtrasScreen, BandWindowsSurroundAFormUnderTheLayeredSkinOnly)
     Settle();
     EXPECT_NE(ScreenPixel(300, 99), QColor(Qt::black));
     EXPECT_NE(ScreenPixel(99, 200), QColor(Qt::black));
+    // The desktop stacks every band with the form: not an unmanaged pop-up over every program,
+    // but a window kept above the form.
+    for (auto band : {TskFormLayerBorderType::skflLeft, TskFormLayerBorderType::skflTop,
+                      TskFormLayerBorderType::skflRight, TskFormLayerBorderType::skflBottom}) {
+        const XStacking s = StackingOf(NativeOfWindow(border->Band(band)->GetHandle()), NativeOfWindow(form->GetHandle()));
+        EXPECT_FALSE(s.overrideRedirect) << static_cast<int>(band);
+        EXPECT_TRUE(s.transientForOwner) << static_cast<int>(band);
+        EXPECT_TRUE(s.aboveOwner) << static_cast<int>(band);
+    }
+    AddQuickButtons(form);
+    OpenSystemMenuFromCaption(form);
     Screenshot("extras_skin3.png");
     DoneApplication();
+    SetFrameMenuFactory(nullptr);
 
+    InstallSkinMenus();
     TForm* plain = ShowForm(1);
     EXPECT_FALSE(GetFormSkinComponent(plain)->BorderLayer()->Visible());
     EXPECT_EQ(VisibleNativeWindows(), 1);
+    AddQuickButtons(plain);
+    OpenSystemMenuFromCaption(plain);
     Screenshot("extras_skin1.png");
+    SetFrameMenuFactory(nullptr);
 }
 
 TEST_F(ExtrasScreen, WithoutATrayMinimisingToItLeavesTheFormRestorable)
@@ -121,25 +235,11 @@ TEST_F(ExtrasScreen, QuickButtonsSitOnTheCaptionAndAnInactiveFormIsFaded)
 {
     TForm* form = ShowForm(1);
     TskFormSkin* frame = GetFormSkinComponent(form);
-    auto* images = new TCustomImageList(form);
-    TBitmap strip;
-    strip.SetSize(32, 16);
-    strip.Canvas()->Brush()->SetColor(clRed);
-    strip.Canvas()->FillRect(RECT{2, 2, 14, 14});
-    strip.Canvas()->Brush()->SetColor(clBlue);
-    strip.Canvas()->FillRect(RECT{18, 2, 30, 14});
-    images->AddMasked(&strip, clWhite);
-    frame->SetQuickImageList(images);
-    for (int i = 0; i < 2; ++i)
-        frame->QuickButtons()->Add()->SetImageIndex(i);
     auto* panel = new TPanel(form);
     panel->SetParent(form);
     panel->SetColor(clRed);
     panel->SetBounds(20, 20, 120, 80);
-    Settle();
-    const RECT first = frame->QuickButtons()->Items(0)->ItemRect;
-    const QColor image = ScreenPixel(100 + (first.left + first.right) / 2, 100 + (first.top + first.bottom) / 2);
-    EXPECT_EQ(image, QColor(Qt::red));
+    AddQuickButtons(form);
     Screenshot("extras_quick_buttons.png");
 
     frame->ClientInActiveEffect = true;
