@@ -134,4 +134,139 @@ TEST_F(ShellListView, ListsFoldersFirstThenFilesThroughTheMask)
     EXPECT_EQ(Names(), (std::vector<std::string>{"a.avi", "B.AVI"}));
 }
 
+TEST_F(ShellListView, AsksOnlyForThePaintedRows)
+{
+    const std::string many = fx.Path("many");
+    fs::create_directory(many);
+    for (int i = 0; i < 300; ++i)
+        std::ofstream(many + "/f" + std::to_string(1000 + i) + ".avi") << std::string(static_cast<std::size_t>(i), 'x');
+    list->SetViewStyle(TViewStyle::vsReport);
+    list->SetPath(many);
+    list->Fetched.clear();
+    list->Repaint();
+    Pump();
+    ASSERT_EQ(list->FolderCount(), 300);
+    const int perPage = list->VisibleRowCount();
+    ASSERT_GT(perPage, 5);
+    ASSERT_FALSE(list->Fetched.empty());
+    EXPECT_LE(*list->Fetched.rbegin(), perPage);  // the rows shown, not the 300
+    // The details shown are the painted rows' own.
+    EXPECT_EQ(list->Items()->Item(7)->SubItems()->Get(0), "7");
+    EXPECT_EQ(list->Columns()->Count(), 4);
+    EXPECT_EQ(list->Columns()->Items(3)->GetCaption(), "Modified");
+
+    list->Fetched.clear();
+    list->Scroll(0, perPage * 1000);  // far past the end: the last page
+    Pump();
+    ASSERT_FALSE(list->Fetched.empty());
+    EXPECT_GE(*list->Fetched.begin(), 300 - perPage - 1);
+}
+
+class ShellListSorting : public ShellListView {
+protected:
+    void SetUp() override
+    {
+        ShellListView::SetUp();
+        folder = fx.Path("sorts");
+        fs::create_directories(folder + "/zdir");
+        fs::create_directories(folder + "/adir");
+        const auto now = fs::file_time_type::clock::now();
+        struct File {
+            const char* name;
+            int size;
+            int hoursOld;
+        } files[] = {{"b.txt", 3, 1}, {"a.mp4", 10, 5}, {"c.avi", 1, 3}};
+        for (const File& f : files) {
+            std::ofstream(folder + "/" + f.name) << std::string(static_cast<std::size_t>(f.size), 'x');
+            fs::last_write_time(folder + "/" + f.name, now - std::chrono::hours(f.hoursOld));
+        }
+        fs::last_write_time(folder + "/zdir", now - std::chrono::hours(9));
+        fs::last_write_time(folder + "/adir", now - std::chrono::hours(2));
+        list->SetViewStyle(TViewStyle::vsReport);
+        list->SetPath(folder);
+    }
+    std::string folder;
+};
+
+TEST_F(ShellListSorting, HeaderClicksSortByNameSizeTypeAndDate)
+{
+    EXPECT_EQ(Names(), (std::vector<std::string>{"adir", "zdir", "a.mp4", "b.txt", "c.avi"}));
+    struct Case {
+        int column;
+        bool descending;
+        std::vector<std::string> rows;
+    } cases[] = {
+        {1, false, {"adir", "zdir", "c.avi", "b.txt", "a.mp4"}},
+        // The second click reverses the whole order: folders come last.
+        {1, true, {"a.mp4", "b.txt", "c.avi", "zdir", "adir"}},
+        {2, false, {"adir", "zdir", "c.avi", "a.mp4", "b.txt"}},  // AVI video, MP4 video, plain text
+        {3, false, {"zdir", "adir", "a.mp4", "c.avi", "b.txt"}},
+        {3, true, {"b.txt", "c.avi", "a.mp4", "adir", "zdir"}},
+        {0, false, {"adir", "zdir", "a.mp4", "b.txt", "c.avi"}},
+        {0, true, {"c.avi", "b.txt", "a.mp4", "zdir", "adir"}},
+    };
+    for (const Case& c : cases) {
+        list->ClickColumn(c.column);
+        EXPECT_EQ(list->SortColumn(), c.column);
+        EXPECT_EQ(list->SortDescending(), c.descending) << c.column;
+        EXPECT_EQ(Names(), c.rows) << c.column << (c.descending ? " descending" : "");
+    }
+    // A refill sorts by the base order again; the next click on the column toggles on.
+    list->Refresh();
+    EXPECT_EQ(Names(), (std::vector<std::string>{"adir", "zdir", "a.mp4", "b.txt", "c.avi"}));
+    list->ClickColumn(0);
+    EXPECT_FALSE(list->SortDescending());
+
+    // With fewer than four columns only the first sorts.
+    list->Columns()->Delete(3);
+    list->ClickColumn(2);
+    EXPECT_EQ(list->SortColumn(), 0);
+}
+
+TEST_F(ShellListSorting, TheHeaderSortsWhenClicked)
+{
+    HWND header = reinterpret_cast<HWND>(SendMessage(list->GetHandle(), LVM_GETHEADER, 0, 0));
+    ASSERT_NE(header, nullptr);
+    RECT r{};
+    SendMessage(header, HDM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&r));
+    std::vector<std::string> clicked;
+    list->OnColumnClick = [&](TObject*, TListColumn* Column) { clicked.push_back(Column->GetCaption()); };
+    POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    ClientToScreen(header, &p);
+    kit.Click(p);
+    Pump();
+    EXPECT_EQ(clicked, (std::vector<std::string>{"Size"}));
+    EXPECT_EQ(Names(), (std::vector<std::string>{"adir", "zdir", "c.avi", "b.txt", "a.mp4"}));
+}
+
+TEST_F(ShellListSorting, AFileGoneSinceListingHasNoDetailsAndStopsASizeSort)
+{
+    fs::remove(folder + "/b.txt");
+    const int row = Row("b.txt");
+    TListItem* item = list->Items()->Item(row);
+    EXPECT_EQ(item->GetCaption(), "b.txt");
+    EXPECT_EQ(item->SubItems()->Count(), 3);
+    for (int i = 0; i < item->SubItems()->Count(); ++i)
+        EXPECT_EQ(item->SubItems()->Get(i), "") << i;
+    list->Repaint();
+    Pump();
+
+    for (int column : {1, 3}) {
+        const std::vector<std::string> before = Names();
+        try {
+            list->ClickColumn(column);
+            ADD_FAILURE() << "sorted by " << column;
+        } catch (const EInvalidPath& e) {
+            EXPECT_STREQ(e.what(), "Unable to retrieve folder details for \"b.txt\". Error code $2");
+        }
+        EXPECT_EQ(Names(), before);
+    }
+    // The view goes on: other columns sort, a refresh drops the row.
+    list->ClickColumn(0);
+    list->ClickColumn(0);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"c.avi", "b.txt", "a.mp4", "zdir", "adir"}));
+    list->Refresh();
+    EXPECT_EQ(Row("b.txt"), -1);
+}
+
 } // namespace
