@@ -74,6 +74,11 @@ protected:
                 return i;
         return -1;
     }
+    std::string SelectedName() const
+    {
+        const TskShellFolder* folder = list->SelectedFolder();
+        return folder ? folder->DisplayName() : "(none)";
+    }
     void Key(UINT Vk)
     {
         list->SetFocus();
@@ -160,6 +165,172 @@ TEST_F(ShellListView, AsksOnlyForThePaintedRows)
     Pump();
     ASSERT_FALSE(list->Fetched.empty());
     EXPECT_GE(*list->Fetched.begin(), 300 - perPage - 1);
+}
+
+TEST_F(ShellListView, KeysAndDoubleClicksNavigate)
+{
+    int pathChanges = 0;
+    list->OnPathChanged = [&](TObject*) { ++pathChanges; };
+    int doubleClicks = 0;
+    list->OnDblClick = [&](TObject*) { ++doubleClicks; };
+
+    // Type-ahead picks the row, arrows move, Enter enters a folder.
+    list->SetViewStyle(TViewStyle::vsList);
+    list->SetFocus();
+    kit.PressKey('M');
+    Pump();
+    EXPECT_EQ(SelectedName(), "mnt");
+    Key(VK_DOWN);
+    EXPECT_EQ(SelectedName(), "sub");
+    Key(VK_UP);
+    Key(VK_UP);
+    EXPECT_EQ(SelectedName(), "linkdir");
+    Key(VK_RETURN);  // a folder link is entered
+    EXPECT_EQ(list->GetPath(), fx.Path("linkdir"));
+    EXPECT_EQ(Names(), (std::vector<std::string>{"deeper"}));
+    EXPECT_EQ(pathChanges, 1);
+    Key(VK_BACK);
+    EXPECT_EQ(list->GetPath(), fx.Home());
+    EXPECT_EQ(pathChanges, 2);
+
+    // Typed characters within a second make one prefix; after a pause a new one starts.
+    list->SetFocus();
+    kit.PressKey('S');
+    kit.PressKey('U');
+    Pump();
+    EXPECT_EQ(SelectedName(), "sub");
+    kit.Advance(1500);
+    kit.PressKey('A');
+    Pump();
+    EXPECT_EQ(SelectedName(), "a.avi");
+
+    // A double click on a file only raises the event; on a folder it enters it too.
+    kit.Click(RowPoint(Row("a.avi")));
+    kit.Click(RowPoint(Row("a.avi")));
+    Pump();
+    EXPECT_EQ(doubleClicks, 1);
+    EXPECT_EQ(list->GetPath(), fx.Home());
+    kit.Advance(1000);
+    kit.Click(RowPoint(Row("sub")));
+    kit.Click(RowPoint(Row("sub")));
+    Pump();
+    EXPECT_EQ(doubleClicks, 2);
+    EXPECT_EQ(list->GetPath(), fx.Path("sub"));
+    EXPECT_EQ(pathChanges, 3);
+
+    // Enter on a file does nothing; F5 reads the folder again and keeps the row selected.
+    list->SetPath(fx.Home());
+    list->SetItemIndex(Row("noext"));
+    Key(VK_RETURN);
+    EXPECT_EQ(list->GetPath(), fx.Home());
+    std::ofstream(fx.Path("aaa.avi")) << "x";
+    const int selected = list->GetItemIndex();
+    Key(VK_F5);
+    EXPECT_EQ(Row("aaa.avi"), Row("a.avi") + 1);
+    EXPECT_EQ(list->GetItemIndex(), selected);
+    // Also the last row.
+    list->SetItemIndex(list->FolderCount() - 1);
+    list->Refresh();
+    EXPECT_EQ(list->GetItemIndex(), list->FolderCount() - 1);
+
+    // Alt+Enter without a selection does nothing; without AutoNavigate the keys only report.
+    list->ClearSelection();
+    list->SetFocus();
+    kit.PressKey(VK_MENU);
+    kit.PressKey(VK_RETURN);
+    kit.ReleaseKey(VK_RETURN);
+    kit.ReleaseKey(VK_MENU);
+    Pump();
+    EXPECT_EQ(list->GetPath(), fx.Home());
+    list->SetAutoNavigate(false);
+    list->SetItemIndex(Row("sub"));
+    Key(VK_RETURN);
+    Key(VK_BACK);
+    EXPECT_EQ(list->GetPath(), fx.Home());
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(ShellListView, UpwardsAndByPath)
+{
+    list->SetPath(fx.Path("sub/deeper"));
+    list->Back();
+    EXPECT_EQ(list->GetPath(), fx.Path("sub"));
+    list->SetRoot("rfDesktop");
+    EXPECT_EQ(list->RootFolder()->AbsoluteID(), ShellItemId());
+    const std::vector<std::string> desktop = Names();
+    list->Back();  // the desktop has no parent
+    EXPECT_EQ(Names(), desktop);
+    EXPECT_EQ(desktop.front(), "Computer");
+
+    for (const std::string& text : {std::string("/no/such/folder"), std::string("relative")}) {
+        try {
+            list->SetPath(text);
+            ADD_FAILURE() << text;
+        } catch (const EInvalidPath& e) {
+            EXPECT_EQ(e.what(), "Error setting path: \"" + text + "\"");
+        }
+    }
+    try {
+        list->SetRoot("rfNoSuchRoot");
+        ADD_FAILURE();
+    } catch (const EInvalidPath& e) {
+        EXPECT_STREQ(e.what(), "Error setting path: \"rfNoSuchRoot\"");
+    }
+    EXPECT_EQ(list->GetRoot(), "rfDesktop");
+    EXPECT_EQ(Names(), desktop);
+}
+
+TEST_F(ShellListView, AnUnreadableFolderKeepsTheViewWhereItWas)
+{
+    SetFolderReader(std::make_shared<RefusingReader>(fx.Path("sub")));
+    list->SetItemIndex(Row("sub"));
+    const std::vector<std::string> before = Names();
+    Key(VK_RETURN);
+    EXPECT_EQ(errors, (std::vector<std::string>{"Cannot open folder \"" + fx.Path("sub") + "\": Permission denied"}));
+    EXPECT_EQ(list->GetPath(), fx.Home());
+    EXPECT_EQ(Names(), before);
+    EXPECT_EQ(SelectedName(), "sub");
+    try {
+        list->SetPath(fx.Path("a.avi"));
+        ADD_FAILURE();
+    } catch (const EInvalidPath& e) {
+        EXPECT_EQ(std::string(e.what()), "Cannot open folder \"" + fx.Path("a.avi") + "\": Not a directory");
+    }
+    // An archive is a file: listed through the mask and never entered.
+    std::ofstream(fx.Path("pack.ZIP")) << "PK";
+    list->SetMask("*.zip");
+    list->SetItemIndex(Row("pack.ZIP"));
+    Key(VK_RETURN);
+    EXPECT_EQ(list->GetPath(), fx.Home());
+    EXPECT_EQ(list->GetSelectedFile(), fx.Path("pack.ZIP"));
+}
+
+TEST_F(ShellListView, MultiSelectGivesTheSelectedFilesInRowOrder)
+{
+    list->SetMultiSelect(true);
+    Pump();
+    kit.Click(RowPoint(Row("B.AVI")));
+    Pump();
+    SendMessage(list->GetHandle(), WM_LBUTTONDOWN, MK_SHIFT, MAKELPARAM(RowPoint(0).x - list->ClientToScreen(POINT{0, 0}).x,
+                                                                           RowPoint(0).y - list->ClientToScreen(POINT{0, 0}).y));
+    Pump();
+    // Shift takes the range from the anchor: rows 0 .. B.AVI, folders among them.
+    EXPECT_EQ(list->GetSelCount(), Row("B.AVI") + 1);
+    auto files = std::make_unique<TStringList>();
+    list->GetSelectedFiles(files.get());
+    EXPECT_EQ(files->Count(), 2);
+    EXPECT_EQ(files->Get(0), fx.Path("a.avi"));
+    EXPECT_EQ(files->Get(1), fx.Path("B.AVI"));
+    // Ctrl adds and removes single rows.
+    const POINT origin = list->ClientToScreen(POINT{0, 0});
+    const POINT noext = RowPoint(Row("noext"));
+    SendMessage(list->GetHandle(), WM_LBUTTONDOWN, MK_CONTROL, MAKELPARAM(noext.x - origin.x, noext.y - origin.y));
+    const POINT a = RowPoint(Row("a.avi"));
+    SendMessage(list->GetHandle(), WM_LBUTTONDOWN, MK_CONTROL, MAKELPARAM(a.x - origin.x, a.y - origin.y));
+    list->GetSelectedFiles(files.get());
+    EXPECT_EQ(files->Count(), 2);
+    EXPECT_EQ(files->Get(0), fx.Path("B.AVI"));
+    EXPECT_EQ(files->Get(1), fx.Path("noext"));
 }
 
 class ShellListSorting : public ShellListView {
