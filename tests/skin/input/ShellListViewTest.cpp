@@ -21,6 +21,7 @@
 #include <filesystem>
 #include <fstream>
 #include <set>
+#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -331,6 +332,125 @@ TEST_F(ShellListView, MultiSelectGivesTheSelectedFilesInRowOrder)
     EXPECT_EQ(files->Count(), 2);
     EXPECT_EQ(files->Get(0), fx.Path("B.AVI"));
     EXPECT_EQ(files->Get(1), fx.Path("noext"));
+}
+
+TEST_F(ShellListView, RenameFromTheContextMenuRenamesOnDisk)
+{
+    InstallSkinMenus();
+    auto skin = skinform::ArtworkSkin(0);
+    auto* frame = new TskFormSkin(form);
+    frame->SetSkinData(skin.get());
+    Pump();
+    auto renameBy = [&](const std::string& Row_, const std::string& NewName) {
+        list->SetItemIndex(Row(Row_));
+        kit.WhenIdle([&] {
+            auto* manager = dynamic_cast<TskSkinMenu*>(frame->SkinMenu());
+            TskSkinPopupWindow* w = manager->PopupWindow(0);
+            const RECT& r = w->Item(1)->ObjectRect;  // "Rename"
+            kit.Click(POINT{w->GetLeft() + (r.left + r.right) / 2, w->GetTop() + (r.top + r.bottom) / 2});
+        });
+        const POINT at = RowPoint(Row(Row_));
+        SendMessage(list->GetHandle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list->GetHandle()), MAKELPARAM(at.x, at.y));
+        ASSERT_TRUE(list->IsEditing());
+        HWND edit = reinterpret_cast<HWND>(SendMessage(list->GetHandle(), LVM_GETEDITCONTROL, 0, 0));
+        EXPECT_EQ(GetWindowText(edit), Row_);
+        SetWindowText(edit, NewName.c_str());
+        kit.PressKey(VK_RETURN);
+        Pump();
+        EXPECT_FALSE(list->IsEditing());
+    };
+    renameBy("a.avi", "renamed.avi");
+    EXPECT_TRUE(fs::exists(fx.Path("renamed.avi")));
+    EXPECT_FALSE(fs::exists(fx.Path("a.avi")));
+    EXPECT_NE(Row("renamed.avi"), -1);
+    EXPECT_TRUE(errors.empty());
+
+    // Onto an existing name: refused, both files stay.
+    renameBy("renamed.avi", "B.AVI");
+    EXPECT_EQ(errors, (std::vector<std::string>{"Rename to B.AVI failed"}));
+    EXPECT_TRUE(fs::exists(fx.Path("renamed.avi")));
+    std::ifstream kept(fx.Path("B.AVI"));
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "x");
+    EXPECT_NE(Row("renamed.avi"), -1);
+    SetFrameMenuFactory(nullptr);
+}
+
+TEST_F(ShellListView, LinkedViewsMoveTogether)
+{
+    auto* box = new TskSkinShellComboBox(form);
+    box->SetParent(form);
+    box->SetBounds(0, 0, 200, 22);
+    auto* tree = new TskSkinDirTreeView(form);
+    tree->SetParent(form);
+    tree->SetBounds(0, 30, 150, 200);
+    list->SetBounds(160, 30, 240, 200);
+    list->SetShellComboBox(box);
+    list->SetShellTreeView(tree);
+    Pump();
+    EXPECT_EQ(box->GetShellListView(), list);
+    EXPECT_EQ(tree->GetShellListView(), list);
+    EXPECT_EQ(list->GetRoot(), fx.Home());
+    EXPECT_EQ(tree->GetRoot(), fx.Home());
+
+    // A choice in the look-in box moves the tree and the list.
+    const int docs = box->IndexOfIdList(*ShellParsePath(fx.Path("Docs")));
+    ASSERT_GE(docs, 0);
+    box->SetItemIndex(docs);
+    Pump();
+    EXPECT_EQ(list->GetPath(), fx.Path("Docs"));
+    EXPECT_EQ(tree->GetPath(), fx.Path("Docs"));
+
+    // Moving in the list rebuilds the box around the new folder and selects it in the tree.
+    list->SetPath(fx.Path("sub/deeper"));
+    EXPECT_EQ(box->GetText(), "deeper");
+    EXPECT_EQ(box->GetPath(), fx.Path("sub/deeper"));
+    EXPECT_EQ(tree->GetPath(), fx.Path("sub/deeper"));
+    Key(VK_BACK);
+    EXPECT_EQ(box->GetText(), "sub");
+    EXPECT_EQ(tree->GetPath(), fx.Path("sub"));
+
+    // A choice in the tree moves the list and the box.
+    tree->SetPath(fx.Path("mnt"));
+    EXPECT_EQ(list->GetPath(), fx.Path("mnt"));
+    EXPECT_EQ(box->GetText(), "mnt");
+
+    // Partners freed while linked are forgotten; unlinking clears the back link.
+    box->Free();
+    EXPECT_EQ(list->GetShellComboBox(), nullptr);
+    list->SetShellTreeView(nullptr);
+    EXPECT_EQ(tree->GetShellListView(), nullptr);
+    list->SetPath(fx.Home());
+    EXPECT_EQ(tree->GetPath(), fx.Path("mnt"));
+}
+
+TEST_F(ShellListView, AutoRefreshListsNewFilesAndDiesQuietly)
+{
+    list->SetAutoRefresh(true);
+    std::ofstream(fx.Path("appeared.avi")) << "x";
+    ASSERT_TRUE(MainThread::WaitServing([&] { return Row("appeared.avi") >= 0; }, 10000));
+    // The watch follows the folder shown.
+    list->SetPath(fx.Path("sub"));
+    std::ofstream(fx.Path("sub/late.avi")) << "x";
+    ASSERT_TRUE(MainThread::WaitServing([&] { return Row("late.avi") >= 0; }, 10000));
+
+    // A view freed with a delivery on its way is never called.
+    int calls = 0;
+    list->OnPathChanged = [&](TObject*) { ++calls; };
+    const TskCustomShellChangeNotifier* notifier = nullptr;
+    for (int i = 0; i < list->ComponentCount(); ++i)
+        if (auto* n = dynamic_cast<TskCustomShellChangeNotifier*>(list->Components(i)))
+            notifier = n;
+    ASSERT_NE(notifier, nullptr);
+    std::ofstream(fx.Path("sub/later.avi")) << "x";
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!notifier->ChangePending() && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::yield();
+    ASSERT_TRUE(notifier->ChangePending());
+    list->Free();
+    list = nullptr;
+    MainThread::ProcessPendingMessages();
+    Pump();
+    EXPECT_EQ(calls, 0);
 }
 
 class ShellListSorting : public ShellListView {
