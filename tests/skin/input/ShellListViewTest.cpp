@@ -12,6 +12,7 @@
 #include "skin/form/FormSkin.h"
 #include "skin/form/skFrameMenu.h"
 #include "skin/form/skSkinMenus.h"
+#include "skin/core/skDataSkinControls.h"
 #include "skin/input/skShellComboBox.h"
 #include "skin/input/skShellListView.h"
 #include "skin/input/skShellTreeView.h"
@@ -451,6 +452,90 @@ TEST_F(ShellListView, AutoRefreshListsNewFilesAndDiesQuietly)
     MainThread::ProcessPendingMessages();
     Pump();
     EXPECT_EQ(calls, 0);
+}
+
+TEST_F(ShellListView, FourViewStylesWithTheirIcons)
+{
+    struct Case {
+        TViewStyle style;
+        int iconWidth;
+        int columns;
+    } cases[] = {{TViewStyle::vsIcon, 32, 0}, {TViewStyle::vsSmallIcon, 16, 0}, {TViewStyle::vsList, 16, 0},
+                 {TViewStyle::vsReport, 16, 4}};
+    for (const Case& c : cases) {
+        list->SetViewStyle(c.style);
+        Pump();
+        RECT icon{LVIR_ICON, 0, 0, 0};
+        ASSERT_TRUE(SendMessage(list->GetHandle(), LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&icon)));
+        EXPECT_EQ(icon.right - icon.left, c.iconWidth) << static_cast<int>(c.style);
+        EXPECT_EQ(list->Items()->Item(Row("a.avi"))->GetImageIndex(),
+                  static_cast<int>(ShellItemIconKind(*ShellParsePath(fx.Path("a.avi")), false)));
+        if (c.columns) {
+            EXPECT_EQ(list->Columns()->Count(), c.columns);
+        }
+        EXPECT_EQ(list->Items()->Count(), 10);
+    }
+}
+
+TEST_F(ShellListView, RowsShowKindIconsInTheSkinsColours)
+{
+    std::ofstream(fx.Path("R&B.mp3")) << "x";
+    list->SetViewStyle(TViewStyle::vsReport);
+    list->Refresh();
+    auto skin = skinform::ArtworkSkin(0);
+    auto* frame = new TskFormSkin(form);
+    frame->SetSkinData(skin.get());
+    Pump();
+    const RECT client = form->GetClientRect();
+    list->SetBounds(0, 0, client.right - 10, client.bottom - 10);
+    list->SetSkinData(skin.get());
+    Pump();
+    // Each row: the kind's icon, the name in the skin's font colour on its background.
+    auto probe = [&](const TskDataSkinListView& d) {
+        auto pixels = PixelsOf(list);
+        EXPECT_EQ(pixels(list->GetWidth() - 3, list->GetHeight() - 3), ColorToRGB(d.BGColor));
+        auto inkOf = [&](int row, int fromX, int toX) {
+            RECT r{LVIR_BOUNDS, 0, 0, 0};
+            SendMessage(list->GetHandle(), LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r));
+            std::set<COLORREF> ink;
+            for (int y = r.top; y < r.bottom; ++y)
+                for (int x = fromX; x < toX; ++x)
+                    ink.insert(pixels(x, y));
+            ink.erase(ColorToRGB(d.BGColor));
+            return ink;
+        };
+        const std::set<COLORREF> folderIcon = inkOf(Row("sub"), 2, 18), fileIcon = inkOf(Row("a.avi"), 2, 18);
+        EXPECT_FALSE(folderIcon.empty());
+        EXPECT_FALSE(fileIcon.empty());
+        EXPECT_NE(folderIcon, fileIcon);
+        EXPECT_TRUE(inkOf(Row("noext"), 22, 120).contains(ColorToRGB(d.FontColor)));
+    };
+    probe(skinform::Described<TskDataSkinListView>(*skin, "listview"));
+
+    // A name with "&" is drawn as it is: wider than the same name without it.
+    const auto textWidth = [&](const std::string& Name) {
+        auto pixels = PixelsOf(list);
+        RECT r{LVIR_BOUNDS, 0, 0, 0};
+        SendMessage(list->GetHandle(), LVM_GETITEMRECT, static_cast<WPARAM>(Row(Name)), reinterpret_cast<LPARAM>(&r));
+        int right = 0;
+        const COLORREF paper = ColorToRGB(skinform::Described<TskDataSkinListView>(*skin, "listview").BGColor);
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = 22; x < list->Columns()->Items(0)->GetWidth(); ++x)
+                if (pixels(x, y) != paper)
+                    right = std::max(right, x);
+        return right;
+    };
+    std::ofstream(fx.Path("RB.mp3")) << "x";
+    list->Refresh();
+    Pump();
+    EXPECT_GT(textWidth("R&B.mp3"), textWidth("RB.mp3") + 3);
+
+    // A skin change restyles the list.
+    skinform::LoadArtworkSkin(skin.get(), 2);
+    Pump();
+    const auto& dark = skinform::Described<TskDataSkinListView>(*skin, "listview");
+    EXPECT_EQ(ColorToRGB(list->GetColor()), ColorToRGB(dark.BGColor));
+    probe(dark);
 }
 
 class ShellListSorting : public ShellListView {
