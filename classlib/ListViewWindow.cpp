@@ -293,6 +293,9 @@ private:
         }
         if (!ValidItem(index))
             return FALSE;
+        // A row focused by the program is where the next Shift range starts.
+        if (in->stateMask & in->state & LVIS_FOCUSED)
+            anchor_ = index;
         ChangeState(index, in->state, in->stateMask);
         return TRUE;
     }
