@@ -15,18 +15,6 @@
 
 namespace {
 
-// Shows the hourglass for a scope and gives the previous cursor back.
-class TBusyCursor {
-public:
-    TBusyCursor() : FOld(Screen->GetCursor()) { Screen->SetCursor(crHourGlass); }
-    ~TBusyCursor() { Screen->SetCursor(FOld); }
-    TBusyCursor(const TBusyCursor&) = delete;
-    TBusyCursor& operator=(const TBusyCursor&) = delete;
-
-private:
-    TCursor FOld;
-};
-
 std::string FileNamePart(const std::string& FullName)
 {
     const std::size_t slash = FullName.rfind('/');
@@ -79,7 +67,7 @@ void TskCustomShellListView::FillFolders()
             delete folder;
         return;
     }
-    TBusyCursor busy;
+    TskBusyCursor busy;
     std::vector<TskShellFolder*> children;
     if (prefetched) {
         children = std::move(*prefetched);
