@@ -14,18 +14,6 @@
 
 namespace {
 
-// Shows the hourglass for a scope and gives the previous cursor back.
-class TBusyCursor {
-public:
-    TBusyCursor() : FOld(Screen->GetCursor()) { Screen->SetCursor(crHourGlass); }
-    ~TBusyCursor() { Screen->SetCursor(FOld); }
-    TBusyCursor(const TBusyCursor&) = delete;
-    TBusyCursor& operator=(const TBusyCursor&) = delete;
-
-private:
-    TCursor FOld;
-};
-
 // The small shell icons, nullptr when their pictures were not registered.
 TImageList* SmallShellImages()
 {
@@ -168,7 +156,7 @@ bool TskCustomShellTreeView::SetUpFolderNode(TTreeNode* Node, TskShellFolder* Fo
 
 void TskCustomShellTreeView::EnumerateChildren(TTreeNode* Node)
 {
-    TBusyCursor busy;
+    TskBusyCursor busy;
     std::vector<TskShellFolder*> children;
     try {
         children = ListShellFolder(FolderOf(Node), FObjectTypes);

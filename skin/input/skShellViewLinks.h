@@ -3,6 +3,7 @@
 // the look-in box know each other's classes; the file list is reached through this interface,
 // which it implements, so each view can follow the folder another one moved to.
 
+#include "classlib/Forms.h"
 #include "skin/input/skSkinShellCtrls.h"
 
 class TskCustomShellComboBox;
@@ -31,4 +32,16 @@ public:
 private:
     bool& FFlag;
     bool FOld;
+};
+
+// Shows the hourglass for a scope (a folder being read) and gives the previous cursor back.
+class TskBusyCursor {
+public:
+    TskBusyCursor() : FOld(Screen->GetCursor()) { Screen->SetCursor(crHourGlass); }
+    ~TskBusyCursor() { Screen->SetCursor(FOld); }
+    TskBusyCursor(const TskBusyCursor&) = delete;
+    TskBusyCursor& operator=(const TskBusyCursor&) = delete;
+
+private:
+    TCursor FOld;
 };
