@@ -40,6 +40,11 @@ class TListItems;
 
 enum class TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
 enum class TItemChange { ctText, ctImage, ctState };
+// What an owner-data fetch is asked to fill in.
+enum TItemRequestFlag { irText, irImage };
+using TItemRequest = TSet<TItemRequestFlag>;
+// How an owner-data find compares: the whole caption, or its beginning.
+enum class TItemFind { ifExactString, ifPartialString };
 
 class TListColumn : public TCollectionItem {
 public:
@@ -96,12 +101,15 @@ public:
     TListItems* Owner() const { return FOwner; }
     // The whole row (LVIR_BOUNDS), the icon or the label, in the view's client coordinates.
     RECT DisplayRect(int Code) const;
+    // Starts editing the caption in place (the view must not be read-only); false when refused.
+    bool EditCaption();
 
 private:
     friend class TListItems;
     friend class TCustomListView;
     void push() const;
     TListItems* FOwner;
+    int FIndex = -1;  // an owner-data row's index (the items' one stand-in item)
     std::string FCaption;
     std::unique_ptr<TStringList> FSubItems;
     int FImageIndex = -1;
@@ -117,19 +125,28 @@ public:
     TListItem* Insert(int Index);
     void Delete(int Index);
     void Clear();
-    int Count() const { return static_cast<int>(FItems.size()); }
-    TListItem* Item(int Index) const { return FItems.at(static_cast<std::size_t>(Index)).get(); }
+    int Count() const;
+    // Owner data: the number of rows (the view keeps no items).
+    void SetCount(int Value);
+    // Owner data: one stand-in item filled by the view's OwnerDataFetch for the row, valid until
+    // the next call.
+    TListItem* Item(int Index) const;
     int IndexOf(const TListItem* Item) const;
     TCustomListView* Owner() const { return FOwner; }
 
 private:
+    friend class TCustomListView;
     TCustomListView* FOwner;
     std::vector<std::unique_ptr<TListItem>> FItems;
+    int FCount = 0;
+    mutable std::unique_ptr<TListItem> FTemp;
 };
 
 using TLVChangeEvent = std::function<void(TObject* Sender, TListItem* Item, TItemChange Change)>;
 using TLVColumnClickEvent = std::function<void(TObject* Sender, TListColumn* Column)>;
 using TLVSelectItemEvent = std::function<void(TObject* Sender, TListItem* Item, bool Selected)>;
+using TLVEditingEvent = std::function<void(TObject* Sender, TListItem* Item, bool& AllowEdit)>;
+using TLVEditedEvent = std::function<void(TObject* Sender, TListItem* Item, std::string& S)>;
 
 class TCustomListView : public TCommonControl {
 public:
@@ -139,7 +156,11 @@ public:
     TListColumns* Columns() const { return FColumns.get(); }
     TListItems* Items() const { return FItems.get(); }
     TViewStyle GetViewStyle() const { return FViewStyle; }
-    void SetViewStyle(TViewStyle Value);
+    virtual void SetViewStyle(TViewStyle Value);
+    // Owner data: the rows live with the view's owner-data hooks, not in Items (recreates the
+    // window).
+    bool GetOwnerData() const { return FOwnerData; }
+    void SetOwnerData(bool Value);
     bool GetShowColumnHeaders() const { return FShowColumnHeaders; }
     void SetShowColumnHeaders(bool Value);
     bool GetRowSelect() const { return FRowSelect; }
@@ -151,7 +172,7 @@ public:
     bool GetHideSelection() const { return FHideSelection; }
     void SetHideSelection(bool Value);
     bool GetReadOnly() const { return FReadOnly; }
-    void SetReadOnly(bool Value) { FReadOnly = Value; }
+    void SetReadOnly(bool Value);
     // Columns follow the pointer while their divider is dragged (the header's order array
     // places the sections).
     bool GetFullDrag() const { return FFullDrag; }
@@ -169,6 +190,21 @@ public:
     int VisibleRowCount();
     // Scrolls by pixels (rows in report style are whole row heights).
     void Scroll(int DX, int DY);
+    // Row indexes, for owner data too: the first selected row (-1 when none; setting selects
+    // that row alone, -1 clears), the focused row, the number selected, one row's selection.
+    int GetItemIndex() const;
+    void SetItemIndex(int Value);
+    int GetFocusedIndex() const;
+    void SetFocusedIndex(int Value);
+    int GetSelCount() const;
+    bool IsSelected(int Index) const;
+    void SetRowSelected(int Index, bool Value);
+    void ClearSelection();
+    // Starts editing a row's caption in place; false when refused (read-only, no such row).
+    bool EditRow(int Index);
+    bool IsEditing() const;
+    // Repaints rows whose texts changed (owner data).
+    void UpdateItems(int FirstIndex, int LastIndex);
 
     void Dispatch(TMessage& Message) override;
 
@@ -176,6 +212,8 @@ public:
     TLVColumnClickEvent OnColumnClick;
     // An item gained or lost the selection (after OnChange), by the user or by code.
     TLVSelectItemEvent OnSelectItem;
+    TLVEditingEvent OnEditing;
+    TLVEditedEvent OnEdited;
 
 protected:
     void CreateParams(TCreateParams& Params) override;
@@ -185,6 +223,18 @@ protected:
     virtual void Change(TListItem* Item, TItemChange Change);
     // Columns changed: the window gets them all again.
     void UpdateColumns();
+    // A header section was clicked: raises OnColumnClick.
+    virtual void ColClick(TListColumn* Column);
+    // Owner data: fills Item (its index set) with what Request asks; false when it has nothing.
+    virtual bool OwnerDataFetch(TListItem* Item, TItemRequest Request);
+    // Owner data, type-ahead: the row whose caption matches FindString from StartIndex on
+    // (wrapping to row 0 when Wrap), -1 when none. The base finds nothing.
+    virtual int OwnerDataFind(TItemFind Find, const std::string& FindString, int StartIndex, bool Wrap);
+    // Asked before a label edit starts (raises OnEditing); false refuses.
+    virtual bool CanEdit(TListItem* Item);
+    // A label edit ended with Text (nullptr: cancelled): OnEdited may change it, then the item
+    // takes it.
+    virtual void Edit(TListItem* Item, const std::string* Text);
 
 private:
     friend class TListItem;
@@ -195,6 +245,8 @@ private:
     void deleteItem(int Index);
     void restyle();
     void applyColors();
+    LRESULT notify(const NMHDR* Header);
+    TListItem* rowItem(int Index) const;
 
     std::unique_ptr<TListColumns> FColumns;
     std::unique_ptr<TListItems> FItems;
@@ -209,6 +261,9 @@ private:
     TCustomImageList* FSmallImages = nullptr;
     TCustomImageList* FLargeImages = nullptr;
     bool FFilling = false;  // the window is being given the items: no change events
+    bool FOwnerData = false;
+    std::string FDispText;  // the text last handed to the window for LVN_GETDISPINFO
+    int FFetchedRow = -1;   // the row whose texts FTemp holds during one row's requests
 };
 
 class TListView : public TCustomListView {

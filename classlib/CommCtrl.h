@@ -104,6 +104,10 @@ inline constexpr DWORD LVS_LIST = 0x0003;
 inline constexpr DWORD LVS_TYPEMASK = 0x0003;
 inline constexpr DWORD LVS_SINGLESEL = 0x0004;
 inline constexpr DWORD LVS_SHOWSELALWAYS = 0x0008;
+inline constexpr DWORD LVS_EDITLABELS = 0x0200;
+// The parent keeps the items: the window holds a count and the states, and asks for texts and
+// images by LVN_GETDISPINFO when it paints a row, for type-ahead by LVN_ODFINDITEM.
+inline constexpr DWORD LVS_OWNERDATA = 0x1000;
 inline constexpr DWORD LVS_NOCOLUMNHEADER = 0x4000;
 inline constexpr DWORD LVS_EX_GRIDLINES = 0x0001;
 inline constexpr DWORD LVS_EX_FULLROWSELECT = 0x0020;
@@ -123,6 +127,9 @@ inline constexpr UINT LVM_GETITEMRECT = LVM_FIRST + 14;  // wParam: item, lParam
 inline constexpr UINT LVM_HITTEST = LVM_FIRST + 18;
 inline constexpr UINT LVM_ENSUREVISIBLE = LVM_FIRST + 19;
 inline constexpr UINT LVM_SCROLL = LVM_FIRST + 20;  // wParam: dx, lParam: dy (pixels)
+inline constexpr UINT LVM_REDRAWITEMS = LVM_FIRST + 21;  // wParam: first, lParam: last
+inline constexpr UINT LVM_EDITLABEL = LVM_FIRST + 23;  // wParam: item; returns the edit window
+inline constexpr UINT LVM_GETEDITCONTROL = LVM_FIRST + 24;
 inline constexpr UINT LVM_GETCOLUMN = LVM_FIRST + 25;
 inline constexpr UINT LVM_SETCOLUMN = LVM_FIRST + 26;
 inline constexpr UINT LVM_INSERTCOLUMN = LVM_FIRST + 27;
@@ -136,8 +143,11 @@ inline constexpr UINT LVM_GETTOPINDEX = LVM_FIRST + 39;
 inline constexpr UINT LVM_GETCOUNTPERPAGE = LVM_FIRST + 40;
 inline constexpr UINT LVM_SETITEMSTATE = LVM_FIRST + 43;
 inline constexpr UINT LVM_GETITEMSTATE = LVM_FIRST + 44;
+inline constexpr UINT LVM_SETITEMCOUNT = LVM_FIRST + 47;  // owner data: wParam the count
+inline constexpr UINT LVM_GETSELECTEDCOUNT = LVM_FIRST + 50;
 inline constexpr UINT LVM_SETEXTENDEDLISTVIEWSTYLE = LVM_FIRST + 54;  // wParam: mask, lParam: styles
 inline constexpr UINT LVM_GETEXTENDEDLISTVIEWSTYLE = LVM_FIRST + 55;
+inline constexpr UINT LVM_CANCELEDITLABEL = LVM_FIRST + 179;
 
 inline constexpr WPARAM LVSIL_NORMAL = 0;
 inline constexpr WPARAM LVSIL_SMALL = 1;
@@ -145,6 +155,7 @@ inline constexpr int LVIR_BOUNDS = 0;
 inline constexpr int LVIR_ICON = 1;
 inline constexpr int LVIR_LABEL = 2;
 inline constexpr LPARAM LVNI_ALL = 0x0000;
+inline constexpr LPARAM LVNI_FOCUSED = 0x0001;
 inline constexpr LPARAM LVNI_SELECTED = 0x0002;
 
 inline constexpr UINT LVIF_TEXT = 0x0001;
@@ -195,7 +206,12 @@ struct LVHITTESTINFO {
 
 inline constexpr int LVN_FIRST = -100;
 inline constexpr int LVN_ITEMCHANGED = LVN_FIRST - 1;
+inline constexpr int LVN_BEGINLABELEDIT = LVN_FIRST - 5;  // NMLVDISPINFO; answer TRUE to refuse
+inline constexpr int LVN_ENDLABELEDIT = LVN_FIRST - 6;  // item.pszText nullptr: cancelled; TRUE keeps the text
 inline constexpr int LVN_COLUMNCLICK = LVN_FIRST - 8;
+inline constexpr int LVN_GETDISPINFO = LVN_FIRST - 50;  // NMLVDISPINFO: set item.pszText (kept until
+                                                         // the next message) and item.iImage
+inline constexpr int LVN_ODFINDITEM = LVN_FIRST - 52;  // NMLVFINDITEM; answer the row or -1
 struct NMLISTVIEW {
     NMHDR hdr;
     int iItem = -1;
@@ -205,6 +221,25 @@ struct NMLISTVIEW {
     UINT uChanged = 0;
     POINT ptAction{};
     LPARAM lParam = 0;
+};
+
+struct NMLVDISPINFO {
+    NMHDR hdr;
+    LVITEM item;
+};
+
+inline constexpr UINT LVFI_STRING = 0x0002;
+inline constexpr UINT LVFI_PARTIAL = 0x0008;
+inline constexpr UINT LVFI_WRAP = 0x0020;
+struct LVFINDINFO {
+    UINT flags = 0;
+    const char* psz = nullptr;
+    LPARAM lParam = 0;
+};
+struct NMLVFINDITEM {
+    NMHDR hdr;
+    int iStart = 0;
+    LVFINDINFO lvfi;
 };
 
 // --- tree view -------------------------------------------------------------------------------

@@ -2,6 +2,7 @@
 #include "platform/window/User.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace {
 
@@ -93,7 +94,12 @@ TListItem::~TListItem() = default;
 
 int TListItem::GetIndex() const
 {
-    return FOwner->IndexOf(this);
+    return FIndex >= 0 ? FIndex : FOwner->IndexOf(this);
+}
+
+bool TListItem::EditCaption()
+{
+    return FOwner->Owner()->EditRow(GetIndex());
 }
 
 void TListItem::SetCaption(const std::string& Value)
@@ -111,7 +117,7 @@ void TListItem::SetImageIndex(int Value)
 bool TListItem::GetSelected() const
 {
     TCustomListView* v = FOwner->Owner();
-    if (v->HandleAllocated())
+    if (v->HandleAllocated() || FIndex >= 0)
         return SendMessage(v->GetHandle(), LVM_GETITEMSTATE, static_cast<WPARAM>(GetIndex()), LVIS_SELECTED) != 0;
     return FSelected;
 }
@@ -119,13 +125,7 @@ bool TListItem::GetSelected() const
 void TListItem::SetSelected(bool Value)
 {
     FSelected = Value;
-    TCustomListView* v = FOwner->Owner();
-    if (!v->HandleAllocated())
-        return;
-    LVITEM state;
-    state.stateMask = LVIS_SELECTED;
-    state.state = Value ? LVIS_SELECTED : 0;
-    SendMessage(v->GetHandle(), LVM_SETITEMSTATE, static_cast<WPARAM>(GetIndex()), reinterpret_cast<LPARAM>(&state));
+    FOwner->Owner()->SetRowSelected(GetIndex(), Value);
 }
 
 RECT TListItem::DisplayRect(int Code) const
@@ -142,7 +142,7 @@ RECT TListItem::DisplayRect(int Code) const
 void TListItem::push() const
 {
     TCustomListView* v = FOwner->Owner();
-    if (!v->HandleAllocated())
+    if (!v->HandleAllocated() || FIndex >= 0 || v->GetOwnerData())
         return;
     const int index = GetIndex();
     if (index < 0)
@@ -168,8 +168,38 @@ void TListItem::push() const
 
 TListItems::~TListItems() = default;
 
+int TListItems::Count() const
+{
+    return FOwner->GetOwnerData() ? FCount : static_cast<int>(FItems.size());
+}
+
+void TListItems::SetCount(int Value)
+{
+    if (!FOwner->GetOwnerData())
+        return;
+    FCount = std::max(Value, 0);
+    FOwner->FFetchedRow = -1;
+    FOwner->SendToWindow(LVM_SETITEMCOUNT, static_cast<WPARAM>(FCount), 0);
+}
+
+TListItem* TListItems::Item(int Index) const
+{
+    if (!FOwner->GetOwnerData())
+        return FItems.at(static_cast<std::size_t>(Index)).get();
+    if (Index < 0 || Index >= FCount)
+        throw std::out_of_range("list view row out of range");
+    FTemp = std::make_unique<TListItem>(const_cast<TListItems*>(this));
+    FTemp->FIndex = Index;
+    FOwner->FFetchedRow = -1;
+    TItemRequest request;
+    request << irText << irImage;
+    FOwner->OwnerDataFetch(FTemp.get(), request);
+    return FTemp.get();
+}
 TListItem* TListItems::Insert(int Index)
 {
+    if (FOwner->GetOwnerData())
+        throw std::logic_error("an owner-data list view keeps no items");
     Index = std::clamp(Index, 0, Count());
     FItems.insert(FItems.begin() + Index, std::make_unique<TListItem>(this));
     FOwner->insertItem(Index);
@@ -186,6 +216,10 @@ void TListItems::Delete(int Index)
 
 void TListItems::Clear()
 {
+    if (FOwner->GetOwnerData()) {
+        SetCount(0);
+        return;
+    }
     if (FOwner->HandleAllocated())
         SendMessage(FOwner->GetHandle(), LVM_DELETEALLITEMS, 0, 0);
     FItems.clear();
@@ -228,6 +262,10 @@ void TCustomListView::CreateParams(TCreateParams& Params)
         Params.Style |= LVS_SHOWSELALWAYS;
     if (!FShowColumnHeaders)
         Params.Style |= LVS_NOCOLUMNHEADER;
+    if (FOwnerData)
+        Params.Style |= LVS_OWNERDATA;
+    if (!FReadOnly)
+        Params.Style |= LVS_EDITLABELS;
     Params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
@@ -238,10 +276,14 @@ void TCustomListView::FillWindow()
     SendToWindow(LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(FSmallImages));
     SendToWindow(LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(FLargeImages));
     UpdateColumns();
-    for (int i = 0; i < FItems->Count(); ++i) {
-        insertItem(i);
-        if (FItems->Item(i)->FSelected)
-            FItems->Item(i)->SetSelected(true);
+    if (FOwnerData) {
+        SendToWindow(LVM_SETITEMCOUNT, static_cast<WPARAM>(FItems->Count()), 0);
+    } else {
+        for (int i = 0; i < FItems->Count(); ++i) {
+            insertItem(i);
+            if (FItems->Item(i)->FSelected)
+                FItems->Item(i)->SetSelected(true);
+        }
     }
     FFilling = false;
 }
@@ -275,8 +317,9 @@ void TCustomListView::UpdateColumns()
         col.iImage = c->GetImageIndex();
         SendToWindow(LVM_INSERTCOLUMN, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&col));
     }
-    for (int i = 0; i < FItems->Count(); ++i)
-        FItems->Item(i)->push();
+    if (!FOwnerData)
+        for (int i = 0; i < FItems->Count(); ++i)
+            FItems->Item(i)->push();
 }
 
 void TCustomListView::insertItem(int Index)
@@ -353,6 +396,25 @@ void TCustomListView::SetMultiSelect(bool Value)
     restyle();
 }
 
+void TCustomListView::SetOwnerData(bool Value)
+{
+    if (Value == FOwnerData)
+        return;
+    FItems->Clear();
+    FOwnerData = Value;
+    FItems->FCount = 0;
+    restyle();
+}
+
+void TCustomListView::SetReadOnly(bool Value)
+{
+    FReadOnly = Value;
+    if (!HandleAllocated())
+        return;
+    const LONG_PTR style = GetWindowLongPtr(FHandle, GWL_STYLE);
+    SetWindowLongPtr(FHandle, GWL_STYLE, Value ? (style & ~static_cast<LONG_PTR>(LVS_EDITLABELS)) : (style | LVS_EDITLABELS));
+}
+
 void TCustomListView::SetHideSelection(bool Value)
 {
     if (Value == FHideSelection)
@@ -394,6 +456,10 @@ void TCustomListView::Notification(TComponent* AComponent, TOperation Operation)
 
 TListItem* TCustomListView::GetSelected() const
 {
+    if (FOwnerData) {
+        const int index = GetItemIndex();
+        return index >= 0 ? FItems->Item(index) : nullptr;
+    }
     for (int i = 0; i < FItems->Count(); ++i)
         if (FItems->Item(i)->GetSelected())
             return FItems->Item(i);
@@ -430,6 +496,213 @@ void TCustomListView::Scroll(int DX, int DY)
     SendMessage(GetHandle(), LVM_SCROLL, static_cast<WPARAM>(DX), static_cast<LPARAM>(DY));
 }
 
+int TCustomListView::GetItemIndex() const
+{
+    if (!HandleAllocated()) {
+        for (int i = 0; !FOwnerData && i < FItems->Count(); ++i)
+            if (FItems->Item(i)->FSelected)
+                return i;
+        return -1;
+    }
+    return static_cast<int>(SendMessage(FHandle, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+void TCustomListView::SetItemIndex(int Value)
+{
+    ClearSelection();
+    if (Value < 0 || Value >= FItems->Count())
+        return;
+    SetRowSelected(Value, true);
+    SetFocusedIndex(Value);
+}
+
+int TCustomListView::GetFocusedIndex() const
+{
+    if (!HandleAllocated())
+        return -1;
+    return static_cast<int>(SendMessage(FHandle, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+}
+
+void TCustomListView::SetFocusedIndex(int Value)
+{
+    LVITEM state;
+    state.stateMask = LVIS_FOCUSED;
+    state.state = LVIS_FOCUSED;
+    if (SendToWindow(LVM_SETITEMSTATE, static_cast<WPARAM>(Value), reinterpret_cast<LPARAM>(&state)))
+        SendToWindow(LVM_ENSUREVISIBLE, static_cast<WPARAM>(Value), FALSE);
+}
+
+int TCustomListView::GetSelCount() const
+{
+    if (!HandleAllocated()) {
+        int count = 0;
+        for (int i = 0; !FOwnerData && i < FItems->Count(); ++i)
+            count += FItems->Item(i)->FSelected ? 1 : 0;
+        return count;
+    }
+    return static_cast<int>(SendMessage(FHandle, LVM_GETSELECTEDCOUNT, 0, 0));
+}
+
+bool TCustomListView::IsSelected(int Index) const
+{
+    if (!HandleAllocated())
+        return !FOwnerData && Index >= 0 && Index < FItems->Count() && FItems->Item(Index)->FSelected;
+    return SendMessage(FHandle, LVM_GETITEMSTATE, static_cast<WPARAM>(Index), LVIS_SELECTED) != 0;
+}
+
+void TCustomListView::SetRowSelected(int Index, bool Value)
+{
+    if (!HandleAllocated()) {
+        if (!FOwnerData && Index >= 0 && Index < FItems->Count())
+            FItems->Item(Index)->FSelected = Value;
+        return;
+    }
+    LVITEM state;
+    state.stateMask = LVIS_SELECTED;
+    state.state = Value ? LVIS_SELECTED : 0;
+    SendMessage(FHandle, LVM_SETITEMSTATE, static_cast<WPARAM>(Index), reinterpret_cast<LPARAM>(&state));
+}
+
+void TCustomListView::ClearSelection()
+{
+    if (!HandleAllocated()) {
+        for (int i = 0; !FOwnerData && i < FItems->Count(); ++i)
+            FItems->Item(i)->FSelected = false;
+        return;
+    }
+    LVITEM state;
+    state.stateMask = LVIS_SELECTED;
+    SendMessage(FHandle, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+}
+
+bool TCustomListView::EditRow(int Index)
+{
+    return HandleAllocated() && !FReadOnly && SendMessage(FHandle, LVM_EDITLABEL, static_cast<WPARAM>(Index), 0) != 0;
+}
+
+bool TCustomListView::IsEditing() const
+{
+    return HandleAllocated() && SendMessage(FHandle, LVM_GETEDITCONTROL, 0, 0) != 0;
+}
+
+void TCustomListView::UpdateItems(int FirstIndex, int LastIndex)
+{
+    FFetchedRow = -1;
+    SendToWindow(LVM_REDRAWITEMS, static_cast<WPARAM>(FirstIndex), static_cast<LPARAM>(LastIndex));
+}
+
+void TCustomListView::ColClick(TListColumn* Column)
+{
+    if (const TLVColumnClickEvent handler = OnColumnClick)
+        handler(this, Column);
+}
+
+bool TCustomListView::OwnerDataFetch(TListItem* Item, TItemRequest Request)
+{
+    (void)Item;
+    (void)Request;
+    return false;
+}
+
+int TCustomListView::OwnerDataFind(TItemFind Find, const std::string& FindString, int StartIndex, bool Wrap)
+{
+    (void)Find;
+    (void)FindString;
+    (void)StartIndex;
+    (void)Wrap;
+    return -1;
+}
+
+bool TCustomListView::CanEdit(TListItem* Item)
+{
+    bool allow = true;
+    if (const TLVEditingEvent handler = OnEditing)
+        handler(this, Item, allow);
+    return allow;
+}
+
+void TCustomListView::Edit(TListItem* Item, const std::string* Text)
+{
+    if (!Text)
+        return;
+    std::string s = *Text;
+    if (const TLVEditedEvent handler = OnEdited)
+        handler(this, Item, s);
+    if (!FOwnerData)
+        Item->SetCaption(s);
+}
+
+TListItem* TCustomListView::rowItem(int Index) const
+{
+    return Index >= 0 && Index < FItems->Count() ? FItems->Item(Index) : nullptr;
+}
+
+// Answers the window's notifications (reflected as CN_NOTIFY).
+LRESULT TCustomListView::notify(const NMHDR* Header)
+{
+    switch (Header->code) {
+    case LVN_ITEMCHANGED: {
+        const auto* note = reinterpret_cast<const NMLISTVIEW*>(Header);
+        TListItem* item = FFilling ? nullptr : rowItem(note->iItem);
+        if (!item)
+            return 0;
+        const bool selected = (note->uNewState & LVIS_SELECTED) != 0;
+        item->FSelected = selected;
+        Change(item, TItemChange::ctState);
+        const TLVSelectItemEvent handler = OnSelectItem;
+        if (handler && ((note->uOldState ^ note->uNewState) & LVIS_SELECTED))
+            handler(this, rowItem(note->iItem), selected);
+        return 0;
+    }
+    case LVN_GETDISPINFO: {
+        auto* info = const_cast<NMLVDISPINFO*>(reinterpret_cast<const NMLVDISPINFO*>(Header));
+        const int row = info->item.iItem;
+        const int sub = info->item.iSubItem;
+        if (!FOwnerData || row < 0 || row >= FItems->Count())
+            return 0;
+        // A row's label comes first; its sub-items reuse that fetch.
+        TListItem* item = sub != 0 && row == FFetchedRow ? FItems->FTemp.get() : FItems->Item(row);
+        FFetchedRow = row;
+        if (info->item.mask & LVIF_TEXT) {
+            FDispText = sub == 0 ? item->GetCaption()
+                        : sub <= item->SubItems()->Count() ? item->SubItems()->Get(sub - 1)
+                                                           : std::string();
+            info->item.pszText = FDispText.c_str();
+        }
+        if (info->item.mask & LVIF_IMAGE)
+            info->item.iImage = item->GetImageIndex();
+        return 0;
+    }
+    case LVN_ODFINDITEM: {
+        const auto* find = reinterpret_cast<const NMLVFINDITEM*>(Header);
+        if (!(find->lvfi.flags & LVFI_STRING) || !find->lvfi.psz)
+            return -1;
+        return OwnerDataFind((find->lvfi.flags & LVFI_PARTIAL) ? TItemFind::ifPartialString : TItemFind::ifExactString,
+                             find->lvfi.psz, find->iStart, (find->lvfi.flags & LVFI_WRAP) != 0);
+    }
+    case LVN_BEGINLABELEDIT: {
+        TListItem* item = rowItem(reinterpret_cast<const NMLVDISPINFO*>(Header)->item.iItem);
+        return item && CanEdit(item) ? 0 : 1;
+    }
+    case LVN_ENDLABELEDIT: {
+        const auto* info = reinterpret_cast<const NMLVDISPINFO*>(Header);
+        if (TListItem* item = rowItem(info->item.iItem)) {
+            const std::string text = info->item.pszText ? info->item.pszText : "";
+            Edit(item, info->item.pszText ? &text : nullptr);
+        }
+        return 0;
+    }
+    case LVN_COLUMNCLICK: {
+        const int column = reinterpret_cast<const NMLISTVIEW*>(Header)->iSubItem;
+        if (column >= 0 && column < FColumns->Count())
+            ColClick(FColumns->Items(column));
+        return 0;
+    }
+    case NM_DBLCLK: DblClick(); return 0;
+    default: return 0;
+    }
+}
+
 void TCustomListView::Change(TListItem* Item, TItemChange Change)
 {
     if (OnChange)
@@ -439,28 +712,9 @@ void TCustomListView::Change(TListItem* Item, TItemChange Change)
 void TCustomListView::Dispatch(TMessage& Message)
 {
     switch (Message.Msg) {
-    case CN_NOTIFY: {
-        const auto* header = reinterpret_cast<const NMHDR*>(Message.LParam);
-        if (header->code == LVN_ITEMCHANGED && !FFilling) {
-            const auto* note = reinterpret_cast<const NMLISTVIEW*>(header);
-            if (note->iItem >= 0 && note->iItem < FItems->Count()) {
-                TListItem* item = FItems->Item(note->iItem);
-                const bool selected = (note->uNewState & LVIS_SELECTED) != 0;
-                item->FSelected = selected;
-                Change(item, TItemChange::ctState);
-                const TLVSelectItemEvent handler = OnSelectItem;
-                if (handler && ((note->uOldState ^ note->uNewState) & LVIS_SELECTED))
-                    handler(this, item, selected);
-            }
-        } else if (header->code == LVN_COLUMNCLICK) {
-            const int column = reinterpret_cast<const NMLISTVIEW*>(header)->iSubItem;
-            if (OnColumnClick && column >= 0 && column < FColumns->Count())
-                OnColumnClick(this, FColumns->Items(column));
-        } else if (header->code == NM_DBLCLK) {
-            DblClick();
-        }
+    case CN_NOTIFY:
+        Message.Result = notify(reinterpret_cast<const NMHDR*>(Message.LParam));
         break;
-    }
     case CM_COLORCHANGED:
     case CM_FONTCHANGED:
         TCommonControl::Dispatch(Message);

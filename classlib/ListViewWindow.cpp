@@ -3,7 +3,9 @@
 // horizontally, list columns, icon views pixels.
 
 #include "classlib/CommCtrlParts.h"
+#include "classlib/Utf8.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/kernel/Clock.h"
 
 #include <algorithm>
 #include <vector>
@@ -63,7 +65,9 @@ public:
         case WM_RBUTTONDOWN:
         case WM_LBUTTONDBLCLK: Click(msg, wParam, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
         case WM_KEYDOWN: Key(static_cast<UINT>(wParam)); return 0;
-        case WM_GETDLGCODE: return DLGC_WANTARROWS;
+        case WM_CHAR: TypeAhead(static_cast<char32_t>(wParam)); return 0;
+        case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
+        case WM_DESTROY: editor_.End(true); return 0;
         case WM_SETFOCUS:
         case WM_KILLFOCUS: InvalidateRect(hwnd_, nullptr, FALSE); return 0;
         case WM_NOTIFY: return HeaderNote(reinterpret_cast<NMHDR*>(lParam));
@@ -94,8 +98,23 @@ public:
         case LVM_DELETEITEM: return DeleteItem(static_cast<int>(wParam));
         case LVM_DELETEALLITEMS:
             items_.clear();
+            anchor_ = -1;
             Relayout();
             return TRUE;
+        case LVM_SETITEMCOUNT:
+            if (!OwnerData())
+                return FALSE;
+            items_.assign(static_cast<std::size_t>(std::max(static_cast<int>(wParam), 0)), Item{});
+            anchor_ = -1;
+            ClampScroll();
+            Relayout();
+            return TRUE;
+        case LVM_GETSELECTEDCOUNT:
+            return std::count_if(items_.begin(), items_.end(), [](const Item& i) { return (i.state & LVIS_SELECTED) != 0; });
+        case LVM_REDRAWITEMS: InvalidateRect(hwnd_, nullptr, FALSE); return TRUE;
+        case LVM_EDITLABEL: return reinterpret_cast<LRESULT>(EditLabel(static_cast<int>(wParam)));
+        case LVM_GETEDITCONTROL: return reinterpret_cast<LRESULT>(editor_.Handle());
+        case LVM_CANCELEDITLABEL: editor_.End(true); return TRUE;
         case LVM_SETITEMSTATE: return SetState(static_cast<int>(wParam), reinterpret_cast<const LVITEM*>(lParam));
         case LVM_GETITEMSTATE:
             return ValidItem(static_cast<int>(wParam))
@@ -139,7 +158,36 @@ private:
     int Count() const { return static_cast<int>(items_.size()); }
     bool ValidItem(int i) const { return i >= 0 && i < Count(); }
     bool ValidColumn(int c) const { return c >= 0 && c < static_cast<int>(columns_.size()); }
-    DWORD View() const { return static_cast<DWORD>(GetWindowLongPtr(hwnd_, GWL_STYLE)) & LVS_TYPEMASK; }
+    DWORD Style() const { return static_cast<DWORD>(GetWindowLongPtr(hwnd_, GWL_STYLE)); }
+    DWORD View() const { return Style() & LVS_TYPEMASK; }
+    bool OwnerData() const { return (Style() & LVS_OWNERDATA) != 0; }
+
+    // A cell's text and a row's image: the items' own, or asked of the parent in owner-data mode.
+    std::string CellText(int i, int sub) const
+    {
+        if (!OwnerData())
+            return TextOf(items_[static_cast<std::size_t>(i)], sub);
+        NMLVDISPINFO info;
+        info.item.mask = LVIF_TEXT;
+        info.item.iItem = i;
+        info.item.iSubItem = sub;
+        Notify(hwnd_, LVN_GETDISPINFO, &info.hdr);
+        return info.item.pszText ? info.item.pszText : "";
+    }
+    // A row's label and image in one request.
+    int LabelAndImage(int i, std::string& label) const
+    {
+        if (!OwnerData()) {
+            label = TextOf(items_[static_cast<std::size_t>(i)], 0);
+            return items_[static_cast<std::size_t>(i)].image;
+        }
+        NMLVDISPINFO info;
+        info.item.mask = LVIF_TEXT | LVIF_IMAGE;
+        info.item.iItem = i;
+        Notify(hwnd_, LVN_GETDISPINFO, &info.hdr);
+        label = info.item.pszText ? info.item.pszText : "";
+        return info.item.iImage;
+    }
     bool Report() const { return View() == LVS_REPORT; }
     bool HeaderShown() const
     {
@@ -148,7 +196,7 @@ private:
 
     LRESULT InsertItem(const LVITEM* in)
     {
-        if (!in || in->iSubItem != 0)
+        if (!in || in->iSubItem != 0 || OwnerData())
             return -1;
         const int index = std::clamp(in->iItem, 0, Count());
         items_.insert(items_.begin() + index, Item{});
@@ -182,6 +230,11 @@ private:
     {
         if (!in || !ValidItem(in->iItem) || in->iSubItem < 0)
             return FALSE;
+        if (OwnerData()) {
+            if (in->mask & LVIF_STATE)
+                ChangeState(in->iItem, in->state, in->stateMask);
+            return TRUE;
+        }
         ApplyItem(*in);
         Relayout();
         return TRUE;
@@ -193,12 +246,19 @@ private:
             return FALSE;
         const Item& item = items_[static_cast<std::size_t>(out->iItem)];
         if (out->mask & LVIF_TEXT) {
-            const std::string& text = TextOf(item, out->iSubItem);
-            out->pszText = text.c_str();
-            CopyOut(text, out->pszOut, out->cchTextMax);
+            if (OwnerData()) {
+                out->pszText = nullptr;
+                CopyOut(CellText(out->iItem, out->iSubItem), out->pszOut, out->cchTextMax);
+            } else {
+                const std::string& text = TextOf(item, out->iSubItem);
+                out->pszText = text.c_str();
+                CopyOut(text, out->pszOut, out->cchTextMax);
+            }
         }
-        if (out->mask & LVIF_IMAGE)
-            out->iImage = item.image;
+        if (out->mask & LVIF_IMAGE) {
+            std::string label;
+            out->iImage = LabelAndImage(out->iItem, label);
+        }
         if (out->mask & LVIF_PARAM)
             out->lParam = item.lParam;
         if (out->mask & LVIF_STATE)
@@ -239,6 +299,11 @@ private:
     // Changes an item's state and tells the parent (LVN_ITEMCHANGED) when it changed.
     void ChangeState(int index, UINT state, UINT mask)
     {
+        // One row has the focus.
+        if ((mask & LVIS_FOCUSED) && (state & LVIS_FOCUSED))
+            for (int j = 0; j < Count(); ++j)
+                if (j != index && (items_[static_cast<std::size_t>(j)].state & LVIS_FOCUSED))
+                    ChangeState(j, 0, LVIS_FOCUSED);
         Item& item = items_[static_cast<std::size_t>(index)];
         const UINT old = item.state;
         item.state = (old & ~mask) | (state & mask);
@@ -256,8 +321,13 @@ private:
 
     LRESULT NextItem(int start, LPARAM flags) const
     {
+        UINT wanted = 0;
+        if (flags & LVNI_SELECTED)
+            wanted |= LVIS_SELECTED;
+        if (flags & LVNI_FOCUSED)
+            wanted |= LVIS_FOCUSED;
         for (int i = std::max(start + 1, 0); i < Count(); ++i)
-            if (!(flags & LVNI_SELECTED) || (items_[static_cast<std::size_t>(i)].state & LVIS_SELECTED))
+            if ((items_[static_cast<std::size_t>(i)].state & wanted) == wanted)
                 return i;
         return -1;
     }
@@ -449,10 +519,13 @@ private:
     }
     // The list style's column width and the icon styles' cell size.
     int ListColumnWidth() const { return listWidth_; }
+    // Owner data has no labels to measure: its list columns are about 20 characters wide.
     void MeasureLabels()
     {
         int w = 1;
-        if (View() != LVS_REPORT)
+        if (OwnerData())
+            w = LabelWidth("abcdefghijklmnopqrstuvwxyz") * 20 / 26;
+        else if (View() != LVS_REPORT)
             for (const Item& item : items_)
                 w = std::max(w, LabelWidth(TextOf(item, 0)));
         listWidth_ = w + ImageWidth(small_) + 12;
@@ -627,6 +700,13 @@ private:
         InvalidateRect(hwnd_, nullptr, TRUE);
     }
 
+    // A shorter list scrolls back so that its end stays in view.
+    void ClampScroll()
+    {
+        for (int bar : {SB_HORZ, SB_VERT})
+            SetScrollPos(hwnd_, bar, GetScrollPos(hwnd_, bar), FALSE);
+    }
+
     void MoveTo(int bar, int pos)
     {
         const int old = GetScrollPos(hwnd_, bar);
@@ -731,18 +811,30 @@ private:
     }
 
     // --- input ---
-    void Select(int i, bool toggle)
+    // Moves the focus to row i: alone selected, toggled (Ctrl) or selecting the range from the
+    // anchor (Shift); a single-selection list always selects it alone.
+    void Select(int i, bool toggle, bool extend = false)
     {
-        const bool single = (GetWindowLongPtr(hwnd_, GWL_STYLE) & LVS_SINGLESEL) != 0;
+        const bool single = (Style() & LVS_SINGLESEL) != 0;
+        toggle = toggle && !single;
+        extend = extend && !single && ValidItem(anchor_);
+        if (!extend && !toggle)
+            anchor_ = i;
+        const int low = extend ? std::min(anchor_, i) : -1, high = extend ? std::max(anchor_, i) : -1;
         for (int j = 0; j < Count(); ++j) {
             if (j == i)
                 continue;
-            ChangeState(j, 0, (toggle && !single ? 0 : LVIS_SELECTED) | LVIS_FOCUSED);
+            if (extend)
+                ChangeState(j, j >= low && j <= high ? LVIS_SELECTED : 0, LVIS_SELECTED);
+            else if (!toggle)
+                ChangeState(j, 0, LVIS_SELECTED);
         }
         if (!ValidItem(i))
             return;
         const bool selected = (items_[static_cast<std::size_t>(i)].state & LVIS_SELECTED) != 0;
-        ChangeState(i, (toggle && !single && selected ? 0 : LVIS_SELECTED) | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        if (toggle)
+            anchor_ = i;
+        ChangeState(i, (toggle && selected ? 0 : LVIS_SELECTED) | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
         EnsureVisible(i);
     }
 
@@ -755,8 +847,14 @@ private:
         HitTest(&hit);
         if (msg != WM_LBUTTONDBLCLK) {
             const bool toggle = msg == WM_LBUTTONDOWN && (keys & MK_CONTROL);
-            if (hit.iItem >= 0 || msg == WM_LBUTTONDOWN)
-                Select(hit.iItem, toggle);
+            const bool extend = msg == WM_LBUTTONDOWN && (keys & MK_SHIFT);
+            // A right click on a selected row keeps a multiple selection for its menu.
+            const bool keep = msg == WM_RBUTTONDOWN && ValidItem(hit.iItem) &&
+                              (items_[static_cast<std::size_t>(hit.iItem)].state & LVIS_SELECTED);
+            if (keep)
+                ChangeState(hit.iItem, LVIS_FOCUSED, LVIS_FOCUSED);
+            else if (hit.iItem >= 0 || msg == WM_LBUTTONDOWN)
+                Select(hit.iItem, toggle, extend);
         }
         NMHDR note;
         Notify(hwnd_, msg == WM_RBUTTONDOWN ? NM_RCLICK : msg == WM_LBUTTONDBLCLK ? NM_DBLCLK : NM_CLICK, &note);
@@ -802,7 +900,91 @@ private:
         case VK_END: next = Count() - 1; break;
         default: return;
         }
-        Select(std::clamp(next, 0, Count() - 1), false);
+        if (at < 0 && vk != VK_HOME && vk != VK_END)
+            next = 0;
+        Select(std::clamp(next, 0, Count() - 1), false, GetKeyState(VK_SHIFT) < 0);
+    }
+
+    // Type-ahead: characters typed within a second of each other form a prefix searched without
+    // regard to case from the focused row on (a first character from the row after it).
+    void TypeAhead(char32_t c)
+    {
+        if (c < 0x20 || c == 0x7F || Count() == 0)
+            return;
+        const DWORD now = GetTickCount();
+        if (search_.empty() || now - lastKey_ > 1000)
+            search_.clear();
+        lastKey_ = now;
+        search_ += CodePointToUtf8(c);
+        const int at = Focused();
+        const int start = search_.size() == CodePointToUtf8(c).size() ? at + 1 : std::max(at, 0);
+        const int found = Find(start >= Count() ? 0 : start, search_);
+        if (found >= 0)
+            Select(found, false);
+    }
+
+    int Find(int start, const std::string& text) const
+    {
+        if (OwnerData()) {
+            NMLVFINDITEM find;
+            find.iStart = start;
+            find.lvfi.flags = LVFI_STRING | LVFI_PARTIAL | LVFI_WRAP;
+            find.lvfi.psz = text.c_str();
+            const LRESULT found = Notify(hwnd_, LVN_ODFINDITEM, &find.hdr);
+            return ValidItem(static_cast<int>(found)) ? static_cast<int>(found) : -1;
+        }
+        const std::string wanted = FoldCase(text);
+        for (int n = 0; n < Count(); ++n) {
+            const int i = (start + n) % Count();
+            if (FoldCase(TextOf(items_[static_cast<std::size_t>(i)], 0)).starts_with(wanted))
+                return i;
+        }
+        return -1;
+    }
+
+    static std::string FoldCase(std::string text)
+    {
+        for (char& ch : text)
+            if (ch >= 'a' && ch <= 'z')
+                ch = static_cast<char>(ch - 'a' + 'A');
+        return text;
+    }
+
+    // --- label editing ---
+    HWND EditLabel(int i)
+    {
+        if (!ValidItem(i) || !(Style() & LVS_EDITLABELS))
+            return nullptr;
+        editor_.End(false);
+        Select(i, false);
+        const std::string text = CellText(i, 0);
+        NMLVDISPINFO begin;
+        begin.item.mask = LVIF_TEXT | LVIF_PARAM;
+        begin.item.iItem = i;
+        begin.item.pszText = text.c_str();
+        begin.item.lParam = items_[static_cast<std::size_t>(i)].lParam;
+        if (Notify(hwnd_, LVN_BEGINLABELEDIT, &begin.hdr) || !ValidItem(i))
+            return nullptr;
+        EnsureVisible(i);
+        RECT r = LabelRect(i);
+        const RECT c = Client();
+        r.right = std::max<LONG>(r.right, std::min<LONG>(c.right, r.left + LabelWidth(text) + 40));
+        if (View() == LVS_ICON)
+            r.bottom = std::min<LONG>(r.bottom, r.top + TextHeight() + 6);
+        return editor_.Begin(hwnd_, r, text, font_, [this, i](const std::string* edited) {
+            if (!ValidItem(i))
+                return;
+            NMLVDISPINFO end;
+            end.item.mask = LVIF_TEXT | LVIF_PARAM;
+            end.item.iItem = i;
+            end.item.pszText = edited ? edited->c_str() : nullptr;
+            end.item.lParam = items_[static_cast<std::size_t>(i)].lParam;
+            if (Notify(hwnd_, LVN_ENDLABELEDIT, &end.hdr) && edited && ValidItem(i) && !OwnerData()) {
+                items_[static_cast<std::size_t>(i)].texts[0] = *edited;
+                Relayout();
+            }
+            InvalidateRect(hwnd_, nullptr, FALSE);
+        });
     }
 
     // --- painting ---
@@ -834,6 +1016,8 @@ private:
     void PaintItem(HDC dc, int i, const std::vector<int>& order, bool showSel, bool focused)
     {
         const Item& item = items_[static_cast<std::size_t>(i)];
+        std::string text;
+        const int image = LabelAndImage(i, text);
         const bool selected = showSel && (item.state & LVIS_SELECTED);
         const COLORREF selBack = GetSysColor(focused ? COLOR_HIGHLIGHT : COLOR_BTNFACE);
         const COLORREF selText = GetSysColor(focused ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT);
@@ -844,8 +1028,8 @@ private:
         if (!Report()) {
             if (selected)
                 FillColor(dc, label, selBack);
-            DrawImage(dc, images, item.image, icon.left, (icon.top + icon.bottom - ImageHeight(images)) / 2);
-            DrawCellText(dc, font_, TextOf(item, 0), RECT{label.left + 2, label.top, label.right - 2, label.bottom},
+            DrawImage(dc, images, image, icon.left, (icon.top + icon.bottom - ImageHeight(images)) / 2);
+            DrawCellText(dc, font_, text, RECT{label.left + 2, label.top, label.right - 2, label.bottom},
                          View() == LVS_ICON ? DT_CENTER : DT_LEFT, selected ? selText : text_);
             return;
         }
@@ -860,7 +1044,7 @@ private:
                 continue;
             COLORREF color = text_;
             if (col == 0) {
-                DrawImage(dc, small_, item.image, cell.left + 2, (cell.top + cell.bottom - ImageHeight(small_)) / 2);
+                DrawImage(dc, small_, image, cell.left + 2, (cell.top + cell.bottom - ImageHeight(small_)) / 2);
                 cell.left += small_ ? ImageWidth(small_) + 4 : 2;
                 if (selected && !(ex_ & LVS_EX_FULLROWSELECT))
                     FillColor(dc, cell, selBack);
@@ -869,7 +1053,7 @@ private:
                 color = selText;
             const int justify = column.fmt & 3;
             const UINT align = justify == LVCFMT_RIGHT ? DT_RIGHT : justify == LVCFMT_CENTER ? DT_CENTER : DT_LEFT;
-            DrawCellText(dc, font_, TextOf(item, col), RECT{cell.left + 4, cell.top, cell.right - 4, cell.bottom}, align,
+            DrawCellText(dc, font_, col == 0 ? text : CellText(i, col), RECT{cell.left + 4, cell.top, cell.right - 4, cell.bottom}, align,
                          color);
         }
     }
@@ -903,6 +1087,10 @@ private:
     int listWidth_ = 1;
     bool updating_ = false;
     bool pushing_ = false;
+    int anchor_ = -1;
+    std::string search_;
+    DWORD lastKey_ = 0;
+    LabelEditor editor_;
 };
 
 } // namespace
