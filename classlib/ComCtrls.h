@@ -72,7 +72,14 @@ private:
 class TListColumns : public TOwnedCollection {
 public:
     explicit TListColumns(TCustomListView* AOwner);
-    TListColumn* Add() { return static_cast<TListColumn*>(TCollection::Add()); }
+    // The window hears of the new column once it is built.
+    TListColumn* Add()
+    {
+        BeginUpdate();
+        auto* column = static_cast<TListColumn*>(TCollection::Add());
+        EndUpdate();
+        return column;
+    }
     TListColumn* Items(int Index) const { return static_cast<TListColumn*>(GetItem(Index)); }
     TCustomListView* Owner() const { return FOwner; }
 

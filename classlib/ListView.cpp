@@ -239,6 +239,8 @@ TCustomListView::TCustomListView(TComponent* AOwner)
     : TCommonControl(AOwner), FColumns(std::make_unique<TListColumns>(this)), FItems(std::make_unique<TListItems>(this))
 {
     SetBounds(0, 0, 250, 150);
+    // Clicks come from the window's notifications (a double click is one NM_DBLCLK).
+    FControlStyle.Exclude(csClickEvents);
     SetTabStop(true);
     SetColor(clWindow);
     SetParentColor(false);
@@ -698,6 +700,7 @@ LRESULT TCustomListView::notify(const NMHDR* Header)
             ColClick(FColumns->Items(column));
         return 0;
     }
+    case NM_CLICK: Click(); return 0;
     case NM_DBLCLK: DblClick(); return 0;
     default: return 0;
     }

@@ -106,6 +106,7 @@ public:
                 return FALSE;
             items_.assign(static_cast<std::size_t>(std::max(static_cast<int>(wParam), 0)), Item{});
             anchor_ = -1;
+            search_.clear();
             ClampScroll();
             Relayout();
             return TRUE;

@@ -159,20 +159,23 @@ void TskCustomShellListView::SortFolders(int Column, bool Descending)
         }
         keys.push_back(std::move(key));
     }
+    // Rows equal in the column keep the base order between them, whatever order they had.
     auto compare = [Column](const TSortKey& A, const TSortKey& B) {
         const int base = A.IsFolder != B.IsFolder ? (A.IsFolder ? -1 : 1) : Sign(A.Rank - B.Rank);
-        if (A.IsFolder != B.IsFolder || Column < 0)
+        if (A.IsFolder != B.IsFolder)
             return base;
+        int result = 0;
         switch (Column) {
         case 0:
-        case 2: return Sign(AnsiCompareText(A.Text, B.Text));
+        case 2: result = Sign(AnsiCompareText(A.Text, B.Text)); break;
         case 1:
-            if (A.IsFolder)
-                return base;
-            return A.Size == B.Size ? 0 : A.Size > B.Size ? 1 : -1;
-        case 3: return A.Time == B.Time ? 0 : A.Time > B.Time ? 1 : -1;
-        default: return base;
+            if (!A.IsFolder)
+                result = A.Size == B.Size ? 0 : A.Size > B.Size ? 1 : -1;
+            break;
+        case 3: result = A.Time == B.Time ? 0 : A.Time > B.Time ? 1 : -1; break;
+        default: break;
         }
+        return result != 0 ? result : base;
     };
     std::stable_sort(keys.begin(), keys.end(), [&](const TSortKey& A, const TSortKey& B) {
         const int result = compare(A, B);
