@@ -151,6 +151,9 @@ TEST_F(OpenDialog, StartsAtHomeAndKeepsFilterStyleAndSizeAlsoAfterCancel)
         EXPECT_EQ(Form()->FilterComboBox->GetItemIndex(), 1);
         Form()->IconItemClick();
         EXPECT_EQ(List()->GetViewStyle(), TViewStyle::vsIcon);
+        ASSERT_NE(List()->GetLargeImages(), nullptr);
+        EXPECT_EQ(List()->GetLargeImages()->GetWidth(), 32);
+        EXPECT_TRUE(Form()->IconMenuItem->GetChecked());
         Form()->SmallIconItemClick();
         EXPECT_EQ(List()->GetViewStyle(), TViewStyle::vsSmallIcon);
         Form()->Close();
