@@ -15,6 +15,7 @@
 #include "skin/input/skFileDialogNames.h"
 #include "skin/input/skShellComboBox.h"
 #include "skin/input/skShellListView.h"
+#include "skin/input/skSkinDialogComponent.h"
 #include "skin/input/skSkinEdits.h"
 #include "skin/input/skfilectrl.h"
 
@@ -134,10 +135,8 @@ private:
 
 // What the open dialog and the picture dialogs share: the settings, Execute's steps and the
 // remembered state.
-class TskCustomOpenDialog : public TComponent {
+class TskCustomOpenDialog : public TskSkinDialogComponent {
 public:
-    ~TskCustomOpenDialog() override;
-
     // Shows the dialog modally; true when the user confirmed, with FileName, Files and
     // FilterIndex set. FilterIndex, the client size and the view style are kept after a cancel
     // too.
@@ -145,29 +144,12 @@ public:
 
     bool GetShowHiddenFiles() const { return FShowHiddenFiles; }
     void SetShowHiddenFiles(bool Value) { FShowHiddenFiles = Value; }
-    bool GetToolButtonsTransparent() const { return FToolButtonsTransparent; }
-    void SetToolButtonsTransparent(bool Value) { FToolButtonsTransparent = Value; }
     bool GetOverwritePromt() const { return FOverwritePromt; }
     void SetOverwritePromt(bool Value) { FOverwritePromt = Value; }
-    // The client size to open with (a default when 0 or less); written back at every close.
-    int GetDialogWidth() const { return FDialogWidth; }
-    void SetDialogWidth(int Value) { FDialogWidth = Value; }
-    int GetDialogHeight() const { return FDialogHeight; }
-    void SetDialogHeight(int Value) { FDialogHeight = Value; }
-    int GetDialogMinWidth() const { return FDialogMinWidth; }
-    void SetDialogMinWidth(int Value) { FDialogMinWidth = Value; }
-    int GetDialogMinHeight() const { return FDialogMinHeight; }
-    void SetDialogMinHeight(int Value) { FDialogMinHeight = Value; }
     bool GetCheckFileExists() const { return FCheckFileExists; }
     void SetCheckFileExists(bool Value) { FCheckFileExists = Value; }
     bool GetMultiSelection() const { return FMultiSelection; }
     void SetMultiSelection(bool Value) { FMultiSelection = Value; }
-    bool GetAlphaBlend() const { return FAlphaBlend; }
-    void SetAlphaBlend(bool Value) { FAlphaBlend = Value; }
-    BYTE GetAlphaBlendValue() const { return FAlphaBlendValue; }
-    void SetAlphaBlendValue(BYTE Value) { FAlphaBlendValue = Value; }
-    bool GetAlphaBlendAnimation() const { return FAlphaBlendAnimation; }
-    void SetAlphaBlendAnimation(bool Value) { FAlphaBlendAnimation = Value; }
     bool GetCtrlAlphaBlend() const { return FCtrlAlphaBlend; }
     void SetCtrlAlphaBlend(bool Value) { FCtrlAlphaBlend = Value; }
     BYTE GetCtrlAlphaBlendValue() const { return FCtrlAlphaBlendValue; }
@@ -176,15 +158,6 @@ public:
     void SetCtrlAlphaBlendAnimation(bool Value) { FCtrlAlphaBlendAnimation = Value; }
     const std::string& GetLVHeaderSkinDataName() const { return FLVHeaderSkinDataName; }
     void SetLVHeaderSkinDataName(const std::string& Value) { FLVHeaderSkinDataName = Value; }
-    // The frame's skin; the controls' skin and the string store of the captions.
-    TskSkinData* GetSkinData() const { return FSD; }
-    void SetSkinData(TskSkinData* Value);
-    TskSkinData* GetCtrlSkinData() const { return FCtrlFSD; }
-    void SetCtrlSkinData(TskSkinData* Value);
-    TFont* DefaultFont() const { return FDefaultFont.get(); }
-    void SetDefaultFont(TFont* Value) { FDefaultFont->Assign(Value); }
-    const std::string& GetTitle() const { return FTitle; }
-    void SetTitle(const std::string& Value) { FTitle = Value; }
     // The folder to open in when FileName names none.
     const std::string& GetInitialDir() const { return FInitialDir; }
     void SetInitialDir(const std::string& Value) { FInitialDir = Value; }
@@ -202,14 +175,10 @@ public:
     TStringList* Files() const { return FFiles.get(); }
     TViewStyle ListViewStyle = TViewStyle::vsList;
     // The form while Execute runs, else nullptr.
-    TskOpenDlgForm* Form() const { return FDlgFrm; }
-
-    TNotifyEvent OnShow;
-    TNotifyEvent OnClose;
+    TskOpenDlgForm* Form() const { return static_cast<TskOpenDlgForm*>(RunningForm()); }
 
 protected:
     TskCustomOpenDialog(TComponent* AOwner, const std::string& ATitle, const std::string& AFilter, BYTE AAlphaBlendValue);
-    void Notification(TComponent* AComponent, TOperation Operation) override;
 
     virtual TskOpenDlgForm* CreateForm() = 0;
     // Settings of the component the form keeps.
@@ -226,7 +195,6 @@ protected:
     virtual std::string ConfirmedFileName(TskOpenDlgForm* Form) { return Form->FileName; }
 
     std::string FFileName;
-    TskOpenDlgForm* FDlgFrm = nullptr;
     bool FSaveMode = false;
 
 private:
@@ -234,28 +202,15 @@ private:
     // The folder the list starts in: FileName's when it exists, else InitialDir when it exists,
     // else the home folder.
     std::string StartFolder() const;
-    void FinishExecute();
 
     bool FShowHiddenFiles = false;
-    bool FToolButtonsTransparent = false;
     bool FOverwritePromt = false;
-    int FDialogWidth = 0;
-    int FDialogHeight = 0;
-    int FDialogMinWidth = 0;
-    int FDialogMinHeight = 0;
     bool FCheckFileExists = true;
     bool FMultiSelection = false;
-    TskSkinData* FSD = nullptr;
-    TskSkinData* FCtrlFSD = nullptr;
     std::string FLVHeaderSkinDataName = "resizebutton";
-    std::unique_ptr<TFont> FDefaultFont;
-    std::string FTitle;
     std::string FInitialDir;
     std::string FFilter;
     int FFilterIndex = 1;
-    bool FAlphaBlend = false;
-    BYTE FAlphaBlendValue;
-    bool FAlphaBlendAnimation = false;
     bool FCtrlAlphaBlend = false;
     BYTE FCtrlAlphaBlendValue = 225;
     bool FCtrlAlphaBlendAnimation = false;
