@@ -13,12 +13,7 @@
 #include "platform/window/User.h"
 #include "skin/core/skSkinData.h"
 #include "skin/input/skSkinOpenDialog.h"
-
-#include <QElapsedTimer>
-#include <QGuiApplication>
-#include <QImage>
-#include <QPixmap>
-#include <QScreen>
+#include "tools/DemoScreen.h"
 
 #include <unistd.h>
 
@@ -34,16 +29,6 @@ namespace {
 
 const char* const ChineseName = "中文视频.mp4";
 
-void Settle()
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 1500) {
-        Application->ProcessMessages();
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-}
-
 // A home with a folder of media files; the folder is returned.
 std::string MakeHome(const fs::path& Home)
 {
@@ -55,13 +40,6 @@ std::string MakeHome(const fs::path& Home)
     SetEnv("HOME", Home.string());
     SetEnv("XDG_CONFIG_HOME", (Home / ".config").string());
     return videos.string();
-}
-
-void Probe(const QImage& Image, const char* Name, POINT Screen)
-{
-    const QRgb q = Image.pixel(Screen.x, Screen.y);
-    std::printf("probe %s %d %d %02x%02x%02x\n", Name, static_cast<int>(Screen.x), static_cast<int>(Screen.y), qRed(q),
-                qGreen(q), qBlue(q));
 }
 
 int RowOf(TskSkinFileListView* List, const std::string& Name)
@@ -78,20 +56,18 @@ void Shoot(TskSkinOpenDialog* Dialog, const std::string& File, bool& Written)
     TskOpenDlgForm* form = Dialog->Form();
     TskSkinFileListView* list = form->FileListView;
     list->SetItemIndex(RowOf(list, ChineseName));
-    Settle();
-    RedrawWindow(nullptr, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    Settle();
-    const QImage image = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    RepaintAll();
+    const QImage image = GrabScreen();
     RECT frame;
     GetWindowRect(form->GetHandle(), &frame);
     // The last row (a file) and, right of its columns, the list's background.
     const int last = list->FolderCount() - 1;
     const RECT row = list->Items()->Item(last)->DisplayRect(0);
     const RECT icon = list->Items()->Item(last)->DisplayRect(1);
-    Probe(image, "frame", POINT{frame.left + (frame.right - frame.left) / 2, frame.top + 3});
-    Probe(image, "list", list->ClientToScreen(POINT{list->GetClientWidth() - 4, (row.top + row.bottom) / 2 + 40}));
-    Probe(image, "icon", list->ClientToScreen(POINT{(icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2}));
-    Probe(image, "button", form->OpenButton->ClientToScreen(POINT{form->OpenButton->GetWidth() / 2, 3}));
+    PrintProbe(image, "frame", POINT{frame.left + (frame.right - frame.left) / 2, frame.top + 3});
+    PrintProbe(image, "list", list->ClientToScreen(POINT{list->GetClientWidth() - 4, (row.top + row.bottom) / 2 + 40}));
+    PrintProbe(image, "icon", list->ClientToScreen(POINT{(icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2}));
+    PrintProbe(image, "button", form->OpenButton->ClientToScreen(POINT{form->OpenButton->GetWidth() / 2, 3}));
     Written = image.save(QString::fromStdString(File), "PNG");
     if (Written)
         std::printf("wrote %s\n", File.c_str());
