@@ -46,3 +46,11 @@ inline QImage GrabScreen()
 {
     return QGuiApplication::primaryScreen()->grabWindow(0).toImage();
 }
+
+// Prints "probe NAME X Y rrggbb": the colour of the screen picture at a screen point.
+inline void PrintProbe(const QImage& Image, const char* Name, POINT Screen)
+{
+    const QRgb q = Image.pixel(Screen.x, Screen.y);
+    std::printf("probe %s %d %d %02x%02x%02x\n", Name, static_cast<int>(Screen.x), static_cast<int>(Screen.y), qRed(q),
+                qGreen(q), qBlue(q));
+}

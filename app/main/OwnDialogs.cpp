@@ -2,6 +2,7 @@
 
 #include "skin/input/skDialogs.h"
 #include "skin/input/skMessages.h"
+#include "skin/input/skSkinOpenDialog.h"
 #include "skin/input/skSkinSelectDirectoryDialog.h"
 
 #include <memory>
@@ -18,6 +19,15 @@ using TRunOnce = std::unique_ptr<T, TFreed<T>>;
 
 } // namespace
 
+TOwnDialogs::TOwnDialogs(TskSkinData* SkinData) : FSkinData(SkinData) {}
+
+TOwnDialogs::~TOwnDialogs() = default;
+
+void TOwnDialogs::TFreed::operator()(TskSkinOpenDialog* Dialog) const
+{
+    Dialog->Free();
+}
+
 void TOwnDialogs::ShowMessage(const std::string& Text, const std::string& Caption)
 {
     TRunOnce<TskSkinMessage> message(new TskSkinMessage(nullptr));
@@ -26,9 +36,32 @@ void TOwnDialogs::ShowMessage(const std::string& Text, const std::string& Captio
     message->MessageDlg2(Text, Caption, mtInformation, {mbOK}, 0);
 }
 
-std::vector<std::string> TOwnDialogs::OpenFiles(TOpenDialogSetup&)
+TskSkinOpenDialog* TOwnDialogs::OpenDialogOf(const TOpenDialogSetup& Dialog) const
 {
-    return {};
+    const auto found = FOpenDialogs.find(&Dialog);
+    return found == FOpenDialogs.end() ? nullptr : found->second.get();
+}
+
+std::vector<std::string> TOwnDialogs::OpenFiles(TOpenDialogSetup& Dialog)
+{
+    auto& slot = FOpenDialogs[&Dialog];
+    if (!slot)
+        slot.reset(new TskSkinOpenDialog(nullptr));
+    TskSkinOpenDialog* dialog = slot.get();
+    dialog->SetSkinData(FSkinData);
+    dialog->SetCtrlSkinData(FSkinData);
+    dialog->SetTitle(Dialog.Title);
+    dialog->SetFilter(Dialog.Filter);
+    dialog->SetFilterIndex(Dialog.FilterIndex);
+    dialog->SetMultiSelection(Dialog.MultiSelection);
+    const bool confirmed = dialog->Execute();
+    Dialog.FilterIndex = dialog->GetFilterIndex();
+    if (!confirmed)
+        return {};
+    std::vector<std::string> files;
+    for (int i = 0; i < dialog->Files()->Count(); ++i)
+        files.push_back(dialog->Files()->Get(i));
+    return files;
 }
 
 bool TOwnDialogs::SelectFolder(TFolderDialogSetup& Dialog)

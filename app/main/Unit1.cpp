@@ -18,6 +18,7 @@
 #include "skin/form/skSkinCtrls.h"
 #include "skin/input/skSkinComboBox.h"
 #include "skin/input/skSkinOfficeCtrls.h"
+#include "skin/input/skSkinPictureDialogs.h"
 
 TForm1* Form1 = nullptr;
 
@@ -53,6 +54,11 @@ TForm1::TForm1(TComponent* AOwner) : TForm(AOwner), FSecondaryHost(std::make_uni
     OpenDialog2.MultiSelection = true;
     skSkinSelectDirectoryDialog1.Title = "选择目录";
     skSkinSelectDirectoryDialog2.Title = "选择输出目录";
+    skSkinSavePictureDialog1 = new TskSkinSavePictureDialog(this);
+    skSkinSavePictureDialog1->SetName("skSkinSavePictureDialog1");
+    skSkinSavePictureDialog1->SetFilter("Bitmaps (*.bmp)|*.bmp|JPEG Image File |*.jpg;*.jpeg");
+    skSkinSavePictureDialog1->SetSkinData(skSkinData1);
+    skSkinSavePictureDialog1->SetCtrlSkinData(skSkinData1);
 
     // The stored description's states: only adding and the settings are enabled.
     for (TControlGroup group : {TControlGroup::Row, TControlGroup::Clear, TControlGroup::Start, TControlGroup::Stop,

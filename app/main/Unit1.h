@@ -52,6 +52,7 @@ class TskSkinMenuSpeedButton;
 class TskSkinStdLabel;
 class TskSkinTabSheet;
 class TskSkinToolBar;
+class TskSkinSavePictureDialog;
 
 // The groups of controls the handlers switch together (each member with its own look).
 enum class TControlGroup { Add, Row, Clear, Start, Stop, Pause, Resume, Settings };
@@ -231,6 +232,8 @@ public:
     TFolderDialogSetup skSkinSelectDirectoryDialog1;
     TFolderDialogSetup skSkinSelectDirectoryDialog2;
     TSavePictureDialogSetup SavePictureDialog1;
+    // The skinned save-picture dialog the form holds (nothing runs it).
+    TskSkinSavePictureDialog* skSkinSavePictureDialog1 = nullptr;
 
     // --- state fields ---
     std::int64_t FDuration = 0;

@@ -9,9 +9,9 @@
 #include "skin/form/skSkinCtrls.h"
 #include "skin/form/skSkinScrollBar.h"
 #include "skin/input/skShellTreeView.h"
+#include "skin/input/skSkinDialogComponent.h"
 #include "skin/input/skSkinEdits.h"
 
-#include <memory>
 #include <string>
 
 class TskSelDirDlgForm : public TForm {
@@ -44,72 +44,25 @@ private:
     void DirEditKeyPress(char32_t& Key);
 };
 
-class TskSkinSelectDirectoryDialog : public TComponent {
+class TskSkinSelectDirectoryDialog : public TskSkinDialogComponent {
 public:
     explicit TskSkinSelectDirectoryDialog(TComponent* AOwner);
-    ~TskSkinSelectDirectoryDialog() override;
 
     // Shows the dialog modally; true when the user confirmed, with Directory the chosen folder.
+    // The client size defaults to 280 x 280.
     bool Execute();
 
-    bool GetToolButtonsTransparent() const { return FToolButtonsTransparent; }
-    void SetToolButtonsTransparent(bool Value) { FToolButtonsTransparent = Value; }
-    // The client size to open with (280 when 0 or less); written back at every close.
-    int GetDialogWidth() const { return FDialogWidth; }
-    void SetDialogWidth(int Value) { FDialogWidth = Value; }
-    int GetDialogHeight() const { return FDialogHeight; }
-    void SetDialogHeight(int Value) { FDialogHeight = Value; }
-    int GetDialogMinWidth() const { return FDialogMinWidth; }
-    void SetDialogMinWidth(int Value) { FDialogMinWidth = Value; }
-    int GetDialogMinHeight() const { return FDialogMinHeight; }
-    void SetDialogMinHeight(int Value) { FDialogMinHeight = Value; }
-    bool GetAlphaBlend() const { return FAlphaBlend; }
-    void SetAlphaBlend(bool Value) { FAlphaBlend = Value; }
-    BYTE GetAlphaBlendValue() const { return FAlphaBlendValue; }
-    void SetAlphaBlendValue(BYTE Value) { FAlphaBlendValue = Value; }
-    bool GetAlphaBlendAnimation() const { return FAlphaBlendAnimation; }
-    void SetAlphaBlendAnimation(bool Value) { FAlphaBlendAnimation = Value; }
-    // The frame's skin; the controls' skin and the string store of the captions.
-    TskSkinData* GetSkinData() const { return FSD; }
-    void SetSkinData(TskSkinData* Value);
-    TskSkinData* GetCtrlSkinData() const { return FCtrlFSD; }
-    void SetCtrlSkinData(TskSkinData* Value);
-    TFont* DefaultFont() const { return FDefaultFont.get(); }
-    void SetDefaultFont(TFont* Value) { FDefaultFont->Assign(Value); }
-    const std::string& GetTitle() const { return FTitle; }
-    void SetTitle(const std::string& Value) { FTitle = Value; }
     // The folder to open at; after a confirmed Execute, the chosen one.
     const std::string& GetDirectory() const { return FDirectory; }
     void SetDirectory(const std::string& Value) { FDirectory = Value; }
     bool GetShowToolBar() const { return FShowToolBar; }
     void SetShowToolBar(bool Value) { FShowToolBar = Value; }
     // The form while Execute runs, else nullptr.
-    TskSelDirDlgForm* Form() const { return FDlgFrm; }
-
-    TNotifyEvent OnShow;
-    TNotifyEvent OnClose;
-
-protected:
-    void Notification(TComponent* AComponent, TOperation Operation) override;
+    TskSelDirDlgForm* Form() const { return static_cast<TskSelDirDlgForm*>(RunningForm()); }
 
 private:
     void Configure(TskSelDirDlgForm* Form);
-    // Raises OnClose and frees the form.
-    void FinishExecute();
 
-    bool FToolButtonsTransparent = false;
-    int FDialogWidth = 0;
-    int FDialogHeight = 0;
-    int FDialogMinWidth = 0;
-    int FDialogMinHeight = 0;
-    TskSkinData* FSD = nullptr;
-    TskSkinData* FCtrlFSD = nullptr;
-    std::unique_ptr<TFont> FDefaultFont;
-    std::string FTitle = "Select folder";
-    TskSelDirDlgForm* FDlgFrm = nullptr;
     std::string FDirectory;
-    bool FAlphaBlend = false;
-    BYTE FAlphaBlendValue = 200;
-    bool FAlphaBlendAnimation = false;
     bool FShowToolBar = false;
 };

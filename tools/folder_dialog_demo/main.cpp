@@ -12,12 +12,7 @@
 #include "platform/window/User.h"
 #include "skin/core/skSkinData.h"
 #include "skin/input/skSkinSelectDirectoryDialog.h"
-
-#include <QElapsedTimer>
-#include <QGuiApplication>
-#include <QImage>
-#include <QPixmap>
-#include <QScreen>
+#include "tools/DemoScreen.h"
 
 #include <unistd.h>
 
@@ -30,16 +25,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void Settle()
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 1500) {
-        Application->ProcessMessages();
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-}
-
 // A home with a few folders; the start folder is returned.
 std::string MakeHome(const fs::path& Home)
 {
@@ -50,30 +35,21 @@ std::string MakeHome(const fs::path& Home)
     return (Home / "Velkor视频软件" / "输出").string();
 }
 
-void Probe(const QImage& Image, const char* Name, POINT Screen)
-{
-    const QRgb q = Image.pixel(Screen.x, Screen.y);
-    std::printf("probe %s %d %d %02x%02x%02x\n", Name, static_cast<int>(Screen.x), static_cast<int>(Screen.y), qRed(q),
-                qGreen(q), qBlue(q));
-}
-
 // Grabs the screen with the dialog shown, prints the probes and closes the dialog.
 void Shoot(TskSkinSelectDirectoryDialog* Dialog, const std::string& File, bool& Written)
 {
-    Settle();
-    RedrawWindow(nullptr, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    Settle();
+    RepaintAll();
     TskSelDirDlgForm* form = Dialog->Form();
-    const QImage image = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    const QImage image = GrabScreen();
     RECT frame;
     GetWindowRect(form->GetHandle(), &frame);
     TskSkinDirTreeView* tree = form->DirTreeView;
     const RECT row = tree->GetSelected()->DisplayRect(false);
     const RECT label = tree->GetSelected()->DisplayRect(true);
-    Probe(image, "frame", POINT{frame.left + (frame.right - frame.left) / 2, frame.top + 3});
-    Probe(image, "tree", tree->ClientToScreen(POINT{tree->GetClientWidth() - 4, (row.top + row.bottom) / 2}));
-    Probe(image, "icon", tree->ClientToScreen(POINT{label.left - 9, (row.top + row.bottom) / 2}));
-    Probe(image, "button", form->OkButton->ClientToScreen(POINT{form->OkButton->GetWidth() / 2, 3}));
+    PrintProbe(image, "frame", POINT{frame.left + (frame.right - frame.left) / 2, frame.top + 3});
+    PrintProbe(image, "tree", tree->ClientToScreen(POINT{tree->GetClientWidth() - 4, (row.top + row.bottom) / 2}));
+    PrintProbe(image, "icon", tree->ClientToScreen(POINT{label.left - 9, (row.top + row.bottom) / 2}));
+    PrintProbe(image, "button", form->OkButton->ClientToScreen(POINT{form->OkButton->GetWidth() / 2, 3}));
     Written = image.save(QString::fromStdString(File), "PNG");
     if (Written)
         std::printf("wrote %s\n", File.c_str());
