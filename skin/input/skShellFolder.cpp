@@ -117,6 +117,10 @@ bool TskShellFolder::Rename(const std::string& NewName)
 {
     if (!Capabilities().Contains(fcCanRename))
         return false;
+    // An edit confirmed without a change is no rename (the model would refuse the existing name,
+    // and a name shown with U+FFFD would lose its own bytes).
+    if (NewName == DisplayName())
+        return true;
     const ShellItemId renamed = ShellRename(FFullPIDL, NewName);
     FPIDL = renamed.LastItem();
     FFullPIDL = FParent ? FParent->AbsoluteID().Concat(FPIDL) : renamed;

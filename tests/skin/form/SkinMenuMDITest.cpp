@@ -122,12 +122,14 @@ TEST_F(SkinMenuMDI, AMaximisedChildShowsItsButtonsOnTheMainFormsBar)
     EXPECT_EQ(bar->Button(2)->ObjectRect.right, bar->Button(1)->ObjectRect.left - 2);
     EXPECT_EQ(bar->Item(0)->ObjectRect.left, 4 + h);
 
-    // The system-menu button opens the child's system menu from the main form's frame.
+    // The system-menu button opens the child's system menu from the main form's frame. Asking for
+    // the system menu rebuilds its items (freeing the shown ones), so keep the root from before.
+    TMenuItem* systemMenu = frame->GetSystemMenuItems();
     kit.Click(centre(0));
     Pump();
     TskSkinMenu* manager = dynamic_cast<TskSkinMenu*>(Manager(main));
     ASSERT_TRUE(manager->Visible());
-    EXPECT_EQ(manager->PopupWindow(0)->Item(0)->MenuItem->Parent(), frame->GetSystemMenuItems());
+    EXPECT_EQ(manager->PopupWindow(0)->Item(0)->MenuItem->Parent(), systemMenu);
     manager->Hide();
     Pump();
     EXPECT_FALSE(bar->Button(0)->FDown);

@@ -373,6 +373,12 @@ TEST_F(ShellListView, RenameFromTheContextMenuRenamesOnDisk)
     std::ifstream kept(fx.Path("B.AVI"));
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "x");
     EXPECT_NE(Row("renamed.avi"), -1);
+
+    // Confirming the name unchanged is no rename and no error.
+    errors.clear();
+    renameBy("renamed.avi", "renamed.avi");
+    EXPECT_TRUE(errors.empty());
+    EXPECT_TRUE(fs::exists(fx.Path("renamed.avi")));
     SetFrameMenuFactory(nullptr);
 }
 
