@@ -197,6 +197,8 @@ public:
     // follows the pointer at (X, Y) in window coordinates.
     void DrawQuickButtons(TCanvas* Cnvs);
     void TrackQuickButtons(int X, int Y);
+    // The text rectangle relative to the object's top-left corner.
+    RECT TextRect() const;
 
     int ActiveQuickButton = -1, OldActiveQuickButton = -1;
     std::string FontName;
@@ -224,8 +226,6 @@ public:
     int ReflectionOffset = 0;
 
 private:
-    // The text rectangle relative to the object's top-left corner.
-    RECT TextRect() const;
     // A picture of the object's size from rectangle S of Source, with the caption text in the
     // look of AActive.
     void ComposePicture(TBitmap* Target, TBitmap* Source, const RECT& S, bool AActive);

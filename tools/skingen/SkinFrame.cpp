@@ -11,6 +11,7 @@ namespace {
 constexpr int kFrameWidth = 200;
 constexpr int kFrameHeight = 130;
 constexpr int kFrameCorner = 16;  // fixed left and right parts of the top and bottom edges
+constexpr int kSysMenuSize = 16;  // the system menu button, where the form's small icon goes
 
 // The caption band of width w (caption height high): shaded top to bottom, optionally with a
 // light sheen from the left and a glossy upper half.
@@ -134,11 +135,15 @@ void TSkinComposer::BuildFrame()
     s.ButtonsOffset = t.Glossy ? 2 : 0;
 
     auto caption = std::make_unique<TskDataSkinCaption>("caption");
-    caption->SkinRect = Rect(b, 0, w - b, ch - 1);
-    // The text runs from behind the system menu mark to just before the first caption button.
+    // The frame lays the caption object out between the system menu button and the first caption
+    // button at every width, and its text keeps its distance to the object's ends: so the object
+    // is described where it stands at the picture's size, and the text only keeps clear of the
+    // buttons by a few pixels. Insets measured from the borders would count the buttons twice.
     const int buttonW = t.Glossy ? bh + 8 : bh + 14;
     const int firstButton = ButtonRow_.right - 3 * buttonW - 2 * s.ButtonsOffset;
-    caption->TextRct = Rect(ButtonRow_.left - b + 16 + 4, 0, firstButton - 4 - b, ch - 1);
+    const int afterSysMenu = ButtonRow_.left + kSysMenuSize;
+    caption->SkinRect = Rect(afterSysMenu, 0, firstButton, ch - 1);
+    caption->TextRct = Rect(4, 0, firstButton - afterSysMenu - 4, ch - 1);
     caption->FontName = "Arial";
     caption->FontHeight = t.FontHeight + 1;
     caption->FontStyle = TFontStyles{fsBold};
@@ -242,8 +247,8 @@ void TSkinComposer::BuildCaptionButtons()
     sys->Command = cmSysMenu;
     sys->SkinRectInAPicture = true;
     sys->ActivePictureIndex = 0;
-    sys->SkinRect = Sprite(16, 16, image(TCaptionGlyph::SysMenu, TState::Normal, true, 16, 16));
+    sys->SkinRect = Sprite(kSysMenuSize, kSysMenuSize, image(TCaptionGlyph::SysMenu, TState::Normal, true, kSysMenuSize, kSysMenuSize));
     if (t.InactivePicture)
-        sys->InActiveSkinRect = Sprite(16, 16, image(TCaptionGlyph::SysMenu, TState::Normal, false, 16, 16));
+        sys->InActiveSkinRect = Sprite(kSysMenuSize, kSysMenuSize, image(TCaptionGlyph::SysMenu, TState::Normal, false, kSysMenuSize, kSysMenuSize));
     Data_->ObjectList.push_back(std::move(sys));
 }

@@ -287,7 +287,9 @@ public:
     // The caption buttons stand in a row from the caption row's right end (left end when they
     // are on the left), each its own width apart by the buttons' offset; the caption's text
     // rectangle must end before the first of them, at the frame picture's size (text and row
-    // grow alike with the form).
+    // grow alike with the form). Without a buttons rectangle the frame places the caption object
+    // itself beside the buttons and keeps the text's distance to the object's ends: a caption
+    // described under the buttons would keep them out of its text twice.
     void CheckCaptionText()
     {
         int row = 0, count = 0;
@@ -305,6 +307,10 @@ public:
                 const int textLeft = c->SkinRect.left + c->TextRct.left, textRight = c->SkinRect.left + c->TextRct.right;
                 if (D_.CapButtonsInLeft ? textLeft < D_.CaptionRect.left + row : textRight > D_.CaptionRect.right - row)
                     Fail("caption \"" + o->IDName + "\"", "the text rectangle runs under the caption buttons");
+                const bool placed = !HasArea(D_.ButtonsRect);
+                if (placed && (D_.CapButtonsInLeft ? c->SkinRect.left < D_.CaptionRect.left + row
+                                                   : c->SkinRect.right > D_.CaptionRect.right - row))
+                    Fail("caption \"" + o->IDName + "\"", "the caption runs under the caption buttons");
             }
     }
 

@@ -91,9 +91,17 @@ TEST(ArtworkLint, FindsTheFaultsItChecksFor)
         {"caption text running under the caption buttons",
          [](TskSkinData& d) {
              auto& c = dynamic_cast<TskDataSkinCaption&>(*d.ObjectList[static_cast<std::size_t>(d.GetIndex("caption"))]);
-             c.TextRct.right = c.SkinRect.right - c.SkinRect.left;
+             c.TextRct.right = c.SkinRect.right - c.SkinRect.left + 8;
          },
          "the text rectangle runs under the caption buttons"},
+        {"caption described from border to border, its text kept clear of the buttons by insets",
+         [](TskSkinData& d) {
+             auto& c = dynamic_cast<TskDataSkinCaption&>(*d.ObjectList[static_cast<std::size_t>(d.GetIndex("caption"))]);
+             const int right = c.SkinRect.left + c.TextRct.right;
+             c.SkinRect.right = d.FPicture->GetWidth() - d.BorderW;
+             c.TextRct.right = right - c.SkinRect.left;
+         },
+         "the caption runs under the caption buttons"},
         {"disabled check mark that vanishes in its box",
          [](TskSkinData& d) {
              auto& c = Control<TskDataSkinCheckRadioControl>(d, "checkbox");
