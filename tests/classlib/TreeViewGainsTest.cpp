@@ -169,3 +169,20 @@ TEST_F(TreeViewGains, SortingInsertionDeletionAndTheTopRow)
 }
 
 } // namespace
+
+TEST_F(TreeViewGains, AClickAndADoubleClickAreRaisedOnce)
+{
+    TForm* f = ShownForm(300, 200);
+    TTreeView* tv = Tree(f);
+    tv->Items()->AddChild(nullptr, "a");
+    Pump();
+    int clicks = 0, doubleClicks = 0;
+    tv->OnClick = [&](TObject*) { ++clicks; };
+    tv->OnDblClick = [&](TObject*) { ++doubleClicks; };
+    const int h = static_cast<int>(SendMessage(tv->GetHandle(), TVM_GETITEMHEIGHT, 0, 0));
+    kit.Click(ScreenOf(tv, 40, h / 2));
+    kit.Click(ScreenOf(tv, 40, h / 2));
+    Pump();
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(doubleClicks, 1);
+}
