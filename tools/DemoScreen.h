@@ -3,6 +3,7 @@
 // points that the screenshot tests read back.
 
 #include "classlib/Controls.h"
+#include "classlib/ExtCtrls.h"
 #include "classlib/Forms.h"
 #include "platform/window/User.h"
 
@@ -14,6 +15,9 @@
 #include <QScreen>
 
 #include <cstdio>
+#include <cstring>
+#include <functional>
+#include <string>
 
 // Runs the application's and Qt's messages for a moment, so that everything shown is painted.
 inline void Settle()
@@ -53,4 +57,25 @@ inline void PrintProbe(const QImage& Image, const char* Name, POINT Screen)
     const QRgb q = Image.pixel(Screen.x, Screen.y);
     std::printf("probe %s %d %d %02x%02x%02x\n", Name, static_cast<int>(Screen.x), static_cast<int>(Screen.y), qRed(q),
                 qGreen(q), qBlue(q));
+}
+
+// The value given to a demo's option "--Name value", or Default.
+inline std::string DemoOption(int Argc, char** Argv, const char* Name, const std::string& Default = {})
+{
+    for (int i = 1; i + 1 < Argc; ++i)
+        if (std::strcmp(Argv[i], Name) == 0)
+            return Argv[i + 1];
+    return Default;
+}
+
+// Runs Shoot once, 200 ms after the modal loop that follows has started, when a picture is wanted.
+inline void ShootOnceShown(TComponent* Owner, bool Wanted, std::function<void()> Shoot)
+{
+    auto* timer = new TTimer(Owner);
+    timer->SetInterval(200);
+    timer->SetEnabled(Wanted);
+    timer->OnTimer = [timer, Shoot = std::move(Shoot)](TObject*) {
+        timer->SetEnabled(false);
+        Shoot();
+    };
 }

@@ -118,16 +118,9 @@ void ShootWarning(const std::string& File, bool& Written)
 
 int main(int argc, char** argv)
 {
-    int skin = 0;
-    std::string box = "chooser", shot;
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], "--skin") == 0)
-            skin = std::atoi(argv[i + 1]);
-        if (std::strcmp(argv[i], "--box") == 0)
-            box = argv[i + 1];
-        if (std::strcmp(argv[i], "--screenshot") == 0)
-            shot = argv[i + 1];
-    }
+    const int skin = std::atoi(DemoOption(argc, argv, "--skin", "0").c_str());
+    const std::string box = DemoOption(argc, argv, "--box", "chooser");
+    const std::string shot = DemoOption(argc, argv, "--screenshot");
     TForm* main;
     Application->CreateForm(main);
     main->SetCaption("Dialogs");
@@ -139,18 +132,12 @@ int main(int argc, char** argv)
     main->Show();
 
     bool written = false;
-    auto* timer = new TTimer(main);
-    timer->SetInterval(200);
-    timer->SetEnabled(!shot.empty());
     if (box == "warning") {
         auto* message = new TskSkinMessage(main);
         message->SetSkinData(data);
         message->SetCtrlSkinData(data);
         message->SetShowAgainFlag(true);
-        timer->OnTimer = [&](TObject*) {
-            timer->SetEnabled(false);
-            ShootWarning(shot, written);
-        };
+        ShootOnceShown(main, !shot.empty(), [&] { ShootWarning(shot, written); });
         const int result = message->MessageDlg("输出文件已存在，是否覆盖？\nThe output file exists. Overwrite it?",
                                                mtWarning, {mbOK, mbCancel}, 0);
         std::printf("result %d\n", result);
@@ -161,10 +148,7 @@ int main(int argc, char** argv)
         dialog->SetSkinList(skins);
         dialog->SetSkinData(data);
         dialog->SetCtrlSkinData(data);
-        timer->OnTimer = [&](TObject*) {
-            timer->SetEnabled(false);
-            ShootChooser(dialog, shot, written);
-        };
+        ShootOnceShown(main, !shot.empty(), [&] { ShootChooser(dialog, shot, written); });
         if (dialog->Execute(skin))
             std::printf("chose %d\n", dialog->SelectedSkinIndex());
     }

@@ -60,14 +60,8 @@ void Shoot(TskSkinSelectDirectoryDialog* Dialog, const std::string& File, bool& 
 
 int main(int argc, char** argv)
 {
-    int skin = 0;
-    std::string shot;
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], "--skin") == 0)
-            skin = std::atoi(argv[i + 1]);
-        if (std::strcmp(argv[i], "--screenshot") == 0)
-            shot = argv[i + 1];
-    }
+    const int skin = std::atoi(DemoOption(argc, argv, "--skin", "0").c_str());
+    const std::string shot = DemoOption(argc, argv, "--screenshot");
     const fs::path home = fs::temp_directory_path() / ("zd_folder_demo_" + std::to_string(getpid()));
     const std::string start = MakeHome(home);
     RegisterArtworkBitmaps();
@@ -89,13 +83,7 @@ int main(int argc, char** argv)
     main->Show();
 
     bool written = false;
-    auto* timer = new TTimer(main);
-    timer->SetInterval(200);
-    timer->SetEnabled(!shot.empty());
-    timer->OnTimer = [&](TObject*) {
-        timer->SetEnabled(false);
-        Shoot(dialog, shot, written);
-    };
+    ShootOnceShown(main, !shot.empty(), [&] { Shoot(dialog, shot, written); });
     const bool chosen = dialog->Execute();
     if (chosen)
         std::printf("chose %s\n", dialog->GetDirectory().c_str());

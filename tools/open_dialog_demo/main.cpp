@@ -78,14 +78,8 @@ void Shoot(TskSkinOpenDialog* Dialog, const std::string& File, bool& Written)
 
 int main(int argc, char** argv)
 {
-    int skin = 0;
-    std::string shot;
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], "--skin") == 0)
-            skin = std::atoi(argv[i + 1]);
-        if (std::strcmp(argv[i], "--screenshot") == 0)
-            shot = argv[i + 1];
-    }
+    const int skin = std::atoi(DemoOption(argc, argv, "--skin", "0").c_str());
+    const std::string shot = DemoOption(argc, argv, "--screenshot");
     const fs::path home = fs::temp_directory_path() / ("zd_open_demo_" + std::to_string(getpid()));
     const std::string folder = MakeHome(home);
     RegisterArtworkBitmaps();
@@ -109,13 +103,7 @@ int main(int argc, char** argv)
     main->Show();
 
     bool written = false;
-    auto* timer = new TTimer(main);
-    timer->SetInterval(200);
-    timer->SetEnabled(!shot.empty());
-    timer->OnTimer = [&](TObject*) {
-        timer->SetEnabled(false);
-        Shoot(dialog, shot, written);
-    };
+    ShootOnceShown(main, !shot.empty(), [&] { Shoot(dialog, shot, written); });
     if (dialog->Execute())
         std::printf("chose %s\n", dialog->GetFileName().c_str());
     DoneApplication();
