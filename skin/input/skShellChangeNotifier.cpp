@@ -212,3 +212,19 @@ void TskCustomShellChangeNotifier::StopWatching()
     thread->WaitFor();
     thread->Free();
 }
+
+void WatchShownFolder(TskShellChangeNotifier*& Slot, TComponent* Owner, const std::string& Path,
+                      std::function<void()> OnChange)
+{
+    if (Slot) {
+        TskShellChangeNotifier* old = Slot;
+        Slot = nullptr;
+        old->Free();
+    }
+    if (Path.empty())
+        return;
+    Slot = new TskShellChangeNotifier(Owner);
+    Slot->SetWatchSubTree(false);
+    Slot->SetRoot(Path);
+    Slot->SetOnChange(std::move(OnChange));
+}

@@ -166,18 +166,7 @@ void TskCustomShellListView::SetAutoRefresh(bool Value)
     FAutoRefresh = Value;
     if (Loading())
         return;
-    if (FNotifier) {
-        TskShellChangeNotifier* notifier = FNotifier;
-        FNotifier = nullptr;
-        notifier->Free();
-    }
-    const std::string path = GetPath();
-    if (!Value || path.empty())
-        return;
-    FNotifier = new TskShellChangeNotifier(this);
-    FNotifier->SetWatchSubTree(false);
-    FNotifier->SetRoot(path);
-    FNotifier->SetOnChange([this] {
+    WatchShownFolder(FNotifier, this, Value ? GetPath() : std::string(), [this] {
         // A folder gone meanwhile keeps the rows shown; the next navigation tells.
         try {
             Refresh();

@@ -64,21 +64,10 @@ void TskCustomShellTreeView::SetAutoRefresh(bool Value)
     FAutoRefresh = Value;
     if (Loading())
         return;
-    if (FNotifier) {
-        TskShellChangeNotifier* notifier = FNotifier;
-        FNotifier = nullptr;
-        notifier->Free();
-    }
-    if (!Value)
-        return;
     const TskShellFolder* watched = FNodeToMonitor ? FolderOf(FNodeToMonitor) : FRootFolder;
-    const std::string path = watched ? watched->PathName() : std::string();
-    if (path.empty())
-        return;  // Computer has no folder to watch
-    FNotifier = new TskShellChangeNotifier(this);
-    FNotifier->SetWatchSubTree(false);
-    FNotifier->SetRoot(path);
-    FNotifier->SetOnChange([this] { RefreshSelectedNode(); });
+    // Computer has no folder to watch (an empty path).
+    const std::string path = Value && watched ? watched->PathName() : std::string();
+    WatchShownFolder(FNotifier, this, path, [this] { RefreshSelectedNode(); });
 }
 
 void TskCustomShellTreeView::ExecuteCommand(const std::string& Verb, bool& Handled)

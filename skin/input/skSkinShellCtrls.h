@@ -217,6 +217,11 @@ public:
     using TskCustomShellChangeNotifier::TskCustomShellChangeNotifier;
 };
 
+// A shell view's watcher of the folder it shows: the one in Slot goes; with a Path a new one,
+// owned by Owner, watches that folder alone (not its subfolders) and calls OnChange.
+void WatchShownFolder(TskShellChangeNotifier*& Slot, TComponent* Owner, const std::string& Path,
+                      std::function<void()> OnChange);
+
 // The worker: waits for changes and posts each (coalesced) to the GUI thread, where the
 // handler runs while the notifier that owns the handler lives.
 class TskShellChangeThread : public TThread {
