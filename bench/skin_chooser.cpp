@@ -5,6 +5,7 @@
 
 #include "BenchSupport.h"
 
+#include "app/main/MainArtwork.h"
 #include "classlib/Forms.h"
 #include "platform/window/User.h"
 #include "skin/form/FormSkin.h"
@@ -22,18 +23,6 @@ void Drain()
     }
 }
 
-void FillSkins(TskCompressedSkinList* List)
-{
-    for (const TArtworkSkin& skin : ArtworkSkins()) {
-        TskSkinListItem* item = List->Skins()->Add();
-        item->SetName(std::string(skin.Name));
-        TMemoryStream stream;
-        stream.WriteBuffer(skin.Data.data(), static_cast<std::int64_t>(skin.Data.size()));
-        stream.SetPosition(0);
-        item->Skin()->LoadFromCompressStream(&stream);
-    }
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -47,7 +36,7 @@ int main(int argc, char** argv)
     auto* skin = new TskSkinData(main);
     bench::LoadSkin(skin, 0);
     auto* skins = new TskCompressedSkinList(main);
-    FillSkins(skins);
+    FillSwitchableSkins(skins);
     main->Show();
     TskSelectSkinDlgForm* form = TskSelectSkinDlgForm::CreateEx2(Application, skins, 0, skin);
     form->BSF->SetSkinData(skin);

@@ -115,6 +115,24 @@ private:
     bool FTornDown = false;
 };
 
+// Points Field at Value and has Self told when Value is freed; Self's Notification then empties
+// the field through ForgetFreed. The old value's notification stays: another field of Self may
+// still point at it, and a notice about a component no field holds changes nothing.
+template <class T>
+void SetWatchedComponent(TComponent* Self, T*& Field, T* Value)
+{
+    Field = Value;
+    if (Value)
+        Value->FreeNotification(Self);
+}
+
+// Empties each of the fields that points at the freed component.
+template <class... T>
+void ForgetFreed(const TComponent* Freed, T*&... Fields)
+{
+    ((Fields = static_cast<const TComponent*>(Fields) == Freed ? nullptr : Fields), ...);
+}
+
 class TCollection;
 
 // One item of a collection; it inserts itself into the collection given to its constructor and

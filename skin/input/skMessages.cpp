@@ -37,16 +37,12 @@ TskSkinMessage::~TskSkinMessage() = default;
 
 void TskSkinMessage::SetSkinData(TskSkinData* Value)
 {
-    FSD = Value;
-    if (Value != nullptr)
-        Value->FreeNotification(this);
+    SetWatchedComponent(this, FSD, Value);
 }
 
 void TskSkinMessage::SetCtrlSkinData(TskSkinData* Value)
 {
-    FCtrlFSD = Value;
-    if (Value != nullptr)
-        Value->FreeNotification(this);
+    SetWatchedComponent(this, FCtrlFSD, Value);
 }
 
 void TskSkinMessage::SetDefaultFont(TFont* Value)
@@ -62,12 +58,8 @@ void TskSkinMessage::SetDefaultButtonFont(TFont* Value)
 void TskSkinMessage::Notification(TComponent* AComponent, TOperation Operation)
 {
     TComponent::Notification(AComponent, Operation);
-    if (Operation != TOperation::opRemove)
-        return;
-    if (AComponent == FSD)
-        FSD = nullptr;
-    if (AComponent == FCtrlFSD)
-        FCtrlFSD = nullptr;
+    if (Operation == TOperation::opRemove)
+        ForgetFreed(AComponent, FSD, FCtrlFSD);
 }
 
 int TskSkinMessage::Run(const std::string& Msg, const TRequest& Request, TMsgDlgButtons Buttons, int HelpCtx)

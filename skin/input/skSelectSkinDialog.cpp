@@ -21,33 +21,19 @@ TskSelectSkinDialog::TskSelectSkinDialog(TComponent* AOwner)
 
 TskSelectSkinDialog::~TskSelectSkinDialog() = default;
 
-namespace {
-
-template <class T>
-void Watch(TComponent* Self, T*& Field, T* Value)
-{
-    if (Field)
-        Field->RemoveFreeNotification(Self);
-    Field = Value;
-    if (Value)
-        Value->FreeNotification(Self);
-}
-
-} // namespace
-
 void TskSelectSkinDialog::SetSkinList(TskCompressedSkinList* Value)
 {
-    Watch(this, FSkinList, Value);
+    SetWatchedComponent(this, FSkinList, Value);
 }
 
 void TskSelectSkinDialog::SetSkinData(TskSkinData* Value)
 {
-    Watch(this, FSD, Value);
+    SetWatchedComponent(this, FSD, Value);
 }
 
 void TskSelectSkinDialog::SetCtrlSkinData(TskSkinData* Value)
 {
-    Watch(this, FCtrlFSD, Value);
+    SetWatchedComponent(this, FCtrlFSD, Value);
 }
 
 void TskSelectSkinDialog::SetDefaultFont(TFont* Value)
@@ -58,14 +44,8 @@ void TskSelectSkinDialog::SetDefaultFont(TFont* Value)
 void TskSelectSkinDialog::Notification(TComponent* AComponent, TOperation Operation)
 {
     TComponent::Notification(AComponent, Operation);
-    if (Operation != TOperation::opRemove)
-        return;
-    if (AComponent == FSD)
-        FSD = nullptr;
-    if (AComponent == FCtrlFSD)
-        FCtrlFSD = nullptr;
-    if (AComponent == FSkinList)
-        FSkinList = nullptr;
+    if (Operation == TOperation::opRemove)
+        ForgetFreed(AComponent, FSD, FCtrlFSD, FSkinList);
 }
 
 bool TskSelectSkinDialog::Execute(int SkinIndex)

@@ -17,31 +17,19 @@ TskSkinDialogComponent::~TskSkinDialogComponent() = default;
 
 void TskSkinDialogComponent::SetSkinData(TskSkinData* Value)
 {
-    if (FSD)
-        FSD->RemoveFreeNotification(this);
-    FSD = Value;
-    if (Value)
-        Value->FreeNotification(this);
+    SetWatchedComponent(this, FSD, Value);
 }
 
 void TskSkinDialogComponent::SetCtrlSkinData(TskSkinData* Value)
 {
-    if (FCtrlFSD)
-        FCtrlFSD->RemoveFreeNotification(this);
-    FCtrlFSD = Value;
-    if (Value)
-        Value->FreeNotification(this);
+    SetWatchedComponent(this, FCtrlFSD, Value);
 }
 
 void TskSkinDialogComponent::Notification(TComponent* AComponent, TOperation Operation)
 {
     TComponent::Notification(AComponent, Operation);
-    if (Operation != TOperation::opRemove)
-        return;
-    if (AComponent == FSD)
-        FSD = nullptr;
-    if (AComponent == FCtrlFSD)
-        FCtrlFSD = nullptr;
+    if (Operation == TOperation::opRemove)
+        ForgetFreed(AComponent, FSD, FCtrlFSD);
 }
 
 void TskSkinDialogComponent::ConfigureFrame(TskFormSkin* Frame)

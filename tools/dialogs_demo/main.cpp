@@ -7,9 +7,9 @@
 // box's check box is read checked and unchecked.
 
 #include "app/artwork/Artwork.h"
+#include "app/main/MainArtwork.h"
 #include "classlib/ExtCtrls.h"
 #include "classlib/Forms.h"
-#include "classlib/Streams.h"
 #include "platform/window/User.h"
 #include "skin/core/skSkinData.h"
 #include "skin/form/FormSkin.h"
@@ -54,18 +54,6 @@ bool Save(const QImage& Image, const std::string& File)
     if (written)
         std::printf("wrote %s\n", File.c_str());
     return written;
-}
-
-void FillSkins(TskCompressedSkinList* List)
-{
-    for (const TArtworkSkin& skin : ArtworkSkins()) {
-        TskSkinListItem* item = List->Skins()->Add();
-        item->SetName(std::string(skin.Name));
-        TMemoryStream stream;
-        stream.WriteBuffer(skin.Data.data(), static_cast<std::int64_t>(skin.Data.size()));
-        stream.SetPosition(0);
-        item->Skin()->LoadFromCompressStream(&stream);
-    }
 }
 
 void ShootChooser(TskSelectSkinDialog* Dialog, const std::string& File, bool& Written)
@@ -143,7 +131,7 @@ int main(int argc, char** argv)
         std::printf("result %d\n", result);
     } else {
         auto* skins = new TskCompressedSkinList(main);
-        FillSkins(skins);
+        FillSwitchableSkins(skins);
         auto* dialog = new TskSelectSkinDialog(main);
         dialog->SetSkinList(skins);
         dialog->SetSkinData(data);
