@@ -2,8 +2,11 @@
 
 void TAddReport::Lose(const std::string& FileName, const std::string& Reason)
 {
+    // The engine's messages often start with the file's own path: the line names it once.
+    const std::string own = FileName + ": ";
+    const std::size_t start = Reason.starts_with(own) ? own.size() : 0;
     const auto end = Reason.find_last_not_of(" \r\n\t");
-    FLost.push_back({FileName, end == std::string::npos ? "未知错误" : Reason.substr(0, end + 1)});
+    FLost.push_back({FileName, end == std::string::npos || end < start ? "未知错误" : Reason.substr(start, end + 1 - start)});
 }
 
 void TAddReport::LoseRest(const std::vector<std::string>& Files, std::size_t From)

@@ -75,3 +75,6 @@ std::string FileNamePart(const std::string& Path);
 std::string WithoutExtension(const std::string& Name);
 // A file name with its extension (from its last full stop) replaced, or the extension appended.
 std::string ReplaceExtension(const std::string& Name, const std::string& Extension);
+
+// The refusal of a renamed output name that holds a "/" (it would leave the output folder).
+inline constexpr const char* SlashInNameText = "输出文件名不能包含“/”字符！";

@@ -63,6 +63,12 @@ void Log(TForm1& Form, const std::string& Text)
     }
 }
 
+void CloseRenameEditor(TForm1& Form)
+{
+    Form.FJobs->RenameRow = -1;
+    Form.edt->SetVisible(false);
+}
+
 void ForgetTaskNumbers(TForm1& Form)
 {
     for (int row = 0; row < Form.JobCount(); ++row)
@@ -123,6 +129,7 @@ void OpenRenameEditor(TForm1& Form, bool QuietWithoutRow)
                      columns->Items(2)->GetWidth() + 2;
     Form.edt->SetBounds(left, origin.y + bounds.top, columns->Items(3)->GetWidth(), Form.edt->GetHeight());
     Form.edt->SetText(WithoutExtension(Form.JobText(row, jcOutputName)));
+    Form.FJobs->RenameRow = row;
     Form.edt->SetVisible(true);
     Form.edt->BringToFront();
     jobs::Focus(Form, Form.edt);
@@ -192,6 +199,7 @@ void TForm1::btnRemoveClick(TObject*)
         Dialogs().ShowMessage("请先选择您需要删除的项目！", "提示");
         return;
     }
+    jobs::CloseRenameEditor(*this);
     const int count = JobCount();
     // Only a row added since the converter last gave up its tasks names one.
     const int task = StrToIntDef(JobText(row, jcTaskNumber), 0);
@@ -223,6 +231,7 @@ void TForm1::btnRemoveClick(TObject*)
 void TForm1::btnClearClick(TObject*)
 {
     FFConverter->ClearTasks();
+    jobs::CloseRenameEditor(*this);
     lvFiles->Items()->Clear();
     SetGroupEnabled(TControlGroup::Add, true);
     SetGroupEnabled(TControlGroup::Row, false);
@@ -269,21 +278,27 @@ void TForm1::edtExit(TObject*)
 {
     if (!edt->GetVisible())
         return;
-    const int row = SelectedJob();
-    if (row < 0) {
-        edt->SetVisible(false);
+    // The text belongs to the row the editor was opened on, whichever row is selected now.
+    const int row = FJobs->RenameRow;
+    if (row < 0 || row >= JobCount()) {
+        jobs::CloseRenameEditor(*this);
         return;
     }
     const std::string base = edt->GetText();
-    // A name must be there and stay inside the output folder; the editor keeps a refused one.
-    if (base.empty() || base.find('/') != std::string::npos)
+    // An empty name keeps the editor open; a name reaching out of the output folder is refused
+    // with a word, the editor keeping it for correction.
+    if (base.empty())
         return;
+    if (base.find('/') != std::string::npos) {
+        Dialogs().ShowMessage(SlashInNameText, "提示");
+        return;
+    }
     const int format = skSkinOfficeComboBox1->GetItemIndex();
     const std::string title =
         format >= 0 && format < skSkinOfficeComboBox1->Items()->Count()
             ? skSkinOfficeComboBox1->Items()->Items(format)->GetTitle()
             : std::string();
     SetJobText(row, jcOutputName, base + ExtensionFromTitle(title));
-    edt->SetVisible(false);
+    jobs::CloseRenameEditor(*this);
     FJobs->Slots.Output(row).FileName = Video_OutPut_Folder_Edit->GetText() + "/" + JobText(row, jcOutputName);
 }

@@ -19,6 +19,7 @@ struct TForm1::TJobState {
     bool AddingFile = false;          // an add's own catalogue step writes no row
     bool BatchRunning = false;        // from Start to the final end event
     bool StopPressed = false;         // the batch was stopped: no power-off at its end
+    int RenameRow = -1;               // the row the open rename editor belongs to
 };
 
 namespace jobs {
@@ -35,6 +36,8 @@ void FocusJobList(TForm1& Form);
 void AppendJobRow(TForm1& Form, const TJobRow& Row);
 // Appends a line (or each line of a text, CR LF or LF ended) to the window's log memo.
 void Log(TForm1& Form, const std::string& Text);
+// Hides the rename editor without applying its text.
+void CloseRenameEditor(TForm1& Form);
 // The converter holds no tasks any more: no row names one.
 void ForgetTaskNumbers(TForm1& Form);
 // The decimal separator the list's sizes show.

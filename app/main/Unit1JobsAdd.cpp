@@ -149,10 +149,11 @@ void AddJobFiles(TForm1& Form, const std::vector<std::string>& Files, TAddKind K
     }
     if (full)
         Form.Dialogs().ShowMessage(ListFullText, NoticeCaption);
-    if (!report.Empty())
-        Form.Dialogs().ShowMessage(report.Message(), NoticeCaption);
-    else if (Kind == TAddKind::Folder && !stopped && Form.JobCount() <= RowsBefore)
+    // A folder that yielded no media file says so, whatever its other files were.
+    if (Kind == TAddKind::Folder && !stopped && Form.JobCount() <= RowsBefore)
         Form.Dialogs().ShowMessage(EmptyFolderText, NoticeCaption);
+    else if (!report.Empty())
+        Form.Dialogs().ShowMessage(report.Message(), NoticeCaption);
 }
 
 }  // namespace

@@ -92,6 +92,7 @@ void jobs::BindConvertHandlers(TForm1& Form)
 
 void TForm1::btnStartClick(TObject*)
 {
+    jobs::CloseRenameEditor(*this);
     // One look at the folder before anything changes: a batch that cannot write starts nothing.
     if (const auto problem = OutputFolderProblem(FileOutPutPath)) {
         Dialogs().ShowMessage(*problem, "提示");

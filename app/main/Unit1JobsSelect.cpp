@@ -9,6 +9,7 @@
 #include "app/presets/ParameterValues.h"
 #include "app/secondary/SkinParameterBox.h"
 #include "classlib/ComCtrls.h"
+#include "classlib/CustomEdit.h"
 #include "classlib/StdCtrls.h"
 #include "classlib/SysUtils.h"
 #include "skin/form/skSkinCtrls.h"
@@ -228,6 +229,9 @@ void TForm1::skSkinOfficeComboBox2Change(TObject*)
 
 void TForm1::lvFilesSelectItem(TObject*, TListItem*, bool)
 {
+    // The rename editor belongs to its row: another selection closes it untouched.
+    if (edt->GetVisible() && SelectedJob() != FJobs->RenameRow)
+        jobs::CloseRenameEditor(*this);
     // Works on the row selected now, whichever row the notice names; a row whose codes do not
     // read stops the restoring where it is, silently.
     try {

@@ -80,7 +80,13 @@ TEST(AddReport, NamesEveryLostFileWithItsReason)
     EXPECT_TRUE(report.Empty());
     report.Lose("/in/a.avi", "Invalid data found when processing input\r\n");
     report.Lose("/in/b.avi", "");
+    // A reason that starts with the file's own path names it once; another path stays.
+    report.Lose("/in/f.avi", "/in/f.avi: Invalid data found when processing input");
+    report.Lose("/in/g.avi", "/out/g.avi: Permission denied");
+    report.Lose("/in/h.avi", "/in/h.avi: ");
     report.LoseRest({"/in/c.avi", "/in/d.avi", "/in/e.avi"}, 1);
     EXPECT_EQ(report.Message(), "以下文件没有添加：\n/in/a.avi: Invalid data found when processing input\n"
-                                "/in/b.avi: 未知错误\n/in/d.avi: 添加已中止，没有处理\n/in/e.avi: 添加已中止，没有处理");
+                                "/in/b.avi: 未知错误\n/in/f.avi: Invalid data found when processing input\n"
+                                "/in/g.avi: /out/g.avi: Permission denied\n/in/h.avi: 未知错误\n"
+                                "/in/d.avi: 添加已中止，没有处理\n/in/e.avi: 添加已中止，没有处理");
 }

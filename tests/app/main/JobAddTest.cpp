@@ -90,14 +90,20 @@ TEST_F(JobAdd, AFolderIsAddedInReverseListingOrderWithTheFirstListedSelected)
     EXPECT_EQ(Column(jcTaskNumber), (std::vector<std::string>{"1", "2", "3"}));
     EXPECT_TRUE(dialogs.messages.empty());
 
+    // A folder yielding no media file says so, empty or holding only other files.
     std::filesystem::create_directories(dir.file("empty"));
+    std::filesystem::create_directories(dir.file("junk"));
+    for (const char* name : {"notes.txt", "random.mp4"})
+        std::filesystem::copy_file(zdtest::fixture("notmedia.avi"), dir.file("junk") + "/" + name);
     AddFolder(dir.file("empty"));
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].first, EmptyFolderText);
+    AddFolder(dir.file("junk"));
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[0], std::make_pair(std::string(EmptyFolderText), std::string("提示")));
+    EXPECT_EQ(dialogs.messages[1], std::make_pair(std::string(EmptyFolderText), std::string("提示")));
     // A cancelled dialog and a folder that is gone do nothing.
     Form1->Button12->Click();
     AddFolder(dir.file("gone"));
-    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages.size(), 2u);
     EXPECT_EQ(Form1->JobCount(), 3);
 }
 
@@ -109,8 +115,10 @@ TEST_F(JobAdd, LostFilesAreNamedInOneMessage)
     EXPECT_EQ(Form1->SelectedJob(), 1);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].second, "提示");
-    EXPECT_EQ(dialogs.messages[0].first.rfind("以下文件没有添加：\n" + bad + ": ", 0), 0u) << dialogs.messages[0].first;
-    EXPECT_EQ(std::count(dialogs.messages[0].first.begin(), dialogs.messages[0].first.end(), '\n'), 1);
+    const std::string& lost = dialogs.messages[0].first;
+    EXPECT_EQ(lost.rfind("以下文件没有添加：\n" + bad + ": ", 0), 0u) << lost;
+    EXPECT_EQ(lost.find(bad, lost.find(bad) + 1), std::string::npos) << "the path once: " << lost;
+    EXPECT_EQ(std::count(lost.begin(), lost.end(), '\n'), 1);
     EXPECT_NE(Form1->mmoLog->Lines()->Text().find("***File load error: "), std::string::npos);
 
     // A file gone before its turn stops the add: it and the files after it are named.
@@ -215,21 +223,93 @@ TEST_F(JobAdd, RenamingRefusesAnEmptyNameAndASlash)
         const char* text;
         const char* name;
         bool editorStays;
+        const char* message;
     } cases[] = {
-        {"", "clip.avi", true},
-        {"sub/clip", "clip.avi", true},
-        {"新名字", "新名字.avi", false},
-        {"a.b", "a.b.avi", false},
+        {"", "clip.avi", true, nullptr},
+        {"sub/clip", "clip.avi", true, SlashInNameText},
+        {"/", "clip.avi", true, SlashInNameText},
+        {"新名字", "新名字.avi", false, nullptr},
+        {"a.b", "a.b.avi", false, nullptr},
     };
     for (const auto& c : cases) {
+        dialogs.messages.clear();
         Form1->skSkinButton21->ButtonClick();
         EXPECT_TRUE(Form1->edt->GetVisible());
         Form1->edt->SetText(c.text);
         Form1->edtExit(nullptr);
         EXPECT_EQ(Form1->JobText(0, jcOutputName), c.name) << c.text;
         EXPECT_EQ(Form1->edt->GetVisible(), c.editorStays) << c.text;
+        ASSERT_EQ(dialogs.messages.size(), c.message ? 1u : 0u) << c.text;
+        if (c.message) {
+            EXPECT_EQ(dialogs.messages[0].first, c.message);
+        }
     }
     EXPECT_EQ(Form1->OO1[0].FileName, dir.file("out/a.b.avi"));
+}
+
+// The user's own gestures on the shown window: the editor's text goes to the row it was opened
+// on; choosing another row, Start or a removal closes it untouched.
+TEST_F(JobAdd, TheRenameEditorBelongsToTheRowItWasOpenedOn)
+{
+    AddSeveral({Media("b.avi"), Media("a.avi")});
+    auto clickRow = [this](int Row) {
+        const RECT r = Form1->lvFiles->Items()->Item(Row)->DisplayRect(LVIR_BOUNDS);
+        kit.Click(Form1->lvFiles->ClientToScreen(POINT{r.left + 10, (r.top + r.bottom) / 2}));
+        Pump();
+    };
+    auto typeInEditor = [this](const std::string& Text) {
+        const POINT inside = Form1->edt->ClientToScreen(POINT{5, 5});
+        kit.Click(inside);
+        Pump();
+        Form1->edt->SetText(Text);
+    };
+    auto pressTab = [this] {
+        kit.PressKey(VK_TAB);
+        kit.ReleaseKey(VK_TAB);
+        Pump();
+    };
+
+    // Emptied and left (it stays), row B chosen: the editor closes and no row changes.
+    clickRow(0);
+    Form1->skSkinButton21->ButtonClick();
+    Pump();
+    ASSERT_TRUE(Form1->edt->Focused());
+    Form1->edt->SetText("");
+    pressTab();
+    ASSERT_TRUE(Form1->edt->GetVisible()) << "an empty name keeps the editor";
+    clickRow(1);
+    EXPECT_FALSE(Form1->edt->GetVisible());
+    EXPECT_EQ(Column(jcOutputName), (std::vector<std::string>{"a.avi", "b.avi"}));
+
+    // Typed into and left by a click on row B: row A takes the name.
+    clickRow(0);
+    Form1->skSkinButton21->ButtonClick();
+    Pump();
+    typeInEditor("first");
+    clickRow(1);
+    EXPECT_EQ(Form1->SelectedJob(), 1);
+    EXPECT_FALSE(Form1->edt->GetVisible());
+    EXPECT_EQ(Column(jcOutputName), (std::vector<std::string>{"first.avi", "b.avi"}));
+    EXPECT_EQ(Form1->OO1[0].FileName, dir.file("out/first.avi"));
+    EXPECT_EQ(Form1->OO1[1].FileName, dir.file("out/b.avi"));
+
+    // Start and a removal close an open editor without applying it.
+    Form1->skSkinButton21->ButtonClick();
+    Form1->edt->SetText("second");
+    tasksBeforeStart = converter->tasks.size();
+    Form1->btnStart->Click();
+    EXPECT_FALSE(Form1->edt->GetVisible());
+    for (ScriptedTask* task : BatchTasks())
+        task->Release();
+    ASSERT_TRUE(WaitForBatchEnd());
+    Form1->lvFilesDblClick(nullptr);
+    ASSERT_TRUE(Form1->edt->GetVisible());
+    Form1->edt->SetText("third");
+    Form1->btnRemove->Click();
+    EXPECT_FALSE(Form1->edt->GetVisible());
+    Form1->edtExit(nullptr);
+    EXPECT_EQ(Column(jcOutputName), (std::vector<std::string>{"first.avi"}));
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(JobAdd, ClearEmptiesTheListTheTasksAndTheSlots)
