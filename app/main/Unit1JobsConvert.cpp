@@ -3,6 +3,7 @@
 
 #include "app/main/Unit1Jobs.h"
 
+#include "app/main/DesktopOpen.h"
 #include "app/main/JobFileSystem.h"
 #include "app/main/Unit5.h"
 #include "app/main/WarningBox.h"
@@ -15,7 +16,6 @@
 #include "engine/FFmpegConverter.h"
 #include "platform/kernel/Clock.h"
 #include "platform/kernel/MainThread.h"
-#include "platform/shell/ShellExecute.h"
 #include "platform/system/PowerOff.h"
 #include "platform/system/SoundPlayer.h"
 #include "platform/window/Styles.h"
@@ -236,7 +236,7 @@ void TForm1::FFConverterTerminate(TCustomFFmpegConverter*, const TTerminateInfo&
 
 void TForm1::Button20Click(TObject*)
 {
-    ShellExecute(GetHandle(), nullptr, Video_OutPut_Folder_Edit->GetText().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    OpenOrTell(Dialogs(), Video_OutPut_Folder_Edit->GetText());
 }
 
 void TForm1::Button25Click(TObject*)

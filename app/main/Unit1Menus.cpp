@@ -1,6 +1,7 @@
 // Skin choice, the options dialog, help and web pages, the about box, the open dialogs' filter
 // and the log.
 
+#include "app/main/DesktopOpen.h"
 #include "app/main/OpenFilter.h"
 #include "app/main/ProjectLinks.h"
 #include "app/main/Unit1.h"
@@ -8,7 +9,6 @@
 #include "app/main/Unit5.h"
 
 #include "classlib/Memo.h"
-#include "platform/shell/ShellExecute.h"
 #include "platform/window/User.h"
 #include "skin/core/skSkinData.h"
 
@@ -26,12 +26,12 @@ void TForm1::N24Click(TObject*)
 
 void TForm1::N15Click(TObject*)
 {
-    ShellExecute(GetHandle(), "open", HelpPageAddress, nullptr, nullptr, SW_SHOWNORMAL);
+    OpenOrTell(Dialogs(), HelpPageAddress);
 }
 
 void TForm1::N19Click(TObject*)
 {
-    ShellExecute(GetHandle(), "open", SiteAddress, nullptr, nullptr, SW_SHOWNORMAL);
+    OpenOrTell(Dialogs(), SiteAddress);
 }
 
 void TForm1::N5Click(TObject*)

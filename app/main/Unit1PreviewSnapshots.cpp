@@ -2,13 +2,13 @@
 
 #include "app/main/Unit1.h"
 
+#include "app/main/DesktopOpen.h"
 #include "app/main/Snapshots.h"
 #include "app/main/Unit1Jobs.h"
 
 #include "classlib/Menus.h"
 #include "classlib/SysUtils.h"
 #include "engine/FFPlay.h"
-#include "platform/shell/ShellExecute.h"
 #include "platform/window/User.h"
 #include "skin/form/skSkinCtrls.h"
 #include "skin/form/skSkinMenus.h"
@@ -63,8 +63,7 @@ void TForm1::skSkinButton23Click(TObject*)
 
 void TForm1::MenuItem1Click(TObject*)
 {
-    const std::string folder = ResolveSnapshotFolder();
-    ShellExecute(GetHandle(), "open", folder.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    OpenOrTell(Dialogs(), ResolveSnapshotFolder());
 }
 
 void TForm1::MenuItem2Click(TObject*)

@@ -1,5 +1,7 @@
 #include "app/main/Unit2.h"
 
+#include "app/main/DesktopOpen.h"
+#include "app/main/FrontEndDialogs.h"
 #include "app/main/MainBuild.h"
 #include "app/main/ProjectLinks.h"
 #include "app/main/Unit1.h"
@@ -49,12 +51,19 @@ TForm2::TForm2(TComponent* AOwner) : TForm(AOwner)
         l->SetGlowEffect(true);
         l->SetGlowSize(6);
         l->SetDefaultActiveFontColor(clBlue);
+        l->OnOpenFailed = [](TObject*, const std::string& Target) {
+            if (Form1)
+                Form1->Dialogs().ShowMessage(OpenFailedText(Target), "提示");
+        };
         return l;
     };
     skSkinLinkLabel1 = link("skSkinLinkLabel1", 106, SiteAddress, SiteAddress);
     skSkinLinkLabel2 = link("skSkinLinkLabel2", 138, SupportMailAddress, std::string("mailto:") + SupportMailAddress);
     skSkinButton1 = MakeSkinned<TskSkinButton>(this, skSkinPanel1, "skSkinButton1", At(125, 210, 88, 28), data, "确定");
     skSkinButton1->OnClick = [this](TObject* Sender) { skSkinButton1Click(Sender); };
+    // The one button both confirms (Enter) and closes (Esc).
+    skSkinButton1->SetDefault(true);
+    skSkinButton1->SetCancel(true);
     SetClientWidth(338);
     SetClientHeight(267);
     EndLoading();

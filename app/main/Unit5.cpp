@@ -94,6 +94,8 @@ void TForm5::BuildComponents()
 
     skSkinButton6 = MakeSkinned<TskSkinButton>(this, back, "skSkinButton6", At(346, 510, 88, 28), data, "确定");
     skSkinButton1 = MakeSkinned<TskSkinButton>(this, back, "skSkinButton1", At(442, 510, 88, 28), data, "取消");
+    skSkinButton6->SetDefault(true);
+    skSkinButton1->SetCancel(true);
 
     // Never shown: the read and write commands.
     Panel1 = MakeControl<TPanel>(this, this, "Panel1", At(600, 0, 200, 60));

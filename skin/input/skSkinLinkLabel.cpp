@@ -9,6 +9,8 @@
 #include "skin/core/skGlowText.h"
 #include "skin/core/skResourceStrData.h"
 
+#include <cstdint>
+
 TskSkinLinkLabel::TskSkinLinkLabel(TComponent* AOwner) : TCustomLabel(AOwner)
 {
     FDefaultFont = std::make_unique<TFont>();
@@ -134,9 +136,15 @@ void TskSkinLinkLabel::DoDrawText(TCanvas* Canvas, RECT& Rect, UINT Flags)
 void TskSkinLinkLabel::Click()
 {
     TCustomLabel::Click();
-    // The desktop opens it on its own; what it answers does not matter here.
-    if (!FURL.empty())
-        ShellExecute(nullptr, "open", FURL.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    // The desktop opens it on its own; only a refusal is told.
+    if (FURL.empty())
+        return;
+    const auto answer = reinterpret_cast<std::intptr_t>(
+        ShellExecute(nullptr, "open", FURL.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    if (answer <= 32 && OnOpenFailed) {
+        const auto failed = OnOpenFailed;
+        failed(this, FURL);
+    }
 }
 
 void TskSkinLinkLabel::Dispatch(TMessage& Message)

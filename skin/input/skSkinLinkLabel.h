@@ -7,6 +7,7 @@
 #include "skin/core/skSkinData.h"
 #include "skin/form/skSkinChange.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -47,7 +48,9 @@ public:
     TColor ActiveFontColor = 0;
 
     // Raises OnClick, then asks the desktop to open URL (when not empty); never waits for it.
+    // When the desktop refuses it (no program for it), OnOpenFailed hears of it.
     void Click() override;
+    std::function<void(TObject* Sender, const std::string& URL)> OnOpenFailed;
     void Dispatch(TMessage& Message) override;
 
 protected:

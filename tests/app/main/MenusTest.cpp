@@ -1,11 +1,19 @@
 #include "MainFormSupport.h"
 
+#include "app/main/DesktopOpen.h"
 #include "app/main/Unit2.h"
+#include "app/main/Unit5.h"
 #include "classlib/Menus.h"
+#include "engine/FFmpegConverter.h"
 #include "classlib/StdCtrls.h"
 #include "platform/window/Keys.h"
 #include "skin/form/skSkinCtrls.h"
 #include "skin/form/skSkinViews.h"
+#include "skin/input/skSkinComboBox.h"
+#include "skin/input/skSkinEdits.h"
+#include "skin/input/skSkinLinkLabel.h"
+
+#include <functional>
 
 using MainMenus = MainFormTest;
 
@@ -51,4 +59,94 @@ TEST_F(MainMenus, EmptyCommandsChangeNothingAndExitClosesTheWindow)
     Form1->N4->Click();
     Pump();
     EXPECT_TRUE(Application->Terminated());
+}
+
+// With no program on the desktop for it, each way of opening something names it in one message
+// (the user can then open it by hand); a desktop that takes it shows nothing.
+TEST_F(MainMenus, WhatTheDesktopCannotOpenIsNamedInOneMessage)
+{
+    StartForms(true);
+    kit.SetOpenerAnswer(false);
+    const struct {
+        const char* what;
+        std::function<void()> run;
+    } cases[] = {
+        {"F1",
+         [this] {
+             Form1->lvFiles->SetFocus();
+             kit.PressKey(VK_F1);
+             kit.ReleaseKey(VK_F1);
+             Pump();
+         }},
+        {"官方网站", [] { Form1->N19->Click(); }},
+        {"打开", [] { Form1->skSkinButton6->ButtonClick(); }},
+        {"打开快照目录", [] { Form1->MenuItem1->Click(); }},
+        {"the batch's end",
+         [] {
+             TTerminateInfo last;
+             last.TaskIndex = -1;
+             Form1->FFConverterTerminate(Form1->FFConverter, last);
+         }},
+        {"the about box's site", [] { Form2->skSkinLinkLabel1->Click(); }},
+        {"the about box's mail", [] { Form2->skSkinLinkLabel2->Click(); }},
+    };
+    for (const auto& c : cases) {
+        dialogs.messages.clear();
+        const std::size_t opened = kit.OpenedTargets().size();
+        c.run();
+        ASSERT_EQ(kit.OpenedTargets().size(), opened + 1) << c.what;
+        const std::string target = kit.OpenedTargets().back();
+        ASSERT_EQ(dialogs.messages.size(), 1u) << c.what;
+        EXPECT_EQ(dialogs.messages[0].first, OpenFailedText(target)) << c.what;
+        EXPECT_NE(dialogs.messages[0].first.find(target), std::string::npos) << c.what;
+        EXPECT_EQ(dialogs.messages[0].second, "提示");
+    }
+    EXPECT_EQ(kit.OpenedTargets()[0], "https://zudevivivoduv.org/help.html");
+    EXPECT_EQ(kit.OpenedTargets()[2], Form1->Video_OutPut_Folder_Edit->GetText());
+    EXPECT_EQ(kit.OpenedTargets()[6], "mailto:support@zudevivivoduv.org");
+
+    kit.SetOpenerAnswer(true);
+    dialogs.messages.clear();
+    Form1->N19->Click();
+    Form2->skSkinLinkLabel1->Click();
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+// Enter confirms and Esc cancels the program's own dialogs, wherever their focus is.
+TEST_F(MainMenus, EnterConfirmsAndEscapeCancelsEveryDialog)
+{
+    StartForms(true);
+    const struct {
+        const char* what;
+        TCustomForm* dialog;
+        TWinControl* focus;
+        UINT key;
+        int result;
+    } cases[] = {
+        {"options", Form5, nullptr, VK_RETURN, mrOk},
+        {"options", Form5, nullptr, VK_ESCAPE, mrCancel},
+        {"options, thread count box", Form5, Form5->skSkinComboBox2, VK_RETURN, mrOk},
+        {"options, thread count box", Form5, Form5->skSkinComboBox2, VK_ESCAPE, mrCancel},
+        {"about", Form2, nullptr, VK_RETURN, mrOk},
+        {"about", Form2, nullptr, VK_ESCAPE, mrOk},
+    };
+    for (const auto& c : cases) {
+        TCustomForm* dialog = c.dialog;
+        bool stayed = false;
+        kit.WhenIdle([&] {
+            if (c.focus)
+                c.focus->SetFocus();
+            kit.PressKey(c.key);
+            kit.ReleaseKey(c.key);
+            Pump();
+            // A key that did nothing leaves the dialog open: closed here so the test goes on.
+            if (dialog->GetModalResult() == mrNone) {
+                stayed = true;
+                dialog->SetModalResult(mrAbort);
+            }
+        });
+        const int result = dialog->ShowModal();
+        EXPECT_FALSE(stayed) << c.what << " key " << c.key;
+        EXPECT_EQ(result, c.result) << c.what << " key " << c.key;
+    }
 }
