@@ -12,6 +12,7 @@
 #include "classlib/StdCtrls.h"
 #include "classlib/Strings.h"
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -58,6 +59,9 @@ public:
     void SetAlignment(TAlignment Value);
     int GetImageIndex() const { return FImageIndex; }
     void SetImageIndex(int Value);
+    // The widest the user may drag the column (0: no limit); the program's own widths are kept.
+    int GetMaxWidth() const { return FMaxWidth; }
+    void SetMaxWidth(int Value) { FMaxWidth = std::max(Value, 0); }
     void Assign(TPersistent* Source) override;
 
 private:
@@ -65,6 +69,7 @@ private:
     TCustomListView* view() const;
     std::string FCaption;
     int FWidth = 50;
+    int FMaxWidth = 0;
     TAlignment FAlignment = TAlignment::taLeftJustify;
     int FImageIndex = -1;
 };
@@ -110,6 +115,8 @@ public:
     RECT DisplayRect(int Code) const;
     // Starts editing the caption in place (the view must not be read-only); false when refused.
     bool EditCaption();
+    // Scrolls the view just far enough to show the whole row (nothing without a window).
+    void MakeVisible();
 
 private:
     friend class TListItems;
@@ -253,6 +260,8 @@ private:
     void restyle();
     void applyColors();
     LRESULT notify(const NMHDR* Header);
+    // Holds a header drag to the column's MaxWidth.
+    void limitDraggedWidth(NMHDR* Header);
     TListItem* rowItem(int Index) const;
 
     std::unique_ptr<TListColumns> FColumns;

@@ -84,6 +84,9 @@ struct HDHITTESTINFO {
 };
 
 inline constexpr int HDN_FIRST = -300;
+// Before a drag changes a width: pitem->cxy holds the new width, which the parent may lower or
+// raise; a non-zero answer refuses the change.
+inline constexpr int HDN_ITEMCHANGING = HDN_FIRST - 0;
 inline constexpr int HDN_ITEMCHANGED = HDN_FIRST - 1;
 inline constexpr int HDN_ITEMCLICK = HDN_FIRST - 2;
 inline constexpr int HDN_BEGINTRACK = HDN_FIRST - 6;

@@ -264,7 +264,15 @@ private:
     {
         if (tracking_ < 0 || tracking_ >= Count())
             return;
-        const int width = std::max(0, trackStartWidth_ + p.x - trackStartX_);
+        HDITEM asked;
+        asked.mask = HDI_WIDTH;
+        asked.cxy = std::max(0, trackStartWidth_ + p.x - trackStartX_);
+        NMHEADER changing;
+        changing.iItem = tracking_;
+        changing.pitem = &asked;
+        if (Notify(hwnd_, HDN_ITEMCHANGING, &changing.hdr) != 0)
+            return;
+        const int width = std::max(0, asked.cxy);
         Section& s = sections_[static_cast<std::size_t>(tracking_)];
         if (width == s.width)
             return;

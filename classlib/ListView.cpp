@@ -66,6 +66,7 @@ void TListColumn::Assign(TPersistent* Source)
         FWidth = c->GetWidth();
         FAlignment = c->FAlignment;
         FImageIndex = c->FImageIndex;
+        FMaxWidth = c->FMaxWidth;
         Changed(false);
         return;
     }
@@ -100,6 +101,13 @@ int TListItem::GetIndex() const
 bool TListItem::EditCaption()
 {
     return FOwner->Owner()->EditRow(GetIndex());
+}
+
+void TListItem::MakeVisible()
+{
+    TCustomListView* view = FOwner->Owner();
+    if (view->HandleAllocated())
+        SendMessage(view->GetHandle(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(GetIndex()), FALSE);
 }
 
 void TListItem::SetCaption(const std::string& Value)
@@ -706,6 +714,18 @@ LRESULT TCustomListView::notify(const NMHDR* Header)
     }
 }
 
+void TCustomListView::limitDraggedWidth(NMHDR* Header)
+{
+    if (!Header || Header->code != HDN_ITEMCHANGING)
+        return;
+    auto* note = reinterpret_cast<NMHEADER*>(Header);
+    if (!note->pitem || !(note->pitem->mask & HDI_WIDTH) || note->iItem < 0 || note->iItem >= FColumns->Count())
+        return;
+    const int most = FColumns->Items(note->iItem)->GetMaxWidth();
+    if (most > 0 && note->pitem->cxy > most)
+        note->pitem->cxy = most;
+}
+
 void TCustomListView::Change(TListItem* Item, TItemChange Change)
 {
     if (OnChange)
@@ -717,6 +737,10 @@ void TCustomListView::Dispatch(TMessage& Message)
     switch (Message.Msg) {
     case CN_NOTIFY:
         Message.Result = notify(reinterpret_cast<const NMHDR*>(Message.LParam));
+        break;
+    case WM_NOTIFY:
+        limitDraggedWidth(reinterpret_cast<NMHDR*>(Message.LParam));
+        TCommonControl::Dispatch(Message);
         break;
     case CM_COLORCHANGED:
     case CM_FONTCHANGED:

@@ -999,6 +999,11 @@ private:
         if (!dc)
             return;
         const RECT c = Client();
+        // The header paints itself: the rows never cover it, whoever asked for this paint. A
+        // context passed in gets its own state back.
+        const int saved = given ? SaveDC(dc) : 0;
+        if (header_ && IsWindowVisible(header_))
+            ExcludeClipRect(dc, c.left, c.top, c.right, HeaderHeight());
         FillColor(dc, c, bk_);
         const bool focused = GetFocus() == hwnd_;
         const bool showSel = focused || (GetWindowLongPtr(hwnd_, GWL_STYLE) & LVS_SHOWSELALWAYS);
@@ -1013,7 +1018,9 @@ private:
         }
         if (Report() && (ex_ & LVS_EX_GRIDLINES))
             PaintGrid(dc, order);
-        if (!given)
+        if (given)
+            RestoreDC(dc, saved);
+        else
             EndPaint(hwnd_, &ps);
     }
 

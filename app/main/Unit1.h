@@ -46,6 +46,7 @@ class TskSkinOfficeComboBox;
 class TskSkinPageControl;
 class TskSkinPanel;
 class TskSkinPopupMenu;
+class TskSkinScrollBar;
 class TskSkinSlider;
 class TskSkinSpeedButton;
 class TskSkinMenuSpeedButton;
@@ -153,6 +154,9 @@ public:
 
     // --- job list ---
     TskSkinPanel* skSkinPanel1 = nullptr;
+    TskSkinPanel* skSkinPanel2 = nullptr;          // the list with its bars
+    TskSkinScrollBar* skSkinScrollBar1 = nullptr;  // horizontal
+    TskSkinScrollBar* skSkinScrollBar2 = nullptr;  // vertical
     TskSkinListView* lvFiles = nullptr;
     TskSkinButton* skSkinButton3 = nullptr;   // "上移"
     TskSkinButton* skSkinButton4 = nullptr;   // "下移"

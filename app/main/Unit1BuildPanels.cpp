@@ -73,7 +73,21 @@ void TForm1::BuildPreviewGroup()
 void TForm1::BuildJobList()
 {
     skSkinPanel1 = MakeSkinned<TskSkinPanel>(this, this, "skSkinPanel1", At(260, 105, 575, 253), skSkinData1);
-    lvFiles = MakeSkinned<TskSkinListView>(this, skSkinPanel1, "lvFiles", At(4, 4, 567, 211), skSkinData1);
+    // The list fills a frame whose bars take their room when the rows or columns do not fit.
+    skSkinPanel2 = MakeSkinned<TskSkinPanel>(this, skSkinPanel1, "skSkinPanel2", At(4, 4, 567, 211), skSkinData1);
+    skSkinPanel2->SetBorderStyle(bvNone);
+    auto bar = [this](const char* Name, TScrollBarKind Kind, TAlign Align) {
+        auto* b = MakeSkinned<TskSkinScrollBar>(this, skSkinPanel2, Name, At(0, 0, 17, 17), skSkinData1);
+        b->SetKind(Kind);
+        if (Kind == TScrollBarKind::sbVertical)
+            b->SetSkinDataName("vscrollbar");
+        b->SetAlign(Align);
+        return b;
+    };
+    skSkinScrollBar1 = bar("skSkinScrollBar1", TScrollBarKind::sbHorizontal, TAlign::alBottom);
+    skSkinScrollBar2 = bar("skSkinScrollBar2", TScrollBarKind::sbVertical, TAlign::alRight);
+    lvFiles = MakeSkinned<TskSkinListView>(this, skSkinPanel2, "lvFiles", At(0, 0, 567, 211), skSkinData1);
+    lvFiles->SetAlign(TAlign::alClient);
     lvFiles->SetViewStyle(TViewStyle::vsReport);
     lvFiles->SetReadOnly(true);
     lvFiles->SetRowSelect(true);
@@ -84,7 +98,12 @@ void TForm1::BuildJobList()
         TListColumn* column = lvFiles->Columns()->Add();
         column->SetCaption(spec.Caption);
         column->SetWidth(spec.Width);
+        // A hidden column carries a row's settings: a drag on the header never opens it.
+        if (spec.Width == 0)
+            column->SetMaxWidth(1);
     }
+    lvFiles->SetHScrollBar(skSkinScrollBar1);
+    lvFiles->SetVScrollBar(skSkinScrollBar2);
     auto button = [this](const char* Name, int Left, const char* Caption) {
         return MakeSkinned<TskSkinButton>(this, skSkinPanel1, Name, At(Left, 220, 84, 27), skSkinData1, Caption);
     };

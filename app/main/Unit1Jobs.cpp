@@ -37,6 +37,13 @@ void FocusJobList(TForm1& Form)
     Focus(Form, Form.lvFiles);
 }
 
+void SelectRow(TForm1& Form, int Row)
+{
+    TListItem* item = Form.lvFiles->Items()->Item(Row);
+    Form.lvFiles->SetSelected(item);
+    item->MakeVisible();
+}
+
 void AppendJobRow(TForm1& Form, const TJobRow& Row)
 {
     TListItem* item = Form.lvFiles->Items()->Add();
@@ -109,7 +116,7 @@ void MoveSelectedJob(TForm1& Form, int Step)
         return;
     ExchangeRows(Form, row, target);
     Form.FJobs->Slots.Exchange(row, target);
-    Form.lvFiles->SetSelected(Form.lvFiles->Items()->Item(target));
+    jobs::SelectRow(Form, target);
     jobs::FocusJobList(Form);
 }
 
@@ -219,7 +226,7 @@ void TForm1::btnRemoveClick(TObject*)
     SetGroupEnabled(TControlGroup::Clear, rowsLeft);
     SetGroupEnabled(TControlGroup::Start, rowsLeft);
     if (rowsLeft) {
-        lvFiles->SetSelected(lvFiles->Items()->Item(0));
+        jobs::SelectRow(*this, 0);
         jobs::FocusJobList(*this);
     } else {
         skSkinPanel5->SetVisible(true);

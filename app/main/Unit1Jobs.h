@@ -33,6 +33,8 @@ void BindSelectHandlers(TForm1& Form);
 // Gives a control the focus when the window and the control can take it.
 void Focus(TForm1& Form, TWinControl* Control);
 void FocusJobList(TForm1& Form);
+// Selects a row and scrolls the list just far enough to show it.
+void SelectRow(TForm1& Form, int Row);
 void AppendJobRow(TForm1& Form, const TJobRow& Row);
 // Appends a line (or each line of a text, CR LF or LF ended) to the window's log memo.
 void Log(TForm1& Form, const std::string& Text);

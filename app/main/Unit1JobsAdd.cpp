@@ -144,7 +144,7 @@ void AddJobFiles(TForm1& Form, const std::vector<std::string>& Files, TAddKind K
     }
     const bool select = Kind == TAddKind::OneFile ? added : !stopped && Form.JobCount() > 0;
     if (select) {
-        Form.lvFiles->SetSelected(Form.lvFiles->Items()->Item(Form.JobCount() - 1));
+        jobs::SelectRow(Form, Form.JobCount() - 1);
         jobs::FocusJobList(Form);
     }
     if (full)

@@ -135,11 +135,31 @@ TEST_F(CommonControls, DraggingADividerSizesTheSectionAndAClickReportsIt)
     kit.ReleaseButton(Screen(header, 130, 5));
     kit.Pump();
     EXPECT_EQ(SectionRect(header, 0), (RECT{0, 0, 130, 20}));
-    EXPECT_EQ(Codes(), (std::vector<int>{HDN_BEGINTRACK, HDN_TRACK, HDN_ITEMCHANGED, HDN_ENDTRACK}));
+    EXPECT_EQ(Codes(), (std::vector<int>{HDN_BEGINTRACK, HDN_ITEMCHANGING, HDN_TRACK, HDN_ITEMCHANGED, HDN_ENDTRACK}));
     notes.clear();
     kit.Click(Screen(header, 150, 5));
     kit.Pump();
     ASSERT_EQ(Codes(), (std::vector<int>{HDN_ITEMCLICK}));
+
+    // The parent may hold the width asked for, or refuse the change.
+    auto drag = [&](int From, int To) {
+        kit.PressButton(Screen(header, From, 5));
+        kit.MoveMouse(Screen(header, To, 5));
+        kit.ReleaseButton(Screen(header, To, 5));
+        kit.Pump();
+    };
+    answer = [](const NMHDR* n) -> std::optional<LRESULT> {
+        if (n->code == HDN_ITEMCHANGING)
+            reinterpret_cast<const NMHEADER*>(n)->pitem->cxy = std::min(reinterpret_cast<const NMHEADER*>(n)->pitem->cxy, 110);
+        return std::nullopt;
+    };
+    drag(130, 180);
+    EXPECT_EQ(SectionRect(header, 0), (RECT{0, 0, 110, 20}));
+    answer = [](const NMHDR* n) -> std::optional<LRESULT> {
+        return n->code == HDN_ITEMCHANGING ? std::optional<LRESULT>(TRUE) : std::nullopt;
+    };
+    drag(110, 60);
+    EXPECT_EQ(SectionRect(header, 0), (RECT{0, 0, 110, 20}));
 }
 
 class ListViewTest : public CommonControls {
