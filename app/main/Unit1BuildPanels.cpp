@@ -130,23 +130,24 @@ void TForm1::BuildSettingsPages()
     skSkinTabSheet2 = MakeTabSheet(this, skSkinPageControl1, "skSkinTabSheet2", "音视频高级设置");
     skSkinPageControl1->SetActivePage(skSkinTabSheet1);
 
+    // Both boxes show the chosen item with its picture and, for a format, its title line over
+    // its description; their drop-downs show four items.
     auto office = [this](const char* Name, int Left, int Width, bool Formats) {
-        auto* box = MakeSkinned<TskSkinOfficeComboBox>(this, skSkinTabSheet1, Name, At(Left, 28, Width, 41), skSkinData2);
+        auto* box = MakeSkinned<TskSkinOfficeComboBox>(this, skSkinTabSheet1, Name, At(Left, 28, Width, 51), skSkinData2);
         box->SetToolButtonStyle(true);
-        box->SetImages(skPngImageList5);
-        box->SetShowItemTitle(false);
+        box->SetImages(Formats ? skPngImageList5 : skPngImageList4);
         box->SetListBoxSkinDataName(Formats ? "listbox" : "resizetoolpanel");
         box->SetListBoxItemHeight(Formats ? 60 : 50);
         box->SetListBoxShowItemTitles(Formats);
         box->SetListBoxShowLines(Formats);
-        box->SetListBoxWidth(Formats ? 260 : 140);
-        box->SetDropDownCount(7);
+        box->SetListBoxWidth(Formats ? 0 : 140);
+        box->SetDropDownCount(4);
         return box;
     };
     MakeSkinned<TskSkinStdLabel>(this, skSkinTabSheet1, "skSkinStdLabel2", At(12, 8, 140, 18), skSkinData1, "输出类别：");
-    MakeSkinned<TskSkinStdLabel>(this, skSkinTabSheet1, "skSkinStdLabel3", At(164, 8, 260, 18), skSkinData1, "输出格式：");
+    MakeSkinned<TskSkinStdLabel>(this, skSkinTabSheet1, "skSkinStdLabel3", At(164, 8, 456, 18), skSkinData1, "输出格式：");
     skSkinOfficeComboBox2 = office("skSkinOfficeComboBox2", 12, 140, false);
-    skSkinOfficeComboBox1 = office("skSkinOfficeComboBox1", 164, 260, true);
+    skSkinOfficeComboBox1 = office("skSkinOfficeComboBox1", 164, 456, true);
     MakeSkinned<TskSkinStdLabel>(this, skSkinTabSheet1, "skSkinStdLabel4", At(12, 84, 70, 18), skSkinData1, "输出目录：");
     Video_OutPut_Folder_Edit = MakeSkinned<TskSkinEdit>(this, skSkinTabSheet1, "Video_OutPut_Folder_Edit",
                                                         At(84, 82, 560, 22), skSkinData1);

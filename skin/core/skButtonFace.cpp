@@ -53,7 +53,7 @@ namespace {
 
 // Lays out and draws the caption, then lets drawGlyph put the glyph at its place.
 void DrawButtonFace(TCanvas* Canvas, const RECT& R, int Margin, int Spacing, TskButtonLayout Layout,
-                    const std::string& Caption, int gw, int gh, bool Down, UINT AlignFlags,
+                    const std::string& Caption, int gw, int gh, bool Down,
                     const std::function<void(int, int)>& drawGlyph)
 {
     int tw = 0, th = 0;
@@ -75,20 +75,10 @@ void DrawButtonFace(TCanvas* Canvas, const RECT& R, int Margin, int Spacing, Tsk
     }
     if (!Caption.empty()) {
         RECT textRect{tx, ty, tx + tw + 2, ty + th};
-        DrawWideStringText(Canvas, Caption, textRect, DT_EXPANDTABS | DT_WORDBREAK | DT_VCENTER | AlignFlags);
+        DrawWideStringText(Canvas, Caption, textRect, DT_EXPANDTABS | DT_WORDBREAK | DT_VCENTER | DT_CENTER);
     }
     if (gw > 0 || gh > 0)
         drawGlyph(gx, gy);
-}
-
-void DrawImageListFace(TCanvas* Canvas, const RECT& R, int Margin, int Spacing, TskButtonLayout Layout,
-                       const std::string& Caption, int ImageIndex, TCustomImageList* ImageList, bool Down,
-                       bool Enabled, UINT AlignFlags)
-{
-    const bool glyph = ImageList && ImageIndex >= 0 && ImageIndex < ImageList->Count();
-    DrawButtonFace(Canvas, R, Margin, Spacing, Layout, Caption, glyph ? ImageList->GetWidth() : 0,
-                   glyph ? ImageList->GetHeight() : 0, Down, AlignFlags,
-                   [&](int x, int y) { ImageList->Draw(Canvas, x, y, ImageIndex, Enabled); });
 }
 
 } // namespace
@@ -97,14 +87,10 @@ void DrawImageListButtonFace(TCanvas* Canvas, const RECT& R, int Margin, int Spa
                              const std::string& Caption, int ImageIndex, TCustomImageList* ImageList, bool Down,
                              bool Enabled)
 {
-    DrawImageListFace(Canvas, R, Margin, Spacing, Layout, Caption, ImageIndex, ImageList, Down, Enabled, DT_CENTER);
-}
-
-void DrawImageListButtonFaceLeft(TCanvas* Canvas, const RECT& R, int Margin, int Spacing, TskButtonLayout Layout,
-                                 const std::string& Caption, int ImageIndex, TCustomImageList* ImageList, bool Down,
-                                 bool Enabled)
-{
-    DrawImageListFace(Canvas, R, Margin, Spacing, Layout, Caption, ImageIndex, ImageList, Down, Enabled, 0);
+    const bool glyph = ImageList && ImageIndex >= 0 && ImageIndex < ImageList->Count();
+    DrawButtonFace(Canvas, R, Margin, Spacing, Layout, Caption, glyph ? ImageList->GetWidth() : 0,
+                   glyph ? ImageList->GetHeight() : 0, Down,
+                   [&](int x, int y) { ImageList->Draw(Canvas, x, y, ImageIndex, Enabled); });
 }
 
 void DrawGlyphButtonFace(TCanvas* Canvas, const RECT& R, int Margin, int Spacing, TskButtonLayout Layout,
@@ -112,6 +98,6 @@ void DrawGlyphButtonFace(TCanvas* Canvas, const RECT& R, int Margin, int Spacing
 {
     const bool glyph = Glyph && !Glyph->Empty() && GlyphCount >= 1;
     DrawButtonFace(Canvas, R, Margin, Spacing, Layout, Caption, glyph ? Glyph->GetWidth() / GlyphCount : 0,
-                   glyph ? Glyph->GetHeight() : 0, Down, DT_CENTER,
+                   glyph ? Glyph->GetHeight() : 0, Down,
                    [&](int x, int y) { DrawGlyphFromStrip(Canvas, x, y, Glyph, GlyphCount, GlyphNumber); });
 }

@@ -19,14 +19,10 @@ void CalcButtonLayout(TskButtonLayout Layout, const RECT& R, int GlyphWidth, int
                       int TextHeight, int Spacing, int Margin, int& TextX, int& TextY, int& GlyphX, int& GlyphY);
 
 // Image-list glyph (enabled or disabled look) and word-wrapped caption laid out in R; with Down
-// both move one pixel right and down. An index outside the list draws no glyph. The Left form
-// does not centre the caption's lines.
+// both move one pixel right and down. An index outside the list draws no glyph.
 void DrawImageListButtonFace(TCanvas* Canvas, const RECT& R, int Margin, int Spacing, TskButtonLayout Layout,
                              const std::string& Caption, int ImageIndex, TCustomImageList* ImageList, bool Down,
                              bool Enabled);
-void DrawImageListButtonFaceLeft(TCanvas* Canvas, const RECT& R, int Margin, int Spacing, TskButtonLayout Layout,
-                                 const std::string& Caption, int ImageIndex, TCustomImageList* ImageList, bool Down,
-                                 bool Enabled);
 // The same with glyph GlyphNumber (from 1) of a strip of GlyphCount glyphs, drawn transparent.
 void DrawGlyphButtonFace(TCanvas* Canvas, const RECT& R, int Margin, int Spacing, TskButtonLayout Layout,
                          const std::string& Caption, TBitmap* Glyph, int GlyphCount, int GlyphNumber, bool Down);

@@ -189,6 +189,9 @@ void TskSkinCustomOfficeComboBox::ListBoxHook(TMessage& Message)
 {
     switch (Message.Msg) {
     case WM_LBUTTONDOWN:
+        // The row under the press is the one the release accepts, whether or not the pointer
+        // moved over it first.
+        FListBox->Perform(WM_MOUSEMOVE, 0, Message.LParam);
         FLBDown = true;
         WasInLB = true;
         SetCapture(GetHandle());

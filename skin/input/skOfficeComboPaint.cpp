@@ -4,7 +4,6 @@
 #include "platform/win/Rect.h"
 #include "platform/window/User.h"
 
-#include "skin/core/skButtonFace.h"
 #include "skin/core/skDrawMarks.h"
 #include "skin/core/skSkinImages.h"
 #include "skin/core/skTextUtils.h"
@@ -144,6 +143,7 @@ void TskSkinCustomOfficeComboBox::SetItemFont(TFont* F)
 void TskSkinCustomOfficeComboBox::DrawShownContent(TCanvas* C, RECT T, bool WithTitle, bool OwnerDraw,
                                                    const std::string* Replacement)
 {
+    FShownLayout = {};
     const int index = ShownIndex();
     if (index < 0)
         return;
@@ -154,22 +154,24 @@ void TskSkinCustomOfficeComboBox::DrawShownContent(TCanvas* C, RECT T, bool With
     }
     TskSkinOfficeItem* item = FListBox->Items()->Items(index);
     const std::string& caption = Replacement ? *Replacement : item->GetCaption();
-    if (WithTitle && FShowItemText && FShowItemTitle && !item->GetTitle().empty()) {
-        TFontStyles old = C->Font()->GetStyle();
-        TFontStyles bold = old;
-        C->Font()->SetStyle(bold.Include(fsBold));
-        RECT t = T;
-        t.bottom = T.top + C->TextHeight(item->GetTitle());
-        C->TextRect(t, item->GetTitle(), DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
-        C->Font()->SetStyle(old);
-        T.top = t.bottom - 2;
-    }
     if (FShowItemText && !FShowItemImage) {
         DrawClippedTextVCentered(C, caption, T);
-    } else if (FShowItemImage) {
-        DrawImageListButtonFaceLeft(C, T, 0, 2, blGlyphLeft, FShowItemText ? caption : std::string(),
-                                    item->GetImageIndex(), FListBox->GetImages(), false, GetEnabled());
+        return;
     }
+    if (!FShowItemImage)
+        return;
+    TskOfficeItemParts parts;
+    if (WithTitle && FShowItemText && FShowItemTitle)
+        parts.Title = item->GetTitle();
+    // The caption starts 2 pixels higher than the title's bottom.
+    parts.TitleOverlap = 2;
+    if (FShowItemText)
+        parts.Caption = caption;
+    parts.Images = FListBox->GetImages();
+    parts.ImageIndex = item->GetImageIndex();
+    parts.TextFlags = DT_WORDBREAK | DT_EXPANDTABS;
+    FShownLayout = LayoutOfficeItem(C, T, parts);
+    DrawOfficeItem(C, FShownLayout, parts, GetEnabled());
 }
 
 // --- no skin -------------------------------------------------------------------------------------

@@ -230,6 +230,8 @@ void TskSkinOfficeListBox::SetItemIndex(int Value)
     if (Value >= FItems->Count())
         RaiseListIndexError(Value);
     FItemIndex = Value;
+    // The mouse's last pick no longer stands: pointing at that row again selects it.
+    FMouseActive = -1;
     for (int i = 0; i < FItems->Count(); ++i)
         FItems->Items(i)->Active = Value >= 0 && i == Value;
     Repaint();

@@ -8,7 +8,6 @@
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Regions.h"
 #include "platform/gdi/Text.h"
-#include "skin/core/skButtonFace.h"
 #include "skin/core/skSkinImages.h"
 
 #include <algorithm>
@@ -39,16 +38,6 @@ private:
     HRGN old_;
     bool had_ = false;
 };
-
-void SetBold(TFont* F, bool On)
-{
-    TFontStyles s = F->GetStyle();
-    if (On)
-        s.Include(fsBold);
-    else
-        s.Exclude(fsBold);
-    F->SetStyle(s);
-}
 
 } // namespace
 
@@ -86,31 +75,44 @@ void TskSkinOfficeListBox::DrawItem(int Index, TCanvas* Cnvs)
         SkinDrawItem(Index, Cnvs);
 }
 
-void TskSkinOfficeListBox::DrawContent(TCanvas* C, int Index, RECT R, UINT TextFlags)
+TskOfficeItemParts TskSkinOfficeListBox::ContentParts(int Index, UINT TextFlags) const
 {
     TskSkinOfficeItem* item = FItems->Items(Index);
-    if (!item->GetTitle().empty() && FShowItemTitles) {
-        SetBold(C->Font(), true);
-        RECT t = R;
-        t.bottom = R.top + C->TextHeight(item->GetTitle());
-        C->TextRect(t, item->GetTitle(), DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
-        SetBold(C->Font(), false);
-        R.top = t.bottom;
-    }
-    const int image = item->GetImageIndex();
-    if (FImages && image >= 0 && image < FImages->Count()) {
-        DrawImageListButtonFaceLeft(C, R, 0, 2, blGlyphLeft, item->GetCaption(), image, FImages, false,
-                                    item->GetEnabled());
-        return;
-    }
+    TskOfficeItemParts parts;
     if (FShowItemTitles)
-        R.left += 10;
-    RECT m{0, 0, std::max(0, static_cast<int>(R.right - R.left)), 0};
-    C->TextRect(m, item->GetCaption(), TextFlags | DT_CALCRECT);
-    const int cw = m.right - m.left, ch = m.bottom - m.top;
-    const int y = std::max(static_cast<int>(R.top), static_cast<int>(R.top + (R.bottom - R.top) / 2 - ch / 2));
-    RECT t{R.left, y, R.left + cw, y + ch};
-    C->TextRect(t, item->GetCaption(), TextFlags);
+        parts.Title = item->GetTitle();
+    parts.Caption = item->GetCaption();
+    parts.Images = FImages;
+    parts.ImageIndex = item->GetImageIndex();
+    // Without a picture, a list with titles sets the caption in from them.
+    parts.Indent = FShowItemTitles ? 10 : 0;
+    parts.TextFlags = TextFlags;
+    return parts;
+}
+
+void TskSkinOfficeListBox::DrawContent(TCanvas* C, int Index, RECT R, UINT TextFlags)
+{
+    const TskOfficeItemParts parts = ContentParts(Index, TextFlags);
+    DrawOfficeItem(C, LayoutOfficeItem(C, R, parts), parts, FItems->Items(Index)->GetEnabled());
+}
+
+TskOfficeItemLayout TskSkinOfficeListBox::ItemLayout(int Index)
+{
+    CalcItemRects();
+    TskSkinOfficeItem* item = FItems->Items(Index);
+    if (item->GetHeader())
+        return {};
+    // The font and flags the item's painting uses.
+    TBitmap scratch;
+    scratch.SetSize(1, 1);
+    const bool skinned = FIndex != -1 && NamedDescription<TskDataSkinListBox>(FSD, "listbox");
+    if (skinned)
+        SetSkinItemFont(scratch.Canvas()->Font(), 0);
+    else
+        scratch.Canvas()->Font()->Assign(DefaultFont());
+    RECT r = item->ItemRect;
+    InflateRect(&r, -2, -2);
+    return LayoutOfficeItem(scratch.Canvas(), r, ContentParts(Index, skinned ? DT_WORDBREAK | DT_EXPANDTABS : DT_WORDBREAK));
 }
 
 void TskSkinOfficeListBox::DrawSeparator(TCanvas* C, const RECT& R, TColor Color)

@@ -17,6 +17,30 @@
 
 class TskSkinOfficeListBox;
 
+// Where an item's content goes in its rectangle: the bold title line on top, then the picture at
+// the left edge and the word-wrapped caption 2 pixels to its right, both centred in the room the
+// title leaves (without a picture the caption starts Indent pixels in). The caption never starts
+// above its room and is cut at the room's bottom; Cut tells that lines were lost.
+struct TskOfficeItemLayout {
+    RECT Title{};    // empty without a title line
+    RECT Image{};    // empty without a picture
+    RECT Caption{};  // where the caption is drawn (clipped)
+    bool Cut = false;
+};
+struct TskOfficeItemParts {
+    std::string Title;        // empty: no title line
+    int TitleOverlap = 0;     // the caption's room starts this far above the title's bottom
+    std::string Caption;
+    TCustomImageList* Images = nullptr;
+    int ImageIndex = -1;      // outside the list: no picture
+    int Indent = 0;           // the caption's start without a picture
+    UINT TextFlags = 0;       // word breaking and tab expansion of the caption
+};
+// The layout with the canvas's font (the title measured bold).
+TskOfficeItemLayout LayoutOfficeItem(TCanvas* C, const RECT& R, const TskOfficeItemParts& Parts);
+// Draws the parts where the layout puts them; the picture greyed when not Enabled.
+void DrawOfficeItem(TCanvas* C, const TskOfficeItemLayout& Layout, const TskOfficeItemParts& Parts, bool Enabled);
+
 // Owner drawing of an item's content: the canvas, the item's position, the rectangle to fill.
 using TskDrawSkinOfficeItemEvent = std::function<void(TCanvas* Cnvs, int Index, RECT& TextRct)>;
 
@@ -121,6 +145,9 @@ public:
     void ScrollToItem(int Index);
     int ItemAtPos(int X, int Y);
     void DrawItem(int Index, TCanvas* Cnvs);
+    // Where the item's title, picture and caption are drawn, in the list's client coordinates
+    // (nothing for a header).
+    TskOfficeItemLayout ItemLayout(int Index);
     void FindUp();
     void FindDown();
     void FindPageUp();
@@ -152,6 +179,7 @@ private:
     void DefaultDrawItem(int Index, TCanvas* Cnvs);
     void SkinDrawItem(int Index, TCanvas* Cnvs);
     void SkinDrawHeaderItem(int Index, TCanvas* Cnvs);
+    TskOfficeItemParts ContentParts(int Index, UINT TextFlags) const;
     void DrawContent(TCanvas* C, int Index, RECT R, UINT TextFlags);
     void SetSkinItemFont(TFont* F, TColor Color);
     void DrawSeparator(TCanvas* C, const RECT& R, TColor Color);
@@ -282,6 +310,9 @@ public:
     };
     const TskCBItem& ShownItem() const { return CBItem; }
     const TskCBButtonX& DropButton() const { return Button; }
+    // Where the closed control's last paint put the shown item's title, picture and caption
+    // (control coordinates; empty for owner drawing or the one-line look).
+    const TskOfficeItemLayout& ShownItemLayout() const { return FShownLayout; }
 
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -341,6 +372,7 @@ private:
     std::string FListBoxSkinDataName = "listbox";
     TskCBItem CBItem;
     TskCBButtonX Button;
+    TskOfficeItemLayout FShownLayout;
 
     friend class TskPopupOfficeListBox;
 
