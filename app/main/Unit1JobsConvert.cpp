@@ -137,6 +137,9 @@ void TForm1::button28Click(TObject*)
         for (std::size_t i = 0; i < columns.size(); ++i)
             columns[i] = JobText(row, FirstEncoderColumn + static_cast<int>(i));
         DecodeEncoderColumns(columns, output);
+        // A run starts each row afresh: no progress of an earlier run stays beside the new name.
+        for (const int column : {jcProgress, jcFramesPerSecond, jcCurrentTime, jcOutputSize})
+            SetJobText(row, column, "");
         // Each run names the output afresh from the row's own name, never from an earlier run's.
         const std::string base = jobs::OutputBaseName(*this, row);
         SetJobText(row, jcOutputName, names.Claim(base));

@@ -179,6 +179,9 @@ TEST_F(JobBatch, EveryBatchStartsPausableAndNothingShownEnabledIsDead)
         EXPECT_EQ(Groups(), Running) << batch;
         EXPECT_TRUE(Form1->skSkinButton11->GetVisible() && Form1->skSkinButton11->GetEnabled()) << batch;
         EXPECT_EQ(moves(), off) << batch;
+        // No row shows the progress of the batch before.
+        EXPECT_EQ(Column(jcProgress), (std::vector<std::string>{"", ""})) << batch;
+        EXPECT_EQ(Column(jcOutputSize), (std::vector<std::string>{"", ""})) << batch;
         ASSERT_TRUE(openActions());
         Form1->skSkinButton11Click(nullptr);
         EXPECT_FALSE(menu->Visible()) << "the open menu offered pausing";
@@ -191,6 +194,7 @@ TEST_F(JobBatch, EveryBatchStartsPausableAndNothingShownEnabledIsDead)
         EXPECT_FALSE(menu->Visible()) << "the open menu offered stopping";
         EXPECT_EQ(Groups(), Ended);
         EXPECT_EQ(moves(), on);
+        EXPECT_EQ(Column(jcProgress), (std::vector<std::string>{"100%", "100%"}));
     }
 }
 
