@@ -363,6 +363,9 @@ protected:
     void FixTimestamps(AVPacket* pkt, TAVInputStream& ist);
     void EndOfJoinedInput(int k, bool last);
     void FinishRun();
+    // Why the run failed when an audio or video output stream got no packet at all (its
+    // decoder's refusal when that decoder gave nothing); empty when each got some.
+    std::string EmptyStreamFailure() const;
     // Decodes the packet (nullptr drains the decoder and then the encoders it feeds) and hands
     // the result to every output stream fed by the input stream. 0, or -1 on a decoding error.
     int DecodeAndDispatch(TAVInputStream& ist, const AVPacket* pkt);

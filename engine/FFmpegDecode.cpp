@@ -92,8 +92,10 @@ int TCustomFFmpeg::DecodeFrames(TAVInputStream& ist, const AVPacket* pkt)
 {
     AVCodecContext* dec = ist.dec();
     int ret = ff::avcodec_send_packet(dec, pkt);
-    if (ret < 0 && ret != AVERROR_EOF)
+    if (ret < 0 && ret != AVERROR_EOF) {
+        ist.decode_error = ret;
         return -1;
+    }
     FramePtr frame(ff::av_frame_alloc());
     if (!frame)
         throw FFmpegException("Out of memory");
@@ -102,8 +104,11 @@ int TCustomFFmpeg::DecodeFrames(TAVInputStream& ist, const AVPacket* pkt)
         ret = ff::avcodec_receive_frame(dec, frame.get());
         if (ret == AVERROR(EAGAIN) || ret == AVERROR_EOF)
             break;
-        if (ret < 0)
+        if (ret < 0) {
+            ist.decode_error = ret;
             return -1;
+        }
+        ist.frames_decoded++;
         if (++frames == 2 && pkt
             && ((!ist.showed_multi_packet_warning && Fverbose > 0) || Fverbose > 1)) {
             LogError(FormatText("Multiple frames in a packet from stream %d", pkt->stream_index));

@@ -1,5 +1,6 @@
 #include "engine/FFmpeg.h"
 
+#include "engine/FFUtils.h"
 #include "engine/FFmpegEntries.h"
 #include "engine/FFmpegLoader.h"
 #include "engine/FFmpegLogger.h"
@@ -218,6 +219,9 @@ void TCustomFFmpeg::RunConversion()
     Guarded([this] { CloseRemainingEncoders(); });
     Guarded([this] { CloseRemainingDecoders(); });
     Guarded([this] { Cleanup(); });
+    // A run that failed anywhere, also after its loop, did not convert to its end.
+    if (FFatalException)
+        FFinished = false;
     Guarded([this] { DoTerminate(); });
 }
 
@@ -364,13 +368,18 @@ void TCustomFFmpeg::CloseFiles()
             continue;
         const bool ownsFile = oc->pb && oc->oformat && !(oc->oformat->flags & AVFMT_NOFILE);
         const std::string fileName = oc->url ? FromProtocolFileName(oc->url) : std::string();
-        if (ownsFile)
-            ff::avio_closep(&oc->pb);
+        // The last buffered bytes go out here; a file that cannot take them is incomplete.
+        const int closed = ownsFile ? ff::avio_closep(&oc->pb) : 0;
         ff::avformat_free_context(oc);
-        // An empty file goes only when the run made it; a file that was there stays.
+        if (closed < 0)
+            Fail(ErrorCodeToStr(fileName, closed));
+        // A file the run made goes again when it stayed empty or the run failed (not when the
+        // user stopped it); a file that was there before stays whatever happened.
         std::error_code ec;
+        const bool failed = FFatalException && !FBroken;
         if (ownsFile && std::find(FCreatedFiles.begin(), FCreatedFiles.end(), fileName) != FCreatedFiles.end()
-            && std::filesystem::is_regular_file(fileName, ec) && std::filesystem::file_size(fileName, ec) == 0 && !ec)
+            && std::filesystem::is_regular_file(fileName, ec)
+            && (failed || (std::filesystem::file_size(fileName, ec) == 0 && !ec)))
             std::filesystem::remove(fileName, ec);
     }
     FCreatedFiles.clear();

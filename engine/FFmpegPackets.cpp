@@ -149,6 +149,7 @@ void TCustomFFmpeg::WritePacket(AVFormatContext* s, AVPacket* pkt, TAVOutputStre
         const int ret = ff::av_interleaved_write_frame(s, out.get());
         if (ret < 0)
             throw FFmpegException(ErrorCodeToStr("av_interleaved_write_frame()", ret));
+        clock.packets_written++;
     }
 }
 

@@ -292,10 +292,33 @@ void TCustomFFmpeg::FinishRun()
             failure = ErrorCodeToStr(FormatText("Could not write trailer for output file #%d", j), ret);
     }
     ReportProgress(true, -1);
+    if (failure.empty() && !FBroken)
+        failure = EmptyStreamFailure();
     CloseEncoders();
     CloseDecoders();
     FreeStreamTables();
     if (!failure.empty())
         throw FFmpegException(failure);
     FFinished = !FBroken;
+}
+
+std::string TCustomFFmpeg::EmptyStreamFailure() const
+{
+    // A joined output's segments count their packets in the first one.
+    const int count = FJoinMode ? EncoderCount() : static_cast<int>(Fost_table.size());
+    for (int i = 0; i < count; ++i) {
+        const TAVOutputStream& ost = *Fost_table[i];
+        const AVMediaType type = OutputMediaType(ost);
+        if (ost.packets_written > 0 || (type != AVMEDIA_TYPE_VIDEO && type != AVMEDIA_TYPE_AUDIO))
+            continue;
+        // A decoder that refused everything it was given says why.
+        const TAVInputStream& ist = *Fist_table[ost.source_index];
+        if (ist.frames_decoded == 0 && ist.decode_error < 0)
+            return ErrorCodeToStr(FormatText("Error while decoding stream #%d.%d (%s)", ist.file_index, ist.index,
+                                             MediaTypeName(ist.st->codecpar->codec_type).c_str()),
+                                  ist.decode_error);
+        return FormatText("Nothing was written to output stream #%d.%d (%s)", ost.file_index, ost.index,
+                          MediaTypeName(type).c_str());
+    }
+    return {};
 }

@@ -315,7 +315,11 @@ void TCustomFFmpeg::OpenOutputFiles()
             continue;
         const std::string name = FromProtocolFileName(oc->url);
         std::error_code ec;
-        const bool existed = !IsLocalFileName(oc->url) || std::filesystem::exists(name, ec) || ec;
+        // Anything at the name counts, a link to nowhere too (opening writes through it), and so
+        // does a name that cannot be looked at.
+        const bool existed = !IsLocalFileName(oc->url)
+                             || std::filesystem::symlink_status(name, ec).type()
+                                    != std::filesystem::file_type::not_found;
         const int ret = OpenProtocolFile(oc, &oc->pb, oc->url, AVIO_FLAG_WRITE);
         if (ret < 0)
             throw FFmpegException(ErrorCodeToStr(name, ret));
