@@ -377,6 +377,11 @@ protected:
     void DispatchCopies(TAVInputStream& ist, const AVPacket* pkt);
     void DrainEncoders(TAVInputStream& ist);
     bool OutputWanted(const TAVInputStream& ist) const;
+    // The run time before which the stream's input gives nothing (INT64_MIN: no start).
+    std::int64_t InputStart(const TAVInputStream& ist) const;
+    // The frame without its samples before the input's start: the frame itself when none lie
+    // there, nullptr when all do, else a trimmed copy held by trimmed.
+    const AVFrame* TrimToInputStart(TAVInputStream& ist, const AVFrame* frame, AVFrame* trimmed) const;
     void ReportProgress(bool is_last_report, int file_index);
 
     // ---- Audio ----
@@ -443,6 +448,10 @@ protected:
     std::vector<std::string> FCreatedFiles;
     // Time-stamp offset of each input, microseconds.
     std::vector<std::int64_t> Finput_files_ts_offset;
+    // The start each input was opened at, in its own time (microseconds), AV_NOPTS_VALUE when it
+    // had none: the seek lands on a key picture before it, and what is decoded before the start
+    // is dropped.
+    std::vector<std::int64_t> Finput_files_start;
     // One slot per stream of every input, in input order and, within an input, in stream order:
     // stream s of an input whose streams start at slot i is slot i + s (the run's input stream
     // table). At most MAX_STREAMS streams per input.
