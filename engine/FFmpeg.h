@@ -21,6 +21,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -137,11 +138,18 @@ public:
     // Starts the run. Returns the suspended worker in thread mode (the caller resumes it), else
     // nullptr once the run has ended inline. A converter that runs or has ended ignores the call.
     TConvertThread* StartConvert(bool AUseThread, ThreadPriority APriority);
-    // Asks the run to end; with AWaitFor returns once its end has been reported.
+    // Asks the run to end; with AWaitFor returns once its end has been reported. A stopped run
+    // reads and decodes nothing more: it writes what its encoders hold and the trailer.
     void Stop(bool AWaitFor);
     // Stop for a run in progress; a converter that never ran reports its end (not finished, no
     // error) from a thread of its own; an ended one does nothing.
     void Cancel(bool AWaitFor);
+    // Returns once the end asked for by Stop or Cancel has been reported (at once when nothing
+    // is under way); on the main thread it keeps serving the workers meanwhile.
+    void WaitForEnd();
+    // Once Pause returns the run writes nothing more to its outputs (no packet, header, trailer,
+    // nor the opening or closing of a file) until Resume, whatever it was doing: a write under
+    // way is completed before Pause returns. Only a run on a worker thread can be paused.
     void Pause();
     void Resume();
 
@@ -278,6 +286,19 @@ public:
     TPostHooks PostHooks() const;
 
 protected:
+    // Points of a run, in order, that Reached is told of.
+    enum class TRunPoint {
+        Starting,       // on the worker, before anything is set up
+        OpeningOutputs, // codecs are open; the output files are opened next
+        PacketWritten,  // a packet has gone to an output
+        Draining,       // the packet loop is over; what the codecs hold comes next
+        Ending,         // files closed; the end is reported next
+        Held,           // a paused run waits for Resume before it writes again
+    };
+    // Called by the run at each point, holding no lock: a seam for tests, which may hold the run
+    // there. Does nothing by default.
+    virtual void Reached(TRunPoint) {}
+
     // The run itself: set-up, packet loop and tear-down over the opened files; it sets
     // FFinished to not FBroken when it gets to the end.
     virtual void TranscodeLoop();
@@ -411,6 +432,9 @@ protected:
     void CopyStreamPacket(AVFormatContext* s, TAVOutputStream& ost, TAVInputStream& ist, const AVPacket* pkt);
     void EncodeSubtitle(AVFormatContext* s, TAVOutputStream& ost, TAVInputStream& ist, AVSubtitle* sub,
                         std::int64_t pts);
+    // Held around every write to an output file: waits while the run is paused, and keeps
+    // Pause from returning while a write is under way.
+    std::unique_lock<std::mutex> OutputWrite();
     void ReportOrRaise(const std::string& message);
     void LogVerbose(const std::string& message);
     void LogError(const std::string& message);
@@ -422,6 +446,7 @@ protected:
     Event FStopEvent{true, true};
     Event FTermEvent{true, true};
     Event FPauseEvent{true, true};
+    std::mutex FOutputLock;
     std::unique_ptr<Thread> FTermThread;
     std::atomic<bool> FConverting{false};
     std::atomic<bool> FBroken{false};

@@ -126,7 +126,8 @@ int TCustomFFmpeg::DecodeFrames(TAVInputStream& ist, const AVPacket* pkt)
     if (!frame)
         throw FFmpegException("Out of memory");
     int frames = 0;
-    for (;;) {
+    // A stop ends a packet of many frames at the next one.
+    while (!FBroken) {
         ret = ff::avcodec_receive_frame(dec, frame.get());
         if (ret == AVERROR(EAGAIN) || ret == AVERROR_EOF)
             break;
@@ -235,7 +236,7 @@ void TCustomFFmpeg::DispatchVideoToStream(TAVOutputStream& ost, TAVInputStream& 
     FramePtr filtered(ff::av_frame_alloc());
     if (!filtered)
         throw FFmpegException("Out of memory");
-    while (ff::av_buffersink_get_frame(ost.filters.out_video_filter, filtered.get()) >= 0) {
+    while (!FBroken && ff::av_buffersink_get_frame(ost.filters.out_video_filter, filtered.get()) >= 0) {
         if (filtered->pts != AV_NOPTS_VALUE)
             ist.pts = ff::av_rescale_q(filtered->pts, tb, AV_TIME_BASE_Q);
         if (filtered->sample_aspect_ratio.num)

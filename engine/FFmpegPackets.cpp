@@ -146,10 +146,14 @@ void TCustomFFmpeg::WritePacket(AVFormatContext* s, AVPacket* pkt, TAVOutputStre
         const std::int64_t end = (out->pts != AV_NOPTS_VALUE ? out->pts : out->dts) + out->duration;
         if (out->pts != AV_NOPTS_VALUE || out->dts != AV_NOPTS_VALUE)
             clock.end_pts = std::max(clock.end_pts, end);
-        const int ret = ff::av_interleaved_write_frame(s, out.get());
-        if (ret < 0)
-            throw FFmpegException(ErrorCodeToStr("av_interleaved_write_frame()", ret));
-        clock.packets_written++;
+        {
+            const std::unique_lock<std::mutex> write = OutputWrite();
+            const int ret = ff::av_interleaved_write_frame(s, out.get());
+            if (ret < 0)
+                throw FFmpegException(ErrorCodeToStr("av_interleaved_write_frame()", ret));
+            clock.packets_written++;
+        }
+        Reached(TRunPoint::PacketWritten);
     }
 }
 

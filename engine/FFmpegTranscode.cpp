@@ -44,12 +44,18 @@ void TCustomFFmpeg::TranscodeLoop()
     Fno_packet_count = 0;
     BuildInputTables();
     BuildOutputTables();
+    // A run stopped before its outputs are opened leaves them untouched.
+    if (FBroken)
+        return;
     // Decoders first: a text subtitle encoder takes its decoder's style header.
     OpenDecoders();
     OpenEncoders();
     InitInputTimes();
     ApplyMetaDataMaps();
     CopyAllChapters();
+    Reached(TRunPoint::OpeningOutputs);
+    if (FBroken)
+        return;
     OpenOutputFiles();
     WriteHeaders();
     LogStreamMapping();
@@ -279,15 +285,25 @@ void TCustomFFmpeg::EndOfJoinedInput(int k, bool last)
 
 void TCustomFFmpeg::FinishRun()
 {
-    // Decoders and the encoders they feed give what they still hold, also after a stop.
+    Reached(TRunPoint::Draining);
+    // Decoders and the encoders they feed give what they still hold; after a stop only the
+    // encoders do (what is in flight), the decoders' pictures and samples are not used.
     for (auto& ist : Fist_table) {
-        if (ist->decoding_needed && !ist->decoder_flushed)
-            DecodeAndDispatch(*ist, nullptr);
+        if (ist->decoding_needed && !ist->decoder_flushed) {
+            if (FBroken)
+                DrainEncoders(*ist);
+            else
+                DecodeAndDispatch(*ist, nullptr);
+        }
     }
     const int outputs = FJoinMode ? std::min(Fnb_output_files, 1) : Fnb_output_files;
     std::string failure;
     for (int j = 0; j < outputs; ++j) {
-        const int ret = ff::av_write_trailer(Foutput_files[j]);
+        int ret;
+        {
+            const std::unique_lock<std::mutex> write = OutputWrite();
+            ret = ff::av_write_trailer(Foutput_files[j]);
+        }
         if (ret < 0 && failure.empty())
             failure = ErrorCodeToStr(FormatText("Could not write trailer for output file #%d", j), ret);
     }

@@ -320,6 +320,7 @@ void TCustomFFmpeg::OpenOutputFiles()
         const bool existed = !IsLocalFileName(oc->url)
                              || std::filesystem::symlink_status(name, ec).type()
                                     != std::filesystem::file_type::not_found;
+        const std::unique_lock<std::mutex> write = OutputWrite();
         const int ret = OpenProtocolFile(oc, &oc->pb, oc->url, AVIO_FLAG_WRITE);
         if (ret < 0)
             throw FFmpegException(ErrorCodeToStr(name, ret));
@@ -335,7 +336,12 @@ void TCustomFFmpeg::WriteHeaders()
     bool allRtp = outputs > 0;
     for (int j = 0; j < outputs; ++j) {
         AVFormatContext* oc = Foutput_files[j];
-        if (ff::avformat_write_header(oc, nullptr) < 0) {
+        int ret;
+        {
+            const std::unique_lock<std::mutex> write = OutputWrite();
+            ret = ff::avformat_write_header(oc, nullptr);
+        }
+        if (ret < 0) {
             LogStreamMapping();
             const std::string message =
                 FormatText("Could not write header for output file #%d (incorrect codec parameters ?)", j);
