@@ -139,7 +139,8 @@ public:
     // nullptr once the run has ended inline. A converter that runs or has ended ignores the call.
     TConvertThread* StartConvert(bool AUseThread, ThreadPriority APriority);
     // Asks the run to end; with AWaitFor returns once its end has been reported. A stopped run
-    // reads and decodes nothing more: it writes what its encoders hold and the trailer.
+    // reads and decodes nothing more; it finishes the packet in hand, takes at most one more
+    // packet from each encoder, and writes its trailer.
     void Stop(bool AWaitFor);
     // Stop for a run in progress; a converter that never ran reports its end (not finished, no
     // error) from a thread of its own; an ended one does nothing.

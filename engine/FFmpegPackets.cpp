@@ -104,6 +104,10 @@ int TCustomFFmpeg::EncodeFrame(AVFormatContext* s, TAVOutputStream& ost, const A
         pkt->stream_index = ost.index;
         ff::av_packet_rescale_ts(pkt.get(), enc->time_base, ost.st->time_base);
         WritePacket(s, pkt.get(), ost);
+        // Each packet of a drain costs a whole picture: a stopped run takes one (so a stream
+        // that had none yet gets its first) and no more.
+        if (!frame && FBroken)
+            break;
     }
     return frame_size;
 }

@@ -286,15 +286,16 @@ void TCustomFFmpeg::EndOfJoinedInput(int k, bool last)
 void TCustomFFmpeg::FinishRun()
 {
     Reached(TRunPoint::Draining);
-    // Decoders and the encoders they feed give what they still hold; after a stop only the
-    // encoders do (what is in flight), the decoders' pictures and samples are not used.
+    // Decoders and the encoders they feed give what they still hold. After a stop nothing more
+    // is decoded, and each encoder gives one packet at most (EncodeFrame): one with a long
+    // look-ahead would take a second for all of its pictures.
     for (auto& ist : Fist_table) {
-        if (ist->decoding_needed && !ist->decoder_flushed) {
-            if (FBroken)
-                DrainEncoders(*ist);
-            else
-                DecodeAndDispatch(*ist, nullptr);
-        }
+        if (!ist->decoding_needed || ist->decoder_flushed)
+            continue;
+        if (FBroken)
+            DrainEncoders(*ist);
+        else
+            DecodeAndDispatch(*ist, nullptr);
     }
     const int outputs = FJoinMode ? std::min(Fnb_output_files, 1) : Fnb_output_files;
     std::string failure;

@@ -107,9 +107,10 @@ TEST_F(ConverterBatchControl, PauseHoldsEveryTaskWhereverItStands)
     }
 }
 
-// After Stop a running task reads and decodes nothing more: it writes what its encoders hold
-// (none for this video-only MPEG-4) and its trailer; one stopped before its outputs were opened
-// leaves no file, and the pending task never starts.
+// After Stop a running task reads and decodes nothing more and takes at most one packet from
+// each encoder (none from this video-only MPEG-4, which holds nothing back): its output holds
+// the packets written before the stop, with its trailer. One stopped before its outputs were
+// opened leaves no file, and the pending task never starts.
 TEST_F(ConverterBatchControl, StopEndsEveryTaskWithWhatItHadInFlight)
 {
     for (const HoldCase& k : kPoints) {
