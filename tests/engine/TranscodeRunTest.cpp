@@ -352,6 +352,48 @@ TEST_F(TranscodeRun, AnEncoderThatCannotOpenLeavesNoFileBehind)
     EXPECT_FALSE(std::filesystem::exists(out));
 }
 
+// A stop reaches the long steps inside one packet: a block of 100 Hz samples becomes minutes of
+// 44.1 kHz audio, but a run stopped after its first encoded frame goes no further than the frame
+// in hand and one more packet from the encoder.
+TEST_F(TranscodeRun, AStopEndsALongStepInsideAPacket)
+{
+    class Held : public TranscodeConverter {
+    public:
+        Event reached{true, false};
+        Event release{true, false};
+
+    protected:
+        void Reached(TRunPoint point) override
+        {
+            if (point == TRunPoint::PacketWritten && !reached.WaitFor(0)) {
+                reached.Set();
+                release.WaitFor(10000);
+            }
+        }
+    };
+    const std::string in = dir.file("slow.wav");
+    WriteTone(in, 100, 1, 6000);
+    const std::string out = dir.file("out.mp3");
+    {
+        Held c;
+        ASSERT_TRUE(c.OpenInputFile(in)) << c.LastErrMsg();
+        c.Output(out, {{"ar", "44100"}});
+        TConvertThread* worker = c.StartConvert(true, ThreadPriority::Normal);
+        ASSERT_NE(nullptr, worker);
+        worker->Resume();
+        ASSERT_TRUE(MainThread::WaitServing(c.reached, 10000));
+        c.Stop(false);
+        c.release.Set();
+        c.Stop(true);
+        EXPECT_FALSE(c.Finished());
+        EXPECT_FALSE(c.FatalException()) << c.FatalMessage();
+    }
+    const MediaInfo info = Probe(out);
+    const StreamInfo* audio = info.Find(AVMEDIA_TYPE_AUDIO);
+    ASSERT_NE(nullptr, audio);
+    EXPECT_LE(audio->packets, 3);
+}
+
 // A run that fails takes away the output it made (and only that one), and a run that wrote no
 // frame for an audio or video stream fails with the reason, however the headers lied.
 TEST_F(TranscodeRun, AFailedRunRemovesTheOutputItMadeAndKeepsOneThatWasThere)
