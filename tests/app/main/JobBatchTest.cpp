@@ -172,6 +172,8 @@ TEST_F(JobBatch, EveryBatchStartsPausableAndNothingShownEnabledIsDead)
     };
     const std::vector<bool> on(4, true), off(4, false);
     EXPECT_EQ(moves(), on);
+    // Both tasks run at once, so that the batch can end while paused.
+    Form5->skSkinComboBox2->SetItemIndex(1);
     for (int batch = 0; batch < 2; ++batch) {
         tasksBeforeStart = converter->tasks.size();
         Form1->btnStart->Click();
@@ -182,6 +184,8 @@ TEST_F(JobBatch, EveryBatchStartsPausableAndNothingShownEnabledIsDead)
         // No row shows the progress of the batch before.
         EXPECT_EQ(Column(jcProgress), (std::vector<std::string>{"", ""})) << batch;
         EXPECT_EQ(Column(jcOutputSize), (std::vector<std::string>{"", ""})) << batch;
+        for (ScriptedTask* task : BatchTasks())
+            ASSERT_TRUE(Started(task));
         ASSERT_TRUE(openActions());
         Form1->skSkinButton11Click(nullptr);
         EXPECT_FALSE(menu->Visible()) << "the open menu offered pausing";
