@@ -7,6 +7,8 @@
 // tasks at once, with the speed-up over 1 task (goal: at least 0.8 x cores, the encoders being
 // single-threaded). The last line sums it up.
 
+#include "ConverterBench.h"
+
 #include "engine/FFmpegConverter.h"
 #include "engine/FFmpegLoader.h"
 #include "engine/FFmpegLogger.h"
@@ -25,63 +27,13 @@
 namespace {
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
-
-double Seconds(Clock::time_point since)
-{
-    return std::chrono::duration<double>(Clock::now() - since).count();
-}
-
-// Runs a shell command; its wall time in seconds, negative when it failed.
-double TimeCommand(const std::string& command)
-{
-    const auto start = Clock::now();
-    const int status = std::system(command.c_str());
-    const double seconds = Seconds(start);
-    return status == 0 ? seconds : -1;
-}
-
-std::string Quoted(const std::string& text)
-{
-    return "'" + text + "'";
-}
-
-struct Target {
-    const char* name;
-    const char* extension;
-    // The ffmpeg command's output options.
-    const char* ffmpegOptions;
-    // The same settings as an output record of the component.
-    std::function<void(TOutputOptions&)> fill;
-};
-
-const Target kTargets[] = {
-    {"MPEG-4 + MP3 AVI, 1200 kbit/s", "avi",
-     "-c:v mpeg4 -b:v 1200k -c:a libmp3lame -b:a 128k -ar 44100 -ac 2",
-     [](TOutputOptions& o) {
-         o.VideoCodec = "mpeg4";
-         o.VideoBitrate = 1200000;
-         o.AudioCodec = "libmp3lame";
-         o.AudioBitrate = 128000;
-         o.AudioSampleRate = 44100;
-         o.AudioChannels = 2;
-     }},
-    {"H.264 + AAC MP4", "mp4",
-     "-c:v libx264 -b:v 1500k -c:a aac -b:a 128k -ar 44100 -ac 2",
-     [](TOutputOptions& o) {
-         o.VideoCodec = "libx264";
-         o.VideoBitrate = 1500000;
-         o.AudioCodec = "aac";
-         o.AudioBitrate = 128000;
-         o.AudioSampleRate = 44100;
-         o.AudioChannels = 2;
-     }},
-    {"MPEG-2 DVD VOB", "vob", "-target ntsc-dvd",
-     [](TOutputOptions& o) {
-         o.TargetType = ttDVD;
-         o.NormType = ntNTSC;
-     }},
-};
+using bench::Clock;
+using bench::kTargets;
+using bench::MakeInput;
+using bench::Quoted;
+using bench::Seconds;
+using bench::Target;
+using bench::TimeCommand;
 
 // Converts every input to the target's output in the folder with that many tasks at once; the
 // wall time in seconds, negative when a task failed.
@@ -146,13 +98,9 @@ int main(int argc, char** argv)
     const fs::path folder = fs::temp_directory_path() / ("bench_converter_" + std::to_string(::getpid()));
     fs::create_directories(folder);
     const std::string input = (folder / "input.mp4").string();
-    const std::string duration = std::to_string(seconds);
     std::printf("input: 1280x720, 30 fps, %d s, H.264 + AAC (%s)\n", seconds, input.c_str());
     std::fflush(stdout);
-    if (TimeCommand("ffmpeg -nostdin -hide_banner -loglevel error -y -f lavfi -i testsrc2=size=1280x720:rate=30:duration="
-                    + duration + " -f lavfi -i sine=frequency=440:sample_rate=48000:duration=" + duration
-                    + " -ac 2 -c:v libx264 -preset veryfast -g 60 -c:a aac -b:a 128k " + Quoted(input))
-        < 0) {
+    if (!MakeInput(input, seconds)) {
         std::fprintf(stderr, "cannot make the input with the ffmpeg command\n");
         return 1;
     }

@@ -15,7 +15,8 @@ UINT TCustomLabel::TextFlags() const
 {
     static const UINT alignments[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
     UINT flags = DT_EXPANDTABS | alignments[static_cast<int>(FAlignment)];
-    flags |= FWordWrap ? DT_WORDBREAK : DT_SINGLELINE;
+    // A wrapped label breaks a word wider than itself rather than let it run past its edge.
+    flags |= FWordWrap ? DT_WORDBREAK | DT_EDITCONTROL : DT_SINGLELINE;
     if (!FShowAccelChar)
         flags |= DT_NOPREFIX;
     return flags;

@@ -1,4 +1,5 @@
 #include "classlib/Forms.h"
+#include "classlib/MessageLabel.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/win/Rect.h"
 
@@ -41,6 +42,7 @@ int TApplication::MessageBox(const std::string& Text, const std::string& Caption
     label->SetCaption(Text);
     label->SetBounds(16, 16, label->GetWidth(), label->GetHeight());
     constexpr int buttonWidth = 75, buttonHeight = 25, gap = 8;
+    FitMessageLabel(box.get(), label, 32, 32 + 16 + buttonHeight + 16);
     const int row = static_cast<int>(choices.size()) * (buttonWidth + gap) - gap;
     const int clientWidth = std::max(label->GetWidth() + 32, row + 32);
     const int top = label->GetTop() + label->GetHeight() + 16;

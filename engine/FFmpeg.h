@@ -21,6 +21,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -137,11 +138,19 @@ public:
     // Starts the run. Returns the suspended worker in thread mode (the caller resumes it), else
     // nullptr once the run has ended inline. A converter that runs or has ended ignores the call.
     TConvertThread* StartConvert(bool AUseThread, ThreadPriority APriority);
-    // Asks the run to end; with AWaitFor returns once its end has been reported.
+    // Asks the run to end; with AWaitFor returns once its end has been reported. A stopped run
+    // reads and decodes nothing more; it finishes the packet in hand, takes at most one more
+    // packet from each encoder, and writes its trailer.
     void Stop(bool AWaitFor);
     // Stop for a run in progress; a converter that never ran reports its end (not finished, no
     // error) from a thread of its own; an ended one does nothing.
     void Cancel(bool AWaitFor);
+    // Returns once the end asked for by Stop or Cancel has been reported (at once when nothing
+    // is under way); on the main thread it keeps serving the workers meanwhile.
+    void WaitForEnd();
+    // Once Pause returns the run writes nothing more to its outputs (no packet, header, trailer,
+    // nor the opening or closing of a file) until Resume, whatever it was doing: a write under
+    // way is completed before Pause returns. Only a run on a worker thread can be paused.
     void Pause();
     void Resume();
 
@@ -278,6 +287,19 @@ public:
     TPostHooks PostHooks() const;
 
 protected:
+    // Points of a run, in order, that Reached is told of.
+    enum class TRunPoint {
+        Starting,       // on the worker, before anything is set up
+        OpeningOutputs, // codecs are open; the output files are opened next
+        PacketWritten,  // a packet has gone to an output
+        Draining,       // the packet loop is over; what the codecs hold comes next
+        Ending,         // files closed; the end is reported next
+        Held,           // a paused run waits for Resume before it writes again
+    };
+    // Called by the run at each point, holding no lock: a seam for tests, which may hold the run
+    // there. Does nothing by default.
+    virtual void Reached(TRunPoint) {}
+
     // The run itself: set-up, packet loop and tear-down over the opened files; it sets
     // FFinished to not FBroken when it gets to the end.
     virtual void TranscodeLoop();
@@ -363,6 +385,9 @@ protected:
     void FixTimestamps(AVPacket* pkt, TAVInputStream& ist);
     void EndOfJoinedInput(int k, bool last);
     void FinishRun();
+    // Why the run failed when an audio or video output stream got no packet at all (its
+    // decoder's refusal when that decoder gave nothing); empty when each got some.
+    std::string EmptyStreamFailure() const;
     // Decodes the packet (nullptr drains the decoder and then the encoders it feeds) and hands
     // the result to every output stream fed by the input stream. 0, or -1 on a decoding error.
     int DecodeAndDispatch(TAVInputStream& ist, const AVPacket* pkt);
@@ -374,6 +399,11 @@ protected:
     void DispatchCopies(TAVInputStream& ist, const AVPacket* pkt);
     void DrainEncoders(TAVInputStream& ist);
     bool OutputWanted(const TAVInputStream& ist) const;
+    // The run time before which the stream's input gives nothing (INT64_MIN: no start).
+    std::int64_t InputStart(const TAVInputStream& ist) const;
+    // The frame without its samples before the input's start: the frame itself when none lie
+    // there, nullptr when all do, else a trimmed copy held by trimmed.
+    const AVFrame* TrimToInputStart(TAVInputStream& ist, const AVFrame* frame, AVFrame* trimmed) const;
     void ReportProgress(bool is_last_report, int file_index);
 
     // ---- Audio ----
@@ -403,6 +433,9 @@ protected:
     void CopyStreamPacket(AVFormatContext* s, TAVOutputStream& ost, TAVInputStream& ist, const AVPacket* pkt);
     void EncodeSubtitle(AVFormatContext* s, TAVOutputStream& ost, TAVInputStream& ist, AVSubtitle* sub,
                         std::int64_t pts);
+    // Held around every write to an output file: waits while the run is paused, and keeps
+    // Pause from returning while a write is under way.
+    std::unique_lock<std::mutex> OutputWrite();
     void ReportOrRaise(const std::string& message);
     void LogVerbose(const std::string& message);
     void LogError(const std::string& message);
@@ -414,6 +447,7 @@ protected:
     Event FStopEvent{true, true};
     Event FTermEvent{true, true};
     Event FPauseEvent{true, true};
+    std::mutex FOutputLock;
     std::unique_ptr<Thread> FTermThread;
     std::atomic<bool> FConverting{false};
     std::atomic<bool> FBroken{false};
@@ -440,6 +474,10 @@ protected:
     std::vector<std::string> FCreatedFiles;
     // Time-stamp offset of each input, microseconds.
     std::vector<std::int64_t> Finput_files_ts_offset;
+    // The start each input was opened at, in its own time (microseconds), AV_NOPTS_VALUE when it
+    // had none: the seek lands on a key picture before it, and what is decoded before the start
+    // is dropped.
+    std::vector<std::int64_t> Finput_files_start;
     // One slot per stream of every input, in input order and, within an input, in stream order:
     // stream s of an input whose streams start at slot i is slot i + s (the run's input stream
     // table). At most MAX_STREAMS streams per input.

@@ -271,7 +271,8 @@ void TCustomFFmpeg::do_audio_out(AVFormatContext* s, TAVOutputStream& ost, TAVIn
                                     converted.nb_samples)
             < converted.nb_samples)
             throw FFmpegException("av_fifo_realloc2() failed");
-        while (ff::av_audio_fifo_size(ost.fifo) >= enc->frame_size) {
+        // A stop ends a long queue (one block may give minutes of samples) at the next frame.
+        while (ff::av_audio_fifo_size(ost.fifo) >= enc->frame_size && !FBroken) {
             FramePtr frame(EncoderFrame(enc, enc->frame_size));
             ff::av_audio_fifo_read(ost.fifo, reinterpret_cast<void**>(frame->extended_data), enc->frame_size);
             frame->pts = ost.sync_opts;
@@ -318,10 +319,12 @@ void TCustomFFmpeg::CarryAudio(TAVOutputStream& from, TAVOutputStream& to)
 void TCustomFFmpeg::DrainAudioEncoder(AVFormatContext* s, TAVOutputStream& ost)
 {
     AVCodecContext* enc = ost.enc();
-    FlushResampler(ost);
+    // After a stop only what the encoder holds goes out; the queued samples are left.
+    if (!FBroken)
+        FlushResampler(ost);
     // Whole frames first; only the very last one may be short (the library pads it for
     // encoders that take nothing but whole frames).
-    while (ost.fifo && ff::av_audio_fifo_size(ost.fifo) > 0) {
+    while (ost.fifo && ff::av_audio_fifo_size(ost.fifo) > 0 && !FBroken) {
         const int left = ff::av_audio_fifo_size(ost.fifo);
         const int count = enc->frame_size > 1 ? std::min(left, enc->frame_size) : left;
         FramePtr frame(EncoderFrame(enc, count));

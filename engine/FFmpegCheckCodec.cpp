@@ -6,9 +6,6 @@
 #include "engine/FFmpegEntries.h"
 #include "engine/FFmpegLogger.h"
 
-#include <mutex>
-#include <set>
-
 namespace {
 
 struct TEncoderSubstitute {
@@ -50,16 +47,8 @@ const AVCodec* PickReplacement(const TEncoderSubstitute& substitute, const AVOut
 
 void AnnounceSubstitute(const std::string& name, const AVCodec* codec, const void* sender)
 {
-    static std::mutex lock;
-    static std::set<std::string> announced;
-    bool first;
-    {
-        std::lock_guard<std::mutex> guard(lock);
-        first = announced.insert(name + ">" + codec->name).second;
-    }
-    if (first)
-        GetLogger().Log(sender, llWarning, "Encoder '%s' is not available, '%s' is used instead", name,
-                        std::string(codec->name));
+    GetLogger().LogOnce(sender, llWarning,
+                        "Encoder '" + name + "' is not available, '" + codec->name + "' is used instead");
 }
 
 } // namespace

@@ -74,6 +74,9 @@ public:
     // Runs every task: with AThreadCount 0 or less one after another inside the call, else at
     // most that many at once on worker threads.
     void Start(int AThreadCount);
+    // Pauses a batch on worker threads: once the call returns no task writes to its outputs and
+    // no pending task starts until Resume (see TCustomFFmpeg::Pause). Outside such a batch it
+    // does nothing; a new batch starts unpaused.
     void Pause();
     void Resume();
     // Nothing more is started, running tasks are broken off, tasks that never ran report their
@@ -214,6 +217,8 @@ private:
     std::atomic<bool> FTerminated{false};
     bool FThreadMode = false;
     std::atomic<bool> FWorking{false};
+    bool FBatchPaused = false;
+    int FDeferredStarts = 0;  // starts a pause held back
 
     std::uint64_t FBatch = 0;
     std::atomic<bool> FDestroying{false};

@@ -40,6 +40,8 @@ void TCustomFFmpegConverter::Start(int AThreadCount)
         FTerminated = false;
         FThreadMode = AThreadCount > 0;
         FWorking = true;
+        FBatchPaused = false;
+        FDeferredStarts = 0;
         ++FBatch;
         inlineMode = !FThreadMode;
         if (TasksCount() == 0)
@@ -61,6 +63,11 @@ void TCustomFFmpegConverter::StartNextTask()
 {
     if (FPendingTasks <= 0)
         return;
+    // A paused batch starts nothing; Resume makes up for each start held back.
+    if (FBatchPaused) {
+        ++FDeferredStarts;
+        return;
+    }
     --FPendingTasks;
     TFFmpeg* task = Task(FCurrentTask++);
     task->ReportInterval = static_cast<std::int64_t>(FProgressInterval) * 1000;
@@ -88,12 +95,24 @@ void TCustomFFmpegConverter::RunInline()
 
 void TCustomFFmpegConverter::Pause()
 {
+    // Under the lock no task is being started or reporting its end, so each task either runs
+    // already (and is paused) or is started only after Resume.
+    std::lock_guard<CriticalSection> guard(FTerminateLock);
+    if (!FWorking || FTerminated || !FThreadMode || FBatchPaused)
+        return;
+    FBatchPaused = true;
     FFFmpegList.Pause();
 }
 
 void TCustomFFmpegConverter::Resume()
 {
+    std::lock_guard<CriticalSection> guard(FTerminateLock);
+    if (!FBatchPaused)
+        return;
+    FBatchPaused = false;
     FFFmpegList.Resume();
+    for (; FDeferredStarts > 0; --FDeferredStarts)
+        StartNextTask();
 }
 
 void TCustomFFmpegConverter::Stop(bool AWaitFor)
@@ -105,6 +124,9 @@ void TCustomFFmpegConverter::Stop(bool AWaitFor)
         if (!FWorking || FTerminated)
             return;
         FPendingTasks = 0;
+        FDeferredStarts = 0;
+        // The tasks' runs are resumed by their stop.
+        FBatchPaused = false;
     }
     FFFmpegList.Stop(AWaitFor);
 }

@@ -40,7 +40,33 @@ std::int64_t PacketDuration(const AVStream* st, const AVPacket* pkt)
 
 bool TCustomFFmpeg::OutputWanted(const TAVInputStream& ist) const
 {
-    return Fstart_time == 0 || ist.pts >= Fstart_time;
+    return (Fstart_time == 0 || ist.pts >= Fstart_time) && ist.pts >= InputStart(ist);
+}
+
+std::int64_t TCustomFFmpeg::InputStart(const TAVInputStream& ist) const
+{
+    const std::int64_t start = Finput_files_start[ist.file_index];
+    return start == AV_NOPTS_VALUE ? INT64_MIN : start + Finput_files_ts_offset[ist.file_index];
+}
+
+const AVFrame* TCustomFFmpeg::TrimToInputStart(TAVInputStream& ist, const AVFrame* frame, AVFrame* trimmed) const
+{
+    const std::int64_t start = InputStart(ist);
+    if (ist.pts >= start || frame->sample_rate <= 0)
+        return frame;
+    const std::int64_t skip = ff::av_rescale(start - ist.pts, frame->sample_rate, AV_TIME_BASE);
+    if (skip >= frame->nb_samples)
+        return nullptr;
+    trimmed->format = frame->format;
+    trimmed->sample_rate = frame->sample_rate;
+    trimmed->nb_samples = frame->nb_samples - static_cast<int>(skip);
+    if (ff::av_channel_layout_copy(&trimmed->ch_layout, &frame->ch_layout) < 0
+        || ff::av_frame_get_buffer(trimmed, 0) < 0)
+        throw FFmpegException("Out of memory");
+    ff::av_samples_copy(trimmed->extended_data, frame->extended_data, 0, static_cast<int>(skip), trimmed->nb_samples,
+                        frame->ch_layout.nb_channels, static_cast<AVSampleFormat>(frame->format));
+    ist.pts = start;
+    return trimmed;
 }
 
 int TCustomFFmpeg::DecodeAndDispatch(TAVInputStream& ist, const AVPacket* pkt)
@@ -92,18 +118,24 @@ int TCustomFFmpeg::DecodeFrames(TAVInputStream& ist, const AVPacket* pkt)
 {
     AVCodecContext* dec = ist.dec();
     int ret = ff::avcodec_send_packet(dec, pkt);
-    if (ret < 0 && ret != AVERROR_EOF)
+    if (ret < 0 && ret != AVERROR_EOF) {
+        ist.decode_error = ret;
         return -1;
+    }
     FramePtr frame(ff::av_frame_alloc());
     if (!frame)
         throw FFmpegException("Out of memory");
     int frames = 0;
-    for (;;) {
+    // A stop ends a packet of many frames at the next one.
+    while (!FBroken) {
         ret = ff::avcodec_receive_frame(dec, frame.get());
         if (ret == AVERROR(EAGAIN) || ret == AVERROR_EOF)
             break;
-        if (ret < 0)
+        if (ret < 0) {
+            ist.decode_error = ret;
             return -1;
+        }
+        ist.frames_decoded++;
         if (++frames == 2 && pkt
             && ((!ist.showed_multi_packet_warning && Fverbose > 0) || Fverbose > 1)) {
             LogError(FormatText("Multiple frames in a packet from stream %d", pkt->stream_index));
@@ -159,11 +191,15 @@ void TCustomFFmpeg::DispatchAudio(TAVInputStream& ist, AVFrame* frame)
 {
     if (Faudio_volume != 256 && ff::av_frame_make_writable(frame) >= 0)
         ApplyVolume(frame);
-    if (!OutputWanted(ist))
+    FramePtr trimmed(ff::av_frame_alloc());
+    if (!trimmed)
+        throw FFmpegException("Out of memory");
+    const AVFrame* samples = TrimToInputStart(ist, frame, trimmed.get());
+    if (!samples || !OutputWanted(ist))
         return;
     for (auto& ost : Fost_table) {
         if (Fist_table[ost->source_index].get() == &ist && ost->encoding_needed)
-            do_audio_out(Foutput_files[ost->file_index], *ost, ist, frame);
+            do_audio_out(Foutput_files[ost->file_index], *ost, ist, samples);
     }
 }
 
@@ -200,7 +236,7 @@ void TCustomFFmpeg::DispatchVideoToStream(TAVOutputStream& ost, TAVInputStream& 
     FramePtr filtered(ff::av_frame_alloc());
     if (!filtered)
         throw FFmpegException("Out of memory");
-    while (ff::av_buffersink_get_frame(ost.filters.out_video_filter, filtered.get()) >= 0) {
+    while (!FBroken && ff::av_buffersink_get_frame(ost.filters.out_video_filter, filtered.get()) >= 0) {
         if (filtered->pts != AV_NOPTS_VALUE)
             ist.pts = ff::av_rescale_q(filtered->pts, tb, AV_TIME_BASE_Q);
         if (filtered->sample_aspect_ratio.num)

@@ -8,6 +8,7 @@
 void TCustomFFmpeg::InitFileRecords()
 {
     Finput_files_ts_offset.assign(FMaxFiles, 0);
+    Finput_files_start.assign(FMaxFiles, AV_NOPTS_VALUE);
     Finput_codecs.clear();
     Foutput_codecs.clear();
     for (auto& options : Fcodec_private_opts)
@@ -32,6 +33,7 @@ void TCustomFFmpeg::FreeFileRecords()
     }
     Foutput_codecs.clear();
     std::fill(Finput_files_ts_offset.begin(), Finput_files_ts_offset.end(), 0);
+    std::fill(Finput_files_start.begin(), Finput_files_start.end(), AV_NOPTS_VALUE);
     Fintra_matrix.clear();
     Finter_matrix.clear();
     Fvstats_filename.clear();

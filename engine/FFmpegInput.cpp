@@ -155,7 +155,8 @@ bool TCustomFFmpeg::OpenInputFile(const std::string& fileName)
     std::int64_t timestamp = Fstart_time;
     if (ic->start_time != AV_NOPTS_VALUE)
         timestamp += ic->start_time;
-    if (Fstart_time != 0) {
+    const bool seek = Fstart_time != 0;
+    if (seek) {
         if (ff::av_seek_frame(ic, -1, timestamp, AVSEEK_FLAG_BACKWARD) < 0 && Fverbose > 0)
             GetLogger().Log(this, llVerbose, "%s: could not seek to position %0.3f", fileName,
                             static_cast<double>(timestamp) / AV_TIME_BASE);
@@ -176,6 +177,7 @@ bool TCustomFFmpeg::OpenInputFile(const std::string& fileName)
 
     Finput_files[Fnb_input_files] = ic;
     Finput_files_ts_offset[Fnb_input_files] = Fcopy_ts ? Finput_ts_offset : Finput_ts_offset - timestamp;
+    Finput_files_start[Fnb_input_files] = seek ? timestamp : AV_NOPTS_VALUE;
     if (Fverbose >= 0)
         ff::av_dump_format(ic, Fnb_input_files, url.c_str(), 0);
     ++Fnb_input_files;

@@ -1,5 +1,6 @@
 #include "engine/FFmpeg.h"
 
+#include "engine/FFUtils.h"
 #include "engine/FFmpegEntries.h"
 #include "engine/FFmpegLoader.h"
 #include "engine/FFmpegLogger.h"
@@ -171,6 +172,9 @@ void TCustomFFmpeg::Reset()
         return;
     ZD_ASSERT(!FConverting, "Cannot reset a converter while it converts");
     JoinThreads();
+    // A pause outlasting the run must not hold the clean-up.
+    FPaused = false;
+    FPauseEvent.Set();
     Cleanup();
     InitDefaults();
     FJoinMode = false;
@@ -178,8 +182,6 @@ void TCustomFFmpeg::Reset()
     FBroken = false;
     FFinished = false;
     FTerminated = false;
-    FPaused = false;
-    FPauseEvent.Set();
     FTotalOutputDuration = -1;
     AllocFFOptions(FOptions, static_cast<int>(Fsws_flags));
 }
@@ -214,10 +216,15 @@ TConvertThread* TCustomFFmpeg::StartConvert(bool AUseThread, ThreadPriority APri
 void TCustomFFmpeg::RunConversion()
 {
     FFinished = false;
+    Guarded([this] { Reached(TRunPoint::Starting); });
     Guarded([this] { TranscodeLoop(); });
     Guarded([this] { CloseRemainingEncoders(); });
     Guarded([this] { CloseRemainingDecoders(); });
     Guarded([this] { Cleanup(); });
+    // A run that failed anywhere, also after its loop, did not convert to its end.
+    if (FFatalException)
+        FFinished = false;
+    Guarded([this] { Reached(TRunPoint::Ending); });
     Guarded([this] { DoTerminate(); });
 }
 
@@ -263,21 +270,46 @@ void TCustomFFmpeg::Cancel(bool AWaitFor)
         WaitForEvent(FTermEvent);
 }
 
+void TCustomFFmpeg::WaitForEnd()
+{
+    WaitForEvent(FStopEvent);
+    WaitForEvent(FTermEvent);
+}
+
 void TCustomFFmpeg::Pause()
 {
-    if (FThread.load() && !FPaused.exchange(true))
-        FPauseEvent.Reset();
+    if (!FThread.load() || FPaused.load())
+        return;
+    // The event first: a run that sees the flag always finds it reset.
+    FPauseEvent.Reset();
+    FPaused = true;
+    // A write already under way ends before Pause returns; every later one sees the flag.
+    std::lock_guard<std::mutex> wait(FOutputLock);
 }
 
 void TCustomFFmpeg::Resume()
 {
-    if (FThread.load() && FPaused.exchange(false))
+    // Also after the run's end, so that no pause outlasts it.
+    if (FPaused.exchange(false))
         FPauseEvent.Set();
 }
 
 void TCustomFFmpeg::WaitWhilePaused()
 {
+    if (FPaused.load())
+        Reached(TRunPoint::Held);
     FPauseEvent.WaitFor(INFINITE);
+}
+
+std::unique_lock<std::mutex> TCustomFFmpeg::OutputWrite()
+{
+    std::unique_lock<std::mutex> lock(FOutputLock);
+    while (FPaused.load()) {
+        lock.unlock();
+        WaitWhilePaused();
+        lock.lock();
+    }
+    return lock;
 }
 
 void TCustomFFmpeg::WaitForEvent(Event& event)
@@ -364,14 +396,25 @@ void TCustomFFmpeg::CloseFiles()
             continue;
         const bool ownsFile = oc->pb && oc->oformat && !(oc->oformat->flags & AVFMT_NOFILE);
         const std::string fileName = oc->url ? FromProtocolFileName(oc->url) : std::string();
+        std::unique_lock<std::mutex> write;
         if (ownsFile)
-            ff::avio_closep(&oc->pb);
+            write = OutputWrite();
+        // The last buffered bytes go out here; a file that cannot take them is incomplete.
+        const int closed = ownsFile ? ff::avio_closep(&oc->pb) : 0;
         ff::avformat_free_context(oc);
-        // An empty file goes only when the run made it; a file that was there stays.
+        // A file the run made goes again when it stayed empty or the run failed (not when the
+        // user stopped it); a file that was there before stays whatever happened.
         std::error_code ec;
+        const bool failed = (FFatalException || closed < 0) && !FBroken;
         if (ownsFile && std::find(FCreatedFiles.begin(), FCreatedFiles.end(), fileName) != FCreatedFiles.end()
-            && std::filesystem::is_regular_file(fileName, ec) && std::filesystem::file_size(fileName, ec) == 0 && !ec)
+            && std::filesystem::is_regular_file(fileName, ec)
+            && (failed || (std::filesystem::file_size(fileName, ec) == 0 && !ec)))
             std::filesystem::remove(fileName, ec);
+        // Logged without the lock: the log may wait for the main thread, which may be pausing.
+        if (write)
+            write.unlock();
+        if (closed < 0)
+            Fail(ErrorCodeToStr(fileName, closed));
     }
     FCreatedFiles.clear();
     std::fill(Foutput_files.begin(), Foutput_files.end(), nullptr);

@@ -55,8 +55,12 @@ void TFFmpegList::Resume()
 
 void TFFmpegList::Stop(bool AWaitFor)
 {
+    // Every task hears of the stop before any is waited for, so none runs on meanwhile.
     for (const auto& task : FList)
-        task->Cancel(AWaitFor);
+        task->Cancel(false);
+    if (AWaitFor)
+        for (const auto& task : FList)
+            task->WaitForEnd();
 }
 
 void TFFmpegList::SetPostHook(TPostHook AHook, bool AOn)

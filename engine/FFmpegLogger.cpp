@@ -329,6 +329,16 @@ void TFFLogger::Log(const void* Sender, TLogLevel ALogLevel, const std::string& 
     Deliver(core_, TLogInfo{Sender, GetCurrentThreadId(), ALogLevel, ALogMsg}, true);
 }
 
+void TFFLogger::LogOnce(const void* Sender, TLogLevel ALogLevel, const std::string& ALogMsg)
+{
+    {
+        std::lock_guard<std::mutex> guard(onceLock_);
+        if (!onceGiven_.insert(ALogMsg).second)
+            return;
+    }
+    Log(Sender, ALogLevel, ALogMsg);
+}
+
 TFFLogger& GetLogger()
 {
     std::lock_guard<std::mutex> create(createMutex);

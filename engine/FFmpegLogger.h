@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <mutex>
+#include <set>
 #include <string>
 #include <type_traits>
 
@@ -84,11 +86,17 @@ public:
             logger_detail::FormatText(AFormat, logger_detail::FormatArg(arg), logger_detail::FormatArg(args)...));
     }
 
+    // Log for a notice that this logger gives once: a message it took here before is left out.
+    // The program has one logger, so such a notice appears once per program run.
+    void LogOnce(const void* Sender, TLogLevel ALogLevel, const std::string& ALogMsg);
+
 private:
     void ApplyLogLevel();
 
     std::shared_ptr<logger_detail::TLoggerCore> core_;
     std::atomic<TLogLevel> logLevel_;
+    std::mutex onceLock_;
+    std::set<std::string> onceGiven_;
 };
 
 // The process logger; one without a handler is made on first use when none exists.

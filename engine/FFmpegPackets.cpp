@@ -104,6 +104,10 @@ int TCustomFFmpeg::EncodeFrame(AVFormatContext* s, TAVOutputStream& ost, const A
         pkt->stream_index = ost.index;
         ff::av_packet_rescale_ts(pkt.get(), enc->time_base, ost.st->time_base);
         WritePacket(s, pkt.get(), ost);
+        // Each packet of a drain costs a whole picture: a stopped run takes one (so a stream
+        // that had none yet gets its first) and no more.
+        if (!frame && FBroken)
+            break;
     }
     return frame_size;
 }
@@ -146,9 +150,14 @@ void TCustomFFmpeg::WritePacket(AVFormatContext* s, AVPacket* pkt, TAVOutputStre
         const std::int64_t end = (out->pts != AV_NOPTS_VALUE ? out->pts : out->dts) + out->duration;
         if (out->pts != AV_NOPTS_VALUE || out->dts != AV_NOPTS_VALUE)
             clock.end_pts = std::max(clock.end_pts, end);
-        const int ret = ff::av_interleaved_write_frame(s, out.get());
-        if (ret < 0)
-            throw FFmpegException(ErrorCodeToStr("av_interleaved_write_frame()", ret));
+        {
+            const std::unique_lock<std::mutex> write = OutputWrite();
+            const int ret = ff::av_interleaved_write_frame(s, out.get());
+            if (ret < 0)
+                throw FFmpegException(ErrorCodeToStr("av_interleaved_write_frame()", ret));
+            clock.packets_written++;
+        }
+        Reached(TRunPoint::PacketWritten);
     }
 }
 

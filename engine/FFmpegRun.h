@@ -69,6 +69,9 @@ struct TAVInputStream {
     int decoder_flushed = 0;
     // Quality of the last decoded picture (for same-quality encoding).
     int quality = 0;
+    // Frames the decoder gave, and the library's code of its last refusal (0: none).
+    int frames_decoded = 0;
+    int decode_error = 0;
     // The deinterlacer, when pictures are deinterlaced.
     TVideoFilterEnds deinterlacer;
 };
@@ -106,8 +109,9 @@ struct TAVOutputStream {
     TAVInputStream* sync_ist = nullptr;
     // Output time counter in encoder time-base units (video: frames; audio: samples).
     std::int64_t sync_opts = 0;
-    // End time of the packets written so far, in the stream's time base.
+    // End time of the packets written so far, in the stream's time base, and their number.
     std::int64_t end_pts = 0;
+    int packets_written = 0;
     int show_fps = 0;
 
     // Video: scaling, crop, filters.

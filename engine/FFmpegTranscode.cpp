@@ -44,12 +44,18 @@ void TCustomFFmpeg::TranscodeLoop()
     Fno_packet_count = 0;
     BuildInputTables();
     BuildOutputTables();
+    // A run stopped before its outputs are opened leaves them untouched.
+    if (FBroken)
+        return;
     // Decoders first: a text subtitle encoder takes its decoder's style header.
     OpenDecoders();
     OpenEncoders();
     InitInputTimes();
     ApplyMetaDataMaps();
     CopyAllChapters();
+    Reached(TRunPoint::OpeningOutputs);
+    if (FBroken)
+        return;
     OpenOutputFiles();
     WriteHeaders();
     LogStreamMapping();
@@ -279,23 +285,57 @@ void TCustomFFmpeg::EndOfJoinedInput(int k, bool last)
 
 void TCustomFFmpeg::FinishRun()
 {
-    // Decoders and the encoders they feed give what they still hold, also after a stop.
+    Reached(TRunPoint::Draining);
+    // Decoders and the encoders they feed give what they still hold. After a stop nothing more
+    // is decoded, and each encoder gives one packet at most (EncodeFrame): one with a long
+    // look-ahead would take a second for all of its pictures.
     for (auto& ist : Fist_table) {
-        if (ist->decoding_needed && !ist->decoder_flushed)
+        if (!ist->decoding_needed || ist->decoder_flushed)
+            continue;
+        if (FBroken)
+            DrainEncoders(*ist);
+        else
             DecodeAndDispatch(*ist, nullptr);
     }
     const int outputs = FJoinMode ? std::min(Fnb_output_files, 1) : Fnb_output_files;
     std::string failure;
     for (int j = 0; j < outputs; ++j) {
-        const int ret = ff::av_write_trailer(Foutput_files[j]);
+        int ret;
+        {
+            const std::unique_lock<std::mutex> write = OutputWrite();
+            ret = ff::av_write_trailer(Foutput_files[j]);
+        }
         if (ret < 0 && failure.empty())
             failure = ErrorCodeToStr(FormatText("Could not write trailer for output file #%d", j), ret);
     }
     ReportProgress(true, -1);
+    if (failure.empty() && !FBroken)
+        failure = EmptyStreamFailure();
     CloseEncoders();
     CloseDecoders();
     FreeStreamTables();
     if (!failure.empty())
         throw FFmpegException(failure);
     FFinished = !FBroken;
+}
+
+std::string TCustomFFmpeg::EmptyStreamFailure() const
+{
+    // A joined output's segments count their packets in the first one.
+    const int count = FJoinMode ? EncoderCount() : static_cast<int>(Fost_table.size());
+    for (int i = 0; i < count; ++i) {
+        const TAVOutputStream& ost = *Fost_table[i];
+        const AVMediaType type = OutputMediaType(ost);
+        if (ost.packets_written > 0 || (type != AVMEDIA_TYPE_VIDEO && type != AVMEDIA_TYPE_AUDIO))
+            continue;
+        // A decoder that refused everything it was given says why.
+        const TAVInputStream& ist = *Fist_table[ost.source_index];
+        if (ist.frames_decoded == 0 && ist.decode_error < 0)
+            return ErrorCodeToStr(FormatText("Error while decoding stream #%d.%d (%s)", ist.file_index, ist.index,
+                                             MediaTypeName(ist.st->codecpar->codec_type).c_str()),
+                                  ist.decode_error);
+        return FormatText("Nothing was written to output stream #%d.%d (%s)", ost.file_index, ost.index,
+                          MediaTypeName(type).c_str());
+    }
+    return {};
 }

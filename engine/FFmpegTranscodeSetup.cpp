@@ -315,7 +315,12 @@ void TCustomFFmpeg::OpenOutputFiles()
             continue;
         const std::string name = FromProtocolFileName(oc->url);
         std::error_code ec;
-        const bool existed = !IsLocalFileName(oc->url) || std::filesystem::exists(name, ec) || ec;
+        // Anything at the name counts, a link to nowhere too (opening writes through it), and so
+        // does a name that cannot be looked at.
+        const bool existed = !IsLocalFileName(oc->url)
+                             || std::filesystem::symlink_status(name, ec).type()
+                                    != std::filesystem::file_type::not_found;
+        const std::unique_lock<std::mutex> write = OutputWrite();
         const int ret = OpenProtocolFile(oc, &oc->pb, oc->url, AVIO_FLAG_WRITE);
         if (ret < 0)
             throw FFmpegException(ErrorCodeToStr(name, ret));
@@ -331,7 +336,12 @@ void TCustomFFmpeg::WriteHeaders()
     bool allRtp = outputs > 0;
     for (int j = 0; j < outputs; ++j) {
         AVFormatContext* oc = Foutput_files[j];
-        if (ff::avformat_write_header(oc, nullptr) < 0) {
+        int ret;
+        {
+            const std::unique_lock<std::mutex> write = OutputWrite();
+            ret = ff::avformat_write_header(oc, nullptr);
+        }
+        if (ret < 0) {
             LogStreamMapping();
             const std::string message =
                 FormatText("Could not write header for output file #%d (incorrect codec parameters ?)", j);

@@ -54,7 +54,7 @@ void TCustomFFmpeg::PrepareDecodedPicture(TAVInputStream& ist, AVFrame* picture)
     }
     const AVRational time_base = ff::av_buffersink_get_time_base(ends.out_video_filter);
     FramePtr out = NewFrame();
-    while (ff::av_buffersink_get_frame(ends.out_video_filter, out.get()) >= 0) {
+    while (!FBroken && ff::av_buffersink_get_frame(ends.out_video_filter, out.get()) >= 0) {
         out->pts = ff::av_rescale_q(out->pts, time_base, AV_TIME_BASE_Q);
         RunHooks(out.get());
         DispatchVideo(ist, out.get());

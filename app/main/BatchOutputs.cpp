@@ -15,15 +15,33 @@ std::optional<std::string> OutputFolderProblem(const std::string& Folder)
     return std::nullopt;
 }
 
-TBatchOutputNames::TBatchOutputNames(std::string Folder, bool Overwrite)
-    : FFolder(std::move(Folder)), FOverwrite(Overwrite)
+TBatchInputs::TBatchInputs(const std::vector<std::string>& Files) : FPaths(Files.begin(), Files.end())
+{
+    for (const std::string& file : Files)
+        if (const auto identity = GetJobFileSystem().Identity(file))
+            FFiles.insert(*identity);
+}
+
+bool TBatchInputs::Holds(const std::string& Path) const
+{
+    if (FPaths.count(Path) != 0)
+        return true;
+    if (FFiles.empty())
+        return false;
+    const auto identity = GetJobFileSystem().Identity(Path);
+    return identity && FFiles.count(*identity) != 0;
+}
+
+TBatchOutputNames::TBatchOutputNames(std::string Folder, bool Overwrite, TBatchInputs Inputs)
+    : FFolder(std::move(Folder)), FOverwrite(Overwrite), FInputs(std::move(Inputs))
 {
 }
 
 std::string TBatchOutputNames::Claim(const std::string& Name)
 {
     const auto taken = [this](const std::string& path) {
-        return FTaken.count(path) != 0 || (!FOverwrite && GetJobFileSystem().FileExists(path));
+        return FTaken.count(path) != 0 || FInputs.Holds(path) ||
+               (!FOverwrite && GetJobFileSystem().FileExists(path));
     };
     const std::string path = UniqueOutputFileName(PathOf(Name), FFolder, false, taken);
     FTaken.insert(path);
@@ -33,6 +51,11 @@ std::string TBatchOutputNames::Claim(const std::string& Name)
 std::string TBatchOutputNames::PathOf(const std::string& Name) const
 {
     return FFolder + "/" + Name;
+}
+
+std::string InputAvoidedLogLine(const std::string& Wanted, const std::string& Given)
+{
+    return "***Output " + Wanted + " is an input file; writing " + Given + " instead.";
 }
 
 int TTaskRowMap::RowOf(int Task) const

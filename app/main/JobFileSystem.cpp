@@ -21,6 +21,13 @@ public:
     {
         return FolderExists(Path) && access(Path.c_str(), W_OK | X_OK) == 0;
     }
+    std::optional<TFileIdentity> Identity(const std::string& Path) override
+    {
+        struct stat info {};
+        if (stat(Path.c_str(), &info) != 0)
+            return std::nullopt;
+        return TFileIdentity{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
+    }
 };
 
 TDiskFileSystem disk;

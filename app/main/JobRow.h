@@ -39,6 +39,9 @@ enum TJobColumn : int {
 };
 inline constexpr int JobRowSubItems = 24;
 
+// The progress column of a row whose task failed.
+inline constexpr const char* FailedProgressText = "转换失败";
+
 struct TJobRow {
     std::string Caption;
     std::array<std::string, JobRowSubItems> SubItems;

@@ -7,6 +7,7 @@
 void TOptionSlots::FreeAll()
 {
     FStates.fill(TSlotState::Free);
+    FBaseNames.fill(std::string());
 }
 
 void TOptionSlots::Fill(int Index, const TInputOptions& Input, const TOutputOptions& Output)
@@ -15,6 +16,7 @@ void TOptionSlots::Fill(int Index, const TInputOptions& Input, const TOutputOpti
     FInputs[static_cast<std::size_t>(Index)] = Input;
     FOutputs[static_cast<std::size_t>(Index)] = Output;
     FStates[static_cast<std::size_t>(Index)] = TSlotState::Full;
+    FBaseNames[static_cast<std::size_t>(Index)].clear();
 }
 
 void TOptionSlots::Remove(int Index, int Count)
@@ -26,8 +28,10 @@ void TOptionSlots::Remove(int Index, int Count)
         FInputs[to] = std::move(FInputs[to + 1]);
         FOutputs[to] = std::move(FOutputs[to + 1]);
         FStates[to] = FStates[to + 1];
+        FBaseNames[to] = std::move(FBaseNames[to + 1]);
     }
     FStates[static_cast<std::size_t>(Count - 1)] = TSlotState::Free;
+    FBaseNames[static_cast<std::size_t>(Count - 1)].clear();
 }
 
 void TOptionSlots::Exchange(int Index1, int Index2)
@@ -39,12 +43,25 @@ void TOptionSlots::Exchange(int Index1, int Index2)
     std::swap(FInputs[a], FInputs[b]);
     std::swap(FOutputs[a], FOutputs[b]);
     std::swap(FStates[a], FStates[b]);
+    std::swap(FBaseNames[a], FBaseNames[b]);
 }
 
 TSlotState TOptionSlots::State(int Index) const
 {
     Check(Index);
     return FStates[static_cast<std::size_t>(Index)];
+}
+
+const std::string& TOptionSlots::BaseName(int Index) const
+{
+    Check(Index);
+    return FBaseNames[static_cast<std::size_t>(Index)];
+}
+
+void TOptionSlots::SetBaseName(int Index, std::string Name)
+{
+    Check(Index);
+    FBaseNames[static_cast<std::size_t>(Index)] = std::move(Name);
 }
 
 TInputOptions& TOptionSlots::Input(int Index)

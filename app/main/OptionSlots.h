@@ -1,11 +1,13 @@
 #pragma once
 // The job list's option slots: the input and output records of row i live in slot i, rows 0 to
 // n-1 fill slots 0 to n-1 and the others are free. The records are the window's two tables; the
-// slots keep beside them whether each is in use.
+// slots keep beside them whether each is in use and the name its row's output is made unique
+// from.
 
 #include "engine/EngineRecords.h"
 
 #include <array>
+#include <string>
 
 inline constexpr int JobSlotCount = 501;
 using TInputSlots = std::array<TInputOptions, JobSlotCount>;
@@ -27,6 +29,10 @@ public:
     // Two rows changed places: their slots do too, states included.
     void Exchange(int Index1, int Index2);
     TSlotState State(int Index) const;
+    // The output name (without folder) as the row would have it without a clash: what the add,
+    // a rename or a format change gave, never a name made unique from it. Empty until set.
+    const std::string& BaseName(int Index) const;
+    void SetBaseName(int Index, std::string Name);
     TInputOptions& Input(int Index);
     TOutputOptions& Output(int Index);
 
@@ -35,4 +41,5 @@ private:
     TInputSlots& FInputs;
     TOutputSlots& FOutputs;
     std::array<TSlotState, JobSlotCount> FStates{};
+    std::array<std::string, JobSlotCount> FBaseNames;
 };

@@ -56,7 +56,8 @@ class TskSkinToolBar;
 class TskSkinSavePictureDialog;
 
 // The groups of controls the handlers switch together (each member with its own look).
-enum class TControlGroup { Add, Row, Clear, Start, Stop, Pause, Resume, Settings };
+// Move: "上移" and "下移", off while a batch runs (its events name rows by position).
+enum class TControlGroup { Add, Row, Clear, Start, Stop, Pause, Resume, Settings, Move };
 
 // The record a save-picture dialog keeps (the window sets it up at start).
 struct TSavePictureDialogSetup {
@@ -255,7 +256,8 @@ public:
     int All_Trant_Number = 0;
 
     // --- control groups ---
-    // Enables or disables every member of the group and gives it the group's look.
+    // Enables or disables every member of the group and gives it the group's look; an open menu
+    // whose entries this changes is closed, so it never offers what no longer works.
     void SetGroupEnabled(TControlGroup group, bool enabled);
     // Shows the tool bar's "暂停" (true) or "继续" (false) in their shared place.
     void ShowPauseButton(bool pause);

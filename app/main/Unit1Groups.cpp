@@ -6,6 +6,8 @@
 #include "classlib/Menus.h"
 #include "classlib/Picture.h"
 #include "classlib/StdCtrls.h"
+#include "skin/form/FormSkin.h"
+#include "skin/form/skFrameMenu.h"
 #include "skin/form/skSkinCtrls.h"
 #include "skin/input/skSkinComboBox.h"
 #include "skin/input/skSkinOfficeCtrls.h"
@@ -66,11 +68,19 @@ void TForm1::SetGroupEnabled(TControlGroup group, bool enabled)
              {},
              {}};
         break;
+    case TControlGroup::Move:
+        m = {{skSkinButton3, skSkinButton4}, {N111, N2221}, {}};
+        break;
     }
     for (TControl* c : m.Controls)
         c->SetEnabled(enabled);
-    for (TMenuItem* item : m.Items)
+    bool menuChanged = false;
+    for (TMenuItem* item : m.Items) {
+        menuChanged = menuChanged || item->GetEnabled() != enabled;
         item->SetEnabled(enabled);
+    }
+    if (TskFrameMenu* menu = skFormSkin1->SkinMenu(); menuChanged && menu && menu->Visible())
+        menu->Hide();
     for (const TButtonLook& look : m.Looks) {
         const TLook& l = enabled ? look.Enabled : look.Disabled;
         look.Button->SetEnabled(enabled);

@@ -82,6 +82,22 @@ void ForgetTaskNumbers(TForm1& Form)
         Form.SetJobText(row, jcTaskNumber, "");
 }
 
+TBatchInputs BatchInputs(TForm1& Form, const std::string& Extra)
+{
+    std::vector<std::string> files;
+    for (int row = 0; row < Form.JobCount(); ++row)
+        files.push_back(Form.lvFiles->Items()->Item(row)->GetCaption());
+    if (!Extra.empty())
+        files.push_back(Extra);
+    return TBatchInputs(files);
+}
+
+std::string OutputBaseName(TForm1& Form, int Row)
+{
+    const std::string& base = Form.FJobs->Slots.BaseName(Row);
+    return base.empty() ? Form.JobText(Row, jcOutputName) : base;
+}
+
 char32_t SizeSeparator()
 {
     return UserDecimalSeparator();
@@ -306,6 +322,7 @@ void TForm1::edtExit(TObject*)
             ? skSkinOfficeComboBox1->Items()->Items(format)->GetTitle()
             : std::string();
     SetJobText(row, jcOutputName, base + ExtensionFromTitle(title));
+    FJobs->Slots.SetBaseName(row, JobText(row, jcOutputName));
     jobs::CloseRenameEditor(*this);
     FJobs->Slots.Output(row).FileName = Video_OutPut_Folder_Edit->GetText() + "/" + JobText(row, jcOutputName);
 }

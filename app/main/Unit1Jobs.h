@@ -9,13 +9,15 @@
 #include "app/main/Unit1.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 struct TForm1::TJobState {
     explicit TJobState(TForm1& Form) : Slots(Form.IO1, Form.OO1) {}
     TOptionSlots Slots;
     TTaskRowMap TaskRows;             // the batch's tasks and their rows
-    std::vector<std::string> FailedRows;  // why rows got no task at Start
+    std::vector<std::pair<int, std::string>> FailedRows;  // rows that got no task at Start, and why
+    std::string OutputBase;           // the output name (no folder) Button5 last made unique
     bool AddingFile = false;          // an add's own catalogue step writes no row
     bool BatchRunning = false;        // from Start to the final end event
     bool StopPressed = false;         // the batch was stopped: no power-off at its end
@@ -42,6 +44,10 @@ void Log(TForm1& Form, const std::string& Text);
 void CloseRenameEditor(TForm1& Form);
 // The converter holds no tasks any more: no row names one.
 void ForgetTaskNumbers(TForm1& Form);
+// The input files of the rows, and Extra when not empty: no output may be written onto them.
+TBatchInputs BatchInputs(TForm1& Form, const std::string& Extra = {});
+// The name a row's output is made unique from: its slot's base name, else its output column.
+std::string OutputBaseName(TForm1& Form, int Row);
 // The decimal separator the list's sizes show.
 char32_t SizeSeparator();
 

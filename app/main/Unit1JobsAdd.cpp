@@ -114,6 +114,7 @@ TAddOutcome AddJobFile(TForm1& Form, const std::string& FileName, TAddReport& Re
     Form.SetGroupEnabled(TControlGroup::Clear, true);
     Form.SetGroupEnabled(TControlGroup::Start, true);
     Form.JobSlots().Fill(Form.JobCount() - 1, input, output);
+    Form.JobSlots().SetBaseName(Form.JobCount() - 1, Form.FJobs->OutputBase);
     LogBlock(Form, "***Can do convert.");
     return TAddOutcome::Added;
 }

@@ -109,13 +109,18 @@ void TForm1::btnStartClick(TObject*)
     SetGroupEnabled(TControlGroup::Stop, chkThreadMode->GetChecked());
     SetGroupEnabled(TControlGroup::Pause, chkThreadMode->GetChecked());
     SetGroupEnabled(TControlGroup::Resume, false);
+    // A batch that ended paused left "继续" in the shared place; every batch starts pausable.
+    ShowPauseButton(true);
+    SetGroupEnabled(TControlGroup::Move, false);
     FJobs->BatchRunning = true;
     FFConverter->Start(ChosenThreadCount());
     // Rows whose file no longer opens end as failed tasks do.
-    const std::vector<std::string> failed = std::move(FJobs->FailedRows);
+    const std::vector<std::pair<int, std::string>> failed = std::move(FJobs->FailedRows);
     FJobs->FailedRows.clear();
-    for (const std::string& message : failed)
+    for (const auto& [row, message] : failed) {
+        SetJobText(row, jcProgress, FailedProgressText);
         ShowFailure(message);
+    }
 }
 
 void TForm1::button28Click(TObject*)
@@ -123,7 +128,7 @@ void TForm1::button28Click(TObject*)
     FFConverter->ClearTasks();
     FJobs->TaskRows.Clear();
     FJobs->FailedRows.clear();
-    TBatchOutputNames names(FileOutPutPath, Form5->skSkinCheckRadioBox3->GetChecked());
+    TBatchOutputNames names(FileOutPutPath, Form5->skSkinCheckRadioBox3->GetChecked(), jobs::BatchInputs(*this));
     for (int row = 0; row < JobCount(); ++row) {
         TInputOptions& input = FJobs->Slots.Input(row);
         TOutputOptions& output = FJobs->Slots.Output(row);
@@ -133,14 +138,21 @@ void TForm1::button28Click(TObject*)
         for (std::size_t i = 0; i < columns.size(); ++i)
             columns[i] = JobText(row, FirstEncoderColumn + static_cast<int>(i));
         DecodeEncoderColumns(columns, output);
-        SetJobText(row, jcOutputName, names.Claim(JobText(row, jcOutputName)));
+        // A run starts each row afresh: no progress of an earlier run stays beside the new name.
+        for (const int column : {jcProgress, jcFramesPerSecond, jcCurrentTime, jcOutputSize})
+            SetJobText(row, column, "");
+        // Each run names the output afresh from the row's own name, never from an earlier run's.
+        const std::string base = jobs::OutputBaseName(*this, row);
+        SetJobText(row, jcOutputName, names.Claim(base));
+        if (names.IsInput(base))
+            jobs::Log(*this, InputAvoidedLogLine(names.PathOf(base), names.PathOf(JobText(row, jcOutputName))));
         const int task = FFConverter->AddTask(input.FileName, &input);
         if (task < 0) {
-            FJobs->FailedRows.push_back(FFConverter->LastErrMsg());
+            FJobs->FailedRows.emplace_back(row, FFConverter->LastErrMsg());
             continue;
         }
         if (!FFConverter->SetOutputFile(task, names.PathOf(JobText(row, jcOutputName)), &output)) {
-            FJobs->FailedRows.push_back(FFConverter->LastErrMsg());
+            FJobs->FailedRows.emplace_back(row, FFConverter->LastErrMsg());
             FFConverter->RemoveTask(task);
             continue;
         }
@@ -218,6 +230,8 @@ void TForm1::FFConverterTerminate(TCustomFFmpegConverter*, const TTerminateInfo&
         jobs::ForgetTaskNumbers(*this);
         SetGroupEnabled(TControlGroup::Add, true);
         SetGroupEnabled(TControlGroup::Start, true);
+        SetGroupEnabled(TControlGroup::Move, true);
+        ShowPauseButton(true);
         if (Form5->skSkinCheckRadioBox1->GetChecked())
             Button20->Click();
         // A batch the user stopped never powers the computer off.
@@ -225,9 +239,11 @@ void TForm1::FFConverterTerminate(TCustomFFmpegConverter*, const TTerminateInfo&
             Button25->Click();
         if (Form5->skSkinCheckRadioBox4->GetChecked())
             Button29->Click();
-    } else if (ATerminateInfo.Finished) {
-        const int row = FJobs->TaskRows.RowOf(ATerminateInfo.TaskIndex);
-        if (row >= 0 && row < JobCount())
+    } else if (const int row = FJobs->TaskRows.RowOf(ATerminateInfo.TaskIndex); row >= 0 && row < JobCount()) {
+        // A broken-off task keeps its last progress; a failed one says so.
+        if (ATerminateInfo.Exception)
+            SetJobText(row, jcProgress, FailedProgressText);
+        else if (ATerminateInfo.Finished)
             SetJobText(row, jcProgress, "100%");
     }
     if (ATerminateInfo.Exception)

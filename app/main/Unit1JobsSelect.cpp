@@ -4,7 +4,6 @@
 
 #include "app/main/Unit1Jobs.h"
 
-#include "app/main/JobFileSystem.h"
 #include "app/main/Unit5.h"
 #include "app/presets/ParameterValues.h"
 #include "app/secondary/SkinParameterBox.h"
@@ -138,12 +137,21 @@ void TForm1::Button2Click(TObject*)
 
 void TForm1::Button5Click(TObject*)
 {
-    const auto key = FillScratchFromCatalogue(
-        Scratch, skSkinOfficeComboBox2->GetItemIndex(), skSkinOfficeComboBox1->GetItemIndex(),
-        Video_OutPut_Folder_Edit->GetText(), Form5->skSkinCheckRadioBox3->GetChecked(),
-        [](const std::string& Path) { return GetJobFileSystem().FileExists(Path); });
+    // The catalogue gives the name the output would have; the batch's rules make it one that
+    // writes over no input and, unless overwriting is chosen, over no file.
+    const std::string folder = Video_OutPut_Folder_Edit->GetText();
+    const auto key = FillScratchFromCatalogue(Scratch, skSkinOfficeComboBox2->GetItemIndex(),
+                                              skSkinOfficeComboBox1->GetItemIndex(), folder, true);
     if (key)
         All_Trant_Number = *key;
+    if (!Scratch.Video_OutPutFileName.empty()) {
+        FJobs->OutputBase = FileNamePart(Scratch.Video_OutPutFileName);
+        TBatchOutputNames names(folder, Form5->skSkinCheckRadioBox3->GetChecked(),
+                                jobs::BatchInputs(*this, Scratch.Video_AddFileName));
+        Scratch.Video_OutPutFileName = names.PathOf(names.Claim(FJobs->OutputBase));
+        if (FJobs->AddingFile && names.IsInput(FJobs->OutputBase))
+            jobs::Log(*this, InputAvoidedLogLine(names.PathOf(FJobs->OutputBase), Scratch.Video_OutPutFileName));
+    }
     const int row = SelectedJob();
     if (row < 0 || FJobs->AddingFile)
         return;
@@ -217,6 +225,7 @@ void TForm1::skSkinOfficeComboBox1Change(TObject*)
     Button5->Click();
     Button13->Click();
     SetJobText(row, jcOutputName, ReplaceExtension(JobText(row, jcOutputName), extension));
+    FJobs->Slots.SetBaseName(row, ReplaceExtension(jobs::OutputBaseName(*this, row), extension));
     SetJobText(row, jcSelectionCode,
                std::to_string(SelectionCode(skSkinOfficeComboBox2->GetItemIndex(), skSkinOfficeComboBox1->GetItemIndex())));
     jobs::FocusJobList(*this);

@@ -147,6 +147,32 @@ public:
             --k;  // try this bound again on the new line
         }
         out.push_back(TrimmedLine(line.Mid(bounds[start])));
+        if (!(format_ & DT_EDITCONTROL))
+            return out;
+        std::vector<Line> broken;
+        for (const Line& l : out)
+            for (const Line& piece : BreakWide(l))
+                broken.push_back(piece);
+        return broken;
+    }
+
+    // Cuts a line still wider than the rectangle between characters, each piece as long as fits
+    // and at least one character (a surrogate pair stays whole).
+    std::vector<Line> BreakWide(const Line& line) const
+    {
+        std::vector<Line> out;
+        Line rest = line;
+        while (rest.text.size() > 1 && Measure(rest.text) > width_) {
+            const int size = static_cast<int>(rest.text.size());
+            int n = std::max(1, Longest(size, [&](int k) { return Measure(rest.text.left(k)) <= width_; }));
+            if (n < size && rest.text[n].isLowSurrogate())
+                n = n > 1 ? n - 1 : n + 1;
+            if (n >= size)
+                break;
+            out.push_back(rest.Mid(0, n));
+            rest = rest.Mid(n);
+        }
+        out.push_back(rest);
         return out;
     }
 

@@ -21,7 +21,8 @@ BOOL GetTextMetrics(HDC dc, TEXTMETRIC* metrics);
 
 // Formats text in a rectangle. Supported formats: DT_LEFT, DT_CENTER, DT_RIGHT; DT_TOP, DT_VCENTER
 // and DT_BOTTOM (with DT_SINGLELINE); DT_SINGLELINE (line breaks are dropped); DT_WORDBREAK (at
-// spaces, and between Chinese characters; a word wider than the rectangle keeps its own line);
+// spaces, and between Chinese characters; a word wider than the rectangle keeps its own line, or
+// with DT_EDITCONTROL is broken between characters);
 // DT_EXPANDTABS (every 8 average character widths; otherwise a tab counts as a space);
 // DT_END_ELLIPSIS, DT_PATH_ELLIPSIS and DT_WORD_ELLIPSIS (for each line wider than the
 // rectangle); DT_NOPREFIX, DT_HIDEPREFIX ("&x" underlines x unless hidden, "&&" is "&"); DT_NOCLIP;

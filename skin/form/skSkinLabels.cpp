@@ -107,7 +107,7 @@ UINT TskSkinStdLabel::SkinTextFlags() const
     static const UINT ellipses[] = {0, DT_END_ELLIPSIS, DT_PATH_ELLIPSIS};
     UINT flags = DT_EXPANDTABS | alignments[static_cast<int>(GetAlignment())] | ellipses[FEllipsType];
     if (GetWordWrap())
-        flags |= DT_WORDBREAK;
+        flags |= DT_WORDBREAK | DT_EDITCONTROL;
     if (!GetShowAccelChar())
         flags |= DT_NOPREFIX;
     return flags;

@@ -6,6 +6,7 @@
 #include "classlib/Canvas.h"
 #include "classlib/ExtCtrls.h"
 #include "classlib/ImgList.h"
+#include "classlib/MessageLabel.h"
 #include "classlib/Picture.h"
 #include "platform/window/SystemIcons.h"
 #include "skin/core/skSkinData.h"
@@ -136,6 +137,8 @@ void TskSkinMessage::BuildMessageForm(TskMessageForm* Form, const std::string& M
     label->SetCaption(Msg);
     label->SetLeft(50);
     label->SetTop(15);
+    FitMessageLabel(Form, label, label->GetLeft() + 40,
+                    label->GetTop() + BH + 35 + (Request.CheckBoxOffered && FShowAgainFlag ? 40 : 0));
     const int LR = label->GetLeft() + label->GetWidth();
 
     AddIcon(Form, Request);

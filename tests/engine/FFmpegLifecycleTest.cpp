@@ -87,7 +87,8 @@ TEST_F(ConverterLifecycle, AFailureAnywhereGivesExactlyOneEndReportWithItsMessag
         {"clean inline run", false, nullptr, nullptr, false, "finished"},
         {"clean worker run", true, nullptr, nullptr, false, "finished"},
         {"loop fails", false, "decoder broke", nullptr, false, "not finished, error: decoder broke"},
-        {"clean-up fails", true, nullptr, "close failed", false, "finished, error: close failed"},
+        // An output that cannot be closed is incomplete: the run did not finish.
+        {"clean-up fails", true, nullptr, "close failed", false, "not finished, error: close failed"},
         // The later error is the one reported; the clean-up still ran and the end came once.
         {"both fail", true, "decoder broke", "close failed", false, "not finished, error: close failed"},
         {"the end handler fails", true, nullptr, nullptr, true, "finished"},

@@ -15,17 +15,33 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
 class ScriptedTask : public TFFmpeg {
 public:
+    using TCustomFFmpeg::TRunPoint;
+
     explicit ScriptedTask(int maxFiles) : TFFmpeg(maxFiles) {}
-    ~ScriptedTask() override { Stop(true); }
+    ~ScriptedTask() override
+    {
+        release.Set();
+        Stop(true);
+    }
 
     // Set by the test: what the run does after it started (may throw); by default it waits for
-    // Release or a stop.
+    // Release or a stop. Convert runs the real conversion.
     std::function<void(ScriptedTask&)> script;
+    void Convert() { TFFmpeg::TranscodeLoop(); }
+
+    // The run holds the first time it reaches this point (reachedHold is set) until Release.
+    std::optional<TRunPoint> holdAt;
+    Event reachedHold{true, false};
+    // Set whenever the run, paused, waits for Resume.
+    Event held{true, false};
+    // Packets the run has written.
+    std::atomic<int> packets{0};
 
     Event started{true, false};
     Event ended{true, false};
@@ -39,6 +55,18 @@ public:
     bool Broken() const { return FBroken; }
 
 protected:
+    void Reached(TRunPoint point) override
+    {
+        if (point == TRunPoint::Held)
+            held.Set();
+        if (point == TRunPoint::PacketWritten)
+            ++packets;
+        if (holdAt == point && !reachedHold.WaitFor(0)) {
+            reachedHold.Set();
+            release.WaitFor(10000);
+        }
+    }
+
     void TranscodeLoop() override
     {
         started.Set();

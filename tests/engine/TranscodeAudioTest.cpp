@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <fstream>
 
 namespace {
 
@@ -18,34 +17,6 @@ double Peak(const Sound& sound, size_t from = 0, size_t to = SIZE_MAX)
     double peak = 0;
     std::for_each(first, last, [&](double v) { peak = std::max(peak, std::fabs(v)); });
     return peak;
-}
-
-// Writes a 16-bit PCM WAV file of a 440 Hz tone.
-void WriteTone(const std::string& fileName, int rate, int channels, int samples)
-{
-    std::ofstream out(fileName, std::ios::binary);
-    auto put = [&](std::uint32_t value, int bytes) {
-        for (int i = 0; i < bytes; ++i)
-            out.put(static_cast<char>((value >> (8 * i)) & 0xFF));
-    };
-    const std::uint32_t data = static_cast<std::uint32_t>(samples * channels * 2);
-    out.write("RIFF", 4);
-    put(36 + data, 4);
-    out.write("WAVEfmt ", 8);
-    put(16, 4);
-    put(1, 2);
-    put(static_cast<std::uint32_t>(channels), 2);
-    put(static_cast<std::uint32_t>(rate), 4);
-    put(static_cast<std::uint32_t>(rate * channels * 2), 4);
-    put(static_cast<std::uint32_t>(channels * 2), 2);
-    put(16, 2);
-    out.write("data", 4);
-    put(data, 4);
-    for (int i = 0; i < samples; ++i) {
-        const double v = 0.5 * std::sin(2 * M_PI * 440 * i / rate);
-        for (int c = 0; c < channels; ++c)
-            put(static_cast<std::uint16_t>(static_cast<std::int16_t>(std::lround(v * 32767))), 2);
-    }
 }
 
 TEST_F(TranscodeAudio, RatesAndChannelsChangeThroughTheResampler)

@@ -3,6 +3,8 @@
 #include "engine/FFmpegLogger.h"
 
 #include <algorithm>
+#include <cmath>
+#include <fstream>
 #include <mutex>
 
 namespace {
@@ -177,4 +179,61 @@ bool TranscodeTest::Logged(const std::string& text) const
     std::lock_guard<std::mutex> guard(logLock);
     return std::any_of(log.begin(), log.end(),
                        [&](const std::string& line) { return line.find(text) != std::string::npos; });
+}
+
+void WriteTone(const std::string& fileName, std::uint32_t rate, int channels, int samples)
+{
+    std::ofstream out(fileName, std::ios::binary);
+    auto put = [&](std::uint64_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            out.put(static_cast<char>((value >> (8 * i)) & 0xFF));
+    };
+    const std::uint64_t data = static_cast<std::uint64_t>(samples) * channels * 2;
+    out.write("RIFF", 4);
+    put(36 + data, 4);
+    out.write("WAVEfmt ", 8);
+    put(16, 4);
+    put(1, 2);
+    put(static_cast<std::uint64_t>(channels), 2);
+    put(rate, 4);
+    put(static_cast<std::uint64_t>(rate) * channels * 2, 4);
+    put(static_cast<std::uint64_t>(channels) * 2, 2);
+    put(16, 2);
+    out.write("data", 4);
+    put(data, 4);
+    for (int i = 0; i < samples; ++i) {
+        const double v = 0.5 * std::sin(2 * M_PI * 440.0 * i / rate);
+        for (int c = 0; c < channels; ++c)
+            put(static_cast<std::uint16_t>(static_cast<std::int16_t>(std::lround(v * 32767))), 2);
+    }
+}
+
+void WriteRawVideo(const std::string& fileName, int width, int height, int packets, int packetBytes)
+{
+    AVFormatContext* oc = nullptr;
+    ASSERT_GE(ff::avformat_alloc_output_context2(&oc, nullptr, "matroska", fileName.c_str()), 0);
+    AVStream* st = ff::avformat_new_stream(oc, nullptr);
+    ASSERT_NE(nullptr, st);
+    st->time_base = AVRational{1, 25};
+    st->codecpar->codec_type = AVMEDIA_TYPE_VIDEO;
+    st->codecpar->codec_id = AV_CODEC_ID_RAWVIDEO;
+    st->codecpar->codec_tag = 0x30323449;  // I420
+    st->codecpar->format = AV_PIX_FMT_YUV420P;
+    st->codecpar->width = width;
+    st->codecpar->height = height;
+    ASSERT_GE(ff::avio_open(&oc->pb, fileName.c_str(), AVIO_FLAG_WRITE), 0);
+    ASSERT_GE(ff::avformat_write_header(oc, nullptr), 0);
+    AVPacket* pkt = ff::av_packet_alloc();
+    for (int i = 0; i < packets; ++i) {
+        ASSERT_GE(ff::av_new_packet(pkt, packetBytes), 0);
+        std::fill(pkt->data, pkt->data + packetBytes, static_cast<std::uint8_t>(i * 7));
+        pkt->pts = pkt->dts = ff::av_rescale_q(i, AVRational{1, 25}, st->time_base);
+        pkt->duration = ff::av_rescale_q(1, AVRational{1, 25}, st->time_base);
+        pkt->flags |= AV_PKT_FLAG_KEY;
+        ASSERT_GE(ff::av_write_frame(oc, pkt), 0);
+    }
+    ff::av_packet_free(&pkt);
+    ff::av_write_trailer(oc);
+    ff::avio_closep(&oc->pb);
+    ff::avformat_free_context(oc);
 }

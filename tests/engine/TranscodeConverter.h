@@ -117,6 +117,13 @@ struct Sound {
 };
 Sound DecodeSound(const std::string& fileName);
 
+// Writes a 16-bit PCM WAV file of a 440 Hz tone; its header says what it is told, however odd.
+void WriteTone(const std::string& fileName, std::uint32_t rate, int channels, int samples);
+
+// Writes a Matroska file with one raw-video stream (YUV 4:2:0) whose header claims the size,
+// holding packets of the given bytes at 25 per second.
+void WriteRawVideo(const std::string& fileName, int width, int height, int packets, int packetBytes);
+
 // Libraries loaded; the log lines of the run collected as "<level> <text>".
 class TranscodeTest : public ConverterLibrariesTest {
 protected:

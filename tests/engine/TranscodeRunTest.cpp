@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <mutex>
 
 namespace {
@@ -349,6 +350,88 @@ TEST_F(TranscodeRun, AnEncoderThatCannotOpenLeavesNoFileBehind)
         EXPECT_FALSE(c.Finished());
     }
     EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+// A stop reaches the long steps inside one packet: a block of 100 Hz samples becomes minutes of
+// 44.1 kHz audio, but a run stopped after its first encoded frame goes no further than the frame
+// in hand and one more packet from the encoder.
+TEST_F(TranscodeRun, AStopEndsALongStepInsideAPacket)
+{
+    class Held : public TranscodeConverter {
+    public:
+        Event reached{true, false};
+        Event release{true, false};
+
+    protected:
+        void Reached(TRunPoint point) override
+        {
+            if (point == TRunPoint::PacketWritten && !reached.WaitFor(0)) {
+                reached.Set();
+                release.WaitFor(10000);
+            }
+        }
+    };
+    const std::string in = dir.file("slow.wav");
+    WriteTone(in, 100, 1, 6000);
+    const std::string out = dir.file("out.mp3");
+    {
+        Held c;
+        ASSERT_TRUE(c.OpenInputFile(in)) << c.LastErrMsg();
+        c.Output(out, {{"ar", "44100"}});
+        TConvertThread* worker = c.StartConvert(true, ThreadPriority::Normal);
+        ASSERT_NE(nullptr, worker);
+        worker->Resume();
+        ASSERT_TRUE(MainThread::WaitServing(c.reached, 10000));
+        c.Stop(false);
+        c.release.Set();
+        c.Stop(true);
+        EXPECT_FALSE(c.Finished());
+        EXPECT_FALSE(c.FatalException()) << c.FatalMessage();
+    }
+    const MediaInfo info = Probe(out);
+    const StreamInfo* audio = info.Find(AVMEDIA_TYPE_AUDIO);
+    ASSERT_NE(nullptr, audio);
+    EXPECT_LE(audio->packets, 3);
+}
+
+// A run that fails takes away the output it made (and only that one), and a run that wrote no
+// frame for an audio or video stream fails with the reason, however the headers lied.
+TEST_F(TranscodeRun, AFailedRunRemovesTheOutputItMadeAndKeepsOneThatWasThere)
+{
+    const std::string tone255 = dir.file("255ch.wav");
+    WriteTone(tone255, 44100, 255, 4410);
+    const std::string toneHuge = dir.file("huge.wav");
+    WriteTone(toneHuge, 2147483647u, 1, 4410);
+    const std::string raw = dir.file("raw.mkv");
+    WriteRawVideo(raw, 16000, 16000, 10, 98304);
+    struct Case {
+        std::string input;
+        const char* output;
+        Options options;
+        const char* message;  // the start of the run's failure
+    } cases[] = {
+        {tone255, "out.avi", {}, "Can not resample 255 channels"},
+        {toneHuge, "out.avi", {}, "Can not resample 1 channels @ 2147483647 Hz"},
+        {raw, "out.mp4", {}, "Error while decoding stream #0.0 (Video): "},
+        {zdtest::fixture("sample.avi"), "out.avi", {{"ss", "5"}}, "Nothing was written to output stream #0.0 (Video)"},
+    };
+    for (const Case& k : cases) {
+        for (const bool existed : {false, true}) {
+            SCOPED_TRACE(k.input + (existed ? " over an existing file" : ""));
+            const std::string out = dir.file(k.output);
+            std::filesystem::remove(out);
+            if (existed)
+                std::ofstream(out) << "kept";
+            TranscodeConverter c;
+            ASSERT_TRUE(c.OpenInputFile(k.input)) << c.LastErrMsg();
+            c.Output(out, k.options);
+            const std::string message = c.Run();
+            EXPECT_EQ(0u, message.rfind(k.message, 0)) << message;
+            EXPECT_TRUE(c.FatalException());
+            EXPECT_FALSE(c.Finished());
+            EXPECT_EQ(existed, std::filesystem::exists(out));
+        }
+    }
 }
 
 } // namespace

@@ -53,6 +53,52 @@ TEST_F(TranscodeWindow, LimitsEndTheRunEarly)
     }
 }
 
+// A start on the input seeks to the key picture before it (0 s here, the next is at 4 s); what
+// lies between that picture and the start is decoded but dropped, so both streams begin at the
+// start with time 0, as after a start on the output. The lengths are those the ffmpeg command
+// gives for the same start, to within one frame.
+TEST_F(TranscodeWindow, AnInputStartDropsWhatLiesBeforeItAfterTheSeek)
+{
+    struct Case {
+        const char* title;
+        Options input, output;
+        double video, audio;  // seconds
+        int firstPicture;  // the input's frame number the output starts with
+    } cases[] = {
+        {"input start", {{"ss", "3"}}, {}, 3.08, 3.056, 75},
+        {"input start with a length", {{"ss", "2.5"}}, {{"t", "2"}}, 2.04, 2.038, 62},
+        {"output start", {}, {{"ss", "3"}}, 3.08, 3.056, 75},
+    };
+    const double videoFrame = 1 / 25.0;
+    const double audioFrame = 1152 / 44100.0;
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.title);
+        const std::string out = dir.file("out.avi");
+        {
+            TranscodeConverter c;
+            c.Input("gop4s.avi", k.input);
+            c.Output(out, k.output);
+            ASSERT_EQ("", c.Run());
+        }
+        const MediaInfo info = Probe(out);
+        const StreamInfo* video = info.Find(AVMEDIA_TYPE_VIDEO);
+        const StreamInfo* audio = info.Find(AVMEDIA_TYPE_AUDIO);
+        ASSERT_NE(nullptr, video);
+        ASSERT_NE(nullptr, audio);
+        EXPECT_NEAR(0.0, video->start, 0.001);
+        EXPECT_NEAR(0.0, audio->start, 0.001);
+        EXPECT_NEAR(k.video, video->duration, videoFrame);
+        EXPECT_NEAR(k.audio, audio->duration, audioFrame);
+        const Sound sound = DecodeSound(out);
+        EXPECT_NEAR(k.audio, static_cast<double>(sound.samples.size()) / sound.channels / sound.sample_rate,
+                    audioFrame);
+        // The grey level tells the picture: 16 + its frame number.
+        const std::vector<Picture> pictures = DecodePictures(out);
+        ASSERT_FALSE(pictures.empty());
+        EXPECT_NEAR(16 + k.firstPicture, pictures.front().At(32, 24), 2);
+    }
+}
+
 // "fs": the run stops once the output has grown past the limit.
 TEST_F(TranscodeWindow, ASizeLimitStopsTheOutput)
 {

@@ -19,6 +19,7 @@ public:
     bool FileExists(const std::string& path) override { return disk.FileExists(path); }
     bool FolderExists(const std::string& path) override { return disk.FolderExists(path); }
     bool FolderWritable(const std::string& path) override { return path != readOnly && disk.FolderWritable(path); }
+    std::optional<TFileIdentity> Identity(const std::string& path) override { return disk.Identity(path); }
     TJobFileSystem& disk = GetJobFileSystem();
 };
 

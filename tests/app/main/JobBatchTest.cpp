@@ -5,10 +5,13 @@
 
 #include "app/main/JobRow.h"
 #include "classlib/ComCtrls.h"
+#include "classlib/Menus.h"
 #include "classlib/StdCtrls.h"
 #include "engine/FFmpegConverter.h"
 #include "platform/kernel/AppPath.h"
 #include "platform/kernel/Clock.h"
+#include "skin/form/FormSkin.h"
+#include "skin/form/skFrameMenu.h"
 #include "skin/form/skSkinCtrls.h"
 #include "skin/form/skSkinViews.h"
 #include "skin/input/skSkinComboBox.h"
@@ -88,7 +91,7 @@ TEST_F(JobBatch, ThePhasesOfABatchSwitchTheControlGroups)
     converter->ReleaseFailing(tasks[1]);
     ASSERT_TRUE(WaitForBatchEnd());
     EXPECT_EQ(Groups(), Ended);
-    EXPECT_EQ(Column(jcProgress), (std::vector<std::string>{"100%", "N/A"})) << "a failed task keeps its text";
+    EXPECT_EQ(Column(jcProgress), (std::vector<std::string>{"100%", FailedProgressText}));
     ASSERT_EQ(warnings.size(), 1u);
     EXPECT_NE(warnings[0].find("Zudevivivoduv: "), std::string::npos);
     EXPECT_NE(warnings[0].find("boom"), std::string::npos);
@@ -154,6 +157,51 @@ TEST_F(JobBatch, AStoppedBatchRunsItsAfterFinishActionButNeverPowersOff)
     SetExecutablePathForTests("");
 }
 
+TEST_F(JobBatch, EveryBatchStartsPausableAndNothingShownEnabledIsDead)
+{
+    AddSeveral({Media("b.avi"), Media("a.avi")});
+    TskFrameMenu* menu = Form1->skFormSkin1->SkinMenu();
+    ASSERT_NE(menu, nullptr);
+    const auto openActions = [&] {
+        menu->Popup(nullptr, Form1->skSkinData1, 0, RECT{100, 100, 160, 120}, Form1->N6, false);
+        return menu->Visible();
+    };
+    const auto moves = [] {
+        return std::vector<bool>{Form1->skSkinButton3->GetEnabled(), Form1->skSkinButton4->GetEnabled(),
+                                 Form1->N111->GetEnabled(), Form1->N2221->GetEnabled()};
+    };
+    const std::vector<bool> on(4, true), off(4, false);
+    EXPECT_EQ(moves(), on);
+    // Both tasks run at once, so that the batch can end while paused.
+    Form5->skSkinComboBox2->SetItemIndex(1);
+    for (int batch = 0; batch < 2; ++batch) {
+        tasksBeforeStart = converter->tasks.size();
+        Form1->btnStart->Click();
+        // Running, with "暂停" shown and enabled, also after a batch that ended paused.
+        EXPECT_EQ(Groups(), Running) << batch;
+        EXPECT_TRUE(Form1->skSkinButton11->GetVisible() && Form1->skSkinButton11->GetEnabled()) << batch;
+        EXPECT_EQ(moves(), off) << batch;
+        // No row shows the progress of the batch before.
+        EXPECT_EQ(Column(jcProgress), (std::vector<std::string>{"", ""})) << batch;
+        EXPECT_EQ(Column(jcOutputSize), (std::vector<std::string>{"", ""})) << batch;
+        for (ScriptedTask* task : BatchTasks())
+            ASSERT_TRUE(Started(task));
+        ASSERT_TRUE(openActions());
+        Form1->skSkinButton11Click(nullptr);
+        EXPECT_FALSE(menu->Visible()) << "the open menu offered pausing";
+        EXPECT_EQ(Groups(), Paused);
+        // The batch ends while paused; the menu opened before does not outlive the phase.
+        ASSERT_TRUE(openActions());
+        for (ScriptedTask* task : BatchTasks())
+            task->Release();
+        ASSERT_TRUE(WaitForBatchEnd());
+        EXPECT_FALSE(menu->Visible()) << "the open menu offered stopping";
+        EXPECT_EQ(Groups(), Ended);
+        EXPECT_EQ(moves(), on);
+        EXPECT_EQ(Column(jcProgress), (std::vector<std::string>{"100%", "100%"}));
+    }
+}
+
 TEST_F(JobBatch, StartChecksTheOutputFolderOnceAndMakesTheNamesUnique)
 {
     AddOne(Media("clip.avi"));
@@ -194,10 +242,10 @@ TEST_F(JobBatch, ARowWhoseFileIsGoneEndsAsAFailedTask)
     // Task 0 is the second row's.
     TProgressInfo info = Progress(0, 1'000'000, 2'000'000, 25, 100);
     Form1->FFConverterProgress(converter, &info);
-    EXPECT_EQ(Column(jcProgress), (std::vector<std::string>{"", "50%"}));
+    EXPECT_EQ(Column(jcProgress), (std::vector<std::string>{FailedProgressText, "50%"}));
     BatchTasks().back()->Release();
     ASSERT_TRUE(WaitForBatchEnd());
-    EXPECT_EQ(Column(jcProgress), (std::vector<std::string>{"", "100%"}));
+    EXPECT_EQ(Column(jcProgress), (std::vector<std::string>{FailedProgressText, "100%"}));
     EXPECT_EQ(Groups(), Ended);
 }
 

@@ -136,6 +136,10 @@ TEST_F(TextTest, DrawTextMeasures)
         {"Hello world", Width(dc, "Hello") + 2, DT_WORDBREAK, Width(dc, "world"), 2},
         {"Hello world", 0, DT_WORDBREAK, Width(dc, "world"), 2},  // no room: a word per line
         {"Hello world", 500, DT_WORDBREAK, Width(dc, "Hello world"), 1},
+        {"mmmmmm", Width(dc, "mmm"), DT_WORDBREAK, Width(dc, "mmmmmm"), 1},  // a word keeps its line
+        {"mmmmmm", Width(dc, "mmm"), DT_WORDBREAK | DT_EDITCONTROL, Width(dc, "mmm"), 2},
+        {"mm mmmmmm", Width(dc, "mmm"), DT_WORDBREAK | DT_EDITCONTROL, Width(dc, "mmm"), 3},
+        {"mmm", 0, DT_WORDBREAK | DT_EDITCONTROL, Width(dc, "m"), 3},  // no room: a character per line
         {"中文中文", Width(dc, "中文") + 1, DT_WORDBREAK, Width(dc, "中文"), 2},
         {"中文。", Width(dc, "中文") + 1, DT_WORDBREAK, Width(dc, "文。"), 2},  // "。" stays with its character
         {"&File", 0, 0, Width(dc, "File"), 1},

@@ -293,9 +293,14 @@ TEST_F(SkinMessage, PositionHookOnlyForThePositionedBoxes)
 
 TEST_F(SkinMessage, WidthClampedToTheFrameLimits)
 {
+    // A text wider than the work area wraps: the box stays within the frame's limit (the work
+    // area's width) and the label within the box.
     kit.WhenIdle([&] {
-        EXPECT_EQ(Box()->GetWidth(), Box()->BSF->GetMaxWidth());
-        EXPECT_EQ(Box()->GetWidth(), 1280);  // the work area's width
+        EXPECT_LE(Box()->GetWidth(), Box()->BSF->GetMaxWidth());
+        EXPECT_LE(Box()->GetWidth(), 1280);
+        EXPECT_GT(Box()->GetWidth(), 1200);
+        EXPECT_LE(Box()->Message->GetBoundsRect().right, Box()->GetClientWidth());
+        EXPECT_GT(Box()->Message->GetHeight(), 2 * Part<TskSkinButton>("OK")->GetHeight());
         Press("OK");
     });
     msg->MessageDlg(std::string(400, 'W'), mtWarning, {mbOK}, 0);

@@ -1,0 +1,84 @@
+#pragma once
+// What the converter benchmarks share: the generated 720p input, the catalogue-like targets as
+// ffmpeg options and as output records, and timing helpers.
+
+#include "engine/EngineRecords.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+namespace bench {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+inline double Seconds(Clock::time_point since)
+{
+    return std::chrono::duration<double>(Clock::now() - since).count();
+}
+
+// Runs a shell command; its wall time in seconds, negative when it failed.
+inline double TimeCommand(const std::string& command)
+{
+    const auto start = Clock::now();
+    const int status = std::system(command.c_str());
+    const double seconds = Seconds(start);
+    return status == 0 ? seconds : -1;
+}
+
+inline std::string Quoted(const std::string& text)
+{
+    return "'" + text + "'";
+}
+
+// Makes the input with the ffmpeg command: 1280x720 at 30 fps, H.264 and stereo AAC.
+inline bool MakeInput(const std::string& fileName, int seconds)
+{
+    const std::string duration = std::to_string(seconds);
+    return TimeCommand("ffmpeg -nostdin -hide_banner -loglevel error -y -f lavfi -i testsrc2=size=1280x720:rate=30:duration="
+                       + duration + " -f lavfi -i sine=frequency=440:sample_rate=48000:duration=" + duration
+                       + " -ac 2 -c:v libx264 -preset veryfast -g 60 -c:a aac -b:a 128k " + Quoted(fileName))
+           >= 0;
+}
+
+struct Target {
+    const char* name;
+    const char* extension;
+    // The ffmpeg command's output options.
+    const char* ffmpegOptions;
+    // The same settings as an output record of the component.
+    std::function<void(TOutputOptions&)> fill;
+};
+
+inline const Target kTargets[] = {
+    {"MPEG-4 + MP3 AVI, 1200 kbit/s", "avi",
+     "-c:v mpeg4 -b:v 1200k -c:a libmp3lame -b:a 128k -ar 44100 -ac 2",
+     [](TOutputOptions& o) {
+         o.VideoCodec = "mpeg4";
+         o.VideoBitrate = 1200000;
+         o.AudioCodec = "libmp3lame";
+         o.AudioBitrate = 128000;
+         o.AudioSampleRate = 44100;
+         o.AudioChannels = 2;
+     }},
+    {"H.264 + AAC MP4", "mp4",
+     "-c:v libx264 -b:v 1500k -c:a aac -b:a 128k -ar 44100 -ac 2",
+     [](TOutputOptions& o) {
+         o.VideoCodec = "libx264";
+         o.VideoBitrate = 1500000;
+         o.AudioCodec = "aac";
+         o.AudioBitrate = 128000;
+         o.AudioSampleRate = 44100;
+         o.AudioChannels = 2;
+     }},
+    {"MPEG-2 DVD VOB", "vob", "-target ntsc-dvd",
+     [](TOutputOptions& o) {
+         o.TargetType = ttDVD;
+         o.NormType = ntNTSC;
+     }},
+};
+
+} // namespace bench
