@@ -38,8 +38,9 @@ inline std::string Quoted(const std::string& text)
 inline bool MakeInput(const std::string& fileName, int seconds)
 {
     const std::string duration = std::to_string(seconds);
-    return TimeCommand("ffmpeg -nostdin -hide_banner -loglevel error -y -f lavfi -i testsrc2=size=1280x720:rate=30:duration="
-                       + duration + " -f lavfi -i sine=frequency=440:sample_rate=48000:duration=" + duration
+    return TimeCommand("ffmpeg -nostdin -hide_banner -loglevel error -y"
+                       " -f lavfi -i testsrc2=size=1280x720:rate=30:duration=" + duration
+                       + " -f lavfi -i sine=frequency=440:sample_rate=48000:duration=" + duration
                        + " -ac 2 -c:v libx264 -preset veryfast -g 60 -c:a aac -b:a 128k " + Quoted(fileName))
            >= 0;
 }
