@@ -118,6 +118,10 @@ void TskTrayIcon::Notification(TComponent* AComponent, TOperation Operation)
         FIconList = nullptr;
     if (AComponent == FPopupMenu)
         FPopupMenu = nullptr;
+    if (AComponent == FFrameMenu) {
+        FFrameMenu = nullptr;
+        FFrameRestore = nullptr;
+    }
 }
 
 void TskTrayIcon::SetIcon(TIcon* Value)
@@ -463,4 +467,20 @@ void TskTrayIcon::FormProc(TMessage& Message)
     }
     if (OldWndProc)
         OldWndProc(Message);
+}
+
+void TskTrayIcon::AdoptFrameMenu(TskSkinPopupMenu* Menu, std::function<void()> Restore)
+{
+    if (!FPopupMenu)
+        SetPopupMenu(Menu);
+    if (OnDblClick)
+        return;
+    // The frame's menu goes with the frame: the restore is forgotten then.
+    FFrameMenu = Menu;
+    FFrameRestore = std::move(Restore);
+    Menu->FreeNotification(this);
+    OnDblClick = [this](TObject*) {
+        if (auto restore = FFrameRestore)
+            restore();
+    };
 }
