@@ -38,7 +38,7 @@ TImage32 PreviewGlyph(std::string_view name)
         p.Fill(p.RoundRect(44, 32, 84, 160, 4), fill(0xF39C12));
         p.Fill(p.RoundRect(108, 32, 148, 160, 4), fill(0xF39C12));
     } else if (name == "PREVIEW_STOP") {
-        p.Fill(p.RoundRect(56, 56, 136, 136, 8), fill(0xE74C3C));
+        p.Fill(p.RoundRect(60, 60, 132, 132, 1), fill(0xE74C3C));
     } else if (name == "PREVIEW_SOUND") {
         DrawSpeaker(p, fill(0x2D8FD5));
         const TInside waves = Without(p.Ellipse(104, 96, 64, 64), p.Ellipse(104, 96, 50, 50));
