@@ -254,7 +254,8 @@ void TskTrayIcon::ShowMainForm()
     TCustomForm* main = Application ? Application->MainForm() : nullptr;
     if (!OwnerForm() || !main)
         return;
-    ShowWindow(Application->Handle(), SW_RESTORE);
+    // The application's window is never mapped: here it stands for no task-bar entry (the main
+    // form is its own), and showing it would put a stray 1 x 1 pop-up on the screen.
     main->SetVisible(true);
     if (main->GetWindowState() == TWindowState::wsMinimized)
         main->SetWindowState(TWindowState::wsNormal);
@@ -460,8 +461,7 @@ void TskTrayIcon::FormProc(TMessage& Message)
         if (reinterpret_cast<HWND>(Message.LParam) != expected)
             SetFocus(active->GetHandle());
     } else if (Message.Msg == WM_SHOWWINDOW && Message.WParam == 1 && Message.LParam == 0) {
-        if (Application)
-            ShowWindow(Application->Handle(), SW_RESTORE);
+        // The application's window stays unmapped (see ShowMainForm).
         if (TCustomForm* form = OwnerForm())
             SetForegroundWindow(form->GetHandle());
     }

@@ -87,6 +87,7 @@ TEST_F(MainHintAndTray, TheTrayIconStartsDisabledAndHiddenAndRestoresOnceEnabled
     EXPECT_EQ(frame->GetTrayIcon(), icon);
     EXPECT_EQ(icon->GetPopupMenu(), frame->TrayMenu());
     EXPECT_EQ(frame->TrayMenu()->GetSkinData(), Form1->skSkinData1);
+    EXPECT_FALSE(IsWindowVisible(Application->Handle())) << "no stray window of the application";
 
     // Minimising keeps the window on the task bar.
     Application->Minimize();
@@ -111,6 +112,7 @@ TEST_F(MainHintAndTray, TheTrayIconStartsDisabledAndHiddenAndRestoresOnceEnabled
     EXPECT_TRUE(Form1->GetVisible());
     EXPECT_TRUE(IsWindowVisible(Form1->GetHandle()));
     EXPECT_TRUE(tray.icons.empty());
+    EXPECT_FALSE(IsWindowVisible(Application->Handle())) << "no stray window of the application";
     StopForms();
 }
 
