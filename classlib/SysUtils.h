@@ -70,7 +70,7 @@ std::string LowerCase(const std::string& s);
 // <0, 0, >0 comparing without regard to (ASCII) case.
 int CompareText(const std::string& a, const std::string& b);
 bool SameText(const std::string& a, const std::string& b);
-// As CompareText; kept as its own name because the Parts' list sorting uses it.
+// As CompareText; string lists and the shell file list sort with it under this name.
 int AnsiCompareText(const std::string& a, const std::string& b);
 int CompareStr(const std::string& a, const std::string& b);
 

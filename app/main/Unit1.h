@@ -39,6 +39,7 @@ class TskSkinButton;
 class TskSkinComboBox;
 class TskSkinData;
 class TskSkinEdit;
+class TskSkinHint;
 class TskSkinListView;
 class TskSkinMainMenu;
 class TskSkinMainMenuBar;
@@ -54,6 +55,7 @@ class TskSkinStdLabel;
 class TskSkinTabSheet;
 class TskSkinToolBar;
 class TskSkinSavePictureDialog;
+class TskTrayIcon;
 
 // The groups of controls the handlers switch together (each member with its own look).
 // Move: "上移" and "下移", off while a batch runs (its events name rows by position).
@@ -83,6 +85,8 @@ public:
     TskPngImageList* skPngImageList1 = nullptr;  // tool bar, 48 x 48
     TskPngImageList* skPngImageList4 = nullptr;  // categories, 48 x 48
     TskPngImageList* skPngImageList5 = nullptr;  // categories, 32 x 32
+    TskSkinHint* skSkinHint1 = nullptr;            // every hint of the program, in the window's skin
+    TskTrayIcon* skTrayIcon1 = nullptr;            // stored disabled and hidden
 
     // --- menus ---
     TskSkinMainMenuBar* skSkinMainMenuBar1 = nullptr;

@@ -11,9 +11,11 @@
 #include "skin/core/skSkinData.h"
 #include "skin/form/FormSkin.h"
 #include "skin/form/skSkinCtrls.h"
+#include "skin/form/skSkinHint.h"
 #include "skin/form/skSkinMainMenuBar.h"
 #include "skin/form/skSkinMenus.h"
 #include "skin/form/skSkinToolBar.h"
+#include "skin/form/skTrayIcon.h"
 
 namespace {
 
@@ -62,6 +64,20 @@ void TForm1::BuildSkinsAndPictures()
     skFormSkin1->SetName("skFormSkin1");
     skFormSkin1->SetBorderIcons(TskBorderIcons{TskBorderIcon::biMinimize});
     skFormSkin1->SetSkinData(skSkinData1);
+
+    skSkinHint1 = new TskSkinHint(this);
+    skSkinHint1->SetName("skSkinHint1");
+    skSkinHint1->DefaultFont()->SetHeight(-11);
+    skSkinHint1->SetSkinData(skSkinData1);
+    skFormSkin1->SetSkinHint(skSkinHint1);
+
+    skTrayIcon1 = new TskTrayIcon(this);
+    skTrayIcon1->SetName("skTrayIcon1");
+    skTrayIcon1->SetEnabled(false);
+    skTrayIcon1->SetIconVisible(false);
+    skTrayIcon1->SetAnimateTimerInterval(0);
+    skFormSkin1->SetTrayIcon(skTrayIcon1);
+    skTrayIcon1->Loaded();
 }
 
 void TForm1::BuildMenus()

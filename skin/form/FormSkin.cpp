@@ -6,6 +6,7 @@
 #include "skin/form/FormSkinLayerBorder.h"
 #include "skin/form/skSkinChange.h"
 #include "skin/form/skSkinHint.h"
+#include "skin/form/skSkinMenus.h"
 #include "skin/form/skSkinStatusBar.h"
 
 namespace {
@@ -78,7 +79,9 @@ TskFormSkin::TskFormSkin(TComponent* AOwner) : TComponent(AOwner)
     FForm->OnShortCut = [this](TWMKey& Msg, bool& Handled) { FormShortCut(Msg, Handled); };
 
     FSysMenu = std::make_unique<TPopupMenu>(nullptr);
-    FSysTrayMenu = std::make_unique<TPopupMenu>(nullptr);
+    FSysTrayMenu = std::make_unique<TskSkinPopupMenu>(nullptr);
+    FSysTrayMenu->ComponentForm = FForm;
+    FSysTrayMenu->SkinComponent = this;
     CreateTrayMenu();
     if (const TskFrameMenuFactory& factory = GetFrameMenuFactory())
         FSkinMenu = factory(this, FForm);
@@ -156,6 +159,7 @@ void TskFormSkin::SetSkinData(TskSkinData* Value)
     }
     if (!ComponentState().Contains(csDesigning))
         ApplySkinData();
+    FSysTrayMenu->SetSkinData(Value);
 }
 
 void TskFormSkin::SetSkinHint(TskSkinHint* Value)

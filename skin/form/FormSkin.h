@@ -23,11 +23,13 @@
 #include "skin/form/FormSkinQuickButtons.h"
 #include "skin/form/skFrameMenu.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 class TskLayerManager;
+class TskSkinPopupMenu;
 
 enum class TskBorderIcon { biSystemMenu, biMinimize, biMaximize, biRollUp, biMinimizeToTray };
 using TskBorderIcons = TSet<TskBorderIcon>;
@@ -50,6 +52,8 @@ public:
     // Brings the main form back (SKM_TRAYRESTORE).
     virtual void ShowMainForm() = 0;
     virtual void HideIcon() = 0;
+    // Handed the frame's tray menu and its restore when it has no menu or double click of its own.
+    virtual void AdoptFrameMenu(TskSkinPopupMenu* Menu, std::function<void()> Restore) = 0;
 };
 
 // The main form's Tag while the tray icon brings it back (SKM_TRAYRESTORE clears it).
@@ -253,7 +257,8 @@ public:
 
     // --- menus and keys ---
     TskFrameMenu* SkinMenu() const { return FSkinMenu.get(); }
-    TPopupMenu* TrayMenu() const { return FSysTrayMenu.get(); }
+    // Restore and close, drawn in the frame's skin; the tray icon opens it.
+    TskSkinPopupMenu* TrayMenu() const { return FSysTrayMenu.get(); }
     // The items the system menu shows (SystemMenu's after its update, else the frame's own).
     TMenuItem* GetSystemMenuItems();
     void CreateSystemMenu();
@@ -482,7 +487,7 @@ private:
     // The form's or the application's icon (theirs; never destroyed here).
     HICON FIcon = nullptr;
     std::unique_ptr<TPopupMenu> FSysMenu;
-    std::unique_ptr<TPopupMenu> FSysTrayMenu;
+    std::unique_ptr<TskSkinPopupMenu> FSysTrayMenu;
     std::unique_ptr<TskFrameMenu> FSkinMenu;
     std::vector<std::unique_ptr<TskActiveSkinObject>> ObjectList;
     WNDPROC FPrevClientProc = nullptr;

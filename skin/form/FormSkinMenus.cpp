@@ -4,6 +4,7 @@
 #include "skin/core/TskLayerManager.h"
 #include "skin/form/skSkinChange.h"
 #include "skin/form/skSkinHint.h"
+#include "skin/form/skSkinMenus.h"
 
 #include <array>
 

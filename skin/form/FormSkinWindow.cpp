@@ -387,6 +387,8 @@ void TskFormSkin::SetTrayIcon(TskFrameTrayIcon* Value)
         FTrayIcon->HideIcon();
     if (FTrayIcon)
         FTrayIcon->SetMinimizeToTrayMark(false);
+    if (FTrayIcon && !ComponentState().Contains(csDesigning))
+        FTrayIcon->AdoptFrameMenu(FSysTrayMenu.get(), [this] { RestoreFromTray(); });
 }
 
 void TskFormSkin::MinimizeToTray()

@@ -58,7 +58,7 @@ void DrawThumbState(TCanvas* C, int X, int W, int H, bool Across, bool Checkered
                     Fill(C, along(a, a + 1, b, b + 1), clBtnHighlight);
 }
 
-// The built-in images: the Part's sizes, drawn on the transparent magenta.
+// The built-in images at their fixed sizes, drawn on the transparent magenta.
 void LoadBuiltIn(TBitmap* B, TskSliderImage Which)
 {
     const bool vertical = Which == TskSliderImage::siVThumb || Which == TskSliderImage::siVRuler;

@@ -118,6 +118,10 @@ void TskTrayIcon::Notification(TComponent* AComponent, TOperation Operation)
         FIconList = nullptr;
     if (AComponent == FPopupMenu)
         FPopupMenu = nullptr;
+    if (AComponent == FFrameMenu) {
+        FFrameMenu = nullptr;
+        FFrameRestore = nullptr;
+    }
 }
 
 void TskTrayIcon::SetIcon(TIcon* Value)
@@ -250,7 +254,8 @@ void TskTrayIcon::ShowMainForm()
     TCustomForm* main = Application ? Application->MainForm() : nullptr;
     if (!OwnerForm() || !main)
         return;
-    ShowWindow(Application->Handle(), SW_RESTORE);
+    // The application's window is never mapped: here it stands for no task-bar entry (the main
+    // form is its own), and showing it would put a stray 1 x 1 pop-up on the screen.
     main->SetVisible(true);
     if (main->GetWindowState() == TWindowState::wsMinimized)
         main->SetWindowState(TWindowState::wsNormal);
@@ -456,11 +461,26 @@ void TskTrayIcon::FormProc(TMessage& Message)
         if (reinterpret_cast<HWND>(Message.LParam) != expected)
             SetFocus(active->GetHandle());
     } else if (Message.Msg == WM_SHOWWINDOW && Message.WParam == 1 && Message.LParam == 0) {
-        if (Application)
-            ShowWindow(Application->Handle(), SW_RESTORE);
+        // The application's window stays unmapped (see ShowMainForm).
         if (TCustomForm* form = OwnerForm())
             SetForegroundWindow(form->GetHandle());
     }
     if (OldWndProc)
         OldWndProc(Message);
+}
+
+void TskTrayIcon::AdoptFrameMenu(TskSkinPopupMenu* Menu, std::function<void()> Restore)
+{
+    if (!FPopupMenu)
+        SetPopupMenu(Menu);
+    if (OnDblClick)
+        return;
+    // The frame's menu goes with the frame: the restore is forgotten then.
+    FFrameMenu = Menu;
+    FFrameRestore = std::move(Restore);
+    Menu->FreeNotification(this);
+    OnDblClick = [this](TObject*) {
+        if (auto restore = FFrameRestore)
+            restore();
+    };
 }

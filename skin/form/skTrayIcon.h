@@ -74,6 +74,7 @@ public:
     void SetMinimizeToTrayMark(bool Value) override { SetMinimizeToTray(Value); }
     void ShowMainForm() override;
     void HideIcon() override { HideIconInTray(); }
+    void AdoptFrameMenu(TskSkinPopupMenu* Menu, std::function<void()> Restore) override;
     void HideMainForm();
 
     TNotifyEvent OnBalloonHintClick;
@@ -112,6 +113,8 @@ private:
     std::string FHint;
     bool FShowHint = true;
     TskSkinPopupMenu* FPopupMenu = nullptr;
+    TskSkinPopupMenu* FFrameMenu = nullptr;
+    std::function<void()> FFrameRestore;
     bool FMinimizeToTray = true;
     bool FClickStart = false;
     bool FClickReady = false;

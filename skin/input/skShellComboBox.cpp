@@ -211,6 +211,25 @@ void TskCustomShellComboBox::SelectionChanged()
         FListView->FollowFolder(id);
 }
 
+void TskCustomShellComboBox::Click()
+{
+    // The list's own rebuilds select items too, and so do the arrows in the open list: those
+    // only tell OnClick; a committed choice rebuilds.
+    if (FUpdating || FItemsEx->UpdateCount() > 0 || IsPopupVisible()) {
+        TskSkinCustomComboBox::Click();
+        return;
+    }
+    const TskShellFolder* folder = GetItemIndex() >= 0 ? FolderAt(GetItemIndex()) : nullptr;
+    if (!folder)
+        return;
+    {
+        TskFlagScope updating(FUpdating);
+        const ShellItemId id = folder->AbsoluteID();
+        ShowIdList(id);
+    }
+    TskSkinCustomComboBox::Click();
+}
+
 // --- building the list ----------------------------------------------------------------------------
 
 TskShellFolder* TskCustomShellComboBox::FolderAt(int Index) const

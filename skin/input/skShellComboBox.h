@@ -73,6 +73,8 @@ protected:
     void DestroyWnd() override;
     void BeforeDestruction() override;
     void SelectionChanged() override;
+    // A chosen item gets the list rebuilt around it (an ancestor's deeper chain goes), then OnClick.
+    void Click() override;
     // The root's children, and on the desktop (Root exactly "rfDesktop") Computer's volumes.
     virtual void AddRootChildren();
 

@@ -77,6 +77,32 @@ public:
     void SetAlphaBlendValue(BYTE Value) { FAlphaBlendValue = Value; }
     bool GetAlphaBlendAnimation() const { return FAlphaBlendAnimation; }
     void SetAlphaBlendAnimation(bool Value) { FAlphaBlendAnimation = Value; }
+    // The list window's own settings: its caption strip, fonts (assigned, not shared), item
+    // height and whether the skin's font and item height win.
+    std::string GetListBoxCaption() { return FListBox->GetText(); }
+    void SetListBoxCaption(const std::string& Value) { FListBox->SetText(Value); }
+    bool GetListBoxCaptionMode() const { return FListBox->GetCaptionMode(); }
+    void SetListBoxCaptionMode(bool Value) { FListBox->SetCaptionMode(Value); }
+    TFont* ListBoxDefaultFont() const { return FListBox->DefaultFont(); }
+    void SetListBoxDefaultFont(TFont* Value) { FListBox->SetDefaultFont(Value); }
+    TFont* ListBoxDefaultCaptionFont() const { return FListBox->DefaultCaptionFont(); }
+    void SetListBoxDefaultCaptionFont(TFont* Value) { FListBox->SetDefaultCaptionFont(Value); }
+    int GetListBoxDefaultItemHeight() const { return FListBox->GetDefaultItemHeight(); }
+    void SetListBoxDefaultItemHeight(int Value) { FListBox->SetDefaultItemHeight(Value); }
+    TAlignment GetListBoxCaptionAlignment() const { return FListBox->GetAlignment(); }
+    void SetListBoxCaptionAlignment(TAlignment Value) { FListBox->SetAlignment(Value); }
+    bool GetListBoxUseSkinFont() const { return FListBox->GetUseSkinFont(); }
+    void SetListBoxUseSkinFont(bool Value) { FListBox->SetUseSkinFont(Value); }
+    bool GetListBoxUseSkinItemHeight() const { return FListBox->GetUseSkinItemHeight(); }
+    void SetListBoxUseSkinItemHeight(bool Value) { FListBox->SetUseSkinItemHeight(Value); }
+    // Owner drawing of the list window's items (kept by the list window).
+    const TskDrawSkinItemEvent& GetOnListBoxDrawItem() const { return FListBox->OnDrawItem; }
+    void SetOnListBoxDrawItem(TskDrawSkinItemEvent Value) { FListBox->OnDrawItem = std::move(Value); }
+    // Handed to the inner edit of the edit style (now and whenever it is made).
+    TEditCharCase GetCharCase() const { return FCharCase; }
+    void SetCharCase(TEditCharCase Value);
+    bool GetHideSelection() const { return FHideSelection; }
+    void SetHideSelection(bool Value) { FHideSelection = Value; }
     std::string GetText() { return GetTextValue(); }
     void SetText(const std::string& Value) { TControl::SetText(Value); }
     TskCustomEdit* Edit() const { return FEdit; }
@@ -180,6 +206,8 @@ private:
 
     bool FDropDown = false;
     bool FToolButtonStyle = false;
+    TEditCharCase FCharCase = TEditCharCase::ecNormal;
+    bool FHideSelection = true;
     TColor FDefaultColor = clWindow;
     bool FUseSkinSize = true;
     bool WasInLB = false;

@@ -141,6 +141,7 @@ void TskSkinCustomComboBox::CreateInnerEdit()
     FEdit = new TskCustomEdit(this);
     FEdit->SetParent(this);
     FEdit->SetColor(FDefaultColor);
+    FEdit->SetHideSelection(FHideSelection);
     FEdit->SetVisible(true);
     FEdit->SetEditTransparent(false);
     FEdit->OnChange = [this](TObject*) { EditTextChanged(); };
@@ -159,6 +160,7 @@ void TskSkinCustomComboBox::CreateInnerEdit()
         if (auto handler = OnKeyUp)
             handler(this, Key, Shift);
     };
+    FEdit->SetCharCase(FCharCase);
     if (FIndex == -1) {
         FEdit->Font()->Assign(Font());
     } else {
@@ -169,6 +171,13 @@ void TskSkinCustomComboBox::CreateInnerEdit()
     }
     FEdit->SetEditTransparent(FIndex != -1);
     LayoutParts();
+}
+
+void TskSkinCustomComboBox::SetCharCase(TEditCharCase Value)
+{
+    FCharCase = Value;
+    if (FEdit)
+        FEdit->SetCharCase(Value);
 }
 
 void TskSkinCustomComboBox::EditTextChanged()

@@ -14,7 +14,7 @@ namespace {
 
 std::string TwoDigits(int n)
 {
-    char b[8];
+    char b[12];  // any int
     std::snprintf(b, sizeof b, "%02d", n);
     return b;
 }

@@ -26,37 +26,34 @@ std::span<const std::string_view> PreviewGlyphNames()
 
 TImage32 PreviewGlyph(std::string_view name)
 {
+    // A light fill inside a near-black outline: the outline reads on light button faces, the
+    // fill on dark ones. Each hue keeps its meaning, lightened until it stands out from black.
+    auto fill = [](std::uint32_t hue) { return Legible(Rgb(hue), Rgb(0x000000), 14.0); };
+    const TRgb outline = Rgb(0x141A21);
     TImage32 soft(16, 16);
     TIconPainter p(soft, 16);
-    TRgb ink = Rgb(0x2D8FD5);
     if (name == "PREVIEW_PLAY") {
-        ink = Rgb(0x27AE60);
-        DrawPlay(p, TBox{52, 28, 156, 164}, ink);
+        DrawPlay(p, TBox{52, 28, 156, 164}, fill(0x27AE60));
     } else if (name == "PREVIEW_PAUSE") {
-        ink = Rgb(0xF39C12);
-        p.Fill(p.RoundRect(44, 32, 84, 160, 4), ink);
-        p.Fill(p.RoundRect(108, 32, 148, 160, 4), ink);
+        p.Fill(p.RoundRect(44, 32, 84, 160, 4), fill(0xF39C12));
+        p.Fill(p.RoundRect(108, 32, 148, 160, 4), fill(0xF39C12));
     } else if (name == "PREVIEW_STOP") {
-        ink = Rgb(0xE74C3C);
-        p.Fill(p.RoundRect(40, 40, 152, 152, 8), ink);
+        p.Fill(p.RoundRect(60, 60, 132, 132, 1), fill(0xE74C3C));
     } else if (name == "PREVIEW_SOUND") {
-        DrawSpeaker(p, ink);
+        DrawSpeaker(p, fill(0x2D8FD5));
         const TInside waves = Without(p.Ellipse(104, 96, 64, 64), p.Ellipse(104, 96, 50, 50));
         p.Fill(Both(Either(waves, Without(p.Ellipse(104, 96, 36, 36), p.Ellipse(104, 96, 22, 22))),
                     [&p](int x, int) { return x > p.S(118); }),
-               ink);
+               fill(0x2D8FD5));
     } else if (name == "PREVIEW_MUTED") {
-        ink = Rgb(0x6C7A89);
-        DrawSpeaker(p, ink);
-        p.Fill(Either(p.Line(124, 68, 172, 124, 10), p.Line(124, 124, 172, 68, 10)), Rgb(0xE74C3C));
+        DrawSpeaker(p, fill(0x6C7A89));
+        p.Fill(Either(p.Line(124, 68, 172, 124, 10), p.Line(124, 124, 172, 68, 10)), fill(0xE74C3C));
     } else if (name == "PREVIEW_SNAPSHOT") {
-        ink = Rgb(0x34495E);
-        p.Fill(p.RoundRect(60, 36, 116, 64, 6), ink);
-        p.Fill(Without(p.RoundRect(20, 52, 172, 156, 14), p.Ellipse(96, 104, 34, 34)), ink);
-        p.Fill(p.Ellipse(96, 104, 20, 20), Rgb(0x2D8FD5));
+        p.Fill(p.RoundRect(60, 36, 116, 64, 6), fill(0x34495E));
+        p.Fill(Without(p.RoundRect(20, 52, 172, 156, 14), p.Ellipse(96, 104, 34, 34)), fill(0x34495E));
+        p.Fill(p.Ellipse(96, 104, 18, 18), fill(0x2D8FD5));
     } else {
-        DrawGear(p, TBox{24, 24, 168, 168}, Rgb(0x6C7A89));
-        ink = Rgb(0x6C7A89);
+        DrawGear(p, TBox{24, 24, 168, 168}, fill(0x6C7A89));
     }
-    return Crisp(soft, Darker(ink, 90));
+    return Crisp(soft, outline);
 }

@@ -5,6 +5,8 @@
 #include "classlib/DibData.h"
 #include "platform/win/Types.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -73,8 +75,13 @@ private:
 
 RECT Rect(int l, int t, int r, int b);
 RECT RectWH(int x, int y, int w, int h);
-inline int RectW(const RECT& r) { return r.right - r.left; }
-inline int RectH(const RECT& r) { return r.bottom - r.top; }
+// Width and height of any rectangle a skin may hold, cut to what an int holds.
+inline int ClampToInt(std::int64_t v)
+{
+    return static_cast<int>(std::clamp<std::int64_t>(v, INT_MIN, INT_MAX));
+}
+inline int RectW(const RECT& r) { return ClampToInt(std::int64_t{r.right} - r.left); }
+inline int RectH(const RECT& r) { return ClampToInt(std::int64_t{r.bottom} - r.top); }
 RECT Inflated(const RECT& r, int dx, int dy);
 // The part of src that lies in source (empty when none); x and y move by what was cut off its
 // left and top.

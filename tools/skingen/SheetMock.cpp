@@ -66,13 +66,27 @@ TImage32 WithMask(const TImage32& pic, const TImage32& mask)
     return out;
 }
 
+TskSliceGeometry Grown(POINT lt, POINT rt, POINT lb, POINT rb, const RECT& cl, int dw, int dh)
+{
+    auto add = [](LONG a, int b) { return ClampToInt(std::int64_t{a} + b); };
+    return TskSliceGeometry{lt, rt, lb, rb, cl,
+                            lt, TSheetMock::Pt(add(rt.x, dw), rt.y), TSheetMock::Pt(lb.x, add(lb.y, dh)),
+                            TSheetMock::Pt(add(rb.x, dw), add(rb.y, dh)),
+                            Rect(cl.left, cl.top, add(cl.right, dw), add(cl.bottom, dh))};
+}
+
+bool FitsSheet(std::int64_t w, std::int64_t h)
+{
+    constexpr std::int64_t kMaxSide = 4096;
+    return w >= 1 && h >= 1 && w <= kMaxSide && h <= kMaxSide;
+}
+
 void ClientSlice(TImage32& dst, const TImage32& pic, const RECT& s, const RECT& c, int x, int y, int w, int h)
 {
     const int dw = w - RectW(s), dh = h - RectH(s);
     const POINT lt = TSheetMock::Pt(c.left, c.top), rt = TSheetMock::Pt(c.right, c.top), lb = TSheetMock::Pt(c.left, c.bottom),
                 rb = TSheetMock::Pt(c.right, c.bottom);
-    TskSliceGeometry g{lt, rt, lb, rb, c, lt, TSheetMock::Pt(rt.x + dw, rt.y), TSheetMock::Pt(lb.x, lb.y + dh), TSheetMock::Pt(rb.x + dw, rb.y + dh),
-                       Rect(c.left, c.top, c.right + dw, c.bottom + dh)};
+    const TskSliceGeometry g = Grown(lt, rt, lb, rb, c, dw, dh);
     Apply(dst, pic, LayoutNineSliceImage(g, SizeOf(pic), s, w, h, true, TskEdgeStretch{true, true, true, true}, true, skstFull), x, y);
 }
 
@@ -102,10 +116,7 @@ void TSheetMock::Custom(TImage32& dst, const TskDataSkinCustomControl& d, const 
     const int sw = RectW(d.SkinRect), sh = RectH(d.SkinRect);
     if (d.RBPoint.x != 0 && d.RBPoint.y != 0) {
         const int dw = w - sw, dh = h - sh;
-        TskSliceGeometry g{d.LTPoint, d.RTPoint, d.LBPoint, d.RBPoint, d.ClRect,
-                           d.LTPoint, Pt(d.RTPoint.x + dw, d.RTPoint.y), Pt(d.LBPoint.x, d.LBPoint.y + dh),
-                           Pt(d.RBPoint.x + dw, d.RBPoint.y + dh),
-                           Rect(d.ClRect.left, d.ClRect.top, d.ClRect.right + dw, d.ClRect.bottom + dh)};
+        const TskSliceGeometry g = Grown(d.LTPoint, d.RTPoint, d.LBPoint, d.RBPoint, d.ClRect, dw, dh);
         Apply(dst, pic, LayoutNineSliceImage(g, SizeOf(pic), s, w, h, true,
                                              TskEdgeStretch{d.LeftStretch, d.TopStretch, d.RightStretch, d.BottomStretch},
                                              d.StretchEffect, d.StretchType),
@@ -141,10 +152,7 @@ void TSheetMock::Frame(TImage32& dst, int w, int h, bool active) const
     TImage32 pic = FromBitmap(active || !D_.FInActivePicture || D_.FInActivePicture->Empty() ? D_.FPicture.get()
                                                                                           : D_.FInActivePicture.get());
     const int pw = pic.Width(), ph = pic.Height(), dw = w - pw, dh = h - ph;
-    TskSliceGeometry g{D_.LTPoint, D_.RTPoint, D_.LBPoint, D_.RBPoint, D_.ClRect,
-                       D_.LTPoint, Pt(D_.RTPoint.x + dw, D_.RTPoint.y), Pt(D_.LBPoint.x, D_.LBPoint.y + dh),
-                       Pt(D_.RBPoint.x + dw, D_.RBPoint.y + dh),
-                       Rect(D_.ClRect.left, D_.ClRect.top, D_.ClRect.right + dw, D_.ClRect.bottom + dh)};
+    const TskSliceGeometry g = Grown(D_.LTPoint, D_.RTPoint, D_.LBPoint, D_.RBPoint, D_.ClRect, dw, dh);
     const TskFrameBorderLayout l = LayoutFrameBorderImages(
         g, SizeOf(pic), Rect(0, 0, pw, ph), w, h,
         TskEdgeStretch{D_.LeftStretch, D_.TopStretch, D_.RightStretch, D_.BottomStretch}, 0, 0);

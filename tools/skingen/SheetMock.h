@@ -19,6 +19,11 @@ void Apply(TImage32& dst, const TImage32& pic, const TskImagePieces& pieces, int
 void DrawKeyed(TImage32& dst, const TImage32& pic, const RECT& src, int x, int y, TRgb key);
 // A picture whose opacity is the brightness of a mask picture.
 TImage32 WithMask(const TImage32& pic, const TImage32& mask);
+// The nine-slice geometry of a picture with corner points lt, rt, lb, rb and client rectangle cl
+// drawn dw x dh larger than the picture; sums are cut to what an int holds (damaged skins).
+TskSliceGeometry Grown(POINT lt, POINT rt, POINT lb, POINT rb, const RECT& cl, int dw, int dh);
+// Whether the sheets may make a picture of w x h: at least one pixel, at most 4096 a side.
+bool FitsSheet(std::int64_t w, std::int64_t h);
 // The rectangle s of a picture at w x h with the corners of c as its corner points and every
 // edge and the centre stretched, as drop-down lists and office boxes compose their images.
 void ClientSlice(TImage32& dst, const TImage32& pic, const RECT& s, const RECT& c, int x, int y, int w, int h);

@@ -25,8 +25,7 @@ void MockWindow(TImage32& sheet, const TSheetMock& m, int ox, int oy, const std:
                                             bar->SkinRect, cw, bar->StretchEffect),
               cl.left, y);
         const int oi = d.GetIndex(bar->MenuBarItem);
-        if (oi >= 0) {
-            const auto* item = dynamic_cast<const TskDataSkinMainMenuItem*>(d.ObjectList[static_cast<std::size_t>(oi)].get());
+        if (const auto* item = oi < 0 ? nullptr : dynamic_cast<const TskDataSkinMainMenuItem*>(d.ObjectList[static_cast<std::size_t>(oi)].get())) {
             int x = cl.left + bar->ItemsRect.left;
             int state = 0;
             for (std::string_view text : {"FILE", "EDIT", "ACTION", "TOOLS", "HELP"}) {
@@ -68,18 +67,23 @@ void MockWindow(TImage32& sheet, const TSheetMock& m, int ox, int oy, const std:
     // The glow shown around the hot button.
     if (const auto* b = m.Control<TskDataSkinButtonControl>("button"); b && b->GlowLayerPictureIndex >= 0) {
         const TImage32 glow = WithMask(m.Picture(b->GlowLayerPictureIndex), m.Picture(b->GlowLayerMaskPictureIndex));
-        const int gx = x0 + 86 - b->GlowLayerShowOffsetX, gy = cy - b->GlowLayerShowOffsetY;
-        const RECT c = Rect(b->GlowLayerOffsetLeft, b->GlowLayerOffsetTop, glow.Width() - b->GlowLayerOffsetRight,
-                            glow.Height() - b->GlowLayerOffsetBottom);
-        const int gw = glow.Width() + 80 - RectW(b->SkinRect), gh = glow.Height() + 25 - RectH(b->SkinRect);
-        TskSliceGeometry g{TSheetMock::Pt(c.left, c.top), TSheetMock::Pt(c.right, c.top), TSheetMock::Pt(c.left, c.bottom), TSheetMock::Pt(c.right, c.bottom), c,
-                           TSheetMock::Pt(c.left, c.top), TSheetMock::Pt(c.right + gw - glow.Width(), c.top), TSheetMock::Pt(c.left, c.bottom + gh - glow.Height()),
-                           TSheetMock::Pt(c.right + gw - glow.Width(), c.bottom + gh - glow.Height()),
-                           Rect(c.left, c.top, c.right + gw - glow.Width(), c.bottom + gh - glow.Height())};
-        TImage32 sized(gw, gh);
-        Apply(sized, glow, LayoutNineSliceImage(g, SizeOf(glow), Rect(0, 0, glow.Width(), glow.Height()), gw, gh, true,
-                                                TskEdgeStretch{true, true, true, true}, true, skstFull), 0, 0);
-        win.Draw(sized, Rect(0, 0, gw, gh), gx, gy);
+        const std::int64_t width = std::int64_t{glow.Width()} + 80 - RectW(b->SkinRect),
+                           height = std::int64_t{glow.Height()} + 25 - RectH(b->SkinRect);
+        if (glow.Width() > 0 && FitsSheet(width, height)) {
+            const int gw = static_cast<int>(width), gh = static_cast<int>(height);
+            const int gx = ClampToInt(std::int64_t{x0} + 86 - b->GlowLayerShowOffsetX),
+                      gy = ClampToInt(std::int64_t{cy} - b->GlowLayerShowOffsetY);
+            const RECT c = Rect(b->GlowLayerOffsetLeft, b->GlowLayerOffsetTop,
+                                ClampToInt(std::int64_t{glow.Width()} - b->GlowLayerOffsetRight),
+                                ClampToInt(std::int64_t{glow.Height()} - b->GlowLayerOffsetBottom));
+            const TskSliceGeometry g = Grown(TSheetMock::Pt(c.left, c.top), TSheetMock::Pt(c.right, c.top),
+                                             TSheetMock::Pt(c.left, c.bottom), TSheetMock::Pt(c.right, c.bottom), c,
+                                             gw - glow.Width(), gh - glow.Height());
+            TImage32 sized(gw, gh);
+            Apply(sized, glow, LayoutNineSliceImage(g, SizeOf(glow), Rect(0, 0, glow.Width(), glow.Height()), gw, gh, true,
+                                                    TskEdgeStretch{true, true, true, true}, true, skstFull), 0, 0);
+            win.Draw(sized, Rect(0, 0, gw, gh), gx, gy);
+        }
     }
     cy += 34;
     if (const auto* e = m.Control<TskDataSkinEditControl>("edit")) {
@@ -202,18 +206,18 @@ void MockWindow(TImage32& sheet, const TSheetMock& m, int ox, int oy, const std:
     }
     // The layered border around the form, then the form cut by its frame mask.
     const TskDataSkinLayerFrame& lf = *d.LayerFrame;
-    if (lf.PictureIndex >= 0) {
-        const TImage32 layer = WithMask(m.Picture(lf.PictureIndex), m.Picture(lf.MaskPictureIndex));
-        const int lw = W + layer.Width() - RectW(lf.ClRect), lh = H + layer.Height() - RectH(lf.ClRect);
-        const int dw = lw - layer.Width(), dh = lh - layer.Height();
-        TskSliceGeometry g{lf.LTPoint, lf.RTPoint, lf.LBPoint, lf.RBPoint, lf.ClRect,
-                           lf.LTPoint, TSheetMock::Pt(lf.RTPoint.x + dw, lf.RTPoint.y), TSheetMock::Pt(lf.LBPoint.x, lf.LBPoint.y + dh),
-                           TSheetMock::Pt(lf.RBPoint.x + dw, lf.RBPoint.y + dh),
-                           Rect(lf.ClRect.left, lf.ClRect.top, lf.ClRect.right + dw, lf.ClRect.bottom + dh)};
+    const TImage32 layer = WithMask(m.Picture(lf.PictureIndex), m.Picture(lf.MaskPictureIndex));
+    const std::int64_t layerW = std::int64_t{W} + layer.Width() - RectW(lf.ClRect),
+                       layerH = std::int64_t{H} + layer.Height() - RectH(lf.ClRect);
+    if (layer.Width() > 0 && FitsSheet(layerW, layerH)) {
+        const int lw = static_cast<int>(layerW), lh = static_cast<int>(layerH);
+        const TskSliceGeometry g = Grown(lf.LTPoint, lf.RTPoint, lf.LBPoint, lf.RBPoint, lf.ClRect, lw - layer.Width(),
+                                         lh - layer.Height());
         TImage32 sized(lw, lh);
         Apply(sized, layer, LayoutNineSliceImage(g, SizeOf(layer), Rect(0, 0, layer.Width(), layer.Height()), lw, lh, false,
                                                  TskEdgeStretch{true, true, true, true}, false, skstFull), 0, 0);
-        sheet.Draw(sized, Rect(0, 0, lw, lh), ox - lf.ClRect.left, oy - lf.ClRect.top);
+        sheet.Draw(sized, Rect(0, 0, lw, lh), ClampToInt(std::int64_t{ox} - lf.ClRect.left),
+                   ClampToInt(std::int64_t{oy} - lf.ClRect.top));
     }
     const TImage32 mask = FromBitmap(d.FMask.get());
     for (int y2 = 0; y2 < H; ++y2)
@@ -279,24 +283,25 @@ void MockPopup(TImage32& sheet, const TSheetMock& m, int ox, int oy)
     const TskSkinData& d = m.D_;
     const TskDataSkinPopupWindow& pw = *d.PopupWindow;
     const int mi = d.GetIndex("menuitem");
-    if (pw.WindowPictureIndex < 0 || mi < 0)
-        return;
-    const auto* item = dynamic_cast<const TskDataSkinMenuItem*>(d.ObjectList[static_cast<std::size_t>(mi)].get());
+    const auto* item = mi < 0 ? nullptr : dynamic_cast<const TskDataSkinMenuItem*>(d.ObjectList[static_cast<std::size_t>(mi)].get());
+    // As the program does, a picture index outside the skin's list is no picture: no menu.
     const TImage32& wp = m.Picture(pw.WindowPictureIndex);
+    if (!item || wp.Width() == 0)
+        return;
     const TImage32& ip = m.Picture(item->ActivePictureIndex);
     const int ih = RectH(item->SkinRect), dh = RectH(item->DividerRect);
-    const int w = 170, h = 4 * ih + dh + (wp.Height() - RectH(pw.ItemsRect));
+    const std::int64_t height = std::int64_t{4} * ih + dh + wp.Height() - RectH(pw.ItemsRect);
+    if (!FitsSheet(170, height) || !FitsSheet(std::int64_t{ih} + 1, std::int64_t{dh} + 1))
+        return;
+    const int w = 170, h = static_cast<int>(height);
     const int dw = w - wp.Width(), ddh = h - wp.Height();
-    TskSliceGeometry g{pw.LTPoint, pw.RTPoint, pw.LBPoint, pw.RBPoint, pw.ItemsRect,
-                       pw.LTPoint, TSheetMock::Pt(pw.RTPoint.x + dw, pw.RTPoint.y), TSheetMock::Pt(pw.LBPoint.x, pw.LBPoint.y + ddh),
-                       TSheetMock::Pt(pw.RBPoint.x + dw, pw.RBPoint.y + ddh),
-                       Rect(pw.ItemsRect.left, pw.ItemsRect.top, pw.ItemsRect.right + dw, pw.ItemsRect.bottom + ddh)};
+    const TskSliceGeometry g = Grown(pw.LTPoint, pw.RTPoint, pw.LBPoint, pw.RBPoint, pw.ItemsRect, dw, ddh);
     TImage32 win(w, h);
     Apply(win, wp, LayoutNineSliceImage(g, SizeOf(wp), Rect(0, 0, wp.Width(), wp.Height()), w, h, true,
                                         TskEdgeStretch{pw.LeftStretch, pw.TopStretch, pw.RightStretch, pw.BottomStretch},
                                         pw.StretchEffect, pw.StretchType),
           0, 0);
-    const int iw = w - (wp.Width() - RectW(pw.ItemsRect));
+    const int iw = ClampToInt(std::int64_t{w} - wp.Width() + RectW(pw.ItemsRect));
     int y = pw.ItemsRect.top;
     const char* texts[] = {"ADD FILE", "ADD FOLDER", "-", "OPTIONS", "SKINS"};
     for (int i = 0; i < 5; ++i) {
@@ -312,25 +317,21 @@ void MockPopup(TImage32& sheet, const TSheetMock& m, int ox, int oy)
         if (i == 0 || i == 1) {
             const RECT mk = hot ? item->ActiveCheckImageRect : item->CheckImageRect;
             DrawKeyed(win, ip, mk, pw.ItemsRect.left + item->ImageRct.left + RectW(item->ImageRct) / 2 - 8,
-                      y + RectH(item->ImageRct) / 2 - 8, ip.At(mk.left, mk.bottom - 1));
+                      y + RectH(item->ImageRct) / 2 - 8, PixelOr(ip, mk.left, mk.bottom - 1, kKeyColor));
         }
         if (i == 4) {
             const RECT a = item->ArrowImageRect;
             DrawKeyed(win, ip, a, pw.ItemsRect.left + iw - (RectW(item->SkinRect) - item->TextRct.right) - 5 - RectW(a) + 0,
-                      y + ih / 2 - RectH(a) / 2, ip.At(a.left, a.bottom - 1));
+                      y + ih / 2 - RectH(a) / 2, PixelOr(ip, a.left, a.bottom - 1, kKeyColor));
         }
         y += ih;
     }
     sheet.Copy(win, Rect(0, 0, w, h), ox, oy);
 
     const TskDataSkinHintWindow& hw = *d.HintWindow;
-    if (hw.WindowPictureIndex >= 0) {
-        const TImage32& hp = m.Picture(hw.WindowPictureIndex);
+    if (const TImage32& hp = m.Picture(hw.WindowPictureIndex); hp.Width() > 0) {
         const int hwid = 150, hh = 26, hdw = hwid - hp.Width(), hdh = hh - hp.Height();
-        TskSliceGeometry hg{hw.LTPoint, hw.RTPoint, hw.LBPoint, hw.RBPoint, hw.ClRect,
-                            hw.LTPoint, TSheetMock::Pt(hw.RTPoint.x + hdw, hw.RTPoint.y), TSheetMock::Pt(hw.LBPoint.x, hw.LBPoint.y + hdh),
-                            TSheetMock::Pt(hw.RBPoint.x + hdw, hw.RBPoint.y + hdh),
-                            Rect(hw.ClRect.left, hw.ClRect.top, hw.ClRect.right + hdw, hw.ClRect.bottom + hdh)};
+        const TskSliceGeometry hg = Grown(hw.LTPoint, hw.RTPoint, hw.LBPoint, hw.RBPoint, hw.ClRect, hdw, hdh);
         TImage32 hint(hwid, hh);
         Apply(hint, hp, LayoutNineSliceImage(hg, SizeOf(hp), Rect(0, 0, hp.Width(), hp.Height()), hwid, hh, true,
                                              TskEdgeStretch{hw.LeftStretch, hw.TopStretch, hw.RightStretch, hw.BottomStretch},

@@ -6,6 +6,7 @@
 #include "skin/core/skDataSkinControls.h"
 #include "skin/core/skSkinData.h"
 #include "skin/core/skSkinValues.h"
+#include "tools/skingen/PreviewGlyphs.h"
 #include "tools/skingen/ProgramArt.h"
 #include "tools/skingen/SheetMock.h"
 
@@ -355,6 +356,42 @@ public:
         }
     }
 
+    // The preview group's glyphs against the normal, hot and pressed faces of "button": at least
+    // a third of each glyph reaches 3:1 against the lightest and the darkest colour of the face's
+    // middle (a shaded face is read at its worst).
+    void CheckPreviewGlyphs(const TskDataSkinButtonControl& d)
+    {
+        const TImage32 pic = FromBitmap(D_.FActivePictures[static_cast<std::size_t>(d.PictureIndex)].get());
+        for (auto [name, r] : {std::pair{"normal face", d.SkinRect}, std::pair{"hot face", d.ActiveSkinRect},
+                               std::pair{"pressed face", d.DownSkinRect}}) {
+            if (!HasArea(r))
+                continue;
+            const int qw = (r.right - r.left) / 4, qh = (r.bottom - r.top) / 4;
+            std::vector<TRgb> face;
+            for (int y = r.top + qh; y < r.bottom - qh; ++y)
+                for (int x = r.left + qw; x < r.right - qw; ++x)
+                    if (pic.Contains(x, y))
+                        face.push_back(pic.At(x, y));
+            if (face.empty())
+                continue;
+            const auto [dark, light] = std::minmax_element(face.begin(), face.end(),
+                                                           [](TRgb a, TRgb b) { return Luma(a) < Luma(b); });
+            for (std::string_view glyph : PreviewGlyphNames()) {
+                const TImage32 img = PreviewGlyph(glyph);
+                int all = 0, strong = 0;
+                for (int y = 0; y < img.Height(); ++y)
+                    for (int x = 0; x < img.Width(); ++x)
+                        if (const TRgb c = img.At(x, y); !(c == kKeyColor)) {
+                            ++all;
+                            strong += Contrast(c, *dark) >= kMinContrast && Contrast(c, *light) >= kMinContrast;
+                        }
+                if (strong * 3 < all)
+                    Fail("button \"" + d.IDName + "\"",
+                         "preview glyph " + std::string(glyph) + " contrasts less than 3:1 with the " + name);
+            }
+        }
+    }
+
     void CheckWindow(const std::string& where, int picture, int mask, const RECT& inner, std::initializer_list<POINT> corners)
     {
         if (picture == -1) {
@@ -442,6 +479,8 @@ std::vector<std::string> LintSkin(std::string_view stored, std::span<const TLook
             lint.CheckMarks(*cr);
         if (const auto* b = dynamic_cast<const TskDataSkinButtonControl*>(c.get()); b && c->IDName == "resizetoolbutton")
             lint.CheckToolGlyphs(*b);
+        if (const auto* b = dynamic_cast<const TskDataSkinButtonControl*>(c.get()); b && c->IDName == "button")
+            lint.CheckPreviewGlyphs(*b);
     }
     // Names that descriptions give other descriptions.
     auto expect = [&](const std::string& from, const std::string& name, std::string_view kind) {

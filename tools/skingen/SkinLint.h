@@ -2,8 +2,8 @@
 // Checks a stored skin against what the program's windows expect of it: it loads, every
 // description the windows look up is there with the expected class, every picture number is in
 // range, every rectangle lies inside its picture (or inside the image it is relative to),
-// corner points are ordered, masks match their pictures and names that descriptions give other
-// descriptions resolve.
+// corner points are ordered, masks match their pictures, names that descriptions give other
+// descriptions resolve, and the marks and glyphs drawn on its faces contrast 3:1 with them.
 
 #include <span>
 #include <string>

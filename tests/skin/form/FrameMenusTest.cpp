@@ -1,6 +1,7 @@
 #include "FrameTestSupport.h"
 
 #include "classlib/Menus.h"
+#include "skin/form/skSkinMenus.h"
 
 #include <sstream>
 #include <string>

@@ -8,6 +8,8 @@
 #include "skin/form/skSkinMessages.h"
 #include "skin/form/skTrayIcon.h"
 
+#include <algorithm>
+
 class SkinTrayIconTest : public FrameTest {
 protected:
     SkinTrayIconTest()
@@ -208,6 +210,32 @@ TEST_F(SkinTrayIconTest, MinimisesToTheTrayAndRestores)
     EXPECT_TRUE(IsWindowVisible(form->GetHandle()));
     EXPECT_FALSE(IsIconic(form->GetHandle()));
     EXPECT_TRUE(tray.icons.empty());
+}
+
+TEST_F(SkinTrayIconTest, TheFrameHandsItsMenuAndRestoreOnlyToAnIconWithoutItsOwn)
+{
+    TForm* form = MakeForm(Skin(0));
+    TskFormSkin* frame = FrameOf(form);
+    auto* bare = new TskTrayIcon(form);
+    frame->SetTrayIcon(bare);
+    EXPECT_EQ(bare->GetPopupMenu(), frame->TrayMenu());
+    EXPECT_EQ(frame->TrayMenu()->GetSkinData(), frame->GetSkinData());
+    frame->MinimizeToTray();
+    Pump();
+    ASSERT_FALSE(form->GetVisible());
+    tray.Activate(Key(), TrayActivation::DoubleClick);
+    Pump();
+    EXPECT_TRUE(form->GetVisible()) << "the frame's double click restores";
+
+    TskTrayIcon* own = MakeTray(form);
+    auto* menu = new TskSkinPopupMenu(form);
+    own->SetPopupMenu(menu);
+    frame->SetTrayIcon(own);
+    EXPECT_EQ(own->GetPopupMenu(), menu);
+    own->ShowIcon();
+    tray.Activate(Key(), TrayActivation::DoubleClick);
+    Pump();
+    EXPECT_NE(std::find(log.begin(), log.end(), "dblclick"), log.end()) << "its own double click stays";
 }
 
 TEST_F(SkinTrayIconTest, WithoutATrayMinimisingKeepsTheFormReachable)

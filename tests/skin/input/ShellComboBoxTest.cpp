@@ -1,6 +1,7 @@
 // The look-in box over the fixture tree: the folded list for each root, the chain inserted for a
 // folder shown, Path and Root refusals, the links to a file list (choices move it, its moves
-// rebuild the box, no echo), and the indent of the drawn icons.
+// rebuild the box, no echo), a choice rebuilding the list around itself, and the indent of the
+// drawn icons.
 
 #include "ShellFixture.h"
 #include "SkinFormSupport.h"
@@ -150,7 +151,6 @@ TEST_F(ShellComboBox, ChoicesMoveTheLinkedListAndItsMovesRebuildTheBox)
     kit.PressKey(VK_RETURN);
     Pump();
     EXPECT_EQ(list->calls, (std::vector<std::string>{"follow File System"}));
-    // The box keeps its chain until the list reports where it went.
     EXPECT_EQ(box->ItemsEx()->Count(), 11);
 
     list->calls.clear();
@@ -165,6 +165,38 @@ TEST_F(ShellComboBox, ChoicesMoveTheLinkedListAndItsMovesRebuildTheBox)
     list->Free();
     EXPECT_EQ(box->GetShellListView(), nullptr);
     box->SetItemIndex(1);
+}
+
+TEST_F(ShellComboBox, ChoosingAnAncestorDropsTheDeeperChain)
+{
+    auto* list = new FakeListLink(form);
+    box->SetShellListView(list);
+    box->SetPath(fx.Path("sub/deeper"));
+    const std::vector<std::string> shown = Rows();
+    const int deeper = box->GetItemIndex();
+    list->calls.clear();
+
+    // Up from "deeper" to "File System" (item 2) in the open list, then Enter.
+    box->SetFocus();
+    box->DropDown();
+    Pump();
+    for (int i = deeper; i > 2; --i)
+        kit.PressKey(VK_UP);
+    EXPECT_EQ(Rows().size(), shown.size()) << "the open list stays as it is";
+    kit.PressKey(VK_RETURN);
+    Pump();
+    EXPECT_EQ(Rows(), Join({{"Desktop@0", "Computer@1", "File System@2*", "USB Stick@2", "data@2"}, desktopTail}));
+    EXPECT_EQ(list->calls, (std::vector<std::string>{"follow File System"}));
+
+    // A choice made in code rebuilds too: the chain stays down to the chosen folder.
+    box->SetPath(fx.Path("sub/deeper"));
+    ASSERT_EQ(Rows(), shown);
+    box->SetItemIndex(deeper - 1);
+    std::vector<std::string> upToSub = shown;
+    upToSub.erase(upToSub.begin() + deeper);
+    upToSub[static_cast<std::size_t>(deeper - 1)] += "*";
+    EXPECT_EQ(Rows(), upToSub);
+    EXPECT_EQ(box->GetPath(), fx.Path("sub"));
 }
 
 TEST_F(ShellComboBox, DropDownRowsIndentTheirIcons)

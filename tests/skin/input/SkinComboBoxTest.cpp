@@ -415,6 +415,57 @@ TEST_F(SkinComboBox, StylesAndDropDownCount)
     EXPECT_EQ(c->GetDropDownCount(), 8);
 }
 
+TEST_F(SkinComboBox, ListWindowAndInnerEditTakeTheForwardedSettings)
+{
+    auto* c = Put();
+    TskPopupListBox* list = c->ListBoxWindow();
+    c->SetListBoxCaption("格式");
+    c->SetListBoxCaptionMode(true);
+    c->SetListBoxCaptionAlignment(TAlignment::taCenter);
+    c->SetListBoxUseSkinFont(false);
+    c->SetListBoxUseSkinItemHeight(false);
+    c->SetListBoxDefaultItemHeight(30);
+    TFont font;
+    font.SetName("Courier");
+    font.SetHeight(17);
+    c->SetListBoxDefaultFont(&font);
+    c->SetListBoxDefaultCaptionFont(&font);
+    font.SetHeight(9);
+    EXPECT_EQ(list->GetText(), "格式");
+    EXPECT_TRUE(list->GetCaptionMode());
+    EXPECT_EQ(list->GetAlignment(), TAlignment::taCenter);
+    EXPECT_FALSE(list->GetUseSkinFont());
+    EXPECT_FALSE(list->GetUseSkinItemHeight());
+    // The fonts are copies: a later change of the source does not reach the list.
+    EXPECT_EQ(list->DefaultFont()->GetHeight(), 17);
+    EXPECT_EQ(list->DefaultCaptionFont()->GetName(), "Courier");
+    EXPECT_EQ(list->DefaultCaptionFont()->GetHeight(), 17);
+
+    std::vector<int> drawn;
+    c->SetOnListBoxDrawItem([&](TCanvas*, int Index, int, int, RECT, TOwnerDrawState) { drawn.push_back(Index); });
+    c->DropDown();
+    Pump();
+    EXPECT_EQ(RectHeight(list->ItemRect(0)), 30);
+    EXPECT_FALSE(drawn.empty());
+    EXPECT_EQ(drawn.front(), 0);
+    c->CloseUp(false);
+
+    // Case and selection hiding reach the inner edit made now and the one made later.
+    c->SetHideSelection(false);
+    c->SetCharCase(TEditCharCase::ecUpperCase);
+    c->SetStyle(TskSkinCustomComboBoxStyle::skcbEditStyle);
+    ASSERT_NE(c->Edit(), nullptr);
+    EXPECT_FALSE(c->Edit()->GetHideSelection());
+    EXPECT_EQ(c->Edit()->GetCharCase(), TEditCharCase::ecUpperCase);
+    c->SetCharCase(TEditCharCase::ecLowerCase);
+    EXPECT_EQ(c->Edit()->GetCharCase(), TEditCharCase::ecLowerCase);
+    c->SetFocus();
+    for (char ch : std::string("ZOO"))
+        kit.PressKey(static_cast<UINT>(ch), std::string(1, ch));
+    Pump();
+    EXPECT_EQ(c->Edit()->GetText(), "zoo");
+}
+
 TEST_F(SkinComboBox, SkinSwitchRestylesTheComboAndItsOpenList)
 {
     auto skin = skinform::ArtworkSkin(0);

@@ -114,6 +114,15 @@ TEST(ArtworkLint, FindsTheFaultsItChecksFor)
              Paint(d, b.PictureIndex, b.ActiveSkinRect, 0x7E6D5D);
          },
          "tool-bar glyph 1 contrasts less than 3:1 with the hot face"},
+        {"preview glyphs lost on a face shaded from black to white",
+         [](TskSkinData& d) {
+             auto& b = Control<TskDataSkinButtonControl>(d, "button");
+             const RECT r = b.ActiveSkinRect;
+             const int middle = (r.top + r.bottom) / 2;
+             Paint(d, b.PictureIndex, Rect(r.left, r.top, r.right, middle), 0x000000);
+             Paint(d, b.PictureIndex, Rect(r.left, middle, r.right, r.bottom), 0xFFFFFF);
+         },
+         "preview glyph PREVIEW_PLAY contrasts less than 3:1 with the hot face"},
         {"mask of another size",
          [](TskSkinData& d) { d.FMask->SetSize(3, 3); },
          "mask differs in size"},
