@@ -206,7 +206,8 @@ private:
     void ChangeState(TPlayState state);
     void CallFileOpen();
     void UpdatePosition(TVideoState* is);
-    void CallHook(std::uint8_t* const planes[3], const int linesize[3], int width, int height, double pts);
+    void CallHook(std::uint8_t* const planes[3], const int linesize[3], int width, int height, bool fullRange,
+                  double pts);
     bool InitSDLWindow(TPlayerHost* host);
     void QuitSDL();
     void WaitForStop();
@@ -254,6 +255,8 @@ private:
 
     // Audio.
     static void AudioCallback(void* opaque, std::uint8_t* stream, int len);
+    // Stands in for SDL's audio thread when no device could be opened.
+    void ClockedAudioLoop(TVideoState* is);
     void FillAudio(TVideoState* is, std::uint8_t* stream, int len);
     int DecodeAudioFrame(TVideoState* is);
     int ResampleAudio(TVideoState* is, AVFrame* frame);

@@ -11,6 +11,7 @@
 #include "platform/kernel/Exceptions.h"
 #include "platform/kernel/MainThread.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -57,6 +58,7 @@ TVideoState::~TVideoState()
     if (rdft)
         ff::av_rdft_end(rdft);
     ff::av_free(rdft_data);
+    FreeRangeScaler(range_scaler);
 }
 
 bool TCustomPlayer::PostUserEvent(int type, TVideoState* is)
@@ -75,11 +77,14 @@ bool TCustomPlayer::OpenVideoState(const std::string& fileName, bool paused)
     if (paused) {
         is->paused = 1;
         is->open_paused = 1;
+        is->hold_first = 1;
         step_ = false;
     }
     is->filename = fileName;
     is->iformat = file_iformat_;
     is->av_sync_type = av_sync_type_;
+    is->max_picture_width = std::max(fs_screen_width_.load(), screen_width_.load());
+    is->max_picture_height = std::max(fs_screen_height_.load(), screen_height_.load());
     TVideoState* state = is.get();
     StartThread(is->parse_tid, "ReadLoop", [this, state] { ReadLoop(state); });
 
@@ -408,12 +413,17 @@ int TCustomPlayer::OpenAudioDevice(TVideoState* is, AVCodecContext* avctx)
     wanted.callback = &TCustomPlayer::AudioCallback;
     wanted.userdata = is;
     SDL_AudioSpec obtained{};
-    if (ff::SDL_OpenAudio(&wanted, &obtained) < 0) {
-        ReportError(std::string("SDL_OpenAudio() failed: ") + ff::SDL_GetError(), false);
-        return -1;
+    QuietSoundLibrary();
+    is->audio_clocked = ff::SDL_OpenAudio(&wanted, &obtained) < 0;
+    if (is->audio_clocked) {
+        // Without a device the sound is taken at its own pace and not heard: pictures keep
+        // their timing and a file of sound alone still moves on.
+        PostLog(llWarning, std::string("No audio device, playing without sound: ") + ff::SDL_GetError());
+        obtained = wanted;
+        obtained.size = static_cast<Uint32>(wanted.samples) * wanted.channels * 2;
     }
     // The device's own format, when the resampler can write it; else SDL converts for us.
-    if (obtained.format != AUDIO_U8 && obtained.format != AUDIO_S16SYS) {
+    if (!is->audio_clocked && obtained.format != AUDIO_U8 && obtained.format != AUDIO_S16SYS) {
         ff::SDL_CloseAudio();
         obtained = wanted;
         if (ff::SDL_OpenAudio(&obtained, nullptr) < 0) {
@@ -501,7 +511,10 @@ int TCustomPlayer::OpenStreamComponent(TVideoState* is, int streamIndex)
         is->audioq.PutFlush();
         is->audio_stream = streamIndex;
         ff::SDL_UnlockAudio();
-        ff::SDL_PauseAudio(0);
+        if (is->audio_clocked)
+            StartThread(is->audio_tid, "AudioClockThread", [this, is] { ClockedAudioLoop(is); });
+        else
+            ff::SDL_PauseAudio(0);
         break;
     case AVMEDIA_TYPE_VIDEO:
         is->video_ctx = avctx;
@@ -551,6 +564,8 @@ void TCustomPlayer::CloseStreamComponent(TVideoState* is, int streamIndex)
         break;
     case AVMEDIA_TYPE_AUDIO:
         is->audioq.Abort();
+        if (is->audio_tid.Joinable())
+            is->audio_tid.Join();
         ff::SDL_CloseAudio();
         is->audioq.Flush();
         if (is->swr_ctx)
@@ -641,6 +656,7 @@ void TCustomPlayer::RequestSeek(TVideoState* is, int flags, bool wait, std::int6
     if (is->seek_req)
         return;
     seeking_ = true;
+    is->hold_first = 0;
     is->seek_paused = is->paused.load();
     is->seek_pos = target;
     is->seek_rel = rel;
