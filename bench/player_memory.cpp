@@ -51,12 +51,15 @@ int RunPlayer(const std::string& file)
     TFFPlayer player;
     player.SetScreenWidth(1280);
     player.SetScreenHeight(1024);
+    // The first position is reported once the first picture is on screen.
+    bool shown = false;
+    player.OnPosition = [&](TCustomPlayer*, std::int64_t) { shown = true; };
     const auto start = std::chrono::steady_clock::now();
     if (!player.Open(file, &host, true)) {
         std::fprintf(stderr, "the player cannot open the file: %s\n", player.GetLastErrMsg().c_str());
         return 1;
     }
-    const bool shown = MainThread::WaitServing([&] { return player.CurrentFrame().Width > 0; }, 120000);
+    MainThread::WaitServing([&] { return shown; }, 120000);
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     player.Stop(true);
     if (!shown) {
