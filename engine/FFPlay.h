@@ -229,6 +229,9 @@ private:
     void ReadPackets(TVideoState* is);
     void PerformSeek(TVideoState* is, bool& eof);
     int OpenStreamComponent(TVideoState* is, int streamIndex);
+    // A decoder for the stream with the player's decoder options; nullptr when it cannot open.
+    AVCodecContext* OpenDecoder(const AVStream* st);
+    void CloseDecoder(AVCodecContext*& avctx);
     int OpenAudioDevice(TVideoState* is, AVCodecContext* avctx);
     void CloseStreamComponent(TVideoState* is, int streamIndex);
     bool SelectStream(int mediaType, int streamIndex);

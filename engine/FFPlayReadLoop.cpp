@@ -19,6 +19,14 @@
 
 namespace {
 
+// Each key packet of the codec decodes on its own (PNG's other packets build on the last picture,
+// so its descriptor does not call it intra-only).
+bool KeyPacketsStandAlone(AVCodecID id)
+{
+    const AVCodecDescriptor* descriptor = ff::avcodec_descriptor_get(id);
+    return id == AV_CODEC_ID_PNG || (descriptor && (descriptor->props & AV_CODEC_PROP_INTRA_ONLY));
+}
+
 constexpr int kMaxQueueSize = 15 * 1024 * 1024;
 constexpr int kMinAudioQueueSize = 327680;
 constexpr int kMinFrames = 5;
@@ -440,18 +448,13 @@ int TCustomPlayer::OpenAudioDevice(TVideoState* is, AVCodecContext* avctx)
     return 0;
 }
 
-int TCustomPlayer::OpenStreamComponent(TVideoState* is, int streamIndex)
+AVCodecContext* TCustomPlayer::OpenDecoder(const AVStream* st)
 {
-    AVFormatContext* ic = is->ic;
-    if (streamIndex < 0 || streamIndex >= static_cast<int>(ic->nb_streams))
-        return -1;
-    AVStream* st = ic->streams[streamIndex];
     const AVCodecParameters* par = st->codecpar;
     AVCodecContext* avctx = ff::avcodec_alloc_context3(nullptr);
     if (!avctx || ff::avcodec_parameters_to_context(avctx, par) < 0) {
         ff::avcodec_free_context(&avctx);
-        ReportError("avcodec_open() failed.", false);
-        return -1;
+        return nullptr;
     }
     avctx->pkt_timebase = st->time_base;
     const AVCodec* codec = ff::avcodec_find_decoder(par->codec_id);
@@ -472,13 +475,27 @@ int TCustomPlayer::OpenStreamComponent(TVideoState* is, int streamIndex)
     avctx->thread_count = 1;
     if (debug_mv_)
         ff::av_opt_set_int(avctx, "debug_mv", debug_mv_, AV_OPT_SEARCH_CHILDREN);
-    bool opened;
-    {
-        std::lock_guard<CriticalSection> lock(CodecLock());
-        opened = codec && ff::avcodec_open2(avctx, codec, nullptr) >= 0;
-    }
-    if (!opened) {
+    std::lock_guard<CriticalSection> lock(CodecLock());
+    if (!codec || ff::avcodec_open2(avctx, codec, nullptr) < 0)
         ff::avcodec_free_context(&avctx);
+    return avctx;
+}
+
+void TCustomPlayer::CloseDecoder(AVCodecContext*& avctx)
+{
+    std::lock_guard<CriticalSection> lock(CodecLock());
+    ff::avcodec_free_context(&avctx);
+}
+
+int TCustomPlayer::OpenStreamComponent(TVideoState* is, int streamIndex)
+{
+    AVFormatContext* ic = is->ic;
+    if (streamIndex < 0 || streamIndex >= static_cast<int>(ic->nb_streams))
+        return -1;
+    AVStream* st = ic->streams[streamIndex];
+    const AVCodecParameters* par = st->codecpar;
+    AVCodecContext* avctx = OpenDecoder(st);
+    if (!avctx) {
         ReportError("avcodec_open() failed.", false);
         return -1;
     }
@@ -519,6 +536,10 @@ int TCustomPlayer::OpenStreamComponent(TVideoState* is, int streamIndex)
     case AVMEDIA_TYPE_VIDEO:
         is->video_ctx = avctx;
         is->video_st = st;
+        // A decoder keeps its last picture beside the next; for pictures many times the screen's
+        // size whose key packets decode on their own, each key packet gets a decoder of its own.
+        is->decoder_per_picture =
+            is->FarBeyondScreen(par->width, par->height) && KeyPacketsStandAlone(par->codec_id);
         is->video_broken = 0;
         is->videoq.Init();
         is->videoq.PutFlush();

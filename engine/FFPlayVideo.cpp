@@ -71,7 +71,7 @@ int TCustomPlayer::ConfigureVideoFilters(TVideoState* is, AVFilterGraph*& graph,
     if (is->max_picture_width > 0 && is->max_picture_height > 0) {
         // A picture many times the screen's size is reduced by the fast filter: the finer ones
         // keep source lines by the dozen, which costs more memory than a whole picture.
-        const bool far = frame->width > 4 * is->max_picture_width || frame->height > 4 * is->max_picture_height;
+        const bool far = is->FarBeyondScreen(frame->width, frame->height);
         std::snprintf(text, sizeof text,
                       "scale=w='min(iw,%d)':h='min(ih,%d)':force_original_aspect_ratio=decrease%s",
                       is->max_picture_width, is->max_picture_height, far ? ":flags=neighbor" : "");
@@ -128,9 +128,17 @@ void TCustomPlayer::VideoDecodeLoop(TVideoState* is)
             continue;
         }
         const bool endPacket = !pkt->data && pkt->size == 0;
-        ff::avcodec_send_packet(is->video_ctx, endPacket ? nullptr : pkt);
+        AVCodecContext* decoder = is->video_ctx;
+        AVCodecContext* own = is->decoder_per_picture && !endPacket && (pkt->flags & AV_PKT_FLAG_KEY)
+                                  ? OpenDecoder(is->video_st.load())
+                                  : nullptr;
+        if (own)
+            decoder = own;
+        ff::avcodec_send_packet(decoder, endPacket ? nullptr : pkt);
+        if (own)
+            ff::avcodec_send_packet(own, nullptr);
         ff::av_packet_unref(pkt);
-        while (running && ff::avcodec_receive_frame(is->video_ctx, decoded) >= 0) {
+        while (running && ff::avcodec_receive_frame(decoder, decoded) >= 0) {
             const int ret = HandleDecodedPicture(is, decoded, graph, src, sink, filtered);
             ff::av_frame_unref(decoded);
             if (ret == -2) {
@@ -143,6 +151,8 @@ void TCustomPlayer::VideoDecodeLoop(TVideoState* is)
                 running = false;
             }
         }
+        if (own)
+            CloseDecoder(own);
         if (running && endPacket) {
             if (!is->seek_req)
                 seeking_ = false;

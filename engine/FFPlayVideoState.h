@@ -164,6 +164,14 @@ struct TVideoState {
     // Pictures larger than this (the screen's size; 0: no bound) are scaled down to it, keeping
     // their shape: nothing larger can be shown, and the queue holds pictures as they are shown.
     int max_picture_width = 0, max_picture_height = 0;
+    // Pictures of this size are many times what the screen can show.
+    bool FarBeyondScreen(int width, int height) const
+    {
+        return max_picture_width > 0 && max_picture_height > 0 &&
+               (width > 4 * max_picture_width || height > 4 * max_picture_height);
+    }
+    // Each key packet of the pictures is decoded by a decoder of its own (see OpenStreamComponent).
+    bool decoder_per_picture = false;
     // What the picture thread's filter graph was made for.
     int graph_width = 0, graph_height = 0, graph_format = -1;
     // The size of the filtered pictures; 0 until the filter graph runs.

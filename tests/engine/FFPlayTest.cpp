@@ -131,6 +131,42 @@ TEST_F(PlayerTest, OpenedPausedShowsTheFirstPictureThenPauses)
     ASSERT_TRUE(WaitUntil([&] { return LastPosition() >= kFrameUs; }));
 }
 
+// Pictures larger than the screen are kept at the screen's size, with their shape: the queue and
+// the snapshot hold no more than can be shown.
+TEST_F(PlayerTest, APictureLargerThanTheScreenIsKeptAtTheScreensSize)
+{
+    player_.SetScreenWidth(32);
+    player_.SetScreenHeight(32);
+    ASSERT_TRUE(OpenFrames(true)) << player_.GetLastErrMsg();
+    ASSERT_TRUE(WaitForState(psPause));
+    ASSERT_TRUE(WaitUntil([&] { return FirstPictureShown(); }));
+    const TFFPicture& frame = player_.CurrentFrame();
+    EXPECT_EQ(frame.Width, 32);
+    EXPECT_EQ(frame.Height, 24);
+    EXPECT_EQ(FrameNumber(frame), 0);
+}
+
+// Pictures many times the screen's size get a decoder each: they still show one after the other.
+TEST_F(PlayerTest, PicturesFarBeyondTheScreenShowInTurn)
+{
+    player_.SetScreenWidth(16);
+    player_.SetScreenHeight(16);
+    ASSERT_TRUE(player_.Open(zdtest::fixture("pictures.mkv"), &host_, true)) << player_.GetLastErrMsg();
+    ASSERT_TRUE(WaitForState(psPause));
+    ASSERT_TRUE(WaitUntil([&] { return FirstPictureShown(); }));
+    // Width, height, and whether the middle is red or green.
+    const auto shown = [&] {
+        const TFFPicture& frame = player_.CurrentFrame();
+        const std::size_t middle = (static_cast<std::size_t>(frame.Height / 2) * frame.Width + frame.Width / 2) * 4;
+        const int red = frame.Pixels.at(middle + 2), green = frame.Pixels.at(middle + 1);
+        return std::vector<int>{frame.Width, frame.Height, red > 240 && green < 16, green > 240 && red < 16};
+    };
+    EXPECT_EQ(shown(), (std::vector<int>{16, 12, true, false}));
+    player_.StepToNextFrame();
+    ASSERT_TRUE(WaitUntil([&] { return LastPosition() >= 1000000; }));
+    EXPECT_EQ(shown(), (std::vector<int>{16, 12, false, true}));
+}
+
 TEST_F(PlayerTest, PlaysToTheEndAndReportsItOnce)
 {
     ASSERT_TRUE(OpenFrames(true)) << player_.GetLastErrMsg();
