@@ -425,6 +425,9 @@ TEST_F(PlayerTest, ABadVideoFilterPlaysTheSoundAlone)
     std::int64_t pts = 0;
     player_.CurrentFrame(pts);
     EXPECT_EQ(pts, -1);  // no picture was ever shown
+    // The pictures are refused with a reason.
+    EXPECT_NE(player_.GetLastErrMsg().find("The pictures of 64x48 cannot be shown"), std::string::npos)
+        << player_.GetLastErrMsg();
 }
 
 TEST_F(PlayerTest, AudioOnlyFileHasNoPictureAndReachesItsEnd)
