@@ -69,12 +69,12 @@ int TCustomPlayer::ConfigureVideoFilters(TVideoState* is, AVFilterGraph*& graph,
     // as its conversion, so no full-size copy of it is ever queued.
     std::string description = vfilters_;
     if (is->max_picture_width > 0 && is->max_picture_height > 0) {
-        // A picture many times the screen's size is reduced by the fast filter: the finer ones
-        // keep source lines by the dozen, which costs more memory than a whole picture.
+        // A picture many times the screen's size is reduced by the fast bilinear filter: the
+        // finer ones keep source lines by the dozen, which costs more than a small picture.
         const bool far = is->FarBeyondScreen(frame->width, frame->height);
         std::snprintf(text, sizeof text,
                       "scale=w='min(iw,%d)':h='min(ih,%d)':force_original_aspect_ratio=decrease%s",
-                      is->max_picture_width, is->max_picture_height, far ? ":flags=neighbor" : "");
+                      is->max_picture_width, is->max_picture_height, far ? ":flags=fast_bilinear" : "");
         if (!description.empty())
             description += ',';
         description += text;
