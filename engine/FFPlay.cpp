@@ -250,6 +250,7 @@ bool TCustomPlayer::InitSDLWindow(TPlayerHost* host)
     if (windowId)
         SetEnv("SDL_WINDOWID", std::to_string(windowId));
     sdlStarted_ = true;
+    QuietSoundLibrary();
     const bool started = ff::SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO | SDL_INIT_TIMER) == 0;
     if (windowId)
         UnsetEnv("SDL_WINDOWID");
@@ -550,7 +551,8 @@ const TFFPicture& TCustomPlayer::CurrentFrame(std::int64_t& APTS)
     ff::SDL_LockYUVOverlay(overlay);
     const std::uint8_t* const data[4] = {overlay->pixels[0], overlay->pixels[2], overlay->pixels[1], nullptr};
     const int linesize[4] = {overlay->pitches[0], overlay->pitches[2], overlay->pitches[1], 0};
-    const bool converted = PictureToBitmap(rgbContext_, data, linesize, AV_PIX_FMT_YUV420P, shown.Width, shown.Height);
+    const bool converted =
+        PictureToBitmap(rgbContext_, data, linesize, AV_PIX_FMT_YUV420P, shown.Width, shown.Height, shown.FullRange);
     ff::SDL_UnlockYUVOverlay(overlay);
     if (!converted || !rgbContext_.Bitmap) {
         emptyFrame_ = TFFPicture{};
@@ -613,13 +615,15 @@ void TCustomPlayer::UpdatePosition(TVideoState* is)
     }
 }
 
-void TCustomPlayer::CallHook(std::uint8_t* const planes[3], const int linesize[3], int width, int height, double pts)
+void TCustomPlayer::CallHook(std::uint8_t* const planes[3], const int linesize[3], int width, int height,
+                             bool fullRange, double pts)
 {
     auto is = CurrentState();
     const std::int64_t time = std::llround(pts * 1000000.0) - (is ? is->StartTime : 0);
     const std::uint8_t* const src[4] = {planes[0], planes[1], planes[2], nullptr};
     const int srcLinesize[4] = {linesize[0], linesize[1], linesize[2], 0};
-    if (!PictureToBitmap(hookContext_, src, srcLinesize, AV_PIX_FMT_YUV420P, width, height) || !hookContext_.Bitmap) {
+    if (!PictureToBitmap(hookContext_, src, srcLinesize, AV_PIX_FMT_YUV420P, width, height, fullRange) ||
+        !hookContext_.Bitmap) {
         PostLog(llError, "Cannot initialize the toRGB conversion context");
         return;
     }
@@ -630,10 +634,17 @@ void TCustomPlayer::CallHook(std::uint8_t* const planes[3], const int linesize[3
         PostLog(llError, std::string("Error occurs OnHook: ") + e.what());
         return;
     }
-    hookContext_.fromRGB_convert_ctx =
-        ff::sws_getCachedContext(hookContext_.fromRGB_convert_ctx, width, height, hookContext_.RGBPixFmt, width,
-                                 height, AV_PIX_FMT_YUV420P, SWS_BICUBIC, nullptr, nullptr, nullptr);
-    if (!hookContext_.fromRGB_convert_ctx) {
+    SwsContext* back = nullptr;
+    if (fullRange) {
+        back = GetRangeScaler(hookContext_.FullRangeFromRGB, width, height, hookContext_.RGBPixFmt, true,
+                              AV_PIX_FMT_YUV420P, true);
+    } else {
+        hookContext_.fromRGB_convert_ctx =
+            ff::sws_getCachedContext(hookContext_.fromRGB_convert_ctx, width, height, hookContext_.RGBPixFmt, width,
+                                     height, AV_PIX_FMT_YUV420P, SWS_BICUBIC, nullptr, nullptr, nullptr);
+        back = hookContext_.fromRGB_convert_ctx;
+    }
+    if (!back) {
         PostLog(llError, "Cannot initialize the fromRGB conversion context");
         return;
     }
@@ -641,7 +652,7 @@ void TCustomPlayer::CallHook(std::uint8_t* const planes[3], const int linesize[3
     const int rgbLinesize[4] = {bitmap.Width * 4, 0, 0, 0};
     std::uint8_t* const dst[4] = {planes[0], planes[1], planes[2], nullptr};
     const int dstLinesize[4] = {linesize[0], linesize[1], linesize[2], 0};
-    ff::sws_scale(hookContext_.fromRGB_convert_ctx, rgb, rgbLinesize, 0, height, dst, dstLinesize);
+    ff::sws_scale(back, rgb, rgbLinesize, 0, height, dst, dstLinesize);
 }
 
 std::string TCustomPlayer::GetFormat() const

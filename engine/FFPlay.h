@@ -206,7 +206,8 @@ private:
     void ChangeState(TPlayState state);
     void CallFileOpen();
     void UpdatePosition(TVideoState* is);
-    void CallHook(std::uint8_t* const planes[3], const int linesize[3], int width, int height, double pts);
+    void CallHook(std::uint8_t* const planes[3], const int linesize[3], int width, int height, bool fullRange,
+                  double pts);
     bool InitSDLWindow(TPlayerHost* host);
     void QuitSDL();
     void WaitForStop();
@@ -228,6 +229,9 @@ private:
     void ReadPackets(TVideoState* is);
     void PerformSeek(TVideoState* is, bool& eof);
     int OpenStreamComponent(TVideoState* is, int streamIndex);
+    // A decoder for the stream with the player's decoder options; nullptr when it cannot open.
+    AVCodecContext* OpenDecoder(const AVStream* st);
+    void CloseDecoder(AVCodecContext*& avctx);
     int OpenAudioDevice(TVideoState* is, AVCodecContext* avctx);
     void CloseStreamComponent(TVideoState* is, int streamIndex);
     bool SelectStream(int mediaType, int streamIndex);
@@ -254,6 +258,8 @@ private:
 
     // Audio.
     static void AudioCallback(void* opaque, std::uint8_t* stream, int len);
+    // Stands in for SDL's audio thread when no device could be opened.
+    void ClockedAudioLoop(TVideoState* is);
     void FillAudio(TVideoState* is, std::uint8_t* stream, int len);
     int DecodeAudioFrame(TVideoState* is);
     int ResampleAudio(TVideoState* is, AVFrame* frame);

@@ -6,8 +6,12 @@
 #include "engine/FFPlayVideoState.h"
 #include "engine/FFmpegEntries.h"
 #include "engine/FFmpegLogger.h"
+#include "platform/kernel/DynLib.h"
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
+#include <vector>
 #include <cmath>
 #include <cstring>
 
@@ -18,7 +22,46 @@ constexpr int kAudioDiffAvgNb = 20;
 constexpr double kNoSyncThreshold = 10.0;
 constexpr int kSampleCorrectionPercent = 10;
 
+// The sound library's error handler that writes nothing.
+void IgnoreSoundLibraryError(const char*, int, const char*, int, const char*, ...) {}
+
 } // namespace
+
+void QuietSoundLibrary()
+{
+    // SDL probes the sound library's devices on every start; without a sound card the library
+    // writes each failure to standard error. The player says once what it does instead.
+    static const bool quieted = [] {
+        using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+        using SetHandler = int (*)(Handler);
+        LibHandle library = LoadLibraryFile("libasound.so.2", nullptr);
+        auto set = library ? reinterpret_cast<SetHandler>(GetLibrarySymbol(library, "snd_lib_error_set_handler", nullptr))
+                           : nullptr;
+        return set && set(&IgnoreSoundLibraryError) == 0;
+    }();
+    (void)quieted;
+}
+
+void TCustomPlayer::ClockedAudioLoop(TVideoState* is)
+{
+    // Blocks of the size SDL would ask for, taken when a device would have played them.
+    const int frameSize = std::max(is->audio_tgt_frame_size, 1);
+    const int blockBytes = std::max(is->audio_hw_buf_size / frameSize, 1) * frameSize;
+    const std::int64_t blockMicroseconds =
+        static_cast<std::int64_t>(blockBytes / frameSize) * 1000000 / std::max(is->audio_tgt_freq, 1);
+    std::vector<std::uint8_t> block(static_cast<std::size_t>(blockBytes));
+    std::int64_t due = ff::av_gettime_relative();
+    while (!is->audioq.Aborted()) {
+        const std::int64_t wait = due - ff::av_gettime_relative();
+        if (wait > 0) {
+            std::this_thread::sleep_for(std::chrono::microseconds(std::min<std::int64_t>(wait, 10000)));
+            continue;
+        }
+        AudioCallback(is, block.data(), blockBytes);
+        // A thread held up for long starts again from now rather than catching up in a burst.
+        due = std::max(due + blockMicroseconds, ff::av_gettime_relative() - 4 * blockMicroseconds);
+    }
+}
 
 void TCustomPlayer::AudioCallback(void* opaque, std::uint8_t* stream, int len)
 {

@@ -2,6 +2,7 @@
 // scrolling from left to right.
 
 #include "engine/FFPlay.h"
+#include "engine/FFPlayDisplay.h"
 #include "engine/FFPlayVideoState.h"
 #include "engine/FFmpegEntries.h"
 
@@ -19,12 +20,7 @@ int Wrap(int index)
 
 void FillRect(SDL_Surface* screen, int x, int y, int w, int h, Uint32 colour)
 {
-    SDL_Rect rect;
-    rect.x = static_cast<Sint16>(x);
-    rect.y = static_cast<Sint16>(y);
-    rect.w = static_cast<Uint16>(w);
-    rect.h = static_cast<Uint16>(h);
-    ff::SDL_FillRect(screen, &rect, colour);
+    FillSurfaceRect(screen, TDisplayRect{x, y, w, h}, colour);
 }
 
 } // namespace

@@ -44,10 +44,12 @@ void TCustomPlayer::PlayerEventLoop()
             screen_height_ = event.resize.h;
             is->width = event.resize.w;
             is->height = event.resize.h;
+            is->no_background = 1;
             if (is->paused)
                 RefreshVideo(is, false);
             break;
         case SDL_VIDEOEXPOSE:
+            is->no_background = 1;
             if (is->paused)
                 RefreshVideo(is, false);
             else
@@ -134,6 +136,7 @@ void TCustomPlayer::TogglePausedState(TVideoState* is)
         is->video_current_pts_drift = is->video_current_pts - now;
         std::lock_guard<std::mutex> lock(openPausedMutex_);
         is->open_paused = 0;
+        is->hold_first = 0;
         is->paused = 0;
     } else {
         if (is->video_st) {
@@ -202,6 +205,8 @@ void TCustomPlayer::RefreshVideo(TVideoState* is, bool advance)
         }
         if (size == 0)
             break;
+        if (is->paused && is->hold_first && is->shown.Overlay && !stale)
+            return;
         const double time = Now();
         TQueuedPicture& vp = is->pictq[is->pictq_rindex];
         if (time < vp.TargetClock)
@@ -314,6 +319,7 @@ int TCustomPlayer::OpenVideoSurface(TVideoState* is, bool force)
         ff::SDL_WM_SetCaption("FFPlayer", "FFPlayer");
     is->width = screen_->w;
     is->height = screen_->h;
+    is->no_background = 1;
     return 0;
 }
 
@@ -341,6 +347,19 @@ void TCustomPlayer::DisplayPicture(TVideoState* is)
     }
 
     const TDisplayRect rect = CalculateDisplayRect(width, height, aspect);
+    // Around the picture the area is black: a new surface, an exposed window or a picture of
+    // another shape must leave no older pixels beside it.
+    if (is->no_background || rect.X != is->last_rect.X || rect.Y != is->last_rect.Y || rect.W != is->last_rect.W ||
+        rect.H != is->last_rect.H) {
+        const std::uint32_t black = ff::SDL_MapRGB(screen_->format, 0, 0, 0);
+        for (const TDisplayRect& border : BorderRects(width, height, rect)) {
+            const TDisplayRect placed{is->xleft + border.X, is->ytop + border.Y, border.W, border.H};
+            FillSurfaceRect(screen_, placed, black);
+            ff::SDL_UpdateRect(screen_, placed.X, placed.Y, static_cast<Uint32>(placed.W),
+                               static_cast<Uint32>(placed.H));
+        }
+        is->last_rect = rect;
+    }
     is->no_background = 0;
     SDL_Rect target;
     target.x = static_cast<Sint16>(is->xleft + rect.X);

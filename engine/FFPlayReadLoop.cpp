@@ -11,12 +11,21 @@
 #include "platform/kernel/Exceptions.h"
 #include "platform/kernel/MainThread.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <thread>
 
 namespace {
+
+// Each key packet of the codec decodes on its own (PNG's other packets build on the last picture,
+// so its descriptor does not call it intra-only).
+bool KeyPacketsStandAlone(AVCodecID id)
+{
+    const AVCodecDescriptor* descriptor = ff::avcodec_descriptor_get(id);
+    return id == AV_CODEC_ID_PNG || (descriptor && (descriptor->props & AV_CODEC_PROP_INTRA_ONLY));
+}
 
 constexpr int kMaxQueueSize = 15 * 1024 * 1024;
 constexpr int kMinAudioQueueSize = 327680;
@@ -57,6 +66,7 @@ TVideoState::~TVideoState()
     if (rdft)
         ff::av_rdft_end(rdft);
     ff::av_free(rdft_data);
+    FreeRangeScaler(range_scaler);
 }
 
 bool TCustomPlayer::PostUserEvent(int type, TVideoState* is)
@@ -75,11 +85,14 @@ bool TCustomPlayer::OpenVideoState(const std::string& fileName, bool paused)
     if (paused) {
         is->paused = 1;
         is->open_paused = 1;
+        is->hold_first = 1;
         step_ = false;
     }
     is->filename = fileName;
     is->iformat = file_iformat_;
     is->av_sync_type = av_sync_type_;
+    is->max_picture_width = std::max(fs_screen_width_.load(), screen_width_.load());
+    is->max_picture_height = std::max(fs_screen_height_.load(), screen_height_.load());
     TVideoState* state = is.get();
     StartThread(is->parse_tid, "ReadLoop", [this, state] { ReadLoop(state); });
 
@@ -408,12 +421,17 @@ int TCustomPlayer::OpenAudioDevice(TVideoState* is, AVCodecContext* avctx)
     wanted.callback = &TCustomPlayer::AudioCallback;
     wanted.userdata = is;
     SDL_AudioSpec obtained{};
-    if (ff::SDL_OpenAudio(&wanted, &obtained) < 0) {
-        ReportError(std::string("SDL_OpenAudio() failed: ") + ff::SDL_GetError(), false);
-        return -1;
+    QuietSoundLibrary();
+    is->audio_clocked = ff::SDL_OpenAudio(&wanted, &obtained) < 0;
+    if (is->audio_clocked) {
+        // Without a device the sound is taken at its own pace and not heard: pictures keep
+        // their timing and a file of sound alone still moves on.
+        PostLog(llWarning, std::string("No audio device, playing without sound: ") + ff::SDL_GetError());
+        obtained = wanted;
+        obtained.size = static_cast<Uint32>(wanted.samples) * wanted.channels * 2;
     }
     // The device's own format, when the resampler can write it; else SDL converts for us.
-    if (obtained.format != AUDIO_U8 && obtained.format != AUDIO_S16SYS) {
+    if (!is->audio_clocked && obtained.format != AUDIO_U8 && obtained.format != AUDIO_S16SYS) {
         ff::SDL_CloseAudio();
         obtained = wanted;
         if (ff::SDL_OpenAudio(&obtained, nullptr) < 0) {
@@ -430,18 +448,13 @@ int TCustomPlayer::OpenAudioDevice(TVideoState* is, AVCodecContext* avctx)
     return 0;
 }
 
-int TCustomPlayer::OpenStreamComponent(TVideoState* is, int streamIndex)
+AVCodecContext* TCustomPlayer::OpenDecoder(const AVStream* st)
 {
-    AVFormatContext* ic = is->ic;
-    if (streamIndex < 0 || streamIndex >= static_cast<int>(ic->nb_streams))
-        return -1;
-    AVStream* st = ic->streams[streamIndex];
     const AVCodecParameters* par = st->codecpar;
     AVCodecContext* avctx = ff::avcodec_alloc_context3(nullptr);
     if (!avctx || ff::avcodec_parameters_to_context(avctx, par) < 0) {
         ff::avcodec_free_context(&avctx);
-        ReportError("avcodec_open() failed.", false);
-        return -1;
+        return nullptr;
     }
     avctx->pkt_timebase = st->time_base;
     const AVCodec* codec = ff::avcodec_find_decoder(par->codec_id);
@@ -462,13 +475,27 @@ int TCustomPlayer::OpenStreamComponent(TVideoState* is, int streamIndex)
     avctx->thread_count = 1;
     if (debug_mv_)
         ff::av_opt_set_int(avctx, "debug_mv", debug_mv_, AV_OPT_SEARCH_CHILDREN);
-    bool opened;
-    {
-        std::lock_guard<CriticalSection> lock(CodecLock());
-        opened = codec && ff::avcodec_open2(avctx, codec, nullptr) >= 0;
-    }
-    if (!opened) {
+    std::lock_guard<CriticalSection> lock(CodecLock());
+    if (!codec || ff::avcodec_open2(avctx, codec, nullptr) < 0)
         ff::avcodec_free_context(&avctx);
+    return avctx;
+}
+
+void TCustomPlayer::CloseDecoder(AVCodecContext*& avctx)
+{
+    std::lock_guard<CriticalSection> lock(CodecLock());
+    ff::avcodec_free_context(&avctx);
+}
+
+int TCustomPlayer::OpenStreamComponent(TVideoState* is, int streamIndex)
+{
+    AVFormatContext* ic = is->ic;
+    if (streamIndex < 0 || streamIndex >= static_cast<int>(ic->nb_streams))
+        return -1;
+    AVStream* st = ic->streams[streamIndex];
+    const AVCodecParameters* par = st->codecpar;
+    AVCodecContext* avctx = OpenDecoder(st);
+    if (!avctx) {
         ReportError("avcodec_open() failed.", false);
         return -1;
     }
@@ -501,11 +528,18 @@ int TCustomPlayer::OpenStreamComponent(TVideoState* is, int streamIndex)
         is->audioq.PutFlush();
         is->audio_stream = streamIndex;
         ff::SDL_UnlockAudio();
-        ff::SDL_PauseAudio(0);
+        if (is->audio_clocked)
+            StartThread(is->audio_tid, "AudioClockThread", [this, is] { ClockedAudioLoop(is); });
+        else
+            ff::SDL_PauseAudio(0);
         break;
     case AVMEDIA_TYPE_VIDEO:
         is->video_ctx = avctx;
         is->video_st = st;
+        // A decoder keeps its last picture beside the next; for pictures many times the screen's
+        // size whose key packets decode on their own, each key packet gets a decoder of its own.
+        is->decoder_per_picture =
+            is->FarBeyondScreen(par->width, par->height) && KeyPacketsStandAlone(par->codec_id);
         is->video_broken = 0;
         is->videoq.Init();
         is->videoq.PutFlush();
@@ -551,6 +585,8 @@ void TCustomPlayer::CloseStreamComponent(TVideoState* is, int streamIndex)
         break;
     case AVMEDIA_TYPE_AUDIO:
         is->audioq.Abort();
+        if (is->audio_tid.Joinable())
+            is->audio_tid.Join();
         ff::SDL_CloseAudio();
         is->audioq.Flush();
         if (is->swr_ctx)
@@ -641,6 +677,7 @@ void TCustomPlayer::RequestSeek(TVideoState* is, int flags, bool wait, std::int6
     if (is->seek_req)
         return;
     seeking_ = true;
+    is->hold_first = 0;
     is->seek_paused = is->paused.load();
     is->seek_pos = target;
     is->seek_rel = rel;

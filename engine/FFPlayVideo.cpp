@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <string>
 #include <thread>
 
 namespace {
@@ -64,7 +65,21 @@ int TCustomPlayer::ConfigureVideoFilters(TVideoState* is, AVFilterGraph*& graph,
                              AV_OPT_SEARCH_CHILDREN);
     if (ret < 0)
         return ret;
-    if (vfilters_.empty()) {
+    // A picture larger than the screen is scaled down on the way to the queue, in the same pass
+    // as its conversion, so no full-size copy of it is ever queued.
+    std::string description = vfilters_;
+    if (is->max_picture_width > 0 && is->max_picture_height > 0) {
+        // A picture many times the screen's size is reduced by the fast bilinear filter: the
+        // finer ones keep source lines by the dozen, which costs more than a small picture.
+        const bool far = is->FarBeyondScreen(frame->width, frame->height);
+        std::snprintf(text, sizeof text,
+                      "scale=w='min(iw,%d)':h='min(ih,%d)':force_original_aspect_ratio=decrease%s",
+                      is->max_picture_width, is->max_picture_height, far ? ":flags=fast_bilinear" : "");
+        if (!description.empty())
+            description += ',';
+        description += text;
+    }
+    if (description.empty()) {
         ret = ff::avfilter_link(src, 0, sink, 0);
     } else {
         AVFilterInOut* outputs = ff::avfilter_inout_alloc();
@@ -80,7 +95,7 @@ int TCustomPlayer::ConfigureVideoFilters(TVideoState* is, AVFilterGraph*& graph,
         inputs->name = ff::av_strdup("out");
         inputs->filter_ctx = sink;
         inputs->pad_idx = 0;
-        ret = ff::avfilter_graph_parse_ptr(graph, vfilters_.c_str(), &inputs, &outputs, nullptr);
+        ret = ff::avfilter_graph_parse_ptr(graph, description.c_str(), &inputs, &outputs, nullptr);
         ff::avfilter_inout_free(&outputs);
         ff::avfilter_inout_free(&inputs);
     }
@@ -113,9 +128,17 @@ void TCustomPlayer::VideoDecodeLoop(TVideoState* is)
             continue;
         }
         const bool endPacket = !pkt->data && pkt->size == 0;
-        ff::avcodec_send_packet(is->video_ctx, endPacket ? nullptr : pkt);
+        AVCodecContext* decoder = is->video_ctx;
+        AVCodecContext* own = is->decoder_per_picture && !endPacket && (pkt->flags & AV_PKT_FLAG_KEY)
+                                  ? OpenDecoder(is->video_st.load())
+                                  : nullptr;
+        if (own)
+            decoder = own;
+        ff::avcodec_send_packet(decoder, endPacket ? nullptr : pkt);
+        if (own)
+            ff::avcodec_send_packet(own, nullptr);
         ff::av_packet_unref(pkt);
-        while (running && ff::avcodec_receive_frame(is->video_ctx, decoded) >= 0) {
+        while (running && ff::avcodec_receive_frame(decoder, decoded) >= 0) {
             const int ret = HandleDecodedPicture(is, decoded, graph, src, sink, filtered);
             ff::av_frame_unref(decoded);
             if (ret == -2) {
@@ -128,6 +151,8 @@ void TCustomPlayer::VideoDecodeLoop(TVideoState* is)
                 running = false;
             }
         }
+        if (own)
+            CloseDecoder(own);
         if (running && endPacket) {
             if (!is->seek_req)
                 seeking_ = false;
@@ -164,8 +189,15 @@ int TCustomPlayer::HandleDecodedPicture(TVideoState* is, AVFrame* decoded, AVFil
     // The graph is made for the first picture and again whenever the pictures change shape.
     if (!graph || is->graph_width != decoded->width || is->graph_height != decoded->height ||
         is->graph_format != decoded->format) {
-        if (ConfigureVideoFilters(is, graph, src, sink, decoded) < 0)
+        if (const int ret = ConfigureVideoFilters(is, graph, src, sink, decoded); ret < 0) {
+            char reason[AV_ERROR_MAX_STRING_SIZE] = {};
+            ff::av_strerror(ret, reason, sizeof reason);
+            char text[160];
+            std::snprintf(text, sizeof text, "The pictures of %dx%d cannot be shown: %s", decoded->width,
+                          decoded->height, reason);
+            ReportError(text, true);
             return -2;
+        }
         is->graph_width = decoded->width;
         is->graph_height = decoded->height;
         is->graph_format = decoded->format;
@@ -262,10 +294,24 @@ int TCustomPlayer::QueuePicture(TVideoState* is, AVFrame* frame, double pts, std
         if (is->videoq.Aborted())
             return -1;
     }
-    if (!vp.Overlay)
+    if (!vp.Overlay) {
+        // The picture cannot be held: it is left out, said once per size.
+        if (is->refused_width != width || is->refused_height != height) {
+            is->refused_width = width;
+            is->refused_height = height;
+            char text[160];
+            std::snprintf(text, sizeof text, "A picture of %dx%d cannot be held: %s", width, height,
+                          ff::SDL_GetError());
+            ReportError(text, true);
+        }
         return 0;
+    }
 
     SDL_Overlay* overlay = vp.Overlay;
+    // SDL's own conversion to RGB reads full-range YUV; overlays of the display hardware read
+    // video's limited range. The picture is brought into the range its overlay is read in.
+    const bool sourceFull = frame->color_range == AVCOL_RANGE_JPEG;
+    const bool overlayFull = overlay->hw_overlay == 0;
     ff::SDL_LockYUVOverlay(overlay);
     std::uint8_t* planes[3] = {overlay->pixels[0], overlay->pixels[2], overlay->pixels[1]};
     const int linesize[3] = {overlay->pitches[0], overlay->pitches[2], overlay->pitches[1]};
@@ -280,14 +326,25 @@ int TCustomPlayer::QueuePicture(TVideoState* is, AVFrame* frame, double pts, std
     }
     std::uint8_t* dst[4] = {planes[0], planes[1], planes[2], nullptr};
     int dstLinesize[4] = {linesize[0], linesize[1], linesize[2], 0};
-    ff::av_image_copy(dst, dstLinesize, src, srcLinesize, AV_PIX_FMT_YUV420P, width, height);
-    if (hook_ && OnHook && !eventsDetached_)
-        CallHook(planes, linesize, width, height, pts);
+    bool filled = true;
+    if (sourceFull == overlayFull) {
+        ff::av_image_copy(dst, dstLinesize, src, srcLinesize, AV_PIX_FMT_YUV420P, width, height);
+    } else if (SwsContext* scaler = GetRangeScaler(is->range_scaler, width, height, AV_PIX_FMT_YUV420P, sourceFull,
+                                                   AV_PIX_FMT_YUV420P, overlayFull)) {
+        ff::sws_scale(scaler, src, srcLinesize, 0, height, dst, dstLinesize);
+    } else {
+        filled = false;
+    }
+    if (filled && hook_ && OnHook && !eventsDetached_)
+        CallHook(planes, linesize, width, height, overlayFull, pts);
     ff::SDL_UnlockYUVOverlay(overlay);
+    if (!filled)
+        return 0;
 
     vp.Pts = pts;
     vp.Pos = pos;
     vp.SampleAspect = frame->sample_aspect_ratio;
+    vp.FullRange = overlayFull;
     is->pictq_windex = (is->pictq_windex + 1) % TVideoState::PictureQueueSize;
     std::lock_guard<std::mutex> lock(is->pictq_mutex);
     vp.TargetClock = ComputeTargetTime(is, pts);

@@ -3,9 +3,11 @@
 // picture and subtitle queues, the clocks and the flags the player's threads exchange. Flags
 // and clocks that several threads touch are atomic; the queues have their own locks.
 
+#include "engine/FFPlayDisplay.h"
 #include "engine/FFPlayPacketQueue.h"
 #include "engine/FFPlayTypes.h"
 #include "engine/FFmpegEntries.h"
+#include "engine/RGBConvert.h"
 #include "platform/kernel/Thread.h"
 
 #include <atomic>
@@ -14,6 +16,10 @@
 #include <mutex>
 #include <string>
 #include <vector>
+
+// Keeps the sound library SDL probes from writing its failures to standard error (once per
+// process).
+void QuietSoundLibrary();
 
 // The player's own SDL user events.
 enum : int {
@@ -32,6 +38,9 @@ struct TQueuedPicture {
     int Width = 0;  // overlay size
     int Height = 0;
     AVRational SampleAspect{0, 1};
+    // The overlay holds full-range YUV (what SDL's own conversion to RGB expects) rather than
+    // video's limited range (what overlays of the display hardware expect).
+    bool FullRange = false;
     // Queued before a seek's flush: dropped instead of shown.
     bool Stale = false;
 };
@@ -51,7 +60,7 @@ struct TVideoState {
     std::string filename;
     const AVInputFormat* iformat = nullptr;
 
-    Thread parse_tid, video_tid, refresh_tid, subtitle_tid;
+    Thread parse_tid, video_tid, refresh_tid, subtitle_tid, audio_tid;
 
     std::atomic<int> abort_request{0};
     std::atomic<int> paused{0};
@@ -82,6 +91,8 @@ struct TVideoState {
     double audio_diff_threshold = 0;
     int audio_diff_avg_count = 0;
     int audio_hw_buf_size = 0;
+    // No audio device could be opened: audio_tid takes the sound at the pace a device would.
+    bool audio_clocked = false;
     // The device's sample format, channel count, rate, bytes per sample frame and silence byte.
     AVSampleFormat audio_tgt_fmt = AV_SAMPLE_FMT_S16;
     int audio_tgt_channels = 0;
@@ -146,6 +157,21 @@ struct TVideoState {
     // Size and format of the overlay the picture thread asks TPlayThread to allocate.
     int alloc_width = 0, alloc_height = 0;
     int allocated = 0;
+    // The size of the last picture whose overlay could not be made (picture thread).
+    int refused_width = 0, refused_height = 0;
+    // The picture thread's conversion of a picture's range to its overlay's.
+    TRangeScaler range_scaler;
+    // Pictures larger than this (the screen's size; 0: no bound) are scaled down to it, keeping
+    // their shape: nothing larger can be shown, and the queue holds pictures as they are shown.
+    int max_picture_width = 0, max_picture_height = 0;
+    // Pictures of this size are many times what the screen can show.
+    bool FarBeyondScreen(int width, int height) const
+    {
+        return max_picture_width > 0 && max_picture_height > 0 &&
+               (width > 4 * max_picture_width || height > 4 * max_picture_height);
+    }
+    // Each key packet of the pictures is decoded by a decoder of its own (see OpenStreamComponent).
+    bool decoder_per_picture = false;
     // What the picture thread's filter graph was made for.
     int graph_width = 0, graph_height = 0, graph_format = -1;
     // The size of the filtered pictures; 0 until the filter graph runs.
@@ -158,6 +184,8 @@ struct TVideoState {
     std::atomic<int> width{0}, height{0};
     int xleft = 0, ytop = 0;
     int no_background = 1;
+    // Where the last picture went in the area.
+    TDisplayRect last_rect;
 
     std::atomic<double> skip_frames{1.0};
     double skip_frames_index = 0;
@@ -174,6 +202,9 @@ struct TVideoState {
     std::atomic<int> ReachEOF{0};
     std::atomic<int> Reading{0};
     std::atomic<int> open_paused{0};
+    // A file opened paused stands on its first picture: the pictures queued behind it wait for
+    // the file to play, step or seek.
+    std::atomic<int> hold_first{0};
     std::atomic<int> seek_paused{0};
     std::atomic<int> seek_done{0};
     std::atomic<int> seek_flushed{0};

@@ -3,6 +3,7 @@
 #include "engine/FFmpegEntries.h"
 
 #include <cstring>
+#include <utility>
 
 void FreeRGBContext(TRGBConvertContext& context)
 {
@@ -12,7 +13,45 @@ void FreeRGBContext(TRGBConvertContext& context)
             ff::sws_freeContext(*scaler);
         *scaler = nullptr;
     }
+    FreeRangeScaler(context.FullRangeToRGB);
+    FreeRangeScaler(context.FullRangeFromRGB);
     context.RGBPixFmt = AV_PIX_FMT_BGRA;
+}
+
+void FreeRangeScaler(TRangeScaler& scaler)
+{
+    if (scaler.Context)
+        ff::sws_freeContext(scaler.Context);
+    scaler = TRangeScaler{};
+}
+
+SwsContext* GetRangeScaler(TRangeScaler& scaler, int width, int height, AVPixelFormat source, bool sourceFull,
+                           AVPixelFormat target, bool targetFull)
+{
+    if (scaler.Context && scaler.Width == width && scaler.Height == height && scaler.Source == source &&
+        scaler.Target == target && scaler.SourceFull == sourceFull && scaler.TargetFull == targetFull)
+        return scaler.Context;
+    FreeRangeScaler(scaler);
+    SwsContext* context = ff::sws_alloc_context();
+    if (!context)
+        return nullptr;
+    // The ranges are set before the scaler starts: it picks its conversion by them.
+    const std::pair<const char*, std::int64_t> options[] = {
+        {"srcw", width},       {"srch", height},           {"src_format", source},       {"dstw", width},
+        {"dsth", height},      {"dst_format", target},     {"sws_flags", SWS_BICUBIC},   {"src_range", sourceFull},
+        {"dst_range", targetFull}};
+    for (const auto& [name, value] : options) {
+        if (ff::av_opt_set_int(context, name, value, 0) < 0) {
+            ff::sws_freeContext(context);
+            return nullptr;
+        }
+    }
+    if (ff::sws_init_context(context, nullptr, nullptr) < 0) {
+        ff::sws_freeContext(context);
+        return nullptr;
+    }
+    scaler = TRangeScaler{context, width, height, source, target, sourceFull, targetFull};
+    return context;
 }
 
 std::unique_ptr<TFFPicture> CreateBitmap(int width, int height)
@@ -25,7 +64,7 @@ std::unique_ptr<TFFPicture> CreateBitmap(int width, int height)
 }
 
 bool PictureToBitmap(TRGBConvertContext& context, const std::uint8_t* const data[4],
-                     const int linesize[4], AVPixelFormat pixFmt, int width, int height)
+                     const int linesize[4], AVPixelFormat pixFmt, int width, int height, bool fullRange)
 {
     if (width <= 0 || height <= 0)
         return false;
@@ -47,11 +86,17 @@ bool PictureToBitmap(TRGBConvertContext& context, const std::uint8_t* const data
                         rowBytes);
         return true;
     }
-    context.toRGB_convert_ctx =
-        ff::sws_getCachedContext(context.toRGB_convert_ctx, width, height, pixFmt, width, height,
-                                 context.RGBPixFmt, SWS_BICUBIC, nullptr, nullptr, nullptr);
-    if (!context.toRGB_convert_ctx)
+    SwsContext* scaler = nullptr;
+    if (fullRange) {
+        scaler = GetRangeScaler(context.FullRangeToRGB, width, height, pixFmt, true, context.RGBPixFmt, true);
+    } else {
+        context.toRGB_convert_ctx =
+            ff::sws_getCachedContext(context.toRGB_convert_ctx, width, height, pixFmt, width, height,
+                                     context.RGBPixFmt, SWS_BICUBIC, nullptr, nullptr, nullptr);
+        scaler = context.toRGB_convert_ctx;
+    }
+    if (!scaler)
         return false;
-    ff::sws_scale(context.toRGB_convert_ctx, data, linesize, 0, height, rows, rowSizes);
+    ff::sws_scale(scaler, data, linesize, 0, height, rows, rowSizes);
     return true;
 }

@@ -5,6 +5,9 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/window/User.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 constexpr const char* kClassName = "ZdConversionPreview";
@@ -66,7 +69,10 @@ void TPreviewWindow::ShowFrame()
         return;
     if (!FFormHandle) {
         CreatePreviewForm();
-        ShowWindow(FFormHandle, SW_SHOWNORMAL);
+        if (!FFormHandle)
+            return;
+        // The window comes up without taking the keyboard from the window the user works in.
+        ShowWindow(FFormHandle, SW_SHOWNOACTIVATE);
         // The first painting of the window comes before the picture, not over it.
         UpdateWindow(FFormHandle);
     }
@@ -78,9 +84,37 @@ void TPreviewWindow::ShowFrame()
     info.bmiHeader.biHeight = -bitmap.Height;  // rows top-down
     info.bmiHeader.biBitCount = 32;
     HDC dc = GetDC(FFormHandle);
-    SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(bitmap.Width), static_cast<DWORD>(bitmap.Height), 0, 0, 0,
-                      static_cast<UINT>(bitmap.Height), bitmap.Pixels.data(), &info, DIB_RGB_COLORS);
+    if (FScale == 1.0) {
+        SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(bitmap.Width), static_cast<DWORD>(bitmap.Height), 0, 0, 0,
+                          static_cast<UINT>(bitmap.Height), bitmap.Pixels.data(), &info, DIB_RGB_COLORS);
+    } else {
+        StretchDIBits(dc, 0, 0, static_cast<int>(std::lround(bitmap.Width * FScale)),
+                      static_cast<int>(std::lround(bitmap.Height * FScale)), 0, 0, bitmap.Width, bitmap.Height,
+                      bitmap.Pixels.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+    }
     ReleaseDC(FFormHandle, dc);
+}
+
+TPreviewPlacement PlacePreview(int pictureWidth, int pictureHeight, const RECT& workArea, int frameWidth,
+                               int frameHeight)
+{
+    TPreviewPlacement placement;
+    const int workWidth = workArea.right - workArea.left;
+    const int workHeight = workArea.bottom - workArea.top;
+    // A picture larger than half the work area is shown smaller, keeping its shape.
+    if (pictureWidth > 0 && pictureHeight > 0 && workWidth > 0 && workHeight > 0 &&
+        (pictureWidth * 2 > workWidth || pictureHeight * 2 > workHeight)) {
+        placement.Scale = std::min(workWidth / 2.0 / pictureWidth, workHeight / 2.0 / pictureHeight);
+    }
+    const int clientWidth = std::max(1, static_cast<int>(std::lround(pictureWidth * placement.Scale)));
+    const int clientHeight = std::max(1, static_cast<int>(std::lround(pictureHeight * placement.Scale)));
+    const int width = clientWidth + frameWidth;
+    const int height = clientHeight + frameHeight;
+    // Centred in the work area, and never beyond it (its caption and close box stay reachable).
+    const int left = std::max(workArea.left, std::min(workArea.left + (workWidth - width) / 2, workArea.right - width));
+    const int top = std::max(workArea.top, std::min(workArea.top + (workHeight - height) / 2, workArea.bottom - height));
+    placement.Window = RECT{left, top, left + width, top + height};
+    return placement;
 }
 
 void TPreviewWindow::CreatePreviewForm()
@@ -94,19 +128,31 @@ void TPreviewWindow::CreatePreviewForm()
         wc.lpszClassName = kClassName;
         RegisterClass(&wc);
     }
-    HWND hwnd = CreateWindowEx(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kClassName, "", WS_CAPTION | WS_SYSMENU, 0, 0,
-                               FBitmap->Width, FBitmap->Height, nullptr, nullptr, nullptr, this);
+    // Owned by the program's window the user works in, it stays above that window; not being
+    // topmost, the program's own dialogs stay above it.
+    const HWND active = GetActiveWindow();
+    const HWND owner = active ? GetAncestor(active, GA_ROOTOWNER) : nullptr;
+    HWND hwnd = CreateWindowEx(WS_EX_TOOLWINDOW, kClassName, "", WS_CAPTION | WS_SYSMENU, 0, 0, FBitmap->Width,
+                               FBitmap->Height, owner, nullptr, nullptr, this);
     if (!hwnd)
         return;
-    // The client area takes the first picture's size (later pictures do not change it); the
-    // window goes to the centre of the screen.
+    // The client area takes the first picture's size, scaled down to fit (later pictures do not
+    // change it); the window goes to the centre of the work area.
     RECT window{}, client{};
     GetWindowRect(hwnd, &window);
     GetClientRect(hwnd, &client);
-    const int width = FBitmap->Width + (window.right - window.left) - client.right;
-    const int height = FBitmap->Height + (window.bottom - window.top) - client.bottom;
-    MoveWindow(hwnd, (GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2,
-               width, height, FALSE);
+    RECT workArea{};
+    if (!SystemParametersInfo(SPI_GETWORKAREA, 0, &workArea, 0))
+        workArea = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    const TPreviewPlacement placement =
+        PlacePreview(FBitmap->Width, FBitmap->Height, workArea, (window.right - window.left) - client.right,
+                     (window.bottom - window.top) - client.bottom);
+    FScale = placement.Scale;
+    const RECT& r = placement.Window;
+    MoveWindow(hwnd, r.left, r.top, r.right - r.left, r.bottom - r.top, FALSE);
+    // A dialog of the program that is open keeps its place above the new window.
+    if (active && active != owner)
+        SetWindowPos(hwnd, active, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     FFormHandle = hwnd;
 }
 

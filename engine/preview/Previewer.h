@@ -1,6 +1,7 @@
 #pragma once
-// The conversion preview window: a small always-on-top tool window per converting task, made on
-// its first picture, showing each picture handed to it with the picture's time as its caption.
+// The conversion preview window: a small tool window per converting task, made on its first
+// picture above the program's window (below its open dialogs), wholly inside the work area,
+// showing each picture handed to it with the picture's time as its caption.
 // Pressing the mouse anywhere on the picture drags the window; closing it ends the previews of
 // that task.
 //
@@ -8,10 +9,21 @@
 // thread, and the worker waits meanwhile (so its picture stays valid while it is drawn).
 
 #include "engine/PostHooks.h"
+#include "platform/win/Types.h"
 #include "platform/window/Handles.h"
 
 #include <atomic>
 #include <cstdint>
+
+// Where the window goes: its outer rectangle and the scale its pictures are drawn at (1, or less
+// for a picture larger than half the work area). frameWidth and frameHeight are what the
+// window's frame and caption add to the client area.
+struct TPreviewPlacement {
+    RECT Window{};
+    double Scale = 1.0;
+};
+TPreviewPlacement PlacePreview(int pictureWidth, int pictureHeight, const RECT& workArea, int frameWidth,
+                               int frameHeight);
 
 class TPreviewWindow : public TPreviewer {
 public:
@@ -36,6 +48,8 @@ private:
     const TFFPicture* FBitmap = nullptr;
     int FFrameNumber = 0;
     std::int64_t FPTS = 0;
+    // The scale pictures are drawn at, fixed with the window.
+    double FScale = 1.0;
 };
 
 // Makes conversions show their previews in TPreviewWindow windows.

@@ -39,11 +39,15 @@ enum class CursorShape {
 
 // The native window of a child that an external renderer draws into. When the native side
 // exposes it (it was covered, or newly mapped), it tells the window layer (NotifyChildExposed).
+// Wherever the renderer has not drawn, it is black: exposed parts are filled at once, never left
+// with what covered them.
 class NativeChildWindow {
 public:
     virtual ~NativeChildWindow() = default;
     virtual void SetGeometry(const RECT& rectInTopLevel) = 0;
     virtual void SetVisible(bool visible) = 0;
+    // Fills the whole window black, as its child window's background is erased.
+    virtual void Clear() = 0;
     // The id the external renderer needs (an X11 window id on xcb).
     virtual std::uintptr_t Id() const = 0;
 };

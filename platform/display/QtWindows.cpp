@@ -21,6 +21,9 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <cstdint>
+
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -374,10 +377,38 @@ void QtTopLevelWindow::keyReleaseEvent(QKeyEvent* event)
     PostKey(event, RawInput::Kind::KeyUp);
 }
 
+namespace {
+
+// Qt's X connection, or nullptr on another platform.
+xcb_connection_t* XConnection()
+{
+    if (!qGuiApp || QGuiApplication::platformName() != "xcb")
+        return nullptr;
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+} // namespace
+
 QtChildWindow::QtChildWindow(QWindow* parent, HWND hwnd, const RECT& rectInParent) : QWindow(parent), hwnd_(hwnd)
 {
     setGeometry(ToQRect(rectInParent));
     create();
+    // The X server fills what becomes visible with the background at once; without one it keeps
+    // the pixels of whatever covered the window until the renderer draws again.
+    if (xcb_connection_t* c = XConnection()) {
+        const std::uint32_t black = 0;
+        xcb_change_window_attributes(c, static_cast<xcb_window_t>(winId()), XCB_CW_BACK_PIXEL, &black);
+        xcb_flush(c);
+    }
+}
+
+void QtChildWindow::Clear()
+{
+    if (xcb_connection_t* c = XConnection()) {
+        xcb_clear_area(c, 0, static_cast<xcb_window_t>(winId()), 0, 0, 0, 0);
+        xcb_flush(c);
+    }
 }
 
 void QtChildWindow::SetGeometry(const RECT& rectInTopLevel)

@@ -67,6 +67,7 @@ public:
 
     void SetGeometry(const RECT& rectInTopLevel) override;
     void SetVisible(bool visible) override;
+    void Clear() override;
     std::uintptr_t Id() const override;
 
 protected:

@@ -80,6 +80,14 @@ void PaintFrameNow(Window* w)
     Send(w, WM_NCPAINT, 1, 0);
 }
 
+// A renderer's native window covers the client area, so its background is erased there too;
+// the renderer learns from the WM_PAINT that follows that it must draw again.
+void EraseNativeChild(Window* w)
+{
+    if (w->nativeChild)
+        w->nativeChild->Clear();
+}
+
 void UpdateNow(Window* w, UINT flags)
 {
     std::shared_ptr<Window> keep = w->shared_from_this();
@@ -94,6 +102,7 @@ void UpdateNow(Window* w, UINT flags)
     } else if (w->eraseDirty) {
         HDC dc = GetDCEx(w->handle, nullptr, DCX_CACHE | DCX_INTERSECTUPDATE);
         w->eraseDirty = false;
+        EraseNativeChild(w);
         Send(w, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
         ReleaseDC(w->handle, dc);
     }
@@ -338,6 +347,8 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* paint)
     paint->rcPaint = update.Bounds();
     if (paint->hdc)
         CaretPaintBegins(hwnd);
+    if (erase)
+        EraseNativeChild(w);
     if (erase && paint->hdc)
         paint->fErase = Send(w, WM_ERASEBKGND, reinterpret_cast<WPARAM>(paint->hdc), 0) ? FALSE : TRUE;
     return paint->hdc;

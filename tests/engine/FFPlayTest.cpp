@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <atomic>
 #include <cmath>
 #include <stdexcept>
@@ -94,6 +95,8 @@ protected:
         return n;
     }
     std::int64_t LastPosition() const { return positions_.empty() ? -1 : positions_.back(); }
+    // A picture is on screen and its position reported.
+    bool FirstPictureShown() { return !positions_.empty() && player_.CurrentFrame().Width > 0; }
 
     bool OpenFrames(bool paused) { return player_.Open(zdtest::fixture("frames.avi"), &host_, paused); }
 
@@ -105,7 +108,7 @@ protected:
     std::vector<std::int64_t> durations_;
 };
 
-TEST_F(PlayerTest, OpenedPausedShowsTwoPicturesThenPauses)
+TEST_F(PlayerTest, OpenedPausedShowsTheFirstPictureThenPauses)
 {
     ASSERT_TRUE(OpenFrames(true)) << player_.GetLastErrMsg();
     ASSERT_EQ(durations_, std::vector<std::int64_t>{kDurationUs});
@@ -113,15 +116,55 @@ TEST_F(PlayerTest, OpenedPausedShowsTwoPicturesThenPauses)
     EXPECT_EQ(states_, (std::vector<TPlayState>{psPlay, psPause}));
     EXPECT_TRUE(player_.GetPaused());
 
-    // The second picture is shown and stays: nothing plays on.
-    ASSERT_TRUE(WaitUntil([&] { return LastPosition() == kFrameUs; })) << testing::PrintToString(positions_);
-    EXPECT_FALSE(WaitUntil([&] { return LastPosition() > kFrameUs; }, 300));
-    std::int64_t pts = 0;
+    // The first picture is shown and stays, although the second one is queued behind it.
+    ASSERT_TRUE(WaitUntil([&] { return FirstPictureShown(); })) << testing::PrintToString(positions_);
+    EXPECT_FALSE(WaitUntil([&] { return LastPosition() > 0; }, 300));
+    std::int64_t pts = -1;
     const TFFPicture& frame = player_.CurrentFrame(pts);
-    EXPECT_EQ(pts, kFrameUs);
+    EXPECT_EQ(pts, 0);
     ASSERT_EQ(frame.Width, 64);
     ASSERT_EQ(frame.Height, 48);
-    EXPECT_EQ(FrameNumber(frame), 1);
+    EXPECT_EQ(FrameNumber(frame), 0);
+
+    // Playing goes on from the picture queued behind it.
+    player_.Resume();
+    ASSERT_TRUE(WaitUntil([&] { return LastPosition() >= kFrameUs; }));
+}
+
+// Pictures larger than the screen are kept at the screen's size, with their shape: the queue and
+// the snapshot hold no more than can be shown.
+TEST_F(PlayerTest, APictureLargerThanTheScreenIsKeptAtTheScreensSize)
+{
+    player_.SetScreenWidth(32);
+    player_.SetScreenHeight(32);
+    ASSERT_TRUE(OpenFrames(true)) << player_.GetLastErrMsg();
+    ASSERT_TRUE(WaitForState(psPause));
+    ASSERT_TRUE(WaitUntil([&] { return FirstPictureShown(); }));
+    const TFFPicture& frame = player_.CurrentFrame();
+    EXPECT_EQ(frame.Width, 32);
+    EXPECT_EQ(frame.Height, 24);
+    EXPECT_EQ(FrameNumber(frame), 0);
+}
+
+// Pictures many times the screen's size get a decoder each: they still show one after the other.
+TEST_F(PlayerTest, PicturesFarBeyondTheScreenShowInTurn)
+{
+    player_.SetScreenWidth(16);
+    player_.SetScreenHeight(16);
+    ASSERT_TRUE(player_.Open(zdtest::fixture("pictures.mkv"), &host_, true)) << player_.GetLastErrMsg();
+    ASSERT_TRUE(WaitForState(psPause));
+    ASSERT_TRUE(WaitUntil([&] { return FirstPictureShown(); }));
+    // Width, height, and whether the middle is red or green.
+    const auto shown = [&] {
+        const TFFPicture& frame = player_.CurrentFrame();
+        const std::size_t middle = (static_cast<std::size_t>(frame.Height / 2) * frame.Width + frame.Width / 2) * 4;
+        const int red = frame.Pixels.at(middle + 2), green = frame.Pixels.at(middle + 1);
+        return std::vector<int>{frame.Width, frame.Height, red > 240 && green < 16, green > 240 && red < 16};
+    };
+    EXPECT_EQ(shown(), (std::vector<int>{16, 12, true, false}));
+    player_.StepToNextFrame();
+    ASSERT_TRUE(WaitUntil([&] { return LastPosition() >= 1000000; }));
+    EXPECT_EQ(shown(), (std::vector<int>{16, 12, false, true}));
 }
 
 TEST_F(PlayerTest, PlaysToTheEndAndReportsItOnce)
@@ -188,11 +231,11 @@ TEST_F(PlayerTest, StepShowsOneMorePictureThenStaysPaused)
 {
     ASSERT_TRUE(OpenFrames(true)) << player_.GetLastErrMsg();
     ASSERT_TRUE(WaitForState(psPause));
-    ASSERT_TRUE(WaitUntil([&] { return LastPosition() == kFrameUs; }));
+    ASSERT_TRUE(WaitUntil([&] { return FirstPictureShown(); }));
     player_.StepToNextFrame();
     ASSERT_TRUE(WaitForState(psStep));
-    ASSERT_TRUE(WaitUntil([&] { return LastPosition() >= 2 * kFrameUs; }));
-    EXPECT_FALSE(WaitUntil([&] { return LastPosition() > 3 * kFrameUs; }, 300));
+    ASSERT_TRUE(WaitUntil([&] { return LastPosition() >= kFrameUs; }));
+    EXPECT_FALSE(WaitUntil([&] { return LastPosition() > 2 * kFrameUs; }, 300));
     EXPECT_TRUE(player_.GetPaused());
 }
 
@@ -206,10 +249,10 @@ TEST_F(PlayerTest, HookPaintsThePictureOnScreen)
     player_.SetHook(true);
     ASSERT_TRUE(OpenFrames(true)) << player_.GetLastErrMsg();
     ASSERT_TRUE(WaitForState(psPause));
-    ASSERT_TRUE(WaitUntil([&] { return LastPosition() == kFrameUs; }));
+    ASSERT_TRUE(WaitUntil([&] { return FirstPictureShown(); }));
     const TFFPicture& frame = player_.CurrentFrame();
     ASSERT_EQ(frame.Width, 64);
-    EXPECT_GE(frame.Pixels[0], 250);  // white, not the dark grey of frame 1
+    EXPECT_GE(frame.Pixels[0], 250);  // white, not the black of frame 0
     EXPECT_GE(hooked, 2);
 
     // A handler that throws leaves the picture as decoded.
@@ -246,7 +289,7 @@ TEST_F(PlayerTest, CurrentFrameIsEmptyUntilAPictureIsShownAndTheProbeDescribesTh
     EXPECT_EQ(videoStreams, 1);
     EXPECT_NE(info.find("frames.avi"), std::string::npos) << info;
 
-    ASSERT_TRUE(WaitUntil([&] { return LastPosition() == kFrameUs; }));
+    ASSERT_TRUE(WaitUntil([&] { return FirstPictureShown(); }));
     const TFFPicture& frame = player_.CurrentFrame();
     EXPECT_EQ(frame.Width, 64);
     EXPECT_EQ(frame.Height, 48);
@@ -382,6 +425,9 @@ TEST_F(PlayerTest, ABadVideoFilterPlaysTheSoundAlone)
     std::int64_t pts = 0;
     player_.CurrentFrame(pts);
     EXPECT_EQ(pts, -1);  // no picture was ever shown
+    // The pictures are refused with a reason.
+    EXPECT_NE(player_.GetLastErrMsg().find("The pictures of 64x48 cannot be shown"), std::string::npos)
+        << player_.GetLastErrMsg();
 }
 
 TEST_F(PlayerTest, AudioOnlyFileHasNoPictureAndReachesItsEnd)
@@ -482,6 +528,42 @@ TEST_P(PlayerSoundTest, MuteAndVolumeZeroAreSilent)
     for (char byte : written)
         sound = sound || byte != 0;
     EXPECT_EQ(sound, !mute && volume > 0);
+}
+
+// No audio device at all: SDL is given a driver it does not have.
+class PlayerWithoutSoundTest : public PlayerSoundTest {
+protected:
+    void SetUp() override
+    {
+        PlayerSoundTest::SetUp();
+        SetEnv("SDL_AUDIODRIVER", "none_such");
+        logger_.SetOnLog([this](const void*, std::uint32_t, TLogLevel, const std::string& line) { lines_.push_back(line); });
+    }
+    std::size_t LinesWith(const std::string& text) const
+    {
+        return static_cast<std::size_t>(std::count_if(lines_.begin(), lines_.end(), [&](const std::string& line) {
+            return line.find(text) != std::string::npos;
+        }));
+    }
+    std::vector<std::string> lines_;
+};
+
+// Without a device the sound is not heard, but it keeps the time: a file of sound alone moves on
+// to its end, and pictures play at their pace. The missing device is said once per file.
+TEST_F(PlayerWithoutSoundTest, SoundAloneAndPicturesPlayOnTheClock)
+{
+    ASSERT_TRUE(player_.Open(zdtest::fixture("sample.wav"), &host_, false)) << player_.GetLastErrMsg();
+    ASSERT_TRUE(WaitUntil([&] { return LastPosition() >= 500000; })) << testing::PrintToString(positions_);
+    ASSERT_TRUE(WaitForState(psEnd));
+    EXPECT_EQ(LinesWith("No audio device"), 1u) << testing::PrintToString(lines_);
+
+    positions_.clear();
+    ASSERT_TRUE(OpenFrames(false)) << player_.GetLastErrMsg();
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(WaitUntil([&] { return LastPosition() >= 1000000; }));
+    // The pictures keep their time: a second of them takes about a second.
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(800));
+    EXPECT_EQ(LinesWith("No audio device"), 2u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, PlayerSoundTest,

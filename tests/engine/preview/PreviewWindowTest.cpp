@@ -6,8 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -54,7 +56,7 @@ protected:
     WindowTestKit kit;
 };
 
-TEST_F(PreviewWindowTest, TheFirstPictureOpensACentredTopmostWindowOfItsSize)
+TEST_F(PreviewWindowTest, TheFirstPictureOpensACentredWindowOfItsSize)
 {
     TPreviewWindow previewer;
     EXPECT_EQ(nullptr, previewer.FormHandle());
@@ -67,10 +69,12 @@ TEST_F(PreviewWindowTest, TheFirstPictureOpensACentredTopmostWindowOfItsSize)
     EXPECT_EQ((RECT{0, 0, 320, 240}), client);
     RECT window{};
     GetWindowRect(hwnd, &window);
-    EXPECT_NEAR(GetSystemMetrics(SM_CXSCREEN) / 2, (window.left + window.right) / 2, 1);
-    EXPECT_NEAR(GetSystemMetrics(SM_CYSCREEN) / 2, (window.top + window.bottom) / 2, 1);
+    RECT work{};
+    SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_NEAR((work.left + work.right) / 2, (window.left + window.right) / 2, 1);
+    EXPECT_NEAR((work.top + work.bottom) / 2, (window.top + window.bottom) / 2, 1);
     const LONG exStyle = GetWindowLong(hwnd, GWL_EXSTYLE);
-    EXPECT_TRUE(exStyle & WS_EX_TOPMOST);
+    EXPECT_FALSE(exStyle & WS_EX_TOPMOST);
     EXPECT_TRUE(exStyle & WS_EX_TOOLWINDOW);
     EXPECT_TRUE(GetWindowLong(hwnd, GWL_STYLE) & WS_SYSMENU);
     EXPECT_EQ("00:01:12.480", GetWindowText(hwnd));
@@ -83,6 +87,76 @@ TEST_F(PreviewWindowTest, TheFirstPictureOpensACentredTopmostWindowOfItsSize)
     EXPECT_EQ((RECT{0, 0, 320, 240}), client);
     EXPECT_EQ(RGB(0x10, 0x90, 0xF0), ClientColor(hwnd, 319, 239));
     EXPECT_EQ("00:01:12.520", GetWindowText(hwnd));
+}
+
+// A picture larger than half the work area is shown smaller, keeping its shape; the window lies
+// wholly inside the work area, centred in it.
+TEST(PlacePreviewTest, TheWindowFitsTheWorkArea)
+{
+    struct Case {
+        int width, height;
+        RECT work;
+        int clientWidth, clientHeight;
+    };
+    const int frameWidth = 8, frameHeight = 30;
+    for (const Case& c : {Case{320, 240, RECT{0, 0, 1280, 1024}, 320, 240},
+                          Case{1280, 720, RECT{0, 0, 1280, 1024}, 640, 360},
+                          Case{720, 1280, RECT{0, 0, 1280, 1024}, 288, 512},
+                          Case{720, 1280, RECT{0, 40, 1280, 1000}, 270, 480},
+                          Case{4000, 100, RECT{100, 0, 1380, 800}, 640, 16}}) {
+        const TPreviewPlacement p = PlacePreview(c.width, c.height, c.work, frameWidth, frameHeight);
+        const RECT& r = p.Window;
+        SCOPED_TRACE(testing::Message() << c.width << "x" << c.height << " in " << c.work.right - c.work.left << "x"
+                                        << c.work.bottom - c.work.top);
+        EXPECT_EQ(r.right - r.left - frameWidth, c.clientWidth);
+        EXPECT_EQ(r.bottom - r.top - frameHeight, c.clientHeight);
+        EXPECT_NEAR(p.Scale, static_cast<double>(c.clientWidth) / c.width, 0.01);
+        EXPECT_GE(r.left, c.work.left);
+        EXPECT_GE(r.top, c.work.top);
+        EXPECT_LE(r.right, c.work.right);
+        EXPECT_LE(r.bottom, c.work.bottom);
+        EXPECT_NEAR((r.left + r.right) / 2, (c.work.left + c.work.right) / 2, 1);
+        EXPECT_NEAR((r.top + r.bottom) / 2, (c.work.top + c.work.bottom) / 2, 1);
+    }
+}
+
+// Made while a dialog of the program is open, the window goes above the program's window but
+// below the dialog; a large picture is drawn smaller, filling the client area.
+TEST_F(PreviewWindowTest, TheProgramsDialogStaysAboveTheWindow)
+{
+    WNDCLASS wc{};
+    wc.lpfnWndProc = &DefWindowProc;
+    wc.lpszClassName = "PreviewTestWindow";
+    RegisterClass(&wc);
+    HWND main = CreateWindowEx(0, wc.lpszClassName, "main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 600, 400,
+                               nullptr, nullptr, nullptr, nullptr);
+    HWND dialog = CreateWindowEx(WS_EX_DLGMODALFRAME, wc.lpszClassName, "dialog", WS_POPUP | WS_CAPTION | WS_VISIBLE,
+                                 100, 100, 300, 200, main, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(main && dialog);
+    SetActiveWindow(dialog);
+    kit.Pump();
+    TPreviewWindow previewer;
+    ASSERT_TRUE(Paint(previewer, Solid(1280, 720, 0x20, 0xA0, 0x60), 0));
+    HWND hwnd = previewer.FormHandle();
+    EXPECT_EQ(main, GetWindow(hwnd, GW_OWNER));
+    EXPECT_FALSE(GetWindowLong(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_EQ(dialog, GetActiveWindow());
+    std::vector<HWND> order;
+    for (HWND w = GetWindow(dialog, GW_HWNDFIRST); w; w = GetWindow(w, GW_HWNDNEXT))
+        order.push_back(w);
+    const auto at = [&](HWND w) { return std::find(order.begin(), order.end(), w) - order.begin(); };
+    EXPECT_LT(at(dialog), at(hwnd));
+    EXPECT_LT(at(hwnd), at(main));
+
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    RECT work{};
+    SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_LE(client.right * 2, work.right - work.left);
+    EXPECT_NEAR(client.right * 720.0 / 1280.0, client.bottom, 1.0);
+    EXPECT_EQ(RGB(0x20, 0xA0, 0x60), ClientColor(hwnd, client.right - 1, client.bottom - 1));
+    DestroyWindow(dialog);
+    DestroyWindow(main);
 }
 
 TEST_F(PreviewWindowTest, PressingOnThePictureDragsTheWindow)

@@ -1,0 +1,357 @@
+// The preview panel and the live preview window of the real main window, as the X server shows
+// them: every pixel of the panel is the picture or the panel's black after menus, dialogs, a move,
+// a file change and a stop; its colours are those of the ffmpeg command's RGB frame; a file opens
+// on its first picture; a preview window lies inside the work area. Screenshots stay for review.
+
+#include "app/main/Project1.h"
+#include "app/main/Unit1.h"
+#include "app/main/Unit2.h"
+#include "classlib/ExtCtrls.h"
+#include "engine/FFPlay.h"
+#include "engine/FFPlayDisplay.h"
+#include "engine/preview/Previewer.h"
+#include "platform/kernel/MainThread.h"
+#include "platform/window/User.h"
+#include "skin/form/FormSkin.h"
+#include "skin/form/skFrameMenu.h"
+#include "skin/form/skSkinMenus.h"
+
+#include "TestPaths.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QScreen>
+
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+const bool x11Chosen = setenv("QT_QPA_PLATFORM", "xcb", 1) == 0 && setenv("SDL_VIDEODRIVER", "x11", 1) == 0;
+
+bool Until(const std::function<bool()>& done, int ms = 8000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms) {
+        Application->ProcessMessages();
+        MainThread::ServePending();
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        if (done())
+            return true;
+    }
+    return false;
+}
+
+QImage Grab(const RECT& r)
+{
+    return QGuiApplication::primaryScreen()->grabWindow(0, r.left, r.top, r.right - r.left, r.bottom - r.top).toImage();
+}
+
+bool Near(QRgb a, QRgb b, int tolerance)
+{
+    return std::abs(qRed(a) - qRed(b)) <= tolerance && std::abs(qGreen(a) - qGreen(b)) <= tolerance &&
+           std::abs(qBlue(a) - qBlue(b)) <= tolerance;
+}
+
+// Runs the ffmpeg command; false when it fails.
+bool FFmpeg(const std::string& arguments)
+{
+    return std::system(("ffmpeg -nostdin -hide_banner -loglevel error -y " + arguments).c_str()) == 0;
+}
+
+// The ffmpeg command's RGB picture of the file's first frame.
+QImage FirstFrameRGB(const std::string& file, const std::string& raw, int width, int height)
+{
+    if (!FFmpeg("-i '" + file + "' -frames:v 1 -f rawvideo -pix_fmt rgb24 '" + raw + "'"))
+        return {};
+    std::ifstream in(raw, std::ios::binary);
+    const std::vector<char> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (bytes.size() != static_cast<std::size_t>(width) * height * 3)
+        return {};
+    return QImage(reinterpret_cast<const uchar*>(bytes.data()), width, height, width * 3, QImage::Format_RGB888)
+        .copy();
+}
+
+// Four blocks side by side: white, black, yellow, blue.
+const char* const kBlocks = "color=white:s=80x180:r=25:d=1[a];color=black:s=80x180:r=25:d=1[b];"
+                            "color=yellow:s=80x180:r=25:d=1[c];color=0x2050d0:s=80x180:r=25:d=1[d];"
+                            "[a][b][c][d]hstack=4";
+
+class PreviewPanelScreen : public ::testing::TestWithParam<int> {
+protected:
+    PreviewPanelScreen()
+    {
+        setenv("HOME", dir.path().c_str(), 1);
+        setenv("XDG_CONFIG_HOME", (dir.path() + "/.config").c_str(), 1);
+    }
+    void SetUp() override
+    {
+        ASSERT_TRUE(x11Chosen);
+        ASSERT_TRUE(FFmpeg("-f lavfi -i color=c=0xC04020:s=352x288:r=25:d=1 -pix_fmt yuv420p -c:v ffv1 '" +
+                           dir.file("four3.mkv") + "'"));
+        ASSERT_TRUE(FFmpeg("-f lavfi -i \"" + std::string(kBlocks) + "\" -pix_fmt yuv420p -c:v ffv1 '" +
+                           dir.file("limited.mkv") + "'"));
+        ASSERT_TRUE(FFmpeg("-f lavfi -i \"" + std::string(kBlocks) +
+                           "\" -vf scale=out_range=full,format=yuv420p -color_range pc -c:v ffv1 '" +
+                           dir.file("full.mkv") + "'"));
+        ASSERT_TRUE(FFmpeg("-f lavfi -i \"color=c=black:s=320x240:r=25:d=1,format=yuv420p,"
+                           "geq=lum='40+30*N':cb=128:cr=128\" -pix_fmt yuv420p -c:v ffv1 '" +
+                           dir.file("frames.mkv") + "'"));
+        InitialiseProgram();
+        CreateProgramForms();
+        Form1->ApplySkinIndex(GetParam());
+        Form1->Show();
+        // The window is on the screen once its job list's cover is drawn there.
+        ASSERT_TRUE(Until([] {
+            const POINT cover = Form1->ClientToScreen(POINT{560, 230});
+            return Grab(RECT{cover.x, cover.y, cover.x + 1, cover.y + 1}).pixel(0, 0) != qRgb(0, 0, 0);
+        }));
+    }
+    void TearDown() override
+    {
+        if (Form1)
+            Form1->FFPlayer->Stop(true);
+        DoneApplication();
+        SetFrameMenuFactory(nullptr);
+    }
+
+    RECT PanelOnScreen() const
+    {
+        RECT client{};
+        GetClientRect(Form1->Panel6->GetHandle(), &client);
+        const POINT origin = Form1->Panel6->ClientToScreen(POINT{0, 0});
+        return RECT{origin.x, origin.y, origin.x + client.right, origin.y + client.bottom};
+    }
+    // Where a picture of that size and square pixels goes in the panel.
+    TDisplayRect PictureIn(int width, int height) const
+    {
+        const RECT panel = PanelOnScreen();
+        return CalculateDisplayRect(panel.right - panel.left, panel.bottom - panel.top,
+                                    static_cast<double>(width) / height);
+    }
+    void Open(const std::string& name)
+    {
+        Form1->T_Movie_PLayer_FileName = dir.file(name);
+        Form1->Button31->Click();
+    }
+    // Every pixel of the panel is black or, inside the picture's rectangle (a pixel of blending
+    // allowed at its edges), what `inside` accepts.
+    bool PanelIs(const TDisplayRect& picture, const std::function<bool(int, int, QRgb)>& inside)
+    {
+        const QImage image = Grab(PanelOnScreen());
+        if (image.isNull())
+            return false;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const bool in = x >= picture.X && x < picture.X + picture.W && y >= picture.Y &&
+                                y < picture.Y + picture.H;
+                const bool edge = x >= picture.X - 1 && x <= picture.X + picture.W && y >= picture.Y - 1 &&
+                                  y <= picture.Y + picture.H;
+                if (in ? !inside(x - picture.X, y - picture.Y, image.pixel(x, y))
+                       : !edge && !Near(image.pixel(x, y), qRgb(0, 0, 0), 4))
+                    return false;
+            }
+        }
+        return true;
+    }
+    bool PanelShowsSolid(const TDisplayRect& picture, QRgb colour)
+    {
+        return PanelIs(picture, [&](int x, int y, QRgb pixel) {
+            const bool edge = x == 0 || y == 0 || x == picture.W - 1 || y == picture.H - 1;
+            return edge || Near(pixel, colour, 12);
+        });
+    }
+    void Save(const RECT& r, const std::string& name)
+    {
+        const QImage image = Grab(r);
+        ASSERT_FALSE(image.isNull());
+        EXPECT_TRUE(image.save(QString::fromStdString(std::string(ZD_SCREENSHOT_DIR) + "/" + name + "_skin" +
+                                                      std::to_string(GetParam()) + ".png"),
+                               "PNG"));
+    }
+    void SaveWindow(const std::string& name)
+    {
+        RECT r{};
+        GetWindowRect(Form1->GetHandle(), &r);
+        Save(r, name);
+    }
+
+    zdtest::TempDir dir;
+};
+
+// A 4:3 file, then a 16:9 one, then a menu, a dialog and a move over the panel, then a stop: the
+// panel is the picture and its black, nothing of what was there before.
+TEST_P(PreviewPanelScreen, ThePanelShowsThePictureAndItsBlackOnly)
+{
+    const QRgb orange = qRgb(0xC0, 0x40, 0x20);
+    Open("four3.mkv");
+    const TDisplayRect four3 = PictureIn(352, 288);
+    EXPECT_TRUE(Until([&] { return PanelShowsSolid(four3, orange); })) << "4:3 picture";
+
+    Open("limited.mkv");
+    const QImage reference = FirstFrameRGB(dir.file("limited.mkv"), dir.file("reference.rgb"), 320, 180);
+    ASSERT_FALSE(reference.isNull());
+    const TDisplayRect wide = PictureIn(320, 180);
+    // Each pixel of the picture is its block's colour (pixels at the blocks' borders may blend).
+    const auto blocks = [&] {
+        return PanelIs(wide, [&](int x, int y, QRgb pixel) {
+            const int sourceX = x * 320 / wide.W;
+            const int offset = sourceX % 80;
+            const bool border = offset < 3 || offset > 76 || y == 0 || y == wide.H - 1;
+            return border || Near(pixel, reference.pixel(sourceX / 80 * 80 + 40, 90), 12);
+        });
+    };
+    EXPECT_TRUE(Until(blocks)) << "the 4:3 picture is left beside the 16:9 one";
+    SaveWindow("panel_file_change");
+
+    const RECT panel = PanelOnScreen();
+    Form1->skSkinPopupMenu2->Popup((panel.left + panel.right) / 2 - 30, panel.top + 10);
+    const auto covered = [&] { return !blocks(); };
+    EXPECT_TRUE(Until(covered)) << "the menu is not over the panel";
+    SaveWindow("panel_menu_open");
+    GetFormSkinComponent(Form1)->SkinMenu()->Hide();
+    EXPECT_TRUE(Until(blocks)) << "the menu is left in the panel";
+    SaveWindow("panel_after_menu");
+
+    Form2->Show();
+    SetWindowPos(Form2->GetHandle(), nullptr, panel.left - 20, panel.top + 20, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_TRUE(Until(covered)) << "the dialog is not over the panel";
+    SaveWindow("panel_dialog_open");
+    Form2->Hide();
+    EXPECT_TRUE(Until(blocks)) << "the dialog is left in the panel";
+    SaveWindow("panel_after_dialog");
+
+    RECT window{};
+    GetWindowRect(Form1->GetHandle(), &window);
+    SetWindowPos(Form1->GetHandle(), nullptr, window.left + 60, window.top + 40, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_TRUE(Until([&] { return PanelOnScreen().left == panel.left + 60 && blocks(); }))
+        << "the panel is not whole after a move";
+    SaveWindow("panel_after_move");
+
+    // The conversion's stop stops the player: the last picture leaves the panel.
+    Form1->FFPlayer->Stop(true);
+    EXPECT_TRUE(Until([&] { return PanelIs(TDisplayRect{}, [](int, int, QRgb) { return false; }); }))
+        << "the last picture stays after the stop";
+    SaveWindow("panel_after_stop");
+}
+
+// The panel's colours are the ffmpeg command's RGB conversion of the same frame, within 4 per
+// channel, for a source of video's limited range and one of full range.
+TEST_P(PreviewPanelScreen, ThePanelsColoursAreThoseOfTheRGBFrame)
+{
+    for (const char* name : {"limited.mkv", "full.mkv"}) {
+        SCOPED_TRACE(name);
+        const QImage reference = FirstFrameRGB(dir.file(name), dir.file("reference.rgb"), 320, 180);
+        ASSERT_FALSE(reference.isNull());
+        Open(name);
+        const TDisplayRect wide = PictureIn(320, 180);
+        std::vector<std::pair<QRgb, QRgb>> samples;  // shown, expected
+        const auto matches = [&] {
+            const QImage image = Grab(PanelOnScreen());
+            samples.clear();
+            bool all = true;
+            for (int block = 0; block < 4; ++block) {
+                const int x = 40 + 80 * block, y = 90;
+                const QRgb expected = reference.pixel(x, y);
+                const QRgb shown = image.pixel(wide.X + x * wide.W / 320, wide.Y + y * wide.H / 180);
+                samples.emplace_back(shown, expected);
+                all = all && Near(shown, expected, 4);
+            }
+            return all;
+        };
+        EXPECT_TRUE(Until(matches)) << [&] {
+            std::string text;
+            for (const auto& [shown, expected] : samples)
+                text += "shown " + std::to_string(qRed(shown)) + "," + std::to_string(qGreen(shown)) + "," +
+                        std::to_string(qBlue(shown)) + " expected " + std::to_string(qRed(expected)) + "," +
+                        std::to_string(qGreen(expected)) + "," + std::to_string(qBlue(expected)) + "; ";
+            return text;
+        }();
+        Save(PanelOnScreen(), std::string("panel_colours_") + (name[0] == 'l' ? "limited" : "full"));
+    }
+}
+
+// Opened paused, a file stands on its first frame: the panel and a snapshot show it.
+TEST_P(PreviewPanelScreen, AFileOpensOnItsFirstFrame)
+{
+    const QImage reference = FirstFrameRGB(dir.file("frames.mkv"), dir.file("first.rgb"), 320, 240);
+    ASSERT_FALSE(reference.isNull());
+    const QRgb first = reference.pixel(160, 120);
+    Open("frames.mkv");
+    const TDisplayRect picture = PictureIn(320, 240);
+    ASSERT_TRUE(Until([&] { return PanelShowsSolid(picture, first); })) << "frame 0 is not shown";
+    ASSERT_TRUE(Until([&] { return Form1->FFPlayer->GetPaused() && Form1->FFPlayer->CurrentFrame().Width > 0; }));
+    // The pictures queued behind it do not replace it.
+    EXPECT_FALSE(Until([&] { return !PanelShowsSolid(picture, first); }, 500));
+    const TFFPicture& snapshot = Form1->FFPlayer->CurrentFrame();
+    ASSERT_EQ(snapshot.Width, 320);
+    ASSERT_EQ(snapshot.Height, 240);
+    const std::size_t middle = (120u * 320u + 160u) * 4u;
+    EXPECT_TRUE(Near(qRgb(snapshot.Pixels[middle + 2], snapshot.Pixels[middle + 1], snapshot.Pixels[middle]), first, 4));
+    Save(PanelOnScreen(), "panel_first_frame");
+}
+
+// A conversion's preview window of a large output lies inside the work area, scaled down with its
+// shape kept, its caption on the screen.
+TEST_P(PreviewPanelScreen, ThePreviewWindowLiesInsideTheWorkArea)
+{
+    const QRect work = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const auto& [width, height] : {std::pair{1280, 720}, std::pair{720, 1280}}) {
+        SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(height));
+        TFFPicture picture;
+        picture.Width = width;
+        picture.Height = height;
+        for (int i = 0; i < width * height; ++i)
+            picture.Pixels.insert(picture.Pixels.end(), {0x30, 0xB0, 0x50, 0xFF});
+        TPreviewWindow previewer;
+        bool shown = false;
+        Event done{true, false};
+        std::thread worker([&] {
+            shown = previewer.PaintFrame(picture, 1, 0);
+            done.Set();
+        });
+        EXPECT_TRUE(MainThread::WaitServing(done, 10000));
+        worker.join();
+        ASSERT_TRUE(shown);
+        RECT r{};
+        GetWindowRect(previewer.FormHandle(), &r);
+        EXPECT_GE(r.left, work.left());
+        EXPECT_GE(r.top, work.top());
+        EXPECT_LE(r.right, work.right() + 1);
+        EXPECT_LE(r.bottom, work.bottom() + 1);
+        RECT client{};
+        GetClientRect(previewer.FormHandle(), &client);
+        EXPECT_LE(client.right * 2, work.width());
+        EXPECT_LE(client.bottom * 2, work.height());
+        EXPECT_NEAR(static_cast<double>(client.right) / client.bottom, static_cast<double>(width) / height, 0.02);
+        const POINT centre = [&] {
+            POINT p{client.right / 2, client.bottom / 2};
+            ClientToScreen(previewer.FormHandle(), &p);
+            return p;
+        }();
+        EXPECT_TRUE(Until([&] {
+            return Near(Grab(RECT{centre.x, centre.y, centre.x + 1, centre.y + 1}).pixel(0, 0), qRgb(0x50, 0xB0, 0x30),
+                        4);
+        })) << "the picture is not on the screen";
+        Save(RECT{0, 0, QGuiApplication::primaryScreen()->geometry().width(),
+                  QGuiApplication::primaryScreen()->geometry().height()},
+             "preview_window_" + std::to_string(width) + "x" + std::to_string(height));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Skins, PreviewPanelScreen, ::testing::Values(0, 2));
+
+} // namespace
