@@ -3,12 +3,16 @@
 // ffmpeg options and as output records, and timing helpers.
 
 #include "engine/EngineRecords.h"
+#include "engine/FFmpegLoader.h"
+#include "engine/FFmpegLogger.h"
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <unistd.h>
 
 namespace bench {
 
@@ -81,5 +85,43 @@ inline const Target kTargets[] = {
          o.NormType = ntNTSC;
      }},
 };
+
+// What a converter benchmark starts from: its options (--seconds N, --keep), the libraries loaded
+// with errors-only logging, a scratch folder named after the benchmark, and the generated input in it.
+struct Session {
+    TFFLogger logger;
+    int seconds = 0;
+    bool keep = false;
+    fs::path folder;
+    std::string input;
+};
+
+// False, after saying why, when the libraries or the input cannot be had.
+inline bool StartSession(Session& session, int argc, char** argv, const char* name, int defaultSeconds)
+{
+    session.seconds = defaultSeconds;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--seconds" && i + 1 < argc)
+            session.seconds = std::atoi(argv[++i]);
+        else if (arg == "--keep")
+            session.keep = true;
+    }
+    session.logger.SetLogLevel(llError);
+    if (!FFLoader().Load(ConverterLibraries)) {
+        std::fprintf(stderr, "cannot load the converter libraries: %s\n", FFLoader().GetLastErrMsg().c_str());
+        return false;
+    }
+    session.folder = fs::temp_directory_path() / (std::string(name) + "_" + std::to_string(::getpid()));
+    fs::create_directories(session.folder);
+    session.input = (session.folder / "input.mp4").string();
+    std::printf("input: 1280x720, 30 fps, %d s, H.264 + AAC (%s)\n", session.seconds, session.input.c_str());
+    std::fflush(stdout);
+    if (!MakeInput(session.input, session.seconds)) {
+        std::fprintf(stderr, "cannot make the input with the ffmpeg command\n");
+        return false;
+    }
+    return true;
+}
 
 } // namespace bench

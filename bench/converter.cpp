@@ -10,8 +10,6 @@
 #include "ConverterBench.h"
 
 #include "engine/FFmpegConverter.h"
-#include "engine/FFmpegLoader.h"
-#include "engine/FFmpegLogger.h"
 #include "platform/kernel/MainThread.h"
 
 #include <chrono>
@@ -29,7 +27,6 @@ namespace {
 namespace fs = std::filesystem;
 using bench::Clock;
 using bench::kTargets;
-using bench::MakeInput;
 using bench::Quoted;
 using bench::Seconds;
 using bench::Target;
@@ -78,32 +75,11 @@ double RunFFmpeg(const std::string& input, const Target& target, const fs::path&
 
 int main(int argc, char** argv)
 {
-    int seconds = 30;
-    bool keep = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--seconds" && i + 1 < argc)
-            seconds = std::atoi(argv[++i]);
-        else if (arg == "--keep")
-            keep = true;
-    }
-
-    TFFLogger logger;
-    logger.SetLogLevel(llError);
-    if (!FFLoader().Load(ConverterLibraries)) {
-        std::fprintf(stderr, "cannot load the converter libraries: %s\n", FFLoader().GetLastErrMsg().c_str());
+    bench::Session session;
+    if (!bench::StartSession(session, argc, argv, "bench_converter", 30))
         return 1;
-    }
-
-    const fs::path folder = fs::temp_directory_path() / ("bench_converter_" + std::to_string(::getpid()));
-    fs::create_directories(folder);
-    const std::string input = (folder / "input.mp4").string();
-    std::printf("input: 1280x720, 30 fps, %d s, H.264 + AAC (%s)\n", seconds, input.c_str());
-    std::fflush(stdout);
-    if (!MakeInput(input, seconds)) {
-        std::fprintf(stderr, "cannot make the input with the ffmpeg command\n");
-        return 1;
-    }
+    const fs::path& folder = session.folder;
+    const std::string& input = session.input;
 
     std::string summary;
     double worst = 0;
@@ -152,7 +128,7 @@ int main(int argc, char** argv)
         std::fflush(stdout);
     }
 
-    if (!keep)
+    if (!session.keep)
         fs::remove_all(folder);
     std::printf("summary: component/ffmpeg wall-time ratios%s worst %.3f (goal <= 1.03); batch speed-up on 8 tasks "
                 "%.2f with %u cores (goal >= %.2f)\n",

@@ -9,8 +9,6 @@
 #include "ConverterBench.h"
 
 #include "engine/FFmpegConverter.h"
-#include "engine/FFmpegLoader.h"
-#include "engine/FFmpegLogger.h"
 #include "platform/kernel/MainThread.h"
 
 #include <algorithm>
@@ -94,31 +92,11 @@ bool Measure(const std::string& input, const Target& target, const fs::path& fol
 
 int main(int argc, char** argv)
 {
-    int seconds = 20;
-    bool keep = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--seconds" && i + 1 < argc)
-            seconds = std::atoi(argv[++i]);
-        else if (arg == "--keep")
-            keep = true;
-    }
-
-    TFFLogger logger;
-    logger.SetLogLevel(llError);
-    if (!FFLoader().Load(ConverterLibraries)) {
-        std::fprintf(stderr, "cannot load the converter libraries: %s\n", FFLoader().GetLastErrMsg().c_str());
+    bench::Session session;
+    if (!bench::StartSession(session, argc, argv, "bench_stop", 20))
         return 1;
-    }
-    const fs::path folder = fs::temp_directory_path() / ("bench_stop_" + std::to_string(::getpid()));
-    fs::create_directories(folder);
-    const std::string input = (folder / "input.mp4").string();
-    std::printf("input: 1280x720, 30 fps, %d s, H.264 + AAC (%s)\n", seconds, input.c_str());
-    std::fflush(stdout);
-    if (!bench::MakeInput(input, seconds)) {
-        std::fprintf(stderr, "cannot make the input with the ffmpeg command\n");
-        return 1;
-    }
+    const fs::path& folder = session.folder;
+    const std::string& input = session.input;
 
     Figures worst;
     bool failed = false;
@@ -136,7 +114,7 @@ int main(int argc, char** argv)
             worst.stopSeconds = std::max(worst.stopSeconds, f.stopSeconds);
         }
     }
-    if (!keep)
+    if (!session.keep)
         fs::remove_all(folder);
     std::printf("summary: worst growth while paused %lld bytes (goal 0), worst Stop %.1f ms (goal <= 300)%s\n",
                 static_cast<long long>(worst.grewWhilePaused), worst.stopSeconds * 1000,
