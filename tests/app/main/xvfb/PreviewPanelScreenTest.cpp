@@ -16,6 +16,7 @@
 #include "skin/form/skFrameMenu.h"
 #include "skin/form/skSkinMenus.h"
 
+#include "ScreenSupport.h"
 #include "TestPaths.h"
 
 #include <gtest/gtest.h>
@@ -37,26 +38,9 @@
 
 namespace {
 
-const bool x11Chosen = setenv("QT_QPA_PLATFORM", "xcb", 1) == 0 && setenv("SDL_VIDEODRIVER", "x11", 1) == 0;
-
-bool Until(const std::function<bool()>& done, int ms = 8000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < ms) {
-        Application->ProcessMessages();
-        MainThread::ServePending();
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        if (done())
-            return true;
-    }
-    return false;
-}
-
-QImage Grab(const RECT& r)
-{
-    return QGuiApplication::primaryScreen()->grabWindow(0, r.left, r.top, r.right - r.left, r.bottom - r.top).toImage();
-}
+using screentest::ScreenOf;
+using screentest::Until;
+using screentest::x11Chosen;
 
 bool Near(QRgb a, QRgb b, int tolerance)
 {
@@ -115,7 +99,7 @@ protected:
         // The window is on the screen once its job list's cover is drawn there.
         ASSERT_TRUE(Until([] {
             const POINT cover = Form1->ClientToScreen(POINT{560, 230});
-            return Grab(RECT{cover.x, cover.y, cover.x + 1, cover.y + 1}).pixel(0, 0) != qRgb(0, 0, 0);
+            return ScreenOf(RECT{cover.x, cover.y, cover.x + 1, cover.y + 1}).pixel(0, 0) != qRgb(0, 0, 0);
         }));
     }
     void TearDown() override
@@ -149,7 +133,7 @@ protected:
     // allowed at its edges), what `inside` accepts.
     bool PanelIs(const TDisplayRect& picture, const std::function<bool(int, int, QRgb)>& inside)
     {
-        const QImage image = Grab(PanelOnScreen());
+        const QImage image = ScreenOf(PanelOnScreen());
         if (image.isNull())
             return false;
         for (int y = 0; y < image.height(); ++y) {
@@ -174,7 +158,7 @@ protected:
     }
     void Save(const RECT& r, const std::string& name)
     {
-        const QImage image = Grab(r);
+        const QImage image = ScreenOf(r);
         ASSERT_FALSE(image.isNull());
         EXPECT_TRUE(image.save(QString::fromStdString(std::string(ZD_SCREENSHOT_DIR) + "/" + name + "_skin" +
                                                       std::to_string(GetParam()) + ".png"),
@@ -260,7 +244,7 @@ TEST_P(PreviewPanelScreen, ThePanelsColoursAreThoseOfTheRGBFrame)
         const TDisplayRect wide = PictureIn(320, 180);
         std::vector<std::pair<QRgb, QRgb>> samples;  // shown, expected
         const auto matches = [&] {
-            const QImage image = Grab(PanelOnScreen());
+            const QImage image = ScreenOf(PanelOnScreen());
             samples.clear();
             bool all = true;
             for (int block = 0; block < 4; ++block) {
@@ -343,7 +327,7 @@ TEST_P(PreviewPanelScreen, ThePreviewWindowLiesInsideTheWorkArea)
             return p;
         }();
         EXPECT_TRUE(Until([&] {
-            return Near(Grab(RECT{centre.x, centre.y, centre.x + 1, centre.y + 1}).pixel(0, 0), qRgb(0x50, 0xB0, 0x30),
+            return Near(ScreenOf(RECT{centre.x, centre.y, centre.x + 1, centre.y + 1}).pixel(0, 0), qRgb(0x50, 0xB0, 0x30),
                         4);
         })) << "the picture is not on the screen";
         Save(RECT{0, 0, QGuiApplication::primaryScreen()->geometry().width(),

@@ -9,6 +9,7 @@
 #include "platform/window/User.h"
 #include "skin/form/skFrameMenu.h"
 
+#include "ScreenSupport.h"
 #include "TestPaths.h"
 
 #include <gtest/gtest.h>
@@ -25,28 +26,9 @@
 
 namespace {
 
-// Qt and SDL both reach the X server here: the player draws into Panel6's native window.
-const bool x11Chosen = setenv("QT_QPA_PLATFORM", "xcb", 1) == 0 && setenv("SDL_VIDEODRIVER", "x11", 1) == 0;
-
-// Runs the window's messages and Qt's events until done() holds or the time is up.
-bool Until(const std::function<bool()>& done, int ms = 8000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < ms) {
-        Application->ProcessMessages();
-        MainThread::ServePending();
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        if (done())
-            return true;
-    }
-    return false;
-}
-
-QImage ScreenOf(RECT r)
-{
-    return QGuiApplication::primaryScreen()->grabWindow(0, r.left, r.top, r.right - r.left, r.bottom - r.top).toImage();
-}
+using screentest::ScreenOf;
+using screentest::Until;
+using screentest::x11Chosen;
 
 class PreviewScreen : public ::testing::Test {
 protected:
