@@ -62,8 +62,14 @@ bool ReadPngHeader(const std::uint8_t* AData, std::size_t ASize, TPngHeader& AHe
         if (length > ASize - pos - 12)
             return false;
         if (!sawHeader) {
-            if (type != "IHDR" || length != 13 || Be32(body) == 0 || Be32(body + 4) == 0)
+            if (type != "IHDR" || length != 13)
                 return false;
+            const std::uint32_t width = Be32(body);
+            const std::uint32_t height = Be32(body + 4);
+            if (width == 0 || height == 0 || width > INT32_MAX || height > INT32_MAX)
+                return false;
+            header.Width = static_cast<int>(width);
+            header.Height = static_cast<int>(height);
             header.PixFmt = PixelFormat(body[8], body[9]);
             if (header.PixFmt == AV_PIX_FMT_NONE)
                 return false;
@@ -90,11 +96,13 @@ void FillPngStreamParameters(AVFormatContext* AContext)
     std::vector<unsigned> open;
     for (unsigned i = 0; i < AContext->nb_streams; ++i) {
         const AVCodecParameters* par = AContext->streams[i]->codecpar;
-        if (par->codec_type == AVMEDIA_TYPE_VIDEO && par->codec_id == AV_CODEC_ID_PNG && par->format < 0
-            && par->width > 0 && par->height > 0)
+        if (par->codec_type == AVMEDIA_TYPE_VIDEO && par->codec_id == AV_CODEC_ID_PNG && par->format < 0)
             open.push_back(i);
     }
-    if (open.empty() || !AContext->url)
+    // A format that opens its files itself has no reader here; any other reader must be able to
+    // go back, or a second opening would take data away from the first (a pipe).
+    const bool rereadable = !AContext->pb || (AContext->pb->seekable & AVIO_SEEKABLE_NORMAL);
+    if (open.empty() || !AContext->url || !rereadable)
         return;
     AVFormatContext* peek = AllocFormatContext();
     if (!peek)
@@ -114,6 +122,10 @@ void FillPngStreamParameters(AVFormatContext* AContext)
                 && ReadPngHeader(packet->data, static_cast<std::size_t>(packet->size), header)) {
                 AVCodecParameters* par = AContext->streams[index]->codecpar;
                 par->format = header.PixFmt;
+                if (par->width <= 0 || par->height <= 0) {
+                    par->width = header.Width;
+                    par->height = header.Height;
+                }
                 if (header.HasSampleAspect)
                     par->sample_aspect_ratio = header.SampleAspect;
             }

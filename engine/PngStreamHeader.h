@@ -14,6 +14,8 @@ struct AVFormatContext;
 
 struct TPngHeader {
     int PixFmt = -1;                    // the decoder's pixel format for the picture
+    int Width = 0;
+    int Height = 0;
     bool HasSampleAspect = false;       // a physical size chunk gave the aspect
     AVRational SampleAspect{0, 1};
 };
@@ -24,6 +26,7 @@ struct TPngHeader {
 bool ReadPngHeader(const std::uint8_t* AData, std::size_t ASize, TPngHeader& AHeader);
 
 // Gives every PNG video stream of a freshly opened context whose pixel format is unknown the
-// format and aspect of its first picture, read from a second opening of the same file, so that
-// probing the streams decodes no picture. Streams it cannot settle are left to the decoder.
+// format, size and aspect of its first picture, read from a second opening of the same file, so
+// that probing the streams decodes no picture. Streams it cannot settle, and files that cannot be
+// read twice (pipes), are left to the decoder.
 void FillPngStreamParameters(AVFormatContext* AContext);

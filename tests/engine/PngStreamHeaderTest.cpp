@@ -34,10 +34,10 @@ Bytes Chunk(const std::string& type, const Bytes& body)
     return out;
 }
 
-Bytes Ihdr(std::uint8_t depth, std::uint8_t colourType)
+Bytes Ihdr(std::uint8_t depth, std::uint8_t colourType, std::uint32_t width = 640)
 {
     Bytes body;
-    PutBe32(body, 640);
+    PutBe32(body, width);
     PutBe32(body, 480);
     for (const std::uint8_t b : {depth, colourType, std::uint8_t{0}, std::uint8_t{0}, std::uint8_t{0}})
         body.push_back(b);
@@ -90,6 +90,8 @@ TEST(PngHeader, ReadsFormatAndAspectOrRefuses)
         {"palette of 4 bits", Png({Ihdr(4, 3), idat}), false, -1, false, {0, 1}},
         {"transparency", Png({Ihdr(8, 2), Chunk("tRNS", {0, 0, 0, 0, 0, 0}), idat}), false, -1, false, {0, 1}},
         {"colour profile", Png({Ihdr(8, 2), Chunk("gAMA", {0, 0, 0, 1}), idat}), false, -1, false, {0, 1}},
+        {"no width", Png({Ihdr(8, 2, 0), idat}), false, -1, false, {0, 1}},
+        {"width beyond int", Png({Ihdr(8, 2, 0x80000000u), idat}), false, -1, false, {0, 1}},
         {"no picture data", Png({Ihdr(8, 2)}), false, -1, false, {0, 1}},
         {"cut short", truncated, false, -1, false, {0, 1}},
         {"header not first", Png({Chunk("tEXt", {'a', 0, 'b'}), Ihdr(8, 2), idat}), false, -1, false, {0, 1}},
@@ -102,6 +104,8 @@ TEST(PngHeader, ReadsFormatAndAspectOrRefuses)
         if (!c.read)
             continue;
         EXPECT_EQ(header.PixFmt, c.pixFmt);
+        EXPECT_EQ(header.Width, 640);
+        EXPECT_EQ(header.Height, 480);
         EXPECT_EQ(header.HasSampleAspect, c.hasAspect);
         EXPECT_EQ(header.SampleAspect.num, c.aspect.num);
         EXPECT_EQ(header.SampleAspect.den, c.aspect.den);
@@ -122,11 +126,12 @@ protected:
 // and ends where decoding the picture ends.
 TEST_F(PngStreamParameters, MatchWhatTheDecoderFinds)
 {
-    for (const char* name : {"pictures", "picture_rgba", "picture_gray", "picture_ya8", "picture_rgb48be",
-                             "picture_rgba64be", "picture_gray16be", "picture_ya16be", "picture_pal8",
-                             "picture_monob"}) {
+    for (const char* name : {"pictures.mkv", "picture.png", "picture_rgba.mkv", "picture_gray.mkv",
+                             "picture_ya8.mkv", "picture_rgb48be.mkv", "picture_rgba64be.mkv",
+                             "picture_gray16be.mkv", "picture_ya16be.mkv", "picture_pal8.mkv",
+                             "picture_monob.mkv"}) {
         SCOPED_TRACE(name);
-        const std::string file = zdtest::fixture(std::string(name) + ".mkv");
+        const std::string file = zdtest::fixture(name);
         AVFormatContext* decoded = Open(file);
         AVFormatContext* filled = Open(file);
         ASSERT_TRUE(decoded && filled);
