@@ -121,11 +121,10 @@ void FillPngStreamParameters(AVFormatContext* AContext)
             if (index < peek->nb_streams && peek->streams[index]->codecpar->codec_id == AV_CODEC_ID_PNG
                 && ReadPngHeader(packet->data, static_cast<std::size_t>(packet->size), header)) {
                 AVCodecParameters* par = AContext->streams[index]->codecpar;
+                // As decoding would: the picture's own size wins over the container's.
                 par->format = header.PixFmt;
-                if (par->width <= 0 || par->height <= 0) {
-                    par->width = header.Width;
-                    par->height = header.Height;
-                }
+                par->width = header.Width;
+                par->height = header.Height;
                 if (header.HasSampleAspect)
                     par->sample_aspect_ratio = header.SampleAspect;
             }
