@@ -5,6 +5,7 @@
 #include "engine/FFmpegEntries.h"
 #include "engine/FFmpegLoader.h"
 #include "engine/FFmpegLogger.h"
+#include "engine/PngStreamHeader.h"
 #include "engine/UnicodeProtocol.h"
 #include "platform/kernel/Exceptions.h"
 
@@ -111,6 +112,7 @@ bool TCustomAVProbe::LoadFile(const std::string& AFileName, const std::string& A
     FFileHandle = context;
     FOwnHandle = true;
 
+    FillPngStreamParameters(context);
     int found;
     {
         // Probing opens and closes decoders inside the library.

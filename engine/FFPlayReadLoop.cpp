@@ -7,6 +7,7 @@
 #include "engine/FFmpegEntries.h"
 #include "engine/FFmpegLoader.h"
 #include "engine/FFmpegLogger.h"
+#include "engine/PngStreamHeader.h"
 #include "engine/UnicodeProtocol.h"
 #include "platform/kernel/Exceptions.h"
 #include "platform/kernel/MainThread.h"
@@ -196,6 +197,7 @@ bool TCustomPlayer::OpenInput(TVideoState* is)
     AVFormatContext* ic = is->ic;
     if (genpts_)
         ic->flags |= AVFMT_FLAG_GENPTS;
+    FillPngStreamParameters(ic);
     int found;
     {
         std::lock_guard<CriticalSection> lock(CodecLock());

@@ -7,6 +7,7 @@
 #include "engine/FFmpegEntries.h"
 #include "engine/FFmpegLoader.h"
 #include "engine/FFmpegLogger.h"
+#include "engine/PngStreamHeader.h"
 #include "engine/UnicodeProtocol.h"
 
 
@@ -118,6 +119,7 @@ bool TCustomFFmpeg::OpenInputFile(const std::string& fileName)
     }
     opened = true;
 
+    FillPngStreamParameters(ic);
     {
         std::lock_guard<CriticalSection> guard(CodecLock());
         ret = ff::avformat_find_stream_info(ic, nullptr);
