@@ -288,7 +288,10 @@ void TForm1::N26Click(TObject*)
 
 void TForm1::lvFilesDblClick(TObject*)
 {
-    OpenRenameEditor(*this, true);
+    // Not while a batch runs, as the rename button: the column would show a name that the running
+    // task does not write.
+    if (!FJobs->BatchRunning)
+        OpenRenameEditor(*this, true);
 }
 
 void TForm1::lvFilesClick(TObject*)

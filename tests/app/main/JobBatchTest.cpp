@@ -181,6 +181,9 @@ TEST_F(JobBatch, EveryBatchStartsPausableAndNothingShownEnabledIsDead)
         EXPECT_EQ(Groups(), Running) << batch;
         EXPECT_TRUE(Form1->skSkinButton11->GetVisible() && Form1->skSkinButton11->GetEnabled()) << batch;
         EXPECT_EQ(moves(), off) << batch;
+        ASSERT_GE(Form1->SelectedJob(), 0);
+        Form1->lvFilesDblClick(nullptr);
+        EXPECT_FALSE(Form1->edt->GetVisible()) << "a double click renamed a row of the running batch";
         // No row shows the progress of the batch before.
         EXPECT_EQ(Column(jcProgress), (std::vector<std::string>{"", ""})) << batch;
         EXPECT_EQ(Column(jcOutputSize), (std::vector<std::string>{"", ""})) << batch;
