@@ -12,16 +12,14 @@
 #include "skin/form/skSkinViews.h"
 #include "skin/input/skSkinOfficeCtrls.h"
 
+#include "ScreenSupport.h"
 #include "TestPaths.h"
 
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QGuiApplication>
 #include <QImage>
-#include <QPixmap>
-#include <QScreen>
 
 #include <algorithm>
 #include <string>
@@ -48,9 +46,7 @@ RECT WindowRect(HWND Window)
 // The screen inside R, saved under the build folder; false when nothing could be taken.
 bool Save(const RECT& R, const std::string& Name)
 {
-    const QImage image = QGuiApplication::primaryScreen()
-                             ->grabWindow(0, R.left, R.top, R.right - R.left, R.bottom - R.top)
-                             .toImage();
+    const QImage image = screentest::ScreenOf(R);
     return !image.isNull() && image.save(QString::fromStdString(std::string(ZD_SCREENSHOT_DIR) + "/" + Name), "PNG");
 }
 
