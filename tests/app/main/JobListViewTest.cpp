@@ -87,12 +87,7 @@ TEST_F(JobListView, HiddenColumnsStayClosedAndEveryShownColumnSizesFromItsRightE
         GetClientRect(header, &client);
         POINT from{X, client.bottom / 2};
         ClientToScreen(header, &from);
-        kit.MoveMouse(from);
-        kit.PressButton(from);
-        Pump();
-        kit.MoveMouse(POINT{from.x + By, from.y});
-        Pump();
-        kit.ReleaseButton(POINT{from.x + By, from.y});
+        kit.Drag(from, POINT{from.x + By, from.y});
         Pump();
         kit.Advance(1000);  // the next press is no double click
     };

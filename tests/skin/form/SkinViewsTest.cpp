@@ -345,12 +345,7 @@ TEST_F(SkinViewsTest, DragsNearHiddenColumnsSizeTheShownOnes)
         auto drag = [&](int X, int By) {
             POINT from{X, 5};
             ClientToScreen(header, &from);
-            kit.MoveMouse(from);
-            kit.PressButton(from);
-            Pump();
-            kit.MoveMouse(POINT{from.x + By, from.y});
-            Pump();
-            kit.ReleaseButton(POINT{from.x + By, from.y});
+            kit.Drag(from, POINT{from.x + By, from.y});
             Pump();
             kit.Advance(1000);  // the next press is no double click
         };

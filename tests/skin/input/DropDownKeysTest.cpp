@@ -73,27 +73,21 @@ TEST_F(DropDownKeys, EnterAndEscapeCloseAnOpenListOnlyAndBelongToTheDialogOtherw
         std::function<bool()> open;
         std::function<std::string()> text;
     };
+    auto combo = [](const char* What, TskSkinComboBox* C, TWinControl* Focus) {
+        return Box{What,
+                   [C, Focus] {
+                       Focus->SetFocus();
+                       C->DropDown();
+                   },
+                   [C] {
+                       const RECT r = C->ListBoxWindow()->ItemRect(4);
+                       return C->ListBoxWindow()->ListBox->ClientToScreen(POINT{5, (r.top + r.bottom) / 2});
+                   },
+                   [C] { return C->IsPopupVisible(); }, [C] { return C->GetText(); }};
+    };
     const Box boxes[] = {
-        {"fixed style",
-         [this] {
-             fixed->SetFocus();
-             fixed->DropDown();
-         },
-         [this] {
-             const RECT r = fixed->ListBoxWindow()->ItemRect(4);
-             return fixed->ListBoxWindow()->ListBox->ClientToScreen(POINT{5, (r.top + r.bottom) / 2});
-         },
-         [this] { return fixed->IsPopupVisible(); }, [this] { return fixed->GetText(); }},
-        {"edit style",
-         [this] {
-             edit->Edit()->SetFocus();
-             edit->DropDown();
-         },
-         [this] {
-             const RECT r = edit->ListBoxWindow()->ItemRect(4);
-             return edit->ListBoxWindow()->ListBox->ClientToScreen(POINT{5, (r.top + r.bottom) / 2});
-         },
-         [this] { return edit->IsPopupVisible(); }, [this] { return edit->GetText(); }},
+        combo("fixed style", fixed, fixed),
+        combo("edit style", edit, edit->Edit()),
         {"office",
          [this] {
              office->SetFocus();
@@ -104,7 +98,8 @@ TEST_F(DropDownKeys, EnterAndEscapeCloseAnOpenListOnlyAndBelongToTheDialogOtherw
              const RECT r = list->Items()->Items(4)->ItemRect;
              return list->ClientToScreen(POINT{20, (r.top + r.bottom) / 2});
          },
-         [this] { return office->IsPopupVisible(); }, [this] { return office->Items()->Items(office->GetItemIndex())->GetCaption(); }},
+         [this] { return office->IsPopupVisible(); },
+         [this] { return office->Items()->Items(office->GetItemIndex())->GetCaption(); }},
     };
     for (const Box& box : boxes) {
         for (WORD key : {VK_ESCAPE, VK_RETURN}) {
