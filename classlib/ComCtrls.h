@@ -60,6 +60,7 @@ public:
     int GetImageIndex() const { return FImageIndex; }
     void SetImageIndex(int Value);
     // The widest the user may drag the column (0: no limit); the program's own widths are kept.
+    // A column at zero width held to one pixel is hidden: no drag opens it.
     int GetMaxWidth() const { return FMaxWidth; }
     void SetMaxWidth(int Value) { FMaxWidth = std::max(Value, 0); }
     void Assign(TPersistent* Source) override;
@@ -260,8 +261,9 @@ private:
     void restyle();
     void applyColors();
     LRESULT notify(const NMHDR* Header);
-    // Holds a header drag to the column's MaxWidth.
-    void limitDraggedWidth(NMHDR* Header);
+    // Holds a header drag to the column's MaxWidth; true: the drag is refused (a hidden column,
+    // at zero width and held to one pixel, is never opened).
+    bool limitDraggedWidth(NMHDR* Header);
     TListItem* rowItem(int Index) const;
 
     std::unique_ptr<TListColumns> FColumns;

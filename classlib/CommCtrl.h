@@ -76,6 +76,8 @@ struct HDITEM {
 inline constexpr UINT HHT_NOWHERE = 0x0001;
 inline constexpr UINT HHT_ONHEADER = 0x0002;
 inline constexpr UINT HHT_ONDIVIDER = 0x0004;
+// Just right of a divider that zero-width sections follow: a drag opens the first of them.
+inline constexpr UINT HHT_ONDIVOPEN = 0x0008;
 inline constexpr UINT HHT_TORIGHT = 0x0800;
 struct HDHITTESTINFO {
     POINT pt{};
@@ -89,6 +91,8 @@ inline constexpr int HDN_FIRST = -300;
 inline constexpr int HDN_ITEMCHANGING = HDN_FIRST - 0;
 inline constexpr int HDN_ITEMCHANGED = HDN_FIRST - 1;
 inline constexpr int HDN_ITEMCLICK = HDN_FIRST - 2;
+// A non-zero answer refuses the drag; a refused opening of a zero-width section drags the
+// divider of the section on its left instead.
 inline constexpr int HDN_BEGINTRACK = HDN_FIRST - 6;
 inline constexpr int HDN_ENDTRACK = HDN_FIRST - 7;
 inline constexpr int HDN_TRACK = HDN_FIRST - 8;

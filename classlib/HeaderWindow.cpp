@@ -4,6 +4,8 @@
 #include "platform/gdi/Gdi.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <iterator>
 #include <numeric>
 #include <vector>
 
@@ -72,7 +74,7 @@ public:
                 HDHITTESTINFO hit;
                 hit.pt = p;
                 HitTest(&hit);
-                SetCursor(LoadCursor(nullptr, (hit.flags & HHT_ONDIVIDER) ? IDC_SIZEWE : IDC_ARROW));
+                SetCursor(LoadCursor(nullptr, (hit.flags & (HHT_ONDIVIDER | HHT_ONDIVOPEN)) ? IDC_SIZEWE : IDC_ARROW));
                 return TRUE;
             }
             break;
@@ -203,6 +205,22 @@ private:
         return TRUE;
     }
 
+    int Width(int index) const { return sections_[static_cast<std::size_t>(index)].width; }
+
+    // The nearest section left of a zero-width one in display order that shows (-1: none).
+    int ShownLeftOf(int index) const
+    {
+        const auto at = std::find(order_.begin(), order_.end(), index);
+        for (auto it = std::make_reverse_iterator(at); it != order_.rend(); ++it)
+            if (Width(*it) > 0)
+                return *it;
+        return -1;
+    }
+
+    // A divider stands at the right edge of every shown section, and at the left edge when the
+    // row starts with zero-width sections. Left of the nearest divider the point sizes the shown
+    // section ending there; right of it, when zero-width sections follow, it opens the first of
+    // them. A zero-width section never hides the divider of the shown one.
     LRESULT HitTest(HDHITTESTINFO* info) const
     {
         if (!info)
@@ -214,15 +232,29 @@ private:
         const POINT p = info->pt;
         if (p.y < 0 || p.y >= client.bottom)
             return -1;
-        // A divider belongs to the section on its left; the last one found wins, so a
-        // zero-width section can be pulled open again.
+        int nearest = kDividerGrip + 1;
         int x = 0;
-        for (int o : order_) {
-            x += sections_[static_cast<std::size_t>(o)].width;
-            if (p.x >= x - kDividerGrip && p.x < x + kDividerGrip) {
-                info->flags = HHT_ONDIVIDER;
-                info->iItem = o;
+        int shown = -1;  // the last shown section, ending at x
+        const std::size_t count = order_.size();
+        for (std::size_t i = 0; i <= count; ++i) {
+            // Each divider is looked at once: where a shown section ends, or at the start.
+            if (i == 0 || Width(order_[i - 1]) > 0) {
+                const int next = i < count ? order_[i] : -1;
+                const bool hiddenNext = next >= 0 && Width(next) == 0;
+                const int distance = std::abs(p.x - x);
+                if ((shown >= 0 || hiddenNext) && distance < nearest && p.x >= x - kDividerGrip &&
+                    p.x < x + kDividerGrip) {
+                    nearest = distance;
+                    const bool opens = hiddenNext && (p.x >= x || shown < 0);
+                    info->flags = opens ? HHT_ONDIVOPEN : HHT_ONDIVIDER;
+                    info->iItem = opens ? next : shown;
+                }
             }
+            if (i == count)
+                break;
+            x += Width(order_[i]);
+            if (Width(order_[i]) > 0)
+                shown = order_[i];
         }
         if (info->iItem >= 0)
             return info->iItem;
@@ -239,6 +271,19 @@ private:
         return -1;
     }
 
+    // Asks the parent before a divider drag starts; false: refused.
+    bool BeginTrack(int index, POINT p)
+    {
+        NMHEADER note;
+        note.iItem = index;
+        if (Notify(hwnd_, HDN_BEGINTRACK, &note.hdr) != 0)
+            return false;
+        tracking_ = index;
+        trackStartX_ = p.x;
+        trackStartWidth_ = Width(index);
+        return true;
+    }
+
     void Press(POINT p)
     {
         HDHITTESTINFO hit;
@@ -246,15 +291,16 @@ private:
         HitTest(&hit);
         if (hit.iItem < 0)
             return;
-        SetCapture(hwnd_);
-        if (hit.flags & HHT_ONDIVIDER) {
-            tracking_ = hit.iItem;
-            trackStartX_ = p.x;
-            trackStartWidth_ = sections_[static_cast<std::size_t>(tracking_)].width;
-            NMHEADER note;
-            note.iItem = tracking_;
-            Notify(hwnd_, HDN_BEGINTRACK, &note.hdr);
+        if (hit.flags & (HHT_ONDIVIDER | HHT_ONDIVOPEN)) {
+            bool tracking = BeginTrack(hit.iItem, p);
+            if (!tracking && (hit.flags & HHT_ONDIVOPEN)) {
+                const int shown = ShownLeftOf(hit.iItem);
+                tracking = shown >= 0 && BeginTrack(shown, p);
+            }
+            if (tracking)
+                SetCapture(hwnd_);
         } else {
+            SetCapture(hwnd_);
             pressed_ = hit.iItem;
             InvalidateRect(hwnd_, nullptr, FALSE);
         }

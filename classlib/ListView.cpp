@@ -714,16 +714,20 @@ LRESULT TCustomListView::notify(const NMHDR* Header)
     }
 }
 
-void TCustomListView::limitDraggedWidth(NMHDR* Header)
+bool TCustomListView::limitDraggedWidth(NMHDR* Header)
 {
-    if (!Header || Header->code != HDN_ITEMCHANGING)
-        return;
+    if (!Header || (Header->code != HDN_ITEMCHANGING && Header->code != HDN_BEGINTRACK))
+        return false;
     auto* note = reinterpret_cast<NMHEADER*>(Header);
-    if (!note->pitem || !(note->pitem->mask & HDI_WIDTH) || note->iItem < 0 || note->iItem >= FColumns->Count())
-        return;
-    const int most = FColumns->Items(note->iItem)->GetMaxWidth();
-    if (most > 0 && note->pitem->cxy > most)
+    if (note->iItem < 0 || note->iItem >= FColumns->Count())
+        return false;
+    const TListColumn* column = FColumns->Items(note->iItem);
+    const int most = column->GetMaxWidth();
+    if (Header->code == HDN_BEGINTRACK)
+        return most == 1 && column->GetWidth() == 0;
+    if (note->pitem && (note->pitem->mask & HDI_WIDTH) && most > 0 && note->pitem->cxy > most)
         note->pitem->cxy = most;
+    return false;
 }
 
 void TCustomListView::Change(TListItem* Item, TItemChange Change)
@@ -739,7 +743,10 @@ void TCustomListView::Dispatch(TMessage& Message)
         Message.Result = notify(reinterpret_cast<const NMHDR*>(Message.LParam));
         break;
     case WM_NOTIFY:
-        limitDraggedWidth(reinterpret_cast<NMHDR*>(Message.LParam));
+        if (limitDraggedWidth(reinterpret_cast<NMHDR*>(Message.LParam))) {
+            Message.Result = 1;
+            break;
+        }
         TCommonControl::Dispatch(Message);
         break;
     case CM_COLORCHANGED:

@@ -326,6 +326,7 @@ public:
     void lvFilesDblClick(TObject* Sender);
     void lvFilesClick(TObject* Sender);
     void edtExit(TObject* Sender);
+    void edtKeyDown(TObject* Sender, WORD& Key, TShiftState Shift);
     int JobCount() const;
     int SelectedJob() const;  // -1 without a selected row
     std::string JobText(int Row, int Column) const;

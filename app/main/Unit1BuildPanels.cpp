@@ -227,5 +227,6 @@ void TForm1::BuildOffScreenPanels()
     Panel3 = MakeControl<TPanel>(this, this, "Panel3", At(1330, 310, 300, 40));
     Button9 = MakeControl<TButton>(this, Panel3, "Button9", At(4, 4, 120, 24), "播放视频");
     edt = MakeControl<TEdit>(this, this, "edt", At(1330, 360, 120, 21));
+    edt->SetBorderStyle(TBorderStyle::bsNone);
     edt->SetVisible(false);
 }

@@ -11,6 +11,7 @@
 #include "classlib/SysUtils.h"
 #include "engine/FFPlay.h"
 #include "engine/FFmpegConverter.h"
+#include "platform/window/User.h"
 #include "skin/form/skSkinCtrls.h"
 #include "skin/form/skSkinSlider.h"
 #include "skin/form/skSkinViews.h"
@@ -145,12 +146,14 @@ void OpenRenameEditor(TForm1& Form, bool QuietWithoutRow)
             Form.Dialogs().ShowMessage("请先选中您需要重命名的项目！", "提示");
         return;
     }
-    TListColumns* columns = Form.lvFiles->Columns();
+    // The editor covers the row's output name cell: the header's section of that column (it
+    // follows a horizontal scroll) at the row's height.
+    RECT cell{};
+    SendMessage(Form.lvFiles->HeaderHandle(), HDM_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&cell));
+    MapWindowPoints(Form.lvFiles->HeaderHandle(), Form.GetHandle(), reinterpret_cast<POINT*>(&cell), 2);
     const POINT origin = Form.ScreenToClient(Form.lvFiles->ClientToScreen(POINT{0, 0}));
     const RECT bounds = Form.lvFiles->Items()->Item(row)->DisplayRect(LVIR_BOUNDS);
-    const int left = origin.x + columns->Items(0)->GetWidth() + columns->Items(1)->GetWidth() +
-                     columns->Items(2)->GetWidth() + 2;
-    Form.edt->SetBounds(left, origin.y + bounds.top, columns->Items(3)->GetWidth(), Form.edt->GetHeight());
+    Form.edt->SetBounds(cell.left, origin.y + bounds.top, cell.right - cell.left, Form.edt->GetHeight());
     Form.edt->SetText(WithoutExtension(Form.JobText(row, jcOutputName)));
     Form.FJobs->RenameRow = row;
     Form.edt->SetVisible(true);
@@ -175,6 +178,7 @@ void TForm1::BindJobHandlers()
     lvFiles->OnDblClick = jobs::Handler(this, &TForm1::lvFilesDblClick);
     lvFiles->OnClick = jobs::Handler(this, &TForm1::lvFilesClick);
     edt->OnExit = jobs::Handler(this, &TForm1::edtExit);
+    edt->OnKeyDown = [this](TObject* Sender, WORD& Key, TShiftState Shift) { edtKeyDown(Sender, Key, Shift); };
     jobs::BindAddHandlers(*this);
     jobs::BindConvertHandlers(*this);
     jobs::BindSelectHandlers(*this);
@@ -298,6 +302,21 @@ void TForm1::lvFilesClick(TObject*)
 {
     if (SelectedJob() < 0)
         FFPlayer->Stop(true);
+}
+
+// Enter (also the keypad's) applies the name as leaving the editor does, the list taking the focus
+// back once the editor closed; Escape closes the editor and keeps the row's name.
+void TForm1::edtKeyDown(TObject*, WORD& Key, TShiftState)
+{
+    if (Key != VK_RETURN && Key != VK_ESCAPE)
+        return;
+    if (Key == VK_RETURN)
+        edtExit(edt);
+    else
+        jobs::CloseRenameEditor(*this);
+    Key = 0;
+    if (!edt->GetVisible())
+        jobs::FocusJobList(*this);
 }
 
 void TForm1::edtExit(TObject*)

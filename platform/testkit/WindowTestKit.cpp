@@ -83,6 +83,14 @@ void WindowTestKit::Click(POINT screen, UINT button)
     ReleaseButton(screen, button);
 }
 
+void WindowTestKit::Drag(POINT from, POINT to)
+{
+    MoveMouse(from);
+    PressButton(from);
+    MoveMouse(to);
+    ReleaseButton(to);
+}
+
 void WindowTestKit::Wheel(POINT screen, int delta)
 {
     RawInput input;

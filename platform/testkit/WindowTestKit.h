@@ -37,6 +37,8 @@ public:
     void PressButton(POINT screen, UINT button = VK_LBUTTON);
     void ReleaseButton(POINT screen, UINT button = VK_LBUTTON);
     void Click(POINT screen, UINT button = VK_LBUTTON);
+    // The pointer goes to from, the left button is pressed there, moved to to and released.
+    void Drag(POINT from, POINT to);
     void Wheel(POINT screen, int delta);
     // Without text the key's own character (US layout) is typed by TranslateMessage.
     void PressKey(UINT vk, const std::string& text = {});

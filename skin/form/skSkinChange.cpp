@@ -1,6 +1,7 @@
 #include "skin/form/skSkinChange.h"
 
 #include "classlib/Controls.h"
+#include "platform/window/User.h"
 
 namespace {
 
@@ -48,4 +49,17 @@ void NotifySkinChange(TskSkinData* SkinData, TControl* Control)
         if (TskSkinChangeable* t = Target(SkinData, c))
             t->ChangeSkinData();
     });
+}
+
+bool DropDownWantsKey(unsigned Key, bool ListOpen)
+{
+    switch (Key) {
+    case VK_LEFT:
+    case VK_UP:
+    case VK_RIGHT:
+    case VK_DOWN: return true;
+    case VK_RETURN:
+    case VK_ESCAPE: return ListOpen;
+    default: return false;
+    }
 }

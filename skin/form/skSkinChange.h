@@ -28,6 +28,11 @@ public:
     virtual ~TskDropDownCancelable() = default;
 };
 
+// The special keys a control with a drop-down list takes before its form turns them into dialog
+// keys (its answer to CM_WANTSPECIALKEY): the arrows always, Enter and Escape while the list is
+// open, so that they close the list (Enter choosing its item) and never the dialog.
+bool DropDownWantsKey(unsigned Key, bool ListOpen);
+
 // Applies to Control, then to each of its children in order (a windowed child recursively).
 // A control is applied to when it implements TskSkinChangeable and its skin data is SkinData,
 // or SkinData is nullptr (which stands for every skinned control).

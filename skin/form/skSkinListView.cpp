@@ -283,7 +283,7 @@ LRESULT TskSkinCustomListView::HeaderWndProc(UINT msg, WPARAM wParam, LPARAM lPa
         HDHITTESTINFO hit;
         hit.pt = p;
         SendMessage(header, HDM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
-        FDevDown = (hit.flags & HHT_ONDIVIDER) != 0;
+        FDevDown = (hit.flags & (HHT_ONDIVIDER | HHT_ONDIVOPEN)) != 0;
         FHeaderDown = !FDevDown;
         RedrawWindow(header, nullptr, nullptr, RDW_INVALIDATE);
         break;

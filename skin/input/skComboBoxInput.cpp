@@ -389,14 +389,14 @@ void TskSkinCustomComboBox::HandleEditMessage(TMessage& Message)
         }
         break;
     case WM_KEYDOWN:
+        FKeyClosedList = false;
         switch (Message.WParam) {
         case VK_RETURN:
-            if (open)
-                CloseUp(true);
-            break;
         case VK_ESCAPE:
-            if (open)
-                CloseUp(false);
+            if (open) {
+                CloseUp(Message.WParam == VK_RETURN);
+                FKeyClosedList = true;
+            }
             break;
         case VK_PRIOR:
             if (open)
@@ -436,6 +436,12 @@ void TskSkinCustomComboBox::HandleEditMessage(TMessage& Message)
         }
         break;
     }
+    case WM_CHAR:
+        if (FKeyClosedList && (Message.WParam == 13 || Message.WParam == 27)) {
+            FKeyClosedList = false;
+            return;
+        }
+        break;
     case WM_IME_CHAR:
         // An input-method commit comes without the key release that completes the text: the
         // release step follows each committed character, never held back by the pause that

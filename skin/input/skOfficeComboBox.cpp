@@ -8,6 +8,7 @@
 #include "platform/window/Timers.h"
 #include "platform/window/WindowPos.h"
 #include "skin/core/skMonitors.h"
+#include "skin/form/skSkinChange.h"
 
 TskSkinCustomOfficeComboBox::TskSkinCustomOfficeComboBox(TComponent* AOwner) : TskSkinCustomControl(AOwner)
 {
@@ -419,7 +420,7 @@ void TskSkinCustomOfficeComboBox::Dispatch(TMessage& Message)
         return;
     }
     case CM_WANTSPECIALKEY:
-        if (Message.WParam >= VK_LEFT && Message.WParam <= VK_DOWN) {
+        if (DropDownWantsKey(static_cast<unsigned>(Message.WParam), IsPopupVisible())) {
             Message.Result = 1;
             return;
         }

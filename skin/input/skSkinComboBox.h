@@ -220,6 +220,8 @@ private:
     BYTE FAlphaBlendValue = 0;
     TskSkinCustomComboBoxStyle FStyle = TskSkinCustomComboBoxStyle::skcbFixedStyle;
     bool FMouseIn = false;
+    // The inner edit's Enter or Escape closed the list: its character is not the form's.
+    bool FKeyClosedList = false;
     int FOldItemIndex = -1;
     int FDropDownCount = 8;
     bool FLBDown = false;

@@ -11,6 +11,7 @@
 #include "platform/win/Rect.h"
 #include "platform/window/User.h"
 #include "skin/core/skDataSkinControls.h"
+#include "skin/form/skSkinChange.h"
 
 #include <algorithm>
 
@@ -456,7 +457,7 @@ void TskSkinCustomComboBox::Dispatch(TMessage& Message)
         break;
     case CM_WANTSPECIALKEY:
         TskSkinCustomControl::Dispatch(Message);
-        if (Message.WParam >= VK_LEFT && Message.WParam <= VK_DOWN)
+        if (DropDownWantsKey(static_cast<unsigned>(Message.WParam), IsPopupVisible()))
             Message.Result = 1;
         break;
     case WM_MOUSEWHEEL:

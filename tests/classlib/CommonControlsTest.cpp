@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <initializer_list>
 #include <optional>
 #include <vector>
 
@@ -87,6 +88,22 @@ RECT SectionRect(HWND header, int index)
     return r;
 }
 
+// What HDM_HITTEST answers at x (y inside the header): the flags and the section.
+struct HitCase {
+    int x;
+    UINT flags;
+    int item;
+};
+void ExpectHits(HWND header, std::initializer_list<HitCase> cases)
+{
+    for (const HitCase& c : cases) {
+        HDHITTESTINFO hit;
+        hit.pt = POINT{c.x, 5};
+        EXPECT_EQ(SendMessage(header, HDM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)), c.item) << c.x;
+        EXPECT_EQ(hit.flags, c.flags) << c.x;
+    }
+}
+
 TEST_F(CommonControls, HeaderSectionsFollowTheOrderAndAnswerHitTests)
 {
     HWND header = Make(WC_HEADER, HDS_BUTTONS, RECT{0, 0, 300, 20});
@@ -96,21 +113,8 @@ TEST_F(CommonControls, HeaderSectionsFollowTheOrderAndAnswerHitTests)
     EXPECT_EQ(SendMessage(header, HDM_GETITEMCOUNT, 0, 0), 3);
     EXPECT_EQ(SectionRect(header, 1), (RECT{100, 0, 160, 20}));
 
-    struct Case {
-        int x;
-        UINT flags;
-        int item;
-    };
-    const Case cases[] = {
-        {10, HHT_ONHEADER, 0}, {98, HHT_ONDIVIDER, 0}, {102, HHT_ONDIVIDER, 0}, {130, HHT_ONHEADER, 1},
-        {239, HHT_ONDIVIDER, 2}, {260, HHT_TORIGHT, -1},
-    };
-    for (const Case& c : cases) {
-        HDHITTESTINFO hit;
-        hit.pt = POINT{c.x, 5};
-        EXPECT_EQ(SendMessage(header, HDM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)), c.item) << c.x;
-        EXPECT_EQ(hit.flags, c.flags) << c.x;
-    }
+    ExpectHits(header, {{10, HHT_ONHEADER, 0}, {98, HHT_ONDIVIDER, 0}, {102, HHT_ONDIVIDER, 0}, {130, HHT_ONHEADER, 1},
+                        {239, HHT_ONDIVIDER, 2}, {260, HHT_TORIGHT, -1}});
 
     const int order[] = {2, 0, 1};
     EXPECT_TRUE(SendMessage(header, HDM_SETORDERARRAY, 3, reinterpret_cast<LPARAM>(order)));
@@ -160,6 +164,57 @@ TEST_F(CommonControls, DraggingADividerSizesTheSectionAndAClickReportsIt)
     };
     drag(110, 60);
     EXPECT_EQ(SectionRect(header, 0), (RECT{0, 0, 110, 20}));
+}
+
+// Zero-width sections: left of a divider the shown section on its left is sized, right of it
+// the first zero-width section after it opens; a parent that refuses the opening (at
+// HDN_BEGINTRACK) gets the shown section sized instead, from anywhere on the divider.
+TEST_F(CommonControls, ZeroWidthSectionsNeverHideTheDividerOfTheShownOne)
+{
+    HWND header = Make(WC_HEADER, HDS_BUTTONS, RECT{0, 0, 300, 20});
+    const int widths[] = {0, 100, 0, 60, 50, 0, 0};
+    for (int i = 0; i < 7; ++i)
+        AddSection(header, i, widths[i], "s");
+    ExpectHits(header, {{1, HHT_ONDIVOPEN, 0},   {5, HHT_ONHEADER, 1},    {97, HHT_ONDIVIDER, 1},  {99, HHT_ONDIVIDER, 1},
+                        {100, HHT_ONDIVOPEN, 2}, {103, HHT_ONDIVOPEN, 2}, {104, HHT_ONHEADER, 3},  {158, HHT_ONDIVIDER, 3},
+                        {160, HHT_ONDIVIDER, 3}, {163, HHT_ONDIVIDER, 3}, {209, HHT_ONDIVIDER, 4}, {210, HHT_ONDIVOPEN, 5},
+                        {213, HHT_ONDIVOPEN, 5}, {214, HHT_TORIGHT, -1}});
+
+    auto drag = [&](int From, int To) {
+        kit.PressButton(Screen(header, From, 5));
+        kit.MoveMouse(Screen(header, To, 5));
+        kit.ReleaseButton(Screen(header, To, 5));
+        kit.Pump();
+    };
+    auto width = [&](int i) { return SectionRect(header, i).right - SectionRect(header, i).left; };
+    // Refused openings size the shown section on the divider's left.
+    answer = [&](const NMHDR* n) -> std::optional<LRESULT> {
+        if (n->code == HDN_BEGINTRACK && width(reinterpret_cast<const NMHEADER*>(n)->iItem) == 0)
+            return TRUE;
+        return std::nullopt;
+    };
+    for (int from : {97, 100, 102}) {
+        drag(from, from + 10);
+        EXPECT_EQ(width(1), 110) << from;
+        EXPECT_EQ(width(2), 0) << from;
+        drag(from + 10, from);
+    }
+    drag(212, 232);
+    EXPECT_EQ(width(4), 70);
+    EXPECT_EQ(width(5) + width(6), 0);
+    drag(1, 30);
+    EXPECT_EQ(width(0), 0);
+    EXPECT_EQ(width(1), 100);
+
+    // Allowed, the opening shows the section, whose own divider is then found right of it; the
+    // shown section keeps its divider.
+    answer = nullptr;
+    drag(102, 110);
+    EXPECT_EQ(width(2), 8);
+    EXPECT_EQ(width(1), 100);
+    drag(98, 118);
+    EXPECT_EQ(width(1), 120);
+    EXPECT_EQ(width(2), 8);
 }
 
 class ListViewTest : public CommonControls {

@@ -12,6 +12,7 @@
 #include "classlib/Memo.h"
 #include "classlib/StdCtrls.h"
 #include "engine/FFmpegConverter.h"
+#include "platform/window/User.h"
 #include "skin/form/skSkinCtrls.h"
 #include "skin/form/skSkinViews.h"
 #include "skin/input/skSkinComboBox.h"
@@ -309,6 +310,45 @@ TEST_F(JobAdd, TheRenameEditorBelongsToTheRowItWasOpenedOn)
     EXPECT_FALSE(Form1->edt->GetVisible());
     Form1->edtExit(nullptr);
     EXPECT_EQ(Column(jcOutputName), (std::vector<std::string>{"first.avi"}));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+// The rename editor from the keyboard: Enter (the keypad's arrives as the same key) applies the
+// name, Escape closes the editor with the row's name kept; either gives the list the focus back.
+// The editor lies over the output name's column, as wide as it.
+TEST_F(JobAdd, TheRenameEditorTakesEnterAndEscapeAndSpansItsColumn)
+{
+    AddOne(Media("clip.avi"));
+    const struct {
+        WORD key;
+        const char* text;
+        const char* typed;
+        const char* name;
+    } cases[] = {
+        {VK_RETURN, "\r", "entered", "entered.avi"},
+        {VK_ESCAPE, "\x1b", "dropped", "entered.avi"},
+        {VK_RETURN, "\r", "", "entered.avi"},  // an empty name keeps the editor open
+    };
+    for (const auto& c : cases) {
+        Form1->skSkinButton21->ButtonClick();
+        Pump();
+        ASSERT_TRUE(Form1->edt->Focused()) << c.typed;
+        RECT section{};
+        SendMessage(Form1->lvFiles->HeaderHandle(), HDM_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&section));
+        MapWindowPoints(Form1->lvFiles->HeaderHandle(), nullptr, reinterpret_cast<POINT*>(&section), 2);
+        RECT editor{};
+        GetWindowRect(Form1->edt->GetHandle(), &editor);
+        EXPECT_EQ(editor.left, section.left);
+        EXPECT_EQ(editor.right, section.right);
+        Form1->edt->SetText(c.typed);
+        kit.PressKey(c.key, c.text);
+        kit.ReleaseKey(c.key);
+        Pump();
+        EXPECT_EQ(Form1->JobText(0, jcOutputName), c.name) << c.typed;
+        const bool stays = *c.typed == 0;
+        EXPECT_EQ(Form1->edt->GetVisible(), stays) << c.typed;
+        EXPECT_EQ(Form1->lvFiles->Focused(), !stays) << c.typed;
+    }
     EXPECT_TRUE(dialogs.messages.empty());
 }
 

@@ -69,9 +69,10 @@ testing::AssertionResult SelectionInView()
 
 }  // namespace
 
-// The columns that carry a row's settings open no wider than one pixel, however far their
-// divider is dragged; the shown columns still follow the pointer.
-TEST_F(JobListView, HiddenColumnsStayClosedWhateverTheHeaderDrag)
+// The columns that carry a row's settings never open, whichever side of a divider a drag starts
+// on; every shown column is sized from its right edge, also where hidden columns follow it
+// (转换进度, 转换大小).
+TEST_F(JobListView, HiddenColumnsStayClosedAndEveryShownColumnSizesFromItsRightEdge)
 {
     AddOne(Media("clip.avi"));  // the cover leaves the list
     const HWND header = Form1->lvFiles->HeaderHandle();
@@ -80,30 +81,28 @@ TEST_F(JobListView, HiddenColumnsStayClosedWhateverTheHeaderDrag)
     std::vector<int> widths;
     for (int c = 0; c < count; ++c)
         widths.push_back(ColumnWidth(c));
+    ASSERT_EQ(widths[5], 0);  // between 转换进度 and 当前时间
     auto drag = [&](int X, int By) {
         RECT client{};
         GetClientRect(header, &client);
         POINT from{X, client.bottom / 2};
         ClientToScreen(header, &from);
-        kit.MoveMouse(from);
-        kit.PressButton(from);
+        kit.Drag(from, POINT{from.x + By, from.y});
         Pump();
-        kit.MoveMouse(POINT{from.x + By, from.y});
-        Pump();
-        kit.ReleaseButton(POINT{from.x + By, from.y});
-        Pump();
+        kit.Advance(1000);  // the next press is no double click
     };
-    for (int c = 0; c < count; ++c)
-        if (widths[static_cast<std::size_t>(c)] == 0)
-            drag(HeaderSection(c).right, 120);
     for (int c = 0; c < count; ++c) {
         if (widths[static_cast<std::size_t>(c)] == 0)
-            EXPECT_LE(ColumnWidth(c), 1) << "column " << c;
-        else
-            EXPECT_EQ(ColumnWidth(c), widths[static_cast<std::size_t>(c)]) << "column " << c;
+            continue;
+        for (int offset : {-3, -1, 0, 2, 3}) {
+            SCOPED_TRACE("column " + std::to_string(c) + ", offset " + std::to_string(offset));
+            drag(HeaderSection(c).right + offset, 30);
+            EXPECT_EQ(ColumnWidth(c), widths[static_cast<std::size_t>(c)] + 30);
+            drag(HeaderSection(c).right + offset, -30);
+            for (int other = 0; other < count; ++other)
+                EXPECT_EQ(ColumnWidth(other), widths[static_cast<std::size_t>(other)]) << "column " << other;
+        }
     }
-    drag(HeaderSection(0).right, 40);
-    EXPECT_EQ(ColumnWidth(0), widths[0] + 40);
 }
 
 // Under every skin, with more rows than the view holds: the vertical bar shows and is drawn

@@ -4,6 +4,9 @@
 #include "skin/form/skSkinCtrls.h"
 #include "skin/input/skSkinComboBox.h"
 
+#include <string>
+#include <vector>
+
 using OptionsDialog = MainFormTest;
 
 // "取消" brings back what the dialog showed, the live preview included; the file keeps its values.
@@ -59,4 +62,37 @@ TEST_F(OptionsDialog, ConfirmedChoicesAreWrittenAndSurviveARestart)
     EXPECT_TRUE(Form1->FFConverter->GetPreview());
     EXPECT_EQ(Form5->skSkinComboBox2->GetText(), "19");
     EXPECT_TRUE(Form1->SecondaryHost().OverwriteOutput());
+}
+
+// The thread-count box with its list open: Escape and Enter close the list only (Enter taking the
+// row under the pointer); the dialog stays until a key comes with the list closed.
+TEST_F(OptionsDialog, KeysInTheOpenThreadCountListCloseOnlyTheList)
+{
+    StartForms(true);
+    TskSkinComboBox* box = Form5->skSkinComboBox2;
+    std::vector<std::string> seen;
+    auto key = [this](WORD Key) {
+        kit.PressKey(Key, Key == VK_RETURN ? "\r" : "\x1b");
+        kit.ReleaseKey(Key);
+        Pump();
+    };
+    kit.WhenIdle([&] {
+        for (WORD k : {VK_ESCAPE, VK_RETURN}) {
+            box->SetFocus();
+            box->DropDown();
+            Pump();
+            const RECT row = box->ListBoxWindow()->ItemRect(3);
+            kit.MoveMouse(box->ListBoxWindow()->ListBox->ClientToScreen(POINT{5, (row.top + row.bottom) / 2}));
+            Pump();
+            key(k);
+            seen.push_back(std::string(box->IsPopupVisible() ? "open" : "closed") + " " + box->GetText() + " " +
+                           (Form5->GetModalResult() == mrNone ? "dialog" : "gone"));
+            if (Form5->GetModalResult() != mrNone)
+                return;
+        }
+        key(VK_RETURN);
+    });
+    EXPECT_EQ(Form5->ShowModal(), mrOk);
+    EXPECT_EQ(seen, (std::vector<std::string>{"closed 1 dialog", "closed 4 dialog"}));
+    EXPECT_EQ(Ini("Options", "Thread_Count"), "4");
 }

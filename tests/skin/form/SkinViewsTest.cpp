@@ -317,6 +317,61 @@ TEST_F(SkinViewsTest, TheDefaultHeaderPressesASectionUntilTheButtonGoesUp)
     EXPECT_EQ(PixelOf(j.view, 3, 3), ColorToRGB(clBtnFace));
 }
 
+// Hidden columns (zero width, held to one pixel) next to shown ones: a drag started on either
+// side of a divider sizes the shown column on its left, never opens a hidden one, and the header
+// paints no sliver of it.
+TEST_F(SkinViewsTest, DragsNearHiddenColumnsSizeTheShownOnes)
+{
+    auto data = skinform::ArtworkSkin(0);
+    for (TskSkinData* skin : {static_cast<TskSkinData*>(nullptr), data.get()}) {
+        TForm* f = ShownForm();
+        JobList j = Make(f, 3, 90, skin);
+        TListColumns* columns = j.view->Columns();
+        for (int i = 0; i < 2; ++i)
+            columns->Add()->SetCaption("hidden");
+        for (int c : {1, 3, 4}) {
+            columns->Items(c)->SetWidth(0);
+            columns->Items(c)->SetMaxWidth(1);
+        }
+        Pump();
+        const HWND header = j.view->HeaderHandle();
+        auto width = [&](int c) { return columns->Items(c)->GetWidth(); };
+        auto strip = [&] {
+            std::vector<COLORREF> out;
+            for (int x = 0; x < 250; ++x)
+                out.push_back(PixelOf(j.view, x, 3));
+            return out;
+        };
+        auto drag = [&](int X, int By) {
+            POINT from{X, 5};
+            ClientToScreen(header, &from);
+            kit.Drag(from, POINT{from.x + By, from.y});
+            Pump();
+            kit.Advance(1000);  // the next press is no double click
+        };
+        for (int offset : {-2, 0, 2, 3}) {
+            SCOPED_TRACE("offset " + std::to_string(offset) + (skin ? ", skinned" : ", default look"));
+            drag(90 + offset, 30);
+            EXPECT_EQ(width(0), 120);
+            drag(120 + 90 + offset, 20);
+            EXPECT_EQ(width(2), 110);
+            for (int c : {1, 3, 4})
+                EXPECT_EQ(width(c), 0) << "column " << c;
+            // The shown widths set by code with the hidden columns closed paint the same header.
+            const std::vector<COLORREF> dragged = strip();
+            const int shown[] = {width(0), width(2)};
+            for (int c = 0; c < columns->Count(); ++c)
+                columns->Items(c)->SetWidth(c == 0 ? shown[0] : c == 2 ? shown[1] : 0);
+            Pump();
+            EXPECT_EQ(strip(), dragged) << "no sliver of a hidden column";
+            columns->Items(0)->SetWidth(90);
+            columns->Items(2)->SetWidth(90);
+            Pump();
+        }
+        DoneApplication();
+    }
+}
+
 TEST_F(SkinViewsTest, TheTreeBarComesAndGoesWithExpansion)
 {
     TForm* f = ShownForm();
