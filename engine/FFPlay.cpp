@@ -11,6 +11,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <thread>
 
@@ -154,11 +155,19 @@ void TCustomPlayer::PostLog(int level, const std::string& message)
 
 void TCustomPlayer::ChangeState(TPlayState state)
 {
+    Reached(TPlayPoint::Reporting, state);
+    // psStop is the last state of a playback: a change that comes later (a Pause that was under
+    // way while the playback stopped) is neither kept nor reported.
+    std::lock_guard<std::mutex> lock(changeMutex_);
+    if (playEvent_.Closed())
+        return;
     state_ = state;
-    if (OnState && !eventsDetached_)
+    const bool report = OnState && !eventsDetached_;
+    if (state == psStop)
+        playEvent_.Close(report ? TPlayEventItem{pekState, static_cast<std::int64_t>(state)}
+                                : TPlayEventItem{pekEndDelivery, 0});
+    else if (report)
         playEvent_.Push(TPlayEventItem{pekState, static_cast<std::int64_t>(state)});
-    else if (state == psStop)
-        playEvent_.Push(TPlayEventItem{pekEndDelivery, 0});
 }
 
 bool TCustomPlayer::InDelivery() const
@@ -228,6 +237,7 @@ void TCustomPlayer::PlayThreadExecute()
         ShutdownPlayback();
     }
     ChangeState(psStop);
+    Reached(TPlayPoint::Ended, psStop);
     stopEvent_.Set();
 }
 
@@ -251,7 +261,14 @@ bool TCustomPlayer::InitSDLWindow(TPlayerHost* host)
         SetEnv("SDL_WINDOWID", std::to_string(windowId));
     sdlStarted_ = true;
     QuietSoundLibrary();
+    // SDL would turn SIGINT and SIGTERM into its quit event, which only ends the playback; the
+    // process keeps the handling it had.
+    struct sigaction interrupt {}, terminate {};
+    sigaction(SIGINT, nullptr, &interrupt);
+    sigaction(SIGTERM, nullptr, &terminate);
     const bool started = ff::SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO | SDL_INIT_TIMER) == 0;
+    sigaction(SIGINT, &interrupt, nullptr);
+    sigaction(SIGTERM, &terminate, nullptr);
     if (windowId)
         UnsetEnv("SDL_WINDOWID");
     if (started && host) {
@@ -291,6 +308,8 @@ bool TCustomPlayer::Open(const std::string& AFileName, TPlayerHost* AScreenHandl
         ReportError("Another player has a file open.", true);
         return false;
     }
+    // The events of this playback begin here; the previous one's ended with its psStop.
+    playEvent_.Reopen();
 
     // SDL starts with named drivers: without one Debian's SDL may pick a text-art video driver.
     const char* audioName = AudioDriverNames[audioDriver_];

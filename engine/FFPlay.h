@@ -197,6 +197,16 @@ public:
     // Raised on the picture thread for every picture while Hook is set.
     TPlayerHandler<THookEvent> OnHook;
 
+protected:
+    // Points of a playback that Reached is told of, with the state concerned: a seam for tests,
+    // which may hold the thread there.
+    enum class TPlayPoint {
+        Reporting,  // on the thread that changes the state: it is kept and reported next
+        Ended,      // on TPlayThread: the playback ended and its psStop is queued
+    };
+    // Does nothing by default.
+    virtual void Reached(TPlayPoint, TPlayState) {}
+
 private:
     // Component level.
     void InitDefaults();
@@ -336,6 +346,8 @@ private:
     Event stopEvent_{true, true};
     Event eventThreadEnded_{true, true};
     TPlayEventRing playEvent_;
+    // Orders the state changes of a playback against its last one.
+    std::mutex changeMutex_;
     std::atomic<bool> seeking_{false};
     std::atomic<TPlayState> state_{psStop};
     std::atomic<int> deliveryDepth_{0};

@@ -117,6 +117,9 @@ bool TCustomPlayer::OpenVideoState(const std::string& fileName, bool paused)
 void TCustomPlayer::CloseVideoState(TVideoState* is)
 {
     is->abort_request = 1;
+    // No seek or picture comes any more: whoever waits for one stops waiting.
+    seekEvent_.Set();
+    pictEvent_.Set();
     if (is->parse_tid.Joinable())
         is->parse_tid.Join();
     if (is->refresh_tid.Joinable())

@@ -11,12 +11,17 @@ std::string OpenFailedText(const std::string& Target)
     return "无法打开“" + Target + "”，系统没有可以打开它的程序。请手动打开。";
 }
 
+void TellOpenFailed(TFrontEndDialogs& Dialogs, const std::string& Target)
+{
+    Dialogs.ShowMessage(OpenFailedText(Target), "提示");
+}
+
 bool OpenOrTell(TFrontEndDialogs& Dialogs, const std::string& Target)
 {
     const auto answer = reinterpret_cast<std::intptr_t>(
         ShellExecute(nullptr, "open", Target.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     if (answer > 32)
         return true;
-    Dialogs.ShowMessage(OpenFailedText(Target), "提示");
+    TellOpenFailed(Dialogs, Target);
     return false;
 }

@@ -10,6 +10,7 @@
 #include "classlib/Menus.h"
 #include "classlib/Picture.h"
 #include "classlib/StdCtrls.h"
+#include "platform/shell/ShellExecute.h"
 #include "engine/FFPlay.h"
 #include "engine/FFmpegConverter.h"
 #include "engine/FFmpegLogger.h"
@@ -91,6 +92,7 @@ void TForm1::BeforeDestruction()
     FLogger.reset();
     FFLogger = nullptr;
     SetRefusedWriteReporter(nullptr);
+    SetShellOpenFailedReporter(nullptr);
     if (Form1 == this)
         Form1 = nullptr;
 }

@@ -1,10 +1,12 @@
 // The visible commands that run a command button's logic, and their binding.
 
+#include "app/main/DesktopOpen.h"
 #include "app/main/OptionIni.h"
 #include "app/main/Unit1.h"
 
 #include "classlib/Menus.h"
 #include "classlib/StdCtrls.h"
+#include "platform/shell/ShellExecute.h"
 #include "skin/form/skSkinCtrls.h"
 #include "skin/form/skSkinMenus.h"
 #include "skin/form/skSkinViews.h"
@@ -48,6 +50,8 @@ void TForm1::BindHandlers()
         FFLoggerLog(Sender, Thread, Level, Message);
     });
     SetRefusedWriteReporter([this](const std::string& Message) { Dialogs().ShowMessage(Message, "提示"); });
+    // Whatever the desktop's opener took and then could not open is named as a refusal is.
+    SetShellOpenFailedReporter([this](const std::string& Target) { TellOpenFailed(Dialogs(), Target); });
 }
 
 void TForm1::N2222Click(TObject*)

@@ -1,24 +1,36 @@
 #include "platform/shell/ShellExecute.h"
 
 #include "platform/kernel/Utf8.h"
-#include "platform/qt/QtApp.h"
+#include "platform/shell/DesktopOpener.h"
 
 #include <QByteArray>
-#include <QDesktopServices>
 #include <QUrl>
 
 #include <cstring>
 
 namespace {
 
+std::function<void(const std::string&)>& FailedReporter()
+{
+    static std::function<void(const std::string&)> reporter;
+    return reporter;
+}
+
 bool OpenWithDesktop(const std::string& target)
 {
-    EnsureGuiApplication();
-    // A local path goes as a file address of its own bytes: names that are not UTF-8 open too.
-    const QUrl url = target[0] == '/'
-                         ? QUrl::fromEncoded("file://" + QByteArray::fromStdString(target).toPercentEncoding("/"))
-                         : QUrl::fromUserInput(QString::fromStdString(target));
-    return url.isValid() && QDesktopServices::openUrl(url);
+    // A local path goes with its own bytes, so names that are not UTF-8 open too; other texts
+    // become addresses as a browser's address bar would read them.
+    std::string address = target;
+    if (target[0] != '/') {
+        const QUrl url = QUrl::fromUserInput(QString::fromStdString(target));
+        if (!url.isValid())
+            return false;
+        address = url.toEncoded().toStdString();
+    }
+    return StartDesktopOpener(address, [target] {
+        if (auto reporter = FailedReporter())
+            reporter(target);
+    });
 }
 
 std::function<bool(const std::string&)>& Opener()
@@ -49,4 +61,9 @@ HINSTANCE ShellExecute(HWND, LPCSTR verb, LPCSTR file, LPCSTR, LPCSTR, int)
 void SetShellOpener(std::function<bool(const std::string& target)> opener)
 {
     Opener() = std::move(opener);
+}
+
+void SetShellOpenFailedReporter(std::function<void(const std::string& target)> reporter)
+{
+    FailedReporter() = std::move(reporter);
 }

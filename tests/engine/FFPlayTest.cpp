@@ -12,6 +12,13 @@
 #include <chrono>
 #include <atomic>
 #include <cmath>
+#include <condition_variable>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <future>
+#include <mutex>
+#include <thread>
 #include <stdexcept>
 #include <dirent.h>
 #include <fstream>
@@ -58,6 +65,52 @@ int FrameNumber(const TFFPicture& picture)
     return static_cast<int>(std::lround(picture.Pixels.at(middle) / (2.0 * 255.0 / 219.0)));
 }
 
+// A player whose threads tell the test of the playback's points, where it may hold them.
+class HeldPlayer : public TFFPlayer {
+public:
+    using Point = TPlayPoint;
+    // Set while no file is open.
+    std::function<void(Point, TPlayState)> OnReached;
+
+protected:
+    void Reached(Point point, TPlayState state) override
+    {
+        if (OnReached)
+            OnReached(point, state);
+    }
+};
+
+// Ends the test program with a message when the calls made in its lifetime have not returned
+// after the guard time: a player that hangs would otherwise hang the whole run.
+class HangGuard {
+public:
+    explicit HangGuard(std::string what)
+        : watchdog_([this, what = std::move(what)] {
+              std::unique_lock<std::mutex> lock(mutex_);
+              if (!done_.wait_for(lock, std::chrono::milliseconds(kGuardMs), [this] { return finished_; })) {
+                  std::fprintf(stderr, "%s: no return after %u ms\n", what.c_str(), static_cast<unsigned>(kGuardMs));
+                  std::abort();
+              }
+          })
+    {
+    }
+    ~HangGuard()
+    {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            finished_ = true;
+        }
+        done_.notify_all();
+        watchdog_.join();
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable done_;
+    bool finished_ = false;
+    std::thread watchdog_;
+};
+
 class PlayerTest : public testing::Test {
 protected:
     void SetUp() override
@@ -72,6 +125,7 @@ protected:
 
     void TearDown() override
     {
+        player_.OnReached = nullptr;
         player_.Stop(true);
         // The player's posted log lines reach this test's logger, not one left for later tests.
         MainThread::ServePending();
@@ -102,10 +156,18 @@ protected:
 
     TFFLogger logger_;
     FakeHost host_;
-    TFFPlayer player_;
+    HeldPlayer player_;
     std::vector<TPlayState> states_;
     std::vector<std::int64_t> positions_;
     std::vector<std::int64_t> durations_;
+    // Holding the caller of a state change while a switch stops the file: playbacks started and
+    // ended so far.
+    std::mutex holdMutex_;
+    std::condition_variable holdChanged_;
+    bool switching_ = false;
+    bool endQueued_ = false;
+    int played_ = 0;
+    int ended_ = 0;
 };
 
 TEST_F(PlayerTest, OpenedPausedShowsTheFirstPictureThenPauses)
@@ -481,6 +543,137 @@ TEST_F(PlayerTest, FiftyOpensAndStopsLeaveNoThread)
     }
     EXPECT_EQ(ThreadCount(), before);
     EXPECT_EQ(Count(psPlay), Count(psStop));
+}
+
+// Each playback's states run from psPlay to psStop, with nothing after its psStop.
+::testing::AssertionResult PlaybacksWellFormed(const std::vector<TPlayState>& states)
+{
+    bool open = false;
+    for (std::size_t i = 0; i < states.size(); ++i) {
+        if ((states[i] == psPlay) == open)
+            return ::testing::AssertionFailure() << "state " << i << " of " << testing::PrintToString(states);
+        open = states[i] != psStop;
+    }
+    if (open)
+        return ::testing::AssertionFailure() << "no psStop at the end of " << testing::PrintToString(states);
+    return ::testing::AssertionSuccess();
+}
+
+// A pause whose file stops while it is under way: the stop stays the playback's last state, so a
+// waiting Stop returns, and the next file's events begin with its psPlay.
+TEST_F(PlayerTest, APauseRacingTheStopLeavesTheStopLast)
+{
+    ASSERT_TRUE(OpenFrames(false)) << player_.GetLastErrMsg();
+    ASSERT_TRUE(WaitForState(psPlay));
+    std::promise<void> ended;
+    std::future<void> stopped = ended.get_future();
+    player_.OnReached = [&](HeldPlayer::Point point, TPlayState state) {
+        if (point == HeldPlayer::Point::Ended) {
+            ended.set_value();
+        } else if (state == psPause) {
+            // The pause reports only once the playback has ended.
+            player_.Stop(false);
+            stopped.wait();
+        }
+    };
+    player_.Pause();
+    {
+        HangGuard guard("Stop after a pause that raced the stop");
+        player_.Stop(true);
+    }
+    player_.OnReached = nullptr;
+    EXPECT_EQ(states_, (std::vector<TPlayState>{psPlay, psStop}));
+    EXPECT_EQ(player_.GetPlayState(), psStop);
+    ASSERT_TRUE(OpenFrames(true)) << player_.GetLastErrMsg();
+    ASSERT_TRUE(WaitForState(psPause));
+    player_.Stop(true);
+    EXPECT_EQ(states_, (std::vector<TPlayState>{psPlay, psStop, psPlay, psPause, psStop}));
+}
+
+// The preview's way with a file: back to its start and paused at its end. Damaged, cut and raw
+// files are switched with an ordinary one many times in a row, each switch coming while the
+// events of the file it leaves are still undelivered; the stop serves them, and the pause the end
+// handler makes reports only after the file has ended. Every switch and the last stop return, and
+// each playback's states run from psPlay to psStop.
+TEST_F(PlayerTest, DamagedFilesSwitchedWithAnOrdinaryOne)
+{
+    player_.OnState = [this](TCustomPlayer*, TPlayState state) {
+        states_.push_back(state);
+        if (state == psEnd) {
+            player_.Seek(std::int64_t{0}, TSeekFlags{sfAny}, false);
+            player_.Pause();
+        }
+    };
+    player_.OnReached = [this](HeldPlayer::Point point, TPlayState state) {
+        std::unique_lock<std::mutex> lock(holdMutex_);
+        if (point == HeldPlayer::Point::Ended) {
+            ++ended_;
+        } else if (state == psEnd) {
+            endQueued_ = true;
+        } else if (switching_ && MainThread::IsMainThread()) {
+            holdChanged_.wait(lock, [this] { return ended_ == played_; });
+        }
+        holdChanged_.notify_all();
+    };
+    // The file, and whether it is played (it then gets to its end at once) or opened paused.
+    struct Row {
+        const char* file;
+        bool play;
+    };
+    const Row rows[] = {{"h264_noise.mkv", true}, {"h264_noise.264", true}, {"raw_noise.avi", true},
+                        {"h264_cut.mkv", false},  {"damaged.avi", false},   {"truncated.avi", false}};
+    const auto open = [this](const std::string& file, bool paused) {
+        {
+            std::lock_guard<std::mutex> lock(holdMutex_);
+            switching_ = true;
+            endQueued_ = false;
+        }
+        const bool opened = player_.Open(zdtest::fixture(file), &host_, paused);
+        std::lock_guard<std::mutex> lock(holdMutex_);
+        switching_ = false;
+        played_ += opened;
+        return opened;
+    };
+    const int before = ThreadCount();
+    {
+        HangGuard guard("Switching between damaged files and an ordinary one");
+        for (int round = 0; round < 8; ++round) {
+            for (const Row& row : rows) {
+                ASSERT_TRUE(open(row.file, !row.play)) << row.file << ": " << player_.GetLastErrMsg();
+                if (row.play) {
+                    // The end is queued, not yet delivered, when the next file is opened.
+                    std::unique_lock<std::mutex> lock(holdMutex_);
+                    holdChanged_.wait(lock, [this] { return endQueued_; });
+                }
+                ASSERT_TRUE(open("h264.mkv", true)) << player_.GetLastErrMsg();
+            }
+        }
+        player_.Stop(true);
+    }
+    player_.OnReached = nullptr;
+    EXPECT_EQ(played_, ended_);
+    EXPECT_GE(Count(psEnd), 8u * 3u);
+    EXPECT_TRUE(PlaybacksWellFormed(states_));
+    EXPECT_EQ(ThreadCount(), before);
+}
+
+// SIGINT and SIGTERM keep the process's own handling while a file is open (SDL would turn them
+// into its quit event, which only ends the playback, so the program would not end).
+TEST_F(PlayerTest, TheQuitSignalsKeepTheProcesssHandling)
+{
+    const auto handler = [](int signal) {
+        struct sigaction action {};
+        sigaction(signal, nullptr, &action);
+        return action.sa_handler;
+    };
+    ASSERT_EQ(handler(SIGINT), SIG_DFL);
+    ASSERT_EQ(handler(SIGTERM), SIG_DFL);
+    ASSERT_TRUE(OpenFrames(true)) << player_.GetLastErrMsg();
+    EXPECT_EQ(handler(SIGINT), SIG_DFL);
+    EXPECT_EQ(handler(SIGTERM), SIG_DFL);
+    player_.Stop(true);
+    EXPECT_EQ(handler(SIGINT), SIG_DFL);
+    EXPECT_EQ(handler(SIGTERM), SIG_DFL);
 }
 
 // Sound through SDL's disk driver, which writes what the callback hands it to a file.

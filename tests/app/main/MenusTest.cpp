@@ -13,7 +13,13 @@
 #include "skin/input/skSkinEdits.h"
 #include "skin/input/skSkinLinkLabel.h"
 
+#include "FakeOpener.h"
+#include "platform/kernel/MainThread.h"
+#include "platform/shell/ShellExecute.h"
+
 #include <functional>
+#include <optional>
+#include <vector>
 
 using MainMenus = MainFormTest;
 
@@ -61,22 +67,21 @@ TEST_F(MainMenus, EmptyCommandsChangeNothingAndExitClosesTheWindow)
     EXPECT_TRUE(Application->Terminated());
 }
 
-// With no program on the desktop for it, each way of opening something names it in one message
-// (the user can then open it by hand); a desktop that takes it shows nothing.
-TEST_F(MainMenus, WhatTheDesktopCannotOpenIsNamedInOneMessage)
+// Each way of opening something on the desktop: F1, 官方网站, 打开, 打开快照目录, the batch's end
+// and the about box's two links.
+struct OpeningWay {
+    const char* what;
+    std::function<void()> run;
+};
+std::vector<OpeningWay> OpeningWays(WindowTestKit& kit)
 {
-    StartForms(true);
-    kit.SetOpenerAnswer(false);
-    const struct {
-        const char* what;
-        std::function<void()> run;
-    } cases[] = {
+    return {
         {"F1",
-         [this] {
+         [&kit] {
              Form1->lvFiles->SetFocus();
              kit.PressKey(VK_F1);
              kit.ReleaseKey(VK_F1);
-             Pump();
+             Application->ProcessMessages();
          }},
         {"官方网站", [] { Form1->N19->Click(); }},
         {"打开", [] { Form1->skSkinButton6->ButtonClick(); }},
@@ -90,7 +95,15 @@ TEST_F(MainMenus, WhatTheDesktopCannotOpenIsNamedInOneMessage)
         {"the about box's site", [] { Form2->skSkinLinkLabel1->Click(); }},
         {"the about box's mail", [] { Form2->skSkinLinkLabel2->Click(); }},
     };
-    for (const auto& c : cases) {
+}
+
+// With no program on the desktop for it, each way of opening something names it in one message
+// (the user can then open it by hand); a desktop that takes it shows nothing.
+TEST_F(MainMenus, WhatTheDesktopCannotOpenIsNamedInOneMessage)
+{
+    StartForms(true);
+    kit.SetOpenerAnswer(false);
+    for (const OpeningWay& c : OpeningWays(kit)) {
         dialogs.messages.clear();
         const std::size_t opened = kit.OpenedTargets().size();
         c.run();
@@ -110,6 +123,38 @@ TEST_F(MainMenus, WhatTheDesktopCannotOpenIsNamedInOneMessage)
     Form1->N19->Click();
     Form2->skSkinLinkLabel1->Click();
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+// The desktop's real opener program, present but unable to open anything (it ends with status 3
+// after a page of output), gives each way the same one message as no program at all; its output
+// stays out of the program's terminal. Without an opener program the message comes at once.
+TEST_F(MainMenus, AnOpenerProgramThatFailsGivesTheSameOneMessage)
+{
+    StartForms(true);
+    SetShellOpener(nullptr);
+    for (const std::optional<int> status : {std::optional<int>(3), std::optional<int>()}) {
+        zdtest::FakeOpener opener(status);
+        for (const OpeningWay& c : OpeningWays(kit)) {
+            dialogs.messages.clear();
+            c.run();
+            ASSERT_TRUE(MainThread::WaitServing([&] { return !dialogs.messages.empty(); }, 20000)) << c.what;
+            ASSERT_EQ(dialogs.messages.size(), 1u) << c.what;
+            EXPECT_EQ(dialogs.messages[0].second, "提示");
+            const std::string& text = dialogs.messages[0].first;
+            if (!status) {
+                EXPECT_EQ(text.rfind("无法打开“", 0), 0u) << text;
+                continue;
+            }
+            const std::vector<std::string> made = opener.Records();
+            ASSERT_FALSE(made.empty()) << c.what;
+            const std::size_t end = made.back().find(", output to /dev/null, errors to /dev/null");
+            ASSERT_NE(end, std::string::npos) << made.back();
+            EXPECT_EQ(text, OpenFailedText(made.back().substr(0, end))) << c.what;
+        }
+        if (status) {
+            EXPECT_EQ(opener.Records().size(), OpeningWays(kit).size());
+        }
+    }
 }
 
 // Enter confirms and Esc cancels the program's own dialogs, wherever their focus is.
