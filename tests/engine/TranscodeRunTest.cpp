@@ -10,9 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <iterator>
 #include <mutex>
-#include <set>
 #include <sys/resource.h>
 
 namespace {
@@ -36,21 +34,6 @@ public:
     explicit ClockInForce(Clock& clock) { SetClock(&clock); }
     ~ClockInForce() { SetClock(nullptr); }
 };
-
-std::string Contents(const std::string& fileName)
-{
-    std::ifstream in(fileName, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-// The names in a folder.
-std::set<std::string> Names(const std::string& folder)
-{
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.insert(entry.path().filename().string());
-    return names;
-}
 
 // Runs the step with the process's files limited to Bytes: a write beyond fails as on a full
 // file system.
@@ -464,7 +447,7 @@ TEST_F(TranscodeRun, AFailedRunRemovesTheOutputItMadeAndKeepsOneThatWasThere)
             std::filesystem::remove(out);
             if (existed)
                 std::ofstream(out) << existing;
-            const std::set<std::string> before = Names(dir.path());
+            const std::set<std::string> before = zdtest::namesIn(dir.path());
             TranscodeConverter c;
             ASSERT_TRUE(c.OpenInputFile(k.input)) << c.LastErrMsg();
             c.Output(out, k.options);
@@ -472,9 +455,9 @@ TEST_F(TranscodeRun, AFailedRunRemovesTheOutputItMadeAndKeepsOneThatWasThere)
             EXPECT_NE(std::string::npos, message.find(k.message)) << message;
             EXPECT_TRUE(c.FatalException());
             EXPECT_FALSE(c.Finished());
-            EXPECT_EQ(before, Names(dir.path()));
+            EXPECT_EQ(before, zdtest::namesIn(dir.path()));
             if (existed) {
-                EXPECT_EQ(existing, Contents(out));
+                EXPECT_EQ(existing, zdtest::contents(out));
             }
         }
     }
@@ -498,7 +481,7 @@ TEST_F(TranscodeRun, AFinishedRunReplacesTheFileThatWasThere)
     }
     EXPECT_EQ(std::filesystem::perms(0640), std::filesystem::status(out).permissions());
     EXPECT_TRUE(std::filesystem::is_symlink(link));
-    EXPECT_EQ((std::set<std::string>{"link.avi", "out.avi", "target.avi"}), Names(dir.path()));
+    EXPECT_EQ((std::set<std::string>{"link.avi", "out.avi", "target.avi"}), zdtest::namesIn(dir.path()));
 }
 
 // A stopped run leaves a file at the output's name as it was and keeps what it wrote under the
@@ -518,15 +501,15 @@ TEST_F(TranscodeRun, AStoppedRunKeepsItsOutputBesideTheFileThatWasThere)
     c.Output(out);
     ASSERT_EQ("", c.Run());
     EXPECT_FALSE(c.Finished());
-    EXPECT_EQ("old", Contents(out));
-    EXPECT_EQ("taken", Contents(taken));
+    EXPECT_EQ("old", zdtest::contents(out));
+    EXPECT_EQ("taken", zdtest::contents(taken));
     EXPECT_EQ(kept, c.KeptFileName());
     const MediaInfo info = Probe(kept);
     ASSERT_TRUE(info.opened);
     ASSERT_NE(nullptr, info.Find(AVMEDIA_TYPE_VIDEO));
     EXPECT_GT(info.Find(AVMEDIA_TYPE_VIDEO)->packets, 0);
     EXPECT_TRUE(Logged("5 Stopped: " + out + " is left as it was; what was written is kept as " + kept));
-    EXPECT_EQ((std::set<std::string>{"out.avi", "out_1.avi", "out_2.avi"}), Names(dir.path()));
+    EXPECT_EQ((std::set<std::string>{"out.avi", "out_1.avi", "out_2.avi"}), zdtest::namesIn(dir.path()));
 }
 
 } // namespace

@@ -14,8 +14,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <set>
 
 using JobOutputs = JobListTest;
 
@@ -134,20 +132,6 @@ TEST_F(JobOutputs, EachRunNamesTheOutputFromTheRowsOwnName)
 
 namespace {
 
-std::string Contents(const std::string& Path)
-{
-    std::ifstream in(Path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-std::set<std::string> Names(const std::string& Folder)
-{
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(Folder))
-        names.insert(entry.path().filename().string());
-    return names;
-}
-
 // The WAV file with a header that claims 255 channels of 16 bits: it opens, but no conversion
 // can resample it.
 void Claim255Channels(const std::string& Wav)
@@ -193,10 +177,10 @@ TEST_F(JobOutputs, OverwritingReplacesAFileOnlyWhenItsTaskEndsWell)
     EXPECT_EQ(Column(jcProgress), (std::vector<std::string>{"100%", FailedProgressText}));
     ASSERT_EQ(warnings.size(), 1u);
     EXPECT_NE(warnings[0].find("Can not resample 255 channels"), std::string::npos) << warnings[0];
-    EXPECT_EQ(Contents(badOut), own);
-    const std::string converted = Contents(good);
+    EXPECT_EQ(zdtest::contents(badOut), own);
+    const std::string converted = zdtest::contents(good);
     EXPECT_EQ(converted.substr(0, 4), "RIFF");
-    EXPECT_EQ(Names(dir.file("out")), (std::set<std::string>{"bad.avi", "good.avi"}));
+    EXPECT_EQ(zdtest::namesIn(dir.file("out")), (std::set<std::string>{"bad.avi", "good.avi"}));
 
     converter->HoldAt = ScriptedTask::TRunPoint::PacketWritten;
     tasksBeforeStart = converter->tasks.size();
@@ -204,10 +188,10 @@ TEST_F(JobOutputs, OverwritingReplacesAFileOnlyWhenItsTaskEndsWell)
     ASSERT_TRUE(MainThread::WaitServing(BatchTasks().at(0)->reachedHold, 10000));
     Form1->btnStopClick(nullptr);
     ASSERT_TRUE(finalEvents > 1 || WaitForBatchEnd());
-    EXPECT_EQ(Contents(good), converted);
-    EXPECT_EQ(Contents(badOut), own);
+    EXPECT_EQ(zdtest::contents(good), converted);
+    EXPECT_EQ(zdtest::contents(badOut), own);
     EXPECT_EQ(Column(jcOutputName), (std::vector<std::string>{"good_1.avi", "bad.avi"}));
-    EXPECT_EQ(Names(dir.file("out")), (std::set<std::string>{"bad.avi", "good.avi", "good_1.avi"}));
+    EXPECT_EQ(zdtest::namesIn(dir.file("out")), (std::set<std::string>{"bad.avi", "good.avi", "good_1.avi"}));
     EXPECT_NE(Form1->mmoLog->Lines()->Text().find("Stopped: " + good + " is left as it was; what was written is kept as " +
                                                    dir.file("out/good_1.avi")),
               std::string::npos)
