@@ -8,7 +8,6 @@
 #include "platform/kernel/MainThread.h"
 
 #include <algorithm>
-#include <filesystem>
 
 namespace {
 

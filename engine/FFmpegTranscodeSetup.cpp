@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
-#include <filesystem>
 
 namespace {
 
@@ -327,7 +326,9 @@ void TCustomFFmpeg::OpenOutputFiles()
         }
         const int ret = oc->url ? OpenProtocolFile(oc, &oc->pb, oc->url, AVIO_FLAG_WRITE) : AVERROR(ENOMEM);
         if (ret < 0) {
-            SettleOutputFile(file, TOutputEnd::Failed);
+            // The new file beside an existing one goes again; nothing else is touched.
+            if (file.Replaces())
+                SettleOutputFile(file, TOutputEnd::Failed);
             throw FFmpegException(ErrorCodeToStr(name, ret));
         }
         FOutputFiles[oc] = file;
