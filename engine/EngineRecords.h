@@ -126,6 +126,9 @@ struct TTerminateInfo {
     bool Finished = false;
     bool Exception = false;
     std::string ExceptionMsg;
+    // A stopped task whose output's name held a file: that file is left as it was and what the
+    // task wrote is in this file (the output's next free "_N" name). Empty otherwise.
+    std::string KeptFileName;
 };
 
 // A picture just encoded; the picture belongs to the task and is valid during the call.

@@ -9,6 +9,7 @@
 #include "engine/FFOptions.h"
 #include "engine/FFmpegRun.h"
 #include "engine/FrameHook.h"
+#include "engine/OutputFiles.h"
 #include "engine/PostHooks.h"
 #include "platform/kernel/Exceptions.h"
 #include "platform/kernel/Sync.h"
@@ -20,6 +21,7 @@
 #include <cstdio>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -162,6 +164,9 @@ public:
     bool Finished() const { return FFinished.load(); }
     bool FatalException() const { return FFatalException; }
     const std::string& FatalMessage() const { return FFatalMessage; }
+    // After a stopped run: the file that holds its first output when an existing file held the
+    // output's name (that file was left as it was); empty otherwise.
+    const std::string& KeptFileName() const { return FKeptFileName; }
     const std::string& LastErrMsg() const { return FLastErrMsg; }
     std::int64_t TotalOutputDuration() const { return FTotalOutputDuration; }
     int MaxFiles() const { return FMaxFiles; }
@@ -469,9 +474,10 @@ protected:
     int Fnb_input_files = 0;
     std::vector<AVFormatContext*> Foutput_files;
     int Fnb_output_files = 0;
-    // The files the run made that were not there before: the only ones an empty output may take
-    // away again.
-    std::vector<std::string> FCreatedFiles;
+    // The files of the outputs the run opened: made by the run, or replacing an existing file.
+    std::map<const AVFormatContext*, TOutputFile> FOutputFiles;
+    // Where a stopped run kept its first output when an existing file held the output's name.
+    std::string FKeptFileName;
     // Time-stamp offset of each input, microseconds.
     std::vector<std::int64_t> Finput_files_ts_offset;
     // The start each input was opened at, in its own time (microseconds), AV_NOPTS_VALUE when it
@@ -547,6 +553,8 @@ protected:
     int Fframe_height = 0;
     float Fframe_aspect_ratio = 0;
     int Fframe_pix_fmt = -1;
+    // Fframe_pix_fmt was asked for by the "pix_fmt" option (or a target), not taken from the input.
+    bool Fframe_pix_fmt_requested = false;
     AVRational Fframe_rate{0, 0};
     int Fframe_topBand = 0;
     int Fframe_bottomBand = 0;

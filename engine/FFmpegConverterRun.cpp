@@ -141,6 +141,7 @@ void TCustomFFmpegConverter::TaskTerminate(TFFmpeg* ATask)
         info.Finished = ATask->Finished();
         info.Exception = ATask->FatalException();
         info.ExceptionMsg = ATask->FatalMessage();
+        info.KeptFileName = ATask->KeptFileName();
         RaiseEndEvent(info, false, actions);
         ++FCompleteTasks;
         if (FPendingTasks <= 0 && FCompleteTasks >= TasksCount())

@@ -235,6 +235,7 @@ void TCustomFFmpeg::ReadInputStreams(AVFormatContext* ic, const AVCodec* const d
                 else
                     Fframe_aspect_ratio = static_cast<float>(ratio != 0 ? ratio : 4.0 / 3.0);
                 Fframe_pix_fmt = dec->pix_fmt;
+                Fframe_pix_fmt_requested = false;
                 if (dec->lowres) {
                     Fframe_height >>= dec->lowres;
                     Fframe_width >>= dec->lowres;

@@ -8,7 +8,6 @@
 #include "platform/kernel/MainThread.h"
 
 #include <algorithm>
-#include <filesystem>
 
 namespace {
 
@@ -100,6 +99,7 @@ void TCustomFFmpeg::InitDefaults()
     Fframe_rate = AVRational{0, 0};
     Fvideo_qscale = 0;
     Fframe_pix_fmt = -1;
+    Fframe_pix_fmt_requested = false;
     Faudio_sample_fmt = -1;
     Fmax_frames.fill(INT_MAX);
 
@@ -156,6 +156,7 @@ void TCustomFFmpeg::InitDefaults()
     FPostHooksRequested = false;
     FFatalException = false;
     FFatalMessage.clear();
+    FKeptFileName.clear();
 
     FreeRGBContext(FPostContext.Context);
     FreeRGBContext(FHookContext);
@@ -202,6 +203,7 @@ TConvertThread* TCustomFFmpeg::StartConvert(bool AUseThread, ThreadPriority APri
     FBroken = false;
     FFinished = false;
     FTerminated = false;
+    FKeptFileName.clear();
     FStopEvent.Reset();
     if (!AUseThread) {
         RunConversion();
@@ -395,28 +397,42 @@ void TCustomFFmpeg::CloseFiles()
                        != Foutput_files.begin() + i)
             continue;
         const bool ownsFile = oc->pb && oc->oformat && !(oc->oformat->flags & AVFMT_NOFILE);
-        const std::string fileName = oc->url ? FromProtocolFileName(oc->url) : std::string();
+        const auto opened = FOutputFiles.find(oc);
+        const std::string fileName = opened != FOutputFiles.end() ? opened->second.Name
+                                     : oc->url                    ? FromProtocolFileName(oc->url)
+                                                                  : std::string();
         std::unique_lock<std::mutex> write;
         if (ownsFile)
             write = OutputWrite();
         // The last buffered bytes go out here; a file that cannot take them is incomplete.
         const int closed = ownsFile ? ff::avio_closep(&oc->pb) : 0;
         ff::avformat_free_context(oc);
-        // A file the run made goes again when it stayed empty or the run failed (not when the
-        // user stopped it); a file that was there before stays whatever happened.
-        std::error_code ec;
-        const bool failed = (FFatalException || closed < 0) && !FBroken;
-        if (ownsFile && std::find(FCreatedFiles.begin(), FCreatedFiles.end(), fileName) != FCreatedFiles.end()
-            && std::filesystem::is_regular_file(fileName, ec)
-            && (failed || (std::filesystem::file_size(fileName, ec) == 0 && !ec)))
-            std::filesystem::remove(fileName, ec);
+        // The run's own file goes again when it failed (not when the user stopped it); a file that
+        // was there before stays as it was unless the run converted to its end. Closed otherwise
+        // (broken off), the run's output is kept.
+        TOutputOutcome outcome;
+        if (opened != FOutputFiles.end()) {
+            const bool failed = FFatalException || closed < 0;
+            const TOutputEnd end = failed && !FBroken    ? TOutputEnd::Failed
+                                   : FFinished && !failed ? TOutputEnd::Finished
+                                                          : TOutputEnd::Stopped;
+            outcome = SettleOutputFile(opened->second, end);
+        }
         // Logged without the lock: the log may wait for the main thread, which may be pausing.
         if (write)
             write.unlock();
         if (closed < 0)
             Fail(ErrorCodeToStr(fileName, closed));
+        else if (outcome.Error < 0)
+            Fail(ErrorCodeToStr(fileName, outcome.Error));
+        if (!outcome.KeptName.empty()) {
+            if (FKeptFileName.empty())
+                FKeptFileName = outcome.KeptName;
+            GetLogger().Log(this, llInfo, "Stopped: " + fileName + " is left as it was; what was written is kept as "
+                                              + outcome.KeptName);
+        }
     }
-    FCreatedFiles.clear();
+    FOutputFiles.clear();
     std::fill(Foutput_files.begin(), Foutput_files.end(), nullptr);
     Fnb_output_files = 0;
 

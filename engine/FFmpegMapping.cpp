@@ -4,6 +4,7 @@
 #include "engine/FFmpegEntries.h"
 #include "engine/FFmpegLoader.h"
 #include "engine/FormatText.h"
+#include "engine/UnicodeProtocol.h"
 #include "platform/kernel/Clock.h"
 
 #include <algorithm>
@@ -211,8 +212,13 @@ int TCustomFFmpeg::MapAutomatically(const TAVOutputStream& ost, int outputFile)
 void TCustomFFmpeg::LogStreamMapping()
 {
     const int outputs = FJoinMode ? std::min(Fnb_output_files, 1) : Fnb_output_files;
-    for (int j = 0; j < outputs; ++j)
-        ff::av_dump_format(Foutput_files[j], j, Foutput_files[j]->url, 1);
+    for (int j = 0; j < outputs; ++j) {
+        // An output written into a file that is to replace an existing one shows its own name.
+        const auto opened = FOutputFiles.find(Foutput_files[j]);
+        const std::string name = opened != FOutputFiles.end() ? ToProtocolFileName(opened->second.Name)
+                                                              : std::string(Foutput_files[j]->url);
+        ff::av_dump_format(Foutput_files[j], j, name.c_str(), 1);
+    }
     if (Fverbose < 0)
         return;
     LogVerbose("Stream mapping:");

@@ -182,6 +182,7 @@ void TCustomFFmpeg::OptFramePixFmt(const std::string& value)
         return;
     }
     Fframe_pix_fmt = ff::av_get_pix_fmt(value.c_str());
+    Fframe_pix_fmt_requested = Fframe_pix_fmt != AV_PIX_FMT_NONE;
     if (Fframe_pix_fmt == AV_PIX_FMT_NONE)
         throw FFmpegException("Unknown pixel format requested: " + value);
 }

@@ -27,13 +27,18 @@ std::string CreationTime(std::int64_t seconds)
 
 // Whether the output may be written, as a library error code (0: it may), without changing what is
 // there: an existing file is opened for writing but not truncated, a missing one is made and
-// taken away again.
+// taken away again. An existing regular file is replaced by a new file beside it (made and taken
+// away again here), so its folder must take new files too.
 int CheckWritable(const std::string& path)
 {
     int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd >= 0) {
         ::close(fd);
-        return 0;
+        TOutputFile file;
+        const int ret = PrepareOutputFile(path, file);
+        if (file.Replaces())
+            ::unlink(file.Writing.c_str());
+        return ret;
     }
     // A pipe without a reader yet can still be written once the run starts.
     if (errno == ENXIO)

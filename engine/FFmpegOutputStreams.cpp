@@ -77,15 +77,36 @@ void PickChannelLayout(AVCodecContext* codec, const AVCodec* encoder, const void
     }
 }
 
+// 8-bit luma with chroma halved both ways: what players and devices decode.
+bool IsPlainYuv420(AVPixelFormat format)
+{
+    const AVPixFmtDescriptor* d = ff::av_pix_fmt_desc_get(format);
+    return d && d->nb_components == 3 && d->log2_chroma_w == 1 && d->log2_chroma_h == 1 && d->comp[0].depth == 8
+           && !(d->flags & (AV_PIX_FMT_FLAG_RGB | AV_PIX_FMT_FLAG_PAL | AV_PIX_FMT_FLAG_HWACCEL));
+}
+
 // The stream's pixel format among the encoder's; the first listed one otherwise (MJPEG with a
-// lowered strictness keeps the plain YUV formats).
-void PickPixelFormat(AVCodecContext* codec, const AVCodec* encoder)
+// lowered strictness keeps the plain YUV formats). A format taken over from the input (none was
+// asked for) gives way to 8-bit 4:2:0 where the encoder has it: a 10-bit, 4:2:2, 4:4:4 or grey
+// input would otherwise give a file that most players and devices cannot decode.
+void PickPixelFormat(AVCodecContext* codec, const AVCodec* encoder, bool requested)
 {
     if (!encoder || !encoder->pix_fmts)
         return;
-    for (const AVPixelFormat* f = encoder->pix_fmts; *f != AV_PIX_FMT_NONE; ++f)
-        if (*f == codec->pix_fmt)
-            return;
+    const auto listed = [encoder](AVPixelFormat format) {
+        for (const AVPixelFormat* f = encoder->pix_fmts; *f != AV_PIX_FMT_NONE; ++f)
+            if (*f == format)
+                return true;
+        return false;
+    };
+    if (!requested && !IsPlainYuv420(codec->pix_fmt))
+        for (const AVPixelFormat* f = encoder->pix_fmts; *f != AV_PIX_FMT_NONE; ++f)
+            if (IsPlainYuv420(*f)) {
+                codec->pix_fmt = *f;
+                return;
+            }
+    if (listed(codec->pix_fmt))
+        return;
     if (codec->codec_id == AV_CODEC_ID_MJPEG && codec->strict_std_compliance < 0
         && (codec->pix_fmt == AV_PIX_FMT_YUV420P || codec->pix_fmt == AV_PIX_FMT_YUV422P))
         return;
@@ -219,7 +240,7 @@ void TCustomFFmpeg::NewVideoStream(AVFormatContext* oc)
         codec->sample_aspect_ratio = SampleAspectRatio(Fframe_width, Fframe_height, Fframe_aspect_ratio);
         codec->pix_fmt = static_cast<AVPixelFormat>(Fframe_pix_fmt);
         st->sample_aspect_ratio = codec->sample_aspect_ratio;
-        PickPixelFormat(codec, encoder);
+        PickPixelFormat(codec, encoder, Fframe_pix_fmt_requested);
 
         if (Fintra_only)
             codec->gop_size = 0;
@@ -265,6 +286,7 @@ void TCustomFFmpeg::NewVideoStream(AVFormatContext* oc)
     Fvideo_codec_name.clear();
     Fvideo_stream_copy = 0;
     Fframe_pix_fmt = AV_PIX_FMT_NONE;
+    Fframe_pix_fmt_requested = false;
 }
 
 void TCustomFFmpeg::NewAudioStream(AVFormatContext* oc)

@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
-#include <filesystem>
 
 namespace {
 
@@ -314,18 +313,25 @@ void TCustomFFmpeg::OpenOutputFiles()
         if (oc->pb || (oc->oformat->flags & AVFMT_NOFILE))
             continue;
         const std::string name = FromProtocolFileName(oc->url);
-        std::error_code ec;
-        // Anything at the name counts, a link to nowhere too (opening writes through it), and so
-        // does a name that cannot be looked at.
-        const bool existed = !IsLocalFileName(oc->url)
-                             || std::filesystem::symlink_status(name, ec).type()
-                                    != std::filesystem::file_type::not_found;
+        TOutputFile file{name, name, false};
         const std::unique_lock<std::mutex> write = OutputWrite();
-        const int ret = OpenProtocolFile(oc, &oc->pb, oc->url, AVIO_FLAG_WRITE);
-        if (ret < 0)
+        if (IsLocalFileName(oc->url)) {
+            if (const int ret = PrepareOutputFile(name, file); ret < 0)
+                throw FFmpegException(ErrorCodeToStr(name, ret));
+        }
+        // A muxer that reads back what it wrote finds the file under the context's name.
+        if (file.Replaces()) {
+            ff::av_freep(&oc->url);
+            oc->url = ff::av_strdup(ToProtocolFileName(file.Writing).c_str());
+        }
+        const int ret = oc->url ? OpenProtocolFile(oc, &oc->pb, oc->url, AVIO_FLAG_WRITE) : AVERROR(ENOMEM);
+        if (ret < 0) {
+            // The new file beside an existing one goes again; nothing else is touched.
+            if (file.Replaces())
+                SettleOutputFile(file, TOutputEnd::Failed);
             throw FFmpegException(ErrorCodeToStr(name, ret));
-        if (!existed)
-            FCreatedFiles.push_back(name);
+        }
+        FOutputFiles[oc] = file;
     }
 }
 

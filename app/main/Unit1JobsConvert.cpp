@@ -245,6 +245,9 @@ void TForm1::FFConverterTerminate(TCustomFFmpegConverter*, const TTerminateInfo&
             SetJobText(row, jcProgress, FailedProgressText);
         else if (ATerminateInfo.Finished)
             SetJobText(row, jcProgress, "100%");
+        // A stopped task that left the file at its output's name alone names the file it wrote.
+        if (!ATerminateInfo.KeptFileName.empty())
+            SetJobText(row, jcOutputName, FileNamePart(ATerminateInfo.KeptFileName));
     }
     if (ATerminateInfo.Exception)
         ShowFailure(ATerminateInfo.ExceptionMsg);

@@ -2,6 +2,7 @@
 
 #include "app/presets/FormatPresets.h"
 #include "app/presets/ParameterValues.h"
+#include "engine/OutputFiles.h"
 
 #include <filesystem>
 #include <system_error>
@@ -48,13 +49,11 @@ std::string OutputFileName(const std::string& folderText, const std::string& inp
 std::string UniqueOutputFileName(const std::string& name, const std::string& folderText, bool overwrite,
                                  const TFileExists& exists)
 {
-    auto [base, extension] = SplitExtension(NamePart(name));
-    std::string prefix = folderText + "/" + base;
-    std::string candidate = prefix + extension;
-    if (overwrite || !exists(candidate))
-        return candidate;
+    const std::string path = folderText + "/" + NamePart(name);
+    if (overwrite || !exists(path))
+        return path;
     for (int n = 1;; ++n) {
-        candidate = prefix + "_" + std::to_string(n) + extension;
+        std::string candidate = NumberedFileName(path, n);
         if (!exists(candidate))
             return candidate;
     }

@@ -13,16 +13,9 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <vector>
 
 namespace {
-
-std::string Contents(const std::string& fileName)
-{
-    std::ifstream in(fileName, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 class ComponentOutputsTest : public ConverterLibrariesTest {
 protected:
@@ -111,11 +104,11 @@ TEST_F(ComponentOutputsTest, AnOutputFileIsTouchedOnlyByItsRun)
 
     addTask(precious, false);
     converter.RemoveTask(0);
-    EXPECT_EQ(content, Contents(precious));
+    EXPECT_EQ(content, zdtest::contents(precious));
 
     addTask(precious, false);
     converter.ClearTasks();
-    EXPECT_EQ(content, Contents(precious));
+    EXPECT_EQ(content, zdtest::contents(precious));
 
     // One task at a time: the first one is stopped inside its run, so the second never starts.
     const std::string first = dir.file("first.avi");
@@ -138,13 +131,13 @@ TEST_F(ComponentOutputsTest, AnOutputFileIsTouchedOnlyByItsRun)
     converter.Stop(false);
     stopped.Set();
     ASSERT_TRUE(MainThread::WaitServing(ended, 60000));
-    EXPECT_EQ(content, Contents(precious));
+    EXPECT_EQ(content, zdtest::contents(precious));
     const MediaInfo info = Probe(first);
     ASSERT_TRUE(info.opened);
     ASSERT_NE(nullptr, info.Find(AVMEDIA_TYPE_VIDEO));
     EXPECT_GT(info.Find(AVMEDIA_TYPE_VIDEO)->packets, 0);
     converter.ClearTasks();
-    EXPECT_EQ(content, Contents(precious));
+    EXPECT_EQ(content, zdtest::contents(precious));
 }
 
 // Outputs that cannot be written say why: refused when set where the file system refuses the

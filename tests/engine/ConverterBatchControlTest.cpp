@@ -5,6 +5,7 @@
 #include "TranscodeConverter.h"
 
 #include <filesystem>
+#include <fstream>
 
 namespace {
 
@@ -70,15 +71,18 @@ protected:
 };
 
 // After Pause returns nothing is written to any output and no pending task starts, wherever the
-// running tasks stand; after Resume every task converts to its end.
+// running tasks stand; after Resume every task converts to its end. A file at the first output's
+// name is replaced only then (unless the task had ended before the pause).
 TEST_F(ConverterBatchControl, PauseHoldsEveryTaskWhereverItStands)
 {
     for (const HoldCase& k : kPoints) {
         SCOPED_TRACE(k.title);
         Fresh();
+        std::ofstream(Output(0)) << "there before";
         StartHeld(k.point, "");
         converter->Pause();
         const std::vector<std::int64_t> paused = Sizes();
+        EXPECT_EQ(k.point != Point::Ending, paused[0] == 12);
         const int packets[2] = {Task(0).packets, Task(1).packets};
         Task(0).Release();
         Task(1).Release();

@@ -296,7 +296,9 @@ TEST_F(ConverterLifecycle, CleanupClosesAJoinedOutputOnceAndDeletesOnlyEmptyOutp
     AVFormatContext* joined = create(empty, 0);
     converter.Foutput_files = {joined, joined, create(written, 3), create(kept, 0)};
     // The run made the first two; the last one was there before it.
-    converter.FCreatedFiles = {empty, written};
+    converter.FOutputFiles[joined] = TOutputFile{empty, empty, true};
+    converter.FOutputFiles[converter.Foutput_files[2]] = TOutputFile{written, written, true};
+    converter.FOutputFiles[converter.Foutput_files[3]] = TOutputFile{kept, kept, false};
     converter.PretendFiles(0, 4);
     converter.Reset();
 

@@ -28,10 +28,10 @@ public:
 
     using TCustomFFmpeg::AddCodecItem;
     using TCustomFFmpeg::ConfigureFilters;
-    using TCustomFFmpeg::FCreatedFiles;
     using TCustomFFmpeg::FDecoderList;
     using TCustomFFmpeg::FEncoderList;
     using TCustomFFmpeg::Foutput_files;
+    using TCustomFFmpeg::FOutputFiles;
     using TCustomFFmpeg::FPostContext;
     using TCustomFFmpeg::Fvfilters;
     using TCustomFFmpeg::RemoveCodecItem;

@@ -35,7 +35,8 @@ public:
     std::function<void(ScriptedTask&)> script;
     void Convert() { TFFmpeg::TranscodeLoop(); }
 
-    // The run holds the first time it reaches this point (reachedHold is set) until Release.
+    // The run holds the first time it reaches this point (reachedHold is set) until Release or
+    // a stop.
     std::optional<TRunPoint> holdAt;
     Event reachedHold{true, false};
     // Set whenever the run, paused, waits for Resume.
@@ -63,7 +64,7 @@ protected:
             ++packets;
         if (holdAt == point && !reachedHold.WaitFor(0)) {
             reachedHold.Set();
-            release.WaitFor(10000);
+            WaitForRelease();
         }
     }
 

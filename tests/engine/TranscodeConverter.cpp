@@ -79,6 +79,8 @@ MediaInfo Probe(const std::string& fileName)
         s.codec = ff::avcodec_get_name(par->codec_id);
         s.width = par->width;
         s.height = par->height;
+        if (par->codec_type == AVMEDIA_TYPE_VIDEO)
+            s.pix_fmt = par->format;
         s.sample_rate = par->sample_rate;
         s.channels = par->ch_layout.nb_channels;
         s.time_base = in.ic->streams[i]->time_base;

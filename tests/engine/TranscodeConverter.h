@@ -69,6 +69,7 @@ struct StreamInfo {
     std::string codec;
     int width = 0;
     int height = 0;
+    int pix_fmt = -1;
     int sample_rate = 0;
     int channels = 0;
     int packets = 0;

@@ -5,10 +5,13 @@
 #include "platform/kernel/Sync.h"
 
 #include <atomic>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <mutex>
+#include <sys/resource.h>
 
 namespace {
 
@@ -31,6 +34,22 @@ public:
     explicit ClockInForce(Clock& clock) { SetClock(&clock); }
     ~ClockInForce() { SetClock(nullptr); }
 };
+
+// Runs the step with the process's files limited to Bytes: a write beyond fails as on a full
+// file system.
+std::string FileSizeLimited(rlim_t bytes, const std::function<std::string()>& step)
+{
+    rlimit previous{};
+    getrlimit(RLIMIT_FSIZE, &previous);
+    rlimit limited = previous;
+    limited.rlim_cur = std::min(bytes, previous.rlim_max);
+    const auto signal = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limited);
+    std::string result = step();
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, signal);
+    return result;
+}
 
 struct Report {
     int file_index, frame_number;
@@ -396,6 +415,9 @@ TEST_F(TranscodeRun, AStopEndsALongStepInsideAPacket)
 
 // A run that fails takes away the output it made (and only that one), and a run that wrote no
 // frame for an audio or video stream fails with the reason, however the headers lied.
+// A failed run removes the output file it made; a file that was at the output's name before stays
+// byte for byte, and nothing else is left in the folder. The last case fails when the file system
+// runs full, after the output has been opened and written to.
 TEST_F(TranscodeRun, AFailedRunRemovesTheOutputItMadeAndKeepsOneThatWasThere)
 {
     const std::string tone255 = dir.file("255ch.wav");
@@ -408,30 +430,88 @@ TEST_F(TranscodeRun, AFailedRunRemovesTheOutputItMadeAndKeepsOneThatWasThere)
         std::string input;
         const char* output;
         Options options;
-        const char* message;  // the start of the run's failure
+        const char* message;  // found in the run's failure
+        rlim_t fileSizeLimit = RLIM_INFINITY;
     } cases[] = {
         {tone255, "out.avi", {}, "Can not resample 255 channels"},
         {toneHuge, "out.avi", {}, "Can not resample 1 channels @ 2147483647 Hz"},
         {raw, "out.mp4", {}, "Error while decoding stream #0.0 (Video): "},
         {zdtest::fixture("sample.avi"), "out.avi", {{"ss", "5"}}, "Nothing was written to output stream #0.0 (Video)"},
+        {zdtest::fixture("sample.avi"), "out.avi", {}, "out.avi: Error number -27 occurred: File too large", 20000},
     };
+    const std::string existing = "the user's own file, converted earlier";
     for (const Case& k : cases) {
         for (const bool existed : {false, true}) {
             SCOPED_TRACE(k.input + (existed ? " over an existing file" : ""));
             const std::string out = dir.file(k.output);
             std::filesystem::remove(out);
             if (existed)
-                std::ofstream(out) << "kept";
+                std::ofstream(out) << existing;
+            const std::set<std::string> before = zdtest::namesIn(dir.path());
             TranscodeConverter c;
             ASSERT_TRUE(c.OpenInputFile(k.input)) << c.LastErrMsg();
             c.Output(out, k.options);
-            const std::string message = c.Run();
-            EXPECT_EQ(0u, message.rfind(k.message, 0)) << message;
+            const std::string message = FileSizeLimited(k.fileSizeLimit, [&] { return c.Run(); });
+            EXPECT_NE(std::string::npos, message.find(k.message)) << message;
             EXPECT_TRUE(c.FatalException());
             EXPECT_FALSE(c.Finished());
-            EXPECT_EQ(existed, std::filesystem::exists(out));
+            EXPECT_EQ(before, zdtest::namesIn(dir.path()));
+            if (existed) {
+                EXPECT_EQ(existing, zdtest::contents(out));
+            }
         }
     }
+}
+
+// A finished run replaces a file at the output's name, which keeps its permissions; one reached
+// through a link is replaced, and the link stays.
+TEST_F(TranscodeRun, AFinishedRunReplacesTheFileThatWasThere)
+{
+    const std::string out = dir.file("out.avi"), target = dir.file("target.avi"), link = dir.file("link.avi");
+    std::ofstream(out) << "old";
+    std::filesystem::permissions(out, std::filesystem::perms(0640));
+    std::ofstream(target) << "old";
+    std::filesystem::create_symlink("target.avi", link);
+    for (const std::string& name : {out, link}) {
+        SCOPED_TRACE(name);
+        ASSERT_EQ("", ConvertFixture("sample.avi", name, {}));
+        const MediaInfo info = Probe(name);
+        ASSERT_TRUE(info.opened);
+        EXPECT_EQ(2u, info.streams.size());
+    }
+    EXPECT_EQ(std::filesystem::perms(0640), std::filesystem::status(out).permissions());
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ((std::set<std::string>{"link.avi", "out.avi", "target.avi"}), zdtest::namesIn(dir.path()));
+}
+
+// A stopped run leaves a file at the output's name as it was and keeps what it wrote under the
+// next free "_N" name, which its end report and the log give.
+TEST_F(TranscodeRun, AStoppedRunKeepsItsOutputBesideTheFileThatWasThere)
+{
+    SteppingClock clock(5);
+    ClockInForce inForce(clock);
+    const std::string out = dir.file("out.avi"), taken = dir.file("out_1.avi"), kept = dir.file("out_2.avi");
+    std::ofstream(out) << "old";
+    std::ofstream(taken) << "taken";
+    TranscodeConverter c;
+    c.ReportInterval = 100000;
+    c.SetOnProgress([](TCustomFFmpeg* sender, int, int, int, float, float, std::int64_t, std::int64_t,
+                       std::int64_t) { sender->Stop(false); });
+    c.Input("sample.avi");
+    c.Output(out);
+    ASSERT_EQ("", c.Run());
+    EXPECT_FALSE(c.Finished());
+    EXPECT_EQ("old", zdtest::contents(out));
+    EXPECT_EQ("taken", zdtest::contents(taken));
+    EXPECT_EQ(kept, c.KeptFileName());
+    const MediaInfo info = Probe(kept);
+    ASSERT_TRUE(info.opened);
+    ASSERT_NE(nullptr, info.Find(AVMEDIA_TYPE_VIDEO));
+    EXPECT_GT(info.Find(AVMEDIA_TYPE_VIDEO)->packets, 0);
+    // The stream dump names the output, not the file written meanwhile.
+    EXPECT_TRUE(Logged("Output #0, avi, to '" + out + "'"));
+    EXPECT_TRUE(Logged("5 Stopped: " + out + " is left as it was; what was written is kept as " + kept));
+    EXPECT_EQ((std::set<std::string>{"out.avi", "out_1.avi", "out_2.avi"}), zdtest::namesIn(dir.path()));
 }
 
 } // namespace

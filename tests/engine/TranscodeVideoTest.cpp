@@ -269,4 +269,31 @@ TEST_F(TranscodeVideo, EveryPictureLastsItsFrameAndTheStreamKeepsItsRate)
     }
 }
 
+// A picture format taken over from the input gives way to 8-bit 4:2:0 where the encoder has it,
+// so that players and devices decode the output; one asked for by the "pix_fmt" option stays, and
+// an encoder without 8-bit 4:2:0 keeps the input's format when it lists it.
+TEST_F(TranscodeVideo, OutputsTakeEightBitFourTwoZeroUnlessAskedOtherwise)
+{
+    const struct {
+        const char* input;
+        Options options;
+        AVPixelFormat expected;
+    } cases[] = {
+        {"high_yuv422p10le.mkv", {{"vcodec", "libx264"}}, AV_PIX_FMT_YUV420P},
+        {"high_yuv422p10le.mkv", {{"vcodec", "libx264"}, {"pix_fmt", "yuv422p10le"}}, AV_PIX_FMT_YUV422P10LE},
+        {"high_yuv422p.mkv", {{"vcodec", "mpeg2video"}}, AV_PIX_FMT_YUV420P},
+        {"high_yuv422p.mkv", {{"vcodec", "mpeg2video"}, {"pix_fmt", "yuv422p"}}, AV_PIX_FMT_YUV422P},
+        {"high_yuv422p.mkv", {{"vcodec", "huffyuv"}}, AV_PIX_FMT_YUV422P},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(testing::Message() << k.input << " " << k.options.back().first << "=" << k.options.back().second);
+        const std::string out = dir.file("out.mkv");
+        ASSERT_EQ("", ConvertFixture(k.input, out, k.options));
+        const MediaInfo info = Probe(out);
+        const StreamInfo* video = info.Find(AVMEDIA_TYPE_VIDEO);
+        ASSERT_NE(nullptr, video);
+        EXPECT_EQ(k.expected, video->pix_fmt) << ff::av_get_pix_fmt_name(static_cast<AVPixelFormat>(video->pix_fmt));
+    }
+}
+
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <set>
 #include <string>
 
 namespace zdtest {
@@ -10,6 +11,12 @@ std::string fixtureDir();
 
 // Full path of one generated fixture file.
 std::string fixture(const std::string& name);
+
+// The bytes of a file (empty when it cannot be read).
+std::string contents(const std::string& fileName);
+
+// The names of the entries of a folder.
+std::set<std::string> namesIn(const std::string& folder);
 
 // A fresh, empty folder for one test, removed again by the caller's TempDir object.
 class TempDir {

@@ -129,3 +129,71 @@ TEST_F(JobOutputs, EachRunNamesTheOutputFromTheRowsOwnName)
     EXPECT_EQ(run(), "mine.mp4");
     EXPECT_EQ(run(), "mine_1.mp4");
 }
+
+namespace {
+
+// The WAV file with a header that claims 255 channels of 16 bits: it opens, but no conversion
+// can resample it.
+void Claim255Channels(const std::string& Wav)
+{
+    std::fstream file(Wav, std::ios::binary | std::ios::in | std::ios::out);
+    std::string header(44, '\0');
+    file.read(header.data(), 44);
+    ASSERT_EQ(header.substr(12, 4), "fmt ");
+    const auto put = [&](std::size_t at, std::uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            header[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+    };
+    put(22, 255, 2);
+    put(28, 44100u * 255 * 2, 4);
+    put(32, 255 * 2, 2);
+    file.seekp(0);
+    file.write(header.data(), 44);
+}
+
+}  // namespace
+
+// Overwriting, an output is written beside the file at its name, which it replaces only when its
+// task ends well: a failed task leaves the file byte for byte, and a stopped one leaves it too and
+// keeps what it wrote under the next free name, which its row shows and the log tells.
+TEST_F(JobOutputs, OverwritingReplacesAFileOnlyWhenItsTaskEndsWell)
+{
+    Form5->skSkinCheckRadioBox3->SetChecked(true);
+    Form5->skSkinCheckRadioBox6->SetChecked(false);
+    const std::string bad = Media("bad.wav", "sample.wav");
+    Claim255Channels(bad);
+    AddOne(Media("good.avi"));
+    AddOne(bad);
+    ASSERT_EQ(Column(jcOutputName), (std::vector<std::string>{"good.avi", "bad.avi"}));
+    const std::string good = dir.file("out/good.avi"), badOut = dir.file("out/bad.avi");
+    const std::string own = "the user's own file, converted earlier";
+    std::ofstream(good) << own;
+    std::ofstream(badOut) << own;
+
+    converter->ConvertForReal = true;
+    tasksBeforeStart = converter->tasks.size();
+    Form1->btnStart->Click();
+    ASSERT_TRUE(WaitForBatchEnd());
+    EXPECT_EQ(Column(jcProgress), (std::vector<std::string>{"100%", FailedProgressText}));
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_NE(warnings[0].find("Can not resample 255 channels"), std::string::npos) << warnings[0];
+    EXPECT_EQ(zdtest::contents(badOut), own);
+    const std::string converted = zdtest::contents(good);
+    EXPECT_EQ(converted.substr(0, 4), "RIFF");
+    EXPECT_EQ(zdtest::namesIn(dir.file("out")), (std::set<std::string>{"bad.avi", "good.avi"}));
+
+    converter->HoldAt = ScriptedTask::TRunPoint::PacketWritten;
+    tasksBeforeStart = converter->tasks.size();
+    Form1->btnStart->Click();
+    ASSERT_TRUE(MainThread::WaitServing(BatchTasks().at(0)->reachedHold, 10000));
+    Form1->btnStopClick(nullptr);
+    ASSERT_TRUE(finalEvents > 1 || WaitForBatchEnd());
+    EXPECT_EQ(zdtest::contents(good), converted);
+    EXPECT_EQ(zdtest::contents(badOut), own);
+    EXPECT_EQ(Column(jcOutputName), (std::vector<std::string>{"good_1.avi", "bad.avi"}));
+    EXPECT_EQ(zdtest::namesIn(dir.file("out")), (std::set<std::string>{"bad.avi", "good.avi", "good_1.avi"}));
+    EXPECT_NE(Form1->mmoLog->Lines()->Text().find("Stopped: " + good + " is left as it was; what was written is kept as " +
+                                                   dir.file("out/good_1.avi")),
+              std::string::npos)
+        << Form1->mmoLog->Lines()->Text();
+}

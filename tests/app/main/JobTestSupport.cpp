@@ -24,6 +24,11 @@ void JobConverter::ReleaseFailing(ScriptedTask* Task)
 std::unique_ptr<TFFmpeg> JobConverter::CreateTask(int MaxFiles)
 {
     std::unique_ptr<TFFmpeg> made = ScriptedConverter::CreateTask(MaxFiles);
+    if (ConvertForReal) {
+        static_cast<ScriptedTask&>(*made).script = [](ScriptedTask& Task) { Task.Convert(); };
+        static_cast<ScriptedTask&>(*made).holdAt = HoldAt;
+        return made;
+    }
     static_cast<ScriptedTask&>(*made).script = [this](ScriptedTask& Task) {
         Task.WaitForRelease();
         std::lock_guard<std::mutex> guard(FLock);

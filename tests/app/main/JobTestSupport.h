@@ -13,10 +13,13 @@
 #include <vector>
 
 // Scripted tasks that wait for their release and then end, or fail with "boom" when the test
-// marked them.
+// marked them; or, made after ConvertForReal was set, real conversions holding at HoldAt.
 class JobConverter : public ScriptedConverter {
 public:
     void ReleaseFailing(ScriptedTask* Task);
+
+    bool ConvertForReal = false;
+    std::optional<ScriptedTask::TRunPoint> HoldAt;
 
 protected:
     std::unique_ptr<TFFmpeg> CreateTask(int MaxFiles) override;

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <set>
 
 namespace {
 
@@ -116,17 +117,18 @@ protected:
         return options;
     }
 
-    // Converts inline; the task's end report.
-    TTerminateInfo Convert(const TOutputOptions& options, const std::string& outputName)
+    // Converts the input inline; the task's end report.
+    TTerminateInfo Convert(const TOutputOptions& options, const std::string& outputName,
+                           const std::string& input = zdtest::fixture("sample.avi"))
     {
         converter.ClearTasks();
         ends.clear();
-        EXPECT_EQ(0, converter.AddTask(zdtest::fixture("sample.avi")));
+        EXPECT_EQ(0, converter.AddTask(input));
         TOutputOptions record = options;
         if (!converter.SetOutputFile(0, outputName, &record))
-            return {0, false, true, converter.LastErrMsg()};
+            return {0, false, true, converter.LastErrMsg(), ""};
         converter.Start(0);
-        return ends.size() == 1 ? ends[0] : TTerminateInfo{0, false, true, "no end report"};
+        return ends.size() == 1 ? ends[0] : TTerminateInfo{0, false, true, "no end report", ""};
     }
 
     TFFLogger logger;
@@ -204,6 +206,31 @@ TEST_F(EncoderSetsMedia, AmrNbIsRefusedByName)
     EXPECT_TRUE(end.Exception);
     EXPECT_NE(end.ExceptionMsg.find("libopencore_amrnb"), std::string::npos) << end.ExceptionMsg;
     EXPECT_FALSE(std::filesystem::exists(name));
+}
+
+// Devices and most players decode 8-bit 4:2:0 only: every video target gives it from a 4:2:2
+// H.264 input in 10 and in 8 bits, also where its encoder could keep the input's format (H.264,
+// MPEG-2); one target of each encoder set.
+TEST_F(EncoderSetsMedia, VideoTargetsGiveEightBitFourTwoZero)
+{
+    for (const char* input : {"high_yuv422p10le.mkv", "high_yuv422p.mkv"}) {
+        std::set<int> sets;
+        for (const TFormatPreset& preset : FormatPresets()) {
+            const TEncoderSet& set = EncoderSetOf(preset);
+            if (preset.AudioOnly || set.DisableVideo || !sets.insert(set.Number).second)
+                continue;
+            SCOPED_TRACE(testing::Message() << input << ", set " << set.Number << ", key " << preset.Key);
+            std::string name;
+            const TTerminateInfo end = Convert(StartRecord(preset.Key, name), name, zdtest::fixture(input));
+            EXPECT_TRUE(end.Finished) << end.ExceptionMsg;
+            bool probed = false;
+            const std::vector<std::string> format =
+                RunProbe("-select_streams v:0 -show_entries stream=pix_fmt -of default=nw=1:nk=1", name, probed);
+            ASSERT_TRUE(probed);
+            EXPECT_EQ(std::vector<std::string>{"yuv420p"}, format);
+        }
+        EXPECT_EQ(43u, sets.size());
+    }
 }
 
 // Items an encoder refuses fail that task with the engine's message.
