@@ -12,6 +12,21 @@ namespace {
 
 constexpr const char* kClassName = "ZdConversionPreview";
 
+// The lowest modal dialog of the program in the z-order: a shown, enabled window, not topmost,
+// whose owner is disabled (a modal loop disables the windows under its dialog); nullptr when
+// none is open.
+HWND LowestModalDialog()
+{
+    HWND lowest = nullptr;
+    for (HWND w = GetWindow(GetDesktopWindow(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
+        const HWND owner = GetWindow(w, GW_OWNER);
+        if (owner && IsWindowVisible(w) && IsWindowEnabled(w) && !IsWindowEnabled(owner) &&
+            !(GetWindowLong(w, GWL_EXSTYLE) & WS_EX_TOPMOST))
+            lowest = w;
+    }
+    return lowest;
+}
+
 } // namespace
 
 TPreviewWindow::TPreviewWindow() = default;
@@ -130,8 +145,10 @@ void TPreviewWindow::CreatePreviewForm()
     }
     // Owned by the program's window the user works in, it stays above that window; not being
     // topmost, the program's own dialogs stay above it.
+    const HWND dialog = LowestModalDialog();
     const HWND active = GetActiveWindow();
-    const HWND owner = active ? GetAncestor(active, GA_ROOTOWNER) : nullptr;
+    const HWND anchor = active ? active : dialog;
+    const HWND owner = anchor ? GetAncestor(anchor, GA_ROOTOWNER) : nullptr;
     HWND hwnd = CreateWindowEx(WS_EX_TOOLWINDOW, kClassName, "", WS_CAPTION | WS_SYSMENU, 0, 0, FBitmap->Width,
                                FBitmap->Height, owner, nullptr, nullptr, this);
     if (!hwnd)
@@ -150,9 +167,11 @@ void TPreviewWindow::CreatePreviewForm()
     FScale = placement.Scale;
     const RECT& r = placement.Window;
     MoveWindow(hwnd, r.left, r.top, r.right - r.left, r.bottom - r.top, FALSE);
-    // A dialog of the program that is open keeps its place above the new window.
-    if (active && active != owner)
-        SetWindowPos(hwnd, active, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // A dialog of the program that is open keeps its place above the new window: every modal
+    // one, active or not (the program may have lost the activation), and the active one.
+    const HWND above = dialog ? dialog : (active != owner ? active : nullptr);
+    if (above)
+        SetWindowPos(hwnd, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     FFormHandle = hwnd;
 }
 

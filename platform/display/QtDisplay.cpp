@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <optional>
 #include <cstdlib>
 #include <string>
 
@@ -100,15 +101,17 @@ std::vector<MonitorDescription> QtDisplay::Monitors()
     return monitors;
 }
 
-bool QtDisplay::TranslucencyReachesScreen()
+namespace {
+
+// Whether some client owns the selection <prefix><screen> of the display's screen (X11 only;
+// nullopt on another platform).
+std::optional<bool> ScreenSelectionOwned(const std::string& prefix)
 {
-    // Only the X11 platform asks the server; others (offscreen) draw what they are given.
     if (!qGuiApp || QGuiApplication::platformName() != "xcb")
-        return true;
+        return std::nullopt;
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (!x11 || !x11->connection())
-        return true;
-    // A compositing manager owns the selection _NET_WM_CM_S<screen> of the display's screen.
+        return std::nullopt;
     std::string screen = "0";
     if (const char* display = std::getenv("DISPLAY")) {
         const std::string name = display;
@@ -116,7 +119,7 @@ bool QtDisplay::TranslucencyReachesScreen()
         if (dot != std::string::npos && dot > name.rfind(':'))
             screen = name.substr(dot + 1);
     }
-    const std::string atomName = "_NET_WM_CM_S" + screen;
+    const std::string atomName = prefix + screen;
     xcb_connection_t* const c = x11->connection();
     xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
         c, xcb_intern_atom(c, 1, static_cast<std::uint16_t>(atomName.size()), atomName.c_str()), nullptr);
@@ -131,6 +134,21 @@ bool QtDisplay::TranslucencyReachesScreen()
     const bool owned = owner && owner->owner != XCB_WINDOW_NONE;
     std::free(owner);
     return owned;
+}
+
+} // namespace
+
+bool QtDisplay::TranslucencyReachesScreen()
+{
+    // A compositing manager owns _NET_WM_CM_S<screen>; other platforms (offscreen) draw what
+    // they are given.
+    return ScreenSelectionOwned("_NET_WM_CM_S").value_or(true);
+}
+
+bool QtDisplay::CanIconify()
+{
+    // Only a window manager (owner of WM_S<screen>) iconifies a window on X11.
+    return ScreenSelectionOwned("WM_S").value_or(true);
 }
 
 POINT QtDisplay::CursorPos()

@@ -73,7 +73,9 @@ void Activate(Window* top, WORD how)
         return;
     }
     Raise(top);
-    if (top->top && top->top->native)
+    // A native window that takes no focus (pop-ups, hints) is not asked to: the keyboard stays
+    // with the native window that has it, and input reaches the active window through us anyway.
+    if (top->top && top->top->native && !top->top->attributes.noActivate)
         top->top->native->Activate();
     Send(top, WM_NCACTIVATE, TRUE, 0);
     if (Alive(top) && sys.input.active == top->handle) {

@@ -62,6 +62,17 @@ std::optional<std::vector<RECT>> ShapeOf(const Window* top)
     return top->shape->Rects();
 }
 
+// A native window just mapped, made again or re-owned stands where the desktop put it: mapped
+// again, an X window keeps its old place in the stack (without a window manager, under every
+// window raised meanwhile). Raised, it is on top as believed, and the restacking that follows
+// puts the windows that belong above it back there.
+void RaiseAsMapped(Window* top)
+{
+    top->top->native->Raise();
+    std::erase(NativeStack(), top->handle);
+    NativeStack().push_back(top->handle);
+}
+
 } // namespace
 
 std::shared_ptr<Surface> SurfaceOf(Window* top)
@@ -111,6 +122,10 @@ void SyncNative(Window* top)
     } else if (attributes != d.attributes) {
         d.attributes = attributes;
         d.native->SetAttributes(attributes);
+        if (d.nativeShown) {
+            RaiseAsMapped(top);
+            SyncNativeStacking();
+        }
     }
     const POINT o = ScreenOrigin(top);
     d.native->SetGeometry(RECT{o.x, o.y, o.x + top->Width(), o.y + top->Height()});
@@ -121,13 +136,15 @@ void SyncNative(Window* top)
         MarkDirty(top, RECT{0, 0, top->Width(), top->Height()});
         d.native->SetVisible(true);
         d.nativeShown = true;
-        std::erase(NativeStack(), top->handle);
-        NativeStack().push_back(top->handle);
-        SyncNativeStacking();
-        // Owned windows shown before their owner learn of it now.
-        for (Window* owned : OwnedWindows(top))
-            if (owned->top && owned->top->native && owned->top->nativeShown)
+        RaiseAsMapped(top);
+        // Owned windows shown before their owner learn of it now (and are mapped again).
+        for (Window* owned : OwnedWindows(top)) {
+            if (owned->top && owned->top->native && owned->top->nativeShown) {
                 owned->top->native->SetAttributes(owned->top->attributes);
+                RaiseAsMapped(owned);
+            }
+        }
+        SyncNativeStacking();
     }
 }
 

@@ -5,11 +5,9 @@
 #include "platform/gdi/Regions.h"
 #include "platform/window/User.h"
 
-#include <QElapsedTimer>
+#include "ScreenSupport.h"
+
 #include <QGuiApplication>
-#include <QImage>
-#include <QPixmap>
-#include <QScreen>
 #include <QWindow>
 
 #include <SDL.h>
@@ -19,6 +17,8 @@
 #include <string>
 
 namespace {
+
+using xscreen::ScreenShows;
 
 LRESULT PaintWhite(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
@@ -57,22 +57,6 @@ protected:
         if (!parent)
             windows.push_back(h);
         return h;
-    }
-
-    // Pumps until the screen shows `color` at (x, y), for at most five seconds.
-    bool ScreenShows(int x, int y, QColor color)
-    {
-        QElapsedTimer clock;
-        clock.start();
-        do {
-            while (PumpOneMessage()) {
-            }
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-            const QImage shot = QGuiApplication::primaryScreen()->grabWindow(0, x, y, 1, 1).toImage();
-            if (!shot.isNull() && QColor(shot.pixel(0, 0)) == color)
-                return true;
-        } while (clock.elapsed() < 5000);
-        return false;
     }
 
     std::vector<HWND> windows;

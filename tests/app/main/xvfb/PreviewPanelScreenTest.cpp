@@ -32,6 +32,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -334,6 +335,62 @@ TEST_P(PreviewPanelScreen, ThePreviewWindowLiesInsideTheWorkArea)
                   QGuiApplication::primaryScreen()->geometry().height()},
              "preview_window_" + std::to_string(width) + "x" + std::to_string(height));
     }
+}
+
+// The about box open as a modal dialog (its owner disabled) and not active (the user went to
+// another program): the preview windows of the tasks that start meanwhile come up under it, so
+// every pixel of the dialog stays on the screen; each preview window has its close box.
+TEST_P(PreviewPanelScreen, AModalDialogStaysAboveNewPreviewWindows)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EnableWindow(Form1->GetHandle(), FALSE);
+    Form2->Show();
+    RECT dialog{};
+    GetWindowRect(Form2->GetHandle(), &dialog);
+    const int dw = dialog.right - dialog.left, dh = dialog.bottom - dialog.top;
+    SetWindowPos(Form2->GetHandle(), nullptr, (screen.width() - dw) / 2, (screen.height() - dh) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    GetWindowRect(Form2->GetHandle(), &dialog);
+    SetActiveWindow(nullptr);
+    QImage alone;
+    ASSERT_TRUE(Until([&] {
+        alone = ScreenOf(dialog);
+        return !alone.isNull() && alone.pixel(dw / 2, dh / 2) != qRgb(0, 0, 0) && ScreenOf(dialog) == alone;
+    }));
+    TFFPicture picture;
+    picture.Width = 1280;
+    picture.Height = 720;
+    for (int i = 0; i < picture.Width * picture.Height; ++i)
+        picture.Pixels.insert(picture.Pixels.end(), {0x30, 0xB0, 0x50, 0xFF});
+    std::vector<std::unique_ptr<TPreviewWindow>> previews;
+    for (int task = 0; task < 2; ++task) {
+        SCOPED_TRACE("task " + std::to_string(task));
+        previews.push_back(std::make_unique<TPreviewWindow>());
+        TPreviewWindow& previewer = *previews.back();
+        Event done{true, false};
+        std::thread worker([&] {
+            previewer.PaintFrame(picture, 1, 0);
+            done.Set();
+        });
+        EXPECT_TRUE(MainThread::WaitServing(done, 10000));
+        worker.join();
+        RECT preview{};
+        GetWindowRect(previewer.FormHandle(), &preview);
+        RECT overlap{};
+        ASSERT_TRUE(IntersectRect(&overlap, &preview, &dialog)) << "the preview window does not reach the dialog";
+        const POINT inPreview{preview.left + 10, preview.bottom - 10};
+        ASSERT_TRUE(Until([&] {
+            return Near(ScreenOf(RECT{inPreview.x, inPreview.y, inPreview.x + 1, inPreview.y + 1}).pixel(0, 0),
+                        qRgb(0x50, 0xB0, 0x30), 4);
+        })) << "the preview window is not on the screen";
+        EXPECT_TRUE(Until([&] { return ScreenOf(dialog) == alone; })) << "the preview window covers the dialog";
+        EXPECT_EQ(HTCLOSE, SendMessage(previewer.FormHandle(), WM_NCHITTEST, 0,
+                                       MAKELPARAM(preview.right - 10, preview.top + 10)));
+    }
+    Save(RECT{0, 0, screen.width(), screen.height()}, "dialog_above_preview");
+    previews.clear();
+    Form2->Hide();
+    EnableWindow(Form1->GetHandle(), TRUE);
 }
 
 INSTANTIATE_TEST_SUITE_P(Skins, PreviewPanelScreen, ::testing::Values(0, 2));
