@@ -12,19 +12,28 @@ namespace {
 
 constexpr const char* kClassName = "ZdConversionPreview";
 
-// The lowest modal dialog of the program in the z-order: a shown, enabled window, not topmost,
-// whose owner is disabled (a modal loop disables the windows under its dialog); nullptr when
-// none is open.
-HWND LowestModalDialog()
+// While a modal dialog runs, the windows under it are disabled. Under is the highest shown,
+// disabled window (not topmost): the window the user works in; LowestAbove the lowest shown,
+// enabled window above it (the dialog, or what stands with it). Both nullptr without a modal
+// dialog.
+struct TModalState {
+    HWND Under = nullptr;
+    HWND LowestAbove = nullptr;
+};
+
+TModalState ModalState()
 {
-    HWND lowest = nullptr;
+    TModalState state;
     for (HWND w = GetWindow(GetDesktopWindow(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
-        const HWND owner = GetWindow(w, GW_OWNER);
-        if (owner && IsWindowVisible(w) && IsWindowEnabled(w) && !IsWindowEnabled(owner) &&
-            !(GetWindowLong(w, GWL_EXSTYLE) & WS_EX_TOPMOST))
-            lowest = w;
+        if (!IsWindowVisible(w) || (GetWindowLong(w, GWL_EXSTYLE) & WS_EX_TOPMOST))
+            continue;
+        if (!IsWindowEnabled(w)) {
+            state.Under = w;
+            return state;
+        }
+        state.LowestAbove = w;
     }
-    return lowest;
+    return TModalState{};
 }
 
 } // namespace
@@ -145,9 +154,10 @@ void TPreviewWindow::CreatePreviewForm()
     }
     // Owned by the program's window the user works in, it stays above that window; not being
     // topmost, the program's own dialogs stay above it.
-    const HWND dialog = LowestModalDialog();
+    // With a modal dialog open (the program's dialogs have no owner), the window under it.
+    const TModalState modal = ModalState();
     const HWND active = GetActiveWindow();
-    const HWND anchor = active ? active : dialog;
+    const HWND anchor = modal.Under ? modal.Under : active;
     const HWND owner = anchor ? GetAncestor(anchor, GA_ROOTOWNER) : nullptr;
     HWND hwnd = CreateWindowEx(WS_EX_TOOLWINDOW, kClassName, "", WS_CAPTION | WS_SYSMENU, 0, 0, FBitmap->Width,
                                FBitmap->Height, owner, nullptr, nullptr, this);
@@ -167,9 +177,9 @@ void TPreviewWindow::CreatePreviewForm()
     FScale = placement.Scale;
     const RECT& r = placement.Window;
     MoveWindow(hwnd, r.left, r.top, r.right - r.left, r.bottom - r.top, FALSE);
-    // A dialog of the program that is open keeps its place above the new window: every modal
-    // one, active or not (the program may have lost the activation), and the active one.
-    const HWND above = dialog ? dialog : (active != owner ? active : nullptr);
+    // A dialog of the program that is open keeps its place above the new window: a modal one,
+    // active or not (the program may have lost the activation), else the active one.
+    const HWND above = modal.LowestAbove ? modal.LowestAbove : (active != owner ? active : nullptr);
     if (above)
         SetWindowPos(hwnd, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     FFormHandle = hwnd;

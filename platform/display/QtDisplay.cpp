@@ -14,7 +14,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <optional>
 #include <cstdlib>
 #include <string>
 
@@ -103,15 +102,23 @@ std::vector<MonitorDescription> QtDisplay::Monitors()
 
 namespace {
 
-// Whether some client owns the selection <prefix><screen> of the display's screen (X11 only;
-// nullopt on another platform).
-std::optional<bool> ScreenSelectionOwned(const std::string& prefix)
+// Qt's X connection; nullptr on another platform (offscreen draws what it is given).
+xcb_connection_t* XConnection()
 {
     if (!qGuiApp || QGuiApplication::platformName() != "xcb")
-        return std::nullopt;
+        return nullptr;
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->connection())
-        return std::nullopt;
+    return x11 ? x11->connection() : nullptr;
+}
+
+} // namespace
+
+bool QtDisplay::TranslucencyReachesScreen()
+{
+    xcb_connection_t* const c = XConnection();
+    if (!c)
+        return true;
+    // A compositing manager owns the selection _NET_WM_CM_S<screen> of the display's screen.
     std::string screen = "0";
     if (const char* display = std::getenv("DISPLAY")) {
         const std::string name = display;
@@ -119,8 +126,7 @@ std::optional<bool> ScreenSelectionOwned(const std::string& prefix)
         if (dot != std::string::npos && dot > name.rfind(':'))
             screen = name.substr(dot + 1);
     }
-    const std::string atomName = prefix + screen;
-    xcb_connection_t* const c = x11->connection();
+    const std::string atomName = "_NET_WM_CM_S" + screen;
     xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
         c, xcb_intern_atom(c, 1, static_cast<std::uint16_t>(atomName.size()), atomName.c_str()), nullptr);
     if (!atom)
@@ -136,19 +142,18 @@ std::optional<bool> ScreenSelectionOwned(const std::string& prefix)
     return owned;
 }
 
-} // namespace
-
-bool QtDisplay::TranslucencyReachesScreen()
-{
-    // A compositing manager owns _NET_WM_CM_S<screen>; other platforms (offscreen) draw what
-    // they are given.
-    return ScreenSelectionOwned("_NET_WM_CM_S").value_or(true);
-}
-
 bool QtDisplay::CanIconify()
 {
-    // Only a window manager (owner of WM_S<screen>) iconifies a window on X11.
-    return ScreenSelectionOwned("WM_S").value_or(true);
+    xcb_connection_t* const c = XConnection();
+    if (!c)
+        return true;
+    // Only a window manager iconifies a window on X11, and every one redirects the root window's
+    // substructure (whether or not it announces itself).
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    xcb_get_window_attributes_reply_t* a = xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, root), nullptr);
+    const bool managed = a && (a->all_event_masks & XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT);
+    std::free(a);
+    return managed;
 }
 
 POINT QtDisplay::CursorPos()

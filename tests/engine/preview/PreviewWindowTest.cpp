@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -219,32 +220,44 @@ TEST_F(PreviewWindowTest, TheProgramsDialogStaysAboveTheWindow)
     DestroyWindow(main);
 }
 
-// Made while a modal dialog is open and the program has lost the activation (the user works in
-// another program), the window still goes below the dialog, owned by the dialog's owner.
-TEST_F(PreviewWindowTest, AModalDialogStaysAboveTheWindowWhenTheProgramIsInactive)
+// Made while a modal dialog is open (the windows under it disabled), the window goes above the
+// program's window and below the dialog, whether the dialog is owned (or, as the program's
+// forms, not) and whether the program is active or not (the user works in another program).
+TEST_F(PreviewWindowTest, AModalDialogStaysAboveTheWindow)
 {
     WNDCLASS wc{};
     wc.lpfnWndProc = &DefWindowProc;
     wc.lpszClassName = "PreviewTestWindow";
     RegisterClass(&wc);
-    HWND main = CreateWindowEx(0, wc.lpszClassName, "main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 600, 400,
-                               nullptr, nullptr, nullptr, nullptr);
-    EnableWindow(main, FALSE);
-    HWND dialog = CreateWindowEx(WS_EX_DLGMODALFRAME, wc.lpszClassName, "dialog", WS_POPUP | WS_CAPTION | WS_VISIBLE,
-                                 100, 100, 300, 200, main, nullptr, nullptr, nullptr);
-    RawInput away;
-    away.kind = RawInput::Kind::AppDeactivated;
-    PostRawInput(away);
-    kit.Pump();
-    ASSERT_EQ(nullptr, GetActiveWindow());
-    TPreviewWindow previewer;
-    ASSERT_TRUE(Paint(previewer, Solid(160, 120, 0x20, 0xA0, 0x60), 0));
-    HWND hwnd = previewer.FormHandle();
-    EXPECT_EQ(main, GetWindow(hwnd, GW_OWNER));
-    EXPECT_EQ(hwnd, GetWindow(dialog, GW_HWNDNEXT));
-    EXPECT_EQ(nullptr, GetActiveWindow());
-    DestroyWindow(dialog);
-    DestroyWindow(main);
+    for (const bool owned : {false, true}) {
+        for (const bool active : {true, false}) {
+            SCOPED_TRACE(std::string(owned ? "owned" : "unowned") + (active ? ", active" : ", inactive"));
+            HWND main = CreateWindowEx(0, wc.lpszClassName, "main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 600,
+                                       400, nullptr, nullptr, nullptr, nullptr);
+            EnableWindow(main, FALSE);
+            HWND dialog = CreateWindowEx(WS_EX_DLGMODALFRAME, wc.lpszClassName, "dialog",
+                                         WS_POPUP | WS_CAPTION | WS_VISIBLE, 100, 100, 300, 200,
+                                         owned ? main : nullptr, nullptr, nullptr, nullptr);
+            if (!active) {
+                RawInput away;
+                away.kind = RawInput::Kind::AppDeactivated;
+                PostRawInput(away);
+            }
+            kit.Pump();
+            ASSERT_EQ(active ? dialog : nullptr, GetActiveWindow());
+            {
+                TPreviewWindow previewer;
+                ASSERT_TRUE(Paint(previewer, Solid(160, 120, 0x20, 0xA0, 0x60), 0));
+                HWND hwnd = previewer.FormHandle();
+                EXPECT_EQ(main, GetWindow(hwnd, GW_OWNER));
+                EXPECT_EQ(hwnd, GetWindow(dialog, GW_HWNDNEXT));
+                EXPECT_EQ(main, GetWindow(hwnd, GW_HWNDNEXT));
+                EXPECT_EQ(active ? dialog : nullptr, GetActiveWindow());
+            }
+            DestroyWindow(dialog);
+            DestroyWindow(main);
+        }
+    }
 }
 
 TEST_F(PreviewWindowTest, PressingOnThePictureDragsTheWindow)

@@ -1,19 +1,22 @@
-// The stacking of native windows on a real X server: what the screen shows on top is what the
-// window layer's z-order puts there, however often windows were hidden and shown again, raised,
-// covered by a dialog or made again natively. Mapped again, an X window keeps its old place in
-// the stack, and without a window manager nobody else raises it.
+// The stacking of native windows on a real X server, bare and with a window manager: what the
+// screen shows on top is what the window layer's z-order puts there, however often windows were
+// hidden and shown again, raised, covered by a dialog or made again natively. Mapped again, an X
+// window keeps its old place in the stack, and without a window manager nobody else raises it.
+// Minimising iconifies a window only where a window manager can.
 
 #include "platform/gdi/Gdi.h"
 #include "platform/window/Layered.h"
 #include "platform/window/User.h"
 
 #include "ScreenSupport.h"
+#include "WindowManager.h"
 
 #include <QColor>
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -47,10 +50,13 @@ QColor Q(COLORREF c)
     return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
 }
 
-class NativeStacking : public testing::Test {
+// With (true) or without a window manager.
+class NativeStacking : public testing::TestWithParam<bool> {
 protected:
     NativeStacking()
     {
+        if (GetParam())
+            manager = std::make_unique<xscreen::WindowManager>();
         WNDCLASS wc;
         wc.lpfnWndProc = &PaintColour;
         wc.lpszClassName = "Colour";
@@ -67,6 +73,13 @@ protected:
         for (auto it = windows.rbegin(); it != windows.rend(); ++it)
             DestroyWindow(*it);
         UnregisterClass("Colour", nullptr);
+    }
+    void SetUp() override
+    {
+        if (manager) {
+            ASSERT_TRUE(manager->Running()) << "twm did not start";
+        }
+        ASSERT_TRUE(ScreenShows(450, 420, Q(kGreen)));
     }
 
     HWND Make(DWORD exStyle, DWORD style, RECT r, COLORREF colour, HWND owner = nullptr)
@@ -133,6 +146,7 @@ protected:
 
     static constexpr RECT kPopup{200, 200, 300, 240};
     static constexpr POINT kInPopup{250, 220};
+    std::unique_ptr<xscreen::WindowManager> manager;
     HWND main = nullptr;
     HWND other = nullptr;
     std::vector<HWND> windows;
@@ -140,7 +154,7 @@ protected:
 
 // Shown again after the program's windows were raised, a dialog came and went, or a window
 // was made again natively, a hint and a drop-down are on top of the screen every time.
-TEST_F(NativeStacking, APopupShownAgainIsAboveEveryWindowOfTheProgram)
+TEST_P(NativeStacking, APopupShownAgainIsAboveEveryWindowOfTheProgram)
 {
     for (const bool hint : {true, false}) {
         HWND popup = hint ? MakeHint() : MakeDropDown();
@@ -161,7 +175,7 @@ TEST_F(NativeStacking, APopupShownAgainIsAboveEveryWindowOfTheProgram)
 }
 
 // A window made again natively while a hint is shown does not cover the hint.
-TEST_F(NativeStacking, AWindowMadeAgainStaysUnderAShownHint)
+TEST_P(NativeStacking, AWindowMadeAgainStaysUnderAShownHint)
 {
     HWND hint = MakeHint();
     ShowPopup(hint);
@@ -171,5 +185,28 @@ TEST_F(NativeStacking, AWindowMadeAgainStaysUnderAShownHint)
         EXPECT_TRUE(ScreenShows(kInPopup.x, kInPopup.y, Q(kBlue))) << "round " << round;
     }
 }
+
+// Minimised, a window is iconified where a window manager runs (the screen no longer shows it,
+// and restoring brings it back); on a bare X server it stays shown and is no longer minimised.
+TEST_P(NativeStacking, MinimizeIconifiesOnlyWhereAWindowManagerCan)
+{
+    ShowWindow(other, SW_MINIMIZE);
+    xscreen::Settle();
+    if (GetParam()) {
+        EXPECT_TRUE(IsIconic(other));
+        EXPECT_TRUE(ScreenShows(450, 420, QColor(0, 0, 0))) << "the iconified window is still on the screen";
+        ShowWindow(other, SW_RESTORE);
+        EXPECT_FALSE(IsIconic(other));
+    } else {
+        EXPECT_FALSE(IsIconic(other));
+        EXPECT_TRUE(IsWindowVisible(other));
+    }
+    EXPECT_TRUE(ScreenShows(450, 420, Q(kGreen)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Desktops, NativeStacking, testing::Values(false, true),
+                         [](const testing::TestParamInfo<bool>& desktop) {
+                             return desktop.param ? std::string("WithWindowManager") : std::string("Bare");
+                         });
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "app/main/Project1.h"
 #include "app/main/Unit1.h"
 #include "app/main/Unit2.h"
+#include "platform/win/Rect.h"
 #include "platform/window/RawInput.h"
 #include "platform/window/User.h"
 #include "skin/form/skFrameMenu.h"
@@ -25,7 +26,6 @@
 #include <xcb/xcb.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -171,36 +171,6 @@ TEST_F(StackingScreen, DropDownsOpenAboveTheMainWindowAfterTheAboutBox)
             box->CloseUp(false);
         }
     }
-}
-
-// After switching to the dark skins (whose frames glow where a compositor shows translucency),
-// the only windows shown are the main window and the bands of its border around it: nothing the
-// user did not ask for, wherever the pointer is.
-TEST_F(StackingScreen, NoStrayWindowAfterSkinSwitches)
-{
-    SetTranslucencyOverride(1);
-    MovePointer(POINT{5, 5});
-    for (const int skin : {0, 2, 3, 6, 1, 2}) {
-        SCOPED_TRACE("skin " + std::to_string(skin));
-        Form1->ApplySkinIndex(skin);
-        ShowAndCloseAboutBox();
-        RECT main{};
-        GetWindowRect(Form1->GetHandle(), &main);
-        RECT around = main;
-        InflateRect(&around, 40, 40);
-        for (QWindow* w : QGuiApplication::topLevelWindows()) {
-            if (!w->isVisible())
-                continue;
-            const QRect g = w->geometry();
-            const RECT r{g.x(), g.y(), g.x() + g.width(), g.y() + g.height()};
-            RECT inside{};
-            const bool band = IntersectRect(&inside, &r, &around) && EqualRect(&inside, &r) && !EqualRect(&r, &main);
-            std::fprintf(stderr, "skin %d: %d,%d %dx%d flags %x %s\n", skin, g.x(), g.y(), g.width(), g.height(),
-                         static_cast<unsigned>(w->flags()), w->title().toUtf8().constData());
-            EXPECT_TRUE(EqualRect(&r, &main) || band) << g.x() << "," << g.y() << " " << g.width() << "x" << g.height();
-        }
-    }
-    SetTranslucencyOverride(-1);
 }
 
 } // namespace
