@@ -5,6 +5,7 @@
 #include "platform/window/Dispatch.h"
 #include "platform/window/Input.h"
 #include "platform/window/Keys.h"
+#include "platform/window/MessageLoop.h"
 #include "platform/window/Messages.h"
 #include "platform/window/Presentation.h"
 #include "platform/window/WindowSystem.h"
@@ -113,6 +114,9 @@ void WithdrawInput(Window* w)
     if (Alive(w) && sys.input.active == w->handle)
         Activate(NextActiveCandidate(w), WA_ACTIVE);
     if (InSubtree(w, sys.input.tracked)) {
+        // The pointer is no longer over a window that is hidden or goes: it hears so, as on
+        // leaving it.
+        PostMessage(sys.input.tracked, (sys.input.trackFlags & TME_NONCLIENT) ? WM_NCMOUSELEAVE : WM_MOUSELEAVE, 0, 0);
         sys.input.tracked = nullptr;
         sys.input.trackFlags = 0;
     }
