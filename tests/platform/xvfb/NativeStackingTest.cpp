@@ -22,24 +22,8 @@
 
 namespace {
 
+using xscreen::PaintColour;
 using xscreen::ScreenShows;
-
-// Fills the client area with the colour kept in the window's user data.
-LRESULT PaintColour(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    if (msg == WM_PAINT) {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd, &ps);
-        RECT r;
-        GetClientRect(hwnd, &r);
-        HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(GetWindowLongPtr(hwnd, GWLP_USERDATA)));
-        FillRect(dc, &r, brush);
-        DeleteObject(brush);
-        EndPaint(hwnd, &ps);
-        return 0;
-    }
-    return DefWindowProc(hwnd, msg, wParam, lParam);
-}
 
 const COLORREF kRed = RGB(200, 0, 0);
 const COLORREF kGreen = RGB(0, 160, 0);

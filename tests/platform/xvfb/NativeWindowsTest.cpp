@@ -20,26 +20,12 @@ namespace {
 
 using xscreen::ScreenShows;
 
-LRESULT PaintWhite(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    if (msg == WM_PAINT) {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd, &ps);
-        RECT r;
-        GetClientRect(hwnd, &r);
-        FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        EndPaint(hwnd, &ps);
-        return 0;
-    }
-    return DefWindowProc(hwnd, msg, wParam, lParam);
-}
-
 class NativeWindows : public testing::Test {
 protected:
     NativeWindows()
     {
         WNDCLASS wc;
-        wc.lpfnWndProc = &PaintWhite;
+        wc.lpfnWndProc = &xscreen::PaintColour;
         wc.lpszClassName = "White";
         RegisterClass(&wc);
     }
@@ -54,6 +40,8 @@ protected:
     {
         HWND h = CreateWindowEx(0, "White", "", style, r.left, r.top, r.right - r.left, r.bottom - r.top, parent,
                                 nullptr, nullptr, nullptr);
+        // Painted when the queue is next idle: white.
+        SetWindowLongPtr(h, GWLP_USERDATA, static_cast<LONG_PTR>(RGB(255, 255, 255)));
         if (!parent)
             windows.push_back(h);
         return h;

@@ -1,7 +1,8 @@
 #pragma once
 // What the X server shows, for the platform's X-server tests.
 
-#include "platform/window/MessageLoop.h"
+#include "platform/gdi/Gdi.h"
+#include "platform/window/User.h"
 
 #include <QColor>
 #include <QCoreApplication>
@@ -12,6 +13,23 @@
 #include <QScreen>
 
 namespace xscreen {
+
+// A window procedure filling the client area with the colour kept in the window's user data.
+inline LRESULT PaintColour(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_PAINT) {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd, &ps);
+        RECT r;
+        GetClientRect(hwnd, &r);
+        HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(GetWindowLongPtr(hwnd, GWLP_USERDATA)));
+        FillRect(dc, &r, brush);
+        DeleteObject(brush);
+        EndPaint(hwnd, &ps);
+        return 0;
+    }
+    return DefWindowProc(hwnd, msg, wParam, lParam);
+}
 
 // The colour the screen shows at (x, y).
 inline QColor ScreenAt(int x, int y)
