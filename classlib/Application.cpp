@@ -104,8 +104,12 @@ bool TApplication::windowProc(TMessage& Message)
 
 void TApplication::Minimize()
 {
-    if (FMainForm && FMainForm->HandleAllocated() && !IsIconic(FMainForm->FHandle))
+    if (FMainForm && FMainForm->HandleAllocated() && !IsIconic(FMainForm->FHandle)) {
         ShowWindow(FMainForm->FHandle, SW_MINIMIZE);
+        // The platform left the window as it was (nothing iconifies windows here).
+        if (!IsIconic(FMainForm->FHandle))
+            return;
+    }
     SendMessage(Handle(), WM_SIZE, SIZE_MINIMIZED, 0);
     if (auto handler = OnMinimize)
         handler(this);
@@ -184,10 +188,14 @@ void TApplication::HandleMessage()
 void TApplication::Run()
 {
     if (FMainForm) {
-        if (FMainForm->GetWindowState() == TWindowState::wsMinimized)
+        if (FMainForm->GetWindowState() == TWindowState::wsMinimized) {
             Minimize();
-        else
+            // Where windows cannot be iconified the main form comes up as it is.
+            if (FMainForm->HandleAllocated() && !IsIconic(FMainForm->FHandle))
+                FMainForm->Show();
+        } else {
             FMainForm->Show();
+        }
     }
     while (!FTerminate) {
         try {

@@ -12,6 +12,30 @@ namespace {
 
 constexpr const char* kClassName = "ZdConversionPreview";
 
+// While a modal dialog runs, the windows under it are disabled. Under is the highest shown,
+// disabled window (not topmost): the window the user works in; LowestAbove the lowest shown,
+// enabled window above it (the dialog, or what stands with it). Both nullptr without a modal
+// dialog.
+struct TModalState {
+    HWND Under = nullptr;
+    HWND LowestAbove = nullptr;
+};
+
+TModalState ModalState()
+{
+    TModalState state;
+    for (HWND w = GetWindow(GetDesktopWindow(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(w) || (GetWindowLong(w, GWL_EXSTYLE) & WS_EX_TOPMOST))
+            continue;
+        if (!IsWindowEnabled(w)) {
+            state.Under = w;
+            return state;
+        }
+        state.LowestAbove = w;
+    }
+    return TModalState{};
+}
+
 } // namespace
 
 TPreviewWindow::TPreviewWindow() = default;
@@ -130,8 +154,11 @@ void TPreviewWindow::CreatePreviewForm()
     }
     // Owned by the program's window the user works in, it stays above that window; not being
     // topmost, the program's own dialogs stay above it.
+    // With a modal dialog open (the program's dialogs have no owner), the window under it.
+    const TModalState modal = ModalState();
     const HWND active = GetActiveWindow();
-    const HWND owner = active ? GetAncestor(active, GA_ROOTOWNER) : nullptr;
+    const HWND anchor = modal.Under ? modal.Under : active;
+    const HWND owner = anchor ? GetAncestor(anchor, GA_ROOTOWNER) : nullptr;
     HWND hwnd = CreateWindowEx(WS_EX_TOOLWINDOW, kClassName, "", WS_CAPTION | WS_SYSMENU, 0, 0, FBitmap->Width,
                                FBitmap->Height, owner, nullptr, nullptr, this);
     if (!hwnd)
@@ -150,9 +177,11 @@ void TPreviewWindow::CreatePreviewForm()
     FScale = placement.Scale;
     const RECT& r = placement.Window;
     MoveWindow(hwnd, r.left, r.top, r.right - r.left, r.bottom - r.top, FALSE);
-    // A dialog of the program that is open keeps its place above the new window.
-    if (active && active != owner)
-        SetWindowPos(hwnd, active, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // A dialog of the program that is open keeps its place above the new window: a modal one,
+    // active or not (the program may have lost the activation), else the active one.
+    const HWND above = modal.LowestAbove ? modal.LowestAbove : (active != owner ? active : nullptr);
+    if (above)
+        SetWindowPos(hwnd, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     FFormHandle = hwnd;
 }
 

@@ -102,6 +102,8 @@ public:
     virtual POINT CursorPos() = 0;
     // Whether per-pixel alpha and window opacity reach the screen (a compositor runs).
     virtual bool TranslucencyReachesScreen() { return true; }
+    // Whether a top-level window can be iconified (on X11 only a window manager does it).
+    virtual bool CanIconify() { return true; }
 };
 
 // The backend in force; the Qt backend is made on first use unless one was installed.

@@ -100,13 +100,23 @@ std::vector<MonitorDescription> QtDisplay::Monitors()
     return monitors;
 }
 
+namespace {
+
+// Qt's X connection; nullptr on another platform (offscreen draws what it is given).
+xcb_connection_t* XConnection()
+{
+    if (!qGuiApp || QGuiApplication::platformName() != "xcb")
+        return nullptr;
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+} // namespace
+
 bool QtDisplay::TranslucencyReachesScreen()
 {
-    // Only the X11 platform asks the server; others (offscreen) draw what they are given.
-    if (!qGuiApp || QGuiApplication::platformName() != "xcb")
-        return true;
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->connection())
+    xcb_connection_t* const c = XConnection();
+    if (!c)
         return true;
     // A compositing manager owns the selection _NET_WM_CM_S<screen> of the display's screen.
     std::string screen = "0";
@@ -117,7 +127,6 @@ bool QtDisplay::TranslucencyReachesScreen()
             screen = name.substr(dot + 1);
     }
     const std::string atomName = "_NET_WM_CM_S" + screen;
-    xcb_connection_t* const c = x11->connection();
     xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
         c, xcb_intern_atom(c, 1, static_cast<std::uint16_t>(atomName.size()), atomName.c_str()), nullptr);
     if (!atom)
@@ -131,6 +140,20 @@ bool QtDisplay::TranslucencyReachesScreen()
     const bool owned = owner && owner->owner != XCB_WINDOW_NONE;
     std::free(owner);
     return owned;
+}
+
+bool QtDisplay::CanIconify()
+{
+    xcb_connection_t* const c = XConnection();
+    if (!c)
+        return true;
+    // Only a window manager iconifies a window on X11, and every one redirects the root window's
+    // substructure (whether or not it announces itself).
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    xcb_get_window_attributes_reply_t* a = xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, root), nullptr);
+    const bool managed = a && (a->all_event_masks & XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT);
+    std::free(a);
+    return managed;
 }
 
 POINT QtDisplay::CursorPos()

@@ -24,6 +24,7 @@ public:
     std::vector<MonitorDescription> Monitors() override;
     POINT CursorPos() override;
     bool TranslucencyReachesScreen() override;
+    bool CanIconify() override;
 
     void Register(HWND hwnd, QtTopLevelWindow* window);
     void Unregister(HWND hwnd);

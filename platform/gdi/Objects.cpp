@@ -15,7 +15,7 @@ constexpr std::array<COLORREF, 31> SysColors = {
     RGB(212, 208, 200),  // COLOR_SCROLLBAR
     RGB(58, 110, 165),   // COLOR_BACKGROUND
     RGB(10, 36, 106),    // COLOR_ACTIVECAPTION
-    RGB(128, 128, 128),  // COLOR_INACTIVECAPTION
+    RGB(80, 80, 80),     // COLOR_INACTIVECAPTION: its text reaches 5:1 on it
     RGB(212, 208, 200),  // COLOR_MENU
     RGB(255, 255, 255),  // COLOR_WINDOW
     RGB(0, 0, 0),        // COLOR_WINDOWFRAME

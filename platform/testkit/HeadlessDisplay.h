@@ -47,11 +47,14 @@ public:
     std::vector<MonitorDescription> Monitors() override { return monitors_; }
     POINT CursorPos() override { return cursor_; }
     bool TranslucencyReachesScreen() override { return translucency_; }
+    bool CanIconify() override { return iconify_; }
 
     void SetMonitors(std::vector<MonitorDescription> monitors) { monitors_ = std::move(monitors); }
     void SetCursorPos(POINT p) { cursor_ = p; }
     // Headless translucency is on unless a test switches it off.
     void SetTranslucency(bool on) { translucency_ = on; }
+    // Headless windows can be iconified unless a test says there is no window manager to do it.
+    void SetIconify(bool on) { iconify_ = on; }
     void AddIdleStep(std::function<void()> step) { steps_.push_back(std::move(step)); }
     void OnQueueIdle(std::function<void()> action) { onQueueIdle_ = std::move(action); }
     std::size_t PendingIdleSteps() const { return steps_.size(); }
@@ -64,6 +67,7 @@ private:
     std::vector<MonitorDescription> monitors_;
     POINT cursor_{};
     bool translucency_ = true;
+    bool iconify_ = true;
     std::deque<std::function<void()>> steps_;
     std::function<void()> onQueueIdle_;
     std::map<HWND, HeadlessWindowState*> windows_;

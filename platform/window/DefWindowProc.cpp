@@ -21,6 +21,9 @@
 
 namespace {
 
+// The window whose close box the left button went down on (GUI thread only).
+HWND closeBoxPressed = nullptr;
+
 HWND Parent(const Window* w)
 {
     return (w->style & WS_CHILD) && w->parent && !w->parent->IsDesktop() ? w->parent->handle : nullptr;
@@ -155,7 +158,14 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_SYSCOMMAND:
         return SystemCommand(w, wParam);
+    case WM_NCLBUTTONUP:
+        // A click on the close box: pressed and released there.
+        if (wParam == HTCLOSE && closeBoxPressed == hwnd)
+            SendMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, lParam);
+        closeBoxPressed = nullptr;
+        return 0;
     case WM_NCLBUTTONDOWN:
+        closeBoxPressed = wParam == HTCLOSE ? hwnd : nullptr;
         if (wParam == HTHSCROLL || wParam == HTVSCROLL)
             TrackScrollBar(w, wParam == HTHSCROLL ? SB_HORZ : SB_VERT, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         else if (wParam == HTCAPTION)

@@ -5,6 +5,7 @@
 #include "platform/window/Dispatch.h"
 #include "platform/window/Input.h"
 #include "platform/window/Keys.h"
+#include "platform/window/MessageLoop.h"
 #include "platform/window/Messages.h"
 #include "platform/window/Presentation.h"
 #include "platform/window/WindowSystem.h"
@@ -73,7 +74,9 @@ void Activate(Window* top, WORD how)
         return;
     }
     Raise(top);
-    if (top->top && top->top->native)
+    // A native window that takes no focus (pop-ups, hints) is not asked to: the keyboard stays
+    // with the native window that has it, and input reaches the active window through us anyway.
+    if (top->top && top->top->native && !top->top->attributes.noActivate)
         top->top->native->Activate();
     Send(top, WM_NCACTIVATE, TRUE, 0);
     if (Alive(top) && sys.input.active == top->handle) {
@@ -111,6 +114,9 @@ void WithdrawInput(Window* w)
     if (Alive(w) && sys.input.active == w->handle)
         Activate(NextActiveCandidate(w), WA_ACTIVE);
     if (InSubtree(w, sys.input.tracked)) {
+        // The pointer is no longer over a window that is hidden or goes: it hears so, as on
+        // leaving it.
+        PostMessage(sys.input.tracked, (sys.input.trackFlags & TME_NONCLIENT) ? WM_NCMOUSELEAVE : WM_MOUSELEAVE, 0, 0);
         sys.input.tracked = nullptr;
         sys.input.trackFlags = 0;
     }

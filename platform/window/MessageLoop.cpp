@@ -3,6 +3,7 @@
 #include "platform/kernel/Clock.h"
 #include "platform/kernel/MainThread.h"
 #include "platform/window/InputQueue.h"
+#include "platform/window/InputSource.h"
 #include "platform/window/PaintQueue.h"
 #include "platform/window/WindowSystem.h"
 
@@ -12,6 +13,16 @@ void Stamp(MSG* msg)
 {
     msg->time = GetTickCount();
     msg->pt = Sys().input.cursor;
+}
+
+INPUT_MESSAGE_DEVICE_TYPE DeviceOf(UINT message)
+{
+    if (message >= WM_KEYFIRST && message <= WM_KEYLAST)
+        return IMDT_KEYBOARD;
+    if ((message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
+        (message >= WM_NCMOUSEMOVE && message <= WM_NCMBUTTONDBLCLK))
+        return IMDT_MOUSE;
+    return IMDT_UNAVAILABLE;
 }
 
 bool PeekInternal(MSG* msg, const MessageFilter& filter, bool remove)
@@ -26,6 +37,8 @@ bool PeekInternal(MSG* msg, const MessageFilter& filter, bool remove)
         Stamp(msg);
     } else if (TakeInputMessage(msg, filter, remove)) {
         found = true;
+        if (remove && DeviceOf(msg->message) != IMDT_UNAVAILABLE)
+            sys.input.messageDevice = DeviceOf(msg->message);
     } else if (sys.queue.TakePosted(msg, filter, remove)) {
         // Turning input into messages may have posted some (WM_MOUSELEAVE).
         Stamp(msg);
@@ -164,4 +177,13 @@ DWORD GetMessagePos()
 UINT RegisterWindowMessage(const std::string& name)
 {
     return Sys().RegisterMessage(name);
+}
+
+BOOL GetCurrentInputMessageSource(INPUT_MESSAGE_SOURCE* source)
+{
+    if (!source)
+        return FALSE;
+    source->deviceType = Sys().input.messageDevice;
+    source->originId = source->deviceType == IMDT_UNAVAILABLE ? IMO_UNAVAILABLE : IMO_HARDWARE;
+    return TRUE;
 }

@@ -52,6 +52,40 @@ void Frame3D(HDC dc, RECT r, int topLeft, int bottomRight)
     Fill(dc, RECT{r.right - 1, r.top, r.right, r.bottom}, bottomRight);
 }
 
+// The close box in the caption of a window with a system menu (window coordinates), or an
+// empty rectangle.
+RECT CloseBoxRect(const Window* w)
+{
+    const int caption = CaptionHeight(w);
+    if (caption == 0 || !(w->style & WS_SYSMENU))
+        return RECT{};
+    const int border = BorderWidth(w);
+    const int side = caption - 4;
+    const int right = w->Width() - border - 2;
+    const int top = border + 2;
+    return RECT{right - side, top, right, top + side};
+}
+
+// A raised button face with a cross, as the default frame's close box.
+void PaintCloseBox(HDC dc, const RECT& box)
+{
+    Fill(dc, box, COLOR_BTNFACE);
+    Frame3D(dc, box, COLOR_BTNHIGHLIGHT, COLOR_3DDKSHADOW);
+    HPEN pen = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNTEXT));
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    const int inset = 3;
+    const int size = (box.right - box.left) - 2 * inset;
+    // Two strokes of two pixels each way; LineTo leaves the end point out.
+    for (int dx = 0; dx < 2; ++dx) {
+        MoveToEx(dc, box.left + inset + dx, box.top + inset, nullptr);
+        LineTo(dc, box.left + inset + dx + size - 1, box.top + inset + size - 1);
+        MoveToEx(dc, box.right - inset - 1 - dx, box.top + inset, nullptr);
+        LineTo(dc, box.right - inset - dx - size, box.top + inset + size - 1);
+    }
+    SelectObject(dc, oldPen);
+    DeleteObject(pen);
+}
+
 } // namespace
 
 RECT DefaultFrameInsets(const Window* w)
@@ -99,6 +133,9 @@ LRESULT DefaultHitTest(Window* w, POINT screen)
     }
     const int caption = CaptionHeight(w);
     const int border = BorderWidth(w);
+    const RECT closeBox = CloseBoxRect(w);
+    if (PtInRect(&closeBox, p))
+        return HTCLOSE;
     if (caption > 0 && p.y >= border && p.y < border + caption)
         return HTCAPTION;
     return HTBORDER;
@@ -131,12 +168,15 @@ void DefaultPaintFrame(Window* w)
     if (caption > 0) {
         const RECT bar{r.left, r.top, r.right, r.top + caption};
         Fill(dc, bar, w->frameActive ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION);
-        RECT textBox{bar.left + 4, bar.top, bar.right - 4, bar.bottom};
+        const RECT closeBox = CloseBoxRect(w);
+        RECT textBox{bar.left + 4, bar.top, (IsRectEmpty(&closeBox) ? bar.right : closeBox.left) - 4, bar.bottom};
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, GetSysColor(w->frameActive ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT));
         HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
         DrawText(dc, w->text.c_str(), -1, &textBox, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS | DT_NOPREFIX);
         SelectObject(dc, oldFont);
+        if (!IsRectEmpty(&closeBox))
+            PaintCloseBox(dc, closeBox);
         r.top += caption;
     }
     if (edge >= 2) {

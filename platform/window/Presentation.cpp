@@ -22,6 +22,27 @@ std::vector<HWND>& NativeStack()
     return stack;
 }
 
+// Windows raised as mapped whose native window the screen has not shown yet: a window manager
+// maps (and raises) a managed window only when it gets to it.
+std::vector<HWND>& AwaitingExposure()
+{
+    static std::vector<HWND> windows;
+    return windows;
+}
+
+// The top-level windows whose native windows are shown, bottom first.
+std::vector<Window*> ShownNatives()
+{
+    std::vector<Window*> shown;
+    const auto& tops = Sys().Desktop().children;
+    for (auto it = tops.rbegin(); it != tops.rend(); ++it) {
+        TopLevelData* d = (*it)->top.get();
+        if (d && d->native && d->nativeShown)
+            shown.push_back(*it);
+    }
+    return shown;
+}
+
 NativeAttributes AttributesOf(const Window* top)
 {
     NativeAttributes a;
@@ -62,6 +83,24 @@ std::optional<std::vector<RECT>> ShapeOf(const Window* top)
     return top->shape->Rects();
 }
 
+// A native window just mapped, made again or re-owned stands where the desktop put it: mapped
+// again, an X window keeps its old place in the stack (without a window manager, under every
+// window raised meanwhile). Raised, it is on top as believed, and the restacking that follows
+// puts the windows that belong above it back there.
+void RaiseNative(Window* top)
+{
+    top->top->native->Raise();
+    std::erase(NativeStack(), top->handle);
+    NativeStack().push_back(top->handle);
+}
+
+void RaiseAsMapped(Window* top)
+{
+    RaiseNative(top);
+    if (std::find(AwaitingExposure().begin(), AwaitingExposure().end(), top->handle) == AwaitingExposure().end())
+        AwaitingExposure().push_back(top->handle);
+}
+
 } // namespace
 
 std::shared_ptr<Surface> SurfaceOf(Window* top)
@@ -99,6 +138,7 @@ void SyncNative(Window* top)
         if (d.native && d.nativeShown) {
             d.native->SetVisible(false);
             d.nativeShown = false;
+            std::erase(AwaitingExposure(), top->handle);
         }
         return;
     }
@@ -111,6 +151,10 @@ void SyncNative(Window* top)
     } else if (attributes != d.attributes) {
         d.attributes = attributes;
         d.native->SetAttributes(attributes);
+        if (d.nativeShown) {
+            RaiseAsMapped(top);
+            SyncNativeStacking();
+        }
     }
     const POINT o = ScreenOrigin(top);
     d.native->SetGeometry(RECT{o.x, o.y, o.x + top->Width(), o.y + top->Height()});
@@ -121,13 +165,15 @@ void SyncNative(Window* top)
         MarkDirty(top, RECT{0, 0, top->Width(), top->Height()});
         d.native->SetVisible(true);
         d.nativeShown = true;
-        std::erase(NativeStack(), top->handle);
-        NativeStack().push_back(top->handle);
-        SyncNativeStacking();
-        // Owned windows shown before their owner learn of it now.
-        for (Window* owned : OwnedWindows(top))
-            if (owned->top && owned->top->native && owned->top->nativeShown)
+        RaiseAsMapped(top);
+        // Owned windows shown before their owner learn of it now (and are mapped again).
+        for (Window* owned : OwnedWindows(top)) {
+            if (owned->top && owned->top->native && owned->top->nativeShown) {
                 owned->top->native->SetAttributes(owned->top->attributes);
+                RaiseAsMapped(owned);
+            }
+        }
+        SyncNativeStacking();
     }
 }
 
@@ -135,13 +181,7 @@ void SyncNativeStacking()
 {
     // The native windows as they are believed to be stacked, bottom first: a window shown
     // natively goes on top of the others.
-    std::vector<Window*> wanted;
-    const auto& tops = Sys().Desktop().children;
-    for (auto it = tops.rbegin(); it != tops.rend(); ++it) {
-        TopLevelData* d = (*it)->top.get();
-        if (d && d->native && d->nativeShown)
-            wanted.push_back(*it);
-    }
+    const std::vector<Window*> wanted = ShownNatives();
     std::vector<HWND>& stack = NativeStack();
     std::erase_if(stack, [&](HWND h) {
         return std::none_of(wanted.begin(), wanted.end(), [h](const Window* w) { return w->handle == h; });
@@ -202,6 +242,16 @@ void NotifyChildExposed(HWND hwnd)
 void NotifyExposed(HWND hwnd)
 {
     Window* top = Sys().Find(hwnd);
-    if (top && top->IsTopLevel())
-        MarkDirty(top, RECT{0, 0, top->Width(), top->Height()});
+    if (!top || !top->IsTopLevel())
+        return;
+    MarkDirty(top, RECT{0, 0, top->Width(), top->Height()});
+    // A window manager maps and raises managed windows when it gets to them, after the pop-ups
+    // (unmanaged) were raised. So when a window is shown for the first time since it was mapped,
+    // the windows that belong above it go up again, and whenever it is exposed, the pop-ups.
+    const bool mapped = std::erase(AwaitingExposure(), hwnd) != 0;
+    const std::vector<Window*> shown = ShownNatives();
+    const auto at = std::find(shown.begin(), shown.end(), top);
+    for (auto it = at == shown.end() ? at : at + 1; it != shown.end(); ++it)
+        if (mapped || (*it)->top->attributes.popup)
+            RaiseNative(*it);
 }

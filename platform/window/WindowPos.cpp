@@ -296,6 +296,10 @@ BOOL ShowWindow(HWND hwnd, int command)
     default:
         break;
     }
+    // Where nothing can iconify a window (X11 without a window manager), a minimised window
+    // would stay on the screen unable to take input: minimising leaves it as it is.
+    if (top && state == WS_MINIMIZE && !(w->style & WS_MINIMIZE) && !Sys().Backend().CanIconify())
+        return wasVisible ? TRUE : FALSE;
     const bool stateChanged = top && state != (w->style & (WS_MINIMIZE | WS_MAXIMIZE));
     if (stateChanged) {
         ChangeState(w, state, &rect);

@@ -4,6 +4,7 @@
 // state and the display backend. There is one, for the GUI thread.
 
 #include "platform/kernel/Thread.h"
+#include "platform/window/InputSource.h"
 #include "platform/window/MessageQueue.h"
 #include "platform/window/TimerList.h"
 #include "platform/window/WindowObject.h"
@@ -60,6 +61,8 @@ struct InputState {
 
     DWORD messageTime = 0;
     POINT messagePos{};
+    // The device of the last input message taken (GetCurrentInputMessageSource).
+    INPUT_MESSAGE_DEVICE_TYPE messageDevice = IMDT_UNAVAILABLE;
 };
 
 class WindowSystem {

@@ -284,7 +284,9 @@ bool TskSkinButton::GlowImages(TBitmap& Image, TBitmap& Mask)
 
 void TskSkinButton::ShowLayer()
 {
-    if (!GlowAllowed())
+    // Only around a button the screen shows: a default button keeps its highlight while its
+    // form is hidden, and a skin change asks for its glow then.
+    if (!GlowAllowed() || !HandleAllocated() || !IsWindowVisible(GetHandle()))
         return;
     TCustomForm* form = GetParentForm(this);
     FLayerManager->TopMostMode = form != nullptr && form->GetFormStyle() == TFormStyle::fsStayOnTop;

@@ -9,6 +9,7 @@
 #include "classlib/Frame3D.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/win/Rect.h"
+#include "platform/window/InputSource.h"
 #include "platform/window/User.h"
 
 #include <algorithm>
@@ -306,6 +307,11 @@ void TskSkinPopupWindow::ShowWindowAt(bool Fade)
         FadeTimer->SetEnabled(true);
     MouseTimer->SetEnabled(true);
     FActiveItem = -1;
+    // Only a menu opened from the keyboard starts on its first item; the mouse picks its own.
+    INPUT_MESSAGE_SOURCE source;
+    GetCurrentInputMessageSource(&source);
+    if (source.deviceType == IMDT_MOUSE)
+        return;
     for (int i = 0; i < ItemCount(); ++i) {
         TskSkinMenuItem* item = Item(i);
         if (item->MenuItem->GetEnabled() && !item->IsDivider()) {

@@ -1,13 +1,17 @@
 #include "engine/preview/Previewer.h"
 
 #include "platform/kernel/MainThread.h"
+#include "platform/gdi/Gdi.h"
 #include "platform/testkit/WindowTestKit.h"
+#include "platform/window/RawInput.h"
 #include "platform/window/User.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -22,6 +26,20 @@ TFFPicture Solid(int width, int height, BYTE red, BYTE green, BYTE blue)
     for (int i = 0; i < width * height; ++i)
         picture.Pixels.insert(picture.Pixels.end(), {blue, green, red, 255});
     return picture;
+}
+
+// The contrast ratio of two colours (1 to 21).
+double Contrast(COLORREF a, COLORREF b)
+{
+    const auto luminance = [](COLORREF c) {
+        const auto channel = [](int v) {
+            const double s = v / 255.0;
+            return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(GetRValue(c)) + 0.7152 * channel(GetGValue(c)) + 0.0722 * channel(GetBValue(c));
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 class PreviewWindowTest : public testing::Test {
@@ -87,6 +105,49 @@ TEST_F(PreviewWindowTest, TheFirstPictureOpensACentredWindowOfItsSize)
     EXPECT_EQ((RECT{0, 0, 320, 240}), client);
     EXPECT_EQ(RGB(0x10, 0x90, 0xF0), ClientColor(hwnd, 319, 239));
     EXPECT_EQ("00:01:12.520", GetWindowText(hwnd));
+}
+
+// The caption has a close box: a click on it closes the window and ends the previews of its task.
+// The caption's text, the picture's time, reaches 4.5:1 against the caption, inactive as the
+// window comes up and active once clicked.
+TEST_F(PreviewWindowTest, TheCaptionHasACloseBoxAndReadableText)
+{
+    TPreviewWindow previewer;
+    ASSERT_TRUE(Paint(previewer, Solid(320, 240, 0, 0, 0), 83000000));
+    HWND hwnd = previewer.FormHandle();
+    RECT window{};
+    GetWindowRect(hwnd, &window);
+    POINT client{0, 0};
+    ClientToScreen(hwnd, &client);
+    const int captionY = (window.top + client.y) / 2;
+    const auto textContrast = [&] {
+        const auto surface = kit.Render(hwnd);
+        const COLORREF caption = WindowTestKit::ColorAt(*surface, 200, captionY - window.top);
+        double best = 1;
+        for (int y = 2; y < client.y - window.top - 1; ++y)
+            for (int x = 4; x < 120; ++x)
+                best = std::max(best, Contrast(caption, WindowTestKit::ColorAt(*surface, x, y)));
+        return best;
+    };
+    EXPECT_NE(hwnd, GetActiveWindow());
+    EXPECT_GE(textContrast(), 4.5) << "inactive";
+    kit.Click(POINT{window.left + 200, captionY});
+    kit.Pump();
+    EXPECT_EQ(hwnd, GetActiveWindow());
+    EXPECT_GE(textContrast(), 4.5) << "active";
+
+    int closeX = window.right;
+    while (closeX > window.left &&
+           SendMessage(hwnd, WM_NCHITTEST, 0, MAKELPARAM(closeX, captionY)) != HTCLOSE)
+        --closeX;
+    ASSERT_GT(closeX, window.right - 20) << "no close box at the caption's right end";
+    const auto surface = kit.Render(hwnd);
+    EXPECT_EQ(GetSysColor(COLOR_BTNTEXT), WindowTestKit::ColorAt(*surface, closeX - 5 - window.left, captionY - window.top))
+        << "the close box's cross";
+    kit.Click(POINT{closeX - 5, captionY});
+    kit.Pump();
+    EXPECT_FALSE(IsWindowVisible(hwnd));
+    EXPECT_FALSE(Paint(previewer, Solid(320, 240, 0, 0, 0), 83040000));
 }
 
 // A picture larger than half the work area is shown smaller, keeping its shape; the window lies
@@ -157,6 +218,46 @@ TEST_F(PreviewWindowTest, TheProgramsDialogStaysAboveTheWindow)
     EXPECT_EQ(RGB(0x20, 0xA0, 0x60), ClientColor(hwnd, client.right - 1, client.bottom - 1));
     DestroyWindow(dialog);
     DestroyWindow(main);
+}
+
+// Made while a modal dialog is open (the windows under it disabled), the window goes above the
+// program's window and below the dialog, whether the dialog is owned (or, as the program's
+// forms, not) and whether the program is active or not (the user works in another program).
+TEST_F(PreviewWindowTest, AModalDialogStaysAboveTheWindow)
+{
+    WNDCLASS wc{};
+    wc.lpfnWndProc = &DefWindowProc;
+    wc.lpszClassName = "PreviewTestWindow";
+    RegisterClass(&wc);
+    for (const bool owned : {false, true}) {
+        for (const bool active : {true, false}) {
+            SCOPED_TRACE(std::string(owned ? "owned" : "unowned") + (active ? ", active" : ", inactive"));
+            HWND main = CreateWindowEx(0, wc.lpszClassName, "main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 600,
+                                       400, nullptr, nullptr, nullptr, nullptr);
+            EnableWindow(main, FALSE);
+            HWND dialog = CreateWindowEx(WS_EX_DLGMODALFRAME, wc.lpszClassName, "dialog",
+                                         WS_POPUP | WS_CAPTION | WS_VISIBLE, 100, 100, 300, 200,
+                                         owned ? main : nullptr, nullptr, nullptr, nullptr);
+            if (!active) {
+                RawInput away;
+                away.kind = RawInput::Kind::AppDeactivated;
+                PostRawInput(away);
+            }
+            kit.Pump();
+            ASSERT_EQ(active ? dialog : nullptr, GetActiveWindow());
+            {
+                TPreviewWindow previewer;
+                ASSERT_TRUE(Paint(previewer, Solid(160, 120, 0x20, 0xA0, 0x60), 0));
+                HWND hwnd = previewer.FormHandle();
+                EXPECT_EQ(main, GetWindow(hwnd, GW_OWNER));
+                EXPECT_EQ(hwnd, GetWindow(dialog, GW_HWNDNEXT));
+                EXPECT_EQ(main, GetWindow(hwnd, GW_HWNDNEXT));
+                EXPECT_EQ(active ? dialog : nullptr, GetActiveWindow());
+            }
+            DestroyWindow(dialog);
+            DestroyWindow(main);
+        }
+    }
 }
 
 TEST_F(PreviewWindowTest, PressingOnThePictureDragsTheWindow)

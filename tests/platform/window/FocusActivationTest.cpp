@@ -72,6 +72,24 @@ TEST_F(FocusActivation, PopupsThatRefuseActivationGetTheClickAndLeaveTheFormActi
     EXPECT_EQ(Find(eater, WM_LBUTTONUP).size(), 1u);
 }
 
+// A pop-up whose native window takes no focus (a tool pop-up, a hint) may become our active
+// window, but its native window is never asked to take the focus.
+TEST_F(FocusActivation, NativeWindowsThatTakeNoFocusAreNotAskedTo)
+{
+    HWND form = Top(RECT{0, 0, 100, 100});
+    HWND popup = Top(RECT{200, 0, 300, 100}, WS_POPUP | WS_VISIBLE, WS_EX_TOOLWINDOW);
+    SetActiveWindow(form);
+    kit.Pump();
+    ASSERT_TRUE(kit.Display().State(popup)->attributes.noActivate);
+    const int formActivations = kit.Display().State(form)->activations;
+    kit.Click(POINT{250, 50});
+    kit.Pump();
+    EXPECT_EQ(GetActiveWindow(), popup);
+    EXPECT_EQ(kit.Display().State(popup)->activations, 0);
+    SetActiveWindow(form);
+    EXPECT_EQ(kit.Display().State(form)->activations, formActivations + 1);
+}
+
 TEST_F(FocusActivation, FocusChangesTellBothWindowsAndActivateTheNewTopLevel)
 {
     HWND a = Top(RECT{0, 0, 100, 100});

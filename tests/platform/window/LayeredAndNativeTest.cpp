@@ -173,6 +173,33 @@ TEST_F(LayeredAndNative, MaximizeFillsTheWorkAreaMinimizeIconifiesAndRestoreCome
     EXPECT_EQ(Find(top, WM_SIZE).back().wParam, SIZE_RESTORED);
 }
 
+// Without a window manager nothing iconifies a native window: minimising, whether asked by code
+// or by the system command of a click or Alt+F4's neighbours, leaves the window as it was, shown,
+// active and taking input.
+TEST_F(LayeredAndNative, MinimizeLeavesTheWindowWorkingWhereNothingIconifiesIt)
+{
+    kit.Display().SetIconify(false);
+    HWND top = Top(RECT{10, 20, 110, 120}, WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    kit.Pump();
+    Clear();
+    ShowWindow(top, SW_MINIMIZE);
+    SendMessage(top, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    kit.Pump();
+    EXPECT_FALSE(IsIconic(top));
+    EXPECT_TRUE(IsWindowVisible(top));
+    EXPECT_FALSE(kit.Display().State(top)->minimized);
+    EXPECT_EQ(GetActiveWindow(), top);
+    EXPECT_TRUE(Find(top, WM_SIZE).empty());
+    RECT r;
+    GetWindowRect(top, &r);
+    EXPECT_EQ(r, (RECT{10, 20, 110, 120}));
+    EXPECT_EQ(WindowFromPoint(POINT{50, 60}), top);
+    kit.PressKey(VK_MENU);
+    kit.PressKey(VK_F4);
+    kit.Pump();
+    EXPECT_FALSE(IsWindow(top)) << "Alt+F4 still closes it";
+}
+
 TEST_F(LayeredAndNative, MonitorsAndMetricsComeFromTheDisplay)
 {
     MonitorDescription left;

@@ -5,11 +5,9 @@
 #include "platform/gdi/Regions.h"
 #include "platform/window/User.h"
 
-#include <QElapsedTimer>
+#include "ScreenSupport.h"
+
 #include <QGuiApplication>
-#include <QImage>
-#include <QPixmap>
-#include <QScreen>
 #include <QWindow>
 
 #include <SDL.h>
@@ -20,26 +18,14 @@
 
 namespace {
 
-LRESULT PaintWhite(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    if (msg == WM_PAINT) {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd, &ps);
-        RECT r;
-        GetClientRect(hwnd, &r);
-        FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        EndPaint(hwnd, &ps);
-        return 0;
-    }
-    return DefWindowProc(hwnd, msg, wParam, lParam);
-}
+using xscreen::ScreenShows;
 
 class NativeWindows : public testing::Test {
 protected:
     NativeWindows()
     {
         WNDCLASS wc;
-        wc.lpfnWndProc = &PaintWhite;
+        wc.lpfnWndProc = &xscreen::PaintColour;
         wc.lpszClassName = "White";
         RegisterClass(&wc);
     }
@@ -54,25 +40,11 @@ protected:
     {
         HWND h = CreateWindowEx(0, "White", "", style, r.left, r.top, r.right - r.left, r.bottom - r.top, parent,
                                 nullptr, nullptr, nullptr);
+        // Painted when the queue is next idle: white.
+        SetWindowLongPtr(h, GWLP_USERDATA, static_cast<LONG_PTR>(RGB(255, 255, 255)));
         if (!parent)
             windows.push_back(h);
         return h;
-    }
-
-    // Pumps until the screen shows `color` at (x, y), for at most five seconds.
-    bool ScreenShows(int x, int y, QColor color)
-    {
-        QElapsedTimer clock;
-        clock.start();
-        do {
-            while (PumpOneMessage()) {
-            }
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-            const QImage shot = QGuiApplication::primaryScreen()->grabWindow(0, x, y, 1, 1).toImage();
-            if (!shot.isNull() && QColor(shot.pixel(0, 0)) == color)
-                return true;
-        } while (clock.elapsed() < 5000);
-        return false;
     }
 
     std::vector<HWND> windows;

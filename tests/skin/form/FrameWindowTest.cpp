@@ -223,6 +223,31 @@ TEST_F(FrameWindow, MinimizingTheMainFormMinimizesTheApplication)
     EXPECT_FALSE(IsIconic(main->GetHandle()));
 }
 
+// Where nothing iconifies windows (X11 without a window manager), the minimise button leaves the
+// main form as it was: shown, not iconic, no minimise reported, and its frame still answers.
+TEST_F(FrameWindow, MinimizingWhereNothingIconifiesLeavesTheMainFormWorking)
+{
+    kit.Display().SetIconify(false);
+    TForm* main = MakeForm(Skin(1));
+    TskFormSkin* frame = FrameOf(main);
+    int minimized = 0;
+    Application->OnMinimize = [&](TObject*) { ++minimized; };
+    const POINT min = ScreenAt(main, CentreOf(frame, "minbutton").x, CentreOf(frame, "minbutton").y);
+    kit.MoveMouse(min);
+    kit.Click(min);
+    Pump();
+    frame->SetWindowState(TWindowState::wsMinimized);
+    Pump();
+    EXPECT_EQ(minimized, 0);
+    EXPECT_FALSE(IsIconic(main->GetHandle()));
+    EXPECT_TRUE(IsWindowVisible(main->GetHandle()));
+    EXPECT_EQ(frame->GetWindowState(), TWindowState::wsNormal);
+    EXPECT_EQ(main->GetBoundsRect(), (RECT{100, 100, 500, 400}));
+    EXPECT_EQ(GetActiveWindow(), main->GetHandle());
+    frame->SetWindowState(TWindowState::wsMaximized);
+    EXPECT_TRUE(main->GetBoundsRect().right > 500) << "the frame no longer answers";
+}
+
 // A hidden skinned form at (100, 100), 400 x 300.
 TForm* HiddenForm(TskSkinData* Data)
 {

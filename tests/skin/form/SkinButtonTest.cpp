@@ -225,6 +225,33 @@ TEST_F(SkinButtonTest, GlowFollowsTheButtonAndFadesIn)
     EXPECT_FALSE(m->IsVisible);
 }
 
+// A form closed with the pointer on its default button (the about box's 确定 taken with Enter)
+// takes the button's glow with it; hidden, a skin change shows no glow for it either (the default
+// button keeps its highlight, for which a skin change asks for the glow), and shown and hovered
+// again it glows as before.
+TEST_F(SkinButtonTest, AHiddenFormsButtonShowsNoGlow)
+{
+    auto dark = skinform::ArtworkSkin(2);
+    auto other = skinform::ArtworkSkin(3);
+    TForm* f = ShownForm();
+    auto* b = AddButton(f, RECT{40, 40, 140, 65}, dark.get());
+    b->SetDefault(true);
+    kit.MoveMouse(ScreenOf(b, 10, 10));
+    Pump();
+    TskLayerManager* m = b->LayerManager();
+    ASSERT_TRUE(m->IsVisible);
+    f->Hide();
+    Pump();
+    EXPECT_FALSE(m->IsVisible) << "the glow stays after its form";
+    b->SetSkinData(other.get());
+    Pump();
+    EXPECT_FALSE(m->IsVisible) << "a skin change shows the glow of a hidden button";
+    f->Show();
+    kit.MoveMouse(ScreenOf(b, 12, 10));
+    Pump();
+    EXPECT_TRUE(m->IsVisible);
+}
+
 TEST_F(SkinButtonTest, DefaultLookWithoutADescription)
 {
     TForm* f = ShownForm();

@@ -102,3 +102,11 @@ void SkinMenuTest::Open(const RECT& R, bool PopupUp, TControl* Opener)
     menu->Popup(Opener, skin, 0, R, popup->Items(), PopupUp);
     Pump();
 }
+
+void SkinMenuTest::OpenFromKeyboard(const RECT& R)
+{
+    kit.PressKey(VK_SHIFT);
+    kit.ReleaseKey(VK_SHIFT);
+    Pump();
+    Open(R);
+}

@@ -45,6 +45,8 @@ protected:
     // The pixel the screen shows at (X, Y) of the menu window of Level.
     COLORREF MenuPixel(int Level, int X, int Y);
     void Open(const RECT& R, bool PopupUp = false, TControl* Opener = nullptr);
+    // Opens the menu as a key would (after a key press and release), whatever the mouse did.
+    void OpenFromKeyboard(const RECT& R);
     void Advance(int Ms) { kit.Advance(static_cast<std::uint64_t>(Ms)); Pump(); }
 
     std::vector<std::string> log;

@@ -99,7 +99,7 @@ TEST_F(SkinMenuTest, ScrollsALongMenuByStripsAndKeys)
     kit.MoveMouse(POINT{w->GetLeft() + 20, w->GetTop() + 300});
     Advance(50);
     menu->Hide();
-    Open(RECT{100, 300, 150, 320});
+    OpenFromKeyboard(RECT{100, 300, 150, 320});
     w = Window(0);
     EXPECT_EQ(w->ActiveItem(), 0);
     menu->KeyDown(VK_UP);
@@ -108,7 +108,7 @@ TEST_F(SkinMenuTest, ScrollsALongMenuByStripsAndKeys)
     EXPECT_EQ(w->VisibleStartIndex(), w->LastStartIndex());
     // Down at the last visible item scrolls by one.
     menu->Hide();
-    Open(RECT{100, 300, 150, 320});
+    OpenFromKeyboard(RECT{100, 300, 150, 320});
     w = Window(0);
     for (int i = 0; i < shown - 1; ++i)
         menu->KeyDown(VK_DOWN);
@@ -166,6 +166,43 @@ TEST_F(SkinMenuTest, AnswersKeys)
     Pump();
     EXPECT_FALSE(menu->Visible());
     EXPECT_EQ(clicks, (std::vector<std::string>{"0", "3"}));
+}
+
+// A menu opened with the mouse starts with no item highlighted; one opened from the keyboard (or
+// by code, with no input behind it) on its first enabled item, as does a submenu opened by a key.
+TEST_F(SkinMenuTest, OnlyAMenuOpenedFromTheKeyboardStartsOnItsFirstItem)
+{
+    AddItems(popup->Items(), {"!Alpha", ">Beta", "  One", "  Two", "Gamma"});
+    const RECT at{100, 300, 150, 320};
+    form->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) { menu->Popup(nullptr, skin, 0, at, popup->Items(), false); };
+    form->OnKeyDown = [&](TObject*, WORD& Key, TShiftState) {
+        if (Key == VK_APPS)
+            menu->Popup(nullptr, skin, 0, at, popup->Items(), false);
+    };
+    Open(at);
+    EXPECT_EQ(Window(0)->ActiveItem(), 1) << "opened by code";
+    menu->Hide();
+    Pump();
+
+    kit.Click(POINT{120, 120});
+    Pump();
+    ASSERT_EQ(menu->OpenCount(), 1);
+    EXPECT_EQ(Window(0)->ActiveItem(), -1) << "opened with the mouse";
+    for (int i = 0; i < Window(0)->ItemCount(); ++i)
+        EXPECT_FALSE(Window(0)->Item(i)->Active) << i;
+    menu->Hide();
+    Pump();
+
+    SetFocus(form->GetHandle());
+    kit.PressKey(VK_APPS);
+    kit.ReleaseKey(VK_APPS);
+    Pump();
+    ASSERT_EQ(menu->OpenCount(), 1);
+    EXPECT_EQ(Window(0)->ActiveItem(), 1) << "opened from the keyboard";
+    menu->KeyDown(VK_RIGHT);
+    Pump();
+    ASSERT_EQ(menu->OpenCount(), 2);
+    EXPECT_EQ(Window(1)->ActiveItem(), 0) << "a submenu opened by a key";
 }
 
 TEST_F(SkinMenuTest, OpensASubmenuAfterTheDelayUnlessThePointerMovesOn)

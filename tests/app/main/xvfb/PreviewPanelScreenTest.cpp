@@ -11,6 +11,7 @@
 #include "engine/FFPlayDisplay.h"
 #include "engine/preview/Previewer.h"
 #include "platform/kernel/MainThread.h"
+#include "platform/win/Rect.h"
 #include "platform/window/User.h"
 #include "skin/form/FormSkin.h"
 #include "skin/form/skFrameMenu.h"
@@ -18,6 +19,7 @@
 
 #include "ScreenSupport.h"
 #include "TestPaths.h"
+#include "tests/platform/xvfb/WindowManager.h"
 
 #include <gtest/gtest.h>
 
@@ -27,11 +29,13 @@
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
+#include <QWindow>
 
 #include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -164,6 +168,7 @@ protected:
                                                       std::to_string(GetParam()) + ".png"),
                                "PNG"));
     }
+    void CheckModalDialogAboveNewPreviewWindows(const std::string& Shot);
     void SaveWindow(const std::string& name)
     {
         RECT r{};
@@ -334,6 +339,96 @@ TEST_P(PreviewPanelScreen, ThePreviewWindowLiesInsideTheWorkArea)
                   QGuiApplication::primaryScreen()->geometry().height()},
              "preview_window_" + std::to_string(width) + "x" + std::to_string(height));
     }
+}
+
+// The about box open as a modal dialog (the windows under it disabled) and not active (the user
+// went to another program): the preview windows of the tasks that start meanwhile come up under
+// it, so every pixel of the dialog stays on the screen; each preview window has its close box.
+// On a bare X server and under a window manager (which maps and raises windows by itself).
+void PreviewPanelScreen::CheckModalDialogAboveNewPreviewWindows(const std::string& Shot)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EnableWindow(Form1->GetHandle(), FALSE);
+    Form2->Show();
+    RECT dialog{};
+    GetWindowRect(Form2->GetHandle(), &dialog);
+    const int dw = dialog.right - dialog.left, dh = dialog.bottom - dialog.top;
+    SetWindowPos(Form2->GetHandle(), nullptr, (screen.width() - dw) / 2, (screen.height() - dh) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    GetWindowRect(Form2->GetHandle(), &dialog);
+    // The dialog inside its rounded corners (where a skin shapes it, what lies under shows) and
+    // below its caption (whose look follows the activation, which a window manager moves).
+    RECT inside = dialog;
+    InflateRect(&inside, -10, -10);
+    inside.top += 30;
+    // No pixel of the dialog is the preview's picture (the dialog has no such green).
+    const QRgb green = qRgb(0x50, 0xB0, 0x30);
+    const auto dialogWhole = [&] {
+        const QImage image = ScreenOf(inside);
+        if (image.isNull())
+            return false;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (Near(image.pixel(x, y), green, 8))
+                    return false;
+        return true;
+    };
+    // The dialog once the screen shows it (a window manager maps it when it gets to it).
+    const auto exposed = [](HWND window) {
+        const QString title = QString::fromStdString(GetWindowText(window));
+        for (QWindow* w : QGuiApplication::topLevelWindows())
+            if (w->title() == title && w->isExposed())
+                return true;
+        return false;
+    };
+    SetActiveWindow(nullptr);
+    ASSERT_TRUE(Until([&] { return exposed(Form2->GetHandle()); }));
+    TFFPicture picture;
+    picture.Width = 1280;
+    picture.Height = 720;
+    for (int i = 0; i < picture.Width * picture.Height; ++i)
+        picture.Pixels.insert(picture.Pixels.end(), {0x30, 0xB0, 0x50, 0xFF});
+    std::vector<std::unique_ptr<TPreviewWindow>> previews;
+    for (int task = 0; task < 2; ++task) {
+        SCOPED_TRACE("task " + std::to_string(task));
+        previews.push_back(std::make_unique<TPreviewWindow>());
+        TPreviewWindow& previewer = *previews.back();
+        Event done{true, false};
+        std::thread worker([&] {
+            previewer.PaintFrame(picture, 1, 0);
+            done.Set();
+        });
+        EXPECT_TRUE(MainThread::WaitServing(done, 10000));
+        worker.join();
+        RECT preview{};
+        GetWindowRect(previewer.FormHandle(), &preview);
+        RECT overlap{};
+        ASSERT_TRUE(IntersectRect(&overlap, &preview, &dialog)) << "the preview window does not reach the dialog";
+        const POINT inPreview{preview.left + 10, preview.bottom - 10};
+        ASSERT_TRUE(Until([&] {
+            return exposed(previewer.FormHandle()) &&
+                   Near(ScreenOf(RECT{inPreview.x, inPreview.y, inPreview.x + 1, inPreview.y + 1}).pixel(0, 0), green, 4);
+        })) << "the preview window is not on the screen";
+        EXPECT_TRUE(Until(dialogWhole)) << "the preview window covers the dialog";
+        EXPECT_EQ(HTCLOSE, SendMessage(previewer.FormHandle(), WM_NCHITTEST, 0,
+                                       MAKELPARAM(preview.right - 10, preview.top + 10)));
+    }
+    Save(RECT{0, 0, screen.width(), screen.height()}, Shot);
+    previews.clear();
+    Form2->Hide();
+    EnableWindow(Form1->GetHandle(), TRUE);
+}
+
+TEST_P(PreviewPanelScreen, AModalDialogStaysAboveNewPreviewWindows)
+{
+    CheckModalDialogAboveNewPreviewWindows("dialog_above_preview");
+}
+
+TEST_P(PreviewPanelScreen, AModalDialogStaysAboveNewPreviewWindowsUnderAWindowManager)
+{
+    xscreen::WindowManager manager;
+    ASSERT_TRUE(manager.Running()) << "twm did not start";
+    CheckModalDialogAboveNewPreviewWindows("dialog_above_preview_twm");
 }
 
 INSTANTIATE_TEST_SUITE_P(Skins, PreviewPanelScreen, ::testing::Values(0, 2));
