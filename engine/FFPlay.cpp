@@ -552,7 +552,8 @@ const TFFPicture& TCustomPlayer::CurrentFrame(std::int64_t& APTS)
     const std::uint8_t* const data[4] = {overlay->pixels[0], overlay->pixels[2], overlay->pixels[1], nullptr};
     const int linesize[4] = {overlay->pitches[0], overlay->pitches[2], overlay->pitches[1], 0};
     const bool converted =
-        PictureToBitmap(rgbContext_, data, linesize, AV_PIX_FMT_YUV420P, shown.Width, shown.Height, shown.FullRange);
+        PictureToBitmap(rgbContext_, data, linesize, AV_PIX_FMT_YUV420P, shown.Width, shown.Height,
+                        TYUVColours{AVCOL_SPC_BT470BG, shown.FullRange});
     ff::SDL_UnlockYUVOverlay(overlay);
     if (!converted || !rgbContext_.Bitmap) {
         emptyFrame_ = TFFPicture{};
@@ -622,7 +623,8 @@ void TCustomPlayer::CallHook(std::uint8_t* const planes[3], const int linesize[3
     const std::int64_t time = std::llround(pts * 1000000.0) - (is ? is->StartTime : 0);
     const std::uint8_t* const src[4] = {planes[0], planes[1], planes[2], nullptr};
     const int srcLinesize[4] = {linesize[0], linesize[1], linesize[2], 0};
-    if (!PictureToBitmap(hookContext_, src, srcLinesize, AV_PIX_FMT_YUV420P, width, height, fullRange) ||
+    const TYUVColours colours{AVCOL_SPC_BT470BG, fullRange};
+    if (!PictureToBitmap(hookContext_, src, srcLinesize, AV_PIX_FMT_YUV420P, width, height, colours) ||
         !hookContext_.Bitmap) {
         PostLog(llError, "Cannot initialize the toRGB conversion context");
         return;
@@ -634,25 +636,10 @@ void TCustomPlayer::CallHook(std::uint8_t* const planes[3], const int linesize[3
         PostLog(llError, std::string("Error occurs OnHook: ") + e.what());
         return;
     }
-    SwsContext* back = nullptr;
-    if (fullRange) {
-        back = GetRangeScaler(hookContext_.FullRangeFromRGB, width, height, hookContext_.RGBPixFmt, true,
-                              AV_PIX_FMT_YUV420P, true);
-    } else {
-        hookContext_.fromRGB_convert_ctx =
-            ff::sws_getCachedContext(hookContext_.fromRGB_convert_ctx, width, height, hookContext_.RGBPixFmt, width,
-                                     height, AV_PIX_FMT_YUV420P, SWS_BICUBIC, nullptr, nullptr, nullptr);
-        back = hookContext_.fromRGB_convert_ctx;
-    }
-    if (!back) {
-        PostLog(llError, "Cannot initialize the fromRGB conversion context");
-        return;
-    }
-    const std::uint8_t* const rgb[4] = {bitmap.Pixels.data(), nullptr, nullptr, nullptr};
-    const int rgbLinesize[4] = {bitmap.Width * 4, 0, 0, 0};
     std::uint8_t* const dst[4] = {planes[0], planes[1], planes[2], nullptr};
     const int dstLinesize[4] = {linesize[0], linesize[1], linesize[2], 0};
-    ff::sws_scale(back, rgb, rgbLinesize, 0, height, dst, dstLinesize);
+    if (!BitmapToPicture(hookContext_, dst, dstLinesize, AV_PIX_FMT_YUV420P, width, height, colours))
+        PostLog(llError, "Cannot initialize the fromRGB conversion context");
 }
 
 std::string TCustomPlayer::GetFormat() const

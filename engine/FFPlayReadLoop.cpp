@@ -67,7 +67,7 @@ TVideoState::~TVideoState()
     if (rdft)
         ff::av_rdft_end(rdft);
     ff::av_free(rdft_data);
-    FreeRangeScaler(range_scaler);
+    FreeColourScaler(colour_scaler);
 }
 
 bool TCustomPlayer::PostUserEvent(int type, TVideoState* is)

@@ -308,10 +308,11 @@ int TCustomPlayer::QueuePicture(TVideoState* is, AVFrame* frame, double pts, std
     }
 
     SDL_Overlay* overlay = vp.Overlay;
-    // SDL's own conversion to RGB reads full-range YUV; overlays of the display hardware read
-    // video's limited range. The picture is brought into the range its overlay is read in.
-    const bool sourceFull = frame->color_range == AVCOL_RANGE_JPEG;
-    const bool overlayFull = overlay->hw_overlay == 0;
+    // Overlays hold BT.601: SDL's own conversion to RGB reads it in full range, overlays of the
+    // display hardware in video's limited range. The picture is brought into its overlay's
+    // colours from the matrix and range it carries.
+    const TYUVColours source = YUVColours(AV_PIX_FMT_YUV420P, frame->colorspace, frame->color_range);
+    const TYUVColours shown{AVCOL_SPC_BT470BG, overlay->hw_overlay == 0};
     ff::SDL_LockYUVOverlay(overlay);
     std::uint8_t* planes[3] = {overlay->pixels[0], overlay->pixels[2], overlay->pixels[1]};
     const int linesize[3] = {overlay->pitches[0], overlay->pitches[2], overlay->pitches[1]};
@@ -327,16 +328,16 @@ int TCustomPlayer::QueuePicture(TVideoState* is, AVFrame* frame, double pts, std
     std::uint8_t* dst[4] = {planes[0], planes[1], planes[2], nullptr};
     int dstLinesize[4] = {linesize[0], linesize[1], linesize[2], 0};
     bool filled = true;
-    if (sourceFull == overlayFull) {
+    if (source == shown) {
         ff::av_image_copy(dst, dstLinesize, src, srcLinesize, AV_PIX_FMT_YUV420P, width, height);
-    } else if (SwsContext* scaler = GetRangeScaler(is->range_scaler, width, height, AV_PIX_FMT_YUV420P, sourceFull,
-                                                   AV_PIX_FMT_YUV420P, overlayFull)) {
+    } else if (SwsContext* scaler = GetColourScaler(is->colour_scaler, width, height, AV_PIX_FMT_YUV420P, source,
+                                                    AV_PIX_FMT_YUV420P, shown)) {
         ff::sws_scale(scaler, src, srcLinesize, 0, height, dst, dstLinesize);
     } else {
         filled = false;
     }
     if (filled && hook_ && OnHook && !eventsDetached_)
-        CallHook(planes, linesize, width, height, overlayFull, pts);
+        CallHook(planes, linesize, width, height, shown.FullRange, pts);
     ff::SDL_UnlockYUVOverlay(overlay);
     if (!filled)
         return 0;
@@ -344,7 +345,7 @@ int TCustomPlayer::QueuePicture(TVideoState* is, AVFrame* frame, double pts, std
     vp.Pts = pts;
     vp.Pos = pos;
     vp.SampleAspect = frame->sample_aspect_ratio;
-    vp.FullRange = overlayFull;
+    vp.FullRange = shown.FullRange;
     is->pictq_windex = (is->pictq_windex + 1) % TVideoState::PictureQueueSize;
     std::lock_guard<std::mutex> lock(is->pictq_mutex);
     vp.TargetClock = ComputeTargetTime(is, pts);

@@ -160,7 +160,7 @@ struct TVideoState {
     // The size of the last picture whose overlay could not be made (picture thread).
     int refused_width = 0, refused_height = 0;
     // The picture thread's conversion of a picture's range to its overlay's.
-    TRangeScaler range_scaler;
+    TColourScaler colour_scaler;
     // Pictures larger than this (the screen's size; 0: no bound) are scaled down to it, keeping
     // their shape: nothing larger can be shown, and the queue holds pictures as they are shown.
     int max_picture_width = 0, max_picture_height = 0;

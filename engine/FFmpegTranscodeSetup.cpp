@@ -130,9 +130,9 @@ void TCustomFFmpeg::SetUpEncoding(TAVOutputStream& ost, TAVInputStream& ist, int
             if (FOptions.sws_opts)
                 ff::av_opt_get_int(FOptions.sws_opts, "sws_flags", 0, &flags);
             Fsws_flags = static_cast<unsigned>(flags);
-            ost.img_resample_ctx = ff::sws_getContext(width, height, dec->pix_fmt, enc->width, enc->height,
-                                                      enc->pix_fmt, static_cast<int>(Fsws_flags), nullptr,
-                                                      nullptr, nullptr);
+            ost.img_resample_ctx =
+                GetScaler(width, height, dec->pix_fmt, YUVColours(dec->pix_fmt, dec->colorspace, dec->color_range),
+                          enc->width, enc->height, enc->pix_fmt, static_cast<int>(Fsws_flags));
             if (!ost.img_resample_ctx)
                 throw FFmpegException("Cannot get resampling context");
             if (!FEnableFilter) {
