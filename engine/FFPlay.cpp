@@ -5,6 +5,7 @@
 #include "engine/FFmpegEntries.h"
 #include "engine/FFmpegLoader.h"
 #include "engine/FFmpegLogger.h"
+#include "engine/UprightPicture.h"
 #include "platform/kernel/Environment.h"
 #include "platform/kernel/Exceptions.h"
 #include "platform/kernel/MainThread.h"
@@ -372,6 +373,8 @@ void TCustomPlayer::CallFileOpen()
         if (is->video_ctx && is->video_ctx->width > 0) {
             frameWidth = is->video_ctx->coded_width > 0 ? is->video_ctx->coded_width : is->video_ctx->width;
             frameHeight = is->video_ctx->coded_height > 0 ? is->video_ctx->coded_height : is->video_ctx->height;
+            if (UprightFilters(is->video_st.load()).SwapsSides)
+                std::swap(frameWidth, frameHeight);
         }
         OnFileOpen(this, duration, frameWidth, frameHeight, screenWidth, screenHeight);
     }

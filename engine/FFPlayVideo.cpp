@@ -4,6 +4,7 @@
 #include "engine/FFPlay.h"
 #include "engine/FFPlayVideoState.h"
 #include "engine/FFmpegEntries.h"
+#include "engine/UprightPicture.h"
 
 #include <algorithm>
 #include <chrono>
@@ -67,7 +68,10 @@ int TCustomPlayer::ConfigureVideoFilters(TVideoState* is, AVFilterGraph*& graph,
         return ret;
     // A picture larger than the screen is scaled down on the way to the queue, in the same pass
     // as its conversion, so no full-size copy of it is ever queued.
-    std::string description = vfilters_;
+    // Pictures stored turned or mirrored are turned upright first, as the converter does.
+    std::string description = UprightFilters(is->video_st.load()).Filters;
+    if (!vfilters_.empty())
+        description += (description.empty() ? "" : ",") + vfilters_;
     if (is->max_picture_width > 0 && is->max_picture_height > 0) {
         // A picture many times the screen's size is reduced by the fast bilinear filter: the
         // finer ones keep source lines by the dozen, which costs more than a small picture.

@@ -5,6 +5,7 @@
 #include "engine/FFmpegLogger.h"
 #include "engine/FormatText.h"
 #include "engine/UnicodeProtocol.h"
+#include "engine/UprightPicture.h"
 
 #include <algorithm>
 #include <climits>
@@ -85,6 +86,14 @@ void TCustomFFmpeg::SetUpStreamCopy(TAVOutputStream& ost, TAVInputStream& ist)
             tag = in->codec_tag;
     }
     out->codec_tag = tag;
+    // A copied picture keeps its display matrix: players turn it as the source is turned.
+    size_t size = 0;
+    if (const std::uint8_t* matrix = ff::av_stream_get_side_data(ist.st, AV_PKT_DATA_DISPLAYMATRIX, &size)) {
+        std::uint8_t* copy = ff::av_stream_new_side_data(ost.st, AV_PKT_DATA_DISPLAYMATRIX, size);
+        if (!copy)
+            throw FFmpegException("av_mallocz fail");
+        std::memcpy(copy, matrix, size);
+    }
     ost.st->time_base = ist.st->time_base;
     ost.st->avg_frame_rate = ist.st->avg_frame_rate;
     ost.st->r_frame_rate = ist.st->r_frame_rate;
@@ -114,8 +123,14 @@ void TCustomFFmpeg::SetUpEncoding(TAVOutputStream& ost, TAVInputStream& ist, int
         ost.video_crop = bands.top + bands.bottom + bands.left + bands.right != 0;
         if (ost.video_crop)
             ost.bands = ost.original_bands = bands;
-        const int width = dec->width - ost.bands.left - ost.bands.right;
-        const int height = dec->height - ost.bands.top - ost.bands.bottom;
+        // A picture stored turned goes upright through the filters; crop and size are the
+        // upright picture's.
+        const TUprightFilters upright = UprightFilters(ist.st);
+        const bool filtered = FEnableFilter || !upright.Filters.empty();
+        const int uprightWidth = upright.SwapsSides ? dec->height : dec->width;
+        const int uprightHeight = upright.SwapsSides ? dec->width : dec->height;
+        const int width = uprightWidth - ost.bands.left - ost.bands.right;
+        const int height = uprightHeight - ost.bands.top - ost.bands.bottom;
         ost.video_resample = width != enc->width || height != enc->height || dec->pix_fmt != enc->pix_fmt;
         if (ost.video_resample) {
             ost.pict_tmp = ff::av_frame_alloc();
@@ -135,7 +150,7 @@ void TCustomFFmpeg::SetUpEncoding(TAVOutputStream& ost, TAVInputStream& ist, int
                           enc->width, enc->height, enc->pix_fmt, static_cast<int>(Fsws_flags));
             if (!ost.img_resample_ctx)
                 throw FFmpegException("Cannot get resampling context");
-            if (!FEnableFilter) {
+            if (!filtered) {
                 ost.original_height = dec->height;
                 ost.original_width = dec->width;
             }
@@ -144,9 +159,9 @@ void TCustomFFmpeg::SetUpEncoding(TAVOutputStream& ost, TAVInputStream& ist, int
         ost.resample_height = height;
         ost.resample_width = width;
         ost.resample_pix_fmt = dec->pix_fmt;
-        if (FEnableFilter) {
+        if (filtered) {
             FLastErrMsg.clear();
-            if (ConfigureFilters(dec, AV_TIME_BASE_Q, enc, ost.bands, ost.filters) < 0)
+            if (ConfigureFilters(dec, AV_TIME_BASE_Q, enc, ost.bands, ost.filters, upright) < 0)
                 throw FFmpegException(FLastErrMsg.empty() ? std::string("Error opening filters!")
                                                           : "Error opening filters: " + FLastErrMsg);
         }

@@ -160,7 +160,7 @@ int TCustomFFmpeg::EncodeVideoFrame(AVFormatContext* s, TAVOutputStream& ost, TA
 
     const AVFrame* picture = in_picture;
     FramePtr cropped;
-    if (!FEnableFilter) {
+    if (!ost.filters.input_video_filter) {
         // A picture of another size or format than at set-up: a scaled stream follows it with crop
         // bands kept in proportion; any other cannot.
         const int width = in_picture->width;

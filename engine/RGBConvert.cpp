@@ -26,6 +26,25 @@ AVColorSpace ScalerMatrix(AVColorSpace matrix)
     }
 }
 
+void CopyLines(std::uint8_t* target, int targetStride, const std::uint8_t* source, int sourceStride, int bytes,
+               int lines)
+{
+    for (int y = 0; y < lines; ++y)
+        std::memcpy(target + static_cast<ptrdiff_t>(y) * targetStride, source + static_cast<ptrdiff_t>(y) * sourceStride,
+                    static_cast<size_t>(bytes));
+}
+
+// Makes the context's scratch lines for a bitmap of the size; their stride.
+int ScratchLines(TRGBConvertContext& context, int width, int height)
+{
+    constexpr int kBlock = 64;
+    const int stride = (width * 4 + kBlock - 1) / kBlock * kBlock;
+    const size_t size = static_cast<size_t>(stride) * height + kBlock;
+    if (context.Scratch.size() < size)
+        context.Scratch.resize(size);
+    return stride;
+}
+
 } // namespace
 
 TYUVColours YUVColours(AVPixelFormat format, AVColorSpace matrix, AVColorRange range)
@@ -72,6 +91,7 @@ SwsContext* GetScaler(int sourceWidth, int sourceHeight, AVPixelFormat source, T
 void FreeRGBContext(TRGBConvertContext& context)
 {
     context.Bitmap.reset();
+    context.Scratch = {};
     FreeColourScaler(context.toRGB_convert_ctx);
     FreeColourScaler(context.fromRGB_convert_ctx);
     context.RGBPixFmt = AV_PIX_FMT_BGRA;
@@ -136,20 +156,19 @@ bool PictureToBitmap(TRGBConvertContext& context, const std::uint8_t* const data
         bitmap.Pixels.resize(static_cast<size_t>(width) * height * 4);
     }
     const int rowBytes = width * 4;
-    std::uint8_t* const rows[4] = {bitmap.Pixels.data(), nullptr, nullptr, nullptr};
-    const int rowSizes[4] = {rowBytes, 0, 0, 0};
-
     if (pixFmt == context.RGBPixFmt) {
-        for (int y = 0; y < height; ++y)
-            std::memcpy(rows[0] + static_cast<size_t>(y) * rowBytes, data[0] + static_cast<ptrdiff_t>(y) * linesize[0],
-                        rowBytes);
+        CopyLines(bitmap.Pixels.data(), rowBytes, data[0], linesize[0], rowBytes, height);
         return true;
     }
     SwsContext* scaler =
         GetColourScaler(context.toRGB_convert_ctx, width, height, pixFmt, colours, context.RGBPixFmt, colours);
     if (!scaler)
         return false;
+    const int stride = ScratchLines(context, width, height);
+    std::uint8_t* const rows[4] = {context.Scratch.data(), nullptr, nullptr, nullptr};
+    const int rowSizes[4] = {stride, 0, 0, 0};
     ff::sws_scale(scaler, data, linesize, 0, height, rows, rowSizes);
+    CopyLines(bitmap.Pixels.data(), rowBytes, rows[0], stride, rowBytes, height);
     return true;
 }
 
@@ -162,17 +181,17 @@ bool BitmapToPicture(TRGBConvertContext& context, std::uint8_t* const data[4], c
         return false;
     const int rowBytes = width * 4;
     if (pixFmt == context.RGBPixFmt) {
-        for (int y = 0; y < height; ++y)
-            std::memcpy(data[0] + static_cast<ptrdiff_t>(y) * linesize[0],
-                        bitmap->Pixels.data() + static_cast<size_t>(y) * rowBytes, rowBytes);
+        CopyLines(data[0], linesize[0], bitmap->Pixels.data(), rowBytes, rowBytes, height);
         return true;
     }
     SwsContext* scaler =
         GetColourScaler(context.fromRGB_convert_ctx, width, height, context.RGBPixFmt, colours, pixFmt, colours);
     if (!scaler)
         return false;
-    const std::uint8_t* const rows[4] = {bitmap->Pixels.data(), nullptr, nullptr, nullptr};
-    const int rowSizes[4] = {rowBytes, 0, 0, 0};
+    const int stride = ScratchLines(context, width, height);
+    CopyLines(context.Scratch.data(), stride, bitmap->Pixels.data(), rowBytes, rowBytes, height);
+    const std::uint8_t* const rows[4] = {context.Scratch.data(), nullptr, nullptr, nullptr};
+    const int rowSizes[4] = {stride, 0, 0, 0};
     ff::sws_scale(scaler, rows, rowSizes, 0, height, data, linesize);
     return true;
 }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 extern "C" {
 #include <libavutil/pixfmt.h>
@@ -68,6 +69,9 @@ struct TRGBConvertContext {
     TColourScaler toRGB_convert_ctx;
     // The cached scaler for the way back, for the pictures a custom hook painted on.
     TColourScaler fromRGB_convert_ctx;
+    // The bitmap's lines as the scaler reads and writes them: whole blocks of pixels per line
+    // and room behind the last, which the scaler's wide steps pass beyond a line's end.
+    std::vector<std::uint8_t> Scratch;
 };
 
 // Frees the bitmap and both scalers and returns the context to its first state.

@@ -41,10 +41,11 @@ inline bool FFmpeg(const std::string& arguments)
 }
 
 // The ffmpeg command's RGB picture of the file's first frame, by way of the raw file; empty when
-// it is not of the size.
-inline RGBFrame FirstFrameRGB(const std::string& file, const std::string& raw, int width, int height)
+// it is not of the size. The input options come before the file.
+inline RGBFrame FirstFrameRGB(const std::string& file, const std::string& raw, int width, int height,
+                              const std::string& inputOptions = "")
 {
-    if (!FFmpeg("-i '" + file + "' -frames:v 1 -f rawvideo -pix_fmt rgb24 '" + raw + "'"))
+    if (!FFmpeg(inputOptions + " -i '" + file + "' -frames:v 1 -f rawvideo -pix_fmt rgb24 '" + raw + "'"))
         return {};
     std::ifstream in(raw, std::ios::binary);
     RGBFrame frame{width, height, {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()}};
