@@ -565,6 +565,14 @@ const TFFPicture& TCustomPlayer::CurrentFrame(std::int64_t& APTS)
     return *rgbContext_.Bitmap;
 }
 
+bool TCustomPlayer::PlayedOut(TVideoState* is)
+{
+    if (!is->HasPictures())
+        return is->audio_drained != 0;
+    std::lock_guard<std::mutex> lock(is->pictq_mutex);
+    return is->video_drained != 0 && is->pictq_size == 0;
+}
+
 void TCustomPlayer::UpdatePosition(TVideoState* is)
 {
     if (!is || is->IsImage2)
@@ -580,6 +588,11 @@ void TCustomPlayer::UpdatePosition(TVideoState* is)
     } else {
         return;
     }
+    // The end is reported once each time the media has played out; a seek re-arms it. The
+    // position reported with it is the end.
+    const bool ended = !is->IsDevice && is->EventEOF == 0 && is->ReachEOF == 1 && PlayedOut(is);
+    if (ended && is->Duration > 0)
+        pos = is->Duration;
     currentPTS_ = pos;
     if (is->Duration > 0 && pos >= is->Duration) {
         pos = is->Duration;
@@ -592,8 +605,7 @@ void TCustomPlayer::UpdatePosition(TVideoState* is)
         if (OnPosition && !eventsDetached_)
             playEvent_.Push(TPlayEventItem{pekPosition, pos});
     }
-    // The end is reported once each time the input runs out; a seek re-arms it.
-    if (!is->IsDevice && is->EventEOF == 0 && is->ReachEOF == 1) {
+    if (ended) {
         is->EventEOF = 1;
         ChangeState(psEnd);
     }

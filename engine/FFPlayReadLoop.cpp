@@ -295,6 +295,9 @@ void TCustomPlayer::PerformSeek(TVideoState* is, bool& eof)
         if (is->audio_stream >= 0) {
             is->audioq.Flush();
             is->audioq.PutFlush();
+            // Until the sound after the seek plays, its clock stands where the seek went.
+            if (!(is->seek_flags & AVSEEK_FLAG_BYTE))
+                is->audio_seek_clock = static_cast<double>(target) / AV_TIME_BASE;
         }
         if (is->subtitle_stream >= 0) {
             is->subtitleq.Flush();

@@ -23,7 +23,9 @@ double Now()
 
 void TCustomPlayer::WaitWhilePaused(TVideoState* is)
 {
-    while (is->paused && !is->videoq.Aborted() && !is->seek_paused && !is->open_paused)
+    // A seek paused on lets the pictures through until its first one.
+    while (is->paused && !is->videoq.Aborted() && !(is->seek_paused && (is->seek_req || is->seek_done)) &&
+           !is->open_paused)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
 }
 
@@ -129,6 +131,7 @@ void TCustomPlayer::VideoDecodeLoop(TVideoState* is)
         if (flush) {
             ff::avcodec_flush_buffers(is->video_ctx);
             FlushPictures(is);
+            is->video_drained = 0;
             continue;
         }
         const bool endPacket = !pkt->data && pkt->size == 0;
@@ -158,6 +161,7 @@ void TCustomPlayer::VideoDecodeLoop(TVideoState* is)
         if (own)
             CloseDecoder(own);
         if (running && endPacket) {
+            is->video_drained = 1;
             if (!is->seek_req)
                 seeking_ = false;
             pictEvent_.Set();
@@ -231,12 +235,12 @@ int TCustomPlayer::OutputFilteredPicture(TVideoState* is, AVFrame* frame, AVFilt
         is->seek_done = 0;
         is->seek_paused = 0;
     }
-    double time = frame->pts == AV_NOPTS_VALUE ? 0.0
-                                               : static_cast<double>(frame->pts) * av_q2d(ff::av_buffersink_get_time_base(sink));
-    if (time != 0)
+    // A picture without a time follows the one before; a picture at time 0 is at the start.
+    double time = is->video_clock;
+    if (frame->pts != AV_NOPTS_VALUE) {
+        time = static_cast<double>(frame->pts) * av_q2d(ff::av_buffersink_get_time_base(sink));
         is->video_clock = time;
-    else
-        time = is->video_clock;
+    }
     AVRational rate = ff::av_buffersink_get_frame_rate(sink);
     if (rate.num <= 0 || rate.den <= 0)
         rate = is->video_st.load()->avg_frame_rate;

@@ -11,6 +11,7 @@
 #include "platform/kernel/Thread.h"
 
 #include <atomic>
+#include <limits>
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
@@ -208,6 +209,13 @@ struct TVideoState {
     std::atomic<int> seek_paused{0};
     std::atomic<int> seek_done{0};
     std::atomic<int> seek_flushed{0};
+    // The media has played out, so the end can be reported: the picture decoder has given up its
+    // last picture (the end packet; a flush clears it), the sound decoder had nothing more.
+    std::atomic<int> video_drained{0};
+    std::atomic<int> audio_drained{0};
+    // Where a seek takes the sound (seconds): the sound's clock until its first packet after the
+    // seek is taken; NaN when none is pending.
+    std::atomic<double> audio_seek_clock{std::numeric_limits<double>::quiet_NaN()};
 
     TVideoState() = default;
     ~TVideoState();
