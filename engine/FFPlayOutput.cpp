@@ -123,7 +123,10 @@ double TCustomPlayer::GetMasterClock(TVideoState* is) const
 
 void TCustomPlayer::TogglePausedState(TVideoState* is)
 {
-    if (!seekEvent_.WaitFor(250))
+    // A pause asked for while a seek waits to be made comes first, so no sound plays on from the
+    // seek's target before it.
+    const bool pausingBeforeSeek = !is->paused && is->seek_req;
+    if (!pausingBeforeSeek && !seekEvent_.WaitFor(250))
         seekEvent_.Set();
     if (CurrentState().get() != is)
         return;
