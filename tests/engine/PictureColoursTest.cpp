@@ -48,18 +48,6 @@ const ColourCase kCases[] = {
     {"bt709_limited_untagged", "bt709", "tv", false}, {"bt601_full_untagged", "bt470bg", "pc", false},
 };
 
-// A host without a native window: SDL's dummy driver draws off screen.
-class OffscreenHost : public TPlayerHost {
-public:
-    std::uint64_t NativeWindowId() const override { return 0; }
-    void GetClientSize(int& width, int& height) const override
-    {
-        width = kWidth;
-        height = kHeight;
-    }
-    void SetListener(TPlayerHostListener*) override {}
-};
-
 class PictureColours : public testing::TestWithParam<ColourCase> {
 protected:
     void SetUp() override
@@ -98,7 +86,7 @@ protected:
 
 TEST_P(PictureColours, ThePlayersShownPictureHasTheColoursOfTheRGBFrame)
 {
-    OffscreenHost host;
+    picturetest::OffscreenHost host{kWidth, kHeight};
     TFFPlayer player;
     ASSERT_TRUE(player.Open(file, &host, true)) << player.GetLastErrMsg();
     ASSERT_TRUE(MainThread::WaitServing([&] { return player.CurrentFrame().Width > 0; }, 20000));

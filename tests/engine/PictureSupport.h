@@ -3,6 +3,7 @@
 // the command, its RGB frame of a file, and the pixels of the engine's bitmaps.
 
 #include "engine/FFPicture.h"
+#include "platform/kernel/PlayerHost.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -79,5 +80,21 @@ inline TFFPicture Resized(const TFFPicture& picture, int width, int height)
         }
     return result;
 }
+
+// A player's host without a native window, of the given size: SDL's dummy driver draws off screen.
+class OffscreenHost : public TPlayerHost {
+public:
+    OffscreenHost(int width, int height) : width_(width), height_(height) {}
+    std::uint64_t NativeWindowId() const override { return 0; }
+    void GetClientSize(int& width, int& height) const override
+    {
+        width = width_;
+        height = height_;
+    }
+    void SetListener(TPlayerHostListener*) override {}
+
+private:
+    int width_, height_;
+};
 
 } // namespace picturetest

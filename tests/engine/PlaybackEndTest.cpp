@@ -20,17 +20,6 @@ namespace {
 
 constexpr DWORD kGuardMs = 20000;
 
-class OffscreenHost : public TPlayerHost {
-public:
-    std::uint64_t NativeWindowId() const override { return 0; }
-    void GetClientSize(int& width, int& height) const override
-    {
-        width = 64;
-        height = 48;
-    }
-    void SetListener(TPlayerHostListener*) override {}
-};
-
 struct EndCase {
     const char* name;
     const char* sources;  // the ffmpeg command's inputs and codecs
@@ -74,7 +63,7 @@ protected:
 
     TFFLogger logger;
     zdtest::TempDir dir;
-    OffscreenHost host;
+    picturetest::OffscreenHost host{64, 48};
     TFFPlayer player;
     std::string file;
     std::int64_t durationUs = -1;

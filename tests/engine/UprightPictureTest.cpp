@@ -110,17 +110,6 @@ std::string QuadrantsOf(const RGBFrame& frame)
     return QuadrantsOf(frame.Width, frame.Height, [&](int x, int y) { return frame.At(x, y); });
 }
 
-class OffscreenHost : public TPlayerHost {
-public:
-    std::uint64_t NativeWindowId() const override { return 0; }
-    void GetClientSize(int& width, int& height) const override
-    {
-        width = 128;
-        height = 128;
-    }
-    void SetListener(TPlayerHostListener*) override {}
-};
-
 class UprightPicture : public testing::TestWithParam<MatrixCase> {
 protected:
     void SetUp() override
@@ -204,7 +193,7 @@ TEST_P(UprightPicture, ThePlayerShowsThePictureUpright)
 {
     const RGBFrame expected = FirstFrameRGB(source, dir.file("first.rgb"), uprightWidth, uprightHeight);
     ASSERT_FALSE(expected.Pixels.empty());
-    OffscreenHost host;
+    picturetest::OffscreenHost host{128, 128};
     TFFPlayer player;
     int reportedWidth = 0, reportedHeight = 0;
     player.OnFileOpen = [&](TCustomPlayer*, std::int64_t, int width, int height, int&, int&) {
