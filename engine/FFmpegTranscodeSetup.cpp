@@ -28,6 +28,22 @@ std::string Trimmed(const char* text)
     return s.substr(first, s.find_last_not_of(" \t\r\n") - first + 1);
 }
 
+// The encoder of YUV pictures is told their colours: the source's matrix, primaries and
+// transfer, and the range they have once scaled into its format.
+void TellColours(AVCodecContext* enc, const AVCodecContext* dec, bool scaled)
+{
+    const AVPixFmtDescriptor* descriptor = ff::av_pix_fmt_desc_get(enc->pix_fmt);
+    if (!descriptor || (descriptor->flags & AV_PIX_FMT_FLAG_RGB))
+        return;
+    enc->colorspace = dec->colorspace;
+    enc->color_primaries = dec->color_primaries;
+    enc->color_trc = dec->color_trc;
+    const TYUVColours source = YUVColours(dec->pix_fmt, dec->colorspace, dec->color_range);
+    enc->color_range = !scaled ? dec->color_range
+                       : ScaledColours(source, enc->pix_fmt).FullRange ? AVCOL_RANGE_JPEG
+                                                                      : AVCOL_RANGE_MPEG;
+}
+
 } // namespace
 
 void TCustomFFmpeg::SetUpOutputCodecs()
@@ -156,6 +172,7 @@ void TCustomFFmpeg::SetUpEncoding(TAVOutputStream& ost, TAVInputStream& ist, int
             }
             enc->bits_per_raw_sample = 0;
         }
+        TellColours(enc, dec, ost.video_resample);
         ost.resample_height = height;
         ost.resample_width = width;
         ost.resample_pix_fmt = dec->pix_fmt;

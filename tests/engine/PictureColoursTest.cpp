@@ -105,9 +105,9 @@ TEST_P(PictureColours, TheProbesBitmapHasTheColoursOfTheRGBFrame)
     EXPECT_EQ("", Mismatches(bitmap));
 }
 
-// The preview bitmap of conversions that hand the decoded picture to the encoder as it is, scale
-// it first, and turn it into RGB for the encoder.
-TEST_P(PictureColours, AConversionsPreviewBitmapHasTheColoursOfTheRGBFrame)
+// The preview bitmap and the output of conversions that hand the decoded picture to the encoder as
+// it is, scale it first, and turn it into RGB for the encoder.
+TEST_P(PictureColours, AConversionsPreviewAndOutputHaveTheColoursOfTheRGBFrame)
 {
     const Options table[] = {{{"vcodec", "ffv1"}}, {{"vcodec", "ffv1"}, {"s", "640x360"}}, {{"vcodec", "png"}}};
     for (const Options& options : table) {
@@ -123,6 +123,18 @@ TEST_P(PictureColours, AConversionsPreviewBitmapHasTheColoursOfTheRGBFrame)
         converter.SetPostHooks(phBitmap);
         ASSERT_EQ("", converter.Run());
         EXPECT_EQ("", Mismatches(picturetest::Resized(first, kWidth, kHeight)));
+        // The output file says what its pictures hold: the ffmpeg command reads the same colours.
+        const int scale = options.size() == 2 ? 2 : 1;
+        const RGBFrame written = FirstFrameRGB(dir.file("out.mkv"), dir.file("written.rgb"), scale * kWidth,
+                                               scale * kHeight);
+        ASSERT_FALSE(written.Pixels.empty());
+        TFFPicture bitmap;
+        bitmap.Width = written.Width;
+        bitmap.Height = written.Height;
+        for (std::size_t i = 0; i < written.Pixels.size(); i += 3)
+            bitmap.Pixels.insert(bitmap.Pixels.end(),
+                                 {written.Pixels[i + 2], written.Pixels[i + 1], written.Pixels[i], 255});
+        EXPECT_EQ("", Mismatches(picturetest::Resized(bitmap, kWidth, kHeight)));
     }
 }
 
