@@ -92,6 +92,7 @@ struct TAVPicture {
 // The picture a probe holds.
 struct TFrameInfo {
     int PixFmt = -1;
+    TYUVColours Colours;  // the matrix and range the picture carries
     int Width = -1;
     int Height = -1;
     bool IsKeyFrame = false;

@@ -262,6 +262,7 @@ void TAVProbe::StorePicture(const AVFrame* frame, std::int64_t pos)
     const std::int64_t previousPTS = FPicture.PTS;
     const std::int64_t previousPos = FPicture.Position;
     FPicture.PixFmt = format;
+    FPicture.Colours = FrameColours(frame);
     FPicture.Width = frame->width;
     FPicture.Height = frame->height;
     FPicture.IsKeyFrame = frame->key_frame == 1;
@@ -425,7 +426,7 @@ bool TAVProbe::CopyToBitmap(TFFPicture& ABitmap)
     }
     const bool converted = PictureToBitmap(FRGBContext, FPicture.Picture.data, FPicture.Picture.linesize,
                                            static_cast<AVPixelFormat>(FPicture.PixFmt), FPicture.Width,
-                                           FPicture.Height);
+                                           FPicture.Height, FPicture.Colours);
     if (converted) {
         ABitmap = *FRGBContext.Bitmap;
         return true;

@@ -5,6 +5,7 @@
 #include "engine/FFmpegEntries.h"
 #include "engine/FFmpegLoader.h"
 #include "engine/FFmpegLogger.h"
+#include "engine/UprightPicture.h"
 #include "platform/kernel/Environment.h"
 #include "platform/kernel/Exceptions.h"
 #include "platform/kernel/MainThread.h"
@@ -391,6 +392,8 @@ void TCustomPlayer::CallFileOpen()
         if (is->video_ctx && is->video_ctx->width > 0) {
             frameWidth = is->video_ctx->coded_width > 0 ? is->video_ctx->coded_width : is->video_ctx->width;
             frameHeight = is->video_ctx->coded_height > 0 ? is->video_ctx->coded_height : is->video_ctx->height;
+            if (UprightFilters(is->video_st.load()).SwapsSides)
+                std::swap(frameWidth, frameHeight);
         }
         OnFileOpen(this, duration, frameWidth, frameHeight, screenWidth, screenHeight);
     }
@@ -571,13 +574,22 @@ const TFFPicture& TCustomPlayer::CurrentFrame(std::int64_t& APTS)
     const std::uint8_t* const data[4] = {overlay->pixels[0], overlay->pixels[2], overlay->pixels[1], nullptr};
     const int linesize[4] = {overlay->pitches[0], overlay->pitches[2], overlay->pitches[1], 0};
     const bool converted =
-        PictureToBitmap(rgbContext_, data, linesize, AV_PIX_FMT_YUV420P, shown.Width, shown.Height, shown.FullRange);
+        PictureToBitmap(rgbContext_, data, linesize, AV_PIX_FMT_YUV420P, shown.Width, shown.Height,
+                        TYUVColours{AVCOL_SPC_BT470BG, shown.FullRange});
     ff::SDL_UnlockYUVOverlay(overlay);
     if (!converted || !rgbContext_.Bitmap) {
         emptyFrame_ = TFFPicture{};
         return emptyFrame_;
     }
     return *rgbContext_.Bitmap;
+}
+
+bool TCustomPlayer::PlayedOut(TVideoState* is)
+{
+    if (!is->HasPictures())
+        return is->audio_drained != 0;
+    std::lock_guard<std::mutex> lock(is->pictq_mutex);
+    return is->video_drained != 0 && is->pictq_size == 0;
 }
 
 void TCustomPlayer::UpdatePosition(TVideoState* is)
@@ -595,6 +607,11 @@ void TCustomPlayer::UpdatePosition(TVideoState* is)
     } else {
         return;
     }
+    // The end is reported once each time the media has played out; a seek re-arms it. The
+    // position reported with it is the end.
+    const bool ended = !is->IsDevice && is->EventEOF == 0 && is->ReachEOF == 1 && PlayedOut(is);
+    if (ended && is->Duration > 0)
+        pos = is->Duration;
     currentPTS_ = pos;
     if (is->Duration > 0 && pos >= is->Duration) {
         pos = is->Duration;
@@ -607,8 +624,7 @@ void TCustomPlayer::UpdatePosition(TVideoState* is)
         if (OnPosition && !eventsDetached_)
             playEvent_.Push(TPlayEventItem{pekPosition, pos});
     }
-    // The end is reported once each time the input runs out; a seek re-arms it.
-    if (!is->IsDevice && is->EventEOF == 0 && is->ReachEOF == 1) {
+    if (ended) {
         is->EventEOF = 1;
         ChangeState(psEnd);
     }
@@ -641,7 +657,8 @@ void TCustomPlayer::CallHook(std::uint8_t* const planes[3], const int linesize[3
     const std::int64_t time = std::llround(pts * 1000000.0) - (is ? is->StartTime : 0);
     const std::uint8_t* const src[4] = {planes[0], planes[1], planes[2], nullptr};
     const int srcLinesize[4] = {linesize[0], linesize[1], linesize[2], 0};
-    if (!PictureToBitmap(hookContext_, src, srcLinesize, AV_PIX_FMT_YUV420P, width, height, fullRange) ||
+    const TYUVColours colours{AVCOL_SPC_BT470BG, fullRange};
+    if (!PictureToBitmap(hookContext_, src, srcLinesize, AV_PIX_FMT_YUV420P, width, height, colours) ||
         !hookContext_.Bitmap) {
         PostLog(llError, "Cannot initialize the toRGB conversion context");
         return;
@@ -653,25 +670,10 @@ void TCustomPlayer::CallHook(std::uint8_t* const planes[3], const int linesize[3
         PostLog(llError, std::string("Error occurs OnHook: ") + e.what());
         return;
     }
-    SwsContext* back = nullptr;
-    if (fullRange) {
-        back = GetRangeScaler(hookContext_.FullRangeFromRGB, width, height, hookContext_.RGBPixFmt, true,
-                              AV_PIX_FMT_YUV420P, true);
-    } else {
-        hookContext_.fromRGB_convert_ctx =
-            ff::sws_getCachedContext(hookContext_.fromRGB_convert_ctx, width, height, hookContext_.RGBPixFmt, width,
-                                     height, AV_PIX_FMT_YUV420P, SWS_BICUBIC, nullptr, nullptr, nullptr);
-        back = hookContext_.fromRGB_convert_ctx;
-    }
-    if (!back) {
-        PostLog(llError, "Cannot initialize the fromRGB conversion context");
-        return;
-    }
-    const std::uint8_t* const rgb[4] = {bitmap.Pixels.data(), nullptr, nullptr, nullptr};
-    const int rgbLinesize[4] = {bitmap.Width * 4, 0, 0, 0};
     std::uint8_t* const dst[4] = {planes[0], planes[1], planes[2], nullptr};
     const int dstLinesize[4] = {linesize[0], linesize[1], linesize[2], 0};
-    ff::sws_scale(back, rgb, rgbLinesize, 0, height, dst, dstLinesize);
+    if (!BitmapToPicture(hookContext_, dst, dstLinesize, AV_PIX_FMT_YUV420P, width, height, colours))
+        PostLog(llError, "Cannot initialize the fromRGB conversion context");
 }
 
 std::string TCustomPlayer::GetFormat() const

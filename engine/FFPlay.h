@@ -216,6 +216,8 @@ private:
     void ChangeState(TPlayState state);
     void CallFileOpen();
     void UpdatePosition(TVideoState* is);
+    // The input is at its end and what was decoded of it has been shown or played.
+    static bool PlayedOut(TVideoState* is);
     void CallHook(std::uint8_t* const planes[3], const int linesize[3], int width, int height, bool fullRange,
                   double pts);
     bool InitSDLWindow(TPlayerHost* host);

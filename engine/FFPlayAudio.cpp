@@ -82,6 +82,8 @@ void TCustomPlayer::FillAudio(TVideoState* is, std::uint8_t* stream, int len)
             if (is->audioq.Aborted())
                 return;
             if (size < 0) {
+                if (!is->paused && is->ReachEOF)
+                    is->audio_drained = 1;
                 const int frame = std::max(is->audio_tgt_frame_size, 1);
                 const int silence = std::max(kSilenceBytes / frame, 1) * frame;
                 if (static_cast<int>(is->audio_buf.size()) < silence)
@@ -135,8 +137,10 @@ int TCustomPlayer::DecodeAudioFrame(TVideoState* is)
             return -1;
         if (flush) {
             ff::avcodec_flush_buffers(avctx);
+            is->audio_drained = 0;
             continue;
         }
+        is->audio_seek_clock = std::numeric_limits<double>::quiet_NaN();
         if (is->audio_pkt->pts != AV_NOPTS_VALUE)
             is->audio_clock = static_cast<double>(is->audio_pkt->pts) * av_q2d(is->audio_st.load()->time_base);
         const int ret = ff::avcodec_send_packet(avctx, is->audio_pkt);

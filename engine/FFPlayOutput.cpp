@@ -85,6 +85,8 @@ void TCustomPlayer::RefreshTimerLoop(TVideoState* is)
 
 double TCustomPlayer::GetAudioClock(TVideoState* is) const
 {
+    if (const double seekClock = is->audio_seek_clock; !std::isnan(seekClock))
+        return seekClock;
     double pts = is->audio_clock;
     const int bytesPerSecond = is->audio_tgt_freq * is->audio_tgt_frame_size;
     if (is->audio_st && bytesPerSecond > 0)
@@ -121,7 +123,10 @@ double TCustomPlayer::GetMasterClock(TVideoState* is) const
 
 void TCustomPlayer::TogglePausedState(TVideoState* is)
 {
-    if (!seekEvent_.WaitFor(250))
+    // A pause asked for while a seek waits to be made comes first, so no sound plays on from the
+    // seek's target before it.
+    const bool pausingBeforeSeek = !is->paused && is->seek_req;
+    if (!pausingBeforeSeek && !seekEvent_.WaitFor(250))
         seekEvent_.Set();
     if (CurrentState().get() != is)
         return;
@@ -139,13 +144,18 @@ void TCustomPlayer::TogglePausedState(TVideoState* is)
         is->hold_first = 0;
         is->paused = 0;
     } else {
-        if (is->video_st) {
+        // Paused while a seek is under way, the file stands on the seek's first picture, where
+        // playing goes on from; else on the picture queued since the last seek.
+        const bool seeking = is->seek_req || is->seek_done;
+        if (is->video_st && !seeking) {
             if (!pictEvent_.WaitFor(250))
                 pictEvent_.Set();
             if (CurrentState().get() != is)
                 return;
         }
         is->paused = 1;
+        if (seeking)
+            is->seek_paused = 1;
     }
 }
 

@@ -67,7 +67,7 @@ TVideoState::~TVideoState()
     if (rdft)
         ff::av_rdft_end(rdft);
     ff::av_free(rdft_data);
-    FreeRangeScaler(range_scaler);
+    FreeColourScaler(colour_scaler);
 }
 
 bool TCustomPlayer::PostUserEvent(int type, TVideoState* is)
@@ -298,6 +298,9 @@ void TCustomPlayer::PerformSeek(TVideoState* is, bool& eof)
         if (is->audio_stream >= 0) {
             is->audioq.Flush();
             is->audioq.PutFlush();
+            // Until the sound after the seek plays, its clock stands where the seek went.
+            if (!(is->seek_flags & AVSEEK_FLAG_BYTE))
+                is->audio_seek_clock = static_cast<double>(target) / AV_TIME_BASE;
         }
         if (is->subtitle_stream >= 0) {
             is->subtitleq.Flush();

@@ -4,6 +4,7 @@
 #include "engine/FFPlay.h"
 #include "engine/FFPlayVideoState.h"
 #include "engine/FFmpegEntries.h"
+#include "engine/UprightPicture.h"
 
 #include <algorithm>
 #include <chrono>
@@ -22,7 +23,9 @@ double Now()
 
 void TCustomPlayer::WaitWhilePaused(TVideoState* is)
 {
-    while (is->paused && !is->videoq.Aborted() && !is->seek_paused && !is->open_paused)
+    // A seek paused on lets the pictures through until its first one.
+    while (is->paused && !is->videoq.Aborted() && !(is->seek_paused && (is->seek_req || is->seek_done)) &&
+           !is->open_paused)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
 }
 
@@ -67,7 +70,10 @@ int TCustomPlayer::ConfigureVideoFilters(TVideoState* is, AVFilterGraph*& graph,
         return ret;
     // A picture larger than the screen is scaled down on the way to the queue, in the same pass
     // as its conversion, so no full-size copy of it is ever queued.
-    std::string description = vfilters_;
+    // Pictures stored turned or mirrored are turned upright first, as the converter does.
+    std::string description = UprightFilters(is->video_st.load()).Filters;
+    if (!vfilters_.empty())
+        description += (description.empty() ? "" : ",") + vfilters_;
     if (is->max_picture_width > 0 && is->max_picture_height > 0) {
         // A picture many times the screen's size is reduced by the fast bilinear filter: the
         // finer ones keep source lines by the dozen, which costs more than a small picture.
@@ -125,6 +131,7 @@ void TCustomPlayer::VideoDecodeLoop(TVideoState* is)
         if (flush) {
             ff::avcodec_flush_buffers(is->video_ctx);
             FlushPictures(is);
+            is->video_drained = 0;
             continue;
         }
         const bool endPacket = !pkt->data && pkt->size == 0;
@@ -154,6 +161,7 @@ void TCustomPlayer::VideoDecodeLoop(TVideoState* is)
         if (own)
             CloseDecoder(own);
         if (running && endPacket) {
+            is->video_drained = 1;
             if (!is->seek_req)
                 seeking_ = false;
             pictEvent_.Set();
@@ -227,12 +235,12 @@ int TCustomPlayer::OutputFilteredPicture(TVideoState* is, AVFrame* frame, AVFilt
         is->seek_done = 0;
         is->seek_paused = 0;
     }
-    double time = frame->pts == AV_NOPTS_VALUE ? 0.0
-                                               : static_cast<double>(frame->pts) * av_q2d(ff::av_buffersink_get_time_base(sink));
-    if (time != 0)
+    // A picture without a time follows the one before; a picture at time 0 is at the start.
+    double time = is->video_clock;
+    if (frame->pts != AV_NOPTS_VALUE) {
+        time = static_cast<double>(frame->pts) * av_q2d(ff::av_buffersink_get_time_base(sink));
         is->video_clock = time;
-    else
-        time = is->video_clock;
+    }
     AVRational rate = ff::av_buffersink_get_frame_rate(sink);
     if (rate.num <= 0 || rate.den <= 0)
         rate = is->video_st.load()->avg_frame_rate;
@@ -308,10 +316,11 @@ int TCustomPlayer::QueuePicture(TVideoState* is, AVFrame* frame, double pts, std
     }
 
     SDL_Overlay* overlay = vp.Overlay;
-    // SDL's own conversion to RGB reads full-range YUV; overlays of the display hardware read
-    // video's limited range. The picture is brought into the range its overlay is read in.
-    const bool sourceFull = frame->color_range == AVCOL_RANGE_JPEG;
-    const bool overlayFull = overlay->hw_overlay == 0;
+    // Overlays hold BT.601: SDL's own conversion to RGB reads it in full range, overlays of the
+    // display hardware in video's limited range. The picture is brought into its overlay's
+    // colours from the matrix and range it carries.
+    const TYUVColours source = YUVColours(AV_PIX_FMT_YUV420P, frame->colorspace, frame->color_range);
+    const TYUVColours shown{AVCOL_SPC_BT470BG, overlay->hw_overlay == 0};
     ff::SDL_LockYUVOverlay(overlay);
     std::uint8_t* planes[3] = {overlay->pixels[0], overlay->pixels[2], overlay->pixels[1]};
     const int linesize[3] = {overlay->pitches[0], overlay->pitches[2], overlay->pitches[1]};
@@ -327,16 +336,16 @@ int TCustomPlayer::QueuePicture(TVideoState* is, AVFrame* frame, double pts, std
     std::uint8_t* dst[4] = {planes[0], planes[1], planes[2], nullptr};
     int dstLinesize[4] = {linesize[0], linesize[1], linesize[2], 0};
     bool filled = true;
-    if (sourceFull == overlayFull) {
+    if (source == shown) {
         ff::av_image_copy(dst, dstLinesize, src, srcLinesize, AV_PIX_FMT_YUV420P, width, height);
-    } else if (SwsContext* scaler = GetRangeScaler(is->range_scaler, width, height, AV_PIX_FMT_YUV420P, sourceFull,
-                                                   AV_PIX_FMT_YUV420P, overlayFull)) {
+    } else if (SwsContext* scaler = GetColourScaler(is->colour_scaler, width, height, AV_PIX_FMT_YUV420P, source,
+                                                    AV_PIX_FMT_YUV420P, shown)) {
         ff::sws_scale(scaler, src, srcLinesize, 0, height, dst, dstLinesize);
     } else {
         filled = false;
     }
     if (filled && hook_ && OnHook && !eventsDetached_)
-        CallHook(planes, linesize, width, height, overlayFull, pts);
+        CallHook(planes, linesize, width, height, shown.FullRange, pts);
     ff::SDL_UnlockYUVOverlay(overlay);
     if (!filled)
         return 0;
@@ -344,7 +353,7 @@ int TCustomPlayer::QueuePicture(TVideoState* is, AVFrame* frame, double pts, std
     vp.Pts = pts;
     vp.Pos = pos;
     vp.SampleAspect = frame->sample_aspect_ratio;
-    vp.FullRange = overlayFull;
+    vp.FullRange = shown.FullRange;
     is->pictq_windex = (is->pictq_windex + 1) % TVideoState::PictureQueueSize;
     std::lock_guard<std::mutex> lock(is->pictq_mutex);
     vp.TargetClock = ComputeTargetTime(is, pts);

@@ -11,6 +11,7 @@
 #include "platform/kernel/Thread.h"
 
 #include <atomic>
+#include <limits>
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
@@ -160,7 +161,7 @@ struct TVideoState {
     // The size of the last picture whose overlay could not be made (picture thread).
     int refused_width = 0, refused_height = 0;
     // The picture thread's conversion of a picture's range to its overlay's.
-    TRangeScaler range_scaler;
+    TColourScaler colour_scaler;
     // Pictures larger than this (the screen's size; 0: no bound) are scaled down to it, keeping
     // their shape: nothing larger can be shown, and the queue holds pictures as they are shown.
     int max_picture_width = 0, max_picture_height = 0;
@@ -208,6 +209,13 @@ struct TVideoState {
     std::atomic<int> seek_paused{0};
     std::atomic<int> seek_done{0};
     std::atomic<int> seek_flushed{0};
+    // The media has played out, so the end can be reported: the picture decoder has given up its
+    // last picture (the end packet; a flush clears it), the sound decoder had nothing more.
+    std::atomic<int> video_drained{0};
+    std::atomic<int> audio_drained{0};
+    // Where a seek takes the sound (seconds): the sound's clock until its first packet after the
+    // seek is taken; NaN when none is pending.
+    std::atomic<double> audio_seek_clock{std::numeric_limits<double>::quiet_NaN()};
 
     TVideoState() = default;
     ~TVideoState();

@@ -11,6 +11,7 @@
 #include "engine/FrameHook.h"
 #include "engine/OutputFiles.h"
 #include "engine/PostHooks.h"
+#include "engine/UprightPicture.h"
 #include "platform/kernel/Exceptions.h"
 #include "platform/kernel/Sync.h"
 #include "platform/kernel/Thread.h"
@@ -324,11 +325,12 @@ protected:
     void CloseRemainingDecoders();
 
     // Builds the filter graph of one encoded video stream: the decoder's pictures (with their
-    // time base) cropped by the bands, scaled to the encoder's size with the scaler flags, then
-    // through the video filter text; the encoder takes the size the graph puts out. 0 on
-    // success, -1 on any failure (with the reason in FLastErrMsg). The converter owns the graph.
+    // time base) turned upright by the upright filters, cropped by the bands, scaled to the
+    // encoder's size with the scaler flags, then through the video filter text; the encoder
+    // takes the size the graph puts out. 0 on success, -1 on any failure (with the reason in
+    // FLastErrMsg). The converter owns the graph.
     int ConfigureFilters(const AVCodecContext* dec, AVRational time_base, AVCodecContext* enc,
-                         const TCropBands& bands, TVideoFilterEnds& ends);
+                         const TCropBands& bands, TVideoFilterEnds& ends, const TUprightFilters& upright = {});
 
     // The post-hook set the component asked for while the run held the converter unit lock;
     // the run applies it at its next post-hook pass (holding the lock).

@@ -222,7 +222,7 @@ void TCustomFFmpeg::DispatchVideoToStream(TAVOutputStream& ost, TAVInputStream& 
         if (!Fvstats_filename.empty() && frame_size)
             WriteVideoStats(ost, frame_size);
     };
-    if (!FEnableFilter || !ost.filters.input_video_filter) {
+    if (!ost.filters.input_video_filter) {
         if (picture)
             encode(picture);
         return;

@@ -3,6 +3,7 @@
 #include "engine/FFUtils.h"
 #include "engine/FFmpegEntries.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -17,9 +18,8 @@ std::string Format(const char* format, Args... args)
 
 } // namespace
 
-int TCustomFFmpeg::ConfigureFilters(const AVCodecContext* dec, AVRational time_base,
-                                    AVCodecContext* enc, const TCropBands& bands,
-                                    TVideoFilterEnds& ends)
+int TCustomFFmpeg::ConfigureFilters(const AVCodecContext* dec, AVRational time_base, AVCodecContext* enc,
+                                    const TCropBands& bands, TVideoFilterEnds& ends, const TUprightFilters& upright)
 {
     AVFilterGraph* graph = ff::avfilter_graph_alloc();
     if (!graph)
@@ -64,9 +64,20 @@ int TCustomFFmpeg::ConfigureFilters(const AVCodecContext* dec, AVRational time_b
         ret < 0 || (ret = ff::avfilter_init_str(sink, nullptr)) < 0)
         return failed("buffersink", ret);
 
-    // The crop window is taken from the input picture; scaling to the encoder's size follows.
-    const int width = dec->width - bands.left - bands.right;
-    const int height = dec->height - bands.top - bands.bottom;
+    // The picture is turned upright first ("name=arguments" filters joined by ","); the crop
+    // window is taken from the upright picture; scaling to the encoder's size follows.
+    const std::string& chain = upright.Filters;
+    for (size_t start = 0; start < chain.size();) {
+        const size_t end = std::min(chain.find(',', start), chain.size());
+        const std::string filter = chain.substr(start, end - start);
+        const size_t equals = filter.find('=');
+        const std::string name = filter.substr(0, equals);
+        if (int ret = append(name.c_str(), equals == std::string::npos ? "" : filter.substr(equals + 1)); ret < 0)
+            return failed(name, ret);
+        start = end + 1;
+    }
+    const int width = (upright.SwapsSides ? dec->height : dec->width) - bands.left - bands.right;
+    const int height = (upright.SwapsSides ? dec->width : dec->height) - bands.top - bands.bottom;
     if (bands.top || bands.bottom || bands.left || bands.right) {
         if (int ret = append("crop", Format("x=%d:y=%d:w=%d:h=%d", bands.left, bands.top, width, height));
             ret < 0)

@@ -9,6 +9,7 @@
 #include "engine/FFmpegLogger.h"
 #include "engine/PngStreamHeader.h"
 #include "engine/UnicodeProtocol.h"
+#include "engine/UprightPicture.h"
 
 
 namespace {
@@ -239,6 +240,11 @@ void TCustomFFmpeg::ReadInputStreams(AVFormatContext* ic, const AVCodec* const d
                 if (dec->lowres) {
                     Fframe_height >>= dec->lowres;
                     Fframe_width >>= dec->lowres;
+                }
+                // The output is upright: a picture stored on its side gives its sides swapped.
+                if (UprightFilters(st).SwapsSides) {
+                    std::swap(Fframe_width, Fframe_height);
+                    Fframe_aspect_ratio = 1 / Fframe_aspect_ratio;
                 }
                 const AVRational codecRate = st->avg_frame_rate;
                 const AVRational rfps = st->r_frame_rate;

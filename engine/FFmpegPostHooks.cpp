@@ -82,7 +82,7 @@ void TCustomFFmpeg::RunPostHooks(const AVFrame* picture, std::int64_t pts)
                 TRGBConvertContext& context = FPostContext.Context;
                 const bool converted = PictureToBitmap(context, picture->data, picture->linesize,
                                                        static_cast<AVPixelFormat>(picture->format),
-                                                       picture->width, picture->height);
+                                                       picture->width, picture->height, FrameColours(picture));
                 if (!converted) {
                     failed = true;
                     hooks &= bitmap ? ~phBitmap : ~phPreview;

@@ -5,6 +5,7 @@
 #include "engine/FFmpegLogger.h"
 #include "engine/FormatText.h"
 #include "engine/UnicodeProtocol.h"
+#include "engine/UprightPicture.h"
 
 #include <algorithm>
 #include <climits>
@@ -24,6 +25,22 @@ std::string Trimmed(const char* text)
     if (first == std::string::npos)
         return std::string();
     return s.substr(first, s.find_last_not_of(" \t\r\n") - first + 1);
+}
+
+// The encoder of YUV pictures is told their colours: the source's matrix, primaries and
+// transfer, and the range they have once scaled into its format.
+void TellColours(AVCodecContext* enc, const AVCodecContext* dec, bool scaled)
+{
+    const AVPixFmtDescriptor* descriptor = ff::av_pix_fmt_desc_get(enc->pix_fmt);
+    if (!descriptor || (descriptor->flags & AV_PIX_FMT_FLAG_RGB))
+        return;
+    enc->colorspace = dec->colorspace;
+    enc->color_primaries = dec->color_primaries;
+    enc->color_trc = dec->color_trc;
+    const TYUVColours source = YUVColours(dec->pix_fmt, dec->colorspace, dec->color_range);
+    enc->color_range = !scaled ? dec->color_range
+                       : ScaledColours(source, enc->pix_fmt).FullRange ? AVCOL_RANGE_JPEG
+                                                                      : AVCOL_RANGE_MPEG;
 }
 
 } // namespace
@@ -84,6 +101,14 @@ void TCustomFFmpeg::SetUpStreamCopy(TAVOutputStream& ost, TAVInputStream& ist)
             tag = in->codec_tag;
     }
     out->codec_tag = tag;
+    // A copied picture keeps its display matrix: players turn it as the source is turned.
+    size_t size = 0;
+    if (const std::uint8_t* matrix = ff::av_stream_get_side_data(ist.st, AV_PKT_DATA_DISPLAYMATRIX, &size)) {
+        std::uint8_t* copy = ff::av_stream_new_side_data(ost.st, AV_PKT_DATA_DISPLAYMATRIX, size);
+        if (!copy)
+            throw FFmpegException("av_mallocz fail");
+        std::memcpy(copy, matrix, size);
+    }
     ost.st->time_base = ist.st->time_base;
     ost.st->avg_frame_rate = ist.st->avg_frame_rate;
     ost.st->r_frame_rate = ist.st->r_frame_rate;
@@ -113,8 +138,14 @@ void TCustomFFmpeg::SetUpEncoding(TAVOutputStream& ost, TAVInputStream& ist, int
         ost.video_crop = bands.top + bands.bottom + bands.left + bands.right != 0;
         if (ost.video_crop)
             ost.bands = ost.original_bands = bands;
-        const int width = dec->width - ost.bands.left - ost.bands.right;
-        const int height = dec->height - ost.bands.top - ost.bands.bottom;
+        // A picture stored turned goes upright through the filters; crop and size are the
+        // upright picture's.
+        const TUprightFilters upright = UprightFilters(ist.st);
+        const bool filtered = FEnableFilter || !upright.Filters.empty();
+        const int uprightWidth = upright.SwapsSides ? dec->height : dec->width;
+        const int uprightHeight = upright.SwapsSides ? dec->width : dec->height;
+        const int width = uprightWidth - ost.bands.left - ost.bands.right;
+        const int height = uprightHeight - ost.bands.top - ost.bands.bottom;
         ost.video_resample = width != enc->width || height != enc->height || dec->pix_fmt != enc->pix_fmt;
         if (ost.video_resample) {
             ost.pict_tmp = ff::av_frame_alloc();
@@ -129,23 +160,24 @@ void TCustomFFmpeg::SetUpEncoding(TAVOutputStream& ost, TAVInputStream& ist, int
             if (FOptions.sws_opts)
                 ff::av_opt_get_int(FOptions.sws_opts, "sws_flags", 0, &flags);
             Fsws_flags = static_cast<unsigned>(flags);
-            ost.img_resample_ctx = ff::sws_getContext(width, height, dec->pix_fmt, enc->width, enc->height,
-                                                      enc->pix_fmt, static_cast<int>(Fsws_flags), nullptr,
-                                                      nullptr, nullptr);
+            ost.img_resample_ctx =
+                GetScaler(width, height, dec->pix_fmt, YUVColours(dec->pix_fmt, dec->colorspace, dec->color_range),
+                          enc->width, enc->height, enc->pix_fmt, static_cast<int>(Fsws_flags));
             if (!ost.img_resample_ctx)
                 throw FFmpegException("Cannot get resampling context");
-            if (!FEnableFilter) {
+            if (!filtered) {
                 ost.original_height = dec->height;
                 ost.original_width = dec->width;
             }
             enc->bits_per_raw_sample = 0;
         }
+        TellColours(enc, dec, ost.video_resample);
         ost.resample_height = height;
         ost.resample_width = width;
         ost.resample_pix_fmt = dec->pix_fmt;
-        if (FEnableFilter) {
+        if (filtered) {
             FLastErrMsg.clear();
-            if (ConfigureFilters(dec, AV_TIME_BASE_Q, enc, ost.bands, ost.filters) < 0)
+            if (ConfigureFilters(dec, AV_TIME_BASE_Q, enc, ost.bands, ost.filters, upright) < 0)
                 throw FFmpegException(FLastErrMsg.empty() ? std::string("Error opening filters!")
                                                           : "Error opening filters: " + FLastErrMsg);
         }

@@ -89,7 +89,8 @@ void TCustomFFmpeg::RunCustomHook(AVFrame* picture, std::int64_t pts)
     TRGBConvertContext& context = FHookContext;
     bool update = true;
     bool stop = false;
-    if (!PictureToBitmap(context, picture->data, picture->linesize, format, width, height)) {
+    const TYUVColours colours = FrameColours(picture);
+    if (!PictureToBitmap(context, picture->data, picture->linesize, format, width, height, colours)) {
         LogError("Cannot initialize the toRGB conversion context");
         update = false;
         stop = true;
@@ -107,27 +108,9 @@ void TCustomFFmpeg::RunCustomHook(AVFrame* picture, std::int64_t pts)
     // A bitmap the handler gave another size cannot go back into the picture.
     const TFFPicture* painted = context.Bitmap.get();
     if (update && painted && painted->Width == width && painted->Height == height
-        && painted->Pixels.size() >= static_cast<size_t>(width) * height * 4) {
-        const TFFPicture& bitmap = *painted;
-        const int rowBytes = width * 4;
-        if (format == context.RGBPixFmt) {
-            for (int y = 0; y < height; ++y)
-                std::memcpy(picture->data[0] + static_cast<std::ptrdiff_t>(y) * picture->linesize[0],
-                            bitmap.Pixels.data() + static_cast<size_t>(y) * rowBytes, static_cast<size_t>(rowBytes));
-        } else {
-            context.fromRGB_convert_ctx =
-                ff::sws_getCachedContext(context.fromRGB_convert_ctx, width, height, context.RGBPixFmt, width,
-                                         height, format, SWS_BICUBIC, nullptr, nullptr, nullptr);
-            if (!context.fromRGB_convert_ctx) {
-                LogError("Cannot initialize the fromRGB conversion context");
-                stop = true;
-            } else {
-                const std::uint8_t* const rows[4] = {bitmap.Pixels.data(), nullptr, nullptr, nullptr};
-                const int strides[4] = {rowBytes, 0, 0, 0};
-                ff::sws_scale(context.fromRGB_convert_ctx, rows, strides, 0, height, picture->data,
-                              picture->linesize);
-            }
-        }
+        && !BitmapToPicture(context, picture->data, picture->linesize, format, width, height, colours)) {
+        LogError("Cannot initialize the fromRGB conversion context");
+        stop = true;
     }
     if (stop) {
         FOnCustomHook = nullptr;
@@ -177,7 +160,7 @@ int TCustomFFmpeg::EncodeVideoFrame(AVFormatContext* s, TAVOutputStream& ost, TA
 
     const AVFrame* picture = in_picture;
     FramePtr cropped;
-    if (!FEnableFilter) {
+    if (!ost.filters.input_video_filter) {
         // A picture of another size or format than at set-up: a scaled stream follows it with crop
         // bands kept in proportion; any other cannot.
         const int width = in_picture->width;
@@ -204,9 +187,10 @@ int TCustomFFmpeg::EncodeVideoFrame(AVFormatContext* s, TAVOutputStream& ost, TA
             if (FOptions.sws_opts)
                 ff::av_opt_get_int(FOptions.sws_opts, "sws_flags", 0, &flags);
             Fsws_flags = static_cast<unsigned>(flags);
-            ost.img_resample_ctx = ff::sws_getContext(
-                ost.resample_width, ost.resample_height, static_cast<AVPixelFormat>(ost.resample_pix_fmt),
-                enc->width, enc->height, enc->pix_fmt, static_cast<int>(Fsws_flags), nullptr, nullptr, nullptr);
+            ost.img_resample_ctx =
+                GetScaler(ost.resample_width, ost.resample_height, static_cast<AVPixelFormat>(ost.resample_pix_fmt),
+                          FrameColours(in_picture), enc->width, enc->height, enc->pix_fmt,
+                          static_cast<int>(Fsws_flags));
             if (!ost.img_resample_ctx)
                 throw FFmpegException("Cannot get resampling context");
         }
@@ -229,6 +213,10 @@ int TCustomFFmpeg::EncodeVideoFrame(AVFormatContext* s, TAVOutputStream& ost, TA
                 throw FFmpegException("Cannot allocate temp picture, check pix fmt");
             ff::sws_scale(ost.img_resample_ctx, picture->data, picture->linesize, 0, ost.resample_height,
                           ost.pict_tmp->data, ost.pict_tmp->linesize);
+            // The scaled picture keeps the matrix; its range is the encoder's format's.
+            const TYUVColours scaled = ScaledColours(FrameColours(picture), enc->pix_fmt);
+            ost.pict_tmp->colorspace = scaled.Matrix;
+            ost.pict_tmp->color_range = scaled.FullRange ? AVCOL_RANGE_JPEG : AVCOL_RANGE_MPEG;
             picture = ost.pict_tmp;
         }
     }

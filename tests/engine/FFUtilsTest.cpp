@@ -178,7 +178,7 @@ TEST_F(FFUtilsWithLibraries, PicturesBecomeBitmapsDirectlyOrThroughTheScaler)
     const std::uint8_t* planes[4] = {bgra.data(), nullptr, nullptr, nullptr};
     const int lines4[4] = {8, 0, 0, 0};
     ASSERT_TRUE(PictureToBitmap(context, planes, lines4, AV_PIX_FMT_BGRA, 1, 3));
-    EXPECT_EQ(nullptr, context.toRGB_convert_ctx);
+    EXPECT_EQ(nullptr, context.toRGB_convert_ctx.Context);
     ASSERT_EQ(1, context.Bitmap->Width);
     EXPECT_EQ((std::vector<std::uint8_t>{0, 1, 2, 3, 10, 11, 12, 13, 20, 21, 22, 23}),
               context.Bitmap->Pixels);
@@ -194,7 +194,7 @@ TEST_F(FFUtilsWithLibraries, PicturesBecomeBitmapsDirectlyOrThroughTheScaler)
             std::fill_n(frame->data[plane] + y * frame->linesize[plane], plane ? 3 : 5,
                         plane ? 128 : 126);
     ASSERT_TRUE(PictureToBitmap(context, frame->data, frame->linesize, AV_PIX_FMT_YUV420P, 5, 3));
-    EXPECT_NE(nullptr, context.toRGB_convert_ctx);
+    EXPECT_NE(nullptr, context.toRGB_convert_ctx.Context);
     ASSERT_EQ(5u * 3 * 4, context.Bitmap->Pixels.size());
     for (size_t i = 0; i < context.Bitmap->Pixels.size(); i += 4) {
         EXPECT_NEAR(128, context.Bitmap->Pixels[i], 3);
@@ -205,5 +205,5 @@ TEST_F(FFUtilsWithLibraries, PicturesBecomeBitmapsDirectlyOrThroughTheScaler)
 
     FreeRGBContext(context);
     EXPECT_EQ(nullptr, context.Bitmap);
-    EXPECT_EQ(nullptr, context.toRGB_convert_ctx);
+    EXPECT_EQ(nullptr, context.toRGB_convert_ctx.Context);
 }

@@ -13,6 +13,9 @@
 #include "skin/form/skSkinSlider.h"
 #include "skin/form/skSkinViews.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace {
 
 constexpr DWORD kGuardMs = 10000;
@@ -136,20 +139,52 @@ TEST_F(PreviewForm, ReleasingTheSliderSeeksThereAndPlays)
     ASSERT_TRUE(MainThread::WaitServing([&] { return Form1->FFPlayer->GetCurrentPTS() >= 900'000; }, kGuardMs));
 }
 
+// Played to its end, a file with pictures or sound alone puts the slider at the far right, then
+// goes back to the start paused with the slider at the left, and plays again from there.
 TEST_F(PreviewForm, AFileAtItsEndGoesBackToTheStartPaused)
 {
     StartForms(true);
-    OpenPaused("sample.avi");
-    Form1->FFPlayer->Seek(std::int64_t{1'800'000}, TSeekFlags{}, true);
-    Form1->skSkinButton13->ButtonClick();  // play
-    ASSERT_TRUE(WaitForLine("End")) << testing::PrintToString(Log());
-    ASSERT_TRUE(WaitForLine("Pause", 2)) << testing::PrintToString(Log());
-    EXPECT_TRUE(Form1->FFPlayer->GetPaused());
-    EXPECT_EQ(Count("End"), 1);
-    // Playing again starts from the beginning.
-    Form1->skSkinButton13->ButtonClick();
-    ASSERT_TRUE(MainThread::WaitServing([&] { return Form1->FFPlayer->GetCurrentPTS() < 1'000'000; }, kGuardMs))
-        << Form1->FFPlayer->GetCurrentPTS();
+    const std::string flac = dir.file("sound.flac");
+    ASSERT_EQ(0, std::system(("ffmpeg -nostdin -loglevel error -y -i '" + zdtest::fixture("sample.wav") +
+                              "' -c:a flac '" + flac + "'")
+                                 .c_str()));
+    for (const std::string& file : {zdtest::fixture("sample.avi"), zdtest::fixture("sample.wav"), flac}) {
+        SCOPED_TRACE(file);
+        const int ends = Count("End"), plays = Count("Play");
+        Form1->T_Movie_PLayer_FileName = file;
+        Form1->Button31->Click();
+        // A file with pictures opens paused on its first one; sound alone plays at once.
+        ASSERT_TRUE(WaitForLine("Play", plays + 1)) << testing::PrintToString(Log());
+        if (Form1->FFPlayer->GetVideoStreamIndex() >= 0) {
+            ASSERT_TRUE(MainThread::WaitServing([] { return Form1->FFPlayer->GetPaused(); }, kGuardMs));
+        }
+        const int pauses = Count("Pause");
+        // The slider's value after each position the panel was told.
+        std::vector<int> values;
+        Form1->FFPlayer->OnPosition = [&](TCustomPlayer* sender, std::int64_t pts) {
+            Form1->FFPlayerPosition(sender, pts);
+            values.push_back(Form1->skSkinSlider1->GetValue());
+        };
+        Form1->FFPlayer->Seek(std::int64_t{1'800'000}, TSeekFlags{}, true);
+        Form1->skSkinButton13->ButtonClick();  // play
+        ASSERT_TRUE(WaitForLine("End", ends + 1)) << testing::PrintToString(Log());
+        ASSERT_TRUE(WaitForLine("Pause", pauses + 1)) << testing::PrintToString(Log());
+        EXPECT_TRUE(Form1->FFPlayer->GetPaused());
+        ASSERT_FALSE(values.empty());
+        EXPECT_EQ(*std::max_element(values.begin(), values.end()), Form1->skSkinSlider1->GetMaxValue())
+            << testing::PrintToString(values);
+        EXPECT_TRUE(MainThread::WaitServing([&] { return Form1->skSkinSlider1->GetValue() == 0; }, kGuardMs))
+            << testing::PrintToString(values);
+        EXPECT_EQ(Count("End"), ends + 1);
+        // Playing again starts from the beginning.
+        Form1->skSkinButton13->ButtonClick();
+        ASSERT_TRUE(MainThread::WaitServing([&] { return Form1->FFPlayer->GetCurrentPTS() < 1'000'000; }, kGuardMs))
+            << Form1->FFPlayer->GetCurrentPTS();
+        Form1->FFPlayer->Stop(true);
+        Form1->FFPlayer->OnPosition = [](TCustomPlayer* sender, std::int64_t pts) {
+            Form1->FFPlayerPosition(sender, pts);
+        };
+    }
 }
 
 TEST_F(PreviewForm, StopNeedsASelectedRowAndReopensAndMuteSwapsItsButtons)

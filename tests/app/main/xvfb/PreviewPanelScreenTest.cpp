@@ -93,6 +93,14 @@ protected:
         ASSERT_TRUE(FFmpeg("-f lavfi -i \"" + std::string(kBlocks) +
                            "\" -vf scale=out_range=full,format=yuv420p -color_range pc -c:v ffv1 '" +
                            dir.file("full.mkv") + "'"));
+        for (const char* range : {"tv", "pc"}) {
+            ASSERT_TRUE(FFmpeg("-f lavfi -i \"" + std::string(kBlocks) + "\" -vf scale=out_color_matrix=bt709:out_range=" +
+                               range + ",format=yuv420p -colorspace bt709 -color_range " + range +
+                               " -c:v libx264 -qp 0 '" + dir.file(std::string("bt709_") + range + ".mp4") + "'"));
+        }
+        // A phone's portrait clip: stored on its side, its display matrix turns it upright.
+        ASSERT_TRUE(FFmpeg("-i '" + dir.file("bt709_tv.mp4") + "' -c copy -metadata:s:v:0 rotate=90 '" +
+                           dir.file("phone.mp4") + "'"));
         ASSERT_TRUE(FFmpeg("-f lavfi -i \"color=c=black:s=320x240:r=25:d=1,format=yuv420p,"
                            "geq=lum='40+30*N':cb=128:cr=128\" -pix_fmt yuv420p -c:v ffv1 '" +
                            dir.file("frames.mkv") + "'"));
@@ -238,24 +246,28 @@ TEST_P(PreviewPanelScreen, ThePanelShowsThePictureAndItsBlackOnly)
 }
 
 // The panel's colours are the ffmpeg command's RGB conversion of the same frame, within 4 per
-// channel, for a source of video's limited range and one of full range.
+// channel, for BT.601 and BT.709 sources of video's limited range and of full range, and for a
+// portrait phone clip (stored on its side) shown upright.
 TEST_P(PreviewPanelScreen, ThePanelsColoursAreThoseOfTheRGBFrame)
 {
-    for (const char* name : {"limited.mkv", "full.mkv"}) {
+    for (const std::string name : {"limited.mkv", "full.mkv", "bt709_tv.mp4", "bt709_pc.mp4", "phone.mp4"}) {
         SCOPED_TRACE(name);
-        const QImage reference = FirstFrameRGB(dir.file(name), dir.file("reference.rgb"), 320, 180);
+        const bool portrait = name == "phone.mp4";
+        const int width = portrait ? 180 : 320, height = portrait ? 320 : 180;
+        const QImage reference = FirstFrameRGB(dir.file(name), dir.file("reference.rgb"), width, height);
         ASSERT_FALSE(reference.isNull());
         Open(name);
-        const TDisplayRect wide = PictureIn(320, 180);
+        const TDisplayRect area = PictureIn(width, height);
         std::vector<std::pair<QRgb, QRgb>> samples;  // shown, expected
         const auto matches = [&] {
             const QImage image = ScreenOf(PanelOnScreen());
             samples.clear();
             bool all = true;
             for (int block = 0; block < 4; ++block) {
-                const int x = 40 + 80 * block, y = 90;
+                // The blocks side by side; stacked from the top in the upright portrait clip.
+                const int x = portrait ? 90 : 40 + 80 * block, y = portrait ? 40 + 80 * block : 90;
                 const QRgb expected = reference.pixel(x, y);
-                const QRgb shown = image.pixel(wide.X + x * wide.W / 320, wide.Y + y * wide.H / 180);
+                const QRgb shown = image.pixel(area.X + x * area.W / width, area.Y + y * area.H / height);
                 samples.emplace_back(shown, expected);
                 all = all && Near(shown, expected, 4);
             }
@@ -269,7 +281,7 @@ TEST_P(PreviewPanelScreen, ThePanelsColoursAreThoseOfTheRGBFrame)
                         std::to_string(qGreen(expected)) + "," + std::to_string(qBlue(expected)) + "; ";
             return text;
         }();
-        Save(PanelOnScreen(), std::string("panel_colours_") + (name[0] == 'l' ? "limited" : "full"));
+        Save(PanelOnScreen(), "panel_colours_" + name.substr(0, name.find('.')));
     }
 }
 
