@@ -49,7 +49,7 @@ bool AnyButtonDown()
 
 } // namespace
 
-void Activate(Window* top, WORD how)
+void Activate(Window* top, WORD how, bool raise)
 {
     WindowSystem& sys = Sys();
     Window* old = sys.Find(sys.input.active);
@@ -73,7 +73,8 @@ void Activate(Window* top, WORD how)
             SetFocus(nullptr);
         return;
     }
-    Raise(top);
+    if (raise)
+        Raise(top);
     // A native window that takes no focus (pop-ups, hints) is not asked to: the keyboard stays
     // with the native window that has it, and input reaches the active window through us anyway.
     if (top->top && top->top->native && !top->top->attributes.noActivate)

@@ -4,9 +4,9 @@
 #include "platform/window/WindowObject.h"
 
 // Makes `top` (a top-level window, or nullptr) the active window with WM_NCACTIVATE and
-// WM_ACTIVATE on both sides; `how` is WA_ACTIVE or WA_CLICKACTIVE. Raises the window and gives it
-// the focus as DefWindowProc does.
-void Activate(Window* top, WORD how);
+// WM_ACTIVATE on both sides; `how` is WA_ACTIVE or WA_CLICKACTIVE. Raises the window (unless
+// `raise` is false: it becomes active where it stands) and gives it the focus as DefWindowProc does.
+void Activate(Window* top, WORD how, bool raise = true);
 // Moves focus, activation and capture away from w and its descendants, which are being hidden
 // or destroyed.
 void WithdrawInput(Window* w);

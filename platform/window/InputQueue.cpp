@@ -289,8 +289,16 @@ void Convert(const RawInput& raw)
         break;
     case RawInput::Kind::Activated: {
         Window* top = TopLevelOf(sys.Find(raw.hwnd));
-        if (top && top->Visible() && top->Enabled() && !(top->exStyle & WS_EX_NOACTIVATE))
-            Activate(top, WA_ACTIVE);
+        if (top && top->Visible() && top->Enabled() && !(top->exStyle & WS_EX_NOACTIVATE)) {
+            // A window manager focuses windows by itself: the one under the pointer, one it just
+            // mapped. A window whose owner a modal dialog disabled (a preview window made while
+            // the dialog is open) becomes active where it stands, below the dialog; a click on it
+            // raises it as usual.
+            bool ownerDisabled = false;
+            for (const Window* o = top->owner; o && !ownerDisabled; o = o->owner)
+                ownerDisabled = !o->Enabled();
+            Activate(top, WA_ACTIVE, !ownerDisabled);
+        }
         break;
     }
     case RawInput::Kind::AppDeactivated:

@@ -2,6 +2,8 @@
 
 #include "WindowTestSupport.h"
 
+#include "platform/window/RawInput.h"
+
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -88,6 +90,36 @@ TEST_F(FocusActivation, NativeWindowsThatTakeNoFocusAreNotAskedTo)
     EXPECT_EQ(kit.Display().State(popup)->activations, 0);
     SetActiveWindow(form);
     EXPECT_EQ(kit.Display().State(form)->activations, formActivations + 1);
+}
+
+// A window manager focuses windows by itself (the one under the pointer, one it just mapped).
+// While a modal dialog has disabled the form, a window the form owns (a preview window made
+// meanwhile) that it focuses becomes active below the dialog; the dialog, focused, comes up.
+TEST_F(FocusActivation, TheNativeSideActivatesAWindowOfADisabledFormWhereItStands)
+{
+    HWND form = Top(RECT{0, 0, 300, 300});
+    HWND owned = Top(RECT{50, 50, 250, 250}, WS_POPUP | WS_VISIBLE, 0, "Plain", form);
+    HWND dialog = Top(RECT{100, 100, 200, 200});
+    EnableWindow(form, FALSE);
+    SetActiveWindow(nullptr);
+    kit.Pump();
+    const auto nativeActivation = [&](HWND hwnd) {
+        RawInput input;
+        input.kind = RawInput::Kind::Activated;
+        input.hwnd = hwnd;
+        PostRawInput(input);
+        kit.Pump();
+    };
+    nativeActivation(owned);
+    EXPECT_EQ(GetActiveWindow(), owned);
+    EXPECT_EQ(GetWindow(dialog, GW_HWNDFIRST), dialog);
+    EXPECT_EQ(GetWindow(dialog, GW_HWNDNEXT), owned);
+    nativeActivation(form);
+    EXPECT_EQ(GetActiveWindow(), owned);
+    SetWindowPos(owned, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    nativeActivation(dialog);
+    EXPECT_EQ(GetActiveWindow(), dialog);
+    EXPECT_EQ(GetWindow(dialog, GW_HWNDFIRST), dialog);
 }
 
 TEST_F(FocusActivation, FocusChangesTellBothWindowsAndActivateTheNewTopLevel)
