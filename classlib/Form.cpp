@@ -354,6 +354,31 @@ void TCustomForm::closeModal()
     }
 }
 
+namespace {
+
+// The window a modal form belongs to: the form the user works in (an active window that is no
+// form, such as a preview window, leads to its owner), else the shown main form.
+HWND ModalOwner(const TCustomForm* modal)
+{
+    const auto isOtherForm = [modal](HWND h) {
+        for (int i = 0; Screen && i < Screen->CustomFormCount(); ++i) {
+            TCustomForm* f = Screen->CustomForms(i);
+            if (f != modal && f->HandleAllocated() && f->GetHandle() == h)
+                return true;
+        }
+        return false;
+    };
+    for (HWND h = GetActiveWindow(); h; h = GetWindow(h, GW_OWNER))
+        if (isOtherForm(h))
+            return h;
+    TCustomForm* main = Application ? Application->MainForm() : nullptr;
+    if (main && main != modal && main->HandleAllocated() && IsWindowVisible(main->GetHandle()))
+        return main->GetHandle();
+    return nullptr;
+}
+
+} // namespace
+
 int TCustomForm::ShowModal()
 {
     if (GetVisible() || !GetEnabled() || FFormState.Contains(fsModal))
@@ -362,7 +387,12 @@ int TCustomForm::ShowModal()
         SendMessage(capture, WM_CANCELMODE, 0, 0);
     ReleaseCapture();
     FFormState.Include(fsModal);
-    HWND previousActive = GetActiveWindow();
+    // Owned by that window, the form is its dialog: the desktop keeps it above the window and
+    // hands it what reaches the window meanwhile. When it ends, the owner is active again.
+    if (!GetParentWindow())
+        SetWindowLongPtr(GetHandle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(ModalOwner(this)));
+    const HWND owner = GetWindow(FHandle, GW_OWNER);
+    const HWND previousActive = owner ? owner : GetActiveWindow();
     // Every other form is disabled while this one runs.
     std::vector<HWND> disabled;
     if (Screen)
@@ -374,10 +404,15 @@ int TCustomForm::ShowModal()
             }
         }
     auto alive = AliveToken();
-    auto restore = [&]() {
+    // The forms come back before this one hides, so the activation goes back to its owner.
+    auto enableOthers = [&disabled]() {
         for (HWND h : disabled)
             if (IsWindow(h))
                 EnableWindow(h, TRUE);
+        disabled.clear();
+    };
+    auto restore = [&]() {
+        enableOthers();
         if (*alive)
             FFormState.Exclude(fsModal);
         if (previousActive && IsWindow(previousActive))
@@ -398,9 +433,11 @@ int TCustomForm::ShowModal()
         } while (*alive && FModalResult == mrNone);
         if (*alive) {
             result = FModalResult;
+            enableOthers();
             Hide();
         }
     } catch (...) {
+        enableOthers();
         if (*alive && GetVisible())
             Hide();
         restore();

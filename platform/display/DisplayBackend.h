@@ -29,6 +29,8 @@ struct NativeAttributes {
     bool noActivate = false;
     bool perPixelAlpha = false; // layered with an alpha picture
     HWND owner = nullptr;       // stays above its owner
+    bool dialog = false;        // an owned window of its own (not a tool window or pop-up)
+    bool modal = false;         // a dialog whose owner is disabled: the owner waits for it
     friend bool operator==(const NativeAttributes&, const NativeAttributes&) = default;
 };
 

@@ -2,6 +2,7 @@
 
 #include "platform/display/QtDisplayBackend.h"
 #include "platform/display/QtWindows.h"
+#include "platform/display/QtX11.h"
 #include "platform/qt/QtApp.h"
 #include "platform/window/RawInput.h"
 
@@ -9,12 +10,11 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QtGui/qguiapplication_platform.h>
-#include <xcb/xcb.h>
 
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <functional>
 #include <string>
 
 namespace {
@@ -23,6 +23,26 @@ RECT ToRect(const QRect& r)
 {
     return RECT{r.x(), r.y(), r.x() + r.width(), r.y() + r.height()};
 }
+
+// Calls back on every X focus-in of the program's windows, the end of another client's keyboard
+// grab included (Qt reports no focus change when the focus comes back to the window that had it).
+class FocusInFilter final : public QAbstractNativeEventFilter {
+public:
+    explicit FocusInFilter(std::function<void()> back) : back_(std::move(back)) {}
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override
+    {
+        if (type == "xcb_generic_event_t") {
+            const auto* event = static_cast<const xcb_generic_event_t*>(message);
+            if ((event->response_type & 0x7F) == XCB_FOCUS_IN &&
+                reinterpret_cast<const xcb_focus_in_event_t*>(event)->detail != XCB_NOTIFY_DETAIL_POINTER)
+                back_();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> back_;
+};
 
 } // namespace
 
@@ -50,6 +70,8 @@ QtDisplay::QtDisplay()
         displayChanged();
     });
     QObject::connect(qGuiApp, &QGuiApplication::screenRemoved, &context_, displayChanged);
+    focusInFilter_ = std::make_unique<FocusInFilter>([this] { KeyboardBack(); });
+    qGuiApp->installNativeEventFilter(focusInFilter_.get());
     QObject::connect(qGuiApp, &QGuiApplication::applicationStateChanged, &context_, [](Qt::ApplicationState state) {
         if (state == Qt::ApplicationInactive) {
             RawInput input;
@@ -59,7 +81,11 @@ QtDisplay::QtDisplay()
     });
 }
 
-QtDisplay::~QtDisplay() = default;
+QtDisplay::~QtDisplay()
+{
+    if (QCoreApplication* app = QCoreApplication::instance())
+        app->removeNativeEventFilter(focusInFilter_.get());
+}
 
 std::unique_ptr<NativeWindow> QtDisplay::CreateWindow(HWND hwnd)
 {
@@ -100,19 +126,6 @@ std::vector<MonitorDescription> QtDisplay::Monitors()
     return monitors;
 }
 
-namespace {
-
-// Qt's X connection; nullptr on another platform (offscreen draws what it is given).
-xcb_connection_t* XConnection()
-{
-    if (!qGuiApp || QGuiApplication::platformName() != "xcb")
-        return nullptr;
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
-
-} // namespace
-
 bool QtDisplay::TranslucencyReachesScreen()
 {
     xcb_connection_t* const c = XConnection();
@@ -126,13 +139,7 @@ bool QtDisplay::TranslucencyReachesScreen()
         if (dot != std::string::npos && dot > name.rfind(':'))
             screen = name.substr(dot + 1);
     }
-    const std::string atomName = "_NET_WM_CM_S" + screen;
-    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
-        c, xcb_intern_atom(c, 1, static_cast<std::uint16_t>(atomName.size()), atomName.c_str()), nullptr);
-    if (!atom)
-        return false;
-    const xcb_atom_t selection = atom->atom;
-    std::free(atom);
+    const xcb_atom_t selection = XAtom(c, "_NET_WM_CM_S" + screen);
     if (selection == XCB_ATOM_NONE)
         return false;
     xcb_get_selection_owner_reply_t* owner =
@@ -193,6 +200,37 @@ void QtDisplay::FocusChanged(QWindow* window)
     input.kind = RawInput::Kind::Activated;
     input.hwnd = ours->Handle();
     PostRawInput(input);
+}
+
+void QtDisplay::NoteKey(std::uint32_t keycode, UINT vk, bool down)
+{
+    if (keycode == 0 || keycode > 255)
+        return;
+    if (down)
+        keysDown_[keycode] = vk;
+    else
+        keysDown_.erase(keycode);
+}
+
+void QtDisplay::KeyboardBack()
+{
+    xcb_connection_t* const c = XConnection();
+    if (keysDown_.empty() || !c)
+        return;
+    const std::optional<std::bitset<256>> held = KeysHeld(c);
+    if (!held)
+        return;
+    for (auto it = keysDown_.begin(); it != keysDown_.end();) {
+        if ((*held)[it->first]) {
+            ++it;
+            continue;
+        }
+        RawInput input;
+        input.kind = RawInput::Kind::KeyUpElsewhere;
+        input.vk = it->second;
+        PostRawInput(input);
+        it = keysDown_.erase(it);
+    }
 }
 
 std::unique_ptr<DisplayBackend> CreateQtDisplay()

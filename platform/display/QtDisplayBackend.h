@@ -3,9 +3,13 @@
 
 #include "platform/display/DisplayBackend.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QObject>
 #include <QTimer>
 
+#include <cstdint>
+#include <map>
+#include <memory>
 #include <unordered_map>
 
 class QAbstractEventDispatcher;
@@ -31,13 +35,19 @@ public:
     QtTopLevelWindow* Find(HWND hwnd) const;
     // The next focus change to this window is our own doing, not news to report.
     void ExpectActivation(HWND hwnd) { expectedActivation_ = hwnd; }
+    // A key went down or up in one of the windows (its X key code, 0 when it has none).
+    void NoteKey(std::uint32_t keycode, UINT vk, bool down);
 
 private:
     void FocusChanged(QWindow* window);
+    // One of the windows got the keyboard back: keys released while it was elsewhere are up.
+    void KeyboardBack();
 
     QObject context_;
     QTimer timer_;
     QAbstractEventDispatcher* dispatcher_ = nullptr;
     std::unordered_map<HWND, QtTopLevelWindow*> windows_;
     HWND expectedActivation_ = nullptr;
+    std::map<std::uint32_t, UINT> keysDown_;  // key code -> virtual key
+    std::unique_ptr<QAbstractNativeEventFilter> focusInFilter_;
 };

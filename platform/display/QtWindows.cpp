@@ -4,6 +4,7 @@
 #include "platform/display/QtDisplay.h"
 #include "platform/display/QtDisplayBackend.h"
 #include "platform/display/QtKeys.h"
+#include "platform/display/QtX11.h"
 #include "platform/window/Keys.h"
 #include "platform/window/RawInput.h"
 
@@ -22,8 +23,6 @@
 
 #include <algorithm>
 #include <cstdint>
-
-#include <xcb/xcb.h>
 
 namespace {
 
@@ -75,11 +74,12 @@ void PostWheel(QWheelEvent* event)
     event->accept();
 }
 
-void PostKey(QKeyEvent* event, RawInput::Kind kind)
+void PostKey(QKeyEvent* event, RawInput::Kind kind, QtDisplay& display)
 {
     const UINT vk = VirtualKeyFromQt(event->key(), (event->modifiers() & Qt::KeypadModifier) != 0);
     if (!vk)
         return;
+    display.NoteKey(event->nativeScanCode(), vk, kind == RawInput::Kind::KeyDown);
     RawInput input;
     input.kind = kind;
     input.vk = vk;
@@ -139,6 +139,8 @@ void QtTopLevelWindow::SetAttributes(const NativeAttributes& a)
         flags |= Qt::ToolTip;  // placed exactly, never managed or focused by the window manager
     else if (a.tool)
         flags |= Qt::Tool;
+    else if (a.dialog)
+        flags |= Qt::Dialog;  // transient for its owner: the desktop keeps it above the owner
     else
         flags |= Qt::Window;
     if (a.topmost)
@@ -148,6 +150,7 @@ void QtTopLevelWindow::SetAttributes(const NativeAttributes& a)
     if (a.noActivate)
         flags |= Qt::WindowDoesNotAcceptFocus;
     const bool alphaChanged = !attributes_ || attributes_->perPixelAlpha != a.perPixelAlpha;
+    const bool modalChanged = attributes_ && attributes_->modal != a.modal;
     attributes_ = a;
     if (alphaChanged && handle()) {
         // The pixel format is fixed when the native window is made: make it again.
@@ -175,6 +178,18 @@ void QtTopLevelWindow::SetAttributes(const NativeAttributes& a)
         if (remap)
             setVisible(true);
     }
+    // An unmapped window gets its state as it is mapped (showEvent).
+    if (modalChanged && isVisible() && handle())
+        if (xcb_connection_t* c = XConnection())
+            SetModalState(c, static_cast<xcb_window_t>(winId()), true, a.modal);
+}
+
+void QtTopLevelWindow::showEvent(QShowEvent*)
+{
+    // Only dialogs are ever modal.
+    if (attributes_ && attributes_->dialog)
+        if (xcb_connection_t* c = XConnection())
+            SetModalState(c, static_cast<xcb_window_t>(winId()), false, attributes_->modal);
 }
 
 void QtTopLevelWindow::SetGeometry(const RECT& screenRect)
@@ -369,26 +384,13 @@ void QtTopLevelWindow::wheelEvent(QWheelEvent* event)
 
 void QtTopLevelWindow::keyPressEvent(QKeyEvent* event)
 {
-    PostKey(event, RawInput::Kind::KeyDown);
+    PostKey(event, RawInput::Kind::KeyDown, display_);
 }
 
 void QtTopLevelWindow::keyReleaseEvent(QKeyEvent* event)
 {
-    PostKey(event, RawInput::Kind::KeyUp);
+    PostKey(event, RawInput::Kind::KeyUp, display_);
 }
-
-namespace {
-
-// Qt's X connection, or nullptr on another platform.
-xcb_connection_t* XConnection()
-{
-    if (!qGuiApp || QGuiApplication::platformName() != "xcb")
-        return nullptr;
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
-
-} // namespace
 
 QtChildWindow::QtChildWindow(QWindow* parent, HWND hwnd, const RECT& rectInParent) : QWindow(parent), hwnd_(hwnd)
 {

@@ -38,6 +38,7 @@ public:
 protected:
     bool event(QEvent* event) override;
     void exposeEvent(QExposeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

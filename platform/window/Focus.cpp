@@ -89,6 +89,34 @@ void Activate(Window* top, WORD how, bool raise)
         SetFocus(nullptr);
 }
 
+Window* ModalDialogOf(Window* disabled)
+{
+    for (Window* w : Sys().Desktop().children) {
+        if (!w->Visible() || !w->Enabled() || w->destroying || !AttributesOf(w).modal)
+            continue;
+        for (const Window* o = w->owner; o; o = o->owner)
+            if (o == disabled)
+                return w;
+    }
+    return nullptr;
+}
+
+void HandToModalDialog(Window* disabled)
+{
+    Window* dialog = ModalDialogOf(disabled);
+    if (!dialog)
+        return;
+    NoteRaisedNatively(disabled);
+    if (Sys().input.active != dialog->handle) {
+        Activate(dialog, WA_ACTIVE);
+        return;
+    }
+    // Active already, yet the desktop put the disabled window over it and gave it the keyboard.
+    Raise(dialog);
+    if (dialog->top && dialog->top->native)
+        dialog->top->native->Activate();
+}
+
 Window* NextActiveCandidate(Window* leaving)
 {
     WindowSystem& sys = Sys();

@@ -15,3 +15,9 @@ void ForgetInput(HWND hwnd);
 // The visible, enabled top-level window that should become active when `leaving` goes: its
 // owner, else the highest activatable window.
 Window* NextActiveCandidate(Window* leaving);
+// The shown, enabled modal dialog (see NativeAttributes::modal) that a disabled top-level window
+// waits for, through any chain of owners; nullptr when there is none.
+Window* ModalDialogOf(Window* disabled);
+// The user reached a disabled top-level window through the desktop (a click, a window manager's
+// focus): the dialog it waits for comes up and takes the activation.
+void HandToModalDialog(Window* disabled);

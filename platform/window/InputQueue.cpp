@@ -177,8 +177,14 @@ void ConvertMouse(const RawInput& raw)
         in.underMouse = target ? target->handle : nullptr;
         in.underMouseHit = hit;
     }
-    if (!target || !Alive(target) || hit == HTERROR)
+    if (!target || !Alive(target))
         return;
+    if (hit == HTERROR) {
+        // A click on a window that a modal dialog disabled brings the dialog up.
+        if (down && target->IsTopLevel() && !target->Enabled())
+            HandToModalDialog(target);
+        return;
+    }
     std::shared_ptr<Window> keep = target->shared_from_this();
 
     const UINT clientMessage = raw.kind == RawInput::Kind::MouseMove ? WM_MOUSEMOVE : ButtonMessage(raw.button, down);
@@ -283,6 +289,10 @@ void Convert(const RawInput& raw)
     case RawInput::Kind::KeyUp:
         ConvertKey(raw);
         break;
+    case RawInput::Kind::KeyUpElsewhere:
+        SetKey(raw.vk, false);
+        sys.input.altAlone = false;
+        break;
     case RawInput::Kind::PointerLeft:
         CheckLeave(nullptr, HTNOWHERE);
         sys.input.underMouse = nullptr;
@@ -298,6 +308,8 @@ void Convert(const RawInput& raw)
             for (const Window* o = top->owner; o && !ownerDisabled; o = o->owner)
                 ownerDisabled = !o->Enabled();
             Activate(top, WA_ACTIVE, !ownerDisabled);
+        } else if (top && top->Visible() && !top->Enabled()) {
+            HandToModalDialog(top);
         }
         break;
     }
@@ -305,7 +317,8 @@ void Convert(const RawInput& raw)
         Activate(nullptr, WA_INACTIVE);
         break;
     case RawInput::Kind::CloseRequested:
-        if (sys.Find(raw.hwnd))
+        // A disabled window (a modal dialog waits above it) refuses, as it refuses all input.
+        if (Window* w = sys.Find(raw.hwnd); w && w->Enabled())
             Emit(raw.hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
         break;
     // What the native side did by itself reaches the window as its own command would.
@@ -348,7 +361,7 @@ void PostRawInput(const RawInput& input)
     // GetAsyncKeyState answers as the input arrives (on the GUI thread, where displays report it).
     if (MainThread::IsMainThread()) {
         using Kind = RawInput::Kind;
-        if (input.kind == Kind::KeyDown || input.kind == Kind::KeyUp)
+        if (input.kind == Kind::KeyDown || input.kind == Kind::KeyUp || input.kind == Kind::KeyUpElsewhere)
             SetKey(sys.input.asyncKeys, input.vk, input.kind == Kind::KeyDown);
         else if (input.kind == Kind::ButtonDown || input.kind == Kind::ButtonUp)
             SetKey(sys.input.asyncKeys, input.button, input.kind == Kind::ButtonDown);

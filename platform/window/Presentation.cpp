@@ -43,6 +43,8 @@ std::vector<Window*> ShownNatives()
     return shown;
 }
 
+} // namespace
+
 NativeAttributes AttributesOf(const Window* top)
 {
     NativeAttributes a;
@@ -58,8 +60,14 @@ NativeAttributes AttributesOf(const Window* top)
     }
     a.perPixelAlpha = top->top->hasLayeredPicture;
     a.owner = top->owner ? top->owner->handle : nullptr;
+    // An owned window of its own is its owner's dialog: the desktop keeps it with the owner, and
+    // while the owner is disabled (a modal loop runs) the owner waits for it.
+    a.dialog = top->owner && !a.tool && !a.popup;
+    a.modal = a.dialog && !top->owner->Enabled();
     return a;
 }
+
+namespace {
 
 // A layered window shows nothing until it was given its alpha or its picture.
 bool WantsNative(const Window* top)
@@ -195,6 +203,12 @@ void SyncNativeStacking()
     stack.clear();
     for (const Window* w : wanted)
         stack.push_back(w->handle);
+}
+
+void NoteRaisedNatively(Window* top)
+{
+    if (std::erase(NativeStack(), top->handle))
+        NativeStack().push_back(top->handle);
 }
 
 void SyncNativeChild(Window* w)

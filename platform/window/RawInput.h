@@ -15,6 +15,7 @@ struct RawInput {
         Wheel,
         KeyDown,
         KeyUp,
+        KeyUpElsewhere, // `vk` was released while another window had the keyboard: up, no message
         PointerLeft,    // the pointer left every window of the process
         Activated,      // the native side activated `hwnd`'s top-level window
         AppDeactivated, // another program became active

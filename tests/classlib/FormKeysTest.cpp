@@ -81,6 +81,51 @@ TEST_F(ControlsTest, AModalDialogReturnsItsModalResult)
     EXPECT_EQ(queries, 2);
 }
 
+// A modal dialog belongs to the form the user works in (a dialog opened from a dialog to that
+// dialog; with a window of the form's own active, such as a preview window, to the form). When it
+// ends, its owner is active again, without the preview window taking the activation between: a
+// native activation of it would race the owner's for the keyboard.
+TEST_F(ControlsTest, AModalDialogBelongsToTheActiveFormAndGivesItTheActivationBack)
+{
+    TForm* owner = ShownForm();
+    WNDCLASS wc{};
+    wc.lpfnWndProc = &DefWindowProc;
+    wc.lpszClassName = "Preview";
+    RegisterClass(&wc);
+    HWND preview = CreateWindowEx(WS_EX_TOOLWINDOW, "Preview", "", WS_CAPTION | WS_VISIBLE, 250, 250, 200, 150,
+                                  owner->GetHandle(), nullptr, nullptr, nullptr);
+    ASSERT_NE(preview, nullptr);
+    TForm* dlg;
+    Application->CreateForm(dlg);
+    dlg->SetBounds(150, 150, 200, 120);
+    TForm* inner;
+    Application->CreateForm(inner);
+    inner->SetBounds(170, 170, 100, 60);
+    SetActiveWindow(preview);
+    Pump();
+    const int previewActivations = kit.Display().State(preview)->activations;
+    const int ownerActivations = kit.Display().State(owner->GetHandle())->activations;
+    HWND dlgOwner = nullptr, innerOwner = nullptr;
+    kit.WhenIdle([&] {
+        dlgOwner = GetWindow(dlg->GetHandle(), GW_OWNER);
+        kit.WhenIdle([&] {
+            innerOwner = GetWindow(inner->GetHandle(), GW_OWNER);
+            inner->SetModalResult(mrCancel);
+        });
+        inner->ShowModal();
+        EXPECT_EQ(GetActiveWindow(), dlg->GetHandle());
+        dlg->SetModalResult(mrCancel);
+    });
+    EXPECT_EQ(dlg->ShowModal(), mrCancel);
+    EXPECT_EQ(dlgOwner, owner->GetHandle());
+    EXPECT_EQ(innerOwner, dlg->GetHandle());
+    EXPECT_EQ(GetActiveWindow(), owner->GetHandle());
+    EXPECT_EQ(kit.Display().State(preview)->activations, previewActivations);
+    EXPECT_EQ(kit.Display().State(owner->GetHandle())->activations, ownerActivations + 1);
+    DestroyWindow(preview);
+    UnregisterClass("Preview", nullptr);
+}
+
 TEST_F(ControlsTest, OnShortCutComesFirstThenKeyPreviewThenTheControl)
 {
     TForm* f = ShownForm();

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <tuple>
+#include <utility>
 
 namespace {
 
@@ -122,6 +124,61 @@ TEST_F(FocusActivation, TheNativeSideActivatesAWindowOfADisabledFormWhereItStand
     EXPECT_EQ(GetWindow(dialog, GW_HWNDFIRST), dialog);
 }
 
+// While modal dialogs have disabled the windows under them, the user reaching one of those
+// through the desktop (a click, a window manager focusing it) brings up the dialog it waits for,
+// through a chain of owners, and not another window it owns (a preview window), whether the dialog
+// was active or not; the desktop's request to close it is refused.
+TEST_F(FocusActivation, AWindowWaitingForAModalDialogHandsTheUserToIt)
+{
+    HWND form = Top(RECT{0, 0, 400, 300}, WS_POPUP | WS_CAPTION | WS_VISIBLE);
+    HWND preview = Top(RECT{300, 200, 500, 400}, WS_CAPTION | WS_VISIBLE, WS_EX_TOOLWINDOW, "Plain", form);
+    HWND options = Top(RECT{100, 50, 300, 250}, WS_POPUP | WS_CAPTION, 0, "Plain", form);
+    HWND box = Top(RECT{150, 100, 250, 200}, WS_POPUP | WS_CAPTION, 0, "Plain", options);
+    EnableWindow(form, FALSE);
+    ShowWindow(options, SW_SHOW);
+    EnableWindow(options, FALSE);
+    ShowWindow(box, SW_SHOW);
+    kit.Pump();
+    const auto post = [&](RawInput::Kind kind, HWND hwnd) {
+        RawInput input;
+        input.kind = kind;
+        input.hwnd = hwnd;
+        PostRawInput(input);
+    };
+    const std::pair<const char*, std::function<void(HWND)>> reaches[] = {
+        {"click", [&](HWND w) { kit.Click(w == form ? POINT{20, 280} : POINT{110, 240}); }},
+        {"native focus", [&](HWND w) { post(RawInput::Kind::Activated, w); }},
+    };
+    for (const auto& [how, reach] : reaches) {
+        for (HWND waiting : {form, options}) {
+            for (const bool boxActive : {false, true}) {
+                SCOPED_TRACE(testing::Message() << how << (waiting == form ? " on the form" : " on the options")
+                                                << (boxActive ? ", box active" : ", preview active"));
+                SetActiveWindow(boxActive ? box : preview);
+                kit.Pump();
+                const HeadlessWindowState& native = *kit.Display().State(box);
+                const int raises = native.raises;
+                const int activations = native.activations;
+                reach(waiting);
+                kit.Pump();
+                EXPECT_EQ(GetActiveWindow(), box);
+                EXPECT_EQ(GetWindow(box, GW_HWNDFIRST), box);
+                EXPECT_GT(native.raises, raises);
+                EXPECT_GT(native.activations, activations);
+            }
+        }
+    }
+    Clear();
+    post(RawInput::Kind::CloseRequested, form);
+    post(RawInput::Kind::CloseRequested, options);
+    kit.Pump();
+    EXPECT_TRUE(Messages(nullptr, {WM_SYSCOMMAND, WM_CLOSE}).empty());
+    post(RawInput::Kind::CloseRequested, box);
+    kit.Pump();
+    EXPECT_EQ(Messages(nullptr, {WM_SYSCOMMAND, WM_CLOSE}), (Msgs{WM_SYSCOMMAND, WM_CLOSE}));
+    EXPECT_FALSE(IsWindow(box));
+}
+
 TEST_F(FocusActivation, FocusChangesTellBothWindowsAndActivateTheNewTopLevel)
 {
     HWND a = Top(RECT{0, 0, 100, 100});
@@ -203,6 +260,39 @@ TEST_F(FocusActivation, KeysGoToTheFocusWindowAndTranslateIntoCharacters)
     }
     EXPECT_LT(GetKeyState(VK_RETURN), 0);
     EXPECT_EQ(GetKeyState('A') & 0x8000, 0);
+}
+
+// Keys released while another window had the keyboard (Alt of an Alt+Tab the window manager
+// took) are up when the keyboard comes back: GetAsyncKeyState at once, GetKeyState, the flags of
+// mouse messages and the keys that follow from then on, and no message says so.
+TEST_F(FocusActivation, KeysReleasedElsewhereAreUpWhenTheKeyboardComesBack)
+{
+    HWND form = Top(RECT{0, 0, 100, 100});
+    SetFocus(form);
+    kit.PressKey(VK_MENU);
+    kit.PressKey(VK_SHIFT);
+    kit.Pump();
+    ASSERT_LT(GetKeyState(VK_MENU), 0);
+    Clear();
+    for (const UINT vk : {VK_MENU, VK_SHIFT}) {
+        RawInput input;
+        input.kind = RawInput::Kind::KeyUpElsewhere;
+        input.vk = vk;
+        PostRawInput(input);
+    }
+    EXPECT_EQ(GetAsyncKeyState(VK_MENU), 0);
+    EXPECT_EQ(GetAsyncKeyState(VK_SHIFT), 0);
+    kit.Pump();
+    for (const UINT vk : {VK_MENU, VK_LMENU, VK_SHIFT, VK_LSHIFT})
+        EXPECT_EQ(GetKeyState(vk) & 0x8000, 0) << vk;
+    EXPECT_TRUE(Messages(nullptr, {WM_KEYUP, WM_SYSKEYUP}).empty());
+    kit.PressKey(VK_ESCAPE);
+    kit.Click(POINT{50, 50});
+    kit.Pump();
+    EXPECT_EQ(Messages(form, {WM_KEYDOWN, WM_SYSKEYDOWN}), (Msgs{WM_KEYDOWN}));
+    ASSERT_EQ(Find(form, WM_LBUTTONDOWN).size(), 1u);
+    EXPECT_EQ(Find(form, WM_LBUTTONDOWN)[0].wParam, WPARAM{MK_LBUTTON});
+    EXPECT_TRUE(Find(form, WM_SYSCOMMAND).empty());  // no Alt came up to ask for the menu
 }
 
 TEST_F(FocusActivation, AltMakesSystemKeysAndAloneOpensTheMenuCommand)

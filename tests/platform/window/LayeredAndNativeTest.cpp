@@ -89,29 +89,38 @@ TEST_F(LayeredAndNative, UpdateLayeredWindowShowsStraightAlphaTimesTheConstantAn
 TEST_F(LayeredAndNative, StylesBecomeNativeAttributes)
 {
     HWND owner = Top(RECT{0, 0, 10, 10});
+    // An owned window of its own is its owner's dialog, modal while the owner is disabled.
     struct Case {
         DWORD style, exStyle;
-        bool tool, popup, topmost, clickThrough, noActivate;
+        bool tool, popup, topmost, clickThrough, noActivate, dialog;
     } cases[] = {
-        {WS_POPUP, 0, false, false, false, false, false},
-        {WS_POPUP, WS_EX_TOOLWINDOW, true, true, false, false, true},  // menus, hints, layers
-        {WS_OVERLAPPED, WS_EX_TOOLWINDOW, true, false, false, false, false},
-        {WS_POPUP, WS_EX_TOPMOST, false, false, true, false, false},
-        {WS_POPUP, WS_EX_TRANSPARENT, false, false, false, true, false},
-        {WS_POPUP, WS_EX_NOACTIVATE, false, true, false, false, true},
+        {WS_POPUP, 0, false, false, false, false, false, true},
+        {WS_POPUP, WS_EX_TOOLWINDOW, true, true, false, false, true, false},  // menus, hints, layers
+        {WS_OVERLAPPED, WS_EX_TOOLWINDOW, true, false, false, false, false, false},
+        {WS_POPUP, WS_EX_TOPMOST, false, false, true, false, false, true},
+        {WS_POPUP, WS_EX_TRANSPARENT, false, false, false, true, false, true},
+        {WS_POPUP, WS_EX_NOACTIVATE, false, true, false, false, true, false},
     };
-    for (const Case& c : cases) {
-        HWND hwnd = Top(RECT{0, 0, 10, 10}, c.style, c.exStyle, "Plain", owner);
-        ShowWindow(hwnd, SW_SHOWNA);
-        const HeadlessWindowState* state = kit.Display().State(hwnd);
-        ASSERT_NE(state, nullptr);
-        EXPECT_EQ(state->attributes.tool, c.tool) << c.exStyle;
-        EXPECT_EQ(state->attributes.popup, c.popup) << c.exStyle;
-        EXPECT_EQ(state->attributes.topmost, c.topmost) << c.exStyle;
-        EXPECT_EQ(state->attributes.clickThrough, c.clickThrough) << c.exStyle;
-        EXPECT_EQ(state->attributes.noActivate, c.noActivate) << c.exStyle;
-        EXPECT_EQ(state->attributes.owner, owner);
+    for (const bool ownerEnabled : {true, false}) {
+        EnableWindow(owner, ownerEnabled);
+        for (const Case& c : cases) {
+            SCOPED_TRACE(testing::Message() << "ex style " << c.exStyle << (ownerEnabled ? "" : ", owner disabled"));
+            HWND hwnd = Top(RECT{0, 0, 10, 10}, c.style, c.exStyle, "Plain", owner);
+            ShowWindow(hwnd, SW_SHOWNA);
+            const HeadlessWindowState* state = kit.Display().State(hwnd);
+            ASSERT_NE(state, nullptr);
+            EXPECT_EQ(state->attributes.tool, c.tool);
+            EXPECT_EQ(state->attributes.popup, c.popup);
+            EXPECT_EQ(state->attributes.topmost, c.topmost);
+            EXPECT_EQ(state->attributes.clickThrough, c.clickThrough);
+            EXPECT_EQ(state->attributes.noActivate, c.noActivate);
+            EXPECT_EQ(state->attributes.dialog, c.dialog);
+            EXPECT_EQ(state->attributes.modal, c.dialog && !ownerEnabled);
+            EXPECT_EQ(state->attributes.owner, owner);
+        }
     }
+    HWND alone = Top(RECT{0, 0, 10, 10}, WS_POPUP | WS_VISIBLE);
+    EXPECT_FALSE(kit.Display().State(alone)->attributes.dialog);
 }
 
 TEST_F(LayeredAndNative, AFrameAroundItsOwnerIsStackedWithItNotAboveEveryProgram)

@@ -10,7 +10,6 @@
 #include "engine/FFPlay.h"
 #include "engine/FFPlayDisplay.h"
 #include "engine/preview/Previewer.h"
-#include "platform/kernel/MainThread.h"
 #include "platform/win/Rect.h"
 #include "platform/window/User.h"
 #include "skin/form/FormSkin.h"
@@ -37,7 +36,6 @@
 #include <iterator>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -318,15 +316,7 @@ TEST_P(PreviewPanelScreen, ThePreviewWindowLiesInsideTheWorkArea)
         for (int i = 0; i < width * height; ++i)
             picture.Pixels.insert(picture.Pixels.end(), {0x30, 0xB0, 0x50, 0xFF});
         TPreviewWindow previewer;
-        bool shown = false;
-        Event done{true, false};
-        std::thread worker([&] {
-            shown = previewer.PaintFrame(picture, 1, 0, AVRational{1, 1});
-            done.Set();
-        });
-        EXPECT_TRUE(MainThread::WaitServing(done, 10000));
-        worker.join();
-        ASSERT_TRUE(shown);
+        ASSERT_TRUE(screentest::PaintOnWorker(previewer, picture));
         RECT r{};
         GetWindowRect(previewer.FormHandle(), &r);
         EXPECT_GE(r.left, work.left());
@@ -405,13 +395,7 @@ void PreviewPanelScreen::CheckModalDialogAboveNewPreviewWindows(const std::strin
         SCOPED_TRACE("task " + std::to_string(task));
         previews.push_back(std::make_unique<TPreviewWindow>());
         TPreviewWindow& previewer = *previews.back();
-        Event done{true, false};
-        std::thread worker([&] {
-            previewer.PaintFrame(picture, 1, 0, AVRational{1, 1});
-            done.Set();
-        });
-        EXPECT_TRUE(MainThread::WaitServing(done, 10000));
-        worker.join();
+        EXPECT_TRUE(screentest::PaintOnWorker(previewer, picture));
         RECT preview{};
         GetWindowRect(previewer.FormHandle(), &preview);
         RECT overlap{};

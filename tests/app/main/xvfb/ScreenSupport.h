@@ -1,10 +1,13 @@
 #pragma once
 // What the screen tests of the main window share: Qt and SDL both reach the X server (the player
 // draws into the panel's native window), a wait that keeps the window's messages, the main
-// thread's hand-overs and Qt's events running, and the screen's pixels of a rectangle.
+// thread's hand-overs and Qt's events running, a picture shown in a preview window from a worker
+// thread, and the screen's pixels of a rectangle.
 
 #include "classlib/Forms.h"
+#include "engine/preview/Previewer.h"
 #include "platform/kernel/MainThread.h"
+#include "platform/kernel/Sync.h"
 #include "platform/window/User.h"
 
 #include <QCoreApplication>
@@ -16,6 +19,7 @@
 
 #include <cstdlib>
 #include <functional>
+#include <thread>
 
 namespace screentest {
 
@@ -35,6 +39,21 @@ inline bool Until(const std::function<bool()>& done, int ms = 8000)
             return true;
     }
     return false;
+}
+
+// Shows a picture in a conversion preview window as a converter does: PaintFrame on a worker
+// thread while the main thread serves it. False when the window did not take it.
+inline bool PaintOnWorker(TPreviewWindow& Previewer, const TFFPicture& Picture)
+{
+    bool shown = false;
+    Event done{true, false};
+    std::thread worker([&] {
+        shown = Previewer.PaintFrame(Picture, 1, 0, AVRational{1, 1});
+        done.Set();
+    });
+    const bool served = MainThread::WaitServing(done, 10000);
+    worker.join();
+    return served && shown;
 }
 
 // The screen's pixels of a rectangle in screen coordinates.

@@ -13,60 +13,25 @@
 #include "skin/form/skSkinCtrls.h"
 #include "skin/input/skSkinOfficeCtrls.h"
 
+#include "NativeWindows.h"
 #include "ScreenSupport.h"
 #include "TestPaths.h"
 
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
 #include <QImage>
-#include <QScreen>
-#include <QWindow>
-#include <QtGui/qguiapplication_platform.h>
-#include <xcb/xcb.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 namespace {
 
+using screentest::NativeOf;
 using screentest::ScreenOf;
 using screentest::Until;
 using screentest::x11Chosen;
-
-// The native window showing a shown top-level window (found at its place on the screen).
-QWindow* NativeOf(HWND Window)
-{
-    RECT r{};
-    GetWindowRect(Window, &r);
-    for (QWindow* w : QGuiApplication::topLevelWindows())
-        if (w->isVisible() && w->geometry() == QRect(r.left, r.top, r.right - r.left, r.bottom - r.top))
-            return w;
-    return nullptr;
-}
-
-// Whether the X server stacks Upper above Lower among the root's children.
-bool XAbove(HWND Upper, HWND Lower)
-{
-    QWindow* upper = NativeOf(Upper);
-    QWindow* lower = NativeOf(Lower);
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!upper || !lower || !x11)
-        return false;
-    xcb_connection_t* c = x11->connection();
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-    auto* tree = xcb_query_tree_reply(c, xcb_query_tree(c, root), nullptr);
-    if (!tree)
-        return false;
-    const xcb_window_t* children = xcb_query_tree_children(tree);
-    const int n = xcb_query_tree_children_length(tree);
-    const auto at = [&](QWindow* w) { return std::find(children, children + n, static_cast<xcb_window_t>(w->winId())) - children; };
-    const bool above = at(upper) < n && at(lower) < at(upper);
-    std::free(tree);
-    return above;
-}
+using screentest::XAbove;
 
 class StackingScreen : public ::testing::Test {
 protected:

@@ -5,6 +5,7 @@
 #include "classlib/Forms.h"
 #include "classlib/Streams.h"
 #include "platform/display/DisplayBackend.h"
+#include "platform/window/RawInput.h"
 #include "platform/window/User.h"
 #include "skin/core/skCompressedStoredSkin.h"
 #include "skin/core/skSkinData.h"
@@ -92,6 +93,15 @@ TEST_P(MenuScreen, MenuAndSubmenuOpenOverAStillActiveForm)
     const POINT below = bar->ClientToScreen(POINT{item0.left, item0.bottom});
     const QColor under = ScreenPixel(below.x, below.y);
 
+    // The menu opens as from the keyboard, whatever input earlier tests left: a menu opened
+    // after keyboard input starts on its first item, which Right opens.
+    for (const RawInput::Kind kind : {RawInput::Kind::KeyDown, RawInput::Kind::KeyUp}) {
+        RawInput input;
+        input.kind = kind;
+        input.vk = VK_SHIFT;
+        PostRawInput(input);
+    }
+    Application->ProcessMessages();
     bar->Item(0)->MouseDown();
     auto* manager = dynamic_cast<TskSkinMenu*>(frame->SkinMenu());
     ASSERT_NE(manager, nullptr);
