@@ -357,7 +357,7 @@ void TCustomPlayer::ReadPackets(TVideoState* is)
             SleepMs(10);
             continue;
         }
-        if (eof || (ic->pb && ic->pb->eof_reached)) {
+        if (eof) {
             // One empty packet makes the picture decoder give up its last pictures; once it
             // has, a seek waiting for a picture stops waiting.
             if (is->video_stream >= 0 && !eofQueued) {
@@ -381,18 +381,22 @@ void TCustomPlayer::ReadPackets(TVideoState* is)
                 SleepMs(10);
                 continue;
             }
+            // The input ends where reading fails at the end of its bytes. Their end alone is not
+            // the input's: the format may still hold packets in what it has read ahead (the last
+            // second of a FLAC file of a sine, for one).
+            const bool atEnd = ret == AVERROR_EOF || (ic->pb && ff::avio_feof(ic->pb));
             // At the end the picture thread releases a waiting seek once it has given up its
             // last pictures; after a read error no picture may come.
-            if (is->video_st && ret != AVERROR_EOF)
+            if (is->video_st && !atEnd)
                 pictEvent_.Set();
             if (!is->IsImage2 && !is->ErrorEOF) {
                 is->ErrorEOF = 1;
-                if (ret == AVERROR_EOF)
+                if (atEnd)
                     PostLog(llInfo, Printf("reach end of file: %s", is->filename));
                 else
                     PostLog(llError, "error #" + std::to_string(ret) + " while reading file: " + is->filename);
             }
-            if (ret == AVERROR_EOF)
+            if (atEnd)
                 eof = true;
             if (ic->pb && ic->pb->error) {
                 failed = true;
