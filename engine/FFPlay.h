@@ -203,6 +203,7 @@ protected:
     enum class TPlayPoint {
         Reporting,  // on the thread that changes the state: it is kept and reported next
         Ended,      // on TPlayThread: the playback ended and its psStop is queued
+        Refreshed,  // on TPlayThread: what was due on screen and as position was shown and reported
     };
     // Does nothing by default.
     virtual void Reached(TPlayPoint, TPlayState) {}

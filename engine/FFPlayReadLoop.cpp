@@ -225,6 +225,11 @@ bool TCustomPlayer::OpenInput(TVideoState* is)
                            : 0;
     is->StartTime = ic->start_time != AV_NOPTS_VALUE ? ic->start_time : 0;
     is->Duration = ic->duration != AV_NOPTS_VALUE ? ic->duration : -1;
+    // Until sound is handed out, the sound's clock stands at the start, and runs from there while
+    // the file plays.
+    const double start = static_cast<double>(is->StartTime) / 1000000.0;
+    is->audio_clock_paused = start;
+    is->audio_clock_drift = start - PlayerSeconds();
 
     if (start_time_ != kNoPTS) {
         std::int64_t target = start_time_;
