@@ -608,9 +608,10 @@ void TCustomPlayer::UpdatePosition(TVideoState* is)
         return;
     }
     // The end is reported once each time the media has played out; a seek re-arms it. The
-    // position reported with it is the end.
+    // position reported with it is the end, where it stays: the clocks run on from the last
+    // picture or sound, which may have come a little before it.
     const bool ended = !is->IsDevice && is->EventEOF == 0 && is->ReachEOF == 1 && PlayedOut(is);
-    if (ended && is->Duration > 0)
+    if ((ended || is->EventEOF != 0) && is->Duration > 0)
         pos = is->Duration;
     currentPTS_ = pos;
     if (is->Duration > 0 && pos >= is->Duration) {
