@@ -351,6 +351,8 @@ private:
     TPlayEventRing playEvent_;
     // Orders the state changes of a playback against its last one.
     std::mutex changeMutex_;
+    // Orders seek requests against the closing of the file.
+    std::mutex seekMutex_;
     std::atomic<bool> seeking_{false};
     std::atomic<TPlayState> state_{psStop};
     std::atomic<int> deliveryDepth_{0};

@@ -116,7 +116,10 @@ bool TCustomPlayer::OpenVideoState(const std::string& fileName, bool paused)
 
 void TCustomPlayer::CloseVideoState(TVideoState* is)
 {
-    is->abort_request = 1;
+    {
+        std::lock_guard<std::mutex> lock(seekMutex_);
+        is->abort_request = 1;
+    }
     // No seek or picture comes any more: whoever waits for one stops waiting.
     seekEvent_.Set();
     pictEvent_.Set();
@@ -225,6 +228,7 @@ bool TCustomPlayer::OpenInput(TVideoState* is)
                            : 0;
     is->StartTime = ic->start_time != AV_NOPTS_VALUE ? ic->start_time : 0;
     is->Duration = ic->duration != AV_NOPTS_VALUE ? ic->duration : -1;
+    is->BitRate = ic->bit_rate;
     // Until sound is handed out, the sound's clock stands at the start, and runs from there while
     // the file plays.
     const double start = static_cast<double>(is->StartTime) / 1000000.0;
@@ -379,6 +383,7 @@ void TCustomPlayer::ReadPackets(TVideoState* is)
         is->Reading = 1;
         const int ret = ff::av_read_frame(ic, pkt);
         is->Reading = 0;
+        is->read_byte_pos = ic->pb ? ff::avio_seek(ic->pb, 0, SEEK_CUR) : 0;
         if (is->abort_request)
             break;
         if (ret < 0) {
@@ -640,8 +645,11 @@ bool TCustomPlayer::SelectStream(int mediaType, int streamIndex)
     auto is = CurrentState();
     if (!is)
         return false;
-    // Streams change only while TPlayThread draws nothing and the read loop queues nothing.
+    // Streams change only while TPlayThread draws nothing and the read loop queues nothing; the
+    // file is closed under the same lock, and a closing one lets go of its input.
     std::lock_guard<std::mutex> dataLock(dataLock_);
+    if (is->abort_request)
+        return false;
     const bool subtitle = mediaType != AVMEDIA_TYPE_VIDEO && mediaType != AVMEDIA_TYPE_AUDIO;
     const int current = mediaType == AVMEDIA_TYPE_VIDEO   ? is->video_stream.load()
                         : mediaType == AVMEDIA_TYPE_AUDIO ? is->audio_stream.load()
@@ -691,16 +699,20 @@ void TCustomPlayer::WaitEventServing(TVideoState* is, Event& event)
 
 void TCustomPlayer::RequestSeek(TVideoState* is, int flags, bool wait, std::int64_t target, std::int64_t rel)
 {
-    if (is->seek_req)
-        return;
-    seeking_ = true;
-    is->hold_first = 0;
-    is->seek_paused = is->paused.load();
-    is->seek_pos = target;
-    is->seek_rel = rel;
-    is->seek_flags = flags;
-    seekEvent_.Reset();
-    is->seek_req = 1;
+    {
+        // A closing file takes no seek: its read thread is letting go of the input.
+        std::lock_guard<std::mutex> lock(seekMutex_);
+        if (is->seek_req || is->abort_request)
+            return;
+        seeking_ = true;
+        is->hold_first = 0;
+        is->seek_paused = is->paused.load();
+        is->seek_pos = target;
+        is->seek_rel = rel;
+        is->seek_flags = flags;
+        seekEvent_.Reset();
+        is->seek_req = 1;
+    }
     if (!wait)
         return;
     WaitEventServing(is, seekEvent_);

@@ -213,8 +213,13 @@ struct TVideoState {
     std::atomic<int> refresh{0};
 
     std::atomic<int> Opened{0};
+    // The file's start time, duration (-1 unknown) and bit rate (0 unknown), microseconds and bits
+    // per second, as the input gave them at its opening.
     std::int64_t StartTime = 0;
     std::int64_t Duration = -1;
+    std::int64_t BitRate = 0;
+    // Where in its bytes the input was read to.
+    std::atomic<std::int64_t> read_byte_pos{0};
     std::atomic<std::int64_t> AudioDuration{-1};
     int IsImage2 = 0;
     int IsDevice = 0;
