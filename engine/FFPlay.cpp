@@ -10,6 +10,7 @@
 #include "platform/kernel/Exceptions.h"
 #include "platform/kernel/MainThread.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <csignal>
@@ -569,14 +570,30 @@ const TFFPicture& TCustomPlayer::CurrentFrame(std::int64_t& APTS)
         return emptyFrame_;
     }
     APTS = std::llround(shown.Pts * 1000000.0) - is->StartTime;
-    SDL_Overlay* overlay = shown.Overlay;
-    ff::SDL_LockYUVOverlay(overlay);
-    const std::uint8_t* const data[4] = {overlay->pixels[0], overlay->pixels[2], overlay->pixels[1], nullptr};
-    const int linesize[4] = {overlay->pitches[0], overlay->pitches[2], overlay->pitches[1], 0};
-    const bool converted =
-        PictureToBitmap(rgbContext_, data, linesize, AV_PIX_FMT_YUV420P, shown.Width, shown.Height,
-                        TYUVColours{AVCOL_SPC_BT470BG, shown.FullRange});
-    ff::SDL_UnlockYUVOverlay(overlay);
+    bool converted;
+    if (const AVFrame* whole = shown.Whole; whole && whole->data[0]) {
+        // The overlay holds less than the picture: the snapshot is the picture kept beside it,
+        // turned over as the screen shows it.
+        converted = PictureToBitmap(rgbContext_, whole->data, whole->linesize,
+                                    static_cast<AVPixelFormat>(whole->format), whole->width, whole->height,
+                                    FrameColours(whole));
+        if (converted && verticalFlip_) {
+            TFFPicture& bitmap = *rgbContext_.Bitmap;
+            const std::size_t row = static_cast<std::size_t>(bitmap.Width) * 4;
+            for (int top = 0, bottom = bitmap.Height - 1; top < bottom; ++top, --bottom)
+                std::swap_ranges(bitmap.Pixels.begin() + static_cast<std::ptrdiff_t>(top * row),
+                                 bitmap.Pixels.begin() + static_cast<std::ptrdiff_t>((top + 1) * row),
+                                 bitmap.Pixels.begin() + static_cast<std::ptrdiff_t>(bottom * row));
+        }
+    } else {
+        SDL_Overlay* overlay = shown.Overlay;
+        ff::SDL_LockYUVOverlay(overlay);
+        const std::uint8_t* const data[4] = {overlay->pixels[0], overlay->pixels[2], overlay->pixels[1], nullptr};
+        const int linesize[4] = {overlay->pitches[0], overlay->pitches[2], overlay->pitches[1], 0};
+        converted = PictureToBitmap(rgbContext_, data, linesize, AV_PIX_FMT_YUV420P, shown.Width, shown.Height,
+                                    TYUVColours{AVCOL_SPC_BT470BG, shown.FullRange});
+        ff::SDL_UnlockYUVOverlay(overlay);
+    }
     if (!converted || !rgbContext_.Bitmap) {
         emptyFrame_ = TFFPicture{};
         return emptyFrame_;

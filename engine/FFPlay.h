@@ -65,7 +65,9 @@ public:
     void Seek(double ADelta, TSeekFlags ASeekFlags, bool AWaitForSeekEnd);
     // The picture on screen and its time (microseconds from the start; -1 without a picture
     // stream). Owned by the player, valid until the next call; 0 x 0 without a picture on screen
-    // (no file, no picture stream, or before the first picture is shown).
+    // (no file, no picture stream, or before the first picture is shown). The picture has its
+    // own size, upright, whatever the screen's: only one of more than 8192 pixels on a side may
+    // be scaled down.
     const TFFPicture& CurrentFrame();
     const TFFPicture& CurrentFrame(std::int64_t& APTS);
     // X11 child windows follow their parent by themselves; resizes arrive through the host's
@@ -285,8 +287,10 @@ private:
                               AVFilterContext*& sink, const AVFrame* frame);
     int HandleDecodedPicture(TVideoState* is, AVFrame* decoded, AVFilterGraph*& graph, AVFilterContext*& src,
                              AVFilterContext*& sink, AVFrame* filtered);
-    int OutputFilteredPicture(TVideoState* is, AVFrame* frame, AVFilterContext* sink);
-    int QueuePicture(TVideoState* is, AVFrame* frame, double pts, std::int64_t pos);
+    // whole: the picture at its own size when the graph gives it apart from the screen's (else
+    // nullptr).
+    int OutputFilteredPicture(TVideoState* is, AVFrame* frame, const AVFrame* whole, AVFilterContext* sink);
+    int QueuePicture(TVideoState* is, AVFrame* frame, const AVFrame* whole, double pts, std::int64_t pos);
     void FlushPictures(TVideoState* is);
     void WaitWhilePaused(TVideoState* is);
     void DrainVideoQueue(TVideoState* is);

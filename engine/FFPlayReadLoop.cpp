@@ -131,10 +131,12 @@ void TCustomPlayer::CloseVideoState(TVideoState* is)
         if (vp.Overlay)
             ff::SDL_FreeYUVOverlay(vp.Overlay);
         vp.Overlay = nullptr;
+        ff::av_frame_free(&vp.Whole);
     }
     if (is->shown.Overlay)
         ff::SDL_FreeYUVOverlay(is->shown.Overlay);
     is->shown.Overlay = nullptr;
+    ff::av_frame_free(&is->shown.Whole);
 }
 
 void TCustomPlayer::ShutdownPlayback()

@@ -12,6 +12,15 @@
 #include <string>
 #include <thread>
 
+namespace {
+
+// Pictures kept at their own size for snapshots are scaled down when they have more pixels than
+// this on a side: hostile files claim sizes nobody could hold (8192 x 8192 is also the most a
+// picture file of the program may hold).
+constexpr int kLargestWholePicture = 8192;
+
+} // namespace
+
 void TCustomPlayer::WaitWhilePaused(TVideoState* is)
 {
     // A seek paused on lets the pictures through until its first one.
@@ -34,6 +43,7 @@ int TCustomPlayer::ConfigureVideoFilters(TVideoState* is, AVFilterGraph*& graph,
 {
     ff::avfilter_graph_free(&graph);
     src = sink = nullptr;
+    is->whole_sink = nullptr;
     graph = ff::avfilter_graph_alloc();
     if (!graph)
         return AVERROR(ENOMEM);
@@ -60,21 +70,31 @@ int TCustomPlayer::ConfigureVideoFilters(TVideoState* is, AVFilterGraph*& graph,
     if (ret < 0)
         return ret;
     // A picture larger than the screen is scaled down on the way to the queue, in the same pass
-    // as its conversion, so no full-size copy of it is ever queued.
+    // as its conversion, so no full-size copy of it is ever queued for the screen. The graph
+    // gives it at its own size too (a reference, unless beyond the bound), for snapshots.
     // Pictures stored turned or mirrored are turned upright first, as the converter does.
     std::string description = UprightFilters(is->video_st.load()).Filters;
     if (!vfilters_.empty())
         description += (description.empty() ? "" : ",") + vfilters_;
+    AVFilterContext* whole = nullptr;
     if (is->max_picture_width > 0 && is->max_picture_height > 0) {
         // A picture many times the screen's size is reduced by the fast bilinear filter: the
         // finer ones keep source lines by the dozen, which costs more than a small picture.
-        const bool far = is->FarBeyondScreen(frame->width, frame->height);
-        std::snprintf(text, sizeof text,
-                      "scale=w='min(iw,%d)':h='min(ih,%d)':force_original_aspect_ratio=decrease%s",
-                      is->max_picture_width, is->max_picture_height, far ? ":flags=fast_bilinear" : "");
-        if (!description.empty())
-            description += ',';
-        description += text;
+        const char* flags = is->FarBeyondScreen(frame->width, frame->height) ? ":flags=fast_bilinear" : "";
+        const auto bounded = [flags](int width, int height) {
+            char scale[160];
+            std::snprintf(scale, sizeof scale,
+                          "scale=w='min(iw,%d)':h='min(ih,%d)':force_original_aspect_ratio=decrease%s", width,
+                          height, flags);
+            return std::string(scale);
+        };
+        description = "[in]" + description + (description.empty() ? "" : ",") + "split[screen][own];[screen]" +
+                      bounded(is->max_picture_width, is->max_picture_height) + "[out];[own]" +
+                      bounded(kLargestWholePicture, kLargestWholePicture) + "[whole]";
+        ret = ff::avfilter_graph_create_filter(&whole, ff::avfilter_get_by_name("buffersink"), "whole", nullptr,
+                                               nullptr, graph);
+        if (ret < 0)
+            return ret;
     }
     if (description.empty()) {
         ret = ff::avfilter_link(src, 0, sink, 0);
@@ -92,6 +112,17 @@ int TCustomPlayer::ConfigureVideoFilters(TVideoState* is, AVFilterGraph*& graph,
         inputs->name = ff::av_strdup("out");
         inputs->filter_ctx = sink;
         inputs->pad_idx = 0;
+        if (whole) {
+            inputs->next = ff::avfilter_inout_alloc();
+            if (!inputs->next) {
+                ff::avfilter_inout_free(&outputs);
+                ff::avfilter_inout_free(&inputs);
+                return AVERROR(ENOMEM);
+            }
+            inputs->next->name = ff::av_strdup("whole");
+            inputs->next->filter_ctx = whole;
+            inputs->next->pad_idx = 0;
+        }
         ret = ff::avfilter_graph_parse_ptr(graph, description.c_str(), &inputs, &outputs, nullptr);
         ff::avfilter_inout_free(&outputs);
         ff::avfilter_inout_free(&inputs);
@@ -103,6 +134,7 @@ int TCustomPlayer::ConfigureVideoFilters(TVideoState* is, AVFilterGraph*& graph,
         return ret;
     is->out_width = ff::av_buffersink_get_w(sink);
     is->out_height = ff::av_buffersink_get_h(sink);
+    is->whole_sink = whole;
     return 0;
 }
 
@@ -203,17 +235,21 @@ int TCustomPlayer::HandleDecodedPicture(TVideoState* is, AVFrame* decoded, AVFil
     }
     if (ff::av_buffersrc_add_frame_flags(src, decoded, 0) < 0)
         return 0;
-    for (;;) {
-        if (ff::av_buffersink_get_frame_flags(sink, filtered, 0) < 0)
-            return 0;
-        const int ret = OutputFilteredPicture(is, filtered, sink);
+    // Each picture for the screen has its twin at its own size when the graph gives both.
+    AVFrame* whole = is->whole_sink ? ff::av_frame_alloc() : nullptr;
+    int ret = 0;
+    while (ret >= 0 && ff::av_buffersink_get_frame_flags(sink, filtered, 0) >= 0) {
+        const bool twin = whole && ff::av_buffersink_get_frame_flags(is->whole_sink, whole, 0) >= 0;
+        ret = OutputFilteredPicture(is, filtered, twin ? whole : nullptr, sink);
         ff::av_frame_unref(filtered);
-        if (ret < 0)
-            return ret;
+        if (whole)
+            ff::av_frame_unref(whole);
     }
+    ff::av_frame_free(&whole);
+    return ret < 0 ? ret : 0;
 }
 
-int TCustomPlayer::OutputFilteredPicture(TVideoState* is, AVFrame* frame, AVFilterContext* sink)
+int TCustomPlayer::OutputFilteredPicture(TVideoState* is, AVFrame* frame, const AVFrame* whole, AVFilterContext* sink)
 {
     WaitWhilePaused(is);
     if (is->videoq.Aborted())
@@ -237,7 +273,7 @@ int TCustomPlayer::OutputFilteredPicture(TVideoState* is, AVFrame* frame, AVFilt
         rate = is->video_st.load()->avg_frame_rate;
     const double frameDelay = rate.num > 0 && rate.den > 0 ? static_cast<double>(rate.den) / rate.num : 0.04;
     is->video_clock = is->video_clock + frameDelay * (1.0 + 0.5 * frame->repeat_pict);
-    if (QueuePicture(is, frame, time, frame->pkt_pos) < 0)
+    if (QueuePicture(is, frame, whole, time, frame->pkt_pos) < 0)
         return -1;
 
     if (!stale) {
@@ -264,7 +300,7 @@ int TCustomPlayer::OutputFilteredPicture(TVideoState* is, AVFrame* frame, AVFilt
     return 0;
 }
 
-int TCustomPlayer::QueuePicture(TVideoState* is, AVFrame* frame, double pts, std::int64_t pos)
+int TCustomPlayer::QueuePicture(TVideoState* is, AVFrame* frame, const AVFrame* whole, double pts, std::int64_t pos)
 {
     {
         std::unique_lock<std::mutex> lock(is->pictq_mutex);
@@ -341,6 +377,17 @@ int TCustomPlayer::QueuePicture(TVideoState* is, AVFrame* frame, double pts, std
     if (!filled)
         return 0;
 
+    // A snapshot holds the picture at its own size: when the overlay holds less, the picture
+    // stays beside it (a reference to it, not a copy).
+    const AVFrame* own = whole ? whole : frame;
+    if (vp.Whole)
+        ff::av_frame_unref(vp.Whole);
+    if (own->width != width || own->height != height) {
+        if (!vp.Whole)
+            vp.Whole = ff::av_frame_alloc();
+        if (vp.Whole && ff::av_frame_ref(vp.Whole, own) < 0)
+            ff::av_frame_unref(vp.Whole);
+    }
     vp.Pts = pts;
     vp.Pos = pos;
     vp.SampleAspect = frame->sample_aspect_ratio;

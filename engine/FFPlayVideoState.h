@@ -50,6 +50,9 @@ struct TQueuedPicture {
     int Width = 0;  // overlay size
     int Height = 0;
     AVRational SampleAspect{0, 1};
+    // The picture at its own size, kept for snapshots when the overlay holds less of it (a picture
+    // scaled down for the screen, or one of an odd width or height); empty otherwise.
+    AVFrame* Whole = nullptr;
     // The overlay holds full-range YUV (what SDL's own conversion to RGB expects) rather than
     // video's limited range (what overlays of the display hardware expect).
     bool FullRange = false;
@@ -195,6 +198,9 @@ struct TVideoState {
     bool decoder_per_picture = false;
     // What the picture thread's filter graph was made for.
     int graph_width = 0, graph_height = 0, graph_format = -1;
+    // The graph's second output, beside the pictures for the screen: the same pictures at their
+    // own size (up to a bound kept for hostile files); nullptr when the graph has only the one.
+    AVFilterContext* whole_sink = nullptr;
     // The size of the filtered pictures; 0 until the filter graph runs.
     std::atomic<int> out_width{0}, out_height{0};
     // Set when the picture path cannot run (the filter graph cannot be built): the file plays

@@ -427,7 +427,8 @@ protected:
     void RunHooks(AVFrame* picture);
     void RunCustomHook(AVFrame* picture, std::int64_t pts);
     int EncodeVideoFrame(AVFormatContext* s, TAVOutputStream& ost, TAVInputStream& ist, const AVFrame* in_picture);
-    void RunPostHooks(const AVFrame* picture, std::int64_t pts);
+    // The encoded picture, of the output's sample aspect ratio.
+    void RunPostHooks(const AVFrame* picture, std::int64_t pts, AVRational sampleAspect);
     void WriteVideoStats(TAVOutputStream& ost, int frame_size);
     // A yadif graph for pictures like this one (times in microseconds); 0, or -1 on failure.
     int ConfigureDeinterlacer(const AVFrame* picture, TVideoFilterEnds& ends);

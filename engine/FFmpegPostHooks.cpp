@@ -68,7 +68,7 @@ void TCustomFFmpeg::TakeRequestedPostHooks()
         SetPostHooks(FRequestedPostHooks.load());
 }
 
-void TCustomFFmpeg::RunPostHooks(const AVFrame* picture, std::int64_t pts)
+void TCustomFFmpeg::RunPostHooks(const AVFrame* picture, std::int64_t pts, AVRational sampleAspect)
 {
     bool failed = false;
     {
@@ -92,7 +92,7 @@ void TCustomFFmpeg::RunPostHooks(const AVFrame* picture, std::int64_t pts)
                     if (!FPostContext.Previewer)
                         FPostContext.Previewer = CreatePreviewer();
                     if (!FPostContext.Previewer
-                        || !FPostContext.Previewer->PaintFrame(*context.Bitmap, FHookFrameNumber, pts))
+                        || !FPostContext.Previewer->PaintFrame(*context.Bitmap, FHookFrameNumber, pts, sampleAspect))
                         hooks &= ~phPreview;
                 }
                 FPostContext.preview_last_time = now;

@@ -237,7 +237,8 @@ int TCustomFFmpeg::EncodeVideoFrame(AVFormatContext* s, TAVOutputStream& ost, TA
         const int bytes = EncodeFrame(s, ost, frame.get(), "Video encoding failed");
         if (bytes > 0) {
             if (PostHooks())
-                RunPostHooks(frame.get(), ff::av_rescale_q(frame->pts, enc->time_base, AV_TIME_BASE_Q));
+                RunPostHooks(frame.get(), ff::av_rescale_q(frame->pts, enc->time_base, AV_TIME_BASE_Q),
+                             enc->sample_aspect_ratio);
             frame_size = bytes;
         }
         ost.sync_opts++;

@@ -8,6 +8,10 @@
 #include <functional>
 #include <memory>
 
+extern "C" {
+#include <libavutil/rational.h>
+}
+
 enum TPostHook : unsigned {
     phPreview = 1u << 0,
     phBitmap = 1u << 1,
@@ -20,9 +24,10 @@ using TPostHooks = unsigned;
 class TPreviewer {
 public:
     virtual ~TPreviewer() = default;
-    // Shows the picture with its number and time (microseconds); false once the window has
-    // been closed, which ends the preview of the run.
-    virtual bool PaintFrame(const TFFPicture& bitmap, int frameNumber, std::int64_t pts) = 0;
+    // Shows the picture with its number and time (microseconds) in the shape its sample aspect
+    // ratio gives it (0/1: square pixels); false once the window has been closed, which ends the
+    // preview of the run.
+    virtual bool PaintFrame(const TFFPicture& bitmap, int frameNumber, std::int64_t pts, AVRational sampleAspect) = 0;
 };
 
 // Makes the preview window of a run on its first previewed picture; installed by the side that

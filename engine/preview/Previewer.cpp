@@ -1,6 +1,7 @@
 #include "engine/preview/Previewer.h"
 
 #include "engine/EngineUtils.h"
+#include "engine/FFPlayDisplay.h"
 #include "engine/FFUtils.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/window/User.h"
@@ -49,13 +50,15 @@ TPreviewWindow::~TPreviewWindow()
     }
 }
 
-bool TPreviewWindow::PaintFrame(const TFFPicture& ABitmap, int AFrameNumber, std::int64_t APTS)
+bool TPreviewWindow::PaintFrame(const TFFPicture& ABitmap, int AFrameNumber, std::int64_t APTS,
+                                AVRational ASampleAspect)
 {
     if (FClosed)
         return false;
     FBitmap = &ABitmap;
     FFrameNumber = AFrameNumber;
     FPTS = APTS;
+    FSampleAspect = ASampleAspect;
     RunInMainThread([this] { ShowFrame(); });
     return !FClosed;
 }
@@ -108,12 +111,12 @@ void TPreviewWindow::ShowFrame()
     info.bmiHeader.biHeight = -bitmap.Height;  // rows top-down
     info.bmiHeader.biBitCount = 32;
     HDC dc = GetDC(FFormHandle);
-    if (FScale == 1.0) {
+    if (FScaleX == 1.0 && FScaleY == 1.0) {
         SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(bitmap.Width), static_cast<DWORD>(bitmap.Height), 0, 0, 0,
                           static_cast<UINT>(bitmap.Height), bitmap.Pixels.data(), &info, DIB_RGB_COLORS);
     } else {
-        StretchDIBits(dc, 0, 0, static_cast<int>(std::lround(bitmap.Width * FScale)),
-                      static_cast<int>(std::lround(bitmap.Height * FScale)), 0, 0, bitmap.Width, bitmap.Height,
+        StretchDIBits(dc, 0, 0, static_cast<int>(std::lround(bitmap.Width * FScaleX)),
+                      static_cast<int>(std::lround(bitmap.Height * FScaleY)), 0, 0, bitmap.Width, bitmap.Height,
                       bitmap.Pixels.data(), &info, DIB_RGB_COLORS, SRCCOPY);
     }
     ReleaseDC(FFormHandle, dc);
@@ -164,7 +167,13 @@ void TPreviewWindow::CreatePreviewForm()
     if (!hwnd)
         return;
     // The client area takes the first picture's size, scaled down to fit (later pictures do not
-    // change it); the window goes to the centre of the work area.
+    // change it); the window goes to the centre of the work area. Pixels that are not square
+    // give the picture another shape: the client area takes that shape within the picture's
+    // size, as the player fits pictures into its area.
+    const int width = FBitmap->Width, height = FBitmap->Height;
+    TDisplayRect shape{0, 0, width, height};
+    if (FSampleAspect.num > 0 && FSampleAspect.den > 0 && av_cmp_q(FSampleAspect, AVRational{1, 1}) != 0)
+        shape = CalculateDisplayRect(width, height, DisplayAspectRatio(0, 0, 0, FSampleAspect, width, height));
     RECT window{}, client{};
     GetWindowRect(hwnd, &window);
     GetClientRect(hwnd, &client);
@@ -172,9 +181,10 @@ void TPreviewWindow::CreatePreviewForm()
     if (!SystemParametersInfo(SPI_GETWORKAREA, 0, &workArea, 0))
         workArea = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     const TPreviewPlacement placement =
-        PlacePreview(FBitmap->Width, FBitmap->Height, workArea, (window.right - window.left) - client.right,
+        PlacePreview(shape.W, shape.H, workArea, (window.right - window.left) - client.right,
                      (window.bottom - window.top) - client.bottom);
-    FScale = placement.Scale;
+    FScaleX = placement.Scale * shape.W / width;
+    FScaleY = placement.Scale * shape.H / height;
     const RECT& r = placement.Window;
     MoveWindow(hwnd, r.left, r.top, r.right - r.left, r.bottom - r.top, FALSE);
     // A dialog of the program that is open keeps its place above the new window: a modal one,

@@ -1,7 +1,8 @@
 #pragma once
 // The conversion preview window: a small tool window per converting task, made on its first
 // picture above the program's window (below its open dialogs), wholly inside the work area,
-// showing each picture handed to it with the picture's time as its caption.
+// showing each picture handed to it, in the shape its sample aspect ratio gives it, with the
+// picture's time as its caption.
 // Pressing the mouse anywhere on the picture drags the window; closing it ends the previews of
 // that task.
 //
@@ -32,7 +33,7 @@ public:
     ~TPreviewWindow() override;
 
     // False once the user closed the window; then nothing is shown any more.
-    bool PaintFrame(const TFFPicture& ABitmap, int AFrameNumber, std::int64_t APTS) override;
+    bool PaintFrame(const TFFPicture& ABitmap, int AFrameNumber, std::int64_t APTS, AVRational ASampleAspect) override;
 
     // The window, or 0 before the first picture (main thread).
     HWND FormHandle() const { return FFormHandle; }
@@ -48,8 +49,9 @@ private:
     const TFFPicture* FBitmap = nullptr;
     int FFrameNumber = 0;
     std::int64_t FPTS = 0;
-    // The scale pictures are drawn at, fixed with the window.
-    double FScale = 1.0;
+    AVRational FSampleAspect{0, 1};
+    // The scales pictures are drawn at across and down, fixed with the window.
+    double FScaleX = 1.0, FScaleY = 1.0;
 };
 
 // Makes conversions show their previews in TPreviewWindow windows.

@@ -5,6 +5,7 @@
 #include "platform/kernel/MainThread.h"
 
 #include "HeldPlayer.h"
+#include "PictureSupport.h"
 #include "TestPaths.h"
 
 #include <gtest/gtest.h>
@@ -184,19 +185,64 @@ TEST_F(PlayerTest, OpenedPausedShowsTheFirstPictureThenPauses)
     ASSERT_TRUE(WaitUntil([&] { return LastPosition() >= kFrameUs; }));
 }
 
-// Pictures larger than the screen are kept at the screen's size, with their shape: the queue and
-// the snapshot hold no more than can be shown.
-TEST_F(PlayerTest, APictureLargerThanTheScreenIsKeptAtTheScreensSize)
+// Pictures larger than the screen are shown at the screen's size, but a snapshot holds the
+// picture at its own size, upright, as the ffmpeg command's first frame: only a picture of more
+// than 8192 pixels on a side is scaled down, keeping its shape. Pixels that are not square stay
+// as stored, as in the command's frame.
+TEST_F(PlayerTest, ASnapshotHoldsThePictureAtItsOwnSize)
 {
-    player_.SetScreenWidth(32);
-    player_.SetScreenHeight(32);
-    ASSERT_TRUE(OpenFrames(true)) << player_.GetLastErrMsg();
-    ASSERT_TRUE(WaitForState(psPause));
-    ASSERT_TRUE(WaitUntil([&] { return FirstPictureShown(); }));
-    const TFFPicture& frame = player_.CurrentFrame();
-    EXPECT_EQ(frame.Width, 32);
-    EXPECT_EQ(frame.Height, 24);
-    EXPECT_EQ(FrameNumber(frame), 0);
+    zdtest::TempDir dir;
+    // Four quadrants of four colours in a picture of the size; the arguments of the ffmpeg command
+    // before its output file.
+    const auto quadrants = [](int width, int height, const std::string& codec) {
+        const std::string quarter = std::to_string((width + 1) / 2) + "x" + std::to_string((height + 1) / 2);
+        std::string graph;
+        for (const char* colour : {"red", "lime", "blue", "white"})
+            graph += std::string("color=") + colour + ":s=" + quarter + ":r=25:d=0.08[" + colour + "];";
+        graph += "[red][lime]hstack[top];[blue][white]hstack[bottom];[top][bottom]vstack,format=yuv444p,crop=" +
+                 std::to_string(width) + ":" + std::to_string(height) + ":0:0";
+        return "-f lavfi -i \"" + graph + "\" " + codec;
+    };
+    struct Case {
+        const char* file;
+        std::string arguments;
+        int width, height;
+        // Stored turned: a display matrix of 90 degrees is put beside the stream.
+        bool turned = false;
+    };
+    const Case cases[] = {
+        {"larger.mkv", quadrants(320, 180, "-c:v ffv1"), 320, 180},
+        {"turned.mp4", quadrants(320, 180, "-c:v libx264 -pix_fmt yuv420p"), 180, 320, true},
+        {"odd.mkv", quadrants(63, 47, "-c:v ffv1"), 63, 47},
+        {"wide_pixels.mkv", quadrants(320, 180, "-c:v ffv1 -vf setsar=4/3"), 320, 180},
+        {"beyond.mkv", quadrants(8200, 820, "-c:v png -pix_fmt rgb24"), 8192, 819},
+    };
+    // The screen.
+    player_.SetScreenWidth(160);
+    player_.SetScreenHeight(120);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        const std::string file = dir.file(c.file), made = c.turned ? dir.file(std::string("stored_") + c.file) : file;
+        ASSERT_TRUE(picturetest::FFmpeg(c.arguments + " '" + made + "'"));
+        if (c.turned) {
+            ASSERT_TRUE(picturetest::FFmpeg("-i '" + made + "' -c copy -metadata:s:v:0 rotate=90 '" + file + "'"));
+        }
+        ASSERT_TRUE(player_.Open(file, &host_, true)) << player_.GetLastErrMsg();
+        ASSERT_TRUE(WaitUntil([&] { return player_.CurrentFrame().Width > 0; }));
+        const TFFPicture& frame = player_.CurrentFrame();
+        EXPECT_EQ(frame.Width, c.width);
+        EXPECT_EQ(frame.Height, c.height);
+        const bool beyond = c.width == 8192;
+        const picturetest::RGBFrame expected = picturetest::FirstFrameRGB(
+            file, dir.file("first.rgb"), beyond ? 8200 : c.width, beyond ? 820 : c.height);
+        ASSERT_FALSE(expected.Pixels.empty());
+        for (const auto& [x, y] : {std::pair{1, 1}, std::pair{3, 1}, std::pair{1, 3}, std::pair{3, 3}}) {
+            const picturetest::Colour want = expected.At(x * expected.Width / 4, y * expected.Height / 4);
+            const picturetest::Colour got = picturetest::PixelOf(frame, x * frame.Width / 4, y * frame.Height / 4);
+            EXPECT_TRUE(got.Near(want, 8)) << x << "," << y << ": " << got.Text() << " expected " << want.Text();
+        }
+        player_.Stop(true);
+    }
 }
 
 // Pictures many times the screen's size get a decoder each: they still show one after the other.
@@ -214,10 +260,10 @@ TEST_F(PlayerTest, PicturesFarBeyondTheScreenShowInTurn)
         const int red = frame.Pixels.at(middle + 2), green = frame.Pixels.at(middle + 1);
         return std::vector<int>{frame.Width, frame.Height, red > 240 && green < 16, green > 240 && red < 16};
     };
-    EXPECT_EQ(shown(), (std::vector<int>{16, 12, true, false}));
+    EXPECT_EQ(shown(), (std::vector<int>{160, 120, true, false}));
     player_.StepToNextFrame();
     ASSERT_TRUE(WaitUntil([&] { return LastPosition() >= 1000000; }));
-    EXPECT_EQ(shown(), (std::vector<int>{16, 12, false, true}));
+    EXPECT_EQ(shown(), (std::vector<int>{160, 120, false, true}));
 }
 
 TEST_F(PlayerTest, PlaysToTheEndAndReportsItOnce)

@@ -104,7 +104,7 @@ public:
         std::lock_guard<std::mutex> guard(log_.lock);
         --log_.alive;
     }
-    bool PaintFrame(const TFFPicture& bitmap, int, std::int64_t) override
+    bool PaintFrame(const TFFPicture& bitmap, int, std::int64_t, AVRational) override
     {
         EXPECT_EQ(160, bitmap.Width);
         {

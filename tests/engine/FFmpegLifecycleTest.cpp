@@ -227,7 +227,7 @@ class CountedPreviewer : public TPreviewer {
 public:
     explicit CountedPreviewer(int& alive) : alive_(alive) { ++alive_; }
     ~CountedPreviewer() override { --alive_; }
-    bool PaintFrame(const TFFPicture&, int, std::int64_t) override { return true; }
+    bool PaintFrame(const TFFPicture&, int, std::int64_t, AVRational) override { return true; }
 
 private:
     int& alive_;

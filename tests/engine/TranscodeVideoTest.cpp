@@ -1,3 +1,4 @@
+#include "PictureSupport.h"
 #include "TranscodeConverter.h"
 
 #include "platform/kernel/Clock.h"
@@ -227,6 +228,43 @@ TEST_F(TranscodeVideo, PreviewBitmapsAreSpacedByThePreviewInterval)
         EXPECT_EQ(k.previews, previews);
     }
     SetClock(nullptr);
+}
+
+// The preview window is told the output's sample aspect ratio with each picture: a portrait phone
+// clip (display matrix 90) converted to a fixed 1280x720 keeps its 9:16 in a ratio of 56:177.
+TEST_F(TranscodeVideo, ThePreviewIsToldTheOutputsSampleAspect)
+{
+    class Previewer : public TPreviewer {
+    public:
+        explicit Previewer(std::vector<std::string>& shown) : shown_(shown) {}
+        bool PaintFrame(const TFFPicture& bitmap, int, std::int64_t, AVRational sampleAspect) override
+        {
+            shown_.push_back(std::to_string(bitmap.Width) + "x" + std::to_string(bitmap.Height) + " " +
+                             std::to_string(sampleAspect.num) + ":" + std::to_string(sampleAspect.den));
+            return true;
+        }
+
+    private:
+        std::vector<std::string>& shown_;
+    };
+    const std::string stored = dir.file("stored.mp4"), phone = dir.file("phone.mp4");
+    ASSERT_TRUE(picturetest::FFmpeg("-f lavfi -i testsrc=s=64x36:r=25:d=0.2 -c:v libx264 '" + stored + "'"));
+    ASSERT_TRUE(picturetest::FFmpeg("-i '" + stored + "' -c copy -metadata:s:v:0 rotate=90 '" + phone + "'"));
+    std::vector<std::string> shown;
+    SetPreviewerFactory([&] { return std::make_unique<Previewer>(shown); });
+    for (const auto& [size, expected] : {std::pair<std::string, std::string>{"", "36x64 1:1"},
+                                         std::pair<std::string, std::string>{"1280x720", "1280x720 56:177"}}) {
+        SCOPED_TRACE(size);
+        shown.clear();
+        TranscodeConverter c;
+        c.SetPostHooks(phPreview);
+        ASSERT_TRUE(c.OpenInputFile(phone)) << c.LastErrMsg();
+        c.Output(dir.file("out.avi"), size.empty() ? Options{} : Options{{"s", size}});
+        ASSERT_EQ("", c.Run());
+        ASSERT_FALSE(shown.empty());
+        EXPECT_EQ(expected, shown.front());
+    }
+    SetPreviewerFactory(nullptr);
 }
 
 // Every encoded picture lasts its frame, the last one too: a 900-picture 30 fps input becomes 900

@@ -56,10 +56,11 @@ protected:
         worker.join();
         kit.Pump();
     }
-    bool Paint(TPreviewWindow& previewer, const TFFPicture& picture, std::int64_t pts)
+    bool Paint(TPreviewWindow& previewer, const TFFPicture& picture, std::int64_t pts,
+               AVRational sampleAspect = AVRational{1, 1})
     {
         bool shown = false;
-        OnWorker([&] { shown = previewer.PaintFrame(picture, 1, pts); });
+        OnWorker([&] { shown = previewer.PaintFrame(picture, 1, pts, sampleAspect); });
         return shown;
     }
     COLORREF ClientColor(HWND hwnd, int x, int y)
@@ -257,6 +258,41 @@ TEST_F(PreviewWindowTest, AModalDialogStaysAboveTheWindow)
             DestroyWindow(dialog);
             DestroyWindow(main);
         }
+    }
+}
+
+// Pixels that are not square give the picture another shape (a portrait clip converted to
+// 1280x720 keeps its 9:16 in a sample aspect ratio of 56:177): the window takes that shape and
+// shows the whole picture in it, its right edge at the window's.
+TEST_F(PreviewWindowTest, TheWindowHasThePicturesDisplayShape)
+{
+    struct Case {
+        int width, height;
+        AVRational sampleAspect;
+        double shape;  // width by height
+    };
+    for (const Case& c : {Case{1280, 720, {56, 177}, 9.0 / 16.0}, Case{720, 576, {64, 45}, 16.0 / 9.0},
+                          Case{640, 360, {1, 1}, 16.0 / 9.0}, Case{640, 360, {0, 1}, 16.0 / 9.0}}) {
+        SCOPED_TRACE(testing::Message() << c.width << "x" << c.height << " " << c.sampleAspect.num << ":"
+                                        << c.sampleAspect.den);
+        // Green with a red band down its right eighth.
+        TFFPicture picture = Solid(c.width, c.height, 0x20, 0xA0, 0x60);
+        for (int y = 0; y < c.height; ++y)
+            for (int x = c.width - c.width / 8; x < c.width; ++x) {
+                BYTE* pixel = &picture.Pixels[(static_cast<std::size_t>(y) * c.width + x) * 4];
+                pixel[0] = 0x20;
+                pixel[1] = 0x20;
+                pixel[2] = 0xC0;
+            }
+        TPreviewWindow previewer;
+        ASSERT_TRUE(Paint(previewer, picture, 0, c.sampleAspect));
+        HWND hwnd = previewer.FormHandle();
+        RECT client{};
+        GetClientRect(hwnd, &client);
+        EXPECT_NEAR(static_cast<double>(client.right) / client.bottom, c.shape, 0.02);
+        EXPECT_EQ(RGB(0x20, 0xA0, 0x60), ClientColor(hwnd, 1, client.bottom - 2));
+        EXPECT_EQ(RGB(0xC0, 0x20, 0x20), ClientColor(hwnd, client.right - 2, client.bottom - 2));
+        EXPECT_EQ(RGB(0x20, 0xA0, 0x60), ClientColor(hwnd, client.right - client.right / 8 - 3, client.bottom / 2));
     }
 }
 

@@ -321,7 +321,7 @@ TEST_P(PreviewPanelScreen, ThePreviewWindowLiesInsideTheWorkArea)
         bool shown = false;
         Event done{true, false};
         std::thread worker([&] {
-            shown = previewer.PaintFrame(picture, 1, 0);
+            shown = previewer.PaintFrame(picture, 1, 0, AVRational{1, 1});
             done.Set();
         });
         EXPECT_TRUE(MainThread::WaitServing(done, 10000));
@@ -407,7 +407,7 @@ void PreviewPanelScreen::CheckModalDialogAboveNewPreviewWindows(const std::strin
         TPreviewWindow& previewer = *previews.back();
         Event done{true, false};
         std::thread worker([&] {
-            previewer.PaintFrame(picture, 1, 0);
+            previewer.PaintFrame(picture, 1, 0, AVRational{1, 1});
             done.Set();
         });
         EXPECT_TRUE(MainThread::WaitServing(done, 10000));
