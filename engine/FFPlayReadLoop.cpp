@@ -403,7 +403,7 @@ void TCustomPlayer::ReadPackets(TVideoState* is)
                 pictEvent_.Set();
             if (!is->IsImage2 && !is->ErrorEOF) {
                 is->ErrorEOF = 1;
-                if (atEnd)
+                if (ret == AVERROR_EOF)
                     PostLog(llInfo, Printf("reach end of file: %s", is->filename));
                 else
                     PostLog(llError, "error #" + std::to_string(ret) + " while reading file: " + is->filename);
