@@ -520,11 +520,12 @@ void TCustomPlayer::Seek(std::int64_t APTS, TSeekFlags ASeekFlags, bool AWaitFor
         RequestSeek(is.get(), flags, AWaitForSeekEnd, APTS, 0);
         return;
     }
+    // The file's times as they were at its opening: the read thread alone touches its input,
+    // which it closes when the file closes.
     std::int64_t target = APTS;
-    if (is->ic->duration != AV_NOPTS_VALUE && is->ic->duration < target)
-        target = is->ic->duration;
-    if (is->ic->start_time != AV_NOPTS_VALUE)
-        target += is->ic->start_time;
+    if (is->Duration >= 0 && is->Duration < target)
+        target = is->Duration;
+    target += is->StartTime;
     RequestSeek(is.get(), flags, AWaitForSeekEnd, target, APTS <= 0 ? 1 : 0);
 }
 
@@ -535,9 +536,8 @@ void TCustomPlayer::Seek(double ADelta, TSeekFlags ASeekFlags, bool AWaitForSeek
         return;
     const int flags = SeekFlagsToInt(ASeekFlags);
     if (ASeekFlags.Contains(sfByte)) {
-        double distance = is->ic->bit_rate > 0 ? ADelta * static_cast<double>(is->ic->bit_rate) / 8.0
-                                               : ADelta * 180000.0;
-        const std::int64_t pos = is->ic->pb ? ff::avio_seek(is->ic->pb, 0, SEEK_CUR) : 0;
+        double distance = is->BitRate > 0 ? ADelta * static_cast<double>(is->BitRate) / 8.0 : ADelta * 180000.0;
+        const std::int64_t pos = is->read_byte_pos;
         RequestSeek(is.get(), flags, AWaitForSeekEnd, std::llround(static_cast<double>(pos) + distance),
                     std::llround(distance));
         return;
@@ -625,9 +625,10 @@ void TCustomPlayer::UpdatePosition(TVideoState* is)
         return;
     }
     // The end is reported once each time the media has played out; a seek re-arms it. The
-    // position reported with it is the end.
+    // position reported with it is the end, where it stays: the clocks run on from the last
+    // picture or sound, which may have come a little before it.
     const bool ended = !is->IsDevice && is->EventEOF == 0 && is->ReachEOF == 1 && PlayedOut(is);
-    if (ended && is->Duration > 0)
+    if ((ended || is->EventEOF != 0) && is->Duration > 0)
         pos = is->Duration;
     currentPTS_ = pos;
     if (is->Duration > 0 && pos >= is->Duration) {

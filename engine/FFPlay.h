@@ -205,6 +205,7 @@ protected:
     enum class TPlayPoint {
         Reporting,  // on the thread that changes the state: it is kept and reported next
         Ended,      // on TPlayThread: the playback ended and its psStop is queued
+        Refreshed,  // on TPlayThread: what was due on screen and as position was shown and reported
     };
     // Does nothing by default.
     virtual void Reached(TPlayPoint, TPlayState) {}
@@ -354,6 +355,8 @@ private:
     TPlayEventRing playEvent_;
     // Orders the state changes of a playback against its last one.
     std::mutex changeMutex_;
+    // Orders seek requests against the closing of the file.
+    std::mutex seekMutex_;
     std::atomic<bool> seeking_{false};
     std::atomic<TPlayState> state_{psStop};
     std::atomic<int> deliveryDepth_{0};

@@ -9,11 +9,10 @@
 #include "platform/kernel/DynLib.h"
 
 #include <algorithm>
-#include <chrono>
-#include <thread>
-#include <vector>
 #include <cmath>
 #include <cstring>
+#include <limits>
+#include <vector>
 
 namespace {
 
@@ -44,22 +43,32 @@ void QuietSoundLibrary()
 
 void TCustomPlayer::ClockedAudioLoop(TVideoState* is)
 {
-    // Blocks of the size SDL would ask for, taken when a device would have played them.
+    // Blocks of the size SDL would ask for, taken when a device would have played them, by the
+    // player's clock.
     const int frameSize = std::max(is->audio_tgt_frame_size, 1);
     const int blockBytes = std::max(is->audio_hw_buf_size / frameSize, 1) * frameSize;
-    const std::int64_t blockMicroseconds =
-        static_cast<std::int64_t>(blockBytes / frameSize) * 1000000 / std::max(is->audio_tgt_freq, 1);
+    const std::int64_t blockFrames = blockBytes / frameSize;
+    const std::int64_t rate = std::max(is->audio_tgt_freq, 1);
+    const std::int64_t blockMicroseconds = blockFrames * 1000000 / rate;
     std::vector<std::uint8_t> block(static_cast<std::size_t>(blockBytes));
-    std::int64_t due = ff::av_gettime_relative();
+    // Blocks are due by the sample from an origin, so their times do not drift.
+    std::int64_t origin = PlayerMicroseconds();
+    std::int64_t taken = 0;
     while (!is->audioq.Aborted()) {
-        const std::int64_t wait = due - ff::av_gettime_relative();
-        if (wait > 0) {
-            std::this_thread::sleep_for(std::chrono::microseconds(std::min<std::int64_t>(wait, 10000)));
+        const std::int64_t now = PlayerMicroseconds();
+        const std::int64_t due = origin + taken * blockFrames * 1000000 / rate;
+        if (now < due) {
+            // On the clock, at most 10 ms at a time, so that a closing file is seen.
+            WaitUntilTick(static_cast<std::uint64_t>((std::min(due, now + 10000) + 999) / 1000));
             continue;
         }
+        // A thread held up for long starts again near now rather than catching up in a burst.
+        if (now - due > 4 * blockMicroseconds) {
+            origin = now - 4 * blockMicroseconds;
+            taken = 0;
+        }
         AudioCallback(is, block.data(), blockBytes);
-        // A thread held up for long starts again from now rather than catching up in a burst.
-        due = std::max(due + blockMicroseconds, ff::av_gettime_relative() - 4 * blockMicroseconds);
+        ++taken;
     }
 }
 
@@ -75,8 +84,13 @@ void TCustomPlayer::AudioCallback(void* opaque, std::uint8_t* stream, int len)
 
 void TCustomPlayer::FillAudio(TVideoState* is, std::uint8_t* stream, int len)
 {
-    audio_callback_time_ = ff::av_gettime_relative();
-    while (len > 0) {
+    const std::int64_t now = PlayerMicroseconds();
+    audio_callback_time_ = now;
+    const int bytesPerSecond = is->audio_tgt_freq * is->audio_tgt_frame_size;
+    // The time at the end of the sound handed out in this call, and where in the call it ends.
+    double soundEnd = std::numeric_limits<double>::quiet_NaN();
+    int soundEndOffset = 0;
+    for (int offset = 0; offset < len;) {
         if (is->audio_buf_index >= is->audio_buf_size) {
             const int size = DecodeAudioFrame(is);
             if (is->audioq.Aborted())
@@ -90,23 +104,33 @@ void TCustomPlayer::FillAudio(TVideoState* is, std::uint8_t* stream, int len)
                     is->audio_buf.resize(static_cast<std::size_t>(silence));
                 std::memset(is->audio_buf.data(), is->audio_silence, static_cast<std::size_t>(silence));
                 is->audio_buf_size = silence;
+                is->audio_buf_silent = true;
             } else {
                 if (is->show_audio)
                     UpdateSampleDisplay(is, is->audio_buf.data(), size);
                 is->audio_buf_size = SynchronizeAudio(is, size);
+                is->audio_buf_silent = false;
             }
             is->audio_buf_index = 0;
         }
         const int index = is->audio_buf_index;
-        const int n = std::min(is->audio_buf_size - index, len);
+        const int n = std::min(is->audio_buf_size - index, len - offset);
         if (mute_)
-            std::memset(stream, is->audio_silence, static_cast<std::size_t>(n));
+            std::memset(stream + offset, is->audio_silence, static_cast<std::size_t>(n));
         else
-            ff::SDL_MixAudio(stream, is->audio_buf.data() + index, static_cast<Uint32>(n), audioVolume_);
+            ff::SDL_MixAudio(stream + offset, is->audio_buf.data() + index, static_cast<Uint32>(n), audioVolume_);
         is->audio_buf_index = index + n;
-        len -= n;
-        stream += n;
+        offset += n;
+        if (!is->audio_buf_silent && bytesPerSecond > 0) {
+            soundEnd = is->audio_clock - static_cast<double>(is->audio_buf_size - is->audio_buf_index) / bytesPerSecond;
+            soundEndOffset = offset;
+        }
     }
+    // What is handed out now starts playing now: the sound's clock follows it. A call without
+    // sound leaves the clock running on.
+    if (!std::isnan(soundEnd))
+        is->audio_clock_drift = soundEnd - static_cast<double>(soundEndOffset) / bytesPerSecond -
+                                static_cast<double>(now) / 1000000.0;
 }
 
 int TCustomPlayer::DecodeAudioFrame(TVideoState* is)
@@ -140,7 +164,12 @@ int TCustomPlayer::DecodeAudioFrame(TVideoState* is)
             is->audio_drained = 0;
             continue;
         }
-        is->audio_seek_clock = std::numeric_limits<double>::quiet_NaN();
+        // The sound after a seek starts from its target, until its own times are handed out. The
+        // clock runs from there before the target stops standing for it; a later seek's stays.
+        if (double seekClock = is->audio_seek_clock; !std::isnan(seekClock)) {
+            is->audio_clock_drift = seekClock - PlayerSeconds();
+            is->audio_seek_clock.compare_exchange_strong(seekClock, std::numeric_limits<double>::quiet_NaN());
+        }
         if (is->audio_pkt->pts != AV_NOPTS_VALUE)
             is->audio_clock = static_cast<double>(is->audio_pkt->pts) * av_q2d(is->audio_st.load()->time_base);
         const int ret = ff::avcodec_send_packet(avctx, is->audio_pkt);

@@ -45,7 +45,7 @@ void TCustomPlayer::DisplayAudio(TVideoState* is)
         const int dataUsed = mode == saWave ? width : 2 * nbFreq;
         int delay = (is->audio_buf_size - is->audio_buf_index) / std::max(is->audio_tgt_frame_size, 1);
         if (const std::int64_t callbackTime = audio_callback_time_) {
-            const std::int64_t elapsed = ff::av_gettime_relative() - callbackTime;
+            const std::int64_t elapsed = PlayerMicroseconds() - callbackTime;
             delay -= static_cast<int>(static_cast<std::int64_t>(is->audio_tgt_freq) * elapsed / 1000000);
         }
         delay += 2 * dataUsed;

@@ -12,15 +12,6 @@
 #include <cmath>
 #include <thread>
 
-namespace {
-
-double Now()
-{
-    return static_cast<double>(ff::av_gettime_relative()) / 1000000.0;
-}
-
-} // namespace
-
 void TCustomPlayer::PlayerEventLoop()
 {
     for (;;) {
@@ -62,6 +53,7 @@ void TCustomPlayer::PlayerEventLoop()
         case FF_REFRESH_EVENT:
             RefreshVideo(is, true);
             is->refresh = 0;
+            Reached(TPlayPoint::Refreshed, state_);
             break;
         case FF_REDISPLAY_EVENT:
             OpenVideoSurface(is, true);
@@ -87,11 +79,9 @@ double TCustomPlayer::GetAudioClock(TVideoState* is) const
 {
     if (const double seekClock = is->audio_seek_clock; !std::isnan(seekClock))
         return seekClock;
-    double pts = is->audio_clock;
-    const int bytesPerSecond = is->audio_tgt_freq * is->audio_tgt_frame_size;
-    if (is->audio_st && bytesPerSecond > 0)
-        pts -= static_cast<double>(is->audio_buf_size - is->audio_buf_index) / bytesPerSecond;
-    return pts;
+    if (is->paused)
+        return is->audio_clock_paused;
+    return is->audio_clock_drift + PlayerSeconds();
 }
 
 double TCustomPlayer::GetVideoClock(TVideoState* is) const
@@ -100,13 +90,13 @@ double TCustomPlayer::GetVideoClock(TVideoState* is) const
         return is->video_current_pts;
     const double drift = is->video_current_pts_drift;
     if (drift != 0)
-        return drift + Now();
+        return drift + PlayerSeconds();
     return static_cast<double>(is->StartTime) / 1000000.0;
 }
 
 double TCustomPlayer::GetExternalClock(TVideoState* is) const
 {
-    return is->external_clock + static_cast<double>(ff::av_gettime_relative() - is->external_clock_time) * 0.000001;
+    return is->external_clock + static_cast<double>(PlayerMicroseconds() - is->external_clock_time) * 0.000001;
 }
 
 double TCustomPlayer::GetMasterClock(TVideoState* is) const
@@ -131,7 +121,9 @@ void TCustomPlayer::TogglePausedState(TVideoState* is)
     if (CurrentState().get() != is)
         return;
     if (is->paused) {
-        const double now = Now();
+        const double now = PlayerSeconds();
+        // The sound's clock goes on from where it stood.
+        is->audio_clock_drift = is->audio_clock_paused - now;
         // Pictures wait out the pause; before the first picture was shown there is no pause
         // to add (the drift is still 0), and a file opened paused no longer reports its pause.
         if (is->video_current_pts_drift != 0)
@@ -153,6 +145,7 @@ void TCustomPlayer::TogglePausedState(TVideoState* is)
             if (CurrentState().get() != is)
                 return;
         }
+        is->audio_clock_paused = GetAudioClock(is);
         is->paused = 1;
         if (seeking)
             is->seek_paused = 1;
@@ -217,7 +210,7 @@ void TCustomPlayer::RefreshVideo(TVideoState* is, bool advance)
             break;
         if (is->paused && is->hold_first && is->shown.Overlay && !stale)
             return;
-        const double time = Now();
+        const double time = PlayerSeconds();
         TQueuedPicture& vp = is->pictq[is->pictq_rindex];
         if (time < vp.TargetClock)
             return;

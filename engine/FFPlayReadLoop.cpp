@@ -116,7 +116,10 @@ bool TCustomPlayer::OpenVideoState(const std::string& fileName, bool paused)
 
 void TCustomPlayer::CloseVideoState(TVideoState* is)
 {
-    is->abort_request = 1;
+    {
+        std::lock_guard<std::mutex> lock(seekMutex_);
+        is->abort_request = 1;
+    }
     // No seek or picture comes any more: whoever waits for one stops waiting.
     seekEvent_.Set();
     pictEvent_.Set();
@@ -227,6 +230,12 @@ bool TCustomPlayer::OpenInput(TVideoState* is)
                            : 0;
     is->StartTime = ic->start_time != AV_NOPTS_VALUE ? ic->start_time : 0;
     is->Duration = ic->duration != AV_NOPTS_VALUE ? ic->duration : -1;
+    is->BitRate = ic->bit_rate;
+    // Until sound is handed out, the sound's clock stands at the start, and runs from there while
+    // the file plays.
+    const double start = static_cast<double>(is->StartTime) / 1000000.0;
+    is->audio_clock_paused = start;
+    is->audio_clock_drift = start - PlayerSeconds();
 
     if (start_time_ != kNoPTS) {
         std::int64_t target = start_time_;
@@ -359,7 +368,7 @@ void TCustomPlayer::ReadPackets(TVideoState* is)
             SleepMs(10);
             continue;
         }
-        if (eof || (ic->pb && ic->pb->eof_reached)) {
+        if (eof) {
             // One empty packet makes the picture decoder give up its last pictures; once it
             // has, a seek waiting for a picture stops waiting.
             if (is->video_stream >= 0 && !eofQueued) {
@@ -376,6 +385,7 @@ void TCustomPlayer::ReadPackets(TVideoState* is)
         is->Reading = 1;
         const int ret = ff::av_read_frame(ic, pkt);
         is->Reading = 0;
+        is->read_byte_pos = ic->pb ? ff::avio_seek(ic->pb, 0, SEEK_CUR) : 0;
         if (is->abort_request)
             break;
         if (ret < 0) {
@@ -383,9 +393,13 @@ void TCustomPlayer::ReadPackets(TVideoState* is)
                 SleepMs(10);
                 continue;
             }
+            // The input ends where reading fails at the end of its bytes. Their end alone is not
+            // the input's: the format may still hold packets in what it has read ahead (the last
+            // second of a FLAC file of a sine, for one).
+            const bool atEnd = ret == AVERROR_EOF || (ic->pb && ff::avio_feof(ic->pb));
             // At the end the picture thread releases a waiting seek once it has given up its
             // last pictures; after a read error no picture may come.
-            if (is->video_st && ret != AVERROR_EOF)
+            if (is->video_st && !atEnd)
                 pictEvent_.Set();
             if (!is->IsImage2 && !is->ErrorEOF) {
                 is->ErrorEOF = 1;
@@ -394,7 +408,7 @@ void TCustomPlayer::ReadPackets(TVideoState* is)
                 else
                     PostLog(llError, "error #" + std::to_string(ret) + " while reading file: " + is->filename);
             }
-            if (ret == AVERROR_EOF)
+            if (atEnd)
                 eof = true;
             if (ic->pb && ic->pb->error) {
                 failed = true;
@@ -633,8 +647,11 @@ bool TCustomPlayer::SelectStream(int mediaType, int streamIndex)
     auto is = CurrentState();
     if (!is)
         return false;
-    // Streams change only while TPlayThread draws nothing and the read loop queues nothing.
+    // Streams change only while TPlayThread draws nothing and the read loop queues nothing; the
+    // file is closed under the same lock, and a closing one lets go of its input.
     std::lock_guard<std::mutex> dataLock(dataLock_);
+    if (is->abort_request)
+        return false;
     const bool subtitle = mediaType != AVMEDIA_TYPE_VIDEO && mediaType != AVMEDIA_TYPE_AUDIO;
     const int current = mediaType == AVMEDIA_TYPE_VIDEO   ? is->video_stream.load()
                         : mediaType == AVMEDIA_TYPE_AUDIO ? is->audio_stream.load()
@@ -684,16 +701,20 @@ void TCustomPlayer::WaitEventServing(TVideoState* is, Event& event)
 
 void TCustomPlayer::RequestSeek(TVideoState* is, int flags, bool wait, std::int64_t target, std::int64_t rel)
 {
-    if (is->seek_req)
-        return;
-    seeking_ = true;
-    is->hold_first = 0;
-    is->seek_paused = is->paused.load();
-    is->seek_pos = target;
-    is->seek_rel = rel;
-    is->seek_flags = flags;
-    seekEvent_.Reset();
-    is->seek_req = 1;
+    {
+        // A closing file takes no seek: its read thread is letting go of the input.
+        std::lock_guard<std::mutex> lock(seekMutex_);
+        if (is->seek_req || is->abort_request)
+            return;
+        seeking_ = true;
+        is->hold_first = 0;
+        is->seek_paused = is->paused.load();
+        is->seek_pos = target;
+        is->seek_rel = rel;
+        is->seek_flags = flags;
+        seekEvent_.Reset();
+        is->seek_req = 1;
+    }
     if (!wait)
         return;
     WaitEventServing(is, seekEvent_);

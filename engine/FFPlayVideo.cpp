@@ -19,11 +19,6 @@ namespace {
 // picture file of the program may hold).
 constexpr int kLargestWholePicture = 8192;
 
-double Now()
-{
-    return static_cast<double>(ff::av_gettime_relative()) / 1000000.0;
-}
-
 } // namespace
 
 void TCustomPlayer::WaitWhilePaused(TVideoState* is)
@@ -419,7 +414,7 @@ void TCustomPlayer::FlushPictures(TVideoState* is)
     is->video_current_pos = -1;
     is->frame_last_pts = static_cast<double>(AV_NOPTS_VALUE);
     is->frame_last_delay = 0;
-    is->frame_timer = Now();
+    is->frame_timer = PlayerSeconds();
     is->skip_frames = 1.0;
     is->skip_frames_index = 0;
     is->seek_flushed = 1;

@@ -8,6 +8,7 @@
 #include "engine/FFPlayTypes.h"
 #include "engine/FFmpegEntries.h"
 #include "engine/RGBConvert.h"
+#include "platform/kernel/Clock.h"
 #include "platform/kernel/Thread.h"
 
 #include <atomic>
@@ -21,6 +22,16 @@
 // Keeps the sound library SDL probes from writing its failures to standard error (once per
 // process).
 void QuietSoundLibrary();
+
+// The player's wall clock: the clock in force, so that playback time can be driven.
+inline std::int64_t PlayerMicroseconds()
+{
+    return static_cast<std::int64_t>(GetTickCount64()) * 1000;
+}
+inline double PlayerSeconds()
+{
+    return static_cast<double>(PlayerMicroseconds()) / 1000000.0;
+}
 
 // The player's own SDL user events.
 enum : int {
@@ -89,7 +100,16 @@ struct TVideoState {
     std::atomic<AVStream*> audio_st{nullptr};
     AVCodecContext* audio_ctx = nullptr;
     TPacketQueue audioq;
+    // The time at the end of the sound decoded so far (the audio thread's).
     std::atomic<double> audio_clock{0};
+    // The sound's clock keeps the wall clock's pace from the last time sound was handed to the
+    // device: the time of the sound starting to play then, less that moment (seconds). So it
+    // runs on between hand-overs and once no sound comes: played out, missing or stalled.
+    std::atomic<double> audio_clock_drift{0};
+    // The sound's clock while paused.
+    std::atomic<double> audio_clock_paused{0};
+    // What the audio buffer holds is silence handed out for want of sound.
+    bool audio_buf_silent = false;
     double audio_diff_cum = 0;
     double audio_diff_avg_coef = 0;
     double audio_diff_threshold = 0;
@@ -199,8 +219,13 @@ struct TVideoState {
     std::atomic<int> refresh{0};
 
     std::atomic<int> Opened{0};
+    // The file's start time, duration (-1 unknown) and bit rate (0 unknown), microseconds and bits
+    // per second, as the input gave them at its opening.
     std::int64_t StartTime = 0;
     std::int64_t Duration = -1;
+    std::int64_t BitRate = 0;
+    // Where in its bytes the input was read to.
+    std::atomic<std::int64_t> read_byte_pos{0};
     std::atomic<std::int64_t> AudioDuration{-1};
     int IsImage2 = 0;
     int IsDevice = 0;

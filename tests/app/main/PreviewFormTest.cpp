@@ -8,6 +8,7 @@
 #include "classlib/Memo.h"
 #include "classlib/StdCtrls.h"
 #include "engine/FFPlay.h"
+#include "platform/kernel/Clock.h"
 #include "platform/kernel/MainThread.h"
 #include "skin/form/skSkinCtrls.h"
 #include "skin/form/skSkinSlider.h"
@@ -22,6 +23,11 @@ constexpr DWORD kGuardMs = 10000;
 
 class PreviewForm : public MainFormTest {
 protected:
+    // The panel plays files with the real player, which keeps time by the clock in force while the
+    // sound device plays in real time: these tests run on the system clock, not on the kit's
+    // clock that only a test moves.
+    PreviewForm() { SetClock(nullptr); }
+
     std::vector<std::string> Log() const
     {
         std::vector<std::string> lines;
